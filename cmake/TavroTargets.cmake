@@ -1,0 +1,36 @@
+# tavro_library(<target> <dirs> DEPS <libs...>)
+# One static library per source folder; every .cpp below the folders belongs to it.
+# A folder without sources yet becomes an interface target so dependants still link.
+function(tavro_library target dirs)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  set(sources "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${dir}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+# tavro_test(<name> <dir> DEPS <libs...>): one GoogleTest program for the sources below tests/<dir>.
+function(tavro_test name dir)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "TAVRO_ARTIFACT_DIR=${PROJECT_BINARY_DIR}/artifacts;TAVRO_BUNDLE_PATH=${PROJECT_SOURCE_DIR}/TavroMerchantSDK/resources/TavroMerchantSDK.bundle"
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+endfunction()

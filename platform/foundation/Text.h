@@ -1,0 +1,75 @@
+#pragma once
+// Text layer over ICU for UTF-8 std::string text.
+//
+// Counting, slicing and indexing come in two units: Unicode scalar values (code points) and
+// extended grapheme clusters (user-perceived characters). Each has an ASCII fast path; note that
+// CR LF is a single grapheme cluster.
+//
+// Text that is not valid UTF-8 is undecodable: isValidUtf8() says so, and every other operation
+// reads such text as if each maximal ill-formed subsequence were one U+FFFD, never reading past
+// the end of the input.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::text {
+
+bool isValidUtf8(std::string_view text);
+bool isAscii(std::string_view text);
+
+// --- code points (Unicode scalar values) ---
+std::size_t codePointCount(std::string_view text);
+// Byte offset where code point `index` starts; text.size() for index == count; nullopt beyond.
+std::optional<std::size_t> byteOffsetOfCodePoint(std::string_view text, std::size_t index);
+// Up to `count` code points starting at code point `start` (clamped to the text).
+std::string codePointSlice(std::string_view text, std::size_t start,
+                           std::size_t count = std::string_view::npos);
+// The code point at `index` as UTF-8 text; nullopt when out of range.
+std::optional<std::string> codePointAt(std::string_view text, std::size_t index);
+std::u32string toUtf32(std::string_view text);
+std::string fromUtf32(std::u32string_view text);
+
+// --- extended grapheme clusters ---
+std::size_t graphemeCount(std::string_view text);
+std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size_t index);
+std::string graphemeSlice(std::string_view text, std::size_t start,
+                          std::size_t count = std::string_view::npos);
+std::optional<std::string> graphemeAt(std::string_view text, std::size_t index);
+
+// --- UTF-16 (attributed-string ranges, text-field editing ranges) ---
+std::size_t utf16Length(std::string_view text);
+std::u16string toUtf16(std::string_view text);
+std::string fromUtf16(std::u16string_view text);
+
+// --- Unicode classes ---
+bool isDecimalDigit(char32_t c);  // general category Nd
+bool isLetter(char32_t c);        // general category L*
+bool isMark(char32_t c);          // general category M*
+bool isLetterOrMark(char32_t c);
+bool isAsciiDigit(char32_t c);
+bool isWhitespace(char32_t c);    // White_Space property
+// True when every code point of the text passes the test (true for empty text).
+bool allDecimalDigits(std::string_view text);
+bool allAsciiDigits(std::string_view text);
+
+// --- case mapping and normalisation (locale-independent) ---
+std::string toUpper(std::string_view text);
+std::string toLower(std::string_view text);
+std::string toNFC(std::string_view text);
+bool canonicallyEqual(std::string_view a, std::string_view b);  // equal after NFC
+std::string trimWhitespace(std::string_view text);                // White_Space at both ends
+
+// --- strict parsing ---
+// Optional "+" or "-", then one or more digits of the radix (2..36; letters either case),
+// nothing else; a value that does not fit in 64 bits is a failure.
+std::optional<std::int64_t> parseInteger(std::string_view text, int radix = 10);
+// Locale-independent decimal: optional sign, ASCII digits with at most one ".", at least one
+// digit, optional exponent ("e" or "E", optional sign, digits). No spaces, "inf", "nan" or hex.
+std::optional<double> parseDecimal(std::string_view text);
+// Plain decimal: ASCII digits with at most one "." and at least one digit; no sign, no exponent.
+bool isPlainDecimal(std::string_view text);
+
+} // namespace platform::text

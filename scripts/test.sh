@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The README's test command: installs what is missing, then
+#   1. builds with gcc and runs every test,
+#   2. builds with clang + ASan + UBSan and runs every test again (any report fails),
+#   3. runs each fuzz target for a bounded time from its seed corpus (any crash fails).
+# FUZZ_SECONDS (default 60) bounds each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+echo "== release build and tests"
+scripts/build.sh release
+ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+
+echo "== sanitizer build and tests"
+scripts/build.sh sanitize
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+
+echo "== fuzzing"
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
