@@ -7,7 +7,8 @@
 //
 // Text that is not valid UTF-8 is undecodable: isValidUtf8() says so, and every other operation
 // reads such text as if each maximal ill-formed subsequence were one U+FFFD, never reading past
-// the end of the input.
+// the end of the input. Text handed back (slices, mapped text) is always well-formed UTF-8;
+// byte offsets refer to the text as given.
 
 #include <cstddef>
 #include <cstdint>

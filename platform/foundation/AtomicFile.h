@@ -1,0 +1,17 @@
+#pragma once
+// Whole-file replacement that never leaves a half-written file behind: the contents go to a
+// temporary file in the same directory, are flushed to disk, and then renamed over the target.
+// A crash or failure at any point leaves either the old file or the new one, never a mix.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Creates missing parent directories. On failure returns false, leaves the old file untouched,
+// removes the temporary file and describes the failure in `error` (when given).
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents,
+                         std::string* error = nullptr);
+
+} // namespace platform

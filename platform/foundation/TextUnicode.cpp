@@ -1,0 +1,160 @@
+// Unicode character classes, case mapping, normalisation and whitespace trimming.
+
+#include "platform/foundation/Text.h"
+#include "platform/foundation/Utf8Decoding.h"
+
+#include <unicode/locid.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <climits>
+
+namespace platform::text {
+
+using detail::decodeUtf8At;
+
+namespace {
+
+bool hasCategory(char32_t c, std::uint32_t mask) {
+    return c <= 0x10FFFF && (U_GET_GC_MASK(static_cast<UChar32>(c)) & mask) != 0;
+}
+
+template <typename Test>
+bool allCodePoints(std::string_view text, Test&& test) {
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        const auto decoded = decodeUtf8At(text, offset);
+        if (!test(decoded.value)) {
+            return false;
+        }
+        offset += decoded.length;
+    }
+    return true;
+}
+
+// Text as an ICU string (ill-formed input replaced), or nullopt when too long for ICU.
+std::optional<icu::UnicodeString> toUnicodeString(std::string_view text) {
+    std::u16string units;
+    detail::decodeToUtf16(text, units);
+    if (units.size() > static_cast<std::size_t>(INT32_MAX)) {
+        return std::nullopt;
+    }
+    return icu::UnicodeString(units.data(), static_cast<int32_t>(units.size()));
+}
+
+std::string fromUnicodeString(const icu::UnicodeString& text) {
+    return fromUtf16(std::u16string_view(text.getBuffer(), static_cast<std::size_t>(text.length())));
+}
+
+std::string sanitized(std::string_view text) {
+    std::string out;
+    detail::appendSanitized(out, text);
+    return out;
+}
+
+std::string mapAscii(std::string_view text, char from, char to) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= from && c <= to) {
+            c = static_cast<char>(c ^ 0x20);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool isDecimalDigit(char32_t c) { return hasCategory(c, U_GC_ND_MASK); }
+bool isLetter(char32_t c) { return hasCategory(c, U_GC_L_MASK); }
+bool isMark(char32_t c) { return hasCategory(c, U_GC_M_MASK); }
+bool isLetterOrMark(char32_t c) { return hasCategory(c, U_GC_L_MASK | U_GC_M_MASK); }
+bool isAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+bool isWhitespace(char32_t c) {
+    if (c < 0x80) {
+        return c == U' ' || (c >= 0x09 && c <= 0x0D);
+    }
+    return c <= 0x10FFFF && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_WHITE_SPACE);
+}
+
+bool allDecimalDigits(std::string_view text) {
+    return allCodePoints(text, [](char32_t c) { return isAsciiDigit(c) || isDecimalDigit(c); });
+}
+
+bool allAsciiDigits(std::string_view text) {
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string toUpper(std::string_view text) {
+    if (isAscii(text)) {
+        return mapAscii(text, 'a', 'z');
+    }
+    auto unicode = toUnicodeString(text);
+    if (!unicode) {
+        return sanitized(text);
+    }
+    unicode->toUpper(icu::Locale::getRoot());
+    return fromUnicodeString(*unicode);
+}
+
+std::string toLower(std::string_view text) {
+    if (isAscii(text)) {
+        return mapAscii(text, 'A', 'Z');
+    }
+    auto unicode = toUnicodeString(text);
+    if (!unicode) {
+        return sanitized(text);
+    }
+    unicode->toLower(icu::Locale::getRoot());
+    return fromUnicodeString(*unicode);
+}
+
+std::string toNFC(std::string_view text) {
+    if (isAscii(text)) {
+        return std::string(text);
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    auto unicode = toUnicodeString(text);
+    if (U_FAILURE(status) || !unicode) {
+        return sanitized(text);
+    }
+    icu::UnicodeString normalized = nfc->normalize(*unicode, status);
+    if (U_FAILURE(status)) {
+        return sanitized(text);
+    }
+    return fromUnicodeString(normalized);
+}
+
+bool canonicallyEqual(std::string_view a, std::string_view b) {
+    if (a == b) {
+        return true;
+    }
+    return toNFC(a) == toNFC(b);
+}
+
+std::string trimWhitespace(std::string_view text) {
+    std::size_t begin = text.size();
+    std::size_t end = 0;
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        const auto decoded = decodeUtf8At(text, offset);
+        if (!isWhitespace(decoded.value)) {
+            begin = std::min(begin, offset);
+            end = offset + decoded.length;
+        }
+        offset += decoded.length;
+    }
+    if (begin >= end) {
+        return {};
+    }
+    return sanitized(text.substr(begin, end - begin));
+}
+
+} // namespace platform::text

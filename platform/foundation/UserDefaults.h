@@ -1,0 +1,70 @@
+#pragma once
+// UserDefaults: the process-wide key-value store that survives restarts.
+//
+// Values are AnyValue, so integers and doubles stay apart across a save and load. A persistent
+// store rewrites its JSON file atomically on every change; a damaged file is moved aside and the
+// store starts empty (see UserDefaultsFile.h). Main thread only.
+
+#include "platform/foundation/AnyValue.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class UserDefaults {
+public:
+    // The standard store: the file at standardFilePath(), created on first use; in memory (with
+    // one debug line) when no path can be found. setStandardForTesting() replaces it; nullptr makes
+    // the next call create the file-backed store again.
+    static std::shared_ptr<UserDefaults> standard();
+    static void setStandardForTesting(std::shared_ptr<UserDefaults> defaults);
+    // $TAVRO_DEFAULTS_PATH when set, else tavro-merchant-sdk/defaults.json under $XDG_CONFIG_HOME
+    // (when absolute) or ~/.config; nullopt without a home directory.
+    static std::optional<std::filesystem::path> standardFilePath();
+
+    // A store that keeps nothing on disk.
+    static std::shared_ptr<UserDefaults> inMemory();
+    // A store backed by `file`, read now (missing file: empty store).
+    static std::shared_ptr<UserDefaults> persistent(const std::filesystem::path& file);
+
+    UserDefaults(const UserDefaults&) = delete;
+    UserDefaults& operator=(const UserDefaults&) = delete;
+
+    std::optional<AnyValue> objectForKey(std::string_view key) const;
+    // 0 when absent or not a number; a double is truncated toward zero (saturating), a bool is
+    // 0 or 1, a text holding a whole number is read as one.
+    std::int64_t integerForKey(std::string_view key) const;
+    // 0 when absent or not a number; a bool is 0 or 1, a text holding a number is read as one.
+    double doubleForKey(std::string_view key) const;
+    // false when absent; numbers are true when not zero; texts "YES"/"true" (any case) and
+    // non-zero numbers are true.
+    bool boolForKey(std::string_view key) const;
+    // Only text values; nullopt otherwise.
+    std::optional<std::string> stringForKey(std::string_view key) const;
+    std::optional<AnyValue::Array> arrayForKey(std::string_view key) const;
+    std::optional<AnyValue::Dictionary> dictionaryForKey(std::string_view key) const;
+
+    // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
+    // and keeps the previous file; the value stays set in memory and goes out with the next save.
+    void set(AnyValue value, std::string_view key);
+    void removeObjectForKey(std::string_view key);
+
+    const AnyValue::Dictionary& dictionaryRepresentation() const { return m_values; }
+    // The backing file; nullopt for an in-memory store.
+    const std::optional<std::filesystem::path>& filePath() const { return m_file; }
+
+private:
+    UserDefaults() = default;
+    void save();
+
+    AnyValue::Dictionary m_values;
+    std::optional<std::filesystem::path> m_file;
+    bool m_writable = true;
+};
+
+} // namespace platform

@@ -1,0 +1,82 @@
+#include "platform/foundation/UserDefaultsFile.h"
+
+#include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/Json.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+// Highest suffix tried when moving a damaged file aside.
+constexpr int kMaxCorruptCopies = 1000;
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return contents.str();
+}
+
+std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file)
+{
+    for (int n = 1; n <= kMaxCorruptCopies; ++n) {
+        std::filesystem::path aside = file;
+        aside += ".corrupt-" + std::to_string(n);
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(aside, ec)))
+            continue;
+        std::filesystem::rename(file, aside, ec);
+        if (ec)
+            return std::nullopt;
+        return aside;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+        return {};
+
+    if (auto text = readWholeFile(file)) {
+        if (auto value = parseJson(*text)) {
+            if (auto* dictionary = value->asDictionary())
+                return {std::move(*dictionary), true};
+        }
+    }
+
+    if (auto aside = moveAside(file)) {
+        debugLog("UserDefaults: unreadable defaults file moved to " + aside->string() + "; starting empty");
+        return {};
+    }
+    debugLog("UserDefaults: unreadable defaults file " + file.string() +
+             " could not be moved aside; starting empty and not saving over it");
+    return {{}, false};
+}
+
+bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values)
+{
+    std::string error;
+    if (writeFileAtomically(file, toJson(AnyValue(values), true), &error))
+        return true;
+    debugLog("UserDefaults: changes not saved (" + error + ")");
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,207 @@
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/UserDefaults.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class UserDefaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::temp_directory_path() /
+                ("tavro-defaults-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_file = m_dir / "defaults.json";
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    static std::string read(const fs::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void write(const fs::path& file, const std::string& text)
+    {
+        std::ofstream(file, std::ios::binary) << text;
+    }
+    std::vector<std::string> filesInDir() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+};
+
+TEST_F(UserDefaultsTest, TypedValuesSurviveASaveAndLoadWithIntegersAndDoublesApart)
+{
+    {
+        auto defaults = UserDefaults::persistent(m_file);
+        defaults->set(std::int64_t{3}, "int");
+        defaults->set(3.0, "double");
+        defaults->set(std::int64_t{9007199254740993}, "big");  // 2^53 + 1: not exact as a double
+        defaults->set(true, "flag");
+        defaults->set("₹ text", "text");
+        defaults->set(AnyValue::Array{1, 2.5, "x"}, "array");
+        defaults->set(AnyValue::Dictionary{{"356", 4}, {"840", 1}}, "TAVROSelectedCurrencies");
+    }
+    auto reloaded = UserDefaults::persistent(m_file);
+    EXPECT_EQ(reloaded->objectForKey("int"), AnyValue(std::int64_t{3}));
+    EXPECT_TRUE(reloaded->objectForKey("int")->isInteger());
+    EXPECT_TRUE(reloaded->objectForKey("double")->isDouble());
+    EXPECT_EQ(reloaded->integerForKey("big"), 9007199254740993);
+    EXPECT_TRUE(reloaded->boolForKey("flag"));
+    EXPECT_EQ(reloaded->stringForKey("text"), "₹ text");
+    EXPECT_EQ(reloaded->arrayForKey("array"), (AnyValue::Array{1, 2.5, "x"}));
+    auto counts = reloaded->dictionaryForKey("TAVROSelectedCurrencies");
+    ASSERT_TRUE(counts);
+    EXPECT_TRUE(counts->at("356").isInteger());
+    EXPECT_EQ(counts->at("356"), AnyValue(4));
+}
+
+TEST_F(UserDefaultsTest, ReadsOfAnotherKindAndNullWrites)
+{
+    auto defaults = UserDefaults::inMemory();
+    defaults->set(1e300, "huge");
+    defaults->set("nope", "word");
+    EXPECT_EQ(defaults->integerForKey("huge"), std::numeric_limits<std::int64_t>::max());  // saturates
+    EXPECT_EQ(defaults->integerForKey("word"), 0);
+    EXPECT_FALSE(defaults->dictionaryForKey("word"));
+    EXPECT_FALSE(defaults->stringForKey("huge"));
+    defaults->set(nullptr, "word");  // storing null removes the key
+    EXPECT_FALSE(defaults->objectForKey("word"));
+}
+
+TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
+{
+    auto first = UserDefaults::persistent(m_file);
+    first->set(AnyValue::Dictionary{{"356", 1}}, "TAVROSelectedCurrencies");
+    first->set("356", "TAVRORecentCurrency");
+    first->set("gone soon", "temporary");
+    first->removeObjectForKey("temporary");
+
+    auto second = UserDefaults::persistent(m_file);
+    EXPECT_EQ(second->dictionaryRepresentation(), first->dictionaryRepresentation());
+    EXPECT_EQ(second->stringForKey("TAVRORecentCurrency"), "356");
+    EXPECT_FALSE(second->objectForKey("temporary"));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));  // no temporary left
+
+    // A missing directory is created on the first save.
+    auto nested = UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json");
+    EXPECT_TRUE(nested->dictionaryRepresentation().empty());
+    nested->set(1, "k");
+    EXPECT_EQ(UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json")->integerForKey("k"), 1);
+}
+
+TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
+{
+    const std::string damaged = "{\"TAVRORecentCurrency\": \"356\", ";  // cut off mid-write
+    write(m_file, damaged);
+    {
+        DebugLogCapture capture;
+        auto defaults = UserDefaults::persistent(m_file);
+        EXPECT_TRUE(defaults->dictionaryRepresentation().empty());
+        EXPECT_EQ(capture.lines().size(), 1u);
+        EXPECT_TRUE(capture.contains("defaults.json.corrupt-1"));
+        defaults->set(5, "count");
+    }
+    EXPECT_EQ(read(m_dir / "defaults.json.corrupt-1"), damaged);
+    EXPECT_EQ(UserDefaults::persistent(m_file)->integerForKey("count"), 5);
+
+    // Valid JSON that is not an object is damaged too; the next free name is used.
+    write(m_file, "[1, 2, 3]");
+    DebugLogCapture capture;
+    EXPECT_TRUE(UserDefaults::persistent(m_file)->dictionaryRepresentation().empty());
+    EXPECT_EQ(read(m_dir / "defaults.json.corrupt-2"), "[1, 2, 3]");
+    EXPECT_EQ(read(m_dir / "defaults.json.corrupt-1"), damaged);
+
+    // Something unreadable in the file's place (a directory) is moved aside the same way.
+    fs::create_directory(m_file);
+    EXPECT_TRUE(UserDefaults::persistent(m_file)->dictionaryRepresentation().empty());
+    EXPECT_TRUE(fs::is_directory(m_dir / "defaults.json.corrupt-3"));
+}
+
+TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)
+{
+    auto defaults = UserDefaults::persistent(m_file);
+    defaults->set(1, "count");
+    const std::string before = read(m_file);
+
+    // A file-size limit makes the next write fail part-way, as a full disk would.
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = saved;
+    tight.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    DebugLogCapture capture;
+    defaults->set(std::string(1000, 'x'), "large");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(capture.lines().size(), 1u);
+    EXPECT_TRUE(capture.contains("not saved"));
+    EXPECT_EQ(read(m_file), before);
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));
+    // The value is still set, and the next successful save writes it out.
+    EXPECT_EQ(defaults->stringForKey("large")->size(), 1000u);
+    defaults->set(2, "count");
+    auto reloaded = UserDefaults::persistent(m_file);
+    EXPECT_EQ(reloaded->integerForKey("count"), 2);
+    EXPECT_EQ(reloaded->stringForKey("large")->size(), 1000u);
+}
+
+TEST_F(UserDefaultsTest, StandardStoreLocationAndTestReplacement)
+{
+    const char* savedPath = std::getenv("TAVRO_DEFAULTS_PATH");
+    const std::string savedValue = savedPath ? savedPath : "";
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedXdgValue = savedXdg ? savedXdg : "";
+    const char* savedHome = std::getenv("HOME");
+    const std::string savedHomeValue = savedHome ? savedHome : "";
+
+    ::unsetenv("TAVRO_DEFAULTS_PATH");
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(UserDefaults::standardFilePath(), fs::path("/cfg/tavro-merchant-sdk/defaults.json"));
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
+    ::setenv("HOME", "/home/merchant", 1);
+    EXPECT_EQ(UserDefaults::standardFilePath(), fs::path("/home/merchant/.config/tavro-merchant-sdk/defaults.json"));
+    ::setenv("TAVRO_DEFAULTS_PATH", m_file.c_str(), 1);
+    EXPECT_EQ(UserDefaults::standardFilePath(), m_file);
+
+    UserDefaults::setStandardForTesting(nullptr);
+    UserDefaults::standard()->set(7, "answer");
+    EXPECT_EQ(UserDefaults::standard()->filePath(), m_file);
+    EXPECT_EQ(UserDefaults::persistent(m_file)->integerForKey("answer"), 7);
+
+    auto memory = UserDefaults::inMemory();
+    UserDefaults::setStandardForTesting(memory);
+    EXPECT_EQ(UserDefaults::standard(), memory);
+    UserDefaults::setStandardForTesting(nullptr);
+
+    savedPath ? ::setenv("TAVRO_DEFAULTS_PATH", savedValue.c_str(), 1) : ::unsetenv("TAVRO_DEFAULTS_PATH");
+    savedXdg ? ::setenv("XDG_CONFIG_HOME", savedXdgValue.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    savedHome ? ::setenv("HOME", savedHomeValue.c_str(), 1) : ::unsetenv("HOME");
+}
+
+} // namespace
+} // namespace platform
