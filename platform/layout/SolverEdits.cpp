@@ -1,0 +1,126 @@
+// Solver: edit variables, stays and reading the solution out.
+#include "platform/layout/Solver.h"
+
+#include "platform/foundation/DebugLog.h"
+
+#include <cassert>
+#include <cmath>
+#include <string>
+
+namespace platform::layout {
+
+namespace {
+
+SolverStatus misuse(const char* operation, SolverStatus status) {
+    debugLog(std::string("layout solver: ") + operation + ": " + describe(status));
+    return status;
+}
+
+// variable == value, as "variable - value = 0".
+Constraint holdAt(const Variable& variable, double value, Strength strength) {
+    return Constraint(Expression({Term(variable)}, -value), Relation::Equal, strength);
+}
+
+} // namespace
+
+SolverStatus Solver::addEditVariable(const Variable& variable, Strength strength) {
+    if (m_edits.contains(variable.identity())) {
+        return misuse("addEditVariable", SolverStatus::DuplicateEditVariable);
+    }
+    if (strength.isRequired()) {
+        return misuse("addEditVariable", SolverStatus::RequiredEditStrength);
+    }
+    const double start = std::isfinite(variable.value()) ? variable.value() : 0.0;
+    const Constraint constraint = holdAt(variable, start, strength);
+    // An optional equality always has a subject, so this cannot fail.
+    const SolverStatus status = add(constraint);
+    if (status != SolverStatus::Ok) {
+        return status;
+    }
+    const Tag tag = m_constraints.at(constraint.identity()).tag;
+    m_edits.emplace(variable.identity(), EditRecord{constraint, tag, start});
+    return SolverStatus::Ok;
+}
+
+SolverStatus Solver::removeEditVariable(const Variable& variable) {
+    auto found = m_edits.find(variable.identity());
+    if (found == m_edits.end()) {
+        return misuse("removeEditVariable", SolverStatus::UnknownEditVariable);
+    }
+    const Constraint constraint = found->second.constraint;
+    m_edits.erase(found);
+    return removeConstraintQuietly(constraint);
+}
+
+bool Solver::hasEditVariable(const Variable& variable) const {
+    return m_edits.contains(variable.identity());
+}
+
+SolverStatus Solver::suggestValue(const Variable& variable, double value) {
+    auto found = m_edits.find(variable.identity());
+    if (found == m_edits.end()) {
+        return misuse("suggestValue", SolverStatus::UnknownEditVariable);
+    }
+    if (!std::isfinite(value)) {
+        return misuse("suggestValue", SolverStatus::NonFiniteValue);
+    }
+    EditRecord& edit = found->second;
+    const double delta = value - edit.constant;
+    edit.constant = value;
+    m_tableau.shiftEditConstant(edit.tag.marker, edit.tag.other, delta);
+    const bool ok = m_tableau.dualOptimize();
+    assert(ok);
+    if (!ok) {
+        debugLog("layout solver: suggestValue: dual simplex failed; solution may be infeasible");
+    }
+    return SolverStatus::Ok;
+}
+
+SolverStatus Solver::addStay(const Variable& variable, Strength strength) {
+    if (!std::isfinite(variable.value())) {
+        return misuse("addStay", SolverStatus::NonFiniteValue);
+    }
+    const Constraint stay = holdAt(variable, variable.value(), strength);
+    auto previous = m_stays.find(variable.identity());
+    if (previous == m_stays.end()) {
+        const SolverStatus status = add(stay);
+        if (status == SolverStatus::Ok) {
+            m_stays.emplace(variable.identity(), stay);
+        }
+        return status;
+    }
+    // Replace: the old stay goes first, or a required new one would contradict it.
+    const Constraint old = previous->second;
+    removeConstraintQuietly(old);
+    const SolverStatus status = add(stay);
+    if (status == SolverStatus::Ok) {
+        previous->second = stay;
+    } else {
+        add(old);  // it held before, together with everything else still here
+    }
+    return status;
+}
+
+SolverStatus Solver::removeStay(const Variable& variable) {
+    auto found = m_stays.find(variable.identity());
+    if (found == m_stays.end()) {
+        return misuse("removeStay", SolverStatus::UnknownConstraint);
+    }
+    const Constraint stay = found->second;
+    m_stays.erase(found);
+    return removeConstraintQuietly(stay);
+}
+
+bool Solver::hasStay(const Variable& variable) const {
+    return m_stays.contains(variable.identity());
+}
+
+void Solver::updateVariables() {
+    for (VariableRecord& record : m_variables) {
+        const Row* row = m_tableau.rowFor(record.symbol);
+        // A non-basic variable sits at zero; adding 0.0 turns -0.0 into 0.0.
+        record.variable.setValue((row ? row->constant() : 0.0) + 0.0);
+    }
+}
+
+} // namespace platform::layout
