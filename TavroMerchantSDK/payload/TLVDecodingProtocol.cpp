@@ -1,0 +1,247 @@
+#include "TavroMerchantSDK/payload/TLVDecodingProtocol.h"
+
+#include "TavroMerchantSDK/payload/TagKeyMap.h"
+#include "TavroMerchantSDK/payload/Utf8Cursor.h"
+#include "platform/foundation/Text.h"
+
+#include <algorithm>
+#include <bitset>
+#include <string>
+#include <vector>
+
+namespace tavro {
+
+namespace {
+
+using Dictionary = platform::AnyValue::Dictionary;
+using detail::Utf8Cursor;
+
+constexpr std::string_view kChecksumId = "63";
+constexpr std::string_view kAdditionalDataId = "62";
+constexpr std::string_view kLanguageTemplateId = "64";
+
+// IDs whose value is read as sub-entries (besides "62", which has handling of its own).
+bool isTemplateId(int id)
+{
+    return id == 64 || (id >= 26 && id <= 51) || (id >= 80 && id <= 99);
+}
+
+// The name a sub-entry of template `templateId` is stored under in the template's dictionary.
+std::string subEntryName(std::string_view templateId, std::string_view subId)
+{
+    if (templateId == kLanguageTemplateId) {
+        const auto& names = merchantInformationLanguageTemplateSubTagDictionary();
+        if (const auto it = names.find(subId); it != names.end()) {
+            return it->second;
+        }
+        return std::string(subId);
+    }
+    if (templateId == kAdditionalDataId && subId.size() == 2) {
+        const char key[] = {'6', '2', subId[0], subId[1]};
+        if (const auto property = tagtable::propertyForId(std::string_view(key, sizeof key))) {
+            return std::string(TAVROMerchantTLV::nameOf(*property));
+        }
+    }
+    return std::string(subId);
+}
+
+class Reader {
+public:
+    Reader(TLVDecodingProtocol& receiver, std::string_view text, bool ascii)
+        : m_receiver(receiver), m_cursor(text, ascii)
+    {
+    }
+
+    std::optional<TLVDecodingError> readEmv()
+    {
+        std::bitset<100> seen;
+        std::string_view lastId;
+        const std::size_t end = m_cursor.size();
+        while (m_position < end) {
+            const auto idEnd = m_cursor.advance(m_position, 2, end);
+            if (!idEnd) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            const std::string_view id = m_cursor.slice(m_position, *idEnd);
+            // A non-numeric ID never reaches a second entry: its store fails first.
+            const int idValue = tagtable::twoDigitValue(id);
+            if (idValue >= 0) {
+                if (seen.test(static_cast<std::size_t>(idValue))) {
+                    return TLVDecodingError::repeatedTag;
+                }
+                seen.set(static_cast<std::size_t>(idValue));
+            }
+            m_position = *idEnd;
+
+            const auto field = readLengthAndValue(end);
+            if (!field) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            lastId = id;
+            if (id == kAdditionalDataId) {
+                if (!m_receiver.assignTLV01(id, std::nullopt, field->length, field->value, std::nullopt)) {
+                    return TLVDecodingError::invalidTag;
+                }
+                if (auto error = readSubEntries(id, field->length, field->valueEnd)) {
+                    return error;
+                }
+            } else if (isTemplateId(idValue)) {
+                if (auto error = readSubEntries(id, field->length, field->valueEnd)) {
+                    return error;
+                }
+            } else {
+                m_position = field->valueEnd;
+                if (!m_receiver.assignTLV01(id, std::nullopt, field->length, field->value, std::nullopt)) {
+                    return TLVDecodingError::invalidTag;
+                }
+            }
+        }
+        if (lastId != kChecksumId) {
+            return TLVDecodingError::invalidTag;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<TLVDecodingError> readLegacy()
+    {
+        bool seen[128] = {};
+        const std::size_t end = m_cursor.size();
+        while (m_position < end) {
+            const std::size_t tagEnd = *m_cursor.advance(m_position, 1, end);
+            const std::string_view rawTag = m_cursor.slice(m_position, tagEnd);
+            // Only ASCII tags can be known ones; any other tag fails at the store on first sight.
+            std::string tag(rawTag);
+            const bool asciiTag = tag.size() == 1;
+            if (asciiTag) {
+                tag[0] = asciiLower(tag[0]);
+                if (seen[static_cast<unsigned char>(tag[0])]) {
+                    return TLVDecodingError::repeatedTag;
+                }
+            }
+            const auto lengthEnd = m_cursor.advance(tagEnd, 1, end);
+            if (!lengthEnd) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            const std::string_view lengthField = m_cursor.slice(tagEnd, *lengthEnd);
+            const int length = lengthField.size() == 1 ? base36Digit(lengthField[0]) : -1;
+            if (length < 0) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            const auto valueEnd = m_cursor.advance(*lengthEnd, static_cast<std::size_t>(length), end);
+            if (!valueEnd) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            if (asciiTag) {
+                seen[static_cast<unsigned char>(tag[0])] = true;
+            }
+            m_position = *valueEnd;
+            if (!m_receiver.assignTLV00(tag, length, m_cursor.slice(*lengthEnd, *valueEnd))) {
+                return TLVDecodingError::invalidTag;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Field {
+        int length;
+        std::string_view value;
+        std::size_t valueEnd;
+    };
+
+    static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+    static int base36Digit(char c)
+    {
+        c = asciiLower(c);
+        if (c >= '0' && c <= '9') {
+            return c - '0';
+        }
+        if (c >= 'a' && c <= 'z') {
+            return c - 'a' + 10;
+        }
+        return -1;
+    }
+
+    // Reads a two-digit length field (two ASCII digits, at least 01) at the cursor and frames the
+    // value after it, both within `limit`. Leaves the cursor at the start of the value.
+    std::optional<Field> readLengthAndValue(std::size_t limit)
+    {
+        const auto lengthEnd = m_cursor.advance(m_position, 2, limit);
+        if (!lengthEnd) {
+            return std::nullopt;
+        }
+        const int length = tagtable::twoDigitValue(m_cursor.slice(m_position, *lengthEnd));
+        if (length < 1) {
+            return std::nullopt;
+        }
+        const auto valueEnd = m_cursor.advance(*lengthEnd, static_cast<std::size_t>(length), limit);
+        if (!valueEnd) {
+            return std::nullopt;
+        }
+        m_position = *lengthEnd;
+        return Field{length, m_cursor.slice(*lengthEnd, *valueEnd), *valueEnd};
+    }
+
+    // Reads the sub-entries of template `templateId` from the cursor up to `templateEnd`, then
+    // stores the whole template. Leaves the cursor at `templateEnd`.
+    std::optional<TLVDecodingError> readSubEntries(std::string_view templateId, int templateLength,
+                                                   std::size_t templateEnd)
+    {
+        std::vector<std::string_view> seen;
+        Dictionary entries;
+        const bool additionalData = templateId == kAdditionalDataId;
+        while (m_position < templateEnd) {
+            const auto subIdEnd = m_cursor.advance(m_position, 2, templateEnd);
+            if (!subIdEnd) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
+            if (std::find(seen.begin(), seen.end(), subId) != seen.end()) {
+                return TLVDecodingError::repeatedTag;
+            }
+            seen.push_back(subId);
+            m_position = *subIdEnd;
+
+            const auto field = readLengthAndValue(templateEnd);
+            if (!field) {
+                return TLVDecodingError::invalidTagLength;
+            }
+            m_position = field->valueEnd;
+            entries.insert_or_assign(subEntryName(templateId, subId), std::string(field->value));
+            if (additionalData &&
+                !m_receiver.assignTLV01(templateId, subId, field->length, field->value, std::nullopt)) {
+                return TLVDecodingError::invalidTag;
+            }
+        }
+        if (!m_receiver.assignTLV01(templateId, std::nullopt, templateLength, {}, std::move(entries))) {
+            return TLVDecodingError::invalidTag;
+        }
+        return std::nullopt;
+    }
+
+    TLVDecodingProtocol& m_receiver;
+    Utf8Cursor m_cursor;
+    std::size_t m_position = 0;
+};
+
+} // namespace
+
+std::optional<TLVDecodingError> TLVDecodingProtocol::decodeTLV(std::string_view text)
+{
+    const bool ascii = platform::text::isAscii(text);
+    if (!ascii && !platform::text::isValidUtf8(text)) {
+        return TLVDecodingError::invalidLength;
+    }
+    Reader reader(*this, text, ascii);
+    if (!Utf8Cursor(text, ascii).advance(0, 2, text.size())) {
+        return TLVDecodingError::invalidLength;
+    }
+    auto error = text.starts_with("00") ? reader.readEmv() : reader.readLegacy();
+    if (error == TLVDecodingError::invalidTagLength) {
+        return TLVDecodingError::invalidLength;
+    }
+    return error;
+}
+
+} // namespace tavro

@@ -1,0 +1,42 @@
+#include "TavroMerchantSDK/payload/TLVMapParser.h"
+
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
+
+#include <array>
+#include <string_view>
+
+namespace tavro {
+
+namespace {
+
+// Entries the SDK core adds itself after encoding: checksum, additional data, amount.
+constexpr std::array<std::string_view, 6> kKeysLeftOut = {
+    "63", "crc", "62", "additionalDataFieldTemplate", "54", "transactionAmount",
+};
+
+} // namespace
+
+TLVMapParser& TLVMapParser::shared()
+{
+    static TLVMapParser instance;
+    return instance;
+}
+
+void TLVMapParser::prepareTLV()
+{
+    if (!m_tLVDataDictionary) {
+        return;
+    }
+    platform::AnyValue::Dictionary dictionary = *m_tLVDataDictionary;
+    for (std::string_view key : kKeysLeftOut) {
+        if (const auto it = dictionary.find(key); it != dictionary.end()) {
+            dictionary.erase(it);
+        }
+    }
+    EncodedPayload payload = TLVGenerator::encode(dictionary);
+    std::vector<std::string> codes = TLVGenerator::tlvValidation(payload);
+    m_tlvString = std::move(payload.text);
+    m_tavroError = codes.empty() ? nullptr : std::make_shared<TavroError>(std::move(codes));
+}
+
+} // namespace tavro

@@ -1,0 +1,86 @@
+// The shared validator, its add-once list, the EMV-dialect driver and the presence-and-length
+// rule of template sub-fields.
+
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+
+#include "TavroMerchantSDK/payload/TavroErrorConstants.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
+
+#include <algorithm>
+
+namespace tavro {
+
+TavroPayMerchantTLVValidator& TavroPayMerchantTLVValidator::sharedValidator()
+{
+    static TavroPayMerchantTLVValidator validator;
+    return validator;
+}
+
+void TavroPayMerchantTLVValidator::addErrorCode(const std::string& code)
+{
+    if (std::find(m_errorCodes.begin(), m_errorCodes.end(), code) == m_errorCodes.end())
+        m_errorCodes.push_back(code);
+}
+
+std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV01(
+    const TavroPayMerchantTLV* model)
+{
+    m_errorCodes.clear();
+    if (!model)
+        return m_errorCodes;
+    validatePayloadFormatIndicator(model->payloadFormatIndicator());
+    validateMerchantID(model->tavroMerchantID());
+    validateMerchantCategoryCode(model->merchantCategoryCode());
+    validateCurrencyCode(model->currencyCode());
+    validateTransactAmount(model->transactionAmount());
+    validateTipAndFeeIndicator(*model);
+    validateCountryCode(model->countryCode());
+    validateMerchantName(model->merchantName());
+    validateCityName(model->cityName());
+    validatePostalCode(model->postalCode());
+    validateAdditionalDataField(*model);
+    validateMerchantInformationLanguageTemplate(*model);
+    validateMerchantAccountInformationTemplate(*model);
+    // The checksum is checked by the caller, after this driver.
+    return m_errorCodes;
+}
+
+void TavroPayMerchantTLVValidator::tagMandatoryLengthCheck(
+    std::string_view type, const std::string& tagKey, const std::optional<Dictionary>& dataDictionary,
+    bool isMandatory, int minLenght, int maxLenght)
+{
+    using Language = TavroErrorConstants::merchantLanguageInformationTemplate;
+
+    const platform::AnyValue* value = nullptr;
+    if (dataDictionary) {
+        const auto found = dataDictionary->find(tagKey);
+        if (found != dataDictionary->end())
+            value = &found->second;
+    }
+
+    if (value) {
+        // A value that is not text cannot hold a valid sub-field: it is judged as a wrong length.
+        const std::string* text = value->asString();
+        if (text && validator_text::lengthInRange(*text, minLenght, maxLenght))
+            return;
+        if (tagKey == "languagePreference")
+            addErrorCode(Language::languagePreferenceInvalidTagLength);
+        else if (tagKey == "merchantNameAlternateLanguage")
+            addErrorCode(Language::merchantNameInvalidTagLength);
+        else if (type == "merchantInformationLanguageTemplate")
+            addErrorCode(Language::invalidLengthTag);
+        else
+            addErrorCode(TavroErrorConstants::additionalDataInformationInvalidLength);
+        return;
+    }
+
+    if (!isMandatory)
+        return;
+    if (tagKey == "languagePreference")
+        addErrorCode(Language::missingLanguagePreferenceTag);
+    else if (tagKey == "merchantNameAlternateLanguage")
+        addErrorCode(Language::missingMerchantNameTag);
+}
+
+} // namespace tavro

@@ -1,0 +1,189 @@
+// Rules for the root fields of a payload.
+
+#include "TavroMerchantSDK/payload/TavroErrorConstants.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
+#include "TavroMerchantSDK/support/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/ISORegionCodes.h"
+#include "platform/foundation/Text.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace tavro {
+
+namespace text = platform::text;
+using namespace validator_text;
+using Codes = TavroErrorConstants;
+
+namespace {
+
+// Reads as an unsigned 64-bit decimal: optional sign, one or more ASCII digits, nothing else;
+// negative values and values above 2^64 - 1 fail.
+bool readsAsUnsigned64(std::string_view value)
+{
+    bool negative = false;
+    if (!value.empty() && (value.front() == '+' || value.front() == '-')) {
+        negative = value.front() == '-';
+        value.remove_prefix(1);
+    }
+    if (value.empty())
+        return false;
+    std::uint64_t number = 0;
+    constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
+    for (char c : value) {
+        if (c < '0' || c > '9')
+            return false;
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (number > (max - digit) / 10)
+            return false;
+        number = number * 10 + digit;
+    }
+    return !negative || number == 0;
+}
+
+} // namespace
+
+void TavroPayMerchantTLVValidator::validatePayloadFormatIndicator(const OptionalText& indicator)
+{
+    if (!indicator)
+        return;
+    if (text::codePointCount(*indicator) != 2)
+        addErrorCode(Codes::payloadFormatIndicatorInvalidLength);
+    else if (*indicator != "01")
+        addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
+    if (!text::allDecimalDigits(*indicator))
+        addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
+}
+
+bool TavroPayMerchantTLVValidator::validateMerchantID(const OptionalText& merchantId)
+{
+    if (!merchantId)
+        return true;
+    const std::string& id = *merchantId;
+    bool valid = true;
+    if (!id.empty() && id.front() != '4') {
+        addErrorCode(Codes::merchantIdInvalidStartingDigit);
+        valid = false;
+    }
+    if (!lengthInRange(id, 8, 16)) {
+        addErrorCode(Codes::merchantIdInvalidLength);
+        valid = false;
+    }
+    if (!readsAsUnsigned64(id)) {
+        addErrorCode(Codes::merchantIdInvalidFormat);
+        valid = false;
+    }
+    if (!luhnsAlgorithmCheck(convertMerchantIdToPan(id))) {
+        addErrorCode(Codes::merchantIdInvalidCheckDigit);
+        valid = false;
+    }
+    return valid;
+}
+
+std::string TavroPayMerchantTLVValidator::convertMerchantIdToPan(const std::string& merchantId)
+{
+    const std::size_t length = text::codePointCount(merchantId);
+    if (length < 7 || length > 15)
+        return merchantId;
+    const std::size_t split = *text::byteOffsetOfCodePoint(merchantId, 6);
+    return merchantId.substr(0, split) + std::string(16 - length, '0') + merchantId.substr(split);
+}
+
+bool TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(const std::string& merchantPan)
+{
+    const std::u32string scalars = text::toUtf32(merchantPan);
+    int sum = 0;
+    int position = 0;
+    for (auto it = scalars.rbegin(); it != scalars.rend(); ++it) {
+        ++position;
+        if (*it < U'0' || *it > U'9')
+            continue;
+        int digit = static_cast<int>(*it - U'0');
+        if (position % 2 == 0) {
+            digit *= 2;
+            if (digit >= 10)
+                digit -= 9;
+        }
+        sum += digit;
+    }
+    return sum % 10 == 0;
+}
+
+void TavroPayMerchantTLVValidator::validateMerchantCategoryCode(const OptionalText& code)
+{
+    if (!code) {
+        addErrorCode(Codes::merchantCategoryCodeNotPresent);
+        return;
+    }
+    if (!(text::codePointCount(*code) == 4 && text::allDecimalDigits(*code)))
+        addErrorCode(Codes::merchantCategoryCodeInvalidLength);
+}
+
+void TavroPayMerchantTLVValidator::validateCurrencyCode(const OptionalText& code)
+{
+    if (!code) {
+        addErrorCode(Codes::currencyCodeNotPresent);
+        return;
+    }
+    bool known = false;
+    // Digits of other scripts have no numeric value, so only ASCII digits can name a currency.
+    if (text::codePointCount(*code) == 3 && text::allAsciiDigits(*code)) {
+        const auto number = text::parseInteger(*code, 10);
+        known = number && ISOCountryCodes::availableISOCurrencies().contains(*number);
+    }
+    if (!known)
+        addErrorCode(Codes::currencyCodeInvaidLength);
+}
+
+void TavroPayMerchantTLVValidator::validateTransactAmount(const OptionalText& amount)
+{
+    if (!amount)
+        return;
+    const bool digitsOnly = text::allDecimalDigits(*amount);
+    if (!lengthInRange(*amount, 1, digitsOnly ? 12 : 13))
+        addErrorCode(Codes::transactionAmountInvalidLength);
+    if (!isPositiveAmount(*amount))
+        addErrorCode(Codes::transactionAmountIncorrectValue);
+    if (amount->empty())
+        addErrorCode(Codes::transactionAmountTagPresentWithoutAmountValue);
+}
+
+void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
+{
+    if (!code) {
+        addErrorCode(Codes::countryCodeNotPresent);
+        return;
+    }
+    if (!isISORegionCode(*code))
+        addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
+    bool lettersOnly = true;
+    for (char32_t c : text::toUtf32(*code))
+        lettersOnly = lettersOnly && text::isLetterOrMark(c);
+    if (text::codePointCount(*code) != 2 || !lettersOnly)
+        addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
+}
+
+void TavroPayMerchantTLVValidator::validateMerchantName(const OptionalText& name)
+{
+    if (!name)
+        addErrorCode(Codes::merchantNameNotPresent);
+    else if (!lengthInRange(*name, 1, 25))
+        addErrorCode(Codes::merchantNameInvalidLengthOrCharacters);
+}
+
+void TavroPayMerchantTLVValidator::validateCityName(const OptionalText& name)
+{
+    if (!name)
+        addErrorCode(Codes::cityNameNotPresent);
+    else if (!lengthInRange(*name, 1, 15))
+        addErrorCode(Codes::cityNameInvalidLengthOrCharacters);
+}
+
+void TavroPayMerchantTLVValidator::validatePostalCode(const OptionalText& code)
+{
+    if (code && !lengthInRange(*code, 1, 10))
+        addErrorCode(Codes::postalCodeIndicatorInvalidLength);
+}
+
+} // namespace tavro

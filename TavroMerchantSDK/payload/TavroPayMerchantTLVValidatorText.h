@@ -1,0 +1,22 @@
+#pragma once
+// Character tests shared by the validator's rules. Lengths count Unicode scalar values.
+
+#include <optional>
+#include <string_view>
+
+namespace tavro::validator_text {
+
+// minimum <= code-point count <= maximum.
+bool lengthInRange(std::string_view text, long long minimum, long long maximum);
+// Some scalar is a letter or mark (general categories L and M).
+bool containsLetter(std::string_view text);
+// Some scalar is neither a decimal digit (Nd, any script) nor the period.
+bool containsOtherThanDigitsAndPeriod(std::string_view text);
+// The value of an ASCII decimal text with at most one period (".5" and "5." read); nullopt for
+// anything else, the empty text and a lone period included.
+std::optional<double> plainDecimalValue(std::string_view text);
+// The value test of amounts: no letter, nothing but digits and the period, a
+// readable decimal above zero.
+bool isPositiveAmount(std::string_view text);
+
+} // namespace tavro::validator_text

@@ -1,0 +1,18 @@
+#pragma once
+// Command-line options of the sample host: the merchant it presents, with built-in defaults.
+
+#include <string>
+
+struct HostOptions {
+    std::string merchantID = "41234568";  // passes the starting-digit and check-digit rules
+    std::string merchantName = "Corner Cafe";
+    std::string city = "Pune";
+    std::string categoryCode = "5812";
+    std::string countryCode = "IN";
+    std::string currencyCode = "356";
+    bool showHelp = false;
+};
+
+// Fills `options` from argv; on a bad flag returns false with `problem` set.
+bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& problem);
+std::string hostUsage();
