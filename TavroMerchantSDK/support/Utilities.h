@@ -1,0 +1,70 @@
+#pragma once
+// Currency-aware text operations of the payment forms: amounts formatted in the locale of an
+// ISO 4217 numeric currency code ("356", "840"), typed digits read as minor units, button
+// titles and invalid-field messages from localised templates, and the two-part amount label.
+// Main thread.
+
+#include "platform/foundation/NSMutableAttributedString.h"
+#include "platform/graphics/CGFloat.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavro {
+
+struct ISOCurrencyComponents {
+    std::string currencyCode;     // alphabetic code ("INR")
+    std::string formattedAmount;  // the amount without its symbol ("1,00,000.00")
+    bool operator==(const ISOCurrencyComponents&) const = default;
+};
+
+struct CurrencyEntry {
+    std::string text;  // the amount formatted with its symbol
+    double amount = 0;
+};
+
+class Utilities {
+public:
+    Utilities() = delete;
+
+    // The amount in the currency's locale without the symbol (one blank trimmed at each end), and
+    // the alphabetic code; two empty texts when the code has no locale, symbol or alphabetic
+    // code, or formatting fails.
+    static ISOCurrencyComponents getISOCurrencyComponents(double amount, std::string_view currencyCode);
+
+    // The amount formatted with its symbol in the currency's locale (the current locale and its
+    // currency when the code has none); "" when formatting fails.
+    static std::string currencyString(double amount, std::string_view currencyCode);
+
+    // Reads the ASCII digits of a typed text (absent: "0") as minor units of the session's active
+    // currency, like a cash register: "123450" in a two-digit currency is 1234.5. Every other
+    // character is ignored. A run of digits too long for a double gives the largest finite
+    // amount.
+    static CurrencyEntry getCurrency(const std::optional<std::string>& text);
+
+    // The pay ("Pay") or refund ("Refund") button title: with a currency, the localised
+    // "Pay [currency] [amount]" / "Refund [currency] [amount]" filled in (an absent amount fills
+    // "[amount]" with nothing); without one, the localised pay or refund title. "" for other labels.
+    static std::string localizedAmountString(std::string_view labelString, const std::optional<std::string>& amount,
+                                             const std::optional<std::string>& currency);
+
+    // The message for an invalid field: the localised "Invalid Tip" for the tip label "Add Tip",
+    // else the localised "Invalid [Default Label]" with the localised label put in.
+    static std::string localizedInvaildString(std::string_view labelString);
+
+    // The text in the bold system font of `fontSize`, single-underlined throughout.
+    static platform::NSMutableAttributedString underLineAttributedString(std::string_view text,
+                                                                        platform::CGFloat fontSize);
+
+    // The two-part amount label: `string1` (currency) and `string2` (amount) joined by one blank
+    // that carries the font of the part before it; the order is reversed when the device
+    // language is Arabic. Base size is `fontSize`, or 24 when it is 0. `isTotalAmount`: first part
+    // 16 pt, second part the base size; otherwise both half the base size. `isUnderLine`: the
+    // whole label single-underlined in the bold system font of half the base size.
+    static platform::NSMutableAttributedString attributedString(std::string_view string1, std::string_view string2,
+                                                               bool isTotalAmount, bool isUnderLine,
+                                                               platform::CGFloat fontSize);
+};
+
+} // namespace tavro
