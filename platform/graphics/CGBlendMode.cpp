@@ -1,0 +1,16 @@
+#include "platform/graphics/CGBlendMode.h"
+
+namespace platform {
+
+cairo_operator_t toCairoOperator(CGBlendMode mode)
+{
+    switch (mode) {
+    case CGBlendMode::normal: return CAIRO_OPERATOR_OVER;
+    case CGBlendMode::multiply: return CAIRO_OPERATOR_MULTIPLY;
+    case CGBlendMode::clear: return CAIRO_OPERATOR_CLEAR;
+    case CGBlendMode::copy: return CAIRO_OPERATOR_SOURCE;
+    }
+    return CAIRO_OPERATOR_OVER;
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+// An immutable bitmap: a cairo image surface in ARGB32 (premultiplied, native-endian words), width and
+// height in pixels. Held as CGImagePtr (std::shared_ptr<const CGImage>).
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+
+namespace platform {
+
+// One pixel, 8 bits per channel, alpha not premultiplied.
+struct RGBA8 {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    std::uint8_t a = 0;
+    bool operator==(const RGBA8&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const RGBA8& pixel);
+
+class CGImage;
+using CGImagePtr = std::shared_ptr<const CGImage>;
+
+class CGImage {
+public:
+    // Takes over one reference to `surface`. Any image format is accepted; it is converted to ARGB32.
+    // Returns nullptr (and releases the reference) for a null surface, a surface in an error state or
+    // one with no pixels.
+    static CGImagePtr adopt(cairo_surface_t* surface);
+    // A copy of the current contents of `surface` (which stays the caller's).
+    static CGImagePtr copyOf(cairo_surface_t* surface);
+
+    ~CGImage();
+    CGImage(const CGImage&) = delete;
+    CGImage& operator=(const CGImage&) = delete;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    // For drawing from only; its pixels must not be changed.
+    cairo_surface_t* surface() const { return m_surface; }
+    // The pixel at column x, row y; a transparent black pixel outside the bitmap.
+    RGBA8 pixelAt(int x, int y) const;
+
+private:
+    explicit CGImage(cairo_surface_t* surface);
+    cairo_surface_t* m_surface;
+    int m_width;
+    int m_height;
+};
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#include "platform/graphics/CIContext.h"
+
+#include "platform/foundation/DebugLog.h"
+
+#include <cmath>
+
+namespace platform {
+
+std::shared_ptr<CIContext> CIContext::create()
+{
+    return std::make_shared<CIContext>();
+}
+
+CGImagePtr CIContext::createCGImage(const CIImage& image, const CGRect& fromRect) const
+{
+    if (fromRect.isNull())
+        return nullptr;
+    CGRect rect = fromRect.standardized();
+    double width = std::round(rect.width());
+    double height = std::round(rect.height());
+    if (!(width >= 1 && height >= 1 && width <= 32767 && height <= 32767)) {
+        debugLog("CIContext: cannot make a bitmap for a rectangle of that size");
+        return nullptr;
+    }
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
+    cairo_t* cr = cairo_create(surface);
+    image.draw(cr, rect, CGRect(0, 0, width, height));
+    cairo_destroy(cr);
+    return CGImage::adopt(surface);
+}
+
+} // namespace platform

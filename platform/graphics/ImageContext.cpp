@@ -1,0 +1,120 @@
+#include "platform/graphics/ImageContext.h"
+
+#include "platform/foundation/DebugLog.h"
+#include "platform/graphics/ScreenScale.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr double kMaxBitmapSide = 32767;
+
+struct StackEntry {
+    CGContextPtr context;
+    bool isImageContext = false;
+    double scale = 1;
+};
+
+std::vector<StackEntry>& contextStack()
+{
+    static std::vector<StackEntry> stack;
+    return stack;
+}
+
+// ceil, but a product a hair above a whole number (from 0.1 * 3 and the like) stays that number.
+double pixelCount(double points, double scale)
+{
+    double pixels = points * scale;
+    double nearest = std::round(pixels);
+    if (std::fabs(pixels - nearest) < 1e-9)
+        return nearest;
+    return std::ceil(pixels);
+}
+
+} // namespace
+
+void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale)
+{
+    if (!(scale > 0) || !std::isfinite(scale))
+        scale = mainScreenScale();
+    bool validSize = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0
+        && size.height > 0;
+    double width = validSize ? pixelCount(size.width, scale) : 0;
+    double height = validSize ? pixelCount(size.height, scale) : 0;
+    if (!validSize || width > kMaxBitmapSide || height > kMaxBitmapSide) {
+        debugLog("UIGraphicsBeginImageContext: no context for size " + std::to_string(size.width) + " x "
+                 + std::to_string(size.height) + " at scale " + std::to_string(scale));
+        return;
+    }
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
+    cairo_t* cr = cairo_create(surface);
+    cairo_surface_destroy(surface);  // the cairo_t keeps it
+    if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
+        debugLog("UIGraphicsBeginImageContext: the bitmap could not be made");
+        cairo_destroy(cr);
+        return;
+    }
+    if (opaque) {
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_paint(cr);
+    }
+    cairo_scale(cr, scale, scale);
+    contextStack().push_back({CGContext::create(cr), true, scale});
+    cairo_destroy(cr);
+}
+
+void UIGraphicsBeginImageContext(CGSize size)
+{
+    UIGraphicsBeginImageContextWithOptions(size, false, 1.0);
+}
+
+CGContextPtr UIGraphicsGetCurrentContext()
+{
+    auto& stack = contextStack();
+    return stack.empty() ? nullptr : stack.back().context;
+}
+
+UIImagePtr UIGraphicsGetImageFromCurrentImageContext()
+{
+    auto& stack = contextStack();
+    if (stack.empty() || !stack.back().isImageContext)
+        return nullptr;
+    cairo_surface_t* surface = cairo_get_target(stack.back().context->cairo());
+    return UIImage::fromCGImage(CGImage::copyOf(surface), stack.back().scale);
+}
+
+void UIGraphicsEndImageContext()
+{
+    auto& stack = contextStack();
+    if (stack.empty() || !stack.back().isImageContext) {
+        debugLog("UIGraphicsEndImageContext: no image context is current");
+        return;
+    }
+    stack.pop_back();
+}
+
+void UIGraphicsPushContext(const CGContextPtr& context)
+{
+    if (!context) {
+        debugLog("UIGraphicsPushContext: no context given");
+        return;
+    }
+    contextStack().push_back({context, false, 1});
+}
+
+void UIGraphicsPopContext()
+{
+    auto& stack = contextStack();
+    if (stack.empty() || stack.back().isImageContext) {
+        debugLog("UIGraphicsPopContext: no pushed context is current");
+        return;
+    }
+    stack.pop_back();
+}
+
+} // namespace platform

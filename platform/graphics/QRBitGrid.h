@@ -1,0 +1,48 @@
+#pragma once
+// A square grid of up to 177 x 177 modules kept as bit rows and, in parallel, bit columns, so that
+// masks are applied and symbols scored a word at a time. Used by the QR encoder.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+class QRBitGrid {
+public:
+    static constexpr int kMaxSize = 177;
+    static constexpr int kWords = (kMaxSize + 63) / 64;
+    using Line = std::array<std::uint64_t, kWords>;
+
+    explicit QRBitGrid(int size) : m_size(size), m_rows(static_cast<std::size_t>(size)), m_columns(static_cast<std::size_t>(size)) {}
+
+    int size() const { return m_size; }
+    bool get(int x, int y) const { return (m_rows[y][x >> 6] >> (x & 63)) & 1; }
+    void set(int x, int y, bool dark)
+    {
+        assign(m_rows[y], x, dark);
+        assign(m_columns[x], y, dark);
+    }
+    // this := a XOR b, row and column views alike (all three of one size).
+    void assignXor(const QRBitGrid& a, const QRBitGrid& b);
+
+    // The standard's mask penalty (lower is better): runs of five or more in rows and columns, 2 x 2
+    // blocks of one colour, finder-like 1:1:3:1:1 patterns with light space, and dark/light imbalance.
+    long penalty() const;
+
+private:
+    static void assign(Line& line, int i, bool dark)
+    {
+        std::uint64_t bit = std::uint64_t{1} << (i & 63);
+        line[i >> 6] = dark ? (line[i >> 6] | bit) : (line[i >> 6] & ~bit);
+    }
+    long linePenalty(const Line& line) const;
+    long blockPenalty() const;
+
+    int m_size;
+    std::vector<Line> m_rows;
+    std::vector<Line> m_columns;
+};
+
+} // namespace platform

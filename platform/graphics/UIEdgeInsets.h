@@ -1,0 +1,18 @@
+#pragma once
+// Insets for the four edges of a rectangle; positive values move the edges inward.
+
+#include "platform/graphics/CGFloat.h"
+
+namespace platform {
+
+struct UIEdgeInsets {
+    CGFloat top = 0;
+    CGFloat left = 0;
+    CGFloat bottom = 0;
+    CGFloat right = 0;
+
+    static constexpr UIEdgeInsets zero() { return {}; }
+    bool operator==(const UIEdgeInsets&) const = default;
+};
+
+} // namespace platform

@@ -1,0 +1,157 @@
+// PNG decoding and encoding, and the named lookup in a bundle directory.
+#include "platform/graphics/UIImage.h"
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/DebugLog.h"
+#include "platform/graphics/PNGEncoder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct ReadCursor {
+    std::string_view bytes;
+    size_t offset = 0;
+};
+
+cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length)
+{
+    auto* cursor = static_cast<ReadCursor*>(closure);
+    if (cursor->bytes.size() - cursor->offset < length)
+        return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(data, cursor->bytes.data() + cursor->offset, length);
+    cursor->offset += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+std::optional<std::string> readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// "icon@2x" -> 2; anything else -> 1.
+double scaleFromFileStem(const std::string& stem)
+{
+    size_t at = stem.rfind('@');
+    if (at == std::string::npos || stem.size() != at + 3 || stem[at + 2] != 'x')
+        return 1.0;
+    char digit = stem[at + 1];
+    return (digit >= '1' && digit <= '9') ? double(digit - '0') : 1.0;
+}
+
+// The decoded bitmap; nullptr, silently, for bytes that are not a complete PNG image.
+CGImagePtr decodePNG(std::string_view bytes)
+{
+    ReadCursor cursor{bytes};
+    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(readChunk, &cursor);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return nullptr;
+    }
+    return CGImage::adopt(surface);
+}
+
+// A missing file gives nullptr silently; an unreadable one with one debug line.
+UIImagePtr loadFile(const std::filesystem::path& path, double scale)
+{
+    std::optional<std::string> bytes = readFile(path);
+    if (!bytes)
+        return nullptr;
+    UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes), scale);
+    if (!image)
+        debugLog("UIImage: " + path.string() + " is not a readable PNG image");
+    return image;
+}
+
+} // namespace
+
+UIImagePtr UIImage::fromPNGData(std::string_view bytes, double scale)
+{
+    UIImagePtr image = fromCGImage(decodePNG(bytes), scale);
+    if (!image)
+        debugLog("UIImage: PNG data could not be decoded");
+    return image;
+}
+
+UIImagePtr UIImage::contentsOfFile(const std::string& path)
+{
+    std::filesystem::path file(path);
+    return loadFile(file, scaleFromFileStem(file.stem().string()));
+}
+
+UIImagePtr UIImage::named(const std::string& name, const std::string& bundleDirectory, double screenScale)
+{
+    std::string base = name;
+    if (base.size() > 4 && base.compare(base.size() - 4, 4, ".png") == 0)
+        base.resize(base.size() - 4);
+    if (base.empty() || bundleDirectory.empty())
+        return nullptr;
+
+    constexpr int kHighestScale = 3;
+    int preferred = std::isfinite(screenScale) ? static_cast<int>(std::lround(screenScale)) : 1;
+    preferred = std::clamp(preferred, 1, kHighestScale);
+    std::vector<int> order;
+    for (int s = preferred; s >= 1; --s)
+        order.push_back(s);
+    for (int s = preferred + 1; s <= kHighestScale; ++s)
+        order.push_back(s);
+
+    std::filesystem::path directory(bundleDirectory);
+    for (int s : order) {
+        std::string fileName = s == 1 ? base + ".png" : base + "@" + std::to_string(s) + "x.png";
+        std::filesystem::path path = directory / fileName;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            continue;
+        return loadFile(path, s);
+    }
+    return nullptr;
+}
+
+UIImagePtr UIImage::named(const std::string& name, const Bundle& bundle, double screenScale)
+{
+    if (name.empty())
+        return nullptr;
+    std::optional<Bundle::ImageFile> file = bundle.pathForImage(name, screenScale);
+    if (!file)
+        return nullptr;
+    return loadFile(file->path, file->scale);
+}
+
+std::optional<std::string> UIImage::pngData() const
+{
+    CGImagePtr bitmap = renderedBitmap();
+    if (!bitmap)
+        return std::nullopt;
+    return encodePNG(*bitmap);
+}
+
+bool UIImage::writePNG(const std::string& path) const
+{
+    std::optional<std::string> bytes = pngData();
+    if (!bytes) {
+        debugLog("UIImage: no pixels to write to " + path);
+        return false;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+    out.close();
+    if (!out) {
+        debugLog("UIImage: could not write " + path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform
