@@ -1,0 +1,65 @@
+#include "TavroMerchantSDK/core/PayloadTextEditing.h"
+
+#include "platform/foundation/Text.h"
+
+#include <algorithm>
+
+namespace tavro::payloadtext {
+
+namespace {
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Byte size of the entry starting at `payload`, or 0 when no whole entry can be read there.
+std::size_t entrySize(std::string_view payload)
+{
+    if (payload.size() < 4 || !isAsciiDigit(payload[2]) || !isAsciiDigit(payload[3])) {
+        return 0;
+    }
+    // The ID is two code points; in well-formed payloads it is two ASCII characters.
+    if (static_cast<unsigned char>(payload[0]) >= 0x80 || static_cast<unsigned char>(payload[1]) >= 0x80) {
+        return 0;
+    }
+    const std::size_t length = static_cast<std::size_t>((payload[2] - '0') * 10 + (payload[3] - '0'));
+    const auto valueBytes = platform::text::byteOffsetOfCodePoint(payload.substr(4), length);
+    if (!valueBytes) {
+        return 0;
+    }
+    return 4 + *valueBytes;
+}
+
+} // namespace
+
+std::string removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
+{
+    std::string result;
+    result.reserve(payload.size());
+    while (!payload.empty()) {
+        const std::size_t size = entrySize(payload);
+        if (size == 0) {
+            result.append(payload);
+            break;
+        }
+        const std::string_view id = payload.substr(0, 2);
+        if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
+            result.append(payload.substr(0, size));
+        }
+        payload.remove_prefix(size);
+    }
+    return result;
+}
+
+std::string droppingLastCodePoints(std::string_view payload, std::size_t count)
+{
+    const std::size_t total = platform::text::codePointCount(payload);
+    if (total < count) {
+        return {};
+    }
+    const auto end = platform::text::byteOffsetOfCodePoint(payload, total - count);
+    return std::string(payload.substr(0, end.value_or(0)));
+}
+
+} // namespace tavro::payloadtext

@@ -1,0 +1,70 @@
+#include "TavroMerchantSDK/core/TavroRefundPaymentRequest.h"
+
+#include "TavroMerchantSDK/core/PlainDecimal.h"
+#include "TavroMerchantSDK/support/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "platform/foundation/Text.h"
+
+namespace tavro {
+
+namespace {
+
+std::shared_ptr<TavroError> failure(const std::string& message)
+{
+    return std::make_shared<TavroError>(message);
+}
+
+} // namespace
+
+TavroRefundPaymentRequest::TavroRefundPaymentRequest()
+    : m_currencyCode(TavroBaseConstants::defaultTransactionCurrency)
+{
+}
+
+TavroRefundPaymentRequest::TavroRefundPaymentRequest(std::string last4, std::string cardHolderName,
+                                                     std::string currencyCode, std::string refundAmount)
+    : m_last4(std::move(last4))
+    , m_cardHolderName(std::move(cardHolderName))
+    , m_currencyCode(std::move(currencyCode))
+    , m_refundAmount(std::move(refundAmount))
+{
+}
+
+std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
+{
+    if (m_last4.empty()) {
+        return failure(StringConstants::LAST_FOUR_DIGITS_CANNOT_BE_EMPTY());
+    }
+    if (!isLengthInRange(m_last4, 4, 4)) {
+        return failure(StringConstants::LAST_FOUR_DIGITS_MANDATORY());
+    }
+    if (!platform::text::allAsciiDigits(m_last4)) {
+        return failure(StringConstants::LAST_FOUR_SHOULD_BE_NUMERIC());
+    }
+    if (m_cardHolderName.empty()) {
+        return failure(StringConstants::CARDHOLDER_INVALID());
+    }
+    if (m_currencyCode.empty()) {
+        return failure(StringConstants::CURRENCY_CODE_IS_NOT_PRESENT());
+    }
+    if (!isLengthInRange(m_currencyCode, 3, 3)) {
+        return failure(StringConstants::CURRENCY_CODE_INVALID_LENGTH());
+    }
+    // One leading sign is accepted: "+36" reads as 36, "-36" as a code no table holds.
+    const auto code = platform::text::parseInteger(m_currencyCode, 10);
+    if (!code) {
+        return failure(StringConstants::CURRENCY_CODE_INVALID_FORMAT());
+    }
+    if (!ISOCountryCodes::availableISOCurrencies().contains(*code)) {
+        return failure(StringConstants::CURRENCY_CODE_INVALID_ISO_FORMAT());
+    }
+    const auto amount = readPlainDecimal(m_refundAmount);
+    if (!amount || *amount <= 0) {
+        return failure(StringConstants::REFUND_AMOUNT_INVALID());
+    }
+    return nullptr;
+}
+
+} // namespace tavro

@@ -1,0 +1,45 @@
+#pragma once
+// TavroRefundPaymentRequest: what the host hands to the refund flow: the card's last four
+// digits, the cardholder's name, the ISO 4217 numeric currency code and the largest amount that
+// may be refunded (plain decimal text such as "150.00"). Held by std::shared_ptr; make with
+// NSObject::create<TavroRefundPaymentRequest>(...).
+
+#include "TavroMerchantSDK/core/TavroError.h"
+#include "platform/foundation/NSObject.h"
+
+#include <memory>
+#include <string>
+
+namespace tavro {
+
+class TavroRefundPaymentRequest : public platform::NSObject {
+public:
+    // Empty texts and the default transaction currency "356".
+    TavroRefundPaymentRequest();
+    // Stores the four texts unchanged; validate() checks them.
+    TavroRefundPaymentRequest(std::string last4, std::string cardHolderName, std::string currencyCode,
+                              std::string refundAmount);
+
+    const std::string& last4() const { return m_last4; }
+    void setLast4(std::string value) { m_last4 = std::move(value); }
+    const std::string& cardHolderName() const { return m_cardHolderName; }
+    void setCardHolderName(std::string value) { m_cardHolderName = std::move(value); }
+    const std::string& currencyCode() const { return m_currencyCode; }
+    void setCurrencyCode(std::string value) { m_currencyCode = std::move(value); }
+    const std::string& refundAmount() const { return m_refundAmount; }
+    void setRefundAmount(std::string value) { m_refundAmount = std::move(value); }
+
+    // Null when the refund may start, else an error holding the message of the first broken
+    // rule: last four digits (present, four characters, ASCII digits), cardholder name present,
+    // currency (present, three characters, an integer, an ISO 4217 code), and an amount that is
+    // plain decimal text above zero. Lengths count user-perceived characters.
+    std::shared_ptr<TavroError> validate() const;
+
+private:
+    std::string m_last4;
+    std::string m_cardHolderName;
+    std::string m_currencyCode;
+    std::string m_refundAmount;
+};
+
+} // namespace tavro

@@ -1,0 +1,232 @@
+#include "TavroMerchantSDK/core/PaymentRequestChecks.h"
+#include "TavroMerchantSDK/core/TavroPaymentRequest.h"
+#include "TavroMerchantSDK/payload/TLVMapParser.h"
+#include "PaymentRequestTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using platform::AnyValue;
+using platform::NSObject;
+using tavro::TavroPaymentRequest;
+
+namespace {
+
+using Edit = std::function<void(TavroPaymentRequest&)>;
+
+// The single message validate() reports after `edit`, or "" when the request is valid.
+std::string messageAfter(const Edit& edit)
+{
+    auto request = coretest::validRequest();
+    edit(*request);
+    const auto error = request->validate();
+    if (!error) {
+        return "";
+    }
+    EXPECT_EQ(error->errorCodes().size(), 1u);
+    return error->errorCodes().empty() ? "?" : error->errorCodes().front();
+}
+
+struct Case {
+    const char* name;
+    Edit edit;
+    const char* message;
+};
+
+void expectCases(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases) {
+        EXPECT_EQ(messageAfter(c.edit), c.message) << c.name;
+    }
+}
+
+Edit tip(std::optional<std::string> indicator, std::optional<std::string> amount, std::optional<std::string> percentage)
+{
+    return [=](TavroPaymentRequest& r) {
+        r.setTipIndicator(indicator);
+        r.setTipAmount(amount);
+        r.setTipPercentage(percentage);
+    };
+}
+
+constexpr const char* kTipAmount = "Tip amount not valid";
+constexpr const char* kTipPercentage = "Tip percentage not valid";
+
+} // namespace
+
+TEST(PaymentRequestValidation, MerchantFieldsInRuleOrder)
+{
+    expectCases({
+        {"valid", [](TavroPaymentRequest&) {}, ""},
+        {"indicator 02", [](TavroPaymentRequest& r) { r.setPayloadFormatIndicator("02"); }, "Payload format indicator not valid"},
+        {"name empty", [](TavroPaymentRequest& r) { r.setMerchantName(""); }, "Merchant name not valid"},
+        {"name 25", [](TavroPaymentRequest& r) { r.setMerchantName(std::string(25, 'n')); }, ""},
+        {"name 26", [](TavroPaymentRequest& r) { r.setMerchantName(std::string(26, 'n')); }, "Merchant name not valid"},
+        // 13 user-perceived characters, 26 code points: payload lengths count code points.
+        {"name decomposed", [](TavroPaymentRequest& r) {
+             std::string name;
+             for (int i = 0; i < 13; ++i) name += "e\xCC\x81";
+             r.setMerchantName(name);
+         }, "Merchant name not valid"},
+        {"mcc 3", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("581"); }, "Merchant category code not valid"},
+        {"mcc 5", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58123"); }, "Merchant category code not valid"},
+        {"mcc letter", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58a2"); }, "Merchant category code not valid"},
+        {"mcc other script", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("\u0665\u0668\u0661\u0662"); }, ""},
+        {"city 15", [](TavroPaymentRequest& r) { r.setCityName(std::string(15, 'c')); }, ""},
+        {"city 16", [](TavroPaymentRequest& r) { r.setCityName(std::string(16, 'c')); }, "City name not valid"},
+        {"city empty", [](TavroPaymentRequest& r) { r.setCityName(""); }, "City name not valid"},
+        {"country lower", [](TavroPaymentRequest& r) { r.setCountryCode("in"); }, "Country code not valid"},
+        {"country 3", [](TavroPaymentRequest& r) { r.setCountryCode("IND"); }, "Country code not valid"},
+        {"country unknown", [](TavroPaymentRequest& r) { r.setCountryCode("XX"); }, "Country code not valid"},
+        {"currency 036", [](TavroPaymentRequest& r) { r.setCurrencyCode("036"); }, ""},
+        {"currency 36", [](TavroPaymentRequest& r) { r.setCurrencyCode("36"); }, "Currency code not valid"},
+        {"currency 000", [](TavroPaymentRequest& r) { r.setCurrencyCode("000"); }, "Currency code not valid"},
+        {"currency 35a", [](TavroPaymentRequest& r) { r.setCurrencyCode("35a"); }, "Currency code not valid"},
+        {"currency +36", [](TavroPaymentRequest& r) { r.setCurrencyCode("+36"); }, "Currency code not valid"},
+        {"currency other script", [](TavroPaymentRequest& r) { r.setCurrencyCode("\u0663\u0665\u0666"); }, "Currency code not valid"},
+        {"postal absent", [](TavroPaymentRequest& r) { r.setPostalCode(std::nullopt); }, ""},
+        {"postal empty", [](TavroPaymentRequest& r) { r.setPostalCode(""); }, ""},
+        {"postal 10", [](TavroPaymentRequest& r) { r.setPostalCode(std::string(10, '1')); }, ""},
+        {"postal 11", [](TavroPaymentRequest& r) { r.setPostalCode(std::string(11, '1')); }, "Postal code not valid"},
+    });
+
+    // Only the first failing rule is reported.
+    EXPECT_EQ(messageAfter([](TavroPaymentRequest& r) {
+                  r.setCityName("");
+                  r.setCountryCode("in");
+                  r.setMerchantName("");
+              }),
+              "Merchant name not valid");
+    EXPECT_EQ(messageAfter([](TavroPaymentRequest& r) {
+                  r.setPostalCode(std::string(11, '1'));
+                  r.setTipIndicator("04");
+                  r.setCurrencyCode("000");
+              }),
+              "Currency code not valid");
+}
+
+TEST(PaymentRequestValidation, MerchantIdPrefixLengthDigitsAndCheckDigit)
+{
+    const auto idCase = [](const char* name, const char* id, const char* message) {
+        return Case{name, [id](TavroPaymentRequest& r) { r.setTavroMerchantID(id); }, message};
+    };
+    constexpr const char* kInvalid = "Merchant ID not valid";
+    expectCases({
+        idCase("10 digits, valid check digit", "4123456784", ""),
+        idCase("10 digits, wrong check digit", "4123456785", kInvalid),
+        idCase("8 digits", "41111113", ""),
+        idCase("16 digits", "4111111111111111", ""),
+        idCase("16 digits, wrong check digit", "4111111111111112", kInvalid),
+        idCase("prefix 5", "5123456784", kInvalid),
+        idCase("7 digits", "4111111", kInvalid),
+        idCase("17 digits", "41111111111111110", kInvalid),
+        idCase("letters", "4ABCDEFG", kInvalid),
+        idCase("empty", "", kInvalid),
+    });
+
+    namespace checks = tavro::paymentrequestchecks;
+    EXPECT_EQ(checks::convertMerchantIdToPan("4123456784"), "4123450000006784");
+    EXPECT_EQ(checks::convertMerchantIdToPan("4111111"), "4111110000000001");
+    EXPECT_EQ(checks::convertMerchantIdToPan("4111111111111111"), "4111111111111111");
+    EXPECT_EQ(checks::convertMerchantIdToPan("411111"), "411111");
+    // Outside reference: the ISO/IEC 7812 example number 7992739871 with check digit 3.
+    EXPECT_TRUE(checks::luhnsAlgorithmCheck("79927398713"));
+    EXPECT_FALSE(checks::luhnsAlgorithmCheck("79927398710"));
+    EXPECT_TRUE(checks::luhnsAlgorithmCheck(""));
+    // A non-digit is skipped but keeps its place, shifting the doubling of the digits before it.
+    EXPECT_FALSE(checks::luhnsAlgorithmCheck("7992739871x3"));
+    EXPECT_TRUE(checks::luhnsAlgorithmCheck("799273987x13"));
+}
+
+TEST(PaymentRequestValidation, TipTrioAbsentDiffersFromEmpty)
+{
+    expectCases({
+        {"all absent", tip(std::nullopt, std::nullopt, std::nullopt), kTipAmount},
+        {"amount empty, percentage absent", tip(std::nullopt, "", std::nullopt), kTipPercentage},
+        {"all empty", tip("", "", ""), ""},
+        {"indicator absent, others empty", tip(std::nullopt, "", ""), ""},
+        {"indicator 01", tip("01", "", ""), ""},
+        {"indicator 04 before amounts", tip("04", "x", "y"), "Tip indicator not valid"},
+        {"no indicator, percentage 5", tip("", "", "5"), kTipPercentage},
+        {"indicator 01 with amount", tip("01", "10", ""), kTipAmount},
+        {"fee 10", tip("02", "10", ""), ""},
+        {"fee 10, percentage 5", tip("02", "10", "5"), kTipPercentage},
+        {"fee, percentage absent", tip("02", "10", std::nullopt), kTipPercentage},
+        {"percentage 5", tip("03", "", "5"), ""},
+        {"percentage with amount", tip("03", "1", "5"), kTipAmount},
+    });
+    // The first rule: a request made with init() and valid merchant fields.
+    auto request = NSObject::create<TavroPaymentRequest>();
+    request->setTavroMerchantID("4123456784");
+    request->setMerchantName("Corner Cafe");
+    request->setMerchantCategoryCode("5812");
+    request->setCityName("Pune");
+    request->setCountryCode("IN");
+    request->setCurrencyCode("356");
+    ASSERT_NE(request->validate(), nullptr);
+    EXPECT_EQ(request->validate()->errorCodes(), std::vector<std::string>{kTipAmount});
+}
+
+TEST(PaymentRequestValidation, FeeAmountAndPercentageBounds)
+{
+    const auto fee = [](const char* amount) { return tip("02", std::string(amount), ""); };
+    const auto percentage = [](const char* value) { return tip("03", "", std::string(value)); };
+    expectCases({
+        {"fee 9 digits", fee("123456789"), ""},
+        {"fee 10 digits", fee("1234567890"), kTipAmount},
+        {"fee 0", fee("0"), kTipAmount},
+        {"fee 0.00", fee("0.00"), kTipAmount},
+        {"fee 0.01", fee("0.01"), ""},
+        {"fee .5", fee(".5"), ""},
+        {"fee 5.", fee("5."), ""},
+        {"fee letter", fee("1a"), kTipAmount},
+        {"fee negative", fee("-5"), kTipAmount},
+        {"fee empty", fee(""), kTipAmount},
+        {"fee lone period", fee("."), kTipAmount},
+        {"fee two periods", fee("1..2"), kTipAmount},
+        {"fee exponent", fee("1e3"), kTipAmount},
+        {"fee other-script digits", fee("\u0661\u0662"), kTipAmount},
+        {"fee absent", tip("02", std::nullopt, ""), kTipAmount},
+        {"percentage 0.01", percentage("0.01"), ""},
+        {"percentage 99.99", percentage("99.99"), ""},
+        {"percentage 0.009", percentage("0.009"), kTipPercentage},
+        {"percentage 100", percentage("100"), kTipPercentage},
+        {"percentage 6 characters", percentage("12.345"), kTipPercentage},
+        {"percentage lone period", percentage("."), kTipPercentage},
+        {"percentage two periods", percentage("1..2"), kTipPercentage},
+        {"percentage letter", percentage("5a"), kTipPercentage},
+        {"percentage absent", tip("03", "", std::nullopt), kTipPercentage},
+    });
+}
+
+TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDictionary)
+{
+    AnyValue::Dictionary valid = {
+        {"00", "01"}, {"01", "11"}, {"02", "4123456784"}, {"52", "5812"},  {"53", "356"},
+        {"58", "IN"}, {"59", "Corner Cafe"},             {"60", "Pune"},
+    };
+    auto good = NSObject::create<TavroPaymentRequest>(valid);
+    EXPECT_EQ(good->validate(), nullptr);
+
+    // Passes every field rule, but the payload lacks its format indicator.
+    AnyValue::Dictionary withoutIndicator = valid;
+    withoutIndicator.erase("00");
+    auto bad = NSObject::create<TavroPaymentRequest>(withoutIndicator);
+    const auto verdict = bad->validate();
+    ASSERT_NE(verdict, nullptr);
+    EXPECT_FALSE(verdict->errorCodes().empty());
+    EXPECT_EQ(verdict, tavro::TLVMapParser::shared().tavroError());  // the parser's own object
+
+    // Each request is judged on its own dictionary, whoever primed the parser last.
+    EXPECT_EQ(good->validate(), nullptr);
+    EXPECT_NE(bad->validate(), nullptr);
+
+    // Field rules still come first for a dictionary request.
+    auto noName = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{{"02", "4123456784"}});
+    ASSERT_NE(noName->validate(), nullptr);
+    EXPECT_EQ(noName->validate()->errorCodes(), std::vector<std::string>{"Merchant name not valid"});
+
+    // A plain request never reports the parser's verdict.
+    EXPECT_EQ(coretest::validRequest()->validate(), nullptr);
+}
