@@ -1,0 +1,132 @@
+#include "platform/ui/UIGestureRecognizer.h"
+
+#include "platform/foundation/DebugLog.h"
+#include "platform/ui/UITouch.h"
+#include "platform/ui/UIView.h"
+
+#include <algorithm>
+
+namespace platform {
+
+void UIGestureRecognizer::addTargetAction(const std::shared_ptr<void>& target, Action action)
+{
+    if (!target || !action) {
+        debugLog("UIGestureRecognizer: ignoring a target-action pair without target or action");
+        return;
+    }
+    m_targets.push_back({target, std::move(action)});
+}
+
+void UIGestureRecognizer::removeTarget(const std::shared_ptr<void>& target)
+{
+    if (!target) {
+        m_targets.clear();
+        return;
+    }
+    m_targets.erase(std::remove_if(m_targets.begin(), m_targets.end(),
+                                   [&](const TargetAction& entry) {
+                                       auto alive = entry.target.lock();
+                                       return !alive || alive == target;
+                                   }),
+                    m_targets.end());
+}
+
+void UIGestureRecognizer::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    if (!enabled && m_state != UIGestureRecognizerState::possible) {
+        reset();
+    }
+}
+
+void UIGestureRecognizer::setState(UIGestureRecognizerState state)
+{
+    bool beginning = m_state == UIGestureRecognizerState::possible &&
+                     (state == UIGestureRecognizerState::began || state == UIGestureRecognizerState::ended);
+    if (beginning) {
+        auto owner = view();
+        auto watcher = delegate();
+        if ((owner && !owner->gestureRecognizerShouldBegin(*this)) ||
+            (watcher && !watcher->gestureRecognizerShouldBegin(*this))) {
+            m_state = UIGestureRecognizerState::failed;
+            return;
+        }
+    }
+    m_state = state;
+    if (state == UIGestureRecognizerState::began || state == UIGestureRecognizerState::changed ||
+        state == UIGestureRecognizerState::ended) {
+        sendActions();
+    }
+}
+
+void UIGestureRecognizer::sendActions()
+{
+    auto keepAlive = sharedFromThis<UIGestureRecognizer>();
+    auto targets = m_targets;  // snapshot: actions may add or remove targets
+    for (const auto& entry : targets) {
+        if (auto target = entry.target.lock()) {
+            entry.action(target, *this);
+        }
+    }
+    m_targets.erase(std::remove_if(m_targets.begin(), m_targets.end(),
+                                   [](const TargetAction& entry) { return entry.target.expired(); }),
+                    m_targets.end());
+}
+
+void UIGestureRecognizer::trackTouches(const UITouchList& touches)
+{
+    m_trackedTouches.clear();
+    for (const auto& touch : touches) {
+        m_trackedTouches.push_back(touch);
+    }
+    if (!touches.empty()) {
+        CGPoint sum;
+        for (const auto& touch : touches) {
+            sum.x += touch->locationInWindow().x;
+            sum.y += touch->locationInWindow().y;
+        }
+        m_lastLocationInWindow = {sum.x / touches.size(), sum.y / touches.size()};
+        m_lastWindow = touches.front()->window();
+    }
+}
+
+CGPoint UIGestureRecognizer::location(const std::shared_ptr<UIView>& view) const
+{
+    if (!view) {
+        return m_lastLocationInWindow;
+    }
+    return view->convertFrom(m_lastLocationInWindow, m_lastWindow.lock());
+}
+
+void UIGestureRecognizer::touchesBegan(const UITouchList& touches, const std::shared_ptr<UIEvent>&)
+{
+    trackTouches(touches);
+}
+
+void UIGestureRecognizer::touchesMoved(const UITouchList& touches, const std::shared_ptr<UIEvent>&)
+{
+    trackTouches(touches);
+}
+
+void UIGestureRecognizer::touchesEnded(const UITouchList& touches, const std::shared_ptr<UIEvent>&)
+{
+    trackTouches(touches);
+}
+
+void UIGestureRecognizer::touchesCancelled(const UITouchList& touches, const std::shared_ptr<UIEvent>&)
+{
+    trackTouches(touches);
+    if (m_state == UIGestureRecognizerState::began || m_state == UIGestureRecognizerState::changed) {
+        setState(UIGestureRecognizerState::cancelled);
+    } else if (m_state == UIGestureRecognizerState::possible) {
+        m_state = UIGestureRecognizerState::failed;
+    }
+}
+
+void UIGestureRecognizer::reset()
+{
+    m_state = UIGestureRecognizerState::possible;
+    m_trackedTouches.clear();
+}
+
+} // namespace platform

@@ -1,0 +1,153 @@
+#include "platform/ui/UIKeyboard.h"
+
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Timer.h"
+#include "platform/ui/UIResponder.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UITextField.h"
+
+#include <cmath>
+#include <string>
+
+namespace platform {
+
+namespace {
+
+AnyValue::Dictionary userInfo(const CGRect& begin, const CGRect& end)
+{
+    return {
+        {UIKeyboardFrameBeginUserInfoKey, userInfoValue(begin)},
+        {UIKeyboardFrameEndUserInfoKey, userInfoValue(end)},
+        {UIKeyboardAnimationDurationUserInfoKey, UIKeyboard::animationDuration},
+    };
+}
+
+// Joins the text fields' hook at start-up, so focus reaches the keyboard before anyone asks for it.
+[[maybe_unused]] const bool keyboardInstalled = (UIKeyboard::shared(), true);
+
+} // namespace
+
+UIKeyboard::UIKeyboard()
+{
+    m_textFieldHook = UITextField::addFirstResponderObserver([](UITextField& field, bool editing) {
+        auto input = field.sharedFromThis<UIResponder>();
+        if (editing) {
+            UIKeyboard::shared().textInputDidBecomeFirstResponder(input);
+        } else {
+            UIKeyboard::shared().textInputDidResignFirstResponder(input);
+        }
+    });
+}
+
+UIKeyboard& UIKeyboard::shared()
+{
+    // Never destroyed: timers and notifications may reach it during exit.
+    static UIKeyboard* keyboard = new UIKeyboard();
+    return *keyboard;
+}
+
+void UIKeyboard::setHeight(double height)
+{
+    if (!std::isfinite(height) || height <= 0) {
+        debugLog("UIKeyboard: ignoring the height " + std::to_string(height));
+        return;
+    }
+    m_height = height;
+}
+
+CGRect UIKeyboard::shownFrame() const
+{
+    CGRect screen = UIScreen::main()->bounds();
+    return {screen.minX(), screen.maxY() - m_height, screen.width(), m_height};
+}
+
+CGRect UIKeyboard::hiddenFrame() const
+{
+    CGRect screen = UIScreen::main()->bounds();
+    return {screen.minX(), screen.maxY(), screen.width(), m_height};
+}
+
+void UIKeyboard::textInputDidBecomeFirstResponder(const std::shared_ptr<UIResponder>& input)
+{
+    if (!input) {
+        debugLog("UIKeyboard: a null text input cannot take the focus");
+        return;
+    }
+    // An input that lost the focus without telling (it died, or the first responder was cleared)
+    // leaves a stale "up": the keyboard comes up anew for the next one.
+    auto previous = m_activeInput.lock();
+    bool stale = m_hasActiveInput && previous != input && (!previous || !previous->isFirstResponder());
+    ++m_focusGeneration;
+    m_activeInput = input;
+    m_hasActiveInput = true;
+    if (!m_visible || stale) {
+        show();
+    }
+}
+
+void UIKeyboard::textInputDidResignFirstResponder(const std::shared_ptr<UIResponder>& input)
+{
+    if (!input || m_activeInput.lock() != input) {
+        return;
+    }
+    m_activeInput.reset();
+    m_hasActiveInput = false;
+    std::uint64_t generation = ++m_focusGeneration;
+    // Decided in the next turn: another input taking the focus in this one keeps the keyboard up.
+    RunLoop::main().enqueue([generation] { UIKeyboard::shared().hideIfNoInputRemains(generation); });
+}
+
+void UIKeyboard::hideIfNoInputRemains(std::uint64_t generation)
+{
+    if (generation != m_focusGeneration || m_activeInput.lock() || !m_visible) {
+        return;
+    }
+    hide();
+}
+
+void UIKeyboard::show()
+{
+    cancelPendingDidNotification();
+    m_visible = true;
+    auto info = userInfo(hiddenFrame(), shownFrame());
+    NotificationCenter::defaultCenter().post(UIKeyboardWillShowNotification, nullptr, info);
+    m_didTimer = Timer::scheduledTimer(animationDuration, false, [info](Timer&) {
+        UIKeyboard::shared().m_didTimer = nullptr;
+        NotificationCenter::defaultCenter().post(UIKeyboardDidShowNotification, nullptr, info);
+    });
+}
+
+void UIKeyboard::hide()
+{
+    cancelPendingDidNotification();
+    m_visible = false;
+    auto info = userInfo(shownFrame(), hiddenFrame());
+    NotificationCenter::defaultCenter().post(UIKeyboardWillHideNotification, nullptr, info);
+    m_didTimer = Timer::scheduledTimer(animationDuration, false, [info](Timer&) {
+        UIKeyboard::shared().m_didTimer = nullptr;
+        NotificationCenter::defaultCenter().post(UIKeyboardDidHideNotification, nullptr, info);
+    });
+}
+
+void UIKeyboard::cancelPendingDidNotification()
+{
+    auto pending = std::move(m_didTimer);
+    m_didTimer = nullptr;
+    if (pending) {
+        pending->invalidate();
+    }
+}
+
+void UIKeyboard::reset()
+{
+    cancelPendingDidNotification();
+    ++m_focusGeneration;
+    m_visible = false;
+    m_activeInput.reset();
+    m_hasActiveInput = false;
+    m_height = defaultHeight;
+}
+
+} // namespace platform

@@ -1,0 +1,77 @@
+#pragma once
+// UIKeyboard: the simulated on-screen keyboard of the one screen.
+//
+// Text inputs report their focus here. When one becomes first responder while the keyboard is down,
+// the keyboard comes up: UIKeyboardWillShowNotification is posted at once and
+// UIKeyboardDidShowNotification when its animation ends on the run-loop clock. When the active input
+// resigns and, by the next run-loop turn, no other input has taken the focus, it goes down the same
+// way with the will-hide and did-hide notifications. Focus moving from one field to another (the
+// old one resigns, the new one becomes first responder) therefore posts nothing.
+//
+// Every notification carries the begin and end frames (see UIKeyboardNotifications.h) and the
+// animation's duration. Up, the keyboard spans the main screen's width at its bottom edge; down,
+// the same rectangle lies just below the screen.
+//
+// Text fields reach the keyboard through their first-responder hook, which the keyboard joins when
+// it is first used (at the latest when the program starts, as soon as this file is linked in).
+#include "platform/graphics/CGRect.h"
+#include "platform/ui/UIKeyboardNotifications.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+
+class Timer;
+class UIResponder;
+
+class UIKeyboard {
+public:
+    static constexpr double defaultHeight = 216;
+    static constexpr double animationDuration = 0.25;
+
+    // The keyboard of the process.
+    static UIKeyboard& shared();
+    UIKeyboard(const UIKeyboard&) = delete;
+    UIKeyboard& operator=(const UIKeyboard&) = delete;
+
+    // Height in points (finite, > 0; anything else is logged and ignored). A change applies from the
+    // next time the keyboard comes up.
+    double height() const { return m_height; }
+    void setHeight(double height);
+    // True from the will-show notification until the will-hide one.
+    bool isVisible() const { return m_visible; }
+    // Where the keyboard is when up, and when down (just below the main screen).
+    CGRect shownFrame() const;
+    CGRect hiddenFrame() const;
+    // The input that has the keyboard's focus, if it is alive.
+    std::shared_ptr<UIResponder> activeInput() const { return m_activeInput.lock(); }
+
+    // Called by text inputs right after they became / stopped being the first responder. A
+    // resignation of an input other than the active one is ignored.
+    void textInputDidBecomeFirstResponder(const std::shared_ptr<UIResponder>& input);
+    void textInputDidResignFirstResponder(const std::shared_ptr<UIResponder>& input);
+
+    // Down, default height, no active input; pending notifications are dropped and none is posted
+    // (between tests).
+    void reset();
+
+private:
+    UIKeyboard();
+
+    void show();
+    void hide();
+    void hideIfNoInputRemains(std::uint64_t generation);
+    void cancelPendingDidNotification();
+
+    double m_height = defaultHeight;
+    bool m_visible = false;
+    std::weak_ptr<UIResponder> m_activeInput;
+    bool m_hasActiveInput = false;  // tells a dead active input from none
+    // Bumped by every focus change and reset, so a deferred hide check made stale by them does nothing.
+    std::uint64_t m_focusGeneration = 0;
+    std::shared_ptr<Timer> m_didTimer;
+    std::shared_ptr<void> m_textFieldHook;
+};
+
+} // namespace platform

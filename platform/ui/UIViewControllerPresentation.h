@@ -1,0 +1,17 @@
+#pragma once
+// The modal presentation machinery shared by view controllers and windows (internal to the UI
+// layer).
+#include "platform/ui/UIViewController.h"
+
+namespace platform {
+
+class UIViewControllerPresentation {
+public:
+    // Dismisses what `presenter` presents (and everything above it), animated or in the next turn.
+    static void dismissPresented(UIViewController& presenter, bool animated, std::function<void()> completion);
+    // Takes down, at once and top first, every controller presented above `controller`: each gets
+    // its disappear callbacks, its view leaves the window and the links are cleared.
+    static void removePresentedImmediately(UIViewController& controller);
+};
+
+} // namespace platform

@@ -1,0 +1,191 @@
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UIScrollView.h"
+#include "platform/ui/UITextField.h"
+#include "ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+using testsupport::TestWindowView;
+using testsupport::ViewTest;
+
+struct Posted {
+    std::string name;
+    std::optional<CGRect> begin;
+    std::optional<CGRect> end;
+    std::optional<double> duration;
+    double time;
+};
+
+class KeyboardTest : public ViewTest {
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        UIKeyboard::shared().reset();
+        UIScreen::resetMain();
+        for (const char* name : {UIKeyboardWillShowNotification, UIKeyboardDidShowNotification,
+                                 UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}) {
+            m_tokens.push_back(NotificationCenter::defaultCenter().addObserver(name, [this](const Notification& note) {
+                const auto& info = note.userInfo();
+                auto duration = info.find(UIKeyboardAnimationDurationUserInfoKey);
+                m_posted.push_back({note.name(), rectFromUserInfo(info, UIKeyboardFrameBeginUserInfoKey),
+                                    rectFromUserInfo(info, UIKeyboardFrameEndUserInfoKey),
+                                    duration == info.end() ? std::nullopt : duration->second.asDouble(), now()});
+            }));
+        }
+        m_window = NSObject::create<TestWindowView>(CGRect(0, 0, 375, 667));
+        m_first = NSObject::create<UITextField>(CGRect(10, 100, 200, 30));
+        m_second = NSObject::create<UITextField>(CGRect(10, 200, 200, 30));
+        m_window->addSubview(m_first);
+        m_window->addSubview(m_second);
+    }
+    void TearDown() override
+    {
+        m_tokens.clear();
+        UIKeyboard::shared().reset();
+        UIScreen::resetMain();
+        ViewTest::TearDown();
+    }
+
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto& posted : m_posted) {
+            result.push_back(posted.name);
+        }
+        return result;
+    }
+
+    std::vector<std::shared_ptr<NotificationObserverToken>> m_tokens;
+    std::vector<Posted> m_posted;
+    std::shared_ptr<TestWindowView> m_window;
+    std::shared_ptr<UITextField> m_first;
+    std::shared_ptr<UITextField> m_second;
+};
+
+TEST_F(KeyboardTest, ShowsWithFramesFromBelowTheScreenToItsBottomEdge)
+{
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    EXPECT_TRUE(UIKeyboard::shared().isVisible());
+    ASSERT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 667, 375, 216));
+    EXPECT_EQ(m_posted[0].end, CGRect(0, 451, 375, 216));
+    EXPECT_EQ(m_posted[0].duration, 0.25);
+
+    loop().advanceBy(0.2);
+    EXPECT_EQ(m_posted.size(), 1u);
+    loop().advanceBy(0.05);
+    ASSERT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification}));
+    EXPECT_EQ(m_posted[1].end, CGRect(0, 451, 375, 216));
+    EXPECT_DOUBLE_EQ(m_posted[1].time, 0.25);
+
+    // Going down: the frames swap.
+    m_posted.clear();
+    ASSERT_TRUE(m_first->resignFirstResponder());
+    loop().runOnce();
+    EXPECT_FALSE(UIKeyboard::shared().isVisible());
+    ASSERT_EQ(names(), std::vector<std::string>{UIKeyboardWillHideNotification});
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 451, 375, 216));
+    EXPECT_EQ(m_posted[0].end, CGRect(0, 667, 375, 216));
+    loop().advanceBy(0.25);
+    EXPECT_EQ(names(), (std::vector<std::string>{UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}));
+}
+
+TEST_F(KeyboardTest, MovingBetweenFieldsKeepsTheKeyboardUpWithoutNotifications)
+{
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    loop().advanceBy(0.25);
+    m_posted.clear();
+
+    ASSERT_TRUE(m_second->becomeFirstResponder());
+    EXPECT_FALSE(m_first->isFirstResponder());
+    loop().advanceBy(1);
+    EXPECT_TRUE(m_posted.empty());
+    EXPECT_TRUE(UIKeyboard::shared().isVisible());
+    EXPECT_EQ(UIKeyboard::shared().activeInput(), m_second);
+
+    // Focus going back before the hide is decided keeps it up too.
+    ASSERT_TRUE(m_second->resignFirstResponder());
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    loop().advanceBy(1);
+    EXPECT_TRUE(m_posted.empty());
+
+    // A field that resigns while another has the keyboard changes nothing.
+    UIKeyboard::shared().textInputDidResignFirstResponder(m_second);
+    loop().advanceBy(1);
+    EXPECT_TRUE(m_posted.empty());
+    EXPECT_TRUE(UIKeyboard::shared().isVisible());
+
+    // Focus that vanished without a resignation leaves no stale keyboard: the next field shows it anew.
+    UIResponder::clearFirstResponder();
+    ASSERT_TRUE(m_second->becomeFirstResponder());
+    EXPECT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
+}
+
+TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
+{
+    DebugLogCapture log;
+    UIKeyboard::shared().setHeight(-5);
+    UIKeyboard::shared().setHeight(std::nan(""));
+    EXPECT_EQ(log.lines().size(), 2u);
+    EXPECT_EQ(UIKeyboard::shared().height(), UIKeyboard::defaultHeight);
+
+    UIKeyboard::shared().setHeight(260);
+    UIScreen::main()->setBounds({0, 0, 320, 568});
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    ASSERT_EQ(m_posted.size(), 1u);
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 568, 320, 260));
+    EXPECT_EQ(m_posted[0].end, CGRect(0, 308, 320, 260));
+
+    // Down and up again within the show animation: the pending did-show is dropped.
+    ASSERT_TRUE(m_first->resignFirstResponder());
+    loop().runOnce();
+    loop().advanceBy(0.25);
+    EXPECT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardWillHideNotification,
+                                                 UIKeyboardDidHideNotification}));
+}
+
+TEST_F(KeyboardTest, UserInfoRectanglesRoundTripAndMalformedOnesAreAbsent)
+{
+    CGRect rect{0.5, -3, 375, 216.25};
+    AnyValue::Dictionary info{{"frame", userInfoValue(rect)},
+                              {"integers", AnyValue(AnyValue::Dictionary{{"x", 1}, {"y", 2}, {"width", 3}, {"height", 4}})},
+                              {"partial", AnyValue(AnyValue::Dictionary{{"x", 1.0}, {"y", 2.0}, {"width", 3.0}})},
+                              {"text", "0,0,375,216"}};
+    EXPECT_EQ(rectFromUserInfo(info, "frame"), rect);
+    EXPECT_EQ(rectFromUserInfo(info, "integers"), CGRect(1, 2, 3, 4));
+    EXPECT_EQ(rectFromUserInfo(info, "partial"), std::nullopt);
+    EXPECT_EQ(rectFromUserInfo(info, "text"), std::nullopt);
+    EXPECT_EQ(rectFromUserInfo(info, "missing"), std::nullopt);
+}
+
+TEST_F(KeyboardTest, DraggingAScrollViewThatDismissesTheKeyboardEndsEditing)
+{
+    auto scrollView = NSObject::create<UIScrollView>(CGRect(0, 0, 375, 667));
+    scrollView->setContentSize({375, 2000});
+    m_window->addSubview(scrollView);
+    scrollView->addSubview(m_first);
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+
+    scrollView->userScroll({0, 50});
+    EXPECT_TRUE(m_first->isFirstResponder());
+
+    scrollView->setKeyboardDismissMode(UIScrollViewKeyboardDismissMode::onDrag);
+    scrollView->userScroll({0, 50});
+    EXPECT_FALSE(m_first->isFirstResponder());
+    loop().runOnce();
+    EXPECT_FALSE(UIKeyboard::shared().isVisible());
+}
+
+} // namespace
+} // namespace platform
