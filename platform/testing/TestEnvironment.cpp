@@ -1,0 +1,49 @@
+#include "platform/testing/TestEnvironment.h"
+
+#include "platform/foundation/RunLoop.h"
+#include "platform/render/TextMeasurement.h"
+#include "platform/testing/ScreenSetup.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UIResponder.h"
+#include "platform/ui/UIView.h"
+
+namespace platform {
+
+TestEnvironment::TestEnvironment()
+    : m_clock(std::make_shared<ManualClock>(0.0)), m_previousClock(RunLoop::main().clock())
+{
+    clearState();
+    RunLoop::main().setClock(m_clock);
+    configureTestScreen(kScreenWidth, kScreenHeight, kScreenScale);
+    installTextMeasurement();
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    clearState();
+    RunLoop::main().setClock(m_previousClock);
+    restoreDefaultScreen();
+}
+
+void TestEnvironment::clearState()
+{
+    UIView::cancelAllAnimations();
+    UIView::clearAnimationLog();
+    UIResponder::clearFirstResponder();
+    UIKeyboard::shared().reset();
+    UIApplication::shared()->reset();
+    RunLoop::main().reset();
+}
+
+void TestEnvironment::runUntilIdle()
+{
+    RunLoop::main().runUntilIdle();
+}
+
+void TestEnvironment::advanceBy(double seconds)
+{
+    RunLoop::main().advanceBy(seconds);
+}
+
+} // namespace platform
