@@ -7,9 +7,16 @@
 #include "platform/foundation/NSMutableAttributedString.h"
 #include "platform/graphics/CGFloat.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace platform {
+class UIButton;
+class UILabel;
+class UITextField;
+} // namespace platform
 
 namespace tavro {
 
@@ -65,6 +72,13 @@ public:
     static platform::NSMutableAttributedString attributedString(std::string_view string1, std::string_view string2,
                                                                bool isTotalAmount, bool isUnderLine,
                                                                platform::CGFloat fontSize);
+
+    // Aligns a control for the device language: right when the current locale's language is
+    // Arabic, else left (a button through its content alignment, a text field or label through
+    // its text alignment). A null control is left alone.
+    static void changeContentHorizontalAlignment(const std::shared_ptr<platform::UIButton>& sender);
+    static void changeContentHorizontalAlignment(const std::shared_ptr<platform::UITextField>& sender);
+    static void changeContentHorizontalAlignment(const std::shared_ptr<platform::UILabel>& sender);
 };
 
 } // namespace tavro

@@ -109,6 +109,9 @@ TEST_F(UtilitiesAmountsTest, TypedDigitsAreMinorUnitsOfTheActiveCurrency)
     EXPECT_EQ(Utilities::getCurrency(std::string("123450")).text, "\u00A5123,450");
     useCurrency("840");
     EXPECT_EQ(Utilities::getCurrency(std::string("5")).text, "$0.05");
+    // Three minor-unit digits (Bahraini dinar).
+    useCurrency("48");
+    EXPECT_EQ(Utilities::getCurrency(std::string("123450")).amount, 123.45);
 }
 
 TEST_F(UtilitiesAmountsTest, EnormousDigitRunsGiveTheNearestRepresentableAmount)

@@ -2,6 +2,9 @@
 
 #include "platform/foundation/Locale.h"
 #include "platform/graphics/UIFont.h"
+#include "platform/ui/UIButton.h"
+#include "platform/ui/UILabel.h"
+#include "platform/ui/UITextField.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,38 @@ TEST_F(UtilitiesAttributedTextTest, UnderlinedTextsCoverEveryCharacter)
         EXPECT_EQ(fontAt(label, index), (FontAt{12, true})) << index;
 
     EXPECT_EQ(Utilities::underLineAttributedString("", 12).length(), 0u);
+}
+
+TEST_F(UtilitiesAttributedTextTest, ControlsAlignToTheDeviceLanguage)
+{
+    using platform::NSTextAlignment;
+    using platform::UIControlContentHorizontalAlignment;
+    auto button = platform::NSObject::create<platform::UIButton>();
+    auto field = platform::NSObject::create<platform::UITextField>(platform::CGRect(0, 0, 100, 30));
+    auto label = platform::NSObject::create<platform::UILabel>();
+    field->setTextAlignment(NSTextAlignment::center);
+    label->setTextAlignment(NSTextAlignment::center);
+
+    platform::Locale::setCurrent(platform::Locale("ar_SA"));
+    Utilities::changeContentHorizontalAlignment(button);
+    Utilities::changeContentHorizontalAlignment(field);
+    Utilities::changeContentHorizontalAlignment(label);
+    EXPECT_EQ(button->contentHorizontalAlignment(), UIControlContentHorizontalAlignment::right);
+    EXPECT_EQ(field->textAlignment(), NSTextAlignment::right);
+    EXPECT_EQ(label->textAlignment(), NSTextAlignment::right);
+
+    platform::Locale::setCurrent(platform::Locale("en_IN"));
+    Utilities::changeContentHorizontalAlignment(button);
+    Utilities::changeContentHorizontalAlignment(field);
+    Utilities::changeContentHorizontalAlignment(label);
+    EXPECT_EQ(button->contentHorizontalAlignment(), UIControlContentHorizontalAlignment::left);
+    EXPECT_EQ(field->textAlignment(), NSTextAlignment::left);
+    EXPECT_EQ(label->textAlignment(), NSTextAlignment::left);
+
+    // No control: nothing happens.
+    Utilities::changeContentHorizontalAlignment(std::shared_ptr<platform::UILabel>());
+    Utilities::changeContentHorizontalAlignment(std::shared_ptr<platform::UIButton>());
+    Utilities::changeContentHorizontalAlignment(std::shared_ptr<platform::UITextField>());
 }
 
 } // namespace
