@@ -88,8 +88,11 @@ TEST(DecoderTest, EmvFramingFaults)
         {"000201" "5900" "63041234", TLVDecodingError::invalidLength},
         {"000201" "59-1x" "63041234", TLVDecodingError::invalidLength},
         {"000201" "59 1x" "63041234", TLVDecodingError::invalidLength},
-        // A length field is read only as the writer writes it: two ASCII digits.
+        // A length field is read only as the writer writes it: two ASCII digits. A signed length
+        // would let a payload no wallet reads validate as clean.
         {"000201" "59+7abcdefg" "63041234", TLVDecodingError::invalidLength},
+        {"000201" "59-0" "63041234", TLVDecodingError::invalidLength},
+        {"000201" "2606" "00+2ab" "63041234", TLVDecodingError::invalidLength},  // sub-lengths too
         {"000201" "5910abc" "63041234", TLVDecodingError::invalidLength},
         {"000201" "AB01x" "63041234", TLVDecodingError::invalidTag},
         {"000201" "0001x" "63041234", TLVDecodingError::repeatedTag},
@@ -130,6 +133,11 @@ TEST(DecoderTest, LegacyDialect)
     EXPECT_EQ(decodeFresh("C1x"), TLVDecodingError::invalidTag);
     EXPECT_EQ(decodeFresh("1!x"), TLVDecodingError::invalidLength);
     EXPECT_EQ(decodeFresh("13ab"), TLVDecodingError::invalidLength);
+    // Base-36 lengths in either case: Z and z are 35.
+    EXPECT_EQ(decodeFresh("1Z" + std::string(35, 'n')), std::nullopt);
+    EXPECT_EQ(decodeFresh("1Z" + std::string(34, 'n')), TLVDecodingError::invalidLength);
+    EXPECT_EQ(decodeFresh("1a" + std::string(10, 'n') + "2A" + std::string(10, 'c')), std::nullopt);
+    EXPECT_EQ(decodeFresh("1+1x"), TLVDecodingError::invalidLength);  // no sign in a legacy length
 
     TavroPayMerchantTLV model;
     const std::string longName(35, 'n');

@@ -61,6 +61,14 @@ TEST(ValidatorTipAndFee, IndicatorGovernsWhichFeeFieldMayAppear)
         {"03", std::nullopt, std::nullopt, {"39"}},
         {"03", std::nullopt, std::nullopt, {"39"}, true},
         {"03", "not checked", "10", {}},
+        // An empty value is present, not absent, in either dialect.
+        {"", std::nullopt, std::nullopt, {"28", "30"}},
+        {"", "x", "", {"28", "30"}, true},  // fee fields are not examined
+        {std::nullopt, "", std::nullopt, {"29"}, true},
+        {"01", std::nullopt, "", {"29"}},
+        {"02", "", "", {"31", "32", "34", "39"}, true},
+        {"03", "", std::nullopt, {"39"}},
+        {"03", "", std::nullopt, {"40"}, true},
     };
     for (const TipCase& c : cases)
         EXPECT_EQ(tipCodes(c), c.expected) << describe(c);
@@ -80,6 +88,9 @@ TEST(ValidatorTipAndFee, FeeAmountRule)
         {"02", "1234567890123", std::nullopt, {}},
         {"02", "12345678901234", std::nullopt, {"31"}},
         {"02", "", std::nullopt, {"31", "32", "34"}, true},
+        {"02", "", std::nullopt, {"31", "32", "34"}},
+        {"02", "\xD9\xA5", std::nullopt, {"32"}},  // Arabic-Indic five: a digit, not a number
+        {"02", "-5", std::nullopt, {"32"}},
     };
     for (const TipCase& c : cases)
         EXPECT_EQ(tipCodes(c), c.expected) << describe(c);
@@ -100,6 +111,9 @@ TEST(ValidatorTipAndFee, FeePercentageRuleHasInclusiveBounds)
         {"03", std::nullopt, "1..2", {"36"}},
         {"03", std::nullopt, ".", {"36"}},
         {"03", std::nullopt, "", {"35", "38"}, true},
+        {"03", std::nullopt, "", {"35", "38"}},
+        {"03", std::nullopt, "\xD9\xA5", {"36"}},
+        {"03", std::nullopt, "5a", {"36"}},
     };
     for (const TipCase& c : cases)
         EXPECT_EQ(tipCodes(c), c.expected) << describe(c);
