@@ -12,10 +12,11 @@
 // and height (free variables), so constraints to them size the content, not the scroll view.
 //
 // Items: views that do not translate their autoresizing mask keep their current frame through
-// weak stays wherever nothing else decides it, and get hugging and compression-resistance
-// constraints from their intrinsic content size; views that translate it, and the root, are held
-// at their current frame by required equalities. A view whose frame code changed gets its stays
-// moved to the new frame.
+// weak stays wherever nothing else decides it (where two free items decide each other, the one
+// earlier in the tree keeps its frame, and sizes keep before positions), and get hugging and
+// compression-resistance constraints from their intrinsic content size; views that translate it,
+// and the root, are held at their current frame by required equalities. A view whose frame code
+// changed gets its stays moved to the new frame.
 #include "platform/graphics/CGRect.h"
 #include "platform/layout/Solver.h"
 #include "platform/ui/NSLayoutConstraint.h"
@@ -93,6 +94,7 @@ private:
         std::optional<layout::Variable> contentWidth;
         std::optional<layout::Variable> contentHeight;
         std::uint64_t mark = 0;
+        std::uint64_t order = 0;  // when it first joined the current pass
     };
 
     // Where a constraint's items sit: their nearest common ancestor and the views between.
@@ -133,22 +135,22 @@ private:
     void tearDownMode(Item& item);
     void tearDown(Item& item);
     void pin(Item& item, const CGRect& frame);
-    void restay(Item& item, const CGRect& frame);
-
-    // --- stays (ConstraintTreeStays.cpp) ---
-    // Stays only the free variables that the equalities in the solver leave undecided: a stay on
-    // a decided variable changes nothing but costs the solver as much as a constraint. Runs after
-    // the constraints went in, when something that decides variables may have gone.
-    void placeStays();
     void syncIntrinsicSize(Item& item);
     void clearIntrinsicSize(Item& item);
-    // Follows frame changes: re-pins fixed items; re-stays free views that code moved, or, with
-    // `settleStays`, every free view whose frame is not where its stays are.
-    void scanFrames(bool settleStays);
     const layout::Variable& contentExtent(Item& item, bool horizontal);
     layout::Expression attributeExpression(Item& item, NSLayoutAttribute attribute, bool ownSpace,
                                            const std::vector<Node>& chain);
     layout::Constraint build(const NSLayoutConstraint& constraint, const Resolution& resolution);
+
+    // --- stays (ConstraintTreeStays.cpp) ---
+    // Stays only the free variables that the equalities in the solver leave undecided: a stay on
+    // a decided variable changes nothing but costs the solver as much as a constraint. Runs after
+    // the constraints went in, when something that decided variables may have gone.
+    void placeStays();
+    void restay(Item& item, const CGRect& frame);
+    // Follows frame changes: re-pins fixed items; re-stays free views that code moved, or, with
+    // `settleStays`, every free view whose frame is not where its stays are.
+    void scanFrames(bool settleStays);
 
     // --- solving and writing out (ConstraintTree.cpp) ---
     bool add(const layout::Constraint& constraint);
@@ -168,6 +170,7 @@ private:
     bool m_synced = false;
     std::uint64_t m_generation = 0;
     std::uint64_t m_mark = 0;
+    std::uint64_t m_nextOrder = 0;
     std::unordered_map<const NSObject*, std::unique_ptr<Item>> m_items;
     std::unordered_map<const NSLayoutConstraint*, Record> m_records;
     std::vector<Record*> m_staleRecords;

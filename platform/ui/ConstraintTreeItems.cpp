@@ -38,7 +38,10 @@ ConstraintTree::Item& ConstraintTree::ensureItem(Node node)
             slot->object = node.guide->weak_from_this();
         }
     }
-    slot->mark = m_mark;
+    if (slot->mark != m_mark) {
+        slot->mark = m_mark;
+        slot->order = m_nextOrder++;
+    }
     return *slot;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace platform {
 
@@ -61,53 +62,44 @@ public:
         }
     }
 
-    // Whatever an equality with one undecided variable left decides, until nothing changes.
+    // Whatever the equalities decide from what is known, until nothing changes.
     void propagate()
     {
         std::size_t equations = m_equationStart.size();
         m_equationStart.push_back(static_cast<std::uint32_t>(m_members.size()));
-        // Equations of each variable (compressed rows).
-        std::vector<std::uint32_t> offsets(m_known.size() + 1, 0);
+        // The equations of each variable (compressed rows).
+        m_offsets.assign(m_known.size() + 1, 0);
         for (const Member& member : m_members) {
-            ++offsets[member.variable + 1];
+            ++m_offsets[member.variable + 1];
         }
-        for (std::size_t index = 1; index < offsets.size(); ++index) {
-            offsets[index] += offsets[index - 1];
+        for (std::size_t index = 1; index < m_offsets.size(); ++index) {
+            m_offsets[index] += m_offsets[index - 1];
         }
-        std::vector<std::uint32_t> equationsOf(m_members.size());
-        std::vector<std::uint32_t> fill(offsets.begin(), offsets.end() - 1);
-        std::vector<std::uint32_t> undecided(equations);
+        m_equationsOf.resize(m_members.size());
+        std::vector<std::uint32_t> fill(m_offsets.begin(), m_offsets.end() - 1);
+        m_undecided.resize(equations);
         for (std::uint32_t equation = 0; equation < equations; ++equation) {
-            undecided[equation] = m_equationStart[equation + 1] - m_equationStart[equation];
+            m_undecided[equation] = m_equationStart[equation + 1] - m_equationStart[equation];
             for (std::uint32_t at = m_equationStart[equation]; at < m_equationStart[equation + 1]; ++at) {
-                equationsOf[fill[m_members[at].variable]++] = equation;
+                m_equationsOf[fill[m_members[at].variable]++] = equation;
             }
         }
-        std::vector<std::uint32_t> work = m_seeds;
+        m_work = m_seeds;
         for (std::uint32_t equation = 0; equation < equations; ++equation) {
-            if (undecided[equation] == 1) {
-                work.push_back(m_members[m_equationStart[equation]].variable);
+            if (m_undecided[equation] == 1) {
+                m_work.push_back(m_members[m_equationStart[equation]].variable);
             }
         }
-        while (!work.empty()) {
-            std::uint32_t variable = work.back();
-            work.pop_back();
-            if (m_known[variable]) {
-                continue;
-            }
-            m_known[variable] = true;
-            for (std::uint32_t at = offsets[variable]; at < offsets[variable + 1]; ++at) {
-                std::uint32_t equation = equationsOf[at];
-                if (--undecided[equation] != 1) {
-                    continue;
-                }
-                for (std::uint32_t member = m_equationStart[equation]; member < m_equationStart[equation + 1];
-                     ++member) {
-                    if (!m_known[m_members[member].variable]) {
-                        work.push_back(m_members[member].variable);
-                    }
-                }
-            }
+        drain();
+    }
+
+    // The variable becomes known (a stay will hold it); then propagate() again from it.
+    void settle(const Variable& variable)
+    {
+        auto found = m_index.find(variable.identity());
+        if (found != m_index.end()) {
+            m_work.push_back(found->second);
+            drain();
         }
     }
 
@@ -122,11 +114,40 @@ private:
         std::uint32_t variable;
         double coefficient;
     };
+
+    void drain()
+    {
+        while (!m_work.empty()) {
+            std::uint32_t variable = m_work.back();
+            m_work.pop_back();
+            if (m_known[variable]) {
+                continue;
+            }
+            m_known[variable] = true;
+            for (std::uint32_t at = m_offsets[variable]; at < m_offsets[variable + 1]; ++at) {
+                std::uint32_t equation = m_equationsOf[at];
+                if (--m_undecided[equation] != 1) {
+                    continue;
+                }
+                for (std::uint32_t member = m_equationStart[equation]; member < m_equationStart[equation + 1];
+                     ++member) {
+                    if (!m_known[m_members[member].variable]) {
+                        m_work.push_back(m_members[member].variable);
+                    }
+                }
+            }
+        }
+    }
+
     std::unordered_map<const void*, std::uint32_t> m_index;
     std::vector<bool> m_known;
     std::vector<Member> m_members;
     std::vector<std::uint32_t> m_equationStart;
     std::vector<std::uint32_t> m_seeds;
+    std::vector<std::uint32_t> m_offsets;
+    std::vector<std::uint32_t> m_equationsOf;
+    std::vector<std::uint32_t> m_undecided;
+    std::vector<std::uint32_t> m_work;
 };
 
 } // namespace
@@ -134,12 +155,23 @@ private:
 void ConstraintTree::placeStays()
 {
     m_staysDirty = false;
-    Determination determination;
+    // Free items in the order they joined the tree's pass (views depth first, then guides):
+    // where one free variable decides another, the earlier item keeps its frame.
+    std::vector<Item*> freeItems;
     for (auto& [key, entry] : m_items) {
         if (entry->mode == Mode::free) {
-            for (const Variable* variable : {&entry->left, &entry->top, &entry->width, &entry->height}) {
-                determination.addVariable(*variable);
-            }
+            freeItems.push_back(entry.get());
+        }
+    }
+    if (freeItems.empty()) {
+        return;
+    }
+    std::sort(freeItems.begin(), freeItems.end(), [](const Item* a, const Item* b) { return a->order < b->order; });
+
+    Determination determination;
+    for (const Item* item : freeItems) {
+        for (const Variable* variable : {&item->left, &item->top, &item->width, &item->height}) {
+            determination.addVariable(*variable);
         }
     }
     for (const auto& [key, record] : m_records) {
@@ -147,39 +179,42 @@ void ConstraintTree::placeStays()
             determination.addEquality(record.built->expression());
         }
     }
-    for (auto& [key, entry] : m_items) {
-        // Hugging and compression resistance together hold a size at the content's size.
-        const Item& item = *entry;
-        if (item.mode == Mode::free && item.intrinsicHolds[0]) {
-            determination.markKnown(item.width);
+    for (const Item* item : freeItems) {
+        const Variable* variables[4] = {&item->left, &item->top, &item->width, &item->height};
+        for (std::size_t index = 0; index < 4; ++index) {
+            if (item->stayed[index]) {
+                determination.markKnown(*variables[index]);
+            }
         }
-        if (item.mode == Mode::free && item.intrinsicHolds[1]) {
-            determination.markKnown(item.height);
+        // Hugging and compression resistance together hold a size at the content's size.
+        if (item->intrinsicHolds[0]) {
+            determination.markKnown(item->width);
+        }
+        if (item->intrinsicHolds[1]) {
+            determination.markKnown(item->height);
         }
     }
     determination.propagate();
 
-    for (auto& [key, entry] : m_items) {
-        Item& item = *entry;
-        if (item.mode != Mode::free) {
-            continue;
-        }
-        Variable* variables[4] = {&item.left, &item.top, &item.width, &item.height};
-        std::array<double, 4> values{};
-        bool haveValues = false;
-        for (std::size_t index = 0; index < 4; ++index) {
-            if (item.stayed[index] || determination.isKnown(*variables[index])) {
+    for (Item* item : freeItems) {
+        Variable* variables[4] = {&item->left, &item->top, &item->width, &item->height};
+        std::array<double, 4> held = valuesOf(item->stayFrame);
+        std::optional<std::array<double, 4>> current;
+        // Sizes first: a view tied by one edge moves rather than stretches.
+        for (std::size_t index : {2, 3, 0, 1}) {
+            if (item->stayed[index] || determination.isKnown(*variables[index])) {
                 continue;
             }
-            if (!haveValues) {
-                item.stayFrame = alignmentFrame(item.node);
-                values = valuesOf(item.stayFrame);
-                haveValues = true;
+            if (!current) {
+                current = valuesOf(alignmentFrame(item->node));
             }
-            variables[index]->setValue(values[index]);
+            held[index] = (*current)[index];
+            variables[index]->setValue(held[index]);
             stay(*variables[index]);
-            item.stayed[index] = true;
+            item->stayed[index] = true;
+            determination.settle(*variables[index]);
         }
+        item->stayFrame = {held[0], held[1], held[2], held[3]};
     }
 }
 

@@ -14,8 +14,10 @@
 // when there is one item); UIView::addConstraint installs it wherever the caller says.
 // The constant and the priority may change at any time; the engine then re-solves only what
 // changed. Creating a constraint installs the constraint layout engine if no engine is installed.
-// Of required constraints that cannot all hold, the ones made first are kept and the later ones
-// are dropped (with one debug line each).
+// When required constraints cannot all hold, the newcomer is dropped, with one debug line: of
+// constraints that join in one pass, the one made later; otherwise the one whose constant or
+// priority just changed. A dropped constraint is tried again when the constraints, views or
+// intrinsic sizes of its tree change, or its own constant or priority does.
 #include "platform/foundation/NSObject.h"
 #include "platform/ui/NSLayoutAttribute.h"
 #include "platform/ui/UIViewTypes.h"

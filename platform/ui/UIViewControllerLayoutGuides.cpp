@@ -28,7 +28,6 @@ std::shared_ptr<UILayoutGuide> UIViewController::makeLayoutGuide(bool top)
     auto guide = NSObject::create<UILayoutGuide>();
     guide->setIdentifier(std::string(top ? "UIViewControllerTopLayoutGuide" : "UIViewControllerBottomLayoutGuide"));
     view->addLayoutGuide(guide);
-    guide->setOwningView(view);
     using A = NSLayoutAttribute;
     auto edge = top ? A::top : A::bottom;
     auto height = NSLayoutConstraint::create(guide, A::height, NSLayoutRelation::equal, nullptr, A::notAnAttribute, 1,

@@ -3,6 +3,7 @@
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/ui/UILayoutGuide.h"
 #include "platform/ui/UIViewLayoutEngine.h"
 
 #include <algorithm>
@@ -291,6 +292,7 @@ void UIView::addLayoutGuide(const std::shared_ptr<UILayoutGuide>& guide)
         return;
     }
     m_layoutGuides.push_back(guide);
+    guide->setOwningView(sharedFromThis<UIView>());
     bumpLayoutGeneration();
     setNeedsLayout();
 }
@@ -301,6 +303,7 @@ void UIView::removeLayoutGuide(const std::shared_ptr<UILayoutGuide>& guide)
     if (at == m_layoutGuides.end()) {
         return;
     }
+    (*at)->setOwningView(nullptr);
     m_layoutGuides.erase(at);
     bumpLayoutGeneration();
     setNeedsLayout();

@@ -69,7 +69,6 @@ TEST_F(AnchorTest, AnchorsLayOutViewsAndGuides)
     auto body = constrainedChild(root);
     auto margin = NSObject::create<UILayoutGuide>();
     root->addLayoutGuide(margin);
-    margin->setOwningView(root);
     auto rootAnchors = anchors(root);
     auto marginAnchors = anchors(margin);
     auto titleAnchors = anchors(title);

@@ -168,7 +168,6 @@ TEST_F(ConstraintTest, ItemsWithNoCommonAncestorStayInactive)
     auto owner = NSObject::create<UIView>();
     auto guide = NSObject::create<UILayoutGuide>();
     owner->addLayoutGuide(guide);
-    guide->setOwningView(owner);
     owner->addSubview(a);
     auto toGuide = NSLayoutConstraint::create(a, A::top, R::equal, guide, A::bottom, 1, 0);
     toGuide->setActive(true);

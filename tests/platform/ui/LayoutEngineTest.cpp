@@ -179,6 +179,15 @@ TEST_F(LayoutEngineTest, AnUnderConstrainedViewKeepsItsFrameWhereNothingDecides)
     atLeast->setConstant(100);
     m_root->layoutIfNeeded();
     EXPECT_EQ(bounded->frame().width(), 100);
+
+    // Two free views tied together: the one earlier in the tree keeps its place, the other follows.
+    auto earlier = constrainedChild(m_root, {40, 40, 10, 10});
+    auto later = constrainedChild(m_root, {90, 90, 10, 10});
+    activeConstraint(later, A::left, R::equal, earlier, A::right, 1, 5);
+    activeConstraint(earlier, A::top, R::equal, later, A::bottom, 1, 5);
+    m_root->layoutIfNeeded();
+    expectRectNear(earlier->frame(), {40, 40, 10, 10});
+    expectRectNear(later->frame(), {55, 25, 10, 10});
 }
 
 TEST_F(LayoutEngineTest, AnUnsatisfiableRequiredConstraintIsLoggedOnceAndDropped)
@@ -288,7 +297,6 @@ TEST_F(LayoutEngineTest, LayoutGuidesTakePartLikeViews)
     auto b = constrainedChild(m_root);
     auto spacer = NSObject::create<UILayoutGuide>();
     m_root->addLayoutGuide(spacer);
-    spacer->setOwningView(m_root);
     EXPECT_EQ(spacer->owningView(), m_root);
     for (const auto& view : {a, b}) {
         sizeConstraint(view, A::width, 50);
@@ -305,6 +313,18 @@ TEST_F(LayoutEngineTest, LayoutGuidesTakePartLikeViews)
     m_root->layoutIfNeeded();
     expectRectNear(b->frame(), {160, 0, 50, 20});
     expectRectNear(spacer->layoutFrame(), {60, 10, 100, 0});
+
+    // A guide's owner is also found from the views' guide lists during a pass.
+    auto footer = NSObject::create<UILayoutGuide>();
+    m_root->addLayoutGuide(footer);
+    m_root->addConstraints({
+        NSLayoutConstraint::create(footer, A::bottom, R::equal, m_root, A::bottom, 1, 0),
+        NSLayoutConstraint::create(footer, A::height, R::equal, nullptr, A::notAnAttribute, 1, 30),
+        NSLayoutConstraint::create(footer, A::width, R::equal, m_root, A::width, 1, 0),
+    });
+    m_root->layoutIfNeeded();
+    EXPECT_EQ(footer->owningView(), m_root);
+    expectRectNear(footer->layoutFrame(), {0, 170, 300, 30});
 }
 
 TEST_F(LayoutEngineTest, FramesAreRoundedToThePixelGridEdgeByEdge)
