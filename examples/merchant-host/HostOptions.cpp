@@ -16,6 +16,7 @@ constexpr Flag kFlags[] = {
     {"--category", &HostOptions::categoryCode},
     {"--country", &HostOptions::countryCode},
     {"--currency", &HostOptions::currencyCode},
+    {"--output", &HostOptions::outputDirectory},
 };
 
 } // namespace
@@ -26,6 +27,10 @@ bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& 
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             options.showHelp = true;
+            continue;
+        }
+        if (arg == "--refund") {
+            options.refund = true;
             continue;
         }
         bool known = false;
@@ -56,5 +61,8 @@ std::string hostUsage()
            "  --city CITY        merchant city (default Pune)\n"
            "  --category MCC     merchant category code (default 5812)\n"
            "  --country CC       ISO 3166-1 alpha-2 country (default IN)\n"
-           "  --currency CODE    ISO 4217 numeric currency (default 356)\n";
+           "  --currency CODE    ISO 4217 numeric currency (default 356)\n"
+           "  --refund           run the refund flow instead of the request-payment flow\n"
+           "  --output DIR       where the picture of the framework window goes\n"
+           "                     (default merchant-host-output)\n";
 }

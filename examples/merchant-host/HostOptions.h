@@ -1,5 +1,6 @@
 #pragma once
-// Command-line options of the sample host: the merchant it presents, with built-in defaults.
+// Command-line options of the sample host: the merchant it presents, with built-in defaults, and
+// which flow it runs.
 
 #include <string>
 
@@ -10,6 +11,10 @@ struct HostOptions {
     std::string categoryCode = "5812";
     std::string countryCode = "IN";
     std::string currencyCode = "356";
+    // The refund flow instead of the request-payment flow.
+    bool refund = false;
+    // Where the picture of the framework window is written.
+    std::string outputDirectory = "merchant-host-output";
     bool showHelp = false;
 };
 

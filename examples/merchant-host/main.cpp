@@ -1,7 +1,9 @@
 // Sample merchant host: builds the tag dictionary of a merchant, encodes it into an EMV
-// merchant-presented payload through the framework's codec, validates it and prints both.
-// With no arguments it uses its built-in default merchant; flags override single fields.
+// merchant-presented payload through the framework's codec, validates it and prints both; then
+// runs the request-payment flow (or, with --refund, the refund flow) through the public entry
+// points. With no arguments it uses its built-in default merchant; flags override single fields.
 
+#include "FlowDemo.h"
 #include "HostOptions.h"
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
@@ -64,10 +66,11 @@ int main(int argc, char** argv)
     std::printf("payload    : %s\n", parser.tlvString().c_str());
 
     const std::vector<std::string> codes = TLVGenerator::tlvValidation(parser.tlvString());
-    if (codes.empty()) {
+    if (codes.empty())
         std::printf("validation : valid\n");
-        return 0;
-    }
-    std::printf("validation : invalid, error codes %s\n", joined(codes).c_str());
-    return 1;
+    else
+        std::printf("validation : invalid, error codes %s\n", joined(codes).c_str());
+
+    const int flowStatus = runFlowDemo(options);
+    return codes.empty() ? flowStatus : 1;
 }

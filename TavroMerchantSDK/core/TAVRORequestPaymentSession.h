@@ -1,0 +1,51 @@
+#pragma once
+// The request-payment flow's part of the session: the request on screen, its (empty) response and
+// the host's result channel. Created once with the session and reused by every later launch.
+// Main thread only.
+
+#include "TavroMerchantSDK/core/TavroPaymentRequest.h"
+#include "TavroMerchantSDK/core/TavroRequestPaymentDelegate.h"
+#include "TavroMerchantSDK/core/TavroRequestPaymentResponse.h"
+
+#include <memory>
+
+namespace tavro {
+
+class TAVRORequestPaymentSession {
+public:
+    TAVRORequestPaymentSession();
+
+    const TavroRequestPaymentCompletionHandler& flowDidFinishCompletionHandler() const { return m_completionHandler; }
+    void setFlowDidFinishCompletionHandler(TavroRequestPaymentCompletionHandler handler)
+    {
+        m_completionHandler = std::move(handler);
+    }
+
+    // The request of the flow; null until a launch succeeds.
+    const std::shared_ptr<TavroPaymentRequest>& request() const { return m_request; }
+    void setRequest(std::shared_ptr<TavroPaymentRequest> request) { m_request = std::move(request); }
+
+    // Never null.
+    const std::shared_ptr<TavroRequestPaymentResponse>& response() const { return m_response; }
+
+    // Held strongly: the host may hand over a delegate it keeps nowhere else.
+    const std::shared_ptr<TavroRequestPaymentDelegate>& delegate() const { return m_delegate; }
+    void setDelegate(std::shared_ptr<TavroRequestPaymentDelegate> delegate) { m_delegate = std::move(delegate); }
+
+    // True once the details editor has written its edits into the request; cleared at each launch
+    // and by the navigation's back action.
+    bool isUpdated() const { return m_isUpdated; }
+    void setIsUpdated(bool updated) { m_isUpdated = updated; }
+
+    // Reports a failed launch: to the closure if one is stored, else to the delegate, else nowhere.
+    void reportFailure(const std::shared_ptr<TavroError>& error) const;
+
+private:
+    TavroRequestPaymentCompletionHandler m_completionHandler;
+    std::shared_ptr<TavroPaymentRequest> m_request;
+    std::shared_ptr<TavroRequestPaymentResponse> m_response;
+    std::shared_ptr<TavroRequestPaymentDelegate> m_delegate;
+    bool m_isUpdated = false;
+};
+
+} // namespace tavro

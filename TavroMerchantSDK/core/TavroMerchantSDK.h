@@ -1,0 +1,86 @@
+#pragma once
+// TavroMerchantSDK: the framework's public entry points. A host hands over its configuration once,
+// launches the request-payment (QR code) flow or the refund flow, and closes the framework's
+// window. Results come back through the completion closure or the delegate: a refused request at
+// once, before the launch returns; a confirmed refund when the merchant confirms it. Every entry
+// point must be called on the main thread.
+//
+// The launch functions are defined in this header so that every program that launches a flow also
+// links the screens' registration (the screens library sits above the core).
+
+#include "TavroMerchantSDK/core/TAVROMerchantSDKManager.h"
+#include "TavroMerchantSDK/core/TavroConfig.h"
+#include "TavroMerchantSDK/core/TavroFlowScreens.h"
+#include "TavroMerchantSDK/core/TavroMerchantSDKVersion.h"
+#include "TavroMerchantSDK/core/TavroSession.h"
+#include "platform/foundation/NSObject.h"
+
+#include <functional>
+#include <memory>
+
+namespace tavro {
+
+class TavroMerchantSDK : public platform::NSObject {
+public:
+    TavroMerchantSDK() = default;
+
+    // Stores a deep copy of `config` in the session; refused with the line "Error: Cannot set
+    // configuration during SDK Flow" while a flow is active.
+    static void setupOneTimeConfiguration(const std::shared_ptr<TavroConfig>& config);
+
+    // Launches the request-payment flow with `delegate` as its result channel. A closure left by
+    // an earlier closure launch is dropped, so results go to the channel passed last.
+    static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
+                                         std::shared_ptr<TavroRequestPaymentDelegate> delegate);
+    // Launches the request-payment flow with `completionHandler` as its result channel (it is called
+    // only when the request is refused).
+    static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
+                                         TavroRequestPaymentCompletionHandler completionHandler);
+    // Launches the refund flow with `completionHandler` as its result channel.
+    static void launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
+                                        TavroRefundPaymentCompletionHandler completionHandler);
+    // Launches the refund flow with `delegate` as its result channel (the public name is spelled
+    // this way). A closure left by an earlier closure launch is dropped.
+    static void launchRefundPaymnetFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
+                                        std::shared_ptr<TavroRefundPaymentDelegate> delegate);
+
+    // Closes the framework's window (see TavroSessionBase::dismissSDKWindow) and then calls
+    // `completion`; reports nothing to the flow's result channel.
+    static void endTavroFlow(std::function<void()> completion = {});
+};
+
+inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
+                                                       std::shared_ptr<TavroRequestPaymentDelegate> delegate)
+{
+    registerTavroScreens();
+    TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
+    TAVROMerchantSDKManager::launchRequestPaymentFlow(request, std::move(delegate));
+}
+
+inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
+                                                       TavroRequestPaymentCompletionHandler completionHandler)
+{
+    registerTavroScreens();
+    TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(
+        std::move(completionHandler));
+    TAVROMerchantSDKManager::launchRequestPaymentFlow(request, nullptr);
+}
+
+inline void TavroMerchantSDK::launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
+                                                      TavroRefundPaymentCompletionHandler completionHandler)
+{
+    registerTavroScreens();
+    TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(
+        std::move(completionHandler));
+    TAVROMerchantSDKManager::launchRefundPaymentFlow(request, nullptr);
+}
+
+inline void TavroMerchantSDK::launchRefundPaymnetFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
+                                                      std::shared_ptr<TavroRefundPaymentDelegate> delegate)
+{
+    registerTavroScreens();
+    TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
+    TAVROMerchantSDKManager::launchRefundPaymentFlow(request, std::move(delegate));
+}
+
+} // namespace tavro

@@ -1,0 +1,65 @@
+#include "TavroMerchantSDK/core/TavroSession.h"
+
+#include "TavroMerchantSDK/core/TavroSessionState.h"
+#include "TavroMerchantSDK/support/SessionServices.h"
+#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+
+namespace tavro {
+
+namespace {
+
+// The reference data reads the session through these providers; it links below the core.
+void registerSessionProviders()
+{
+    registerActiveCurrencyCodeProvider([] { return TavroSession::sharedSession()->activeCurrencyCode(); });
+    registerActionButtonColorsProvider([] {
+        const auto& config = TavroSession::sharedSession()->internalConfiguration();
+        return ActionButtonColors{config->actionButtonColor(), config->actionButtonActiveColor(),
+                                  config->actionButtonFontColor()};
+    });
+}
+
+} // namespace
+
+TavroSession::TavroSession()
+    : m_refundPaymentSession(std::make_shared<TAVRORefundPaymentSession>()),
+      m_requestPaymentSession(std::make_shared<TAVRORequestPaymentSession>())
+{
+}
+
+const std::shared_ptr<TavroSession>& TavroSession::sharedSession()
+{
+    // Never destroyed: the window and its controllers must not be torn down during exit.
+    static const std::shared_ptr<TavroSession>* session = [] {
+        auto* created = new std::shared_ptr<TavroSession>(new TavroSession());
+        registerSessionProviders();
+        return created;
+    }();
+    return *session;
+}
+
+SDKType TavroSession::sdkType() const
+{
+    return TavroSessionState::shared().sdkType();
+}
+
+void TavroSession::setSdkType(SDKType type)
+{
+    TavroSessionState::shared().setSdkType(type);
+}
+
+std::string TavroSession::activeCurrencyCode() const
+{
+    switch (activeSessionType()) {
+    case TavroActiveFlow::requestPayment:
+        if (const auto& request = m_requestPaymentSession->request())
+            return request->currencyCode();
+        return TavroBaseConstants::defaultTransactionCurrency;
+    case TavroActiveFlow::refundPayment:
+        return m_refundPaymentSession->request()->currencyCode();
+    default:
+        return TavroBaseConstants::defaultTransactionCurrency;
+    }
+}
+
+} // namespace tavro

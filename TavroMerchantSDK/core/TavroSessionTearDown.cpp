@@ -1,0 +1,58 @@
+// Closing the framework window: presented controllers first, then the slide-out, then the host's
+// window and the flow state.
+#include "TavroMerchantSDK/core/TavroSessionBase.h"
+
+namespace tavro {
+
+void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
+{
+    auto top = m_sdkWindow->topmostViewController();
+    std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
+    auto finish = [weakSelf, completion = std::move(completion)] {
+        auto self = weakSelf.lock();
+        if (!self)
+            return;
+        if (!self->m_sdkWindow->rootViewController()) {
+            // Nothing on screen: nothing slides and the key window stays where it is, but the
+            // flow still ends and the caller still hears of it.
+            self->setActiveSessionType(TavroActiveFlow::none);
+            if (completion)
+                completion();
+            return;
+        }
+        self->m_sdkWindow->hideRootWindowView([weakSelf, completion] {
+            if (auto session = weakSelf.lock())
+                session->finishTearDown(completion);
+        });
+    };
+    dismissModalStackIfNeeded(top, std::move(finish));
+}
+
+void TavroSessionBase::dismissModalStackIfNeeded(const platform::UIViewControllerPtr& viewController,
+                                                 std::function<void()> completion)
+{
+    // A presented controller without a presenter cannot be walked further; the root's content
+    // goes with the window all the same.
+    if (viewController == m_sdkWindow->rootViewController() || !viewController) {
+        completion();
+        return;
+    }
+    auto presenter = viewController->presentingViewController();
+    std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
+    viewController->dismiss(true, [weakSelf, presenter, completion = std::move(completion)] {
+        if (auto self = weakSelf.lock())
+            self->dismissModalStackIfNeeded(presenter, completion);
+    });
+}
+
+void TavroSessionBase::finishTearDown(const std::function<void()>& completion)
+{
+    if (auto host = m_hostAppWindow.lock())
+        host->makeKeyAndVisible();
+    m_sdkWindow->setRootViewController(nullptr);
+    setActiveSessionType(TavroActiveFlow::none);
+    if (completion)
+        completion();
+}
+
+} // namespace tavro

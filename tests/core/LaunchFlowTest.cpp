@@ -1,0 +1,207 @@
+#include "SessionTestFixture.h"
+
+#include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
+#include "platform/ui/UIViewAnimation.h"
+
+using namespace sessiontest;
+using tavro::TavroMerchantSDK;
+using platform::UIView;
+using platform::UIViewAnimationOptions;
+
+namespace {
+
+std::shared_ptr<tavro::TavroMerchantNavigationController> shownNavigation()
+{
+    return std::dynamic_pointer_cast<tavro::TavroMerchantNavigationController>(
+        TavroSession::sharedSession()->sdkWindow()->rootViewController());
+}
+
+} // namespace
+
+TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFrameworkWindow)
+{
+    int calls = 0;
+    auto request = validPaymentRequest();
+    session()->requestPaymentSession()->setIsUpdated(true);  // left over from an earlier flow
+    TavroMerchantSDK::launchRequestPaymentFlow(request, [&](bool, auto, auto) { ++calls; });
+
+    EXPECT_EQ(keyWindow(), session()->sdkWindow());
+    EXPECT_EQ(session()->hostAppWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::requestPayment);
+    EXPECT_EQ(session()->requestPaymentSession()->request(), request);
+    EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
+    auto navigation = shownNavigation();
+    ASSERT_TRUE(navigation);
+    ASSERT_EQ(navigation->viewControllers().size(), 1u);
+    auto screen = navigation->viewControllers().front();
+    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORequestPaymentViewController>(screen));
+    EXPECT_TRUE(platform::isEqual(screen->viewIfLoaded()->backgroundColor(), platform::UIColor::white()));
+
+    // The content slides up from below the screen: one 0.325 s ease-out animation of the root view.
+    ASSERT_FALSE(UIView::animationLog().empty());
+    const auto& slide = UIView::animationLog().back();
+    EXPECT_DOUBLE_EQ(slide.duration, 0.325);
+    EXPECT_DOUBLE_EQ(slide.delay, 0);
+    EXPECT_TRUE(platform::contains(slide.options, UIViewAnimationOptions::curveEaseOut));
+    EXPECT_TRUE(slide.touched(navigation->view()));
+    finishSlide();
+    EXPECT_EQ(navigation->view()->frame(), session()->sdkWindow()->bounds());
+    EXPECT_TRUE(screen->hasAppeared());
+
+    // No idle time-out in this flow; closing it reports nothing.
+    EXPECT_FALSE(session()->timeoutManager()->timer() && session()->timeoutManager()->timer()->isValid());
+    TavroMerchantSDK::endTavroFlow();
+    finishSlide();
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTimer)
+{
+    auto request = validRefundRequest("840");
+    TavroMerchantSDK::launchRefundPaymentFlow(request, [](bool, auto, auto) {});
+
+    auto navigation = shownNavigation();
+    ASSERT_TRUE(navigation);
+    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(navigation->viewControllers().front()));
+    EXPECT_EQ(session()->refundPaymentSession()->request(), request);
+    EXPECT_EQ(session()->activeCurrencyCode(), "840");
+    ASSERT_TRUE(session()->timeoutManager()->timer());
+    EXPECT_DOUBLE_EQ(session()->timeoutManager()->timer()->fireDate(), driver.clock()->now() + 180);
+}
+
+TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNothing)
+{
+    // Through the closures of both flows.
+    std::vector<Result> requestResults, refundResults;
+    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), [&](bool ok, auto response, auto error) {
+        requestResults.push_back({ok, response, error});
+    });
+    ASSERT_EQ(requestResults.size(), 1u);
+    EXPECT_FALSE(requestResults[0].successful);
+    EXPECT_FALSE(requestResults[0].response);
+    ASSERT_TRUE(requestResults[0].error);
+    EXPECT_EQ(requestResults[0].error->errorCodes(), std::vector<std::string>{"Merchant name not valid"});
+
+    TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), [&](bool ok, auto response, auto error) {
+        refundResults.push_back({ok, response, error});
+    });
+    ASSERT_EQ(refundResults.size(), 1u);
+    EXPECT_FALSE(refundResults[0].successful);
+    EXPECT_FALSE(refundResults[0].response);
+    ASSERT_TRUE(refundResults[0].error);
+    EXPECT_EQ(refundResults[0].error->errorCodes(),
+              std::vector<std::string>{"Last four digits of the card cannot be empty"});
+
+    // Nothing shown, no flow, no idle timer, configuration still accepted.
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_FALSE(session()->requestPaymentSession()->request());
+    EXPECT_EQ(platform::RunLoop::main().pendingTimerCount(), 0u);
+    driver.advanceBy(400);
+    EXPECT_FALSE(driver.presentedAlert());
+    platform::DebugLogCapture log;
+    TavroMerchantSDK::setupOneTimeConfiguration(platform::NSObject::create<tavro::TavroConfig>());
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(SessionTest, RefusedRequestDuringARunningFlowLeavesThatFlowAlone)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    auto shown = session()->sdkWindow()->rootViewController();
+    auto failures = 0;
+    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), [&](bool, auto, auto) { ++failures; });
+    EXPECT_EQ(failures, 1);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+    EXPECT_EQ(session()->sdkWindow()->rootViewController(), shown);
+    ASSERT_TRUE(session()->timeoutManager()->timer());
+    EXPECT_TRUE(session()->timeoutManager()->timer()->isValid());
+}
+
+TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
+{
+    auto requestDelegate = std::make_shared<RequestPaymentDelegate>();
+    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), requestDelegate);
+    ASSERT_EQ(requestDelegate->results.size(), 1u);
+    EXPECT_FALSE(requestDelegate->results[0].successful);
+    EXPECT_FALSE(requestDelegate->results[0].response);
+    EXPECT_EQ(requestDelegate->results[0].error->description(), "Merchant name not valid\n");
+    EXPECT_EQ(session()->requestPaymentSession()->delegate(), requestDelegate);  // kept strongly
+    EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+
+    // A closure launch, then a delegate launch: the delegate hears the second failure.
+    auto refundDelegate = std::make_shared<RefundPaymentDelegate>();
+    int closureCalls = 0;
+    TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), [&](bool, auto, auto) { ++closureCalls; });
+    TavroMerchantSDK::launchRefundPaymnetFlow(invalidRefundRequest(), refundDelegate);
+    EXPECT_EQ(closureCalls, 1);
+    ASSERT_EQ(refundDelegate->results.size(), 1u);
+    EXPECT_FALSE(refundDelegate->results[0].successful);
+    EXPECT_FALSE(session()->refundPaymentSession()->flowDidFinishCompletionHandler());
+
+    // A closure launch after a delegate launch: only the closure hears it.
+    int laterClosureCalls = 0;
+    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), [&](bool, auto, auto) { ++laterClosureCalls; });
+    EXPECT_EQ(laterClosureCalls, 1);
+    EXPECT_EQ(requestDelegate->results.size(), 1u);
+}
+
+TEST_F(SessionTest, LaunchOverARunningFlowKeepsTheHostWindowRemembered)
+{
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto first = session()->sdkWindow()->rootViewController();
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    EXPECT_NE(session()->sdkWindow()->rootViewController(), first);
+    EXPECT_EQ(session()->hostAppWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+
+    bool completed = false;
+    TavroMerchantSDK::endTavroFlow([&] { completed = true; });
+    finishSlide();
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(keyWindow(), host);
+}
+
+TEST_F(SessionTest, EndingWithNothingOnScreenEndsTheFlowAndCallsTheCompletion)
+{
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    int completions = 0;
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_EQ(platform::RunLoop::main().pendingTimerCount(), 0u);
+
+    // Without a completion and without any window at all, too.
+    platform::UIApplication::shared()->reset();
+    TavroMerchantSDK::endTavroFlow();
+    EXPECT_FALSE(keyWindow());
+}
+
+TEST_F(SessionTest, ConfigurationIsCopiedAndRefusedDuringAFlow)
+{
+    auto config = platform::NSObject::create<tavro::TavroConfig>();
+    config->setFontColor(platform::UIColor::red());
+    TavroMerchantSDK::setupOneTimeConfiguration(config);
+    EXPECT_NE(session()->internalConfiguration(), config);
+    EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::red()));
+    config->setFontColor(platform::UIColor::green());
+    EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::red()));
+
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    {
+        platform::DebugLogCapture log;
+        TavroMerchantSDK::setupOneTimeConfiguration(config);
+        EXPECT_EQ(log.lines(), std::vector<std::string>{"Error: Cannot set configuration during SDK Flow"});
+        EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::red()));
+    }
+    TavroMerchantSDK::endTavroFlow();
+    finishSlide();
+    TavroMerchantSDK::setupOneTimeConfiguration(config);
+    EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::green()));
+}

@@ -1,0 +1,77 @@
+#include "SessionTestFixture.h"
+
+#include "platform/ui/UIViewAnimation.h"
+
+using namespace sessiontest;
+using tavro::TavroMerchantSDK;
+
+namespace {
+
+// A presented screen that notes when it has gone.
+class NotingController : public platform::UIViewController {
+public:
+    NotingController(std::string name, std::vector<std::string>& events) : m_name(std::move(name)), m_events(events) {}
+    void viewDidDisappear(bool) override { m_events.push_back(m_name + " gone"); }
+
+private:
+    std::string m_name;
+    std::vector<std::string>& m_events;
+};
+
+} // namespace
+
+TEST_F(SessionTest, EndTavroFlowTearsDownInOrder)
+{
+    std::vector<std::string> events;
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [&](bool, auto, auto) { events.push_back("result"); });
+    finishSlide();
+    auto root = session()->sdkWindow()->rootViewController();
+    auto lower = platform::NSObject::create<NotingController>("lower", events);
+    auto upper = platform::NSObject::create<NotingController>("upper", events);
+    root->present(lower, false);
+    driver.runUntilIdle();
+    lower->present(upper, false);
+    driver.runUntilIdle();
+    events.clear();
+    std::weak_ptr<platform::UIViewController> weakRoot = root;
+    root.reset();
+
+    std::size_t animationsBefore = platform::UIView::animationLog().size();
+    host->onBecomeKey = [&] {
+        events.push_back("host key");
+        // The slide has run, the root is still installed and the flow still set.
+        EXPECT_EQ(platform::UIView::animationLog().size(), animationsBefore + 1);
+        EXPECT_TRUE(session()->sdkWindow()->rootViewController());
+        EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::requestPayment);
+    };
+    double start = driver.clock()->now();
+    TavroMerchantSDK::endTavroFlow([&] {
+        events.push_back("completion");
+        EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+        EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    });
+    driver.advanceBy(2);
+
+    EXPECT_EQ(events, (std::vector<std::string>{"upper gone", "lower gone", "host key", "completion"}));
+    // Each dismissal is animated, one after the other, then the 0.325 s slide down.
+    ASSERT_EQ(platform::UIView::animationLog().size(), animationsBefore + 1);
+    const auto& slide = platform::UIView::animationLog().back();
+    EXPECT_DOUBLE_EQ(slide.duration, tavro::TavroWindow::animationTime);
+    EXPECT_GE(slide.startTime, start + 0.6 - 1e-9);
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_TRUE(weakRoot.expired());
+    EXPECT_TRUE(upper.use_count() == 1 && lower.use_count() == 1);
+}
+
+TEST_F(SessionTest, ASecondCloseDuringTheSlideCompletesBothCallers)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    int completions = 0;
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    finishSlide();
+    EXPECT_EQ(completions, 2);
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+}

@@ -1,0 +1,135 @@
+#pragma once
+// Fixture of the flow tests: a driver on a manual clock, a host window that is key at the start,
+// and the process-wide session put back to its start state before and after every case.
+
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
+#include "TavroMerchantSDK/core/TavroSession.h"
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/testing/UIDriver.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIViewController.h"
+#include "platform/ui/UIWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sessiontest {
+
+using tavro::TavroActiveFlow;
+using tavro::TavroSession;
+
+// The host's window; tells when it becomes key again.
+class HostWindow : public platform::UIWindow {
+public:
+    std::function<void()> onBecomeKey;
+    void becomeKeyWindow() override
+    {
+        if (onBecomeKey)
+            onBecomeKey();
+    }
+};
+
+// A request-payment request that passes every rule.
+inline std::shared_ptr<tavro::TavroPaymentRequest> validPaymentRequest()
+{
+    return platform::NSObject::create<tavro::TavroPaymentRequest>(
+        "01", "11", "4123456784", "Corner Cafe", "5812", "Pune", "IN", "356", "", "", "", "411001", "", "", "", "");
+}
+
+// A request-payment request whose merchant name is missing ("Merchant name not valid").
+inline std::shared_ptr<tavro::TavroPaymentRequest> invalidPaymentRequest()
+{
+    auto request = validPaymentRequest();
+    request->setMerchantName("");
+    return request;
+}
+
+inline std::shared_ptr<tavro::TavroRefundPaymentRequest> validRefundRequest(std::string currency = "356")
+{
+    return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Asha Rao", std::move(currency),
+                                                                       "150.00");
+}
+
+// Refused with "Last four digits of the card cannot be empty".
+inline std::shared_ptr<tavro::TavroRefundPaymentRequest> invalidRefundRequest()
+{
+    return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("", "Asha Rao", "356", "150.00");
+}
+
+// What one result channel was called with.
+struct Result {
+    bool successful = false;
+    std::shared_ptr<void> response;
+    std::shared_ptr<tavro::TavroError> error;
+};
+
+struct RequestPaymentDelegate : tavro::TavroRequestPaymentDelegate {
+    std::vector<Result> results;
+    void requestPaymentFlowDidFinish(bool successful, std::shared_ptr<tavro::TavroRequestPaymentResponse> response,
+                                     std::shared_ptr<tavro::TavroError> error) override
+    {
+        results.push_back({successful, response, error});
+    }
+};
+
+struct RefundPaymentDelegate : tavro::TavroRefundPaymentDelegate {
+    std::vector<Result> results;
+    void refundPaymentFlowDidFinish(bool successful, std::shared_ptr<tavro::TavroRefundPaymentResponse> response,
+                                    std::shared_ptr<tavro::TavroError> error) override
+    {
+        results.push_back({successful, response, error});
+    }
+};
+
+// Puts the session back as it is at process start (apart from objects it keeps for good).
+inline void resetSession()
+{
+    const auto& session = TavroSession::sharedSession();
+    session->sdkWindow()->setRootViewController(nullptr);
+    session->sdkWindow()->setHidden(true);
+    session->setActiveSessionType(TavroActiveFlow::none);
+    session->setHostAppWindow({});
+    session->setConfiguration(platform::NSObject::create<tavro::TavroConfig>());
+    const auto& request = session->requestPaymentSession();
+    request->setFlowDidFinishCompletionHandler(nullptr);
+    request->setDelegate(nullptr);
+    request->setRequest(nullptr);
+    request->setIsUpdated(false);
+    const auto& refund = session->refundPaymentSession();
+    refund->setFlowDidFinishCompletionHandler(nullptr);
+    refund->setDelegate(nullptr);
+    refund->setRequest(platform::NSObject::create<tavro::TavroRefundPaymentRequest>());
+    refund->response()->setRefundAmount("0.0");
+    platform::UIView::cancelAllAnimations();
+    platform::RunLoop::main().reset();
+    platform::UIApplication::shared()->reset();
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetSession();
+        host = platform::NSObject::create<HostWindow>();
+        host->setRootViewController(platform::NSObject::create<platform::UIViewController>());
+        host->makeKeyAndVisible();
+        driver.runUntilIdle();
+    }
+
+    void TearDown() override { resetSession(); }
+
+    const std::shared_ptr<TavroSession>& session() const { return TavroSession::sharedSession(); }
+    std::shared_ptr<platform::UIWindow> keyWindow() const { return platform::UIApplication::shared()->keyWindow(); }
+    // Runs the content slide (and anything queued) to its end.
+    void finishSlide() { driver.advanceBy(tavro::TavroWindow::animationTime + 0.01); }
+
+    platform::UIDriver driver;
+    std::shared_ptr<HostWindow> host;
+};
+
+} // namespace sessiontest

@@ -1,0 +1,90 @@
+#include "SessionTestFixture.h"
+
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/UIAlertController.h"
+#include "platform/ui/UITextField.h"
+
+using namespace sessiontest;
+using tavro::StringConstants;
+using tavro::TavroMerchantSDK;
+
+namespace {
+
+// Counts "TAVROSessionTimeOut" posts and remembers whether any carried an object.
+struct TimeoutObserver {
+    int posts = 0;
+    double lastPostTime = -1;
+    bool sawObject = false;
+    std::shared_ptr<platform::NotificationObserverToken> token =
+        platform::NotificationCenter::defaultCenter().addObserver(
+            "TAVROSessionTimeOut", [this](const platform::Notification& note) {
+                ++posts;
+                lastPostTime = platform::RunLoop::main().now();
+                sawObject = sawObject || note.object() || !note.userInfo().empty();
+            });
+};
+
+} // namespace
+
+TEST_F(SessionTest, RefundIdleTimeOutIsPostponedByTouchesAndClosesWithoutAResult)
+{
+    int results = 0;
+    TimeoutObserver observer;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](bool, auto, auto) { ++results; });
+
+    driver.advanceBy(179);
+    EXPECT_EQ(observer.posts, 0);
+    driver.tapAt({187, 400});  // a touch anywhere in the framework window
+    driver.advanceBy(179.9);
+    EXPECT_EQ(observer.posts, 0);
+    EXPECT_FALSE(driver.presentedAlert());
+    driver.advanceBy(0.2);
+    EXPECT_EQ(observer.posts, 1);
+    EXPECT_DOUBLE_EQ(observer.lastPostTime, 359);
+    EXPECT_FALSE(observer.sawObject);
+
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->title(), std::optional<std::string>(""));
+    EXPECT_EQ(alert->message(), StringConstants::TAVRO_SESSION_TIMEOUT_DIALOG());
+    EXPECT_EQ(alert->preferredStyle(), platform::UIAlertControllerStyle::alert);
+    ASSERT_EQ(alert->actions().size(), 1u);
+    EXPECT_EQ(alert->actions()[0]->title(), StringConstants::TAVRO_OK());
+    EXPECT_EQ(alert->actions()[0]->style(), platform::UIAlertActionStyle::cancel);
+
+    EXPECT_TRUE(driver.tapAlertAction(StringConstants::TAVRO_OK()));
+    driver.advanceBy(1);
+    EXPECT_EQ(results, 0);
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    driver.advanceBy(1000);
+    EXPECT_EQ(observer.posts, 1);
+}
+
+TEST_F(SessionTest, TypingPostponesTheTimeOutAndAnIdleFlowTimesOutOnce)
+{
+    TimeoutObserver observer;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(100);
+    platform::NotificationCenter::defaultCenter().post(platform::UITextFieldTextDidChange);
+    driver.advanceBy(179);
+    EXPECT_EQ(observer.posts, 0);
+    driver.advanceBy(1);
+    EXPECT_EQ(observer.posts, 1);
+    // The alert waits; the timer is not re-armed on its own.
+    driver.advanceBy(1000);
+    EXPECT_EQ(observer.posts, 1);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+}
+
+TEST_F(SessionTest, TimeOutWithNothingOnScreenOnlyPosts)
+{
+    TimeoutObserver observer;
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    driver.advanceBy(180);
+    EXPECT_EQ(observer.posts, 1);
+    EXPECT_FALSE(driver.presentedAlert());
+    EXPECT_EQ(keyWindow(), host);
+}
