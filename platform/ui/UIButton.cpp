@@ -15,6 +15,17 @@ std::uint32_t key(UIControlState state)
 constexpr CGFloat customTitleFontSize = 18;
 constexpr CGFloat systemTitleFontSize = 15;
 
+// One piece of per-state content: the state's own value when it has one, else the normal state's
+// (none when neither was set).
+template <class Content, class Value>
+Value ownOrNormal(const Content* own, const Content* normal, Value Content::*member)
+{
+    if (own && own->*member) {
+        return own->*member;
+    }
+    return normal ? normal->*member : Value{};
+}
+
 } // namespace
 
 UIButton::UIButton(const CGRect& frame, UIButtonType type) : UIControl(frame), m_type(type) {}
@@ -48,11 +59,7 @@ const UIButton::StateContent* UIButton::entry(UIControlState state) const
 
 std::optional<std::string> UIButton::title(UIControlState state) const
 {
-    if (auto own = entry(state); own && own->title) {
-        return own->title;
-    }
-    auto normal = entry(UIControlState::normal);
-    return normal ? normal->title : std::nullopt;
+    return ownOrNormal(entry(state), entry(UIControlState::normal), &StateContent::title);
 }
 
 void UIButton::setTitle(std::optional<std::string> title, UIControlState state)
@@ -63,11 +70,7 @@ void UIButton::setTitle(std::optional<std::string> title, UIControlState state)
 
 std::optional<NSAttributedString> UIButton::attributedTitle(UIControlState state) const
 {
-    if (auto own = entry(state); own && own->attributedTitle) {
-        return own->attributedTitle;
-    }
-    auto normal = entry(UIControlState::normal);
-    return normal ? normal->attributedTitle : std::nullopt;
+    return ownOrNormal(entry(state), entry(UIControlState::normal), &StateContent::attributedTitle);
 }
 
 void UIButton::setAttributedTitle(std::optional<NSAttributedString> title, UIControlState state)
@@ -78,11 +81,7 @@ void UIButton::setAttributedTitle(std::optional<NSAttributedString> title, UICon
 
 UIColorPtr UIButton::titleColor(UIControlState state) const
 {
-    if (auto own = entry(state); own && own->titleColor) {
-        return own->titleColor;
-    }
-    auto normal = entry(UIControlState::normal);
-    return normal ? normal->titleColor : nullptr;
+    return ownOrNormal(entry(state), entry(UIControlState::normal), &StateContent::titleColor);
 }
 
 void UIButton::setTitleColor(UIColorPtr color, UIControlState state)
@@ -93,11 +92,7 @@ void UIButton::setTitleColor(UIColorPtr color, UIControlState state)
 
 UIImagePtr UIButton::image(UIControlState state) const
 {
-    if (auto own = entry(state); own && own->image) {
-        return own->image;
-    }
-    auto normal = entry(UIControlState::normal);
-    return normal ? normal->image : nullptr;
+    return ownOrNormal(entry(state), entry(UIControlState::normal), &StateContent::image);
 }
 
 void UIButton::setImage(UIImagePtr image, UIControlState state)
@@ -108,11 +103,7 @@ void UIButton::setImage(UIImagePtr image, UIControlState state)
 
 UIImagePtr UIButton::backgroundImage(UIControlState state) const
 {
-    if (auto own = entry(state); own && own->backgroundImage) {
-        return own->backgroundImage;
-    }
-    auto normal = entry(UIControlState::normal);
-    return normal ? normal->backgroundImage : nullptr;
+    return ownOrNormal(entry(state), entry(UIControlState::normal), &StateContent::backgroundImage);
 }
 
 void UIButton::setBackgroundImage(UIImagePtr image, UIControlState state)

@@ -105,7 +105,8 @@ private:
     void updateContent();
     CGSize titleSize(CGFloat availableWidth) const;
     CGSize imageSize() const;
-    void placeContent(const CGRect& content, CGSize image, CGSize title, CGRect& imageFrame, CGRect& titleFrame) const;
+    // Where the image and the title go inside `content`, side by side, before their own insets.
+    void placeContent(const CGRect& content, CGRect& imageFrame, CGRect& titleFrame) const;
 
     UIButtonType m_type;
     std::map<std::uint32_t, StateContent> m_content;

@@ -44,9 +44,10 @@ CGRect UIButton::contentRect(const CGRect& rect) const
     return inset(rect, m_contentInsets);
 }
 
-void UIButton::placeContent(const CGRect& content, CGSize image, CGSize title, CGRect& imageFrame,
-                            CGRect& titleFrame) const
+void UIButton::placeContent(const CGRect& content, CGRect& imageFrame, CGRect& titleFrame) const
 {
+    CGSize image = imageSize();
+    CGSize title = titleSize(std::max<CGFloat>(0, content.width() - image.width));
     auto horizontal = contentHorizontalAlignment();
     if (horizontal == UIControlContentHorizontalAlignment::leading) {
         horizontal = UIControlContentHorizontalAlignment::left;
@@ -82,21 +83,17 @@ void UIButton::placeContent(const CGRect& content, CGSize image, CGSize title, C
 
 CGRect UIButton::titleRect(const CGRect& content) const
 {
-    CGSize image = imageSize();
-    CGSize title = titleSize(std::max<CGFloat>(0, content.width() - image.width));
     CGRect imageFrame;
     CGRect titleFrame;
-    placeContent(content, image, title, imageFrame, titleFrame);
+    placeContent(content, imageFrame, titleFrame);
     return inset(titleFrame, m_titleInsets);
 }
 
 CGRect UIButton::imageRect(const CGRect& content) const
 {
-    CGSize image = imageSize();
-    CGSize title = titleSize(std::max<CGFloat>(0, content.width() - image.width));
     CGRect imageFrame;
     CGRect titleFrame;
-    placeContent(content, image, title, imageFrame, titleFrame);
+    placeContent(content, imageFrame, titleFrame);
     return inset(imageFrame, m_imageInsets);
 }
 

@@ -69,7 +69,7 @@ bool UINavigationBar::slotsAreStale() const
 
 void UINavigationBar::clearItemViews()
 {
-    auto detach = [this](const UIViewPtr& view) {
+    auto detach = [](const UIViewPtr& view) {
         if (view && view->superview()) {
             view->removeFromSuperview();
         }

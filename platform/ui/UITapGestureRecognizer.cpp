@@ -8,6 +8,20 @@
 
 namespace platform {
 
+namespace {
+
+// True when a touch has strayed more than `distance` points from where it went down: no longer a tap.
+bool anyMovedFurtherThan(const UITouchList& touches, double distance)
+{
+    return std::any_of(touches.begin(), touches.end(), [distance](const auto& touch) {
+        CGPoint start = touch->startLocationInWindow();
+        CGPoint now = touch->locationInWindow();
+        return std::hypot(now.x - start.x, now.y - start.y) > distance;
+    });
+}
+
+} // namespace
+
 void UITapGestureRecognizer::setNumberOfTapsRequired(int taps)
 {
     if (taps < 1) {
@@ -45,13 +59,8 @@ void UITapGestureRecognizer::touchesMoved(const UITouchList& touches, const std:
     if (state() != UIGestureRecognizerState::possible) {
         return;
     }
-    for (const auto& touch : touches) {
-        CGPoint start = touch->startLocationInWindow();
-        CGPoint now = touch->locationInWindow();
-        if (std::hypot(now.x - start.x, now.y - start.y) > m_allowableMovement) {
-            setState(UIGestureRecognizerState::failed);
-            return;
-        }
+    if (anyMovedFurtherThan(touches, m_allowableMovement)) {
+        setState(UIGestureRecognizerState::failed);
     }
 }
 
@@ -61,13 +70,9 @@ void UITapGestureRecognizer::touchesEnded(const UITouchList& touches, const std:
     if (state() != UIGestureRecognizerState::possible) {
         return;
     }
-    for (const auto& touch : touches) {
-        CGPoint start = touch->startLocationInWindow();
-        CGPoint now = touch->locationInWindow();
-        if (std::hypot(now.x - start.x, now.y - start.y) > m_allowableMovement) {
-            setState(UIGestureRecognizerState::failed);
-            return;
-        }
+    if (anyMovedFurtherThan(touches, m_allowableMovement)) {
+        setState(UIGestureRecognizerState::failed);
+        return;
     }
     int tapCount = touches.empty() ? 0 : touches.front()->tapCount();
     m_touchesDown -= static_cast<int>(touches.size());

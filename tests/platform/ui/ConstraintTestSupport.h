@@ -11,6 +11,10 @@
 
 namespace platform::testsupport {
 
+// Short names for the constraint tests' tables.
+using A = NSLayoutAttribute;
+using R = NSLayoutRelation;
+
 class ConstraintTest : public ViewTest {
 protected:
     void SetUp() override

@@ -1,7 +1,8 @@
 #pragma once
 // Shared pieces of the view-controller tests: a fixture on a fresh manual clock, a controller that
 // records its callbacks in a shared log, and touches sent the way a finger would.
-#include "platform/foundation/ManualClock.h"
+#include "ViewTestSupport.h"
+
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIEvent.h"
@@ -45,25 +46,22 @@ private:
     std::shared_ptr<CallLog> m_log;
 };
 
-class ControllerTest : public ::testing::Test {
+// The view fixture plus a fresh application and main screen.
+class ControllerTest : public ViewTest {
 protected:
     void SetUp() override
     {
-        resetState();
-        RunLoop::main().setClock(m_clock);
+        ViewTest::SetUp();
+        resetApplication();
     }
     void TearDown() override
     {
-        resetState();
-        RunLoop::main().setClock(nullptr);
+        resetApplication();
+        ViewTest::TearDown();
     }
 
-    static void resetState()
+    static void resetApplication()
     {
-        UIView::cancelAllAnimations();
-        RunLoop::main().reset();
-        UIView::clearAnimationLog();
-        UIResponder::clearFirstResponder();
         UIApplication::shared()->reset();
         UIScreen::resetMain();
     }
@@ -93,7 +91,6 @@ protected:
         return taken;
     }
 
-    std::shared_ptr<ManualClock> m_clock = std::make_shared<ManualClock>(0.0);
     std::shared_ptr<CallLog> m_log = std::make_shared<CallLog>();
 };
 

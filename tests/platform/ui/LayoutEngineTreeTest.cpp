@@ -11,14 +11,7 @@
 namespace platform {
 namespace {
 
-using A = NSLayoutAttribute;
-using R = NSLayoutRelation;
-using testsupport::activeConstraint;
-using testsupport::ConstraintTest;
-using testsupport::expectRectNear;
-using testsupport::IntrinsicView;
-using testsupport::pinEqual;
-using testsupport::sizeConstraint;
+using namespace testsupport;
 
 using LayoutEngineTreeTest = ConstraintTest;
 
