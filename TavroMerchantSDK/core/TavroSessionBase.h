@@ -65,6 +65,7 @@ public:
     // first (animated), slides the content down, makes the remembered host window key again,
     // clears the window's root, sets the flow to none, then calls `completion`. With nothing on
     // screen it only sets the flow to none and calls `completion`, leaving the key window alone.
+    // A flow launched before the close has finished stays on screen; `completion` still runs.
     void dismissSDKWindow(std::function<void()> completion);
 
     // The idle timer fired: posts "TAVROSessionTimeOut" (no object, no user info) and, when
@@ -74,6 +75,8 @@ public:
 
 private:
     void dismissModalStackIfNeeded(const platform::UIViewControllerPtr& viewController, std::function<void()> completion);
+    // Whether a launch has put another flow's root into the window since `closing` was shown.
+    bool windowShowsAnotherFlow(const std::weak_ptr<platform::UIViewController>& closing) const;
     // The last steps of tear-down, once the content has slid away.
     void finishTearDown(const std::function<void()>& completion);
 

@@ -8,10 +8,18 @@ void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
 {
     auto top = m_sdkWindow->topmostViewController();
     std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
-    auto finish = [weakSelf, completion = std::move(completion)] {
+    // The flow being closed. A launch during the dismissals or the slide installs a new root; that
+    // flow is left on screen and only the caller's completion runs.
+    std::weak_ptr<platform::UIViewController> closing = m_sdkWindow->rootViewController();
+    auto finish = [weakSelf, closing, completion = std::move(completion)] {
         auto self = weakSelf.lock();
         if (!self)
             return;
+        if (self->windowShowsAnotherFlow(closing)) {
+            if (completion)
+                completion();
+            return;
+        }
         if (!self->m_sdkWindow->rootViewController()) {
             // Nothing on screen: nothing slides and the key window stays where it is, but the
             // flow still ends and the caller still hears of it.
@@ -20,9 +28,16 @@ void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
                 completion();
             return;
         }
-        self->m_sdkWindow->hideRootWindowView([weakSelf, completion] {
-            if (auto session = weakSelf.lock())
-                session->finishTearDown(completion);
+        self->m_sdkWindow->hideRootWindowView([weakSelf, closing, completion] {
+            auto session = weakSelf.lock();
+            if (!session)
+                return;
+            if (session->windowShowsAnotherFlow(closing)) {
+                if (completion)
+                    completion();
+                return;
+            }
+            session->finishTearDown(completion);
         });
     };
     dismissModalStackIfNeeded(top, std::move(finish));
@@ -43,6 +58,12 @@ void TavroSessionBase::dismissModalStackIfNeeded(const platform::UIViewControlle
         if (auto self = weakSelf.lock())
             self->dismissModalStackIfNeeded(presenter, completion);
     });
+}
+
+bool TavroSessionBase::windowShowsAnotherFlow(const std::weak_ptr<platform::UIViewController>& closing) const
+{
+    const auto& root = m_sdkWindow->rootViewController();
+    return root && root != closing.lock();
 }
 
 void TavroSessionBase::finishTearDown(const std::function<void()>& completion)

@@ -75,3 +75,31 @@ TEST_F(SessionTest, ASecondCloseDuringTheSlideCompletesBothCallers)
     EXPECT_EQ(keyWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
 }
+
+TEST_F(SessionTest, ALaunchDuringTheSlideOutStaysOnScreen)
+{
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    int completions = 0;
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    driver.advanceBy(0.1);
+    int results = 0;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](bool, auto, auto) { ++results; });
+    auto refundRoot = session()->sdkWindow()->rootViewController();
+    finishSlide();
+
+    // The earlier close finishes for its caller without touching the new flow.
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(session()->sdkWindow()->rootViewController(), refundRoot);
+    EXPECT_EQ(keyWindow(), session()->sdkWindow());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+    ASSERT_TRUE(session()->timeoutManager()->timer());
+    EXPECT_TRUE(session()->timeoutManager()->timer()->isValid());
+    EXPECT_EQ(session()->hostAppWindow(), host);
+
+    TavroMerchantSDK::endTavroFlow();
+    finishSlide();
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_EQ(results, 0);
+}
