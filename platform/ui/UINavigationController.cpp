@@ -210,32 +210,7 @@ void UINavigationController::pushViewController(const UIViewControllerPtr& contr
         controller->didMoveToParentViewController(self);
         return;
     }
-    if (from) {
-        from->beginAppearanceTransition(false, animated);
-    }
-    controller->beginAppearanceTransition(true, animated);
-    std::weak_ptr<UINavigationController> weakSelf = self;
-    std::weak_ptr<UIViewController> weakFrom = from;
-    std::weak_ptr<UIViewController> weakTo = controller;
-    scheduleTransition(animated ? transitionDuration : 0, [weakSelf, weakFrom, weakTo] {
-        auto navigation = weakSelf.lock();
-        auto outgoing = weakFrom.lock();
-        auto incoming = weakTo.lock();
-        if (navigation && outgoing && outgoing != navigation->topViewController()) {
-            if (auto outgoingView = outgoing->viewIfLoaded(); outgoingView && outgoingView->superview() == navigation->viewIfLoaded()) {
-                outgoingView->removeFromSuperview();
-            }
-        }
-        if (outgoing) {
-            outgoing->endAppearanceTransition();
-        }
-        if (incoming) {
-            incoming->endAppearanceTransition();
-            if (navigation && incoming->parentViewController() == navigation) {
-                incoming->didMoveToParentViewController(navigation);
-            }
-        }
-    });
+    runStackTransition(from, controller, animated, StackChange::push);
 }
 
 UIViewControllerPtr UINavigationController::popViewController(bool animated)
@@ -244,7 +219,7 @@ UIViewControllerPtr UINavigationController::popViewController(bool animated)
     if (m_viewControllers.size() < 2) {
         return nullptr;
     }
-    auto self = sharedFromThis<UINavigationController>();
+    auto keepAlive = sharedFromThis<UINavigationController>();
     auto popped = m_viewControllers.back();
     m_viewControllers.pop_back();
     auto to = topViewController();
@@ -275,30 +250,46 @@ UIViewControllerPtr UINavigationController::popViewController(bool animated)
         popped->removeFromParentViewController();
         return popped;
     }
-    popped->beginAppearanceTransition(false, animated);
-    to->beginAppearanceTransition(true, animated);
-    std::weak_ptr<UINavigationController> weakSelf = self;
-    std::weak_ptr<UIViewController> weakPopped = popped;
-    std::weak_ptr<UIViewController> weakTo = to;
-    scheduleTransition(animated ? transitionDuration : 0, [weakSelf, weakPopped, weakTo] {
+    runStackTransition(popped, to, animated, StackChange::pop);
+    return popped;
+}
+
+void UINavigationController::runStackTransition(const UIViewControllerPtr& outgoing, const UIViewControllerPtr& incoming,
+                                                bool animated, StackChange change)
+{
+    if (outgoing) {
+        outgoing->beginAppearanceTransition(false, animated);
+    }
+    incoming->beginAppearanceTransition(true, animated);
+    std::weak_ptr<UINavigationController> weakSelf = sharedFromThis<UINavigationController>();
+    std::weak_ptr<UIViewController> weakOutgoing = outgoing;
+    std::weak_ptr<UIViewController> weakIncoming = incoming;
+    scheduleTransition(animated ? transitionDuration : 0, [weakSelf, weakOutgoing, weakIncoming, change] {
         auto navigation = weakSelf.lock();
-        auto outgoing = weakPopped.lock();
-        auto incoming = weakTo.lock();
-        if (outgoing) {
-            if (auto outgoingView = outgoing->viewIfLoaded(); outgoingView && navigation &&
-                outgoingView->superview() == navigation->viewIfLoaded()) {
-                outgoingView->removeFromSuperview();
+        auto leaving = weakOutgoing.lock();
+        auto arriving = weakIncoming.lock();
+        // The outgoing screen leaves the view once the transition is over (unless it is on top again).
+        if (navigation && leaving && leaving != navigation->topViewController()) {
+            if (auto leavingView = leaving->viewIfLoaded(); leavingView && leavingView->superview() == navigation->viewIfLoaded()) {
+                leavingView->removeFromSuperview();
             }
-            outgoing->endAppearanceTransition();
         }
-        if (incoming) {
-            incoming->endAppearanceTransition();
+        if (leaving) {
+            leaving->endAppearanceTransition();
         }
-        if (outgoing && navigation && outgoing->parentViewController() == navigation) {
-            outgoing->removeFromParentViewController();
+        if (arriving) {
+            arriving->endAppearanceTransition();
+        }
+        if (!navigation) {
+            return;
+        }
+        if (change == StackChange::push && arriving && arriving->parentViewController() == navigation) {
+            arriving->didMoveToParentViewController(navigation);
+        }
+        if (change == StackChange::pop && leaving && leaving->parentViewController() == navigation) {
+            leaving->removeFromParentViewController();
         }
     });
-    return popped;
 }
 
 bool UINavigationController::navigationBarShouldPop(UINavigationBar&, UINavigationItem&)

@@ -66,6 +66,11 @@ protected:
 
 private:
     friend class UINavigationControllerView;
+    enum class StackChange { push, pop };
+    // Both screens' appearance callbacks around a push or pop on the clock; at its end the outgoing
+    // view leaves, and the pushed controller is told it moved in (the popped one is removed).
+    void runStackTransition(const UIViewControllerPtr& outgoing, const UIViewControllerPtr& incoming, bool animated,
+                            StackChange change);
     void installTopView();
     void placeViews();
     void updateSafeArea(UIViewController& controller) const;

@@ -180,22 +180,12 @@ void UIViewControllerPresentation::dismissPresented(UIViewController& presenter,
                                            return;
                                        }
                                        auto presenter = weakHost.lock();
-                                       if (auto view = dismissed->viewIfLoaded()) {
-                                           view->removeFromSuperview();
-                                       }
-                                       if (auto container = dismissed->m_presentationContainer.lock()) {
-                                           container->removeFromSuperview();
-                                       }
-                                       dismissed->m_presentationContainer.reset();
+                                       removeFromWindow(*dismissed);
                                        dismissed->endAppearanceTransition();
                                        if (covers && presenter) {
                                            presenter->endAppearanceTransition();
                                        }
-                                       if (presenter && presenter->m_presented == dismissed) {
-                                           presenter->m_presented = nullptr;
-                                       }
-                                       dismissed->m_presenting.reset();
-                                       dismissed->m_presentationPhase = PresentationPhase::none;
+                                       unlinkFromPresenter(*dismissed);
                                        if (completion) {
                                            completion();
                                        }
@@ -208,27 +198,35 @@ void UIViewControllerPresentation::removePresentedImmediately(UIViewController& 
     for (auto presented = controller.m_presented; presented; presented = presented->m_presented) {
         chain.push_back(presented);
     }
-    auto presenter = controller.sharedFromThis<UIViewController>();
+    auto keepAlive = controller.sharedFromThis<UIViewController>();
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const auto& presented = *it;
         presented->completePendingTransition();
         presented->beginAppearanceTransition(false, false);
-        if (auto view = presented->viewIfLoaded()) {
-            view->removeFromSuperview();
-        }
-        if (auto container = presented->m_presentationContainer.lock()) {
-            container->removeFromSuperview();
-        }
-        presented->m_presentationContainer.reset();
+        removeFromWindow(*presented);
         presented->endAppearanceTransition();
-        if (auto below = presented->m_presenting.lock()) {
-            if (below->m_presented == presented) {
-                below->m_presented = nullptr;
-            }
-        }
-        presented->m_presenting.reset();
-        presented->m_presentationPhase = UIViewController::PresentationPhase::none;
+        unlinkFromPresenter(*presented);
     }
+}
+
+void UIViewControllerPresentation::removeFromWindow(UIViewController& presented)
+{
+    if (auto view = presented.viewIfLoaded()) {
+        view->removeFromSuperview();
+    }
+    if (auto container = presented.m_presentationContainer.lock()) {
+        container->removeFromSuperview();
+    }
+    presented.m_presentationContainer.reset();
+}
+
+void UIViewControllerPresentation::unlinkFromPresenter(UIViewController& presented)
+{
+    if (auto below = presented.m_presenting.lock(); below && below->m_presented.get() == &presented) {
+        below->m_presented = nullptr;
+    }
+    presented.m_presenting.reset();
+    presented.m_presentationPhase = UIViewController::PresentationPhase::none;
 }
 
 } // namespace platform

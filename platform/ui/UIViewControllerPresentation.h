@@ -12,6 +12,12 @@ public:
     // Takes down, at once and top first, every controller presented above `controller`: each gets
     // its disappear callbacks, its view leaves the window and the links are cleared.
     static void removePresentedImmediately(UIViewController& controller);
+
+private:
+    // Takes the presented view and its container out of the window.
+    static void removeFromWindow(UIViewController& presented);
+    // Cuts the links between `presented` and its presenter and ends its presentation.
+    static void unlinkFromPresenter(UIViewController& presented);
 };
 
 } // namespace platform

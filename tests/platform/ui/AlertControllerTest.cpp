@@ -1,9 +1,12 @@
 // Alerts: their actions, the order of dismissal and handler, and taps inside and outside the box.
 #include "ControllerTestSupport.h"
 
+#include "platform/ui/UIActivityViewController.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UILabel.h"
+#include "platform/ui/UINavigationController.h"
+#include "platform/ui/UIPopoverPresentationController.h"
 #include "platform/ui/UITapGestureRecognizer.h"
 
 #include "platform/foundation/DebugLog.h"
@@ -161,6 +164,50 @@ TEST_F(AlertControllerTest, ATapOutsideTheBoxReachesARecognizerAroundTheAlert)
     EXPECT_EQ(taps, 1);
     advance(0.3);
     EXPECT_EQ(presenter->presentedViewController(), nullptr);
+}
+
+TEST_F(AlertControllerTest, AlertsAndShareSheetsAreReleasedAfterUse)
+{
+    auto screen = NSObject::create<UIViewController>();
+    auto navigation = UINavigationController::create(screen);
+    auto window = showInWindow(navigation);
+    std::weak_ptr<UIViewController> weakScreen = screen;
+    int handled = 0;
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        std::weak_ptr<UIAlertController> weakAlert;
+        std::weak_ptr<UIActivityViewController> weakSheet;
+        {
+            auto alert = UIAlertController::create(std::string("Confirm"), std::string("Refund?"), UIAlertControllerStyle::alert);
+            alert->addAction(UIAlertAction::create(std::string("Cancel"), UIAlertActionStyle::cancel));
+            alert->addAction(UIAlertAction::create(std::string("Continue"), UIAlertActionStyle::default_,
+                                                   [&handled, weakScreen](UIAlertAction& action) {
+                                                       action.setAccessibilityLabel(std::string("Continue_Button"));
+                                                       if (auto shown = weakScreen.lock()) {
+                                                           shown->dismiss(true);  // nothing left to dismiss
+                                                       }
+                                                       ++handled;
+                                                   }));
+            weakAlert = alert;
+            screen->present(alert, cycle % 2 == 0);
+            advance(0.3);
+            tapView(alert->buttonForAction(cycle % 3 == 0 ? "Cancel" : "Continue"));
+            advance(0.3);
+
+            auto sheet = UIActivityViewController::create({UIActivityItem::text("QR")});
+            sheet->popoverPresentationController()->setSourceView(screen->view());
+            weakSheet = sheet;
+            screen->present(sheet, true);
+            advance(0.3);
+            tapView(sheet->cancelButton());
+            advance(0.3);
+        }
+        ASSERT_TRUE(weakAlert.expired()) << "cycle " << cycle;
+        ASSERT_TRUE(weakSheet.expired()) << "cycle " << cycle;
+    }
+    EXPECT_EQ(handled, 666);
+    EXPECT_EQ(navigation->presentedViewController(), nullptr);
+    EXPECT_EQ(window->subviews().size(), 1u);
+    EXPECT_EQ(screen->view()->window(), window);
 }
 
 TEST_F(AlertControllerTest, ActionSheetSitsAtTheBottom)

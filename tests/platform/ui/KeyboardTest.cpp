@@ -132,6 +132,24 @@ TEST_F(KeyboardTest, MovingBetweenFieldsKeepsTheKeyboardUpWithoutNotifications)
     EXPECT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
 }
 
+TEST_F(KeyboardTest, AFieldTakenOutOfTheWindowGivesTheKeyboardUp)
+{
+    // A screen going away with its editing field (a window emptied, a screen replaced) takes the
+    // keyboard down with it.
+    auto screen = NSObject::create<UIView>(CGRect(0, 0, 375, 667));
+    m_window->addSubview(screen);
+    screen->addSubview(m_first);
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    loop().advanceBy(0.25);
+    m_posted.clear();
+
+    screen->removeFromSuperview();
+    EXPECT_FALSE(m_first->isFirstResponder());
+    loop().advanceBy(0.25);
+    EXPECT_EQ(names(), (std::vector<std::string>{UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}));
+    EXPECT_FALSE(UIKeyboard::shared().isVisible());
+}
+
 TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
 {
     DebugLogCapture log;

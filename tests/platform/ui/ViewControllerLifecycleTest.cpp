@@ -252,6 +252,49 @@ TEST_F(ViewControllerLifecycleTest, DismissingALowerControllerTakesDownTheWholeC
     EXPECT_EQ(window->subviews().size(), 1u);
 }
 
+TEST_F(ViewControllerLifecycleTest, StackedPresentationsComeDownOneAtATimeTopFirst)
+{
+    // A sheet presented from a screen inside a container, an alert presented from the sheet: each
+    // knows its presenter, and dismissing the top one after another (remembering the presenter
+    // first, as a tear-down walk does) reaches the root with every completion run.
+    auto screen = recorder("screen");
+    auto root = recorder("root");
+    root->addChildViewController(screen);
+    root->view()->addSubview(screen->view());
+    screen->didMoveToParentViewController(root);
+    auto window = showInWindow(root);
+    auto sheet = recorder("sheet");
+    sheet->setModalPresentationStyle(UIModalPresentationStyle::popover);
+    screen->present(sheet, true);
+    advance(0.3);
+    auto alert = recorder("alert");
+    alert->setModalPresentationStyle(UIModalPresentationStyle::overFullScreen);
+    sheet->present(alert, true);
+    advance(0.3);
+    EXPECT_EQ(sheet->presentingViewController(), root);
+    EXPECT_EQ(screen->presentedViewController(), sheet);
+    EXPECT_EQ(alert->presentingViewController(), sheet);
+    EXPECT_EQ(window->topmostViewController(), alert);
+    takeLog();
+
+    Log walk;
+    std::function<void(UIViewControllerPtr)> dismissDownFrom = [&](UIViewControllerPtr top) {
+        if (top == window->rootViewController()) {
+            walk.push_back("root reached");
+            return;
+        }
+        auto below = top->presentingViewController();
+        top->dismiss(true, [&, below] { dismissDownFrom(below); });
+    };
+    dismissDownFrom(window->topmostViewController());
+    advance(0.3);
+    advance(0.3);
+    EXPECT_EQ(takeLog(), (Log{"alert.viewWillDisappear", "alert.viewDidDisappear", "sheet.viewWillDisappear",
+                              "sheet.viewDidDisappear"}));
+    EXPECT_EQ(walk, Log{"root reached"});
+    EXPECT_EQ(window->subviews().size(), 1u);
+}
+
 TEST_F(ViewControllerLifecycleTest, DismissWhilePresentingFinishesThePresentationFirst)
 {
     auto a = recorder("A");
