@@ -10,6 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 
+# The benchmarks also compare against two outside programs.
+if [ "${1:-}" = "--bench" ]; then
+  packages=(qrencode python3-kiwisolver)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
