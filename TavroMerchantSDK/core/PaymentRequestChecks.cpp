@@ -1,6 +1,7 @@
 #include "TavroMerchantSDK/core/PaymentRequestChecks.h"
 
 #include "TavroMerchantSDK/core/PlainDecimal.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/support/ISOCountryCodes.h"
 #include "TavroMerchantSDK/support/ISORegionCodes.h"
 #include "TavroMerchantSDK/support/StringExtensions.h"
@@ -70,36 +71,12 @@ bool validateMerchantID(const OptionalText& merchantID)
 
 std::string convertMerchantIdToPan(std::string_view merchantID)
 {
-    const std::size_t length = text::codePointCount(merchantID);
-    if (length < 7 || length > 15) {
-        return std::string(merchantID);
-    }
-    std::string pan = text::codePointSlice(merchantID, 0, 6);
-    pan.append(16 - length, '0');
-    pan += text::codePointSlice(merchantID, 6);
-    return pan;
+    return TavroPayMerchantTLVValidator::convertMerchantIdToPan(std::string(merchantID));
 }
 
 bool luhnsAlgorithmCheck(std::string_view merchantPan)
 {
-    const std::u32string codePoints = text::toUtf32(merchantPan);
-    int total = 0;
-    std::size_t position = 0;
-    for (auto it = codePoints.rbegin(); it != codePoints.rend(); ++it) {
-        ++position;
-        if (!text::isAsciiDigit(*it)) {
-            continue;
-        }
-        int digit = static_cast<int>(*it - U'0');
-        if (position % 2 == 0) {
-            digit *= 2;
-            if (digit >= 10) {
-                digit = digit / 10 + digit % 10;
-            }
-        }
-        total += digit;
-    }
-    return total % 10 == 0;
+    return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(std::string(merchantPan));
 }
 
 bool validateMerchantCategoryCode(const OptionalText& value)

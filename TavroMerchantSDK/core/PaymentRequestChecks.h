@@ -15,11 +15,9 @@ using OptionalText = std::optional<std::string>;
 bool validatePayloadFormatIndicator(const OptionalText& value);
 // Starts with "4", 8 to 16 ASCII digits, and its PAN passes the Luhn check.
 bool validateMerchantID(const OptionalText& merchantID);
-// An ID of 7 to 15 characters widened to 16: its first six characters, zeros, then the rest.
-// Shorter or longer IDs come back unchanged.
+// The payload validator's widening of an ID to a 16-digit PAN and its Luhn check: requests and
+// scanned payloads judge merchant IDs by one rule.
 std::string convertMerchantIdToPan(std::string_view merchantID);
-// The Luhn mod-10 check; a character that is not one ASCII digit is skipped but keeps its place.
-// Empty text passes.
 bool luhnsAlgorithmCheck(std::string_view merchantPan);
 // Exactly 4 decimal digits.
 bool validateMerchantCategoryCode(const OptionalText& value);

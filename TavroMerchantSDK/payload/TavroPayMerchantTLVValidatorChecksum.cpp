@@ -3,6 +3,7 @@
 
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "platform/foundation/Text.h"
 
 namespace tavro {
@@ -10,9 +11,6 @@ namespace tavro {
 namespace text = platform::text;
 
 namespace {
-
-constexpr std::uint16_t kPolynomial = 0x1021;
-constexpr std::uint16_t kInitialValue = 0xFFFF;
 
 // Exactly four ASCII hexadecimal digits of either case; no sign, no blank.
 std::optional<std::uint16_t> readChecksum(std::string_view value)
@@ -35,37 +33,19 @@ std::optional<std::uint16_t> readChecksum(std::string_view value)
     return number;
 }
 
-std::uint16_t crcWithTable(const std::array<std::uint16_t, 256>& table,
-                           std::span<const std::uint8_t> bytes, std::uint16_t crc)
-{
-    for (std::uint8_t byte : bytes)
-        crc = static_cast<std::uint16_t>(table[(byte ^ (crc >> 8)) & 0xFF] ^ ((crc & 0xFF) << 8));
-    return crc;
-}
-
 } // namespace
 
+// The validator's own pair computes exactly what the writer computes, so it is the writer's.
 std::array<std::uint16_t, 256> TavroPayMerchantTLVValidator::genCrc16TableMsb(std::uint16_t poly)
 {
-    std::array<std::uint16_t, 256> table{};
-    for (unsigned i = 0; i < 256; ++i) {
-        unsigned crc = i << 8;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x8000) ? (crc << 1) ^ poly : crc << 1;
-        table[i] = static_cast<std::uint16_t>(crc & 0xFFFF);
-    }
-    return table;
+    return TavroQRUtility::genCrc16TableMsb(poly);
 }
 
 std::uint16_t TavroPayMerchantTLVValidator::calculateCrcMsb(std::span<const std::uint8_t> bytes,
                                                             std::uint16_t poly,
                                                             std::uint16_t initialCrcValue)
 {
-    // The payload polynomial's table is built once; others are built per call.
-    static const std::array<std::uint16_t, 256> payloadTable = genCrc16TableMsb(kPolynomial);
-    if (poly != kPolynomial)
-        return crcWithTable(genCrc16TableMsb(poly), bytes, initialCrcValue);
-    return crcWithTable(payloadTable, bytes, initialCrcValue);
+    return TavroQRUtility::calculateCrcMsb(bytes, poly, initialCrcValue);
 }
 
 void TavroPayMerchantTLVValidator::validateCRC(const OptionalText& crc, const OptionalText& tlvString)
@@ -81,9 +61,7 @@ void TavroPayMerchantTLVValidator::validateCRC(const OptionalText& crc, const Op
     }
     const std::size_t coveredBytes =
         ascii ? payloadLength - 4 : *text::byteOffsetOfCodePoint(*tlvString, payloadLength - 4);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(tlvString->data());
-    const std::uint16_t expected =
-        calculateCrcMsb(std::span(data, coveredBytes), kPolynomial, kInitialValue);
+    const std::uint16_t expected = TavroQRUtility::crc16(std::string_view(*tlvString).substr(0, coveredBytes));
     const auto given = readChecksum(*crc);
     if (!given || *given != expected)
         addErrorCode(TavroErrorConstants::crcInvalidValue);

@@ -48,8 +48,10 @@ struct Outcome {
     std::shared_ptr<TavroError> error;
 };
 
-// Launches a valid request with a closure that should stay silent.
-void launchValid(const HostOptions& options, Outcome& outcome)
+// Launches the flow's request through a closure that records what it hears. A valid request must
+// keep the closure silent; with `breakARule` the request breaks one rule and the closure must hear
+// of it before the launch returns.
+void launch(const HostOptions& options, Outcome& outcome, bool breakARule)
 {
     auto record = [&outcome](bool successful, auto, std::shared_ptr<TavroError> error) {
         ++outcome.calls;
@@ -58,33 +60,24 @@ void launchValid(const HostOptions& options, Outcome& outcome)
     };
     if (options.refund) {
         auto request = refundRequest(options);
-        std::printf("refund     : up to %s (currency %s) to %s, card ending %s\n", request->refundAmount().c_str(),
-                    request->currencyCode().c_str(), request->cardHolderName().c_str(), request->last4().c_str());
+        if (breakARule) {
+            request->setLast4("");
+        } else {
+            std::printf("refund     : up to %s (currency %s) to %s, card ending %s\n",
+                        request->refundAmount().c_str(), request->currencyCode().c_str(),
+                        request->cardHolderName().c_str(), request->last4().c_str());
+        }
         TavroMerchantSDK::launchRefundPaymentFlow(request, record);
         return;
     }
     auto request = paymentRequest(options);
-    TavroMerchantSDK::launchRequestPaymentFlow(request, record);
-    std::printf("getTLV     : %s\n", request->getTLV().c_str());
-}
-
-// Launches a request that breaks a rule; the closure must hear of it before the launch returns.
-void launchRefused(const HostOptions& options, Outcome& outcome)
-{
-    auto record = [&outcome](bool successful, auto, std::shared_ptr<TavroError> error) {
-        ++outcome.calls;
-        outcome.successful = successful;
-        outcome.error = std::move(error);
-    };
-    if (options.refund) {
-        auto request = refundRequest(options);
-        request->setLast4("");
-        TavroMerchantSDK::launchRefundPaymentFlow(request, record);
-        return;
+    if (breakARule) {
+        request->setMerchantName("");
     }
-    auto request = paymentRequest(options);
-    request->setMerchantName("");
     TavroMerchantSDK::launchRequestPaymentFlow(request, record);
+    if (!breakARule) {
+        std::printf("getTLV     : %s\n", request->getTLV().c_str());
+    }
 }
 
 } // namespace
@@ -100,7 +93,7 @@ int runFlowDemo(const HostOptions& options)
     bool allWell = true;
 
     Outcome launched;
-    launchValid(options, launched);
+    launch(options, launched, false);
     const bool shown = platform::UIApplication::shared()->keyWindow() == frameworkWindow;
     if (!shown) {
         std::printf("launch     : refused: %s\n", firstMessage(launched.error).c_str());
@@ -127,7 +120,7 @@ int runFlowDemo(const HostOptions& options)
     allWell = allWell && closed && hostIsKey && launched.calls == 0;
 
     Outcome refused;
-    launchRefused(options, refused);
+    launch(options, refused, true);
     std::printf("refused    : %s request reported through the closure (%d call): %s\n", flowName, refused.calls,
                 firstMessage(refused.error).c_str());
     allWell = allWell && refused.calls == 1 && !refused.successful &&
