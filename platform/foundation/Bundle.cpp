@@ -208,18 +208,25 @@ std::optional<std::string> Bundle::pathForResource(std::string_view name, std::s
     return std::nullopt;
 }
 
+std::vector<int> Bundle::imageScaleSearchOrder(double screenScale)
+{
+    constexpr int kHighestScale = 3;
+    const double rounded = std::isfinite(screenScale) ? std::round(screenScale) : 1.0;
+    const int wanted = static_cast<int>(std::clamp(rounded, 1.0, double(kHighestScale)));
+    std::vector<int> order;
+    for (int s = wanted; s >= 1; --s)
+        order.push_back(s);
+    for (int s = wanted + 1; s <= kHighestScale; ++s)
+        order.push_back(s);
+    return order;
+}
+
 std::optional<Bundle::ImageFile> Bundle::pathForImage(std::string_view name, double scale) const
 {
     constexpr std::string_view png = ".png";
     if (name.size() > png.size() && name.substr(name.size() - png.size()) == png)
         name.remove_suffix(png.size());
-    int wanted = std::clamp(static_cast<int>(std::lround(std::isfinite(scale) ? scale : 1.0)), 1, 3);
-    std::vector<int> order;
-    for (int s = wanted; s >= 1; --s)
-        order.push_back(s);
-    for (int s = wanted + 1; s <= 3; ++s)
-        order.push_back(s);
-    for (int s : order) {
+    for (int s : imageScaleSearchOrder(scale)) {
         std::string fileName(name);
         if (s > 1)
             fileName += "@" + std::to_string(s) + "x";

@@ -77,6 +77,9 @@ public:
     // The PNG that best serves `name` at a screen scale (1 to 3): "name@<scale>x.png", then lower
     // scales down to "name.png", then higher ones. A trailing ".png" on `name` is accepted.
     std::optional<ImageFile> pathForImage(std::string_view name, double scale) const;
+    // The scales to try for an image, best first: the screen scale rounded into 1 to 3, then the
+    // lower ones, then the higher ones (2 -> 2, 1, 3). A scale that is not finite counts as 1.
+    static std::vector<int> imageScaleSearchOrder(double screenScale);
 
     // --- localisation ---
 

@@ -2,8 +2,8 @@
 
 #include "platform/foundation/Bundle.h"
 
-#include <cstdlib>
-#include <cxxabi.h>
+#include "platform/foundation/NSObject.h"
+
 #include <unordered_map>
 
 namespace platform {
@@ -82,11 +82,7 @@ void Bundle::clearClassRegistrations()
 
 std::string Bundle::className(std::type_index type)
 {
-    int status = 0;
-    char* demangled = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
-    std::string name = status == 0 && demangled ? demangled : type.name();
-    std::free(demangled);
-    return name;
+    return demangledTypeName(type.name());
 }
 
 std::shared_ptr<Bundle> Bundle::forClass(std::type_index type)

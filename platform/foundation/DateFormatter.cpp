@@ -1,6 +1,7 @@
 #include "platform/foundation/DateFormatter.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/IcuText.h"
 
 #include <unicode/dtfmtsym.h>
 #include <unicode/smpdtfmt.h>
@@ -15,12 +16,7 @@ namespace {
 
 constexpr std::size_t kMaximumCachedFormats = 128;
 
-std::string utf8(const icu::UnicodeString& text)
-{
-    std::string out;
-    text.toUTF8String(out);
-    return out;
-}
+using text::detail::toUtf8;
 
 icu::UnicodeString unicode(const std::string& text)
 {
@@ -36,7 +32,7 @@ std::pair<std::string, std::string> localeAmPm(const std::string& icuLocale)
     const icu::UnicodeString* texts = symbols.getAmPmStrings(count);
     if (U_FAILURE(status) || count < 2)
         return {"AM", "PM"};
-    return {utf8(texts[0]), utf8(texts[1])};
+    return {toUtf8(texts[0]), toUtf8(texts[1])};
 }
 
 struct SharedFormat {
@@ -103,7 +99,7 @@ std::string DateFormatter::string(Date date) const
     std::lock_guard lock(shared->mutex);
     icu::UnicodeString out;
     shared->format->format(date.timeIntervalSince1970 * 1000.0, out);
-    return utf8(out);
+    return toUtf8(out);
 }
 
 } // namespace platform

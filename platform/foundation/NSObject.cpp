@@ -6,12 +6,18 @@
 
 namespace platform {
 
-std::string unqualifiedClassName(const char* mangledName)
+std::string demangledTypeName(const char* mangledName)
 {
     int status = 0;
     char* demangled = abi::__cxa_demangle(mangledName, nullptr, nullptr, &status);
     std::string name = (status == 0 && demangled) ? demangled : mangledName;
     std::free(demangled);
+    return name;
+}
+
+std::string unqualifiedClassName(const char* mangledName)
+{
+    const std::string name = demangledTypeName(mangledName);
     // Drop the namespace: everything up to the last "::" outside template arguments.
     int depth = 0;
     std::size_t start = 0;

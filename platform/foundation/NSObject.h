@@ -53,6 +53,10 @@ protected:
     virtual void didCreate() {}
 };
 
+// The demangled, fully qualified name of a type ("platform::UIView"); the mangled name itself
+// when it cannot be demangled.
+std::string demangledTypeName(const char* mangledName);
+
 // The demangled name of a type without namespaces or template arguments' namespaces stripped
 // ("platform::UIView" -> "UIView").
 std::string unqualifiedClassName(const char* mangledName);

@@ -1,6 +1,7 @@
 #include "platform/foundation/NumberFormatter.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/IcuText.h"
 #include "platform/foundation/IcuNumberFormat.h"
 
 #include <unicode/dcfmtsym.h>
@@ -13,12 +14,7 @@ namespace {
 
 constexpr int kMaximumFractionDigits = 20;
 
-std::string utf8(const icu::UnicodeString& text)
-{
-    std::string out;
-    text.toUTF8String(out);
-    return out;
-}
+using text::detail::toUtf8;
 
 bool isValidFractionDigits(const std::optional<int>& digits, const char* what)
 {
@@ -36,7 +32,7 @@ std::string symbolOf(const std::shared_ptr<const IcuNumberFormat>& format,
     if (!format)
         return {};
     return format->with([&](const icu::DecimalFormat& f) {
-        return utf8(f.getDecimalFormatSymbols()->getSymbol(isCurrency ? monetary : plain));
+        return toUtf8(f.getDecimalFormatSymbols()->getSymbol(isCurrency ? monetary : plain));
     });
 }
 
@@ -146,7 +142,7 @@ std::string NumberFormatter::currencyCode() const
         return m_currencyCode.value_or("");
     return format->with([](const icu::DecimalFormat& f) {
         const char16_t* code = f.getCurrency();
-        return code ? utf8(icu::UnicodeString(code)) : std::string();
+        return code ? toUtf8(icu::UnicodeString(code)) : std::string();
     });
 }
 
@@ -204,7 +200,7 @@ std::optional<std::string> NumberFormatter::string(double number) const
         f.format(number, out, nullptr, status);
         if (U_FAILURE(status))
             return std::nullopt;
-        return utf8(out);
+        return toUtf8(out);
     });
 }
 

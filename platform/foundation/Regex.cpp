@@ -2,12 +2,9 @@
 // copies; each match runs its own matcher, so a const Regex is safe to use from any thread.
 
 #include "platform/foundation/Regex.h"
-#include "platform/foundation/Text.h"
-#include "platform/foundation/Utf8Decoding.h"
+#include "platform/foundation/IcuText.h"
 
 #include <unicode/regex.h>
-
-#include <climits>
 
 namespace platform {
 
@@ -17,21 +14,14 @@ struct Regex::Impl {
 
 namespace {
 
-std::optional<icu::UnicodeString> toIcu(std::string_view text) {
-    std::u16string units;
-    text::detail::decodeToUtf16(text, units);
-    if (units.size() > static_cast<std::size_t>(INT32_MAX)) {
-        return std::nullopt;
-    }
-    return icu::UnicodeString(units.data(), static_cast<int32_t>(units.size()));
-}
+using text::detail::toIcuString;
 
 template <typename Match>
 bool runMatcher(const icu::RegexPattern* pattern, std::string_view text, Match&& match) {
     if (!pattern) {
         return false;
     }
-    const auto input = toIcu(text);
+    const auto input = toIcuString(text);
     if (!input) {
         return false;
     }
@@ -47,7 +37,7 @@ bool runMatcher(const icu::RegexPattern* pattern, std::string_view text, Match&&
 } // namespace
 
 std::optional<Regex> Regex::compile(std::string_view pattern, bool caseInsensitive) {
-    const auto source = toIcu(pattern);
+    const auto source = toIcuString(pattern);
     if (!source) {
         return std::nullopt;
     }

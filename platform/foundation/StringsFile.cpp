@@ -1,12 +1,12 @@
 #include "platform/foundation/StringsFile.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Text.h"
+#include "platform/foundation/Utf8Decoding.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace platform {
@@ -31,9 +31,9 @@ std::string decodeToUtf8(std::string_view raw)
         }
         return text::fromUtf16(units);
     }
-    if (text::isValidUtf8(raw))
-        return std::string(raw);
-    return text::fromUtf32(text::toUtf32(raw));
+    std::string out;
+    text::detail::appendSanitized(out, raw);
+    return out;
 }
 
 bool isBareWordCharacter(char c)
@@ -56,8 +56,7 @@ int hexValue(char c)
 
 void appendCodePoint(std::string& out, char32_t c)
 {
-    char32_t one[1] = {c};
-    out += text::fromUtf32(std::u32string_view(one, 1));
+    text::detail::appendUtf8(out, c);
 }
 
 class Parser {
@@ -256,13 +255,10 @@ StringsTable parseStringsFile(std::string_view contents, std::string_view source
 
 std::optional<StringsTable> loadStringsFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::optional<std::string> contents = readWholeFile(path);
+    if (!contents)
         return std::nullopt;
-    std::string contents((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::nullopt;
-    return parseStringsFile(contents, path);
+    return parseStringsFile(*contents, path);
 }
 
 } // namespace platform

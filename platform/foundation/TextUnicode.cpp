@@ -1,14 +1,11 @@
 // Unicode character classes, case mapping, normalisation and whitespace trimming.
 
 #include "platform/foundation/Text.h"
-#include "platform/foundation/Utf8Decoding.h"
+#include "platform/foundation/IcuText.h"
 
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
-
-#include <climits>
 
 namespace platform::text {
 
@@ -31,16 +28,6 @@ bool allCodePoints(std::string_view text, Test&& test) {
         offset += decoded.length;
     }
     return true;
-}
-
-// Text as an ICU string (ill-formed input replaced), or nullopt when too long for ICU.
-std::optional<icu::UnicodeString> toUnicodeString(std::string_view text) {
-    std::u16string units;
-    detail::decodeToUtf16(text, units);
-    if (units.size() > static_cast<std::size_t>(INT32_MAX)) {
-        return std::nullopt;
-    }
-    return icu::UnicodeString(units.data(), static_cast<int32_t>(units.size()));
 }
 
 std::string fromUnicodeString(const icu::UnicodeString& text) {
@@ -95,7 +82,7 @@ std::string toUpper(std::string_view text) {
     if (isAscii(text)) {
         return mapAscii(text, 'a', 'z');
     }
-    auto unicode = toUnicodeString(text);
+    auto unicode = detail::toIcuString(text);
     if (!unicode) {
         return sanitized(text);
     }
@@ -107,7 +94,7 @@ std::string toLower(std::string_view text) {
     if (isAscii(text)) {
         return mapAscii(text, 'A', 'Z');
     }
-    auto unicode = toUnicodeString(text);
+    auto unicode = detail::toIcuString(text);
     if (!unicode) {
         return sanitized(text);
     }
@@ -121,7 +108,7 @@ std::string toNFC(std::string_view text) {
     }
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
-    auto unicode = toUnicodeString(text);
+    auto unicode = detail::toIcuString(text);
     if (U_FAILURE(status) || !unicode) {
         return sanitized(text);
     }

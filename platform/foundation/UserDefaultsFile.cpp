@@ -2,10 +2,9 @@
 
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Json.h"
 
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace platform {
@@ -14,21 +13,6 @@ namespace {
 
 // Highest suffix tried when moving a damaged file aside.
 constexpr int kMaxCorruptCopies = 1000;
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& file)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return contents.str();
-}
 
 std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file)
 {

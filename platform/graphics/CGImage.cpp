@@ -95,13 +95,7 @@ RGBA8 CGImage::pixelAt(int x, int y) const
     int stride = cairo_image_surface_get_stride(m_surface);
     std::uint32_t word;
     std::memcpy(&word, data + y * stride + x * 4, 4);
-    std::uint8_t a = word >> 24;
-    if (a == 0)
-        return {};
-    auto unpremultiply = [a](std::uint32_t channel) {
-        return static_cast<std::uint8_t>((channel * 255 + a / 2) / a);
-    };
-    return {unpremultiply((word >> 16) & 0xff), unpremultiply((word >> 8) & 0xff), unpremultiply(word & 0xff), a};
+    return unpremultipliedPixel(word);
 }
 
 } // namespace platform

@@ -20,6 +20,22 @@ struct RGBA8 {
 };
 std::ostream& operator<<(std::ostream& out, const RGBA8& pixel);
 
+// The pixel of one ARGB32 word (premultiplied, native-endian) with its alpha taken out of the
+// colour channels, rounded to nearest; a fully transparent word gives transparent black.
+inline RGBA8 unpremultipliedPixel(std::uint32_t word)
+{
+    const std::uint32_t a = word >> 24;
+    const std::uint32_t r = (word >> 16) & 0xff, g = (word >> 8) & 0xff, b = word & 0xff;
+    if (a == 0xff)
+        return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b), 0xff};
+    if (a == 0)
+        return {};
+    auto unpremultiply = [a](std::uint32_t channel) {
+        return static_cast<std::uint8_t>((channel * 255 + a / 2) / a);
+    };
+    return {unpremultiply(r), unpremultiply(g), unpremultiply(b), static_cast<std::uint8_t>(a)};
+}
+
 class CGImage;
 using CGImagePtr = std::shared_ptr<const CGImage>;
 

@@ -25,12 +25,12 @@ constexpr std::array<std::uint32_t, 256> makeCrcTable()
 }
 constexpr auto kCrcTable = makeCrcTable();
 
-std::uint32_t crc32(std::string_view bytes)
+// Folds `bytes` into a running CRC register (start at 0xffffffff, invert at the end).
+std::uint32_t crc32Update(std::uint32_t c, std::string_view bytes)
 {
-    std::uint32_t c = 0xffffffffu;
     for (unsigned char b : bytes)
         c = kCrcTable[(c ^ b) & 0xff] ^ (c >> 8);
-    return c ^ 0xffffffffu;
+    return c;
 }
 
 std::uint32_t adler32(const std::uint8_t* data, size_t length)
@@ -60,11 +60,12 @@ void appendBigEndian(std::string& out, std::uint32_t value)
 
 void appendChunk(std::string& out, const char* type, std::string_view data)
 {
+    const std::string_view typeBytes(type, 4);
     appendBigEndian(out, static_cast<std::uint32_t>(data.size()));
-    std::string typed(type, 4);
-    typed.append(data);
-    out.append(typed);
-    appendBigEndian(out, crc32(typed));
+    out.append(typeBytes);
+    out.append(data);
+    // The CRC covers type and data; it runs over both in turn rather than over a joined copy.
+    appendBigEndian(out, crc32Update(crc32Update(0xffffffffu, typeBytes), data) ^ 0xffffffffu);
 }
 
 class BitWriter {
@@ -270,18 +271,12 @@ std::string encodePNG(const CGImage& image)
         for (int x = 0; x < width; ++x) {
             std::uint32_t word;
             std::memcpy(&word, from + 4 * x, 4);
-            std::uint32_t a = word >> 24;
-            std::uint32_t r = (word >> 16) & 0xff, g = (word >> 8) & 0xff, b = word & 0xff;
-            if (a != 0xff && a != 0) {
-                r = (r * 255 + a / 2) / a;
-                g = (g * 255 + a / 2) / a;
-                b = (b * 255 + a / 2) / a;
-            }
-            *to++ = static_cast<std::uint8_t>(r);
-            *to++ = static_cast<std::uint8_t>(g);
-            *to++ = static_cast<std::uint8_t>(b);
+            const RGBA8 pixel = unpremultipliedPixel(word);
+            *to++ = pixel.r;
+            *to++ = pixel.g;
+            *to++ = pixel.b;
             if (!opaque)
-                *to++ = static_cast<std::uint8_t>(a);
+                *to++ = pixel.a;
         }
     }
 

@@ -3,15 +3,12 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/graphics/PNGEncoder.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace platform {
 
@@ -30,14 +27,6 @@ cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length
     std::memcpy(data, cursor->bytes.data() + cursor->offset, length);
     cursor->offset += length;
     return CAIRO_STATUS_SUCCESS;
-}
-
-std::optional<std::string> readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // "icon@2x" -> 2; anything else -> 1.
@@ -65,7 +54,7 @@ CGImagePtr decodePNG(std::string_view bytes)
 // A missing file gives nullptr silently; an unreadable one with one debug line.
 UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 {
-    std::optional<std::string> bytes = readFile(path);
+    std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
         return nullptr;
     UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes), scale);
@@ -98,17 +87,8 @@ UIImagePtr UIImage::named(const std::string& name, const std::string& bundleDire
     if (base.empty() || bundleDirectory.empty())
         return nullptr;
 
-    constexpr int kHighestScale = 3;
-    int preferred = std::isfinite(screenScale) ? static_cast<int>(std::lround(screenScale)) : 1;
-    preferred = std::clamp(preferred, 1, kHighestScale);
-    std::vector<int> order;
-    for (int s = preferred; s >= 1; --s)
-        order.push_back(s);
-    for (int s = preferred + 1; s <= kHighestScale; ++s)
-        order.push_back(s);
-
     std::filesystem::path directory(bundleDirectory);
-    for (int s : order) {
+    for (int s : Bundle::imageScaleSearchOrder(screenScale)) {
         std::string fileName = s == 1 ? base + ".png" : base + "@" + std::to_string(s) + "x.png";
         std::filesystem::path path = directory / fileName;
         std::error_code error;

@@ -20,12 +20,12 @@ bool isFinite(const Expression& expression) {
                        [](const Term& term) { return std::isfinite(term.coefficient); });
 }
 
-SolverStatus misuse(const char* operation, SolverStatus status) {
+} // namespace
+
+SolverStatus Solver::misuse(const char* operation, SolverStatus status) {
     debugLog(std::string("layout solver: ") + operation + ": " + describe(status));
     return status;
 }
-
-} // namespace
 
 SolverStatus Solver::addConstraint(const Constraint& constraint) {
     if (m_constraints.contains(constraint.identity())) {

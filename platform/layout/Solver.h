@@ -86,6 +86,8 @@ private:
         double constant;
     };
 
+    // Writes the one debug line for a refused call and returns its status.
+    static SolverStatus misuse(const char* operation, SolverStatus status);
     SolverStatus add(const Constraint& constraint);
     void remove(const ConstraintRecord& record);
     SolverStatus removeConstraintQuietly(const Constraint& constraint);

@@ -5,16 +5,10 @@
 
 #include <cassert>
 #include <cmath>
-#include <string>
 
 namespace platform::layout {
 
 namespace {
-
-SolverStatus misuse(const char* operation, SolverStatus status) {
-    debugLog(std::string("layout solver: ") + operation + ": " + describe(status));
-    return status;
-}
 
 // variable == value, as "variable - value = 0".
 Constraint holdAt(const Variable& variable, double value, Strength strength) {
