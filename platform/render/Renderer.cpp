@@ -55,11 +55,7 @@ UIImagePtr Renderer::renderView(const UIViewPtr& view, double scale)
         return nullptr;
     }
     // Lay out the whole tree the view is in: its frame may follow its ancestors' constraints.
-    UIViewPtr top = view;
-    while (auto parent = top->superview()) {
-        top = parent;
-    }
-    top->layoutIfNeeded();
+    view->topmostAncestor()->layoutIfNeeded();
     return renderLayer(view->layer(), scale);
 }
 

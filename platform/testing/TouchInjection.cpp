@@ -8,25 +8,12 @@
 
 namespace platform {
 
-namespace {
-
-UIViewPtr topmostAncestor(const UIViewPtr& view)
-{
-    UIViewPtr top = view;
-    while (auto parent = top->superview()) {
-        top = parent;
-    }
-    return top;
-}
-
-} // namespace
-
 UIViewPtr injectTap(const UIViewPtr& root, CGPoint point, double timestamp)
 {
     if (!root) {
         return nullptr;
     }
-    UIViewPtr top = topmostAncestor(root);
+    UIViewPtr top = root->topmostAncestor();
     CGPoint inTop = root->convert(point, nullptr);
     auto window = std::dynamic_pointer_cast<UIWindow>(top);
 

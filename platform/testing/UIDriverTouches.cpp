@@ -28,10 +28,7 @@ bool UIDriver::tap(const UIViewPtr& view)
         return false;
     }
     // A person sees the laid-out screen.
-    UIViewPtr top = view;
-    while (auto parent = top->superview()) {
-        top = parent;
-    }
+    UIViewPtr top = view->topmostAncestor();
     top->layoutIfNeeded();
     auto visible = visibleRectOnScreen(*view);
     if (!visible) {

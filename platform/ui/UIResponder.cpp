@@ -27,6 +27,15 @@ void UIResponder::clearFirstResponder()
     firstResponderSlot().reset();
 }
 
+void UIResponder::takeFirstResponderStatus()
+{
+    auto former = currentFirstResponder();
+    firstResponderSlot().reset();
+    if (former) {
+        former->firstResponderStatusTaken();
+    }
+}
+
 bool UIResponder::becomeFirstResponder()
 {
     if (isFirstResponder()) {

@@ -37,12 +37,19 @@ public:
     static std::shared_ptr<UIResponder> currentFirstResponder();
     // Forgets the first responder without telling it (between tests).
     static void clearFirstResponder();
+    // Takes the status from the current first responder without asking it (a forced end of
+    // editing), then tells it through firstResponderStatusTaken().
+    static void takeFirstResponderStatus();
 
     // Touch handling. The default passes the touches on to nextResponder().
     virtual void touchesBegan(const UITouchList& touches, const std::shared_ptr<UIEvent>& event);
     virtual void touchesMoved(const UITouchList& touches, const std::shared_ptr<UIEvent>& event);
     virtual void touchesEnded(const UITouchList& touches, const std::shared_ptr<UIEvent>& event);
     virtual void touchesCancelled(const UITouchList& touches, const std::shared_ptr<UIEvent>& event);
+
+protected:
+    // Called after takeFirstResponderStatus() took the first responder status from this object.
+    virtual void firstResponderStatusTaken() {}
 };
 
 } // namespace platform

@@ -160,6 +160,9 @@ public:
     // A tap focuses the field; a tap on the clear button clears it.
     void endTracking(UITouch* touch, const std::shared_ptr<UIEvent>& event) override;
 
+protected:
+    void firstResponderStatusTaken() override;
+
 private:
     // Replaces `range` by `replacement` after asking the delegate; true when applied.
     bool applyUserEdit(NSRange range, const std::string& replacement);

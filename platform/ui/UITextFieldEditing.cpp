@@ -48,13 +48,6 @@ bool UITextField::resignFirstResponder()
     }
     auto keepAlive = sharedFromThis<UITextField>();
     if (auto owner = delegate(); owner && !owner->textFieldShouldEndEditing(*this)) {
-        // A forced end of editing may take the first responder status away right after this
-        // refusal without telling the field; the session is then closed on the next turn.
-        DispatchQueue::main().async([weak = std::weak_ptr<UITextField>(keepAlive)] {
-            if (auto field = weak.lock()) {
-                field->syncLostFocus();
-            }
-        });
         return false;
     }
     if (!UIControl::resignFirstResponder()) {
@@ -62,6 +55,17 @@ bool UITextField::resignFirstResponder()
     }
     didEndEditing();
     return true;
+}
+
+void UITextField::firstResponderStatusTaken()
+{
+    // Taken without asking (the delegate refused to end editing): the session closes on the next
+    // turn, so the code that forced it finishes first.
+    DispatchQueue::main().async([weak = weakFromThis<UITextField>()] {
+        if (auto field = weak.lock()) {
+            field->syncLostFocus();
+        }
+    });
 }
 
 void UITextField::syncLostFocus()

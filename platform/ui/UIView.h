@@ -106,6 +106,8 @@ public:
     UIViewPtr superview() const { return m_superview.lock(); }
     // Back to front (drawing order).
     const std::vector<UIViewPtr>& subviews() const { return m_subviews; }
+    // The highest ancestor (this view when it has no superview).
+    UIViewPtr topmostAncestor() const;
     // The window the view is in (the topmost ancestor when it is a window), if any.
     std::shared_ptr<UIWindow> window() const;
     // The same window as a plain view (also for window-like roots that are not UIWindows).

@@ -38,7 +38,7 @@ public:
             return;
         }
         if (!responder->resignFirstResponder() || responder->isFirstResponder()) {
-            UIResponder::clearFirstResponder();
+            UIResponder::takeFirstResponderStatus();
         }
     }
 
@@ -68,16 +68,22 @@ public:
     }
 };
 
-UIViewPtr UIView::windowView() const
+UIViewPtr UIView::topmostAncestor() const
 {
     const UIView* top = this;
     while (auto parent = top->superview()) {
         top = parent.get();
     }
-    if (!top->isWindow()) {
+    return std::const_pointer_cast<UIView>(top->sharedFromThis<UIView>());
+}
+
+UIViewPtr UIView::windowView() const
+{
+    auto top = topmostAncestor();
+    if (!top || !top->isWindow()) {
         return nullptr;
     }
-    return std::const_pointer_cast<UIView>(top->sharedFromThis<UIView>());
+    return top;
 }
 
 std::shared_ptr<UIWindow> UIView::window() const
@@ -278,7 +284,7 @@ bool UIView::endEditing(bool force)
     }
     bool resigned = responder->resignFirstResponder() && !responder->isFirstResponder();
     if (!resigned && force) {
-        UIResponder::clearFirstResponder();
+        UIResponder::takeFirstResponderStatus();
         resigned = true;
     }
     return resigned;

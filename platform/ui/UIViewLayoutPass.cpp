@@ -118,15 +118,6 @@ public:
             markMovedViews(*subview);
         }
     }
-
-    static UIView& topmost(UIView& view)
-    {
-        UIView* top = &view;
-        while (auto parent = top->superview()) {
-            top = parent.get();
-        }
-        return *top;
-    }
 };
 
 std::uint64_t UIView::layoutGeneration()
@@ -211,8 +202,8 @@ void UIView::layoutIfNeeded()
         }
         start = parent;
     }
-    UIView& root = UIViewLayoutPass::topmost(*start);
-    auto keepRoot = root.sharedFromThis<UIView>();
+    UIViewPtr keepRoot = start->topmostAncestor();
+    UIView& root = *keepRoot;
     int pass = 0;
     for (; pass < maximumPasses; ++pass) {
         if (!root.m_subtreeNeedsUpdateConstraints && !start->m_subtreeNeedsLayout) {
