@@ -32,6 +32,8 @@ std::string codePointSlice(std::string_view text, std::size_t start,
 std::optional<std::string> codePointAt(std::string_view text, std::size_t index);
 std::u32string toUtf32(std::string_view text);
 std::string fromUtf32(std::u32string_view text);
+// Appends one code point as UTF-8; a value that is not a Unicode scalar value becomes U+FFFD.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 // --- extended grapheme clusters ---
 std::size_t graphemeCount(std::string_view text);

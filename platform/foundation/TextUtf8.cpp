@@ -5,7 +5,6 @@
 
 namespace platform::text {
 
-using detail::appendUtf8;
 using detail::asciiPrefixLength;
 using detail::decodeUtf8At;
 
@@ -22,7 +21,7 @@ void appendSanitized(std::string& out, std::string_view text) {
         const DecodedCodePoint decoded = decodeUtf8At(text, offset);
         if (!decoded.wellFormed) {
             out.append(text.substr(runStart, offset - runStart));
-            appendUtf8(out, kReplacementCharacter);
+            detail::appendUtf8(out, kReplacementCharacter);
             runStart = offset + decoded.length;
         }
         offset += decoded.length;
@@ -98,7 +97,7 @@ std::string fromUtf32(std::u32string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char32_t c : text) {
-        appendUtf8(out, c);
+        detail::appendUtf8(out, c);
     }
     return out;
 }
@@ -130,13 +129,18 @@ std::string fromUtf16(std::u16string_view text) {
             text[i + 1] <= 0xDFFF) {
             const char32_t high = unit - 0xD800;
             const char32_t low = text[i + 1] - 0xDC00;
-            appendUtf8(out, 0x10000 + (high << 10) + low);
+            detail::appendUtf8(out, 0x10000 + (high << 10) + low);
             ++i;
         } else {
-            appendUtf8(out, unit);  // a lone surrogate becomes U+FFFD
+            detail::appendUtf8(out, unit);  // a lone surrogate becomes U+FFFD
         }
     }
     return out;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint)
+{
+    detail::appendUtf8(out, codePoint);
 }
 
 } // namespace platform::text

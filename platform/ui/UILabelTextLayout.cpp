@@ -1,6 +1,7 @@
 #include "platform/ui/UILabelTextLayout.h"
 
 #include "platform/foundation/AttributedStringAttributes.h"
+#include "platform/foundation/Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,25 +30,6 @@ guint16 channel(double component)
     return static_cast<guint16>(std::lround(std::clamp(component, 0.0, 1.0) * 65535));
 }
 
-void appendCodeUnitsAsUtf8(char32_t c, std::string& out)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // UTF-16 to UTF-8 with the byte offset of every UTF-16 position; an unpaired surrogate becomes
 // U+FFFD. The second unit of a pair maps to the start of its character.
 std::string toUtf8WithOffsets(const std::u16string& text, std::vector<std::size_t>& offsets)
@@ -62,14 +44,14 @@ std::string toUtf8WithOffsets(const std::u16string& text, std::vector<std::size_
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             char32_t c = 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             offsets[i + 1] = out.size();
-            appendCodeUnitsAsUtf8(c, out);
+            platform::text::appendUtf8(out, c);
             i += 2;
             continue;
         }
         if (unit >= 0xD800 && unit <= 0xDFFF) {
             unit = 0xFFFD;
         }
-        appendCodeUnitsAsUtf8(unit, out);
+        platform::text::appendUtf8(out, unit);
         ++i;
     }
     offsets[text.size()] = out.size();
