@@ -1,7 +1,8 @@
 #pragma once
 // TAVRONavigationBaseController: the framework's navigation controller base: an opaque, flat bar
 // (no hairline), light status-bar text, portrait only. Its class is also the anchor by which the
-// framework finds its own resource bundle.
+// framework finds its own resource bundle. It is its bar's delegate (through the platform
+// navigation controller) and implements none of the delegate's methods itself.
 // Make with NSObject::create<T>(root) (styled) or NSObject::create<T>(nibName, bundle) (unstyled,
 // nib from the framework bundle). Main thread only.
 

@@ -1,10 +1,10 @@
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 
+#include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/UIButtonExtensions.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UIBarButtonItem.h"
-#include "platform/ui/UIButton.h"
 
 namespace tavro {
 
@@ -57,7 +57,8 @@ void TavroMerchantNavigationController::addLeftBarButtonItem(const std::shared_p
         navigationItem->setBackBarButtonItem(UIBarButtonItem::withImage(config->issuerBackButton()));
         return;
     }
-    auto button = platform::NSObject::create<platform::UIButton>(platform::CGRect(0, 0, backButtonSize, backButtonSize));
+    auto button = platform::NSObject::create<KSecondaryButtonIcon>(platform::CGRect(0, 0, backButtonSize, backButtonSize));
+    // The bar places its items by frame.
     button->setTranslatesAutoresizingMaskIntoConstraints(true);
     button->addTarget(sharedFromThis<TavroMerchantNavigationController>(), &TavroMerchantNavigationController::popAction,
                       platform::UIControlEvents::touchUpInside);

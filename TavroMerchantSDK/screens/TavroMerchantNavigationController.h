@@ -24,7 +24,8 @@ public:
 
     // With a back bar button item already set: that item is replaced by a plain item showing the
     // configuration's back image (no action). Otherwise the left items become a -10 point fixed
-    // space and the back button ("Back_Button"), which calls popAction().
+    // space and the back button ("Back_Button"): a round KSecondaryButtonIcon showing the
+    // configuration's back image, the active action colour while pressed, which calls popAction().
     void addLeftBarButtonItem(const std::shared_ptr<platform::UINavigationItem>& navigationItem);
 
     // The back button's action: pops one screen; at the root it closes the framework window

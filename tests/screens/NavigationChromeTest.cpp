@@ -1,5 +1,6 @@
 #include "core/SessionTestFixture.h"
 
+#include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
 #include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TavroBaseViewController.h"
@@ -76,10 +77,14 @@ TEST_F(SessionTest, EveryScreenGetsTheBackButton)
     EXPECT_EQ(items[0]->width(), -10);
     EXPECT_EQ(items[1]->accessibilityIdentifier(), std::optional<std::string>("Back_Button"));
     EXPECT_TRUE(platform::isEqual(items[1]->tintColor(), UIColor::white()));
-    auto button = std::dynamic_pointer_cast<platform::UIButton>(items[1]->customView());
-    ASSERT_TRUE(button);
+    auto button = std::dynamic_pointer_cast<tavro::KSecondaryButtonIcon>(items[1]->customView());
+    ASSERT_TRUE(button) << "the back button is the kit's round icon button";
     EXPECT_EQ(button->frame(), platform::CGRect(0, 0, 40, 40));
+    EXPECT_TRUE(button->translatesAutoresizingMaskIntoConstraints()) << "placed by the bar through its frame";
     EXPECT_EQ(button->image(platform::UIControlState::normal), session()->internalConfiguration()->issuerBackButton());
+    EXPECT_EQ(button->backgroundImage(platform::UIControlState::highlighted)->pixelAt(0, 0),
+              (platform::RGBA8{0x18, 0x69, 0xD6, 255}));
+    EXPECT_EQ(navigation->navigationBar()->delegate(), navigation) << "the controller is its bar's delegate";
 
     // A screen that already has a back item only gets the configured image in it.
     auto pushed = NSObject::create<platform::UIViewController>();
@@ -174,4 +179,34 @@ TEST_F(SessionTest, LaunchedRequestPaymentWindowRenders)
     ASSERT_TRUE(image);
     EXPECT_EQ(image->size(), (platform::CGSize{375, 667}));
     EXPECT_TRUE(driver.writePNG(session()->sdkWindow(), "request-payment-launch"));
+
+    // The back button (a round icon button) shows the configured arrow: white pixels inside it.
+    auto button = shownNavigation()->viewControllers().front()->navigationItem()->leftBarButtonItems().back()->customView();
+    ASSERT_TRUE(button);
+    ASSERT_TRUE(button->window());
+    EXPECT_EQ(button->layer()->cornerRadius(), 20);
+    auto frame = button->convert(button->bounds(), nullptr);
+    int white = 0;
+    for (int y = static_cast<int>(frame.origin.y * 2); y < static_cast<int>(frame.maxY() * 2); ++y)
+        for (int x = static_cast<int>(frame.origin.x * 2); x < static_cast<int>(frame.maxX() * 2); ++x)
+            white += image->pixelAt(x, y) == platform::RGBA8{255, 255, 255, 255};
+    EXPECT_GT(white, 20);
+}
+
+TEST_F(SessionTest, BaseScreensShowTheStatusBanner)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto screen = std::dynamic_pointer_cast<tavro::TavroBaseViewController>(shownNavigation()->topViewController());
+    ASSERT_TRUE(screen);
+    const auto& bar = shownNavigation()->navigationBar();
+    screen->showGSM(tavro::KGSMView::GSMViewType::error, std::string("Amount is invalid"));
+    driver.runUntilIdle();
+    auto banner = driver.find("GSM_Message");
+    ASSERT_TRUE(banner);
+    auto strip = banner->superview();
+    EXPECT_EQ(strip->superview(), bar->superview()) << "over the navigation bar";
+    EXPECT_EQ(strip->frame().origin.y, bar->frame().origin.y);
+    driver.advanceBy(4.01);
+    EXPECT_FALSE(strip->superview());
 }
