@@ -154,7 +154,8 @@ TEST_F(GalleryTest, SpinnerSpinningAndStopped)
     spinner->start();
     auto spinning = shoot(spinner, CGRect(0, 0, 40, 40), "spinner-spinning");
     EXPECT_EQ(at(spinning, 20, 2.5), (RGBA8{0, 0, 255, 255}));
-    EXPECT_EQ(at(spinning, 20, 37.5).a, 0);
+    EXPECT_EQ(at(spinning, 20, 37.5).a, 0) << "the head's gap at the bottom";
+    EXPECT_EQ(at(spinning, 20 - 17.5 * 0.951, 20 + 17.5 * 0.309), (RGBA8{0xF7, 0xB6, 0x00, 255})) << "the tail";
     spinner->stop();
     driver.advanceBy(0.6);
     auto stopped = shoot(spinner, CGRect(0, 0, 40, 40), "spinner-stopped");

@@ -14,9 +14,6 @@ using tavro::KCheckbox;
 using tavro::KCheckboxWithText;
 using tavro::KUITheme;
 
-const platform::RGBA8 kDarkFill{0x15, 0x19, 0x5A, 255};
-const platform::RGBA8 kWhite{255, 255, 255, 255};
-
 // A host view in the driver's window with `control` at (20, 20).
 platform::UIViewPtr hostIn(platform::UIDriver& driver, const platform::UIViewPtr& control)
 {
@@ -32,16 +29,6 @@ platform::UIViewPtr hostIn(platform::UIDriver& driver, const platform::UIViewPtr
     driver.setRoot(host);
     host->layoutIfNeeded();
     return host;
-}
-
-// How many pixels of `image` inside `rect` (points, scale 2) are exactly `colour`.
-int countPixels(const platform::UIImagePtr& image, const CGRect& rect, platform::RGBA8 colour)
-{
-    int count = 0;
-    for (int y = static_cast<int>(rect.origin.y * 2); y < static_cast<int>(rect.maxY() * 2); ++y)
-        for (int x = static_cast<int>(rect.origin.x * 2); x < static_cast<int>(rect.maxX() * 2); ++x)
-            count += image->pixelAt(x, y) == colour;
-    return count;
 }
 
 using CheckboxTest = ControlsTest;
@@ -101,17 +88,12 @@ TEST_F(CheckboxTest, TapsToggleAndTheTickShowsOnlyWhenSelectedAndReleased)
     EXPECT_EQ(events, 2);
 }
 
-TEST_F(CheckboxTest, TickIsDrawnInsideTheBoxOnlyWhenSelected)
+TEST_F(CheckboxTest, ThemeAndTickWidthRedrawTheTickLazily)
 {
     auto box = NSObject::create<KCheckbox>();
     hostIn(driver, box);
-    auto unselected = driver.render(box);
-    EXPECT_EQ(countPixels(unselected, CGRect(3, 3, 10, 10), kWhite), 0);
-
     box->setSelected(true);
-    auto selected = driver.render(box);
-    EXPECT_GT(countPixels(selected, CGRect(3, 3, 10, 10), kWhite), 10) << "a white tick";
-    EXPECT_GT(countPixels(selected, CGRect(3, 3, 10, 10), kDarkFill), 10) << "on the dark fill";
+    driver.render(box);
     ASSERT_TRUE(box->checkmarkImageView()->image());
     EXPECT_NEAR(box->checkmarkImageView()->image()->size().width, 16 * 0.6 + 2, 0.5);
     EXPECT_EQ(box->checkmarkImageView()->image()->size().height, 10);

@@ -61,23 +61,20 @@ void cycle(platform::UIDriver& driver, const std::function<platform::UIViewPtr()
 
 TEST_F(ControlCyclesTest, ButtonsAndCheckBoxes)
 {
-    cycle(driver, [] {
+    using tavro::KButtonArchive;
+    const auto title = platform::UIControlState::normal;
+    cycle(driver, [&] {
         auto button = NSObject::create<tavro::KPrimaryButton>(CGRect(0, 0, 200, 60));
-        button->setTitle("PAY", platform::UIControlState::normal);
+        button->setTitle("PAY", title);
         return button;
     }, "KPrimaryButton");
-    cycle(driver, [] {
-        auto button = NSObject::create<tavro::KSecondaryButtonTitle>(tavro::KButtonArchive{CGRect(0, 0, 90, 22), platform::UIButtonType::custom, "More"});
-        return button;
-    }, "KSecondaryButtonTitle");
-    cycle(driver, [] {
-        struct Target {
-            void press() {}
-        };
-        static auto target = std::make_shared<Target>();
-        auto item = tavro::TavroSecondaryBarButtonItem::secondaryButtonIconItem(nullptr, target, &Target::press,
-                                                                               platform::UIColor::red());
-        return item->customView();
+    cycle(driver, [] { return NSObject::create<tavro::KSecondaryButtonTitle>(KButtonArchive{CGRect(0, 0, 90, 22), {}, "More"}); },
+          "KSecondaryButtonTitle");
+    auto target = std::make_shared<int>(0);
+    cycle(driver, [&] {
+        return tavro::TavroSecondaryBarButtonItem::secondaryButtonIconItem(
+                   nullptr, target, [](const std::shared_ptr<void>&, platform::UIControl&) {}, platform::UIColor::red())
+            ->customView();
     }, "KSecondaryButtonIcon");
     cycle(driver, [] { return NSObject::create<tavro::SecondaryButton>(); }, "SecondaryButton");
     cycle(driver, [] {
@@ -85,9 +82,9 @@ TEST_F(ControlCyclesTest, ButtonsAndCheckBoxes)
         box->setSelected(true);
         return box;
     }, "KCheckbox");
-    cycle(driver, [] {
+    cycle(driver, [&] {
         auto box = NSObject::create<tavro::KCheckboxWithText>(CGRect(0, 0, 200, 40));
-        box->setTitle("Save card", platform::UIControlState::normal);
+        box->setTitle("Save card", title);
         return box;
     }, "KCheckboxWithText");
 }
