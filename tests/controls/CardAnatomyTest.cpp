@@ -188,7 +188,7 @@ TEST_F(CardViewsTest, BrokenCardNibsGiveAnEmptyCard)
         EXPECT_TRUE(card->subviews().empty());
         EXPECT_EQ(log.lines().size(), 1u) << "missing nib";
         exercise(card);
-        EXPECT_EQ(card->leftIssuerLogo()->size(), CGSize(20, 10)) << "the properties still store";
+        EXPECT_EQ(card->leftIssuerLogo()->size(), (CGSize{20, 10})) << "the properties still store";
     }
     {
         platform::DebugLogCapture log;

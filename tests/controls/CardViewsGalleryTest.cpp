@@ -166,7 +166,7 @@ TEST_F(CardViewsGalleryTest, HeaderStates)
     header->moveToEnd();
     card = header->cardAnatomy()->frame();
     picture = shoot(header, "header-compact");
-    EXPECT_EQ(card.size, platform::CGSize(47, 30));
+    EXPECT_EQ(card.size, (platform::CGSize{47, 30}));
     EXPECT_TRUE(pixelIsHex(picture, int((card.minX() + 8) * kScale), int(card.midY() * kScale), "#FF0000"));
     EXPECT_TRUE(pixelIsHex(picture, int(card.minX() * kScale), int(card.minY() * kScale), "#15195A"));
     auto brightest = [&](const CGRect& area) {
@@ -180,4 +180,15 @@ TEST_F(CardViewsGalleryTest, HeaderStates)
     };
     EXPECT_GT(brightest(header->changeButton()->frame()), 200) << "the chevron in the white font colour";
     EXPECT_GT(brightest(header->lableBaseView()->frame()), 200) << "the description in the white font colour";
+}
+
+TEST_F(CardViewsGalleryTest, EveryImageTheCardViewsNameIsInTheBundles)
+{
+    for (const char* name : {"img_cardart_texture", "network_logo_tavro", "icon_more", "icon_star",
+                             "icon_chevron_right", "img_card_logo_kora_white"}) {
+        auto image = tavro::tavroImageTemp(name);
+        EXPECT_TRUE(image && !image->isEmpty()) << name;
+    }
+    auto brand = tavro::uiControlsImageNamed("img_card_logo_kora_white");
+    EXPECT_TRUE(brand && !brand->isEmpty()) << "the brand logo of the UI kit's own bundle";
 }

@@ -36,7 +36,7 @@ void expectExpanded(const std::shared_ptr<PaymentHeaderView>& header)
     expectCenter(header->changeButton(), {187.5, 185}, "change button");
     expectCenter(header->lableBaseView(), {187.5, 162.5}, "description");
     expectCenter(header->cardAnatomy(), {187.5, 112}, "card");
-    EXPECT_EQ(header->cardAnatomy()->bounds().size, platform::CGSize(106, 66));
+    EXPECT_EQ(header->cardAnatomy()->bounds().size, (platform::CGSize{106, 66}));
     EXPECT_EQ(header->cardChangeButton()->frame(), CGRect(0, 0, 106, 66));
     EXPECT_EQ(header->changeButton()->title(UIControlState::normal).value_or(""), "CHANGE");
     EXPECT_FALSE(header->changeButton()->image(UIControlState::normal));
@@ -71,7 +71,7 @@ TEST_F(CardViewsTest, HeaderLayoutFromExpandedToCompact)
     expectCenter(header->changeButton(), {345, 85}, "change button");
     expectCenter(header->lableBaseView(), {148, 85}, "description");
     expectCenter(header->cardAnatomy(), {63, 85}, "card");
-    EXPECT_EQ(header->cardAnatomy()->bounds().size, platform::CGSize(47, 30));
+    EXPECT_EQ(header->cardAnatomy()->bounds().size, (platform::CGSize{47, 30}));
     EXPECT_NEAR(header->cardAnatomy()->frame().minX(), 39.5, 1e-9);
     EXPECT_EQ(header->cardChangeButton()->frame(), CGRect(20, 0, 47, 30));
     EXPECT_EQ(header->changeButton()->title(UIControlState::normal).value_or("<none>"), "");
@@ -111,7 +111,7 @@ TEST_F(CardViewsTest, HeaderWidthChangeRecentresButKeepsTheCompactLook)
     expectCenter(header->changeButton(), {160, 185}, "change button");
     expectCenter(header->lableBaseView(), {160, 162.5}, "description");
     expectCenter(header->cardAnatomy(), {160, 162.5 - 7.5 - 15 - 10}, "card");
-    EXPECT_EQ(header->cardAnatomy()->bounds().size, platform::CGSize(47, 30));
+    EXPECT_EQ(header->cardAnatomy()->bounds().size, (platform::CGSize{47, 30}));
     EXPECT_TRUE(header->changeButton()->image(UIControlState::normal)) << "the chevron stays";
 
     header->setBounds(CGRect(0, 0, 320, 250));

@@ -110,8 +110,8 @@ TEST_F(CardViewsTest, NetworkGridRowsForOneToTwelveLogos)
         }
         EXPECT_NEAR(first->frame().width(), c.firstRow * (kCell + 8), 1e-9);
         EXPECT_NEAR(second->frame().width(), c.secondRow * (kCell + 8), 1e-9);
-        EXPECT_EQ(first->center(), platform::CGPoint(187.5, 22));
-        EXPECT_EQ(second->center(), platform::CGPoint(187.5, 66));
+        EXPECT_EQ(first->center(), (platform::CGPoint{187.5, 22}));
+        EXPECT_EQ(second->center(), (platform::CGPoint{187.5, 66}));
         if (c.logos >= 6) {
             EXPECT_EQ(grid->images()[5]->size(), tavro::tavroImage("icon_more")->size());
             EXPECT_EQ(shade(grid->images()[4]), shade(input[4]));
