@@ -66,6 +66,10 @@ std::string QRSnapView::getCurrentDate() const
 
 void QRSnapView::prepareView()
 {
+    // A second call rebuilds rather than stacking a second card.
+    auto built = subviews();
+    for (const auto& subview : built)
+        subview->removeFromSuperview();
     double width = frame().width();
     double height = frame().height();
     setBackgroundColor(colorWithHexString("#15195A"));

@@ -23,7 +23,7 @@ public:
     // Builds the artwork for the current frame (W x H): background "#15195A", hidden; a white card
     // at (32, 24) of (W - 64) x (H - 72) holding the QR image view over all but its last 48 points
     // and a "#F2F4F8" hint strip in those 48; the date line 16 points under the card. Called once
-    // per view.
+    // per view; a second call builds it afresh.
     virtual void prepareView();
 
     // "Generated on " and `date` as "dd MMM yyyy, h:mm a" in the current locale and time zone,

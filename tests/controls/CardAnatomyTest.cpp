@@ -13,9 +13,7 @@
 #include <typeindex>
 
 using cardviews::CardViewsTest;
-using cardviews::isHexColor;
 using platform::CGRect;
-using platform::CGSize;
 using platform::NibRegistry;
 using platform::NSObject;
 using platform::UIImageRenderingMode;
@@ -32,63 +30,42 @@ std::shared_ptr<KCardAnatomy> makeCard(double width, double height)
     return card;
 }
 
-bool installed(const KCardAnatomy& card, const platform::NSLayoutConstraintPtr& constraint)
+std::size_t installedCount(const KCardAnatomy& card, const platform::NSLayoutConstraintPtr& constraint)
 {
-    const auto& all = card.constraints();
-    return std::find(all.begin(), all.end(), constraint) != all.end();
+    return std::count(card.constraints().begin(), card.constraints().end(), constraint);
 }
 
-platform::UIImagePtr solidImage(CGSize size)
+platform::UIImagePtr solidImage(double width, double height)
 {
-    return tavro::imageWithColor(platform::UIColor::green(), size);
-}
-
-// Puts the card-art nibs back however a case replaced them.
-struct RestoreCardNibs {
-    ~RestoreCardNibs() { tavro::registerCardAnatomyNibs(); }
-};
-
-std::shared_ptr<platform::Bundle> cardBundle()
-{
-    return tavro::bundleForClass(std::type_index(typeid(KCardAnatomy)));
+    return tavro::imageWithColor(platform::UIColor::green(), {width, height});
 }
 
 } // namespace
 
-TEST_F(CardViewsTest, CardCornersFollowTheHeight)
+TEST_F(CardViewsTest, CardCornersAndIssuerWidthFollowTheSize)
 {
     auto card = makeCard(106, 66);
-    EXPECT_EQ(card->frame(), CGRect(0, 0, 106, 66));
     EXPECT_NEAR(card->layer()->cornerRadius(), 2.64, 1e-9);
+    EXPECT_TRUE(cardviews::isHexColor(card->backgroundColor(), "#003AE9"));
+    auto logo = card->koraImageView.lock();
+    ASSERT_TRUE(logo && logo->image());
+    EXPECT_FALSE(logo->image()->isEmpty()) << "the white brand logo from the UI kit's bundle";
     card->setFrame(CGRect(0, 0, 47, 30));
     card->layoutIfNeeded();
     EXPECT_NEAR(card->layer()->cornerRadius(), 1.2, 1e-9);
-    EXPECT_TRUE(card->clipsToBounds());
-    EXPECT_TRUE(isHexColor(card->backgroundColor(), "#003AE9"));
-    auto logo = card->koraImageView.lock();
-    ASSERT_TRUE(logo);
-    ASSERT_TRUE(logo->image());
-    EXPECT_FALSE(logo->image()->isEmpty()) << "the white brand logo from the UI kit's bundle";
-}
 
-TEST_F(CardViewsTest, IssuerLogoKeepsItsAspectRatio)
-{
-    auto card = makeCard(160, 100);
+    // A 200 x 100 logo in an issuer view 24 high (the nib's 24 % of a 100-high card) is 48 wide.
+    card->setFrame(CGRect(0, 0, 160, 100));
+    card->setLeftIssuerLogo(solidImage(200, 100));
+    card->layoutIfNeeded();
     auto left = card->leftIssuerImageView.lock();
     auto width = card->leftIssuerWidthConstraint.lock();
-    ASSERT_TRUE(left && width);
-    double before = width->constant();
-
-    card->setLeftIssuerLogo(solidImage({200, 100}));
-    EXPECT_EQ(left->image(), card->leftIssuerLogo());
-    card->setNeedsLayout();
-    card->layoutIfNeeded();
-    EXPECT_NEAR(left->frame().height(), 24, 1e-6) << "the nib gives the issuer logo 24 % of the height";
+    EXPECT_NEAR(left->frame().height(), 24, 1e-6);
     EXPECT_NEAR(width->constant(), 48, 1e-6);
-    EXPECT_NEAR(left->frame().width(), 48, 1e-6);
-    EXPECT_EQ(card->rightIssuerWidthConstraint.lock()->constant(), before) << "no right logo: unchanged";
+    EXPECT_NEAR(left->frame().width(), 48, 1e-6) << "placed in the same pass";
+    EXPECT_EQ(card->rightIssuerWidthConstraint.lock()->constant(), 24) << "no right logo: as the nib set it";
 
-    // A logo of no height has no ratio: the width stays as it was, never NaN or infinity.
+    // A logo of no height has no ratio: the width stays, never NaN or infinity.
     card->setLeftIssuerLogo(platform::UIImage::create());
     platform::DebugLogCapture log;
     card->setNeedsLayout();
@@ -103,140 +80,99 @@ TEST_F(CardViewsTest, IssuerLogoSwitchSwapsTheBrandLogoHeight)
     auto left = card->leftIssuerImageView.lock();
     auto right = card->rightIssuerImageView.lock();
     auto logo = card->koraImageView.lock();
-    ASSERT_TRUE(left && right && logo);
-    EXPECT_TRUE(installed(*card, card->smallKoraHeightConstraint));
-    EXPECT_FALSE(installed(*card, card->largeKoraHeightConstraint));
     double smallHeight = logo->frame().height();
-
-    for (int repeat = 0; repeat < 2; ++repeat) {
-        card->setShowsIssuerLogos(false);
-        EXPECT_TRUE(left->isHidden() && right->isHidden());
-        EXPECT_TRUE(installed(*card, card->largeKoraHeightConstraint));
-        EXPECT_FALSE(installed(*card, card->smallKoraHeightConstraint));
-        EXPECT_GT(logo->frame().height(), smallHeight) << "laid out at once";
+    for (bool shows : {false, false, true, true}) {
+        card->setShowsIssuerLogos(shows);
+        EXPECT_EQ(left->isHidden(), !shows);
+        EXPECT_EQ(right->isHidden(), !shows);
+        EXPECT_EQ(installedCount(*card, card->smallKoraHeightConstraint), shows ? 1u : 0u);
+        EXPECT_EQ(installedCount(*card, card->largeKoraHeightConstraint), shows ? 0u : 1u);
+        if (shows)
+            EXPECT_NEAR(logo->frame().height(), smallHeight, 1e-6);
+        else
+            EXPECT_GT(logo->frame().height(), smallHeight) << "laid out at once";
     }
-    for (int repeat = 0; repeat < 2; ++repeat) {
-        card->setShowsIssuerLogos(true);
-        EXPECT_FALSE(left->isHidden() || right->isHidden());
-        EXPECT_TRUE(installed(*card, card->smallKoraHeightConstraint));
-        EXPECT_FALSE(installed(*card, card->largeKoraHeightConstraint));
-        EXPECT_NEAR(logo->frame().height(), smallHeight, 1e-6);
-    }
-    EXPECT_EQ(std::count(card->constraints().begin(), card->constraints().end(), card->smallKoraHeightConstraint), 1);
 }
 
 TEST_F(CardViewsTest, CardArtIsPaintedFromCardDetails)
 {
     auto wrapper = NSObject::create<TavroCardAnatomy>(CGRect(0, 0, 106, 66));
     auto card = wrapper->cardAnatomy.lock();
-    ASSERT_TRUE(card);
-    ASSERT_TRUE(wrapper->view.lock());
+    ASSERT_TRUE(card && wrapper->view.lock());
     ASSERT_TRUE(card->backgroundImage()) << "the framework's texture at first";
-    EXPECT_FALSE(card->backgroundImage()->isEmpty());
     EXPECT_EQ(card->backgroundImage()->renderingMode(), UIImageRenderingMode::alwaysOriginal);
 
     card->setShowsKoraLogo(false);
-    auto issuer = solidImage({200, 100});
-    auto overlay = solidImage({10, 10});
-    auto network = solidImage({48, 30});
-    auto details = NSObject::create<TavroCardDetails>("1234", "Debit", issuer, platform::UIColor::purple(), overlay,
-                                                      "Net", network);
-    wrapper->customizeCardArt(details);
+    auto issuer = solidImage(200, 100);
+    auto network = solidImage(48, 30);
+    wrapper->customizeCardArt(NSObject::create<TavroCardDetails>("1234", "Debit", issuer, platform::UIColor::purple(),
+                                                                 solidImage(10, 10), "Net", network));
     auto logo = card->koraImageView.lock();
     EXPECT_EQ(logo->image(), network);
     EXPECT_TRUE(logo->isHidden()) << "painting a card does not show the brand logo again";
-    ASSERT_TRUE(card->backgroundImage() && card->leftIssuerLogo());
     EXPECT_EQ(card->backgroundImage()->renderingMode(), UIImageRenderingMode::alwaysOriginal);
     EXPECT_EQ(card->leftIssuerLogo()->renderingMode(), UIImageRenderingMode::alwaysOriginal);
-    EXPECT_EQ(card->leftIssuerLogo()->size(), issuer->size());
     EXPECT_TRUE(platform::isEqual(card->backgroundColor(), platform::UIColor::purple()));
     EXPECT_NEAR(card->leftIssuerWidthConstraint.lock()->constant(),
                 2 * card->leftIssuerImageView.lock()->frame().height(), 1e-6)
         << "the issuer width follows the new logo at once";
 
-    // A plain card clears the texture and the logos; the right logo and switches stay.
+    // A plain card clears texture and logos; the right logo and the switches stay.
     card->setRightIssuerLogo(issuer);
     wrapper->customizeCardArt(NSObject::create<TavroCardDetails>("9876", "Credit", nullptr, nullptr, nullptr));
-    EXPECT_FALSE(card->backgroundImage());
-    EXPECT_FALSE(card->leftIssuerLogo());
-    EXPECT_FALSE(logo->image());
+    EXPECT_FALSE(card->backgroundImage() || card->leftIssuerLogo() || logo->image());
     EXPECT_EQ(card->rightIssuerLogo(), issuer);
     EXPECT_FALSE(card->showsKoraLogo());
-
-    platform::DebugLogCapture log;
-    wrapper->customizeCardArt(nullptr);
-    EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(card->rightIssuerLogo(), issuer);
 }
 
-TEST_F(CardViewsTest, BrokenCardNibsGiveAnEmptyCard)
+TEST_F(CardViewsTest, BrokenCardNibsGiveAnEmptyCardAndOneDebugLine)
 {
-    RestoreCardNibs restore;
-    auto bundle = cardBundle();
-    auto exercise = [](const std::shared_ptr<KCardAnatomy>& card) {
-        card->setLeftIssuerLogo(solidImage({20, 10}));
-        card->setBackgroundImage(solidImage({20, 10}));
-        card->setShowsIssuerLogos(false);
-        card->setShowsKoraLogo(false);
-        card->layoutIfNeeded();
+    struct Restore {
+        ~Restore() { tavro::registerCardAnatomyNibs(); }
+    } restore;
+    using Builder = NibRegistry::Builder;
+    Builder missing;
+    Builder notAView = [](const std::shared_ptr<void>&) {
+        return NibRegistry::TopLevelObjects{tavro::nibObject(platform::CALayer::layer())};
     };
-
-    {
-        platform::DebugLogCapture log;
-        NibRegistry::unregisterNib(bundle, "KCardAnatomy");
-        auto card = makeCard(106, 66);
-        EXPECT_TRUE(card->subviews().empty());
-        EXPECT_EQ(log.lines().size(), 1u) << "missing nib";
-        exercise(card);
-        EXPECT_EQ(card->leftIssuerLogo()->size(), (CGSize{20, 10})) << "the properties still store";
-    }
-    {
-        platform::DebugLogCapture log;
-        NibRegistry::registerNib(bundle, "KCardAnatomy", [](const std::shared_ptr<void>&) {
-            return NibRegistry::TopLevelObjects{tavro::nibObject(platform::CALayer::layer())};
-        });
-        auto card = makeCard(106, 66);
-        EXPECT_TRUE(card->subviews().empty());
-        EXPECT_EQ(log.lines().size(), 1u) << "first object not a view";
-        exercise(card);
-    }
-    {
-        platform::DebugLogCapture log;
-        // A nib that forgets to connect the brand logo.
-        NibRegistry::registerNib(bundle, "KCardAnatomy", [](const std::shared_ptr<void>& owner) {
-            auto content = NSObject::create<platform::UIView>(CGRect(0, 0, 10, 10));
-            auto image = NSObject::create<platform::UIImageView>();
-            content->addSubview(image);
-            if (auto card = tavro::nibObjectAs<KCardAnatomy>(owner))
-                card->backgroundImageView = image;
-            return NibRegistry::TopLevelObjects{tavro::nibObject(content)};
-        });
-        auto card = makeCard(106, 66);
-        EXPECT_TRUE(card->subviews().empty());
-        EXPECT_TRUE(card->constraints().empty()) << "the pins of the dropped content go too";
-        EXPECT_TRUE(card->backgroundImageView.expired());
-        EXPECT_EQ(log.lines().size(), 1u) << "unconnected outlet";
-        exercise(card);
-    }
-    {
-        platform::DebugLogCapture log;
+    Builder unconnected = [](const std::shared_ptr<void>&) {
+        return NibRegistry::TopLevelObjects{tavro::nibObject(NSObject::create<platform::UIView>())};
+    };
+    auto kitBundle = tavro::bundleForClass(std::type_index(typeid(KCardAnatomy)));
+    auto wrapperBundle = tavro::bundleForClass(std::type_index(typeid(TavroCardAnatomy)));
+    int round = 0;
+    for (const Builder& broken : {missing, notAView, unconnected}) {
+        SCOPED_TRACE(round++);
         tavro::registerCardAnatomyNibs();
-        NibRegistry::unregisterNib(tavro::bundleForClass(typeid(TavroCardAnatomy)), "TavroCardAnatomy");
-        auto wrapper = NSObject::create<TavroCardAnatomy>(CGRect(0, 0, 106, 66));
-        EXPECT_TRUE(wrapper->subviews().empty());
-        EXPECT_TRUE(wrapper->cardAnatomy.expired());
-        wrapper->customizeCardArt(NSObject::create<TavroCardDetails>("1", "", nullptr, nullptr, nullptr));
-        EXPECT_EQ(log.lines().size(), 1u);
-    }
-    {
-        platform::DebugLogCapture log;
-        NibRegistry::registerNib(tavro::bundleForClass(typeid(TavroCardAnatomy)), "TavroCardAnatomy",
-                                 [](const std::shared_ptr<void>&) {
-                                     return NibRegistry::TopLevelObjects{
-                                         tavro::nibObject(NSObject::create<platform::UIView>())};
-                                 });
-        auto wrapper = NSObject::create<TavroCardAnatomy>(CGRect(0, 0, 106, 66));
-        EXPECT_TRUE(wrapper->subviews().empty());
-        EXPECT_EQ(log.lines().size(), 1u) << "outlets left unconnected";
+        auto replace = [&](const std::shared_ptr<platform::Bundle>& bundle, const char* name) {
+            if (broken)
+                NibRegistry::registerNib(bundle, name, broken);
+            else
+                NibRegistry::unregisterNib(bundle, name);
+        };
+        {
+            replace(kitBundle, "KCardAnatomy");
+            platform::DebugLogCapture log;
+            auto card = makeCard(106, 66);
+            EXPECT_TRUE(card->subviews().empty());
+            EXPECT_TRUE(card->constraints().empty()) << "no pins left for dropped content";
+            EXPECT_TRUE(card->backgroundImageView.expired() && card->koraImageView.expired());
+            card->setLeftIssuerLogo(solidImage(20, 10));
+            card->setShowsIssuerLogos(false);
+            card->setShowsKoraLogo(false);
+            card->layoutIfNeeded();
+            EXPECT_TRUE(card->leftIssuerLogo()) << "the properties still store";
+            EXPECT_EQ(log.lines().size(), 1u);
+        }
+        {
+            tavro::registerCardAnatomyNibs();
+            replace(wrapperBundle, "TavroCardAnatomy");
+            platform::DebugLogCapture log;
+            auto wrapper = NSObject::create<TavroCardAnatomy>(CGRect(0, 0, 106, 66));
+            EXPECT_TRUE(wrapper->subviews().empty());
+            EXPECT_TRUE(wrapper->cardAnatomy.expired());
+            wrapper->customizeCardArt(NSObject::create<TavroCardDetails>("1", "", nullptr, nullptr, nullptr));
+            EXPECT_EQ(log.lines().size(), 1u);
+        }
     }
 }

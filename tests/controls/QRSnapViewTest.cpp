@@ -32,15 +32,6 @@ struct FixedDateAndPlace {
     }
 };
 
-std::shared_ptr<platform::UILabel> labelIn(const platform::UIViewPtr& view)
-{
-    for (const auto& subview : view->subviews()) {
-        if (auto label = std::dynamic_pointer_cast<platform::UILabel>(subview))
-            return label;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST_F(CardViewsTest, ShareCardLayout)
@@ -66,7 +57,8 @@ TEST_F(CardViewsTest, ShareCardLayout)
     const auto& strip = card->subviews()[0];
     EXPECT_EQ(strip->frame(), CGRect(0, 480, 311, 48));
     EXPECT_TRUE(isHexColor(strip->backgroundColor(), "#F2F4F8"));
-    auto hint = labelIn(strip);
+    ASSERT_EQ(strip->subviews().size(), 1u);
+    auto hint = std::dynamic_pointer_cast<platform::UILabel>(strip->subviews()[0]);
     ASSERT_TRUE(hint);
     EXPECT_EQ(hint->frame(), CGRect(16, 0, 279, 48));
     EXPECT_EQ(hint->text().value_or(""), "Save as image and load it from your photo library to pay.");
@@ -74,6 +66,9 @@ TEST_F(CardViewsTest, ShareCardLayout)
     EXPECT_EQ(card->subviews()[1], snap->qrImageView()) << "the QR area lies above the strip";
     EXPECT_EQ(snap->qrImageView()->frame(), CGRect(0, 0, 311, 480));
     EXPECT_EQ(snap->qrImageView()->contentMode(), platform::UIViewContentMode::scaleAspectFit);
+
+    snap->prepareView();
+    EXPECT_EQ(snap->subviews().size(), 2u) << "a second build replaces the first";
 }
 
 TEST_F(CardViewsTest, ShareCardDateLineKeepsItsMarkerInEveryLocale)
