@@ -61,6 +61,7 @@ void TAVROCellView::prepareView()
     m_titleBtn->setTranslatesAutoresizingMaskIntoConstraints(false);
     // Taps on the title go through to the row.
     m_titleBtn->setUserInteractionEnabled(false);
+    m_titleBtn->titleLabel()->setNumberOfLines(0);
     m_titleBtn->titleLabel()->setLineBreakMode(platform::NSLineBreakMode::byWordWrapping);
     m_titleBtn->titleLabel()->setTextAlignment(platform::NSTextAlignment::center);
     m_titleBtn->setImage(nullptr, UIControlState::normal);

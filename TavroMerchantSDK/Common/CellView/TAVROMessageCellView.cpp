@@ -56,6 +56,8 @@ void TAVROMessageCellView::prepareView()
     m_messageBtn->setTintColor(infoColor());
     m_messageBtn->imageView()->setContentMode(platform::UIViewContentMode::scaleAspectFit);
     m_messageBtn->setTitleColor(colorWithHexString(kTextColor), UIControlState::normal);
+    // Word wrapping makes the title run over as many lines as the message needs.
+    m_messageBtn->titleLabel()->setNumberOfLines(0);
     m_messageBtn->titleLabel()->setLineBreakMode(platform::NSLineBreakMode::byWordWrapping);
     m_messageBtn->titleLabel()->setTextAlignment(platform::NSTextAlignment::center);
     m_messageBtn->titleLabel()->setFont(platform::UIFont::systemFont(kFontSize));
