@@ -30,7 +30,7 @@ TEST_F(CellTest, QrRowDrawsASquareBoxOnceAndKeepsAPayloadSetBeforeLayout)
     EXPECT_TRUE(platform::isEqual(row->qrBorderView()->backgroundColor(), platform::UIColor::white()));
     EXPECT_EQ(row->qrCodeTlv(), kPayload);
     ASSERT_TRUE(row->qrImageView()->image());
-    EXPECT_EQ(row->qrImageView()->image()->size(), platform::CGSize(200, 200));
+    EXPECT_EQ(row->qrImageView()->image()->size(), (platform::CGSize{200, 200}));
 
     const auto scan = qr_test::scan(*driver.render(row));
     EXPECT_TRUE(scan.valid);
@@ -59,13 +59,13 @@ TEST_F(CellTest, QrRowRedrawsWhenItsSizeChanges)
     auto window = show(row);
     const auto longPayload = qr_test::asciiPayload(400);
     row->setQrCodeTlv(longPayload);
-    EXPECT_EQ(row->qrImageView()->image()->size(), platform::CGSize(200, 200));
+    EXPECT_EQ(row->qrImageView()->image()->size(), (platform::CGSize{200, 200}));
 
     row->setFrame(CGRect(0, 0, 260, 300));
     driver.runUntilIdle();
     EXPECT_EQ(row->qrBorderView()->frame(), CGRect(0, 20, 260, 260));
     // The code fills the box exactly, whatever its module count.
-    EXPECT_EQ(row->qrImageView()->image()->size(), platform::CGSize(260, 260));
+    EXPECT_EQ(row->qrImageView()->image()->size(), (platform::CGSize{260, 260}));
     const auto scan = qr_test::scan(*driver.render(row));
     EXPECT_TRUE(scan.valid);
     EXPECT_EQ(scan.bytes, longPayload);
