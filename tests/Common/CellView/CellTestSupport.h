@@ -3,7 +3,6 @@
 // case and gives a UI driver on the manual clock, and an owner that records what rows tell it.
 
 #include "TavroMerchantSDK/Common/CellView/TAVROCellView.h"
-#include "TavroMerchantSDK/Common/CellView/TAVROCellViewProtocol.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/UIDriver.h"
@@ -14,9 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace celltest {
@@ -25,15 +21,13 @@ using platform::CGRect;
 using platform::NSObject;
 using tavro::CellType;
 using tavro::TavroActiveFlow;
-using tavro::TavroSession;
 
 inline void resetSession()
 {
-    const auto& session = TavroSession::sharedSession();
+    const auto& session = tavro::TavroSession::sharedSession();
     session->setActiveSessionType(TavroActiveFlow::none);
     session->setIsScanned(false);
     session->setConfiguration(NSObject::create<tavro::TavroConfig>());
-    session->requestPaymentSession()->setRequest(nullptr);
     session->refundPaymentSession()->setRequest(NSObject::create<tavro::TavroRefundPaymentRequest>());
     platform::UIView::cancelAllAnimations();
     platform::UIView::clearAnimationLog();
@@ -41,7 +35,7 @@ inline void resetSession()
     platform::UIApplication::shared()->reset();
 }
 
-// One report of cellViewType().
+// One cellViewType() report.
 struct Report {
     CellType cellType;
     std::optional<std::string> text;
@@ -49,7 +43,7 @@ struct Report {
     bool operator==(const Report&) const = default;
 };
 
-// An owner that answers isVaildData() through `verdict` (valid by default) and records the calls.
+// Answers isVaildData() through `verdict` (valid when unset) and records the calls.
 class RecordingOwner : public tavro::TAVROCellViewProtocol {
 public:
     std::function<bool(const std::optional<std::string>&)> verdict;
@@ -62,14 +56,11 @@ public:
         asked.push_back(text);
         return verdict ? verdict(text) : true;
     }
-    void cellViewType(CellType cellType, const std::optional<std::string>& text, bool valid) override
+    void cellViewType(CellType type, const std::optional<std::string>& text, bool valid) override
     {
-        reports.push_back({cellType, text, valid});
+        reports.push_back({type, text, valid});
     }
-    void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>&) override
-    {
-        touched.push_back(cellType);
-    }
+    void touchedTextField(CellType type, const std::shared_ptr<platform::UITextField>&) override { touched.push_back(type); }
     void showGSMError(const std::string&) override {}
     void disableUpdateButton() override {}
     void enableUpdateButton() override {}
@@ -83,9 +74,9 @@ protected:
     void SetUp() override { resetSession(); }
     void TearDown() override { resetSession(); }
 
-    static const std::shared_ptr<TavroSession>& session() { return TavroSession::sharedSession(); }
+    static const std::shared_ptr<tavro::TavroSession>& session() { return tavro::TavroSession::sharedSession(); }
 
-    // A window showing `view` at the top left, made key, laid out.
+    // A key window showing `view`, laid out.
     std::shared_ptr<platform::UIWindow> show(const platform::UIViewPtr& view)
     {
         auto window = NSObject::create<platform::UIWindow>();

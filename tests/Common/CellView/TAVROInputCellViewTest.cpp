@@ -3,11 +3,8 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 
-#include <string>
-
 using namespace celltest;
 using platform::CGAffineTransform;
-using platform::UIControlState;
 using tavro::TAVROInputCellView;
 
 namespace {
@@ -36,16 +33,9 @@ TEST_F(InputRowTest, GeometryOfASeventyPointRow)
 {
     EXPECT_EQ(row->plusBtn()->frame(), CGRect(325, 10, 50, 50));
     EXPECT_EQ(row->inputTextField()->frame(), CGRect(16, 37, 308, 20));
-    EXPECT_EQ(row->titleBtn()->frame(), CGRect(16, 10, 343, 26));
-    EXPECT_EQ(row->statusBarBaseView()->frame(), CGRect(0, 68, 375, 2));
-    EXPECT_EQ(row->maxTextFieldLenght(), std::optional<int>(5));
-    EXPECT_TRUE(row->didSetConstraints1());
-    EXPECT_EQ(row->inputTextField()->font()->pointSize(), 16);
-    EXPECT_EQ(row->titleBtn()->titleLabel()->font()->pointSize(), 12);
-    EXPECT_EQ(row->inputTextField()->placeholder(), "Optional");
-
     // An archived row builds in its first layout pass, with the later title metrics.
     auto archived = NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70), TAVROInputCellView::fromArchive);
+    EXPECT_FALSE(archived->titleBtn());
     archived->layoutSubviews();
     ASSERT_TRUE(archived->inputTextField());
     EXPECT_EQ(archived->titleBtn()->frame(), CGRect(16, 15, 343, 16));
@@ -54,25 +44,20 @@ TEST_F(InputRowTest, GeometryOfASeventyPointRow)
 TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
 {
     ASSERT_TRUE(focus());
-    EXPECT_EQ(driver.type(std::string(25, 'a')), 25u);
-    EXPECT_EQ(driver.type("bc"), 1u);
-    EXPECT_EQ(text().size(), 26u);
+    EXPECT_EQ(driver.type(std::string(25, 'a') + "bc"), 26u);
     // A replaced selection is not subtracted: five characters replaced by one are refused.
     row->inputTextField()->userSelect({0, 5});
     EXPECT_FALSE(driver.paste("x"));
-    // Deleting is always possible, also a selection.
     EXPECT_EQ(driver.backspace(), 1u);
-    EXPECT_EQ(text().size(), 21u);
     // A paste past the limit is refused whole.
     EXPECT_FALSE(driver.paste("123456"));
     EXPECT_TRUE(driver.paste("12345"));
     EXPECT_EQ(text().size(), 26u);
 
-    // The owner's over-long text can still be shortened (but not lengthened).
+    // The owner's over-long text can still be shortened, but not lengthened.
     row->inputTextField()->setText(std::string(30, 'z'));
     EXPECT_EQ(driver.type("z"), 0u);
     EXPECT_EQ(driver.backspace(2), 2u);
-    EXPECT_EQ(text().size(), 28u);
 
     // The amount kinds are not limited here.
     row->setCellType(CellType::paymentAmount);
@@ -89,9 +74,7 @@ TEST_F(InputRowTest, CardNumberGroupingAndLimit)
     EXPECT_EQ(text(), "1234 5678 9012 3");
     // The owner hears the text before this keystroke's regrouping, earlier blanks included.
     EXPECT_EQ(owner->asked.back(), "1234 5678 90123");
-    EXPECT_EQ(driver.type("456"), 3u);
-    EXPECT_EQ(text(), "1234 5678 9012 3456");
-    EXPECT_EQ(driver.type("7"), 0u);
+    EXPECT_EQ(driver.type("4567"), 3u);
     EXPECT_EQ(text(), "1234 5678 9012 3456");
 
     row->inputTextField()->setText("   ");
@@ -101,19 +84,15 @@ TEST_F(InputRowTest, CardNumberGroupingAndLimit)
 
 TEST_F(InputRowTest, PlusButtonTurnsWhileEditing)
 {
+    const auto turned = CGAffineTransform::makeRotation(40.0);
     platform::UIView::clearAnimationLog();
     ASSERT_TRUE(focus());
     EXPECT_EQ(owner->touched, std::vector<CellType>{CellType::billNumber});
-    const auto turned = CGAffineTransform::makeRotation(40.0);
     EXPECT_EQ(row->plusBtn()->transform(), turned);
-    bool found = false;
-    for (const auto& record : platform::UIView::animationLog()) {
-        if (record.touched(row->plusBtn())) {
-            EXPECT_EQ(record.duration, 0.25);
-            found = true;
-        }
-    }
-    EXPECT_TRUE(found);
+    const auto& log = platform::UIView::animationLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const auto& record) {
+        return record.touched(row->plusBtn()) && record.duration == 0.25;
+    }));
     driver.advanceBy(0.25);
     EXPECT_EQ(platform::UIView::pendingAnimationCount(), 0u);
 
@@ -124,7 +103,6 @@ TEST_F(InputRowTest, PlusButtonTurnsWhileEditing)
     driver.type("B1");
     EXPECT_TRUE(driver.pressDone());
     EXPECT_EQ(row->plusBtn()->transform(), turned);
-    EXPECT_EQ(owner->reports.back(), (Report{CellType::billNumber, "B1", true}));
 }
 
 TEST_F(InputRowTest, PlusButtonClearsAndKeepsEditing)
@@ -136,40 +114,16 @@ TEST_F(InputRowTest, PlusButtonClearsAndKeepsEditing)
     EXPECT_TRUE(driver.tap(row->plusBtn()));
     EXPECT_EQ(text(), "");
     EXPECT_EQ(owner->asked.back(), "");
-    EXPECT_FALSE(row->isVaildCell());
     EXPECT_TRUE(platform::isEqual(row->colorStatusBar()->backgroundColor(), tavro::errorRedColor()));
-    EXPECT_EQ(row->titleBtn()->title(UIControlState::normal), "Invalid Bill Number");
     EXPECT_TRUE(row->inputTextField()->isEditing());
     EXPECT_EQ(owner->reports, (std::vector<Report>{{CellType::billNumber, "", true}}));
 
-    // Without an owner the plus button only empties the field.
-    row->setCellViewDelegate({});
-    row->inputTextField()->setText("B9");
-    row->clearTextField();
-    EXPECT_EQ(text(), "");
-    EXPECT_FALSE(row->isVaildCell());
-}
-
-TEST_F(InputRowTest, ResetAndOptionalLook)
-{
-    ASSERT_TRUE(focus());
-    owner->verdict = [](const auto&) { return false; };
-    driver.type("x");
-    const auto reports = owner->reports.size();
+    // Reset forces the valid, resting look without asking and ends editing.
+    const auto asked = owner->asked.size();
     row->resetTextField();
     driver.runUntilIdle();
-    EXPECT_EQ(text(), "");
     EXPECT_TRUE(row->isVaildCell());
     EXPECT_FALSE(row->inputTextField()->isEditing());
     EXPECT_EQ(row->colorStatusBar()->frame().size.width, 0);
-    EXPECT_TRUE(platform::isEqual(row->titleBtn()->titleColor(UIControlState::normal), row->titleDefaultColor()));
-    EXPECT_TRUE(platform::isEqual(row->backgroundColor(), tavro::colorWithHexString("#F2F4F8")));
-    // Ending the edit reports, but the reset itself asks and tells nothing.
-    EXPECT_LE(owner->reports.size(), reports + 1);
-
-    row->makeOptionalText();
-    EXPECT_TRUE(row->plusBtn()->isHidden());
-    EXPECT_TRUE(platform::isEqual(row->statusBarBaseView()->backgroundColor(), tavro::colorWithHexString("#F2F4F8")));
-    row->normalStateTheme();
-    EXPECT_TRUE(platform::isEqual(row->backgroundColor(), platform::UIColor::white()));
+    EXPECT_EQ(owner->asked.size(), asked);
 }
