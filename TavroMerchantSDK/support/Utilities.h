@@ -50,6 +50,17 @@ public:
     // amount.
     static CurrencyEntry getCurrency(const std::optional<std::string>& text);
 
+    // The amount that a text shown in the locale of `currencyCode` spells ("1,234.56" for "840";
+    // "1.234,56" where the locale groups with "." and writes a decimal comma): the locale's
+    // grouping separator is dropped and its decimal separator read as the point. Blanks at both
+    // ends are ignored; anything else that is not a digit (a sign, a symbol, a code) makes the
+    // text unreadable. 0 for an absent or unreadable text. Every reading of a shown amount goes
+    // through here.
+    static double amountFromLocalizedText(const std::optional<std::string>& text, std::string_view currencyCode);
+
+    // `text` without the grouping separator of `currencyCode`'s locale ("1,234.50" -> "1234.50").
+    static std::string removingGroupingSeparator(std::string_view text, std::string_view currencyCode);
+
     // The pay ("Pay") or refund ("Refund") button title: with a currency, the localised
     // "Pay [currency] [amount]" / "Refund [currency] [amount]" filled in (an absent amount fills
     // "[amount]" with nothing); without one, the localised pay or refund title. "" for other labels.

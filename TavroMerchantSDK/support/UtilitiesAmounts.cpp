@@ -92,4 +92,29 @@ CurrencyEntry Utilities::getCurrency(const std::optional<std::string>& text)
     return {formatter.string(amount).value_or(""), amount};
 }
 
+std::string Utilities::removingGroupingSeparator(std::string_view text, std::string_view currencyCode)
+{
+    const auto formatting = currencyFormatting(currencyCode);
+    return replacingOccurrences(text, formatting->formatter->groupingSeparator(), "");
+}
+
+double Utilities::amountFromLocalizedText(const std::optional<std::string>& text, std::string_view currencyCode)
+{
+    if (!text)
+        return 0;
+    const auto formatting = currencyFormatting(currencyCode);
+    const auto& formatter = *formatting->formatter;
+    auto plain = replacingOccurrences(platform::text::trimWhitespace(*text), formatter.groupingSeparator(), "");
+    const auto decimalSeparator = formatter.decimalSeparator();
+    if (decimalSeparator != ".") {
+        // A point left over is not this locale's decimal separator: the text is not its amount.
+        if (plain.find('.') != std::string::npos)
+            return 0;
+        plain = replacingOccurrences(plain, decimalSeparator, ".");
+    }
+    if (!platform::text::isPlainDecimal(plain))
+        return 0;
+    return platform::text::parseDecimal(plain).value_or(0);
+}
+
 } // namespace tavro

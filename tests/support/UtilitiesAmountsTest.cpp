@@ -131,3 +131,28 @@ TEST_F(UtilitiesAmountsTest, EnormousDigitRunsGiveTheNearestRepresentableAmount)
 
 } // namespace
 } // namespace tavro
+
+namespace tavro {
+namespace {
+
+TEST(UtilitiesAmountReadingTest, ShownAmountsAreReadInTheirCurrencysLocale)
+{
+    EXPECT_EQ(Utilities::amountFromLocalizedText("1,00,000.50", "356"), 100000.5);
+    EXPECT_EQ(Utilities::amountFromLocalizedText(" 1,234.56 ", "840"), 1234.56);
+    EXPECT_EQ(Utilities::amountFromLocalizedText("1234", "392"), 1234);
+    EXPECT_EQ(Utilities::removingGroupingSeparator("12,34,567.89", "356"), "1234567.89");
+    // Nothing readable counts as zero.
+    for (std::optional<std::string> text : {std::optional<std::string>(), std::optional<std::string>(""),
+                                            std::optional<std::string>("abc"), std::optional<std::string>("INR 5.00"),
+                                            std::optional<std::string>("-5"), std::optional<std::string>("1.2.3")})
+        EXPECT_EQ(Utilities::amountFromLocalizedText(text, "356"), 0) << text.value_or("(absent)");
+
+    // A locale that writes a decimal comma: its comma is the point, and a point is not its amount.
+    const auto shown = Utilities::getISOCurrencyComponents(1234.56, "752").formattedAmount;
+    ASSERT_NE(shown.find(','), std::string::npos) << shown;
+    EXPECT_EQ(Utilities::amountFromLocalizedText(shown, "752"), 1234.56) << shown;
+    EXPECT_EQ(Utilities::amountFromLocalizedText("1234.56", "752"), 0);
+}
+
+} // namespace
+} // namespace tavro

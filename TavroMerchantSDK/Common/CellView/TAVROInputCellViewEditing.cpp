@@ -1,0 +1,94 @@
+// Typing into the text input row: the length rule, card-number grouping, the plus button's
+// rotation, clearing and resetting.
+
+#include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
+
+#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/TextReplacing.h"
+
+namespace tavro {
+
+namespace {
+
+constexpr double kPlusAnimationDuration = 0.25;
+
+} // namespace
+
+bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
+{
+    if (&field != inputTextField().get())
+        return true;
+    // A deletion only ever shortens the text, whatever its length.
+    if (replacement.empty())
+        return true;
+    // The replaced range is not subtracted: a selection cannot make room past the limit.
+    const auto added = lengthOf(replacement);
+    if (isKoraCardNumberCell())
+        return lengthOf(replacingOccurrences(field.text(), " ", "")) + added <= maximumCardDigits;
+    if (cellType() == CellType::paymentAmount || cellType() == CellType::addTip)
+        return true;
+    return lengthOf(field.text()) + added <= maximumTextLength;
+}
+
+void TAVROInputCellView::textFieldDidChange(platform::UITextField& field)
+{
+    TAVROCellView::textFieldDidChange(field);
+    if (&field != inputTextField().get() || !isKoraCardNumberCell())
+        return;
+    if (field.text().empty()) {
+        field.setText(std::nullopt);
+        return;
+    }
+    field.setText(creditCardFormat(replacingOccurrences(field.text(), " ", "")));
+}
+
+bool TAVROInputCellView::textFieldShouldBeginEditing(platform::UITextField& field)
+{
+    TAVROCellView::textFieldShouldBeginEditing(field);
+    animatePlusRotation(plusRotationAngle);
+    return true;
+}
+
+void TAVROInputCellView::textFieldDidEndEditing(platform::UITextField& field)
+{
+    TAVROCellView::textFieldDidEndEditing(field);
+    // A field left with text, or invalid, keeps the cross.
+    if (isVaildCell() && field.text().empty())
+        animatePlusRotation(0);
+}
+
+void TAVROInputCellView::animatePlusRotation(double angle)
+{
+    auto plus = plusBtn();
+    if (!plus)
+        return;
+    platform::UIView::animate(kPlusAnimationDuration, 0, platform::UIViewAnimationOptions::none, [&] {
+        plus->setTransform(platform::CGAffineTransform::makeRotation(angle));
+    }, [](bool) {});
+}
+
+void TAVROInputCellView::clearTextField()
+{
+    auto field = inputTextField();
+    if (!field)
+        return;
+    field->setText(std::string());
+    auto delegate = cellViewDelegate();
+    if (!delegate)
+        return;
+    setIsVaildCell(delegate->isVaildData(*this, field->text()));
+    field->becomeFirstResponder();
+    reportValue(std::string(), true);
+}
+
+void TAVROInputCellView::resetTextField()
+{
+    if (auto field = inputTextField())
+        field->setText(std::string());
+    setIsVaildCell(true);
+    normalStateTheme();
+    if (auto field = inputTextField())
+        field->endEditing(true);
+}
+
+} // namespace tavro

@@ -1,0 +1,83 @@
+// The switchable row as owner of its embedded row: the request flow's rule, the "***" marker and
+// the switch's toggle.
+
+#include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
+
+#include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/TextReplacing.h"
+
+namespace tavro {
+
+namespace {
+
+constexpr std::string_view kCustomerEntersValue = "***";
+
+bool isRequestFlow()
+{
+    return TavroSession::sharedSession()->activeSessionType() == TavroActiveFlow::requestPayment;
+}
+
+} // namespace
+
+bool TAVROSwitchCellView::isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text)
+{
+    bool verdict = true;
+    if (text && isRequestFlow()) {
+        const auto length = lengthOf(*text);
+        verdict = length <= TAVROInputCellView::maximumTextLength;
+        if (length > 0 && replacingOccurrences(*text, " ", "").empty())
+            verdict = false;
+    }
+    // The owner is asked even when the row's own rule already refused.
+    if (auto delegate = switchCellDelegate())
+        return delegate->isVaildData(inputCellView, text) && verdict;
+    return verdict;
+}
+
+void TAVROSwitchCellView::cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild)
+{
+    auto delegate = switchCellDelegate();
+    if (!delegate)
+        return;
+    if (isRequestFlow() && dataString && dataString->empty())
+        delegate->cellViewType(cellType, std::string(kCustomerEntersValue), true);
+    else
+        delegate->cellViewType(cellType, dataString, isVaild);
+}
+
+void TAVROSwitchCellView::touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField)
+{
+    if (auto delegate = switchCellDelegate())
+        delegate->touchedTextField(cellType, textField);
+}
+
+void TAVROSwitchCellView::emptyInputField()
+{
+    if (auto field = m_inputCell->inputTextField())
+        field->setText(std::string());
+}
+
+void TAVROSwitchCellView::switchDidToggle()
+{
+    // The owner may release this row from its callbacks.
+    auto self = sharedFromThis<TAVROSwitchCellView>();
+    const bool on = m_rightSwitch->isOn();
+    bool accepted = false;
+    if (on) {
+        accepted = isVaildData(*m_inputCell, std::string(kCustomerEntersValue));
+    } else {
+        emptyInputField();
+        accepted = isVaildData(*m_inputCell, std::nullopt);
+    }
+    if (accepted) {
+        if (auto delegate = switchCellDelegate())
+            delegate->cellViewType(m_cellType, std::string(kCustomerEntersValue), on);
+        return;
+    }
+    emptyInputField();
+    isVaildData(*m_inputCell, std::nullopt);
+    m_rightSwitch->setOn(false, false);
+}
+
+} // namespace tavro

@@ -1,0 +1,129 @@
+#include "Common/CellView/CellTestSupport.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
+#include "TavroMerchantSDK/support/UIColorExtensions.h"
+
+using namespace celltest;
+using platform::CGAffineTransform;
+using tavro::TAVROInputCellView;
+
+namespace {
+
+class InputRowTest : public CellTest {
+protected:
+    void SetUp() override
+    {
+        CellTest::SetUp();
+        row = NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70));
+        row->setCellType(CellType::billNumber);
+        row->setTitleString("Bill Number");
+        row->setCellViewDelegate(owner);
+        window = show(row);
+    }
+    const std::string& text() const { return row->inputTextField()->text(); }
+    bool focus() { return driver.focus(row->inputTextField()); }
+
+    std::shared_ptr<TAVROInputCellView> row;
+    std::shared_ptr<platform::UIWindow> window;
+};
+
+} // namespace
+
+TEST_F(InputRowTest, GeometryOfASeventyPointRow)
+{
+    EXPECT_EQ(row->plusBtn()->frame(), CGRect(325, 10, 50, 50));
+    EXPECT_EQ(row->inputTextField()->frame(), CGRect(16, 37, 308, 20));
+    // An archived row builds in its first layout pass, with the later title metrics.
+    auto archived = NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70), TAVROInputCellView::fromArchive);
+    EXPECT_FALSE(archived->titleBtn());
+    archived->layoutSubviews();
+    ASSERT_TRUE(archived->inputTextField());
+    EXPECT_EQ(archived->titleBtn()->frame(), CGRect(16, 15, 343, 16));
+}
+
+TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
+{
+    ASSERT_TRUE(focus());
+    EXPECT_EQ(driver.type(std::string(25, 'a') + "bc"), 26u);
+    // A replaced selection is not subtracted: five characters replaced by one are refused.
+    row->inputTextField()->userSelect({0, 5});
+    EXPECT_FALSE(driver.paste("x"));
+    EXPECT_EQ(driver.backspace(), 1u);
+    // A paste past the limit is refused whole.
+    EXPECT_FALSE(driver.paste("123456"));
+    EXPECT_TRUE(driver.paste("12345"));
+    EXPECT_EQ(text().size(), 26u);
+
+    // The owner's over-long text can still be shortened, but not lengthened.
+    row->inputTextField()->setText(std::string(30, 'z'));
+    EXPECT_EQ(driver.type("z"), 0u);
+    EXPECT_EQ(driver.backspace(2), 2u);
+
+    // The amount kinds are not limited here.
+    row->setCellType(CellType::paymentAmount);
+    EXPECT_EQ(driver.type("1234"), 4u);
+    EXPECT_EQ(text().size(), 32u);
+}
+
+TEST_F(InputRowTest, CardNumberGroupingAndLimit)
+{
+    row->setIsKoraCardNumberCell(true);
+    EXPECT_EQ(row->inputTextField()->keyboardType(), platform::UIKeyboardType::numberPad);
+    ASSERT_TRUE(focus());
+    EXPECT_EQ(driver.type("1234567890123"), 13u);
+    EXPECT_EQ(text(), "1234 5678 9012 3");
+    // The owner hears the text before this keystroke's regrouping, earlier blanks included.
+    EXPECT_EQ(owner->asked.back(), "1234 5678 90123");
+    EXPECT_EQ(driver.type("4567"), 3u);
+    EXPECT_EQ(text(), "1234 5678 9012 3456");
+
+    row->inputTextField()->setText("   ");
+    row->textFieldDidChange(*row->inputTextField());
+    EXPECT_EQ(text(), "");
+}
+
+TEST_F(InputRowTest, PlusButtonTurnsWhileEditing)
+{
+    const auto turned = CGAffineTransform::makeRotation(40.0);
+    platform::UIView::clearAnimationLog();
+    ASSERT_TRUE(focus());
+    EXPECT_EQ(owner->touched, std::vector<CellType>{CellType::billNumber});
+    EXPECT_EQ(row->plusBtn()->transform(), turned);
+    const auto& log = platform::UIView::animationLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const auto& record) {
+        return record.touched(row->plusBtn()) && record.duration == 0.25;
+    }));
+    driver.advanceBy(0.25);
+    EXPECT_EQ(platform::UIView::pendingAnimationCount(), 0u);
+
+    // Ending empty and valid turns it back; ending with text keeps the cross.
+    EXPECT_TRUE(driver.pressDone());
+    EXPECT_TRUE(row->plusBtn()->transform().isIdentity());
+    ASSERT_TRUE(focus());
+    driver.type("B1");
+    EXPECT_TRUE(driver.pressDone());
+    EXPECT_EQ(row->plusBtn()->transform(), turned);
+}
+
+TEST_F(InputRowTest, PlusButtonClearsAndKeepsEditing)
+{
+    ASSERT_TRUE(focus());
+    driver.type("B12");
+    owner->reports.clear();
+    owner->verdict = [](const std::optional<std::string>& text) { return text && !text->empty(); };
+    EXPECT_TRUE(driver.tap(row->plusBtn()));
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(owner->asked.back(), "");
+    EXPECT_TRUE(platform::isEqual(row->colorStatusBar()->backgroundColor(), tavro::errorRedColor()));
+    EXPECT_TRUE(row->inputTextField()->isEditing());
+    EXPECT_EQ(owner->reports, (std::vector<Report>{{CellType::billNumber, "", true}}));
+
+    // Reset forces the valid, resting look without asking and ends editing.
+    const auto asked = owner->asked.size();
+    row->resetTextField();
+    driver.runUntilIdle();
+    EXPECT_TRUE(row->isVaildCell());
+    EXPECT_FALSE(row->inputTextField()->isEditing());
+    EXPECT_EQ(row->colorStatusBar()->frame().size.width, 0);
+    EXPECT_EQ(owner->asked.size(), asked);
+}
