@@ -1,0 +1,210 @@
+#include "core/SessionTestFixture.h"
+#include "platform/graphics/QRScanSupport.h"
+
+#include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
+#include "platform/ui/UIActivity.h"
+#include "platform/ui/UIActivityViewController.h"
+#include "platform/ui/UIBarButtonItem.h"
+#include "platform/ui/UINavigationController.h"
+#include "platform/ui/UINavigationItem.h"
+
+#include <algorithm>
+
+using namespace sessiontest;
+using tavro::TAVRORequestPaymentViewController;
+using tavro::TavroMerchantSDK;
+
+namespace {
+
+class RequestPaymentScreenTest : public SessionTest {
+protected:
+    std::shared_ptr<TAVRORequestPaymentViewController> launch(std::shared_ptr<tavro::TavroPaymentRequest> request)
+    {
+        TavroMerchantSDK::launchRequestPaymentFlow(std::move(request), [](bool, auto, auto) {});
+        finishSlide();
+        driver.runUntilIdle();
+        return std::dynamic_pointer_cast<TAVRORequestPaymentViewController>(navigation()->topViewController());
+    }
+
+    std::shared_ptr<platform::UINavigationController> navigation()
+    {
+        return std::dynamic_pointer_cast<platform::UINavigationController>(
+            session()->sdkWindow()->rootViewController());
+    }
+
+    // What a QR reader makes of the QR row as it is drawn on screen.
+    std::string scannedPayload(const TAVRORequestPaymentViewController& screen)
+    {
+        auto image = driver.render(screen.qrImageCellView());
+        if (!image)
+            return "";
+        auto scan = qr_test::scan(*image);
+        return scan.valid ? scan.bytes : "";
+    }
+};
+
+} // namespace
+
+TEST_F(RequestPaymentScreenTest, FirstAppearanceShowsTheRequestAndItsScannableCode)
+{
+    auto request = validPaymentRequest();
+    auto screen = launch(request);
+    ASSERT_TRUE(screen);
+
+    EXPECT_EQ(screen->title(), std::optional<std::string>(tavro::StringConstants::REQUEST_PAYMENT_TITLE()));
+    EXPECT_TRUE(driver.find("Back_Button"));
+    EXPECT_TRUE(driver.find("Save_To_Gallery_Button"));
+    EXPECT_TRUE(driver.find("Payment_Details_Button"));
+    EXPECT_EQ(screen->merchantNameLabel()->text(), std::optional<std::string>("Corner Cafe"));
+    EXPECT_EQ(screen->merchantCityLabel()->text(), std::optional<std::string>("Pune"));
+    EXPECT_TRUE(screen->amountLabel()->isHidden());
+    EXPECT_TRUE(screen->paymentDetailLabel()->isHidden());
+
+    EXPECT_EQ(screen->qrImageCellView()->qrCodeTlv(), std::optional<std::string>(request->getTLVForPlainObject()));
+    EXPECT_EQ(scannedPayload(*screen), request->getTLVForPlainObject());
+
+    // The column: caption 16 below the top, chevron under it, the QR square 60 in from each side.
+    const auto root = screen->view();
+    EXPECT_EQ(screen->scanToPayLabel()->frame(), platform::CGRect(0, 16, 375, 24));
+    EXPECT_EQ(screen->arrowImageView()->frame(), platform::CGRect(175.5, 40, 24, 24));
+    EXPECT_EQ(screen->qrImageCellView()->frame(), platform::CGRect(60, 72, 255, 255));
+    EXPECT_EQ(screen->supportedNetwork()->frame(), platform::CGRect(5, 339, 365, 44));
+    EXPECT_EQ(screen->merchantNameLabel()->frame().minY(), 391);
+    const auto button = screen->paymentDetailButton()->frame();
+    EXPECT_EQ(button.width(), root->bounds().width());
+    EXPECT_EQ(button.height(), 50);
+    EXPECT_EQ(button.maxY(), root->bounds().height() - screen->bottomLayoutGuideLength() - 64);
+
+    // The whole window as a customer sees it still scans to the payload.
+    auto window = driver.render(session()->sdkWindow());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(qr_test::scan(*window).bytes, request->getTLVForPlainObject());
+    driver.writePNG(session()->sdkWindow(), "request-payment-screen");
+}
+
+TEST_F(RequestPaymentScreenTest, ShareButtonSitsOnTheRightAfterANegativeSpace)
+{
+    auto screen = launch(validPaymentRequest());
+    ASSERT_TRUE(screen);
+    const auto& items = screen->navigationItem()->rightBarButtonItems();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0]->isFixedSpace());
+    EXPECT_EQ(items[0]->width(), -10);
+    EXPECT_EQ(items[1]->accessibilityIdentifier(), std::optional<std::string>("Save_To_Gallery_Button"));
+    auto button = std::dynamic_pointer_cast<tavro::KSecondaryButtonIcon>(items[1]->customView());
+    ASSERT_TRUE(button);
+    ASSERT_TRUE(button->image(platform::UIControlState::normal));
+    EXPECT_EQ(button->image(platform::UIControlState::normal)->renderingMode(),
+              platform::UIImageRenderingMode::alwaysTemplate);
+}
+
+TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmountOnlyAfterAnUpdate)
+{
+    auto request = validPaymentRequest();
+    auto screen = launch(request);
+    ASSERT_TRUE(screen);
+
+    // Closed without an update: the amount line stays hidden.
+    ASSERT_TRUE(driver.tap("Payment_Details_Button"));
+    EXPECT_TRUE(navigation()->isNavigationBarHidden());
+    driver.advanceBy(0.5);
+    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORequestPaymentDetailsViewController>(navigation()->topViewController()));
+    navigation()->setNavigationBarHidden(false, false);
+    navigation()->popViewController(true);
+    driver.advanceBy(0.5);
+    EXPECT_TRUE(screen->amountLabel()->isHidden());
+
+    // Updated with an amount: the code carries it and the amount line shows it in the currency.
+    ASSERT_TRUE(driver.tap("Payment_Details_Button"));
+    driver.advanceBy(0.5);
+    request->setTransactionAmount("250.0");
+    session()->requestPaymentSession()->setIsUpdated(true);
+    navigation()->setNavigationBarHidden(false, false);
+    navigation()->popViewController(true);
+    driver.advanceBy(0.5);
+    EXPECT_FALSE(screen->amountLabel()->isHidden());
+    EXPECT_FALSE(screen->paymentDetailLabel()->isHidden());
+    EXPECT_EQ(screen->amountLabel()->text(), std::optional<std::string>("INR 250.00"));
+    const auto scanned = scannedPayload(*screen);
+    EXPECT_EQ(scanned, request->getTLVForPlainObject());
+    EXPECT_NE(scanned.find("5405250.0"), std::string::npos);
+}
+
+TEST_F(RequestPaymentScreenTest, AnUpdateWithoutADecimalAmountLeavesTheLineHidden)
+{
+    auto request = validPaymentRequest();
+    auto screen = launch(request);
+    ASSERT_TRUE(screen);
+    request->setTransactionAmount("abc");
+    session()->requestPaymentSession()->setIsUpdated(true);
+    platform::DebugLogCapture capture;
+    screen->viewDidAppear(false);
+    EXPECT_TRUE(screen->amountLabel()->isHidden());
+    EXPECT_EQ(capture.lines().size(), 1u);
+}
+
+TEST_F(RequestPaymentScreenTest, AFieldRequestNeverShowsAnEarlierScannedRequestsData)
+{
+    platform::AnyValue::Dictionary tags{{"00", "01"}, {"01", "11"}, {"02", "41234568"}, {"52", "5812"},
+                                        {"53", "356"}, {"58", "IN"}, {"59", "Scanned Shop"}, {"60", "Goa"}};
+    auto scanned = platform::NSObject::create<tavro::TavroPaymentRequest>(tags);
+    auto scannedScreen = launch(scanned);
+    ASSERT_TRUE(scannedScreen);
+    EXPECT_NE(scannedPayload(*scannedScreen).find("Scanned Shop"), std::string::npos);
+    TavroMerchantSDK::endTavroFlow();
+    finishSlide();
+
+    auto plain = validPaymentRequest();
+    auto screen = launch(plain);
+    ASSERT_TRUE(screen);
+    const auto payload = scannedPayload(*screen);
+    EXPECT_EQ(payload, plain->getTLVForPlainObject());
+    EXPECT_EQ(payload.find("Scanned Shop"), std::string::npos);
+}
+
+TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)
+{
+    auto screen = launch(validPaymentRequest());
+    ASSERT_TRUE(screen);
+    const auto grid = screen->supportedNetwork();
+    ASSERT_FALSE(grid->isExpanded());
+
+    ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
+    driver.runUntilIdle();
+    auto sheet = driver.presentedShareSheet();
+    ASSERT_TRUE(sheet);
+    EXPECT_FALSE(grid->isExpanded());
+    ASSERT_TRUE(screen->qrSnapView());
+    EXPECT_FALSE(screen->qrSnapView()->superview());
+
+    const auto& excluded = sheet->excludedActivityTypes();
+    for (const auto& type : {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo,
+                             platform::UIActivityTypeCopyToPasteboard, platform::UIActivityTypeAddToReadingList,
+                             platform::UIActivityTypePostToVimeo})
+        EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
+
+    // The shared card holds the picture of the screen, and its code still scans.
+    auto image = screen->qrSnapView()->qrImageView()->image();
+    ASSERT_TRUE(image);
+    EXPECT_GT(image->size().width, 0);
+    ASSERT_EQ(sheet->activityItems().size(), 1u);
+    auto shared = sheet->activityItems()[0].imageValue();
+    ASSERT_TRUE(shared);
+    auto scan = qr_test::scan(*shared);
+    EXPECT_TRUE(scan.valid);
+    EXPECT_NE(scan.bytes.find("Corner Cafe"), std::string::npos);
+    EXPECT_TRUE(driver.cancelShareSheet());
+}
+
+TEST_F(RequestPaymentScreenTest, PlainShareImageIsMadeOffScreen)
+{
+    auto screen = launch(validPaymentRequest());
+    ASSERT_TRUE(screen);
+    auto image = screen->createShareQRImage();
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->size(), platform::CGSize(375, 667));
+    EXPECT_TRUE(qr_test::scan(*image).valid);
+}
