@@ -19,10 +19,14 @@ function(tavro_library target dirs)
   endif()
 endfunction()
 
-# tavro_test(<name> <dir> DEPS <libs...>): one GoogleTest program for the sources below tests/<dir>.
-function(tavro_test name dir)
+# tavro_test(<name> <dirs> DEPS <libs...>): one GoogleTest program for the sources below each tests/<dir>.
+function(tavro_test name dirs)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+  set(sources "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
   if(NOT sources)
     return()
   endif()
