@@ -12,8 +12,8 @@
 // without truncation.
 #include "platform/foundation/NSAttributedString.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSTextAlignment.h"
-#include "platform/ui/UILabelTextLayout.h"
+#include "platform/graphics/NSTextAlignment.h"
+#include "platform/graphics/LabelText.h"
 #include "platform/ui/UIView.h"
 
 #include <optional>
