@@ -37,7 +37,7 @@ void CGContext::saveGState()
 
 void CGContext::restoreGState()
 {
-    if (m_saved.empty()) {
+    if (m_saved.empty() || (!m_layerMarks.empty() && m_saved.size() == m_layerMarks.back() + 1)) {
         debugLog("CGContext: restoreGState without a matching saveGState");
         return;
     }

@@ -34,7 +34,8 @@ public:
     cairo_t* cairo() const { return m_cr; }
 
     void saveGState();
-    // Without a matching save: one debug line, state kept.
+    // Without a matching save (inside a transparency layer: one made in the layer): one debug line,
+    // state kept.
     void restoreGState();
 
     void translateBy(CGFloat dx, CGFloat dy);
@@ -78,7 +79,8 @@ public:
     // Transparency layers: what is drawn between begin and end is composited as one picture. The
     // graphics state (colours, alpha, blend mode, clip, transform) is saved at begin and restored at
     // end. `alpha` multiplies the layer as a whole. Layers nest; an end without a begin writes one
-    // debug line and does nothing.
+    // debug line and does nothing; saves left open inside the layer are restored at its end, with
+    // one debug line.
     void beginTransparencyLayer();
     void endTransparencyLayer(CGFloat alpha = 1);
     // Ends the layer with its content shown only where `drawMask` (run in a layer of its own, in the
@@ -103,7 +105,7 @@ private:
     cairo_t* m_cr;
     State m_state;
     std::vector<State> m_saved;
-    std::size_t m_layerDepth = 0;
+    std::vector<std::size_t> m_layerMarks;  // m_saved's size at each open layer's begin
 };
 
 } // namespace platform

@@ -8,8 +8,8 @@ namespace platform {
 void CGContext::beginTransparencyLayer()
 {
     cairo_push_group(m_cr);
+    m_layerMarks.push_back(m_saved.size());
     m_saved.push_back(m_state);
-    ++m_layerDepth;
 }
 
 void CGContext::endTransparencyLayer(CGFloat alpha)
@@ -19,13 +19,21 @@ void CGContext::endTransparencyLayer(CGFloat alpha)
 
 void CGContext::endTransparencyLayer(CGFloat alpha, const std::function<void()>& drawMask)
 {
-    if (m_layerDepth == 0 || m_saved.empty()) {
+    if (m_layerMarks.empty()) {
         debugLog("CGContext: endTransparencyLayer without a matching beginTransparencyLayer");
         return;
     }
-    --m_layerDepth;
-    m_state = std::move(m_saved.back());
-    m_saved.pop_back();
+    std::size_t mark = m_layerMarks.back();
+    m_layerMarks.pop_back();
+    if (m_saved.size() > mark + 1) {
+        debugLog("CGContext: saveGState without restoreGState inside a transparency layer");
+        while (m_saved.size() > mark + 1) {
+            cairo_restore(m_cr);
+            m_saved.pop_back();
+        }
+    }
+    m_state = std::move(m_saved[mark]);
+    m_saved.resize(mark);
     cairo_pattern_t* content = cairo_pop_group(m_cr);
     if (!drawMask) {
         cairo_set_source(m_cr, content);

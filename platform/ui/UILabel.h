@@ -11,9 +11,9 @@
 // rounded up to whole points. Drawing uses the same measurement, so text measured to fit is drawn
 // without truncation.
 #include "platform/foundation/NSAttributedString.h"
-#include "platform/graphics/UIFont.h"
-#include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/LabelText.h"
+#include "platform/graphics/NSTextAlignment.h"
+#include "platform/graphics/UIFont.h"
 #include "platform/ui/UIView.h"
 
 #include <optional>

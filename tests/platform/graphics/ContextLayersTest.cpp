@@ -76,16 +76,24 @@ TEST(ContextLayersTest, MaskAlphaScalesTheContent)
     EXPECT_EQ(image->pixelAt(5, 15).a, 0) << "no mask there, nothing shows";
 }
 
-TEST(ContextLayersTest, UnbalancedEndIsReportedAndHarmless)
+TEST(ContextLayersTest, UnbalancedCallsAreReportedAndDrawingGoesOn)
 {
     DebugLogCapture log;
     auto image = drawn([](CGContext& context) {
-        context.endTransparencyLayer(0.5);
-        context.setFillColor(UIColor::red());
+        context.endTransparencyLayer(0.5);  // nothing open
+        context.beginTransparencyLayer();
+        context.restoreGState();  // would undo the layer's own save
+        context.saveGState();     // left open: closed with the layer
+        context.setFillColor(UIColor::blue());
+        context.clip({0, 0, 10, 20});
         context.fill({0, 0, 20, 20});
+        context.endTransparencyLayer();
+        context.setFillColor(UIColor::red());
+        context.fill({10, 0, 10, 20});  // the clip made inside the layer is gone
     });
-    EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(image->pixelAt(10, 10), (RGBA8{255, 0, 0, 255}));
+    EXPECT_EQ(log.lines().size(), 3u);
+    EXPECT_EQ(image->pixelAt(5, 10), (RGBA8{0, 0, 255, 255}));
+    EXPECT_EQ(image->pixelAt(15, 10), (RGBA8{255, 0, 0, 255}));
 }
 
 TEST(ContextLayersTest, SourceAtopPaintsOnlyOverWhatIsThere)
