@@ -3,6 +3,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UITextField.h"
+#include "platform/ui/UITextViewNotifications.h"
 
 namespace tavro {
 
@@ -14,8 +15,7 @@ TavroTimeoutManager::~TavroTimeoutManager()
 
 const std::string& TavroTimeoutManager::textViewTextDidChangeNotification()
 {
-    static const std::string name = "UITextViewTextDidChangeNotification";
-    return name;
+    return platform::UITextViewTextDidChange;
 }
 
 void TavroTimeoutManager::startTimeoutObservation()

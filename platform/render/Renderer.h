@@ -1,5 +1,5 @@
 #pragma once
-// Renderer: turns a view tree (or a bare layer tree) into a bitmap with cairo and Pango, at a scale
+// Renderer: turns a view tree (or a bare layer tree) into a bitmap through the graphics module, at a scale
 // in pixels per point, and writes PNG files of it.
 //
 // A view is drawn in its own bounds space: the bitmap covers bounds() and the view's own frame,

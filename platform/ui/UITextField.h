@@ -20,8 +20,8 @@
 // The delegate is held weakly; notifications have the field as their object.
 #include "platform/foundation/NSAttributedString.h"
 #include "platform/foundation/NSRange.h"
+#include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSTextAlignment.h"
 #include "platform/ui/UIControl.h"
 #include "platform/ui/UITextFieldDelegate.h"
 #include "platform/ui/UITextFieldTypes.h"

@@ -1,4 +1,4 @@
-#include "platform/render/BitmapCanvas.h"
+#include "platform/graphics/BitmapCanvas.h"
 
 #include "platform/foundation/DebugLog.h"
 
