@@ -3,7 +3,7 @@ find_package(PkgConfig REQUIRED)
 find_package(nlohmann_json REQUIRED)
 
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
-pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo pangocairo)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo pangocairo pangoft2)
 pkg_check_modules(QRCODEGEN REQUIRED IMPORTED_TARGET qrcodegencpp)
 pkg_check_modules(SPNG REQUIRED IMPORTED_TARGET spng)
 pkg_check_modules(ZXING IMPORTED_TARGET zxing)

@@ -1,5 +1,7 @@
 #include "platform/graphics/PNGDecoder.h"
 
+#include "platform/graphics/BitmapLimits.h"
+
 #include <spng.h>
 
 #include <cstdint>
@@ -25,26 +27,35 @@ std::uint32_t premultiplied(std::uint32_t alpha, std::uint32_t color)
 
 } // namespace
 
-CGImagePtr decodePNG(std::string_view bytes)
+CGImagePtr decodePNG(std::string_view bytes, std::string* problem)
 {
+    auto fail = [problem](std::string why) -> CGImagePtr {
+        if (problem)
+            *problem = std::move(why);
+        return nullptr;
+    };
     std::unique_ptr<spng_ctx, SpngContextDeleter> context(spng_ctx_new(0));
-    if (!context || spng_set_png_buffer(context.get(), bytes.data(), bytes.size()) != 0)
-        return nullptr;
+    if (!context)
+        return fail("no decoder");
+    spng_set_png_buffer(context.get(), bytes.data(), bytes.size());
     spng_ihdr header{};
+    if (int error = spng_get_ihdr(context.get(), &header))
+        return fail(std::string("not PNG data (") + spng_strerror(error) + ")");
+    if (auto tooLarge = bitmapSizeProblem(header.width, header.height))
+        return fail(*tooLarge);
     size_t size = 0;
-    if (spng_get_ihdr(context.get(), &header) != 0
-        || spng_decoded_image_size(context.get(), SPNG_FMT_RGBA8, &size) != 0)
-        return nullptr;
+    if (int error = spng_decoded_image_size(context.get(), SPNG_FMT_RGBA8, &size))
+        return fail(std::string("not PNG data (") + spng_strerror(error) + ")");
     std::vector<std::uint8_t> rgba(size);
-    if (spng_decode_image(context.get(), rgba.data(), rgba.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS) != 0)
-        return nullptr;
+    if (int error = spng_decode_image(context.get(), rgba.data(), rgba.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS))
+        return fail(std::string("damaged PNG data (") + spng_strerror(error) + ")");
 
     const int width = static_cast<int>(header.width);
     const int height = static_cast<int>(header.height);
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
-        return nullptr;
+        return fail("no memory for the bitmap");
     }
     cairo_surface_flush(surface);
     unsigned char* data = cairo_image_surface_get_data(surface);

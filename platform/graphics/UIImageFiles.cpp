@@ -30,9 +30,10 @@ UIImagePtr loadFile(const std::filesystem::path& path, double scale)
     std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
         return nullptr;
-    UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes), scale);
+    std::string problem;
+    UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes, &problem), scale);
     if (!image)
-        debugLog("UIImage: " + path.string() + " is not a readable PNG image");
+        debugLog("UIImage: " + path.string() + " is not a readable PNG image: " + problem);
     return image;
 }
 
@@ -40,9 +41,10 @@ UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 
 UIImagePtr UIImage::fromPNGData(std::string_view bytes, double scale)
 {
-    UIImagePtr image = fromCGImage(decodePNG(bytes), scale);
+    std::string problem;
+    UIImagePtr image = fromCGImage(decodePNG(bytes, &problem), scale);
     if (!image)
-        debugLog("UIImage: PNG data could not be decoded");
+        debugLog("UIImage: PNG data could not be decoded: " + problem);
     return image;
 }
 
