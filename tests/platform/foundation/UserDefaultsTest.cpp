@@ -181,8 +181,11 @@ TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
 {
     auto nested = [](std::size_t depth) {
         AnyValue value(1);
-        for (std::size_t i = 0; i < depth; ++i)
-            value = AnyValue(AnyValue::Array{std::move(value)});
+        for (std::size_t i = 0; i < depth; ++i) {
+            AnyValue::Array array;
+            array.push_back(std::move(value));
+            value = AnyValue(std::move(array));
+        }
         return value;
     };
     auto defaults = UserDefaults::persistent(m_file);
@@ -191,7 +194,7 @@ TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
     {
         DebugLogCapture capture;
         defaults->set(nested(kMaxDefaultsValueDepth + 1), "tooDeep");
-        defaults->set(nested(5000), "deepest");  // refused without replacing the earlier value
+        defaults->set(nested(1000), "deepest");  // refused without replacing the earlier value
         EXPECT_EQ(capture.lines().size(), 2u);
         EXPECT_TRUE(capture.contains("tooDeep"));
     }
