@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libicu-dev nlohmann-json3-dev
-  libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji
+  libcairo2-dev libpango1.0-dev libspng-dev fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji
   libqrcodegencpp-dev libzxing-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )

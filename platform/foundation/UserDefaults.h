@@ -51,6 +51,7 @@ public:
 
     // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
     // and keeps the previous file; the value stays set in memory and goes out with the next save.
+    // A value nested deeper than the file can hold is refused with one debug line.
     void set(AnyValue value, std::string_view key);
     void removeObjectForKey(std::string_view key);
 

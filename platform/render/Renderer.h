@@ -18,7 +18,7 @@ namespace platform {
 class Renderer {
 public:
     // The view's bounds at `scale` (0 or less: the main screen's scale). Null (with one debug line)
-    // for a null view, a view with an empty bounds size or a bitmap over 32767 pixels a side.
+    // for a null view, a view with an empty bounds size or a bitmap over the platform's limit (BitmapLimits.h).
     static UIImagePtr renderView(const UIViewPtr& view, double scale = 0);
     // The tree under `layer`, its bounds at `scale` (as renderView, without a layout pass).
     static UIImagePtr renderLayer(const std::shared_ptr<CALayer>& layer, double scale = 0);
