@@ -33,15 +33,14 @@ std::size_t entrySize(std::string_view payload)
 
 } // namespace
 
-std::string removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
+std::optional<std::string> removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
 {
     std::string result;
     result.reserve(payload.size());
     while (!payload.empty()) {
         const std::size_t size = entrySize(payload);
         if (size == 0) {
-            result.append(payload);
-            break;
+            return std::nullopt;
         }
         const std::string_view id = payload.substr(0, 2);
         if (std::find(ids.begin(), ids.end(), id) == ids.end()) {

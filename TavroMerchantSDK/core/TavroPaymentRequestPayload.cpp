@@ -77,10 +77,13 @@ std::string TavroPaymentRequest::additionalDataContent() const
 
 void TavroPaymentRequest::appendAmountAndAdditionalData(std::string& payload) const
 {
-    if (m_transactionAmount) {
+    if (m_transactionAmount && !m_transactionAmount->empty()) {
         const auto amount = readPlainDecimal(*m_transactionAmount);
         if (amount && *amount > 0) {
             appendEntry(payload, kAmountId, std::string_view(*m_transactionAmount));
+        } else {
+            platform::debugLog("Payload amount left out: \"" + *m_transactionAmount
+                               + "\" is not a positive plain decimal");
         }
     }
     appendEntry(payload, kAdditionalDataId, std::string_view(additionalDataContent()));
@@ -117,11 +120,24 @@ void TavroPaymentRequest::updateTLV() const
         primeSharedParser();
     }
     TLVMapParser& parser = TLVMapParser::shared();
-    std::string payload = payloadtext::removingTopLevelEntries(
-        payloadtext::droppingLastCodePoints(parser.tlvString(), kChecksumEntryLength), {kAmountId, kAdditionalDataId});
-    appendAmountAndAdditionalData(payload);
-    appendChecksum(payload);
-    parser.setTlvString(std::move(payload));
+    // A dictionary that could not be framed leaves text that is no payload (its validation says
+    // "0"); editing it would misread values as entries.
+    const auto& refusal = parser.tavroError();
+    const bool unframed = m_tagValueDictionary && refusal && refusal->errorCodes() == std::vector<std::string>{"0"};
+    std::optional<std::string> payload;
+    if (!unframed) {
+        payload = payloadtext::removingTopLevelEntries(
+            payloadtext::droppingLastCodePoints(parser.tlvString(), kChecksumEntryLength),
+            {kAmountId, kAdditionalDataId});
+    }
+    if (!payload) {
+        platform::debugLog("Payload not written: the parser's text is not a run of whole entries");
+        parser.setTlvString(std::string());
+        return;
+    }
+    appendAmountAndAdditionalData(*payload);
+    appendChecksum(*payload);
+    parser.setTlvString(std::move(*payload));
 }
 
 std::string TavroPaymentRequest::getTLV() const

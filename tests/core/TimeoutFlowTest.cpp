@@ -88,3 +88,29 @@ TEST_F(SessionTest, TimeOutWithNothingOnScreenOnlyPosts)
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_EQ(keyWindow(), host);
 }
+
+TEST_F(SessionTest, ActivityOnTheTimeOutAlertNeverStacksASecondAlert)
+{
+    TimeoutObserver observer;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(180);
+    auto first = driver.presentedAlert();
+    ASSERT_TRUE(first);
+    driver.advanceBy(1);
+
+    // A touch on the alert re-arms the timer, which fires again while the alert is up.
+    platform::NotificationCenter::defaultCenter().post(StringConstants::SESSION_TOUCH_EVENT_OCCURRED());
+    driver.advanceBy(181);
+    EXPECT_EQ(observer.posts, 2);
+    EXPECT_EQ(driver.presentedAlert(), first);
+    EXPECT_FALSE(first->presentedViewController());
+
+    // Once the alert has gone, a later time-out shows one again.
+    EXPECT_TRUE(driver.tapAlertAction(StringConstants::TAVRO_OK()));
+    driver.advanceBy(1);
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(181);
+    auto next = driver.presentedAlert();
+    ASSERT_TRUE(next);
+    EXPECT_NE(next, first);
+}
