@@ -1,10 +1,12 @@
 #include "TavroMerchantSDK/payload/TLVDecodingProtocol.h"
 
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "TavroMerchantSDK/payload/Utf8Cursor.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <string>
 #include <vector>
@@ -16,14 +18,26 @@ namespace {
 using Dictionary = platform::AnyValue::Dictionary;
 using detail::Utf8Cursor;
 
-constexpr std::string_view kChecksumId = "63";
-constexpr std::string_view kAdditionalDataId = "62";
-constexpr std::string_view kLanguageTemplateId = "64";
+constexpr std::string_view kChecksumId = QRCodeTag::crc;
+constexpr std::string_view kAdditionalDataId = QRCodeTag::additionalDataFieldTemplate;
+constexpr std::string_view kLanguageTemplateId = QRCodeTag::merchantInformationLanguageTemplate;
 
-// IDs whose value is read as sub-entries (besides "62", which has handling of its own).
+// IDs whose value is read as sub-entries (besides the additional data, which has handling of its
+// own): the dictionary-kind rows of the tag table.
+constexpr std::array<bool, 100> kTemplateIds = [] {
+    std::array<bool, 100> table{};
+#define TAVRO_TEMPLATE_ROW(id, name, Name, Kind) \
+    if (std::string_view(#Kind) == "Dictionary" && std::string_view(id).size() == 2) \
+        table[static_cast<std::size_t>(tagtable::twoDigitValue(id))] = true;
+    TAVRO_TAG_ROWS_BY_ID(TAVRO_TEMPLATE_ROW, TAVRO_EXTRA_ROW_IGNORED)
+#undef TAVRO_TEMPLATE_ROW
+    table[static_cast<std::size_t>(tagtable::twoDigitValue(kAdditionalDataId))] = false;
+    return table;
+}();
+
 bool isTemplateId(int id)
 {
-    return id == 64 || (id >= 26 && id <= 51) || (id >= 80 && id <= 99);
+    return id >= 0 && kTemplateIds[static_cast<std::size_t>(id)];
 }
 
 // The name a sub-entry of template `templateId` is stored under in the template's dictionary.

@@ -1,8 +1,9 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 
+#include "TavroMerchantSDK/payload/PayloadFraming.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TAVROMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
-#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
@@ -16,8 +17,7 @@ using platform::AnyValue;
 using Dictionary = AnyValue::Dictionary;
 using Property = TAVROMerchantTLV::Property;
 
-constexpr std::size_t kMaxFramedLength = 99;
-constexpr std::string_view kLanguageTemplateId = "64";
+constexpr std::string_view kLanguageTemplateId = QRCodeTag::merchantInformationLanguageTemplate;
 
 // A dictionary with its keys rewritten: keys that are payload IDs become the property holding
 // that ID (an ID key wins over the property's own name), property names stay properties, and
@@ -91,31 +91,17 @@ public:
             m_framed = false;
         }
         const std::size_t length = platform::text::codePointCount(value);
-        if (length > kMaxFramedLength) {
+        if (length > payloadframing::kMaxValueLength) {
             m_framed = false;
         }
-        m_text.append(id);
-        appendLength(length);
-        m_text.append(value);
+        payloadframing::appendEntry(m_text, id, value, length);
     }
 
     std::string& text() { return m_text; }
     bool framed() const { return m_framed; }
     void markUnframed() { m_framed = false; }
 
-    // "%02d"
-    static void appendLength(std::string& out, std::size_t length)
-    {
-        if (length < 100) {
-            out.push_back(static_cast<char>('0' + length / 10));
-            out.push_back(static_cast<char>('0' + length % 10));
-        } else {
-            out.append(std::to_string(length));
-        }
-    }
-
 private:
-    void appendLength(std::size_t length) { appendLength(m_text, length); }
 
     std::string m_text;
     bool m_framed = true;
@@ -212,8 +198,7 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
     }
 
     std::string& text = writer.text();
-    text.append("6304");
-    text.append(TavroQRUtility::checksumText(text));
+    payloadframing::appendChecksumEntry(text);
 
     if (!platform::text::isAscii(text) && !platform::text::isValidUtf8(text)) {
         writer.markUnframed();

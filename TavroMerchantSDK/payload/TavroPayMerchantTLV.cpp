@@ -1,6 +1,7 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 
 #include "TavroMerchantSDK/payload/PayMerchantValidTLV00.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 
 namespace tavro {
@@ -71,7 +72,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
                                       std::optional<platform::AnyValue::Dictionary> valueDictionary)
 {
     std::optional<Property> property;
-    if (tag == "62") {
+    if (tag == QRCodeTag::additionalDataFieldTemplate) {
         if (!subtag) {
             if (valueDictionary) {
                 storeDictionary(Property::additionalDataFieldTemplate, std::move(*valueDictionary));

@@ -1,4 +1,3 @@
-#include "TavroMerchantSDK/core/PayloadTextEditing.h"
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
@@ -195,22 +194,6 @@ TEST(PaymentRequestPayload, DictionaryRequestsWriteFromTheirOwnDictionary)
     EXPECT_EQ(scanned->getTLV(), kScannedUpdated);
     EXPECT_EQ(workedRequest()->getTLV(), kWorkedPayload);
     EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(), kScannedUpdated);
-}
-
-TEST(PayloadTextEditing, RemovesTopLevelEntriesAndKeepsUnreadableRest)
-{
-    using tavro::payloadtext::droppingLastCodePoints;
-    using tavro::payloadtext::removingTopLevelEntries;
-    EXPECT_EQ(removingTopLevelEntries("00020154022562090105INV425303356", {"54", "62"}), "0002015303356");
-    // "62" inside a value is not an entry of its own.
-    EXPECT_EQ(removingTopLevelEntries("590462046004Pune", {"62"}), "590462046004Pune");
-    // Text that is not a run of whole entries is left to the caller: nothing is removed.
-    EXPECT_EQ(removingTopLevelEntries("000201549912", {"54"}), std::nullopt);
-    EXPECT_EQ(removingTopLevelEntries("0002015x", {"54"}), std::nullopt);
-    EXPECT_EQ(removingTopLevelEntries("", {"54"}), "");
-
-    EXPECT_EQ(droppingLastCodePoints("6304ABCD", 8), "");
-    EXPECT_EQ(droppingLastCodePoints("\u00E9\u00E96304ABCD", 8), "\u00E9\u00E9");
 }
 
 TEST(PaymentRequestPayload, AnUnframedDictionaryGivesNoPayloadAndLeavesLaterRequestsAlone)

@@ -1,10 +1,13 @@
-#include "TavroMerchantSDK/core/PayloadTextEditing.h"
+#include "TavroMerchantSDK/payload/PayloadFraming.h"
+
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
+#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
 
-namespace tavro::payloadtext {
+namespace tavro::payloadframing {
 
 namespace {
 
@@ -32,6 +35,30 @@ std::size_t entrySize(std::string_view payload)
 }
 
 } // namespace
+
+void appendLength(std::string& out, std::size_t length)
+{
+    if (length < 100) {
+        out.push_back(static_cast<char>('0' + length / 10));
+        out.push_back(static_cast<char>('0' + length % 10));
+    } else {
+        out.append(std::to_string(length));
+    }
+}
+
+void appendEntry(std::string& out, std::string_view id, std::string_view value, std::size_t length)
+{
+    out.append(id);
+    appendLength(out, length);
+    out.append(value);
+}
+
+void appendChecksumEntry(std::string& payload)
+{
+    payload.append(QRCodeTag::crc);
+    appendLength(payload, kChecksumEntryLength - 4);
+    payload.append(TavroQRUtility::checksumText(payload));
+}
 
 std::optional<std::string> removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
 {
@@ -61,4 +88,4 @@ std::string droppingLastCodePoints(std::string_view payload, std::size_t count)
     return std::string(payload.substr(0, end.value_or(0)));
 }
 
-} // namespace tavro::payloadtext
+} // namespace tavro::payloadframing
