@@ -36,23 +36,6 @@ std::size_t entrySize(std::string_view payload)
 
 } // namespace
 
-void appendLength(std::string& out, std::size_t length)
-{
-    if (length < 100) {
-        out.push_back(static_cast<char>('0' + length / 10));
-        out.push_back(static_cast<char>('0' + length % 10));
-    } else {
-        out.append(std::to_string(length));
-    }
-}
-
-void appendEntry(std::string& out, std::string_view id, std::string_view value, std::size_t length)
-{
-    out.append(id);
-    appendLength(out, length);
-    out.append(value);
-}
-
 void appendChecksumEntry(std::string& payload)
 {
     payload.append(QRCodeTag::crc);

@@ -17,10 +17,23 @@ inline constexpr std::size_t kChecksumEntryLength = 8;
 
 // Appends `length` as "%02d" does: two digits below 100, every digit above (text that is then no
 // payload; the callers say so).
-void appendLength(std::string& out, std::size_t length);
+inline void appendLength(std::string& out, std::size_t length)
+{
+    if (length < 100) {
+        const char digits[2] = {static_cast<char>('0' + length / 10), static_cast<char>('0' + length % 10)};
+        out.append(digits, 2);
+    } else {
+        out.append(std::to_string(length));
+    }
+}
 
 // Appends `id`, the length and `value`; `length` is the value's code-point count.
-void appendEntry(std::string& out, std::string_view id, std::string_view value, std::size_t length);
+inline void appendEntry(std::string& out, std::string_view id, std::string_view value, std::size_t length)
+{
+    out.append(id);
+    appendLength(out, length);
+    out.append(value);
+}
 
 // Appends the checksum entry: "6304" and the CRC of the text up to and including it.
 void appendChecksumEntry(std::string& payload);

@@ -6,6 +6,7 @@
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
+#include <cassert>
 #include <array>
 #include <bitset>
 #include <string>
@@ -202,7 +203,10 @@ private:
     std::optional<TLVDecodingError> readSubEntries(std::string_view templateId, int templateLength,
                                                    std::size_t templateEnd)
     {
-        std::vector<std::string_view> seen;
+        // A template holds at most 99 characters and every whole sub-entry at least five, so at
+        // most 20 sub-IDs are read.
+        std::array<std::string_view, 20> seen;
+        std::size_t seenCount = 0;
         Dictionary entries;
         const bool additionalData = templateId == kAdditionalDataId;
         while (m_position < templateEnd) {
@@ -211,10 +215,12 @@ private:
                 return TLVDecodingError::invalidTagLength;
             }
             const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
-            if (std::find(seen.begin(), seen.end(), subId) != seen.end()) {
+            if (std::find(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(seenCount), subId) !=
+                seen.begin() + static_cast<std::ptrdiff_t>(seenCount)) {
                 return TLVDecodingError::repeatedTag;
             }
-            seen.push_back(subId);
+            assert(seenCount < seen.size());
+            seen[seenCount++] = subId;
             m_position = *subIdEnd;
 
             const auto field = readLengthAndValue(templateEnd);
@@ -222,7 +228,8 @@ private:
                 return TLVDecodingError::invalidTagLength;
             }
             m_position = field->valueEnd;
-            entries.insert_or_assign(subEntryName(templateId, subId), std::string(field->value));
+            // Distinct sub-IDs give distinct names, and sub-IDs repeat only as a failure above.
+            entries.try_emplace(entries.end(), subEntryName(templateId, subId), std::string(field->value));
             if (additionalData &&
                 !m_receiver.assignTLV01(templateId, subId, field->length, field->value, std::nullopt)) {
                 return TLVDecodingError::invalidTag;

@@ -60,7 +60,7 @@ bool TavroPayMerchantTLV::assignTLV00(std::string_view tag, int /*length*/, std:
     if (!legacyTag) {
         return false;
     }
-    storeText(legacyProperty(*legacyTag), std::string(value));
+    storeText(legacyProperty(*legacyTag), value);
     if (*legacyTag == PayMerchantValidTLV00::TipAndFeeIndicator) {
         updateTipAvailability(value);
     }
@@ -81,7 +81,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
             if (value.empty()) {
                 return false;
             }
-            storeText(Property::additionalDataField, std::string(value));
+            storeText(Property::additionalDataField, value);
             return true;
         }
         if (subtag->size() == 2) {
@@ -102,11 +102,11 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
     if (!storeNamed(*property, value, valueDictionary)) {
         return false;
     }
-    if (tag == "55") {
+    if (tag == QRCodeTag::tipAndFeeIndicator) {
         updateTipAvailability(value);
     }
     if (*property == Property::tavroMerchantID) {
-        setTavroMerchantPAN(std::string(value));
+        storeText(Property::tavroMerchantPAN, value);
     }
     return true;
 }
@@ -125,7 +125,7 @@ bool TavroPayMerchantTLV::storeNamed(Property property, std::string_view value,
     if (kind != PropertyKind::Text) {
         return setValue(property, platform::AnyValue(std::string(value)));  // refuses, logs
     }
-    storeText(property, std::string(value));
+    storeText(property, value);
     return true;
 }
 
