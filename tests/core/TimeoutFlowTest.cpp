@@ -1,4 +1,5 @@
 #include "SessionTestFixture.h"
+#include "WatchedTextField.h"
 
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -113,4 +114,39 @@ TEST_F(SessionTest, ActivityOnTheTimeOutAlertNeverStacksASecondAlert)
     auto next = driver.presentedAlert();
     ASSERT_TRUE(next);
     EXPECT_NE(next, first);
+}
+
+TEST_F(SessionTest, TheTimeOutAlertComesFromTheTopmostControllerOnceEditingHasEnded)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto upper = platform::NSObject::create<platform::UIViewController>();
+    session()->sdkWindow()->rootViewController()->present(upper, false);
+    driver.runUntilIdle();
+    auto field = platform::NSObject::create<WatchedTextField>();
+    upper->view()->addSubview(field);
+    ASSERT_TRUE(field->becomeFirstResponder());
+    bool alertShownAtResign = true;
+    field->onResign = [&] { alertShownAtResign = upper->presentedViewController() != nullptr; };
+
+    driver.advanceBy(180);
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->presentingViewController(), upper);
+    EXPECT_EQ(field->resignations, 1);
+    EXPECT_FALSE(alertShownAtResign);
+}
+
+TEST_F(SessionTest, AssigningTheSameFlowAgainRestartsTheIdleTimer)
+{
+    TimeoutObserver observer;
+    const double start = driver.clock()->now();
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    driver.advanceBy(100);
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    driver.advanceBy(179);
+    EXPECT_EQ(observer.posts, 0);
+    driver.advanceBy(2);
+    EXPECT_EQ(observer.posts, 1);
+    EXPECT_DOUBLE_EQ(observer.lastPostTime, start + 280);
 }
