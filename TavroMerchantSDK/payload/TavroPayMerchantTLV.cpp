@@ -10,6 +10,8 @@ namespace {
 
 using Property = TAVROMerchantTLV::Property;
 
+constexpr int kAdditionalDataValue = tagtable::twoDigitValue(QRCodeTag::additionalDataFieldTemplate);
+
 constexpr Property legacyProperty(PayMerchantValidTLV00 tag)
 {
     switch (tag) {
@@ -72,7 +74,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
                                       std::optional<platform::AnyValue::Dictionary> valueDictionary)
 {
     std::optional<Property> property;
-    if (tag == QRCodeTag::additionalDataFieldTemplate) {
+    if (tag.size() == 2 && tagtable::twoDigitValue(tag) == kAdditionalDataValue) {
         if (!subtag) {
             if (valueDictionary) {
                 storeDictionary(Property::additionalDataFieldTemplate, std::move(*valueDictionary));
@@ -102,7 +104,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
     if (!storeNamed(*property, value, valueDictionary)) {
         return false;
     }
-    if (tag == QRCodeTag::tipAndFeeIndicator) {
+    if (*property == Property::tipAndFeeIndicator) {
         updateTipAvailability(value);
     }
     if (*property == Property::tavroMerchantID) {

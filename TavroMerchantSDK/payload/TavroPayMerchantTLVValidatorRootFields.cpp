@@ -166,9 +166,9 @@ void TavroPayMerchantTLVValidator::validateCurrencyCode(const OptionalText& code
     }
     bool known = false;
     // Digits of other scripts have no numeric value, so only ASCII digits can name a currency.
-    if (text::codePointCount(*code) == 3 && text::allAsciiDigits(*code)) {
-        const auto number = text::parseInteger(*code, 10);
-        known = number && ISOCountryCodes::availableISOCurrencies().contains(*number);
+    if (code->size() == 3 && text::allAsciiDigits(*code)) {
+        const int number = ((*code)[0] - '0') * 100 + ((*code)[1] - '0') * 10 + ((*code)[2] - '0');
+        known = ISOCountryCodes::availableISOCurrencies().contains(number);
     }
     if (!known)
         addErrorCode(Codes::currencyCodeInvaidLength);

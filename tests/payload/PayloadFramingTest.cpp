@@ -17,19 +17,3 @@ TEST(PayloadFraming, RemovesTopLevelEntriesOnlyFromWholeEntries)
     EXPECT_EQ(droppingLastCodePoints("6304ABCD", 8), "");
     EXPECT_EQ(droppingLastCodePoints("\u00E9\u00E96304ABCD", 8), "\u00E9\u00E9");
 }
-
-TEST(PayloadFraming, LengthsAndTheChecksumTail)
-{
-    using namespace tavro::payloadframing;
-    std::string text;
-    appendEntry(text, "59", "Caf\u00E9", 4);
-    EXPECT_EQ(text, "5904Caf\u00E9");
-    // Over 99 there is no two-digit form; the digits are all written.
-    text.clear();
-    appendLength(text, 7);
-    appendLength(text, 100);
-    EXPECT_EQ(text, "07100");
-    text = "5904Caf\u00E9";
-    appendChecksumEntry(text);
-    EXPECT_EQ(text, "5904Caf\u00E96304511C");
-}
