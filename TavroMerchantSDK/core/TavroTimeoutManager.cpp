@@ -22,6 +22,8 @@ void TavroTimeoutManager::startTimeoutObservation()
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     std::weak_ptr<TavroTimeoutManager> weakSelf = sharedFromThis<TavroTimeoutManager>();
+    // One set of observers however often observation starts.
+    center.removeObserver(std::weak_ptr<const void>(weakSelf));
     auto rearm = [weakSelf](const platform::Notification&) {
         if (auto self = weakSelf.lock())
             self->touchEventRegistered();

@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 
 #include <array>
@@ -11,7 +12,8 @@ namespace {
 
 // Entries the SDK core adds itself after encoding: checksum, additional data, amount.
 constexpr std::array<std::string_view, 6> kKeysLeftOut = {
-    "63", "crc", "62", "additionalDataFieldTemplate", "54", "transactionAmount",
+    QRCodeTag::crc, "crc", QRCodeTag::additionalDataFieldTemplate, "additionalDataFieldTemplate",
+    QRCodeTag::transactionAmount, "transactionAmount",
 };
 
 } // namespace
