@@ -241,11 +241,11 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     loop().advanceBy(5);
 
     DebugLogCapture capture;
-    CAAnimation plain;
-    plain.setSpeed(0);
-    plain.setDuration(-1);
+    auto plain = NSObject::create<CAAnimation>();
+    plain->setSpeed(0);
+    plain->setDuration(-1);
     EXPECT_EQ(capture.lines().size(), 2u);
-    EXPECT_EQ(plain.activeDuration(), 0.25);
+    EXPECT_EQ(plain->activeDuration(), 0.25);
 }
 
 } // namespace
