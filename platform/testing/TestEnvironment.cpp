@@ -37,9 +37,10 @@ void TestEnvironment::clearState()
     UIView::cancelAllAnimations();
     UIView::clearAnimationLog();
     UIResponder::clearFirstResponder();
+    // The keyboard observes the text inputs again once the center is empty.
+    NotificationCenter::resetForTesting();
     UIKeyboard::shared().reset();
     UIApplication::shared()->reset();
-    NotificationCenter::resetForTesting();
     UserDefaults::resetForTesting();
     NibRegistry::resetForTesting();
     RunLoop::main().reset();
