@@ -194,8 +194,10 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     spin->setDelegate(delegate);
     spin->setValue("video", "spin");
     layer->add(spin, std::string("spin"));
-    EXPECT_TRUE(std::isinf(layer->animation("spin")->activeDuration()));
-    EXPECT_EQ(std::dynamic_pointer_cast<CABasicAnimation>(layer->animation("spin"))->keyPath(), "transform.rotation");
+    auto added = std::dynamic_pointer_cast<CABasicAnimation>(layer->animation("spin"));
+    ASSERT_TRUE(added);
+    EXPECT_TRUE(std::isinf(added->activeDuration()));
+    EXPECT_EQ(added->keyPath(), "transform.rotation");
 
     EXPECT_TRUE(delegate->events.empty());  // never from inside add
     loop().runOnce();
