@@ -2,6 +2,7 @@
 
 #include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
+#include "platform/foundation/ResetForTesting.h"
 
 #include <array>
 #include <string_view>
@@ -21,7 +22,17 @@ constexpr std::array<std::string_view, 6> kKeysLeftOut = {
 TLVMapParser& TLVMapParser::shared()
 {
     static TLVMapParser instance;
+    static const bool registered = [] {
+        platform::registerResetForTesting(&TLVMapParser::resetForTesting);
+        return true;
+    }();
+    (void)registered;
     return instance;
+}
+
+void TLVMapParser::resetForTesting()
+{
+    shared() = TLVMapParser();
 }
 
 void TLVMapParser::prepareTLV()

@@ -107,6 +107,11 @@ void UserDefaults::setStandardForTesting(std::shared_ptr<UserDefaults> defaults)
     standardSlot() = std::move(defaults);
 }
 
+void UserDefaults::resetForTesting()
+{
+    standardSlot() = inMemory();
+}
+
 std::optional<std::filesystem::path> UserDefaults::standardFilePath()
 {
     if (auto path = environment("TAVRO_DEFAULTS_PATH"))

@@ -23,6 +23,9 @@ public:
     // the next call create the file-backed store again.
     static std::shared_ptr<UserDefaults> standard();
     static void setStandardForTesting(std::shared_ptr<UserDefaults> defaults);
+    // Makes the standard store a new, empty in-memory store (between tests: nothing a test sets
+    // reaches the user's file or the next test).
+    static void resetForTesting();
     // $TAVRO_DEFAULTS_PATH when set, else tavro-merchant-sdk/defaults.json under $XDG_CONFIG_HOME
     // (when absolute) or ~/.config; nullopt without a home directory.
     static std::optional<std::filesystem::path> standardFilePath();

@@ -135,12 +135,6 @@ public:
     // Ends editing as a person leaving the field would (resignFirstResponder).
     bool userEndEditing();
 
-    // --- keyboard hook ---
-    // Told after a field began or ended editing, once the delegate and observers were told (the
-    // keyboard appears and disappears from here). The observer lives as long as the returned token.
-    using FirstResponderObserver = std::function<void(UITextField& field, bool editing)>;
-    static std::shared_ptr<void> addFirstResponderObserver(FirstResponderObserver observer);
-
     // --- geometry ---
     virtual CGRect borderRect(const CGRect& bounds) const { return bounds; }
     // Where the text goes when not editing, and while editing.

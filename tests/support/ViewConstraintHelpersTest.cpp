@@ -127,10 +127,10 @@ TEST(UIViewConstraintExtensions, ConstraintsFreezeTheFrameGaps)
 TEST(UIViewConstraintExtensions, BottomLayoutGuideTakesAGapOfZero)
 {
     auto parent = makeView({0, 0, 320, 480});
-    auto guide = std::make_shared<platform::UILayoutGuide>();
+    auto guide = NSObject::create<platform::UILayoutGuide>();
     parent->addLayoutGuide(guide);
     auto view = makeView({0, 400, 320, 40}, parent);  // 40 points above the bottom
-    auto unused = std::make_shared<platform::UILayoutGuide>();
+    auto unused = NSObject::create<platform::UILayoutGuide>();
     auto constraint = addConstraintOn(view, NSLayoutAttribute::bottom, nullptr, guide, unused);
     EXPECT_EQ(constraint->firstGuide(), guide);
     EXPECT_EQ(constraint->firstAttribute(), NSLayoutAttribute::top);
