@@ -5,7 +5,6 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSummaryCellView.h"
-#include "TavroMerchantSDK/Common/CellView/TAVROTipCellView.h"
 
 #include <cstdlib>
 
@@ -88,22 +87,7 @@ TEST_F(MoneyRowGalleryTest, AmountRowLooks)
 TEST_F(MoneyRowGalleryTest, TipRowClosedAndOpen)
 {
     auto host = NSObject::create<platform::UIView>(CGRect(0, 0, 375, 667));
-    auto row = NSObject::create<tavro::TAVROTipCellView>(CGRect(0, 0, 375, 70));
-    row->setTitleString("Add Tip");
-    row->setTranslatesAutoresizingMaskIntoConstraints(false);
-    host->addSubview(row);
-    using platform::NSLayoutAttribute;
-    using platform::NSLayoutConstraint;
-    auto height = NSLayoutConstraint::create(row, NSLayoutAttribute::height, platform::NSLayoutRelation::equal, nullptr,
-                                             NSLayoutAttribute::notAnAttribute, 1, 70);
-    NSLayoutConstraint::activate({
-        NSLayoutConstraint::create(row, NSLayoutAttribute::top, platform::NSLayoutRelation::equal, host, NSLayoutAttribute::top),
-        NSLayoutConstraint::create(row, NSLayoutAttribute::leading, platform::NSLayoutRelation::equal, host, NSLayoutAttribute::leading),
-        NSLayoutConstraint::create(row, NSLayoutAttribute::width, platform::NSLayoutRelation::equal, nullptr,
-                                   NSLayoutAttribute::notAnAttribute, 1, 375),
-        height,
-    });
-    row->setHeightConstraint(height);
+    auto row = pinnedTipRow(host);
     auto window = show(host);
 
     auto closed = snap(row, "tip-closed");
