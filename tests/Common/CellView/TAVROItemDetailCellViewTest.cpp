@@ -1,0 +1,167 @@
+// The item-detail row: what it shows per flow and network, the host's order of binding before
+// the first layout, a second model, and the avatar it renders.
+
+#include "Common/CellView/CellTestSupport.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROItemDetailCellView.h"
+
+#include <array>
+
+using namespace celltest;
+using tavro::TAVROItemDetailCellView;
+using tavro::TAVROPaymentCellModel;
+
+namespace {
+
+std::shared_ptr<TAVROPaymentCellModel> model()
+{
+    return NSObject::create<TAVROPaymentCellModel>(CellType::merchantDetail, std::nullopt, std::nullopt);
+}
+
+std::shared_ptr<TAVROPaymentCellModel> merchantModel(std::string id)
+{
+    auto made = model();
+    made->setMerchantId(std::move(id));
+    return made;
+}
+
+class ItemDetailTest : public CellTest {
+protected:
+    // Made and bound in the host's order: frame, model, then the first layout.
+    std::shared_ptr<TAVROItemDetailCellView> row(const std::shared_ptr<TAVROPaymentCellModel>& bound,
+                                                 CGRect frame = CGRect(0, 0, 375, 91))
+    {
+        auto made = NSObject::create<TAVROItemDetailCellView>(frame);
+        made->setCellObject(bound);
+        made->setCellType(CellType::merchantDetail);
+        window = show(made);
+        return made;
+    }
+    std::shared_ptr<platform::UIWindow> window;
+};
+
+} // namespace
+
+TEST_F(ItemDetailTest, ModelBoundBeforeLayoutFillsTheLabelsOnceBuilt)
+{
+    session()->setActiveSessionType(TavroActiveFlow::requestPayment);
+    auto made = NSObject::create<TAVROItemDetailCellView>(CGRect(0, 0, 375, 91));
+    made->setCellObject(merchantModel("4111111111111111"));
+    EXPECT_FALSE(made->itemTitleLbl());
+    EXPECT_EQ(made->cardImage(), "network_logo_tavro");
+    EXPECT_EQ(made->listItemSubDesc(), "");
+
+    window = show(made);
+    EXPECT_EQ(made->itemTitleLbl()->text(), "4111 1111 1111 1111");
+    EXPECT_EQ(made->itemDescriptionLbl()->text(), "");  // the request flow sets no kind of ID
+    EXPECT_TRUE(made->didSetConstraints());
+
+    // A row 91 high: a 59-point avatar at 16, 16 and two 29.5-point text lines from x 91.
+    EXPECT_EQ(made->imageView()->frame(), CGRect(16, 16, 59, 59));
+    EXPECT_EQ(made->itemTitleLbl()->frame(), CGRect(91, 16, 268, 29.5));
+    EXPECT_EQ(made->itemDescriptionLbl()->frame(), CGRect(91, 45.5, 268, 29.5));
+    // The labels follow a wider row.
+    made->setFrame(CGRect(0, 0, 415, 91));
+    made->layoutIfNeeded();
+    EXPECT_EQ(made->itemTitleLbl()->frame().size.width, 308);
+}
+
+TEST_F(ItemDetailTest, IdsAreGroupedAndLabelledPerFlowAndNetwork)
+{
+    struct Case {
+        TavroActiveFlow flow;
+        std::string id;
+        std::string title;
+        std::string description;
+        std::string image;
+    };
+    const std::vector<Case> cases = {
+        {TavroActiveFlow::payMerchant, "4111111111111111", "4111 1111 1111 1111", "Merchant ID", "network_logo_tavro"},
+        {TavroActiveFlow::payMerchant, "5100", "5100", "Master Card Merchant ID", "network_logo_mastercard"},
+        {TavroActiveFlow::payMerchant, "60123", "6012 3", "Rupay Merchant ID", "network_logo_rupay"},
+        {TavroActiveFlow::payMerchant, "7123", "7123", "Merchant ID", "card_placeholder"},
+        {TavroActiveFlow::payMerchant, "", "", "Merchant ID", "card_placeholder"},
+        {TavroActiveFlow::withdrawCash, "41111", "4111 1", "Agent ID", "network_logo_tavro"},
+        {TavroActiveFlow::payMerchantAlias, "5123", "5123", "Master Card Merchant ID", "network_logo_mastercard"},
+        {TavroActiveFlow::none, "612345678", "6123 4567 8", "Rupay ", "network_logo_rupay"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id + " in flow " + std::to_string(static_cast<int>(c.flow)));
+        session()->setActiveSessionType(c.flow);
+        auto made = row(merchantModel(c.id));
+        EXPECT_EQ(made->itemTitleLbl()->text(), c.title);
+        EXPECT_EQ(made->itemDescriptionLbl()->text(), c.description);
+        EXPECT_EQ(made->cardImage(), c.image);
+    }
+}
+
+TEST_F(ItemDetailTest, NamedFlowsShowNameAndSecondLine)
+{
+    // Refund: the cardholder's name over the card text, with initials in a grey circle.
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    auto holder = model();
+    holder->setMerchantName("Anna Maria Lopez");
+    holder->setMerchantCity("Visa ...4242");
+    auto refund = row(holder);
+    EXPECT_EQ(refund->itemTitleLbl()->text(), "Anna Maria Lopez");
+    EXPECT_EQ(refund->itemDescriptionLbl()->text(), "Visa ...4242");
+    EXPECT_EQ(refund->name(), "Anna Maria Lopez");
+    EXPECT_EQ(refund->circleView()->initialsLabel()->text(), "AM");
+    auto avatar = refund->imageView()->image();
+    ASSERT_TRUE(avatar);
+    EXPECT_EQ(avatar->size(), (platform::CGSize{59, 59}));
+    const auto scale = avatar->scale();
+    const auto corner = avatar->pixelAt(1, 1);
+    EXPECT_EQ(corner.a, 0);  // outside the circle
+    const auto plate = avatar->pixelAt(static_cast<int>(8 * scale), static_cast<int>(29 * scale));
+    EXPECT_EQ((std::array<int, 3>{plate.r, plate.g, plate.b}), (std::array<int, 3>{0xF2, 0xF4, 0xF8}));
+
+    // A second model replaces what it has and keeps the rest.
+    auto renamed = model();
+    renamed->setMerchantName("Ravi Kumar");
+    refund->setCellObject(renamed);
+    EXPECT_EQ(refund->itemTitleLbl()->text(), "Ravi Kumar");
+    EXPECT_EQ(refund->itemDescriptionLbl()->text(), "Visa ...4242");
+    refund->setCellObject(nullptr);
+    EXPECT_EQ(refund->itemTitleLbl()->text(), "Ravi Kumar");
+
+    // Paying a friend: the model's title over its value; a scanned code reads like a refund.
+    session()->setActiveSessionType(TavroActiveFlow::payFriend);
+    auto friendModel = model();
+    friendModel->setTitleName("Asha Rao");
+    friendModel->setValue("Lunch");
+    auto paid = row(friendModel);
+    EXPECT_EQ(paid->itemTitleLbl()->text(), "Asha Rao");
+    EXPECT_EQ(paid->itemDescriptionLbl()->text(), "Lunch");
+
+    session()->setActiveSessionType(TavroActiveFlow::payMerchant);
+    session()->setIsScanned(true);
+    auto scanned = row(holder);
+    EXPECT_EQ(scanned->itemTitleLbl()->text(), "Anna Maria Lopez");
+    EXPECT_EQ(scanned->itemDescriptionLbl()->text(), "Visa ...4242");
+}
+
+TEST_F(ItemDetailTest, AliasFlowNameOrNothing)
+{
+    session()->setActiveSessionType(TavroActiveFlow::payMerchantAlias);
+    auto named = model();
+    named->setMerchantName("Corner Shop");
+    named->setMerchantId("5100");  // the name wins
+    auto shop = row(named);
+    EXPECT_EQ(shop->itemTitleLbl()->text(), "Corner Shop");
+    EXPECT_EQ(shop->itemDescriptionLbl()->text(), "");
+    EXPECT_EQ(shop->cardImage(), "network_logo_tavro");
+
+    // Neither name nor ID: the title empties, everything else stays.
+    shop->setCellObject(model());
+    EXPECT_EQ(shop->itemTitleLbl()->text(), "");
+    EXPECT_EQ(shop->itemDescriptionLbl()->text(), "");
+    EXPECT_EQ(shop->name(), "Corner Shop");
+    EXPECT_EQ(shop->cardImage(), "network_logo_tavro");
+
+    // Other flows without an ID change nothing.
+    session()->setActiveSessionType(TavroActiveFlow::requestPayment);
+    auto untouched = row(merchantModel("4111"));
+    untouched->setCellObject(model());
+    EXPECT_EQ(untouched->itemTitleLbl()->text(), "4111");
+}
