@@ -22,6 +22,8 @@ void TAVROFXDropDownCellView::prepareView()
     const auto chevron = m_isLocked ? 0 : chevronWidth;
     virtualBtn()->setHidden(m_isLocked);
     plusBtn()->setFrame(CGRect(width - chevron, t + 2 * g, chevron, t));
+    // A locked row's chevron is 0 wide: nothing of its image may show beside the code.
+    plusBtn()->setClipsToBounds(true);
     inputTextField()->setFrame(CGRect(0, t + 2 * g, width - chevron, t));
     inputTextField()->setTextAlignment(platform::NSTextAlignment::center);
 }
