@@ -12,25 +12,14 @@
 using namespace celltest;
 using platform::UIViewPtr;
 
-namespace {
-
-class NoOpDropDownOwner : public tavro::TAVRODropDownCellDelegate {
-public:
-    void didSelectDropDownBtnAction() override {}
-};
-
-} // namespace
-
 TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
 {
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
-    auto dropDownOwner = std::make_shared<NoOpDropDownOwner>();
     auto source = std::make_shared<CardListSource>();
     source->cards = {card("4242", "Platinum", "Master Card", "#1869d6")};
     const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
         {"drop-down", [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROFXDropDownCellView>(CGRect(267, 0, 108, 98), false);
-             row->setDropDownCellDelegate(dropDownOwner);
              row->setInputTextFieldString("INR");
              host->addSubview(row);
              row->layoutIfNeeded();
