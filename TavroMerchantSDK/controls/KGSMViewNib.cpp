@@ -4,8 +4,8 @@
 #include "TavroMerchantSDK/support/KUIViewLoading.h"
 #include "TavroMerchantSDK/support/KUtilsClassBundle.h"
 
-#include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/NibRegistry.h"
+#include "platform/foundation/ResetForTesting.h"
 
 #include <typeindex>
 

@@ -8,6 +8,7 @@
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "TavroMerchantSDK/support/UIImageExtensions.h"
 #include "platform/foundation/NibRegistry.h"
+#include "platform/foundation/ResetForTesting.h"
 #include "platform/graphics/UIBezierPath.h"
 #include "platform/graphics/UIFont.h"
 
@@ -151,6 +152,8 @@ void ensureChangeCardCellNibRegistered()
 {
     static const bool registered = [] {
         registerChangeCardCellNib();
+        // A test reset empties the nib registry; the cell's nib comes back with it.
+        platform::registerResetForTesting(registerChangeCardCellNib);
         return true;
     }();
     (void)registered;
