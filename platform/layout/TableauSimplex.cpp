@@ -126,7 +126,10 @@ bool Tableau::addWithArtificialVariable(const Row& row) {
 }
 
 Symbol Tableau::markerLeavingRow(Symbol marker) const {
-    // Prefer a restricted row that stays feasible as the marker grows, then one that stays feasible
+    // Prefer the row of a redundant required equality's dummy: its constant is zero, and pivoting
+    // there hands the removed equation's role to the redundant one, which then still holds. Any
+    // other row would leave that dummy basic in a row that no longer forces it to zero.
+    // Then a restricted row that stays feasible as the marker grows, then one that stays feasible
     // as it shrinks, then any external row.
     const double infinity = std::numeric_limits<double>::infinity();
     double growRatio = infinity;
@@ -136,6 +139,9 @@ Symbol Tableau::markerLeavingRow(Symbol marker) const {
         const double coefficient = entry.row.coefficientFor(marker);
         if (coefficient == 0.0) {
             continue;
+        }
+        if (entry.basic.isDummy()) {
+            return entry.basic;
         }
         if (entry.basic.isExternal()) {
             if (!external.isValid()) {
