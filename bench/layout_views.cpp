@@ -1,6 +1,6 @@
 // Constraint layout of views: a 40-row form (344 constraints on 81 views) laid out from scratch,
 // and laid out again after one constraint's constant changes.
-// Each row is a label (100 wide at 750) and a field filling the rest of a 375-point container with
+// Each row is a label (100 wide at 750; in one case also intrinsically 90 x 20) and a field filling the rest of a 375-point container with
 // 16-point margins and an 8-point gap; rows stack 8 points apart. Even rows are 44 high as a
 // required constraint, odd rows 44 high at 800 against "at least 60" at 750, which loses. The
 // container hangs from the root's top and ends 16 points below the last row.
@@ -28,15 +28,31 @@ struct ViewForm {
     std::size_t constraintCount = 0;
 };
 
-UIViewPtr constrainedView(const UIViewPtr& parent)
+// A view with a settable intrinsic size, like a one-line label.
+class SizedView : public UIView {
+public:
+    using UIView::UIView;
+    CGSize intrinsicContentSize() const override { return m_size; }
+    void setSize(CGSize size)
+    {
+        m_size = size;
+        invalidateIntrinsicContentSize();
+    }
+
+private:
+    CGSize m_size{UIViewNoIntrinsicMetric, UIViewNoIntrinsicMetric};
+};
+
+template <class T = UIView>
+std::shared_ptr<T> constrainedView(const UIViewPtr& parent)
 {
-    auto view = NSObject::create<UIView>();
+    auto view = NSObject::create<T>();
     view->setTranslatesAutoresizingMaskIntoConstraints(false);
     parent->addSubview(view);
     return view;
 }
 
-ViewForm buildForm()
+ViewForm buildForm(bool sizedLabels = false)
 {
     ViewForm form;
     form.root = NSObject::create<UIView>(CGRect(0, 0, 375, 667));
@@ -50,7 +66,9 @@ ViewForm buildForm()
     };
     UIViewPtr previous;
     for (int index = 0; index < rowCount; ++index) {
-        auto label = constrainedView(form.container);
+        auto label = constrainedView<SizedView>(form.container);
+        if (sizedLabels)
+            label->setSize({90, 20});
         auto field = constrainedView(form.container);
         form.views.push_back(label);
         form.views.push_back(field);
@@ -136,6 +154,24 @@ void ViewFormLayoutAfterConstantChange(benchmark::State& state)
     }
 }
 BENCHMARK(ViewFormLayoutAfterConstantChange);
+
+// One label's intrinsic width changes (90 <-> 96): only that view is measured again.
+void ViewFormLayoutAfterIntrinsicSizeChange(benchmark::State& state)
+{
+    setViewLayoutEngine(std::make_shared<ConstraintLayoutEngine>());
+    ViewForm form = buildForm(true);
+    form.root->layoutIfNeeded();
+    auto label = std::static_pointer_cast<SizedView>(form.views[10]);
+    const double widths[2] = {96, 90};
+    int next = 0;
+    for (auto _ : state) {
+        label->setSize({widths[next], 20});
+        next ^= 1;
+        form.root->layoutIfNeeded();
+        benchmark::DoNotOptimize(form.container->frame());
+    }
+}
+BENCHMARK(ViewFormLayoutAfterIntrinsicSizeChange);
 
 // A pass in which nothing the constraints depend on changed.
 void ViewFormLayoutUnchanged(benchmark::State& state)

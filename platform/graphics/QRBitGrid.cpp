@@ -14,6 +14,15 @@ constexpr long kBalancePenalty = 10;
 
 using Line = QRBitGrid::Line;
 
+// Set bits in a word. std::popcount becomes a library call on the baseline x86-64 target.
+inline int countBits(std::uint64_t word)
+{
+    word -= (word >> 1) & 0x5555555555555555u;
+    word = (word & 0x3333333333333333u) + ((word >> 2) & 0x3333333333333333u);
+    word = (word + (word >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((word * 0x0101010101010101u) >> 56);
+}
+
 // Bits 0 .. size-1 set.
 Line validBits(int size)
 {
@@ -41,36 +50,13 @@ Line differsFromNext(const Line& line)
     return result;
 }
 
-// The lengths of the last seven runs, newest first; the light border counts in the first and last.
-class RunHistory {
-public:
-    explicit RunHistory(int size) : m_size(size) {}
-
-    void add(int runLength)
-    {
-        if (m_runs[0] == 0)
-            runLength += m_size;  // the light border before the line
-        for (size_t i = m_runs.size() - 1; i > 0; --i)
-            m_runs[i] = m_runs[i - 1];
-        m_runs[0] = runLength;
-    }
-
-    // Finder-like patterns ending at the newest light run: dark:light:dark:light:dark as 1:1:3:1:1
-    // with at least 4 light on one side and 1 on the other.
-    int countFinderPatterns() const
-    {
-        const auto& h = m_runs;
-        int n = h[1];
-        bool core = n > 0 && h[2] == n && h[3] == n * 3 && h[4] == n && h[5] == n;
-        return (core && h[0] >= n * 4 && h[6] >= n ? 1 : 0) + (core && h[6] >= n * 4 && h[0] >= n ? 1 : 0);
-    }
-
-private:
-    int m_size;
-    std::array<int, 7> m_runs{};
-};
-
 } // namespace
+
+QRBitGrid::QRBitGrid(int size)
+    : m_size(size), m_rows(static_cast<std::size_t>(size)), m_columns(static_cast<std::size_t>(size)),
+      m_valid(validBits(size - 1))
+{
+}
 
 void QRBitGrid::assignXor(const QRBitGrid& a, const QRBitGrid& b)
 {
@@ -84,53 +70,60 @@ void QRBitGrid::assignXor(const QRBitGrid& a, const QRBitGrid& b)
 
 long QRBitGrid::linePenalty(const Line& line) const
 {
+    // The line as alternating runs between its light borders: runs[first] is the leading light
+    // run (border plus a light first run), then dark, light, ... up to the trailing light run.
+    // Six zeros before it stand for the runs before the line, so patterns need no bounds checks.
+    constexpr int kBefore = 6;
+    int runs[kBefore + kMaxSize + 3] = {};
+    int count = kBefore;
     long result = 0;
-    RunHistory history(m_size);
-    bool runDark = false;  // the line starts after the light border
-    int runLength = 0;
-    auto finishRun = [&](bool dark, int length) {
+    auto addRun = [&](int length) {
         if (length >= 5)
             result += kRunPenalty + (length - 5);
-        if (dark == runDark) {  // only a light first run joins the (empty) border run
-            runLength += length;
-            return;
-        }
-        history.add(runLength);
-        if (!runDark)
-            result += history.countFinderPatterns() * kFinderPenalty;
-        runDark = dark;
-        runLength = length;
     };
 
-    // Run boundaries are where a module differs from the next one.
-    Line boundaries = differsFromNext(line);
-    Line valid = validBits(m_size - 1);
+    bool firstDark = line[0] & 1;
+    runs[count++] = m_size;  // the leading border
+    if (firstDark)
+        runs[count++] = 0;   // the first dark run follows the border directly
+    --count;                 // the next run found extends the border (light) or is the dark run
+    const Line boundaries = differsFromNext(line);
     int start = 0;
     for (int w = 0; w < kWords; ++w) {
-        std::uint64_t bits = boundaries[w] & valid[w];
+        std::uint64_t bits = boundaries[w] & m_valid[w];
         while (bits) {
             int end = 64 * w + std::countr_zero(bits) + 1;  // the run covers start .. end - 1
-            finishRun((line[start >> 6] >> (start & 63)) & 1, end - start);
+            addRun(end - start);
+            runs[count++] += end - start;
             start = end;
             bits &= bits - 1;
         }
     }
-    finishRun((line[start >> 6] >> (start & 63)) & 1, m_size - start);
+    addRun(m_size - start);
+    runs[count++] += m_size - start;
+    // The trailing border: joins a light last run, or follows a dark one.
+    bool lastDark = (count - 1 - kBefore) % 2 == 1;
+    if (lastDark)
+        runs[count++] = m_size;
+    else
+        runs[count - 1] += m_size;
 
-    // The line ends in the light border: close a dark run, then count the border run.
-    if (runDark) {
-        history.add(runLength);
-        runLength = 0;
+    // Finder-like patterns: dark:light:dark:light:dark as 1:1:3:1:1 with at least 4 light on one
+    // side and 1 on the other, checked at every light run.
+    for (int i = kBefore + 2; i < count; i += 2) {
+        int n = runs[i - 1];
+        if (runs[i - 3] != 3 * n || n == 0 || runs[i - 2] != n || runs[i - 4] != n || runs[i - 5] != n)
+            continue;
+        result += ((runs[i] >= 4 * n && runs[i - 6] >= n) ? kFinderPenalty : 0) +
+                  ((runs[i - 6] >= 4 * n && runs[i] >= n) ? kFinderPenalty : 0);
     }
-    history.add(runLength + m_size);
-    result += history.countFinderPatterns() * kFinderPenalty;
     return result;
 }
 
 long QRBitGrid::blockPenalty() const
 {
     long blocks = 0;
-    Line valid = validBits(m_size - 1);
+    const Line& valid = m_valid;
     for (int y = 0; y + 1 < m_size; ++y) {
         Line vertical{};  // bit x: module (x, y) equals (x, y + 1)
         for (int w = 0; w < kWords; ++w)
@@ -140,7 +133,7 @@ long QRBitGrid::blockPenalty() const
         for (int w = 0; w < kWords; ++w) {
             // Block at x: both columns agree vertically and the top pair agrees horizontally.
             std::uint64_t block = vertical[w] & ~verticalNext[w] & ~horizontal[w] & valid[w];
-            blocks += std::popcount(block);
+            blocks += countBits(block);
         }
     }
     return blocks * kBlockPenalty;
@@ -154,7 +147,7 @@ long QRBitGrid::penalty() const
         result += linePenalty(m_rows[i]);
         result += linePenalty(m_columns[i]);
         for (std::uint64_t word : m_rows[i])
-            dark += std::popcount(word);
+            dark += countBits(word);
     }
     result += blockPenalty();
     long total = static_cast<long>(m_size) * m_size;

@@ -15,7 +15,7 @@ public:
     static constexpr int kWords = (kMaxSize + 63) / 64;
     using Line = std::array<std::uint64_t, kWords>;
 
-    explicit QRBitGrid(int size) : m_size(size), m_rows(static_cast<std::size_t>(size)), m_columns(static_cast<std::size_t>(size)) {}
+    explicit QRBitGrid(int size);
 
     int size() const { return m_size; }
     bool get(int x, int y) const { return (m_rows[y][x >> 6] >> (x & 63)) & 1; }
@@ -43,6 +43,7 @@ private:
     int m_size;
     std::vector<Line> m_rows;
     std::vector<Line> m_columns;
+    Line m_valid;  // bits 0 .. size - 2: the modules that have a next one
 };
 
 } // namespace platform

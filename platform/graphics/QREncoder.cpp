@@ -2,10 +2,10 @@
 
 #include "platform/graphics/QRBitGrid.h"
 
-#include <qrcodegen/qrcodegen.hpp>
-
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <limits>
-#include <map>
 #include <memory>
 
 namespace platform {
@@ -13,17 +13,6 @@ namespace platform {
 namespace {
 
 using Grid = std::vector<std::uint8_t>;
-
-qrcodegen::QrCode::Ecc toEcc(QRErrorCorrection level)
-{
-    switch (level) {
-    case QRErrorCorrection::low: return qrcodegen::QrCode::Ecc::LOW;
-    case QRErrorCorrection::medium: return qrcodegen::QrCode::Ecc::MEDIUM;
-    case QRErrorCorrection::quartile: return qrcodegen::QrCode::Ecc::QUARTILE;
-    case QRErrorCorrection::high: return qrcodegen::QrCode::Ecc::HIGH;
-    }
-    return qrcodegen::QrCode::Ecc::MEDIUM;
-}
 
 // The two format-information bits that name the level (the standard's order: M=0, L=1, H=2, Q=3).
 int levelFormatBits(QRErrorCorrection level)
@@ -128,18 +117,96 @@ void drawFormatBits(QRBitGrid& grid, QRErrorCorrection level, int mask)
 
 struct VersionTables {
     Grid function;
+    QRBitGrid patterns;  // the dark modules of the function patterns, format areas left light
+    std::vector<std::uint16_t> placement;  // data modules in codeword bit order, as x | y << 8
     std::vector<QRBitGrid> masks;  // per mask: the modules it inverts (data modules only)
+
+    explicit VersionTables(int size) : patterns(size) {}
 };
 
-// Function areas and mask patterns depend only on the version; they are worked out once per version.
+// Finders with separators, timing lines, alignment patterns, the dark module and the version
+// information: everything of a symbol that depends on its version alone.
+QRBitGrid drawPatterns(int version, int size)
+{
+    QRBitGrid grid(size);
+    for (int i = 0; i < size; ++i) {
+        grid.set(6, i, i % 2 == 0);
+        grid.set(i, 6, i % 2 == 0);
+    }
+    const int finders[3][2] = {{3, 3}, {size - 4, 3}, {3, size - 4}};
+    for (const auto& centre : finders) {
+        for (int dy = -4; dy <= 4; ++dy) {
+            for (int dx = -4; dx <= 4; ++dx) {
+                int x = centre[0] + dx;
+                int y = centre[1] + dy;
+                int distance = std::max(std::abs(dx), std::abs(dy));
+                if (x >= 0 && y >= 0 && x < size && y < size)
+                    grid.set(x, y, distance != 2 && distance != 4);
+            }
+        }
+    }
+    std::vector<int> centres = alignmentPositions(version, size);
+    int last = static_cast<int>(centres.size()) - 1;
+    for (int i = 0; i <= last; ++i) {
+        for (int j = 0; j <= last; ++j) {
+            if ((i == 0 && j == 0) || (i == 0 && j == last) || (i == last && j == 0))
+                continue;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    grid.set(centres[static_cast<size_t>(i)] + dx, centres[static_cast<size_t>(j)] + dy,
+                             std::max(std::abs(dx), std::abs(dy)) != 1);
+        }
+    }
+    if (version >= 7) {
+        int remainder = version;
+        for (int i = 0; i < 12; ++i)
+            remainder = (remainder << 1) ^ ((remainder >> 11) * 0x1f25);
+        long bits = static_cast<long>(version) << 12 | remainder;
+        for (int i = 0; i < 18; ++i) {
+            bool dark = (bits >> i) & 1;
+            int a = size - 11 + i % 3;
+            int b = i / 3;
+            grid.set(a, b, dark);
+            grid.set(b, a, dark);
+        }
+    }
+    grid.set(8, size - 8, true);
+    return grid;
+}
+
+// The data modules in the order codeword bits fill them: two-module columns from the right,
+// zigzagging up and down, skipping the vertical timing line.
+std::vector<std::uint16_t> placementOrder(const Grid& function, int size)
+{
+    std::vector<std::uint16_t> order;
+    order.reserve(static_cast<size_t>(size) * size);
+    for (int right = size - 1; right >= 1; right -= 2) {
+        if (right == 6)
+            right = 5;
+        bool upward = ((right + 1) & 2) == 0;
+        for (int vertical = 0; vertical < size; ++vertical) {
+            int y = upward ? size - 1 - vertical : vertical;
+            for (int x = right; x >= right - 1; --x) {
+                if (!function[static_cast<size_t>(y) * size + x])
+                    order.push_back(static_cast<std::uint16_t>(x | y << 8));
+            }
+        }
+    }
+    return order;
+}
+
+// Function areas, placement and mask patterns depend only on the version; they are worked out once
+// per version.
 const VersionTables& tablesFor(int version, int size)
 {
-    static std::map<int, std::unique_ptr<const VersionTables>> cache;
-    auto found = cache.find(version);
-    if (found != cache.end())
-        return *found->second;
-    auto tables = std::make_unique<VersionTables>();
+    static std::array<std::unique_ptr<const VersionTables>, 41> cache;
+    std::unique_ptr<const VersionTables>& slot = cache[static_cast<size_t>(version)];
+    if (slot)
+        return *slot;
+    auto tables = std::make_unique<VersionTables>(size);
     tables->function = functionModules(version, size);
+    tables->patterns = drawPatterns(version, size);
+    tables->placement = placementOrder(tables->function, size);
     for (int mask = 0; mask < 8; ++mask) {
         QRBitGrid pattern(size);
         for (int y = 0; y < size; ++y)
@@ -147,35 +214,34 @@ const VersionTables& tablesFor(int version, int size)
                 pattern.set(x, y, !tables->function[static_cast<size_t>(y) * size + x] && maskInverts(mask, x, y));
         tables->masks.push_back(std::move(pattern));
     }
-    return *cache.emplace(version, std::move(tables)).first->second;
+    slot = std::move(tables);
+    return *slot;
 }
 
 } // namespace
 
 std::optional<QRSymbol> encodeQRSymbol(std::string_view message, QRErrorCorrection level)
 {
-    if (message.empty())
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(message.begin(), message.end());
-    std::vector<qrcodegen::QrSegment> segments{qrcodegen::QrSegment::makeBytes(bytes)};
-    std::optional<qrcodegen::QrCode> code;
-    try {
-        // Mask 0 fixed: the data modules are unmasked again below and every mask is scored here.
-        code.emplace(qrcodegen::QrCode::encodeSegments(segments, toEcc(level), 1, 40, 0, false));
-    } catch (const std::exception&) {
-        return std::nullopt;  // too long for version 40 at this level
-    }
+    std::optional<QRCodewords> codewords = makeQRCodewords(message, level);
+    if (!codewords)
+        return std::nullopt;  // empty, or too long for version 40 at this level
 
     QRSymbol symbol;
-    symbol.version = code->getVersion();
-    symbol.size = code->getSize();
+    symbol.version = codewords->version;
+    symbol.size = 4 * symbol.version + 17;
     const int size = symbol.size;
     const VersionTables& tables = tablesFor(symbol.version, size);
 
-    QRBitGrid unmasked(size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            unmasked.set(x, y, code->getModule(x, y) != tables.masks[0].get(x, y));
+    // The codeword bits on the function patterns, unmasked; remainder bits stay light.
+    QRBitGrid unmasked = tables.patterns;
+    const std::vector<std::uint8_t>& bytes = codewords->bytes;
+    const size_t bitCount = std::min(tables.placement.size(), bytes.size() * 8);
+    for (size_t i = 0; i < bitCount; ++i) {
+        if ((bytes[i >> 3] >> (7 - (i & 7))) & 1) {
+            std::uint16_t at = tables.placement[i];
+            unmasked.set(at & 0xff, at >> 8, true);
+        }
+    }
 
     long bestPenalty = std::numeric_limits<long>::max();
     QRBitGrid best(size);

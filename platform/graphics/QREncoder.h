@@ -1,7 +1,9 @@
 #pragma once
 // QR code symbols for byte messages: the smallest version at exactly the level asked (never raised),
-// with the mask chosen by the standard's penalty rules. The error-correction coding is qrcodegen's;
-// the mask choice is done here on a flat grid, because the library's own search is slow.
+// with the mask chosen by the standard's penalty rules. Codewords come from QRCodewords; placing
+// them and scoring the eight masks works a word of modules at a time on bit grids.
+
+#include "platform/graphics/QRCodewords.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,8 +11,6 @@
 #include <vector>
 
 namespace platform {
-
-enum class QRErrorCorrection { low, medium, quartile, high };
 
 struct QRSymbol {
     int version = 0;  // 1 to 40

@@ -26,9 +26,11 @@ std::vector<Row::Cell>::const_iterator Row::find(Symbol symbol) const {
 void Row::insert(Symbol symbol, double coefficient) {
     auto it = std::lower_bound(m_cells.begin(), m_cells.end(), symbol, byId);
     if (it != m_cells.end() && it->symbol.id == symbol.id) {
-        it->coefficient += coefficient;
-        if (nearZero(it->coefficient)) {
+        const double sum = it->coefficient + coefficient;
+        if (cancelsOut(sum, it->coefficient, coefficient)) {
             m_cells.erase(it);
+        } else {
+            it->coefficient = sum;
         }
     } else if (!nearZero(coefficient)) {
         m_cells.insert(it, Cell{symbol, coefficient});
@@ -63,8 +65,9 @@ void Row::insert(const Row& other, double coefficient) {
             }
             ++theirs;
         } else {
-            const double value = mine->coefficient + theirs->coefficient * coefficient;
-            if (!nearZero(value)) {
+            const double scaled = theirs->coefficient * coefficient;
+            const double value = mine->coefficient + scaled;
+            if (!cancelsOut(value, mine->coefficient, scaled)) {
                 merged.push_back(Cell{mine->symbol, value});
             }
             ++mine;

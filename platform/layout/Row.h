@@ -1,7 +1,7 @@
 #pragma once
 // One row of the tableau: constant + sum of coefficient * symbol, with the cells kept sorted by
 // symbol id in a flat vector (fast merges, binary-search lookups, no per-cell allocation).
-// Coefficients whose magnitude falls below nearZeroThreshold are dropped as they arise.
+// Coefficients that cancel to rounding residue (see cancelsOut) are dropped as they arise.
 
 #include "platform/layout/Symbol.h"
 
@@ -14,6 +14,13 @@ inline constexpr double nearZeroThreshold = 1.0e-8;
 
 inline bool nearZero(double value) {
     return std::fabs(value) < nearZeroThreshold;
+}
+
+// Whether sum = a + b is only rounding left over from cancelling a against b: near zero relative
+// to the larger operand (and absolutely, for operands below one). Coefficients in the thousands
+// leave residues far above any fixed threshold.
+inline bool cancelsOut(double sum, double a, double b) {
+    return std::fabs(sum) < nearZeroThreshold * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
 }
 
 class Row {

@@ -89,7 +89,7 @@ SolverStatus Solver::add(const Constraint& constraint) {
         m_tableau.insertRow(subject, std::move(row));
     }
 
-    m_constraints.emplace(constraint.identity(), ConstraintRecord{constraint, tag});
+    m_constraints.emplace(constraint.identity(), ConstraintRecord{constraint, tag, m_nextOrder++});
     optimize();
     return SolverStatus::Ok;
 }
@@ -108,10 +108,14 @@ void Solver::remove(const ConstraintRecord& record) {
     }
 
     // Make the marker basic, then drop its row: that removes exactly this constraint's equation.
+    // A marker in no row means rounding erased the equation's trace; only a rebuild can help.
+    bool intact = true;
     if (!m_tableau.isBasic(tag.marker)) {
         const Symbol leaving = m_tableau.markerLeavingRow(tag.marker);
         if (leaving.isValid()) {
             m_tableau.pivot(leaving, tag.marker);
+        } else {
+            intact = false;
         }
     }
     if (m_tableau.isBasic(tag.marker)) {
@@ -119,7 +123,11 @@ void Solver::remove(const ConstraintRecord& record) {
     }
 
     undoCreateRow(record.constraint, tag);
-    optimize();
+    if (intact) {
+        optimize();
+    } else {
+        rebuild();
+    }
 }
 
 // Builds the constraint's row "0 = expression + slack/error terms" over non-basic symbols, with
@@ -258,10 +266,8 @@ bool Solver::isFresh(Symbol symbol) const {
 }
 
 void Solver::optimize() {
-    const bool ok = m_tableau.optimize();
-    assert(ok);
-    if (!ok) {
-        debugLog("layout solver: objective unbounded; solution may not be optimal");
+    if (!m_tableau.optimize() || !m_tableau.isFeasible()) {
+        rebuild();
     }
 }
 

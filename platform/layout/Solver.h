@@ -78,6 +78,7 @@ private:
     struct ConstraintRecord {
         Constraint constraint;
         Tag tag;
+        std::uint64_t order;  // when it was added, for rebuilding in the same order
     };
     struct VariableRecord {
         Variable variable;
@@ -102,6 +103,7 @@ private:
     void releaseVariable(const Variable& variable);
     bool isFresh(Symbol symbol) const;
     void optimize();
+    void rebuild();
 
     Tableau m_tableau;
     std::unordered_map<const void*, ConstraintRecord> m_constraints;
@@ -110,6 +112,8 @@ private:
     std::vector<VariableRecord> m_variables;
     std::unordered_map<const void*, std::uint32_t> m_variableIndex;  // identity -> m_variables slot
     std::vector<Symbol> m_freshSymbols;  // symbols made by the current createRow
+    std::uint64_t m_nextOrder = 0;
+    bool m_rebuilding = false;
 };
 
 } // namespace platform::layout

@@ -1,10 +1,12 @@
-// Solver: edit variables, stays and reading the solution out.
+// Solver: edit variables, stays, reading the solution out, and rebuilding from the records.
 #include "platform/layout/Solver.h"
 
 #include "platform/foundation/DebugLog.h"
 
-#include <cassert>
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace platform::layout {
 
@@ -62,10 +64,8 @@ SolverStatus Solver::suggestValue(const Variable& variable, double value) {
     const double delta = value - edit.constant;
     edit.constant = value;
     m_tableau.shiftEditConstant(edit.tag.marker, edit.tag.other, delta);
-    const bool ok = m_tableau.dualOptimize();
-    assert(ok);
-    if (!ok) {
-        debugLog("layout solver: suggestValue: dual simplex failed; solution may be infeasible");
+    if (!m_tableau.dualOptimize() || !m_tableau.isFeasible()) {
+        rebuild();
     }
     return SolverStatus::Ok;
 }
@@ -115,6 +115,52 @@ void Solver::updateVariables() {
         // A non-basic variable sits at zero; adding 0.0 turns -0.0 into 0.0.
         record.variable.setValue((row ? row->constant() : 0.0) + 0.0);
     }
+}
+
+// Rounding broke an invariant of the tableau (badly scaled coefficients can do that): solve the
+// recorded constraints, edit variables (at their last suggestion) and stays again from nothing, in
+// the order they were added. A rebuild that breaks again keeps what it reached.
+void Solver::rebuild() {
+    if (m_rebuilding) {
+        return;
+    }
+    m_rebuilding = true;
+    debugLog("layout solver: rounding broke the tableau; rebuilding it from its constraints");
+
+    std::vector<ConstraintRecord> records;
+    records.reserve(m_constraints.size());
+    for (const auto& entry : m_constraints) {
+        records.push_back(entry.second);
+    }
+    std::sort(records.begin(), records.end(),
+              [](const ConstraintRecord& a, const ConstraintRecord& b) { return a.order < b.order; });
+    std::unordered_map<const void*, EditRecord*> editsByConstraint;
+    for (auto& entry : m_edits) {
+        editsByConstraint.emplace(entry.second.constraint.identity(), &entry.second);
+    }
+
+    m_tableau = Tableau();
+    m_constraints.clear();
+    m_variables.clear();
+    m_variableIndex.clear();
+    for (const ConstraintRecord& record : records) {
+        auto edit = editsByConstraint.find(record.constraint.identity());
+        if (edit != editsByConstraint.end()) {
+            EditRecord& editRecord = *edit->second;
+            const Variable variable = record.constraint.expression().terms().front().variable;
+            const Constraint held = holdAt(variable, editRecord.constant, record.constraint.strength());
+            add(held);  // an optional equality always has a subject
+            editRecord.constraint = held;
+            editRecord.tag = m_constraints.at(held.identity()).tag;
+            continue;
+        }
+        if (add(record.constraint) != SolverStatus::Ok) {
+            // Only a required constraint at the edge of rounding can be refused here.
+            debugLog("layout solver: a required constraint no longer fits after rebuilding; dropped");
+            std::erase_if(m_stays, [&](const auto& stay) { return stay.second.sameAs(record.constraint); });
+        }
+    }
+    m_rebuilding = false;
 }
 
 } // namespace platform::layout

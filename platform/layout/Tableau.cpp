@@ -47,6 +47,7 @@ void Tableau::sweepReleasedSymbols() {
     }
     for (Level& level : m_levels) {
         level.objective.removeIf(isReleased);
+        level.definition.removeIf(isReleased);
     }
     for (std::uint32_t id : m_releasedIds) {
         m_releasedById[id] = 0;
@@ -130,7 +131,7 @@ void Tableau::retainLevel(double priority) {
     }
     auto position = std::find_if(m_levels.begin(), m_levels.end(),
                                  [priority](const Level& level) { return level.priority < priority; });
-    m_levels.insert(position, Level{priority, Row(), 1});
+    m_levels.insert(position, Level{priority, Row(), 1, Row()});
 }
 
 void Tableau::releaseLevel(double priority) {
@@ -147,10 +148,25 @@ void Tableau::addToObjective(double priority, Symbol symbol, double weight) {
     if (!level) {
         return;
     }
+    level->definition.insert(symbol, weight);
     if (const Row* row = rowFor(symbol)) {
         level->objective.insert(*row, weight);
     } else {
         level->objective.insert(symbol, weight);
+    }
+}
+
+void Tableau::refreshObjectives() {
+    for (Level& level : m_levels) {
+        Row objective;
+        for (const Row::Cell& cell : level.definition.cells()) {
+            if (const Row* row = rowFor(cell.symbol)) {
+                objective.insert(*row, cell.coefficient);
+            } else {
+                objective.insert(cell.symbol, cell.coefficient);
+            }
+        }
+        level.objective = std::move(objective);
     }
 }
 

@@ -63,7 +63,7 @@ public:
     // --- algorithms ----------------------------------------------------------------------------------
 
     // Primal simplex on the lexicographic objective, highest level first. Needs primal feasibility.
-    // Returns false only if an invariant was broken (unbounded objective).
+    // Returns false only if rounding broke an invariant (no row limits an improving symbol).
     bool optimize();
 
     // Adds "0 = row" through an artificial variable. Returns whether the equation can hold; on
@@ -83,6 +83,10 @@ public:
     // objective). Returns false only if an invariant was broken.
     bool dualOptimize();
 
+    // Whether every restricted basic symbol is non-negative, within rounding of its row's size.
+    // Rounding can break this in badly scaled systems; the owner then rebuilds the tableau.
+    bool isFeasible() const;
+
     // --- inspection ----------------------------------------------------------------------------------
 
     // Every basic row ("basic = constant + coefficient * symbol ...") in row order, then each
@@ -98,6 +102,7 @@ private:
         double priority;
         Row objective;
         std::uint32_t users;
+        Row definition;  // weight * symbol per error term, unsubstituted: the objective afresh
     };
 
     std::int32_t rowIndex(Symbol symbol) const {
@@ -105,7 +110,9 @@ private:
     }
     Level* findLevel(double priority);
     bool minimize(Row& objective, std::size_t higherLevels);
-    Symbol enteringSymbol(const Row& objective, std::size_t higherLevels) const;
+    bool minimizeLevels();
+    Symbol enteringSymbol(const Row& objective, std::size_t higherLevels);
+    void refreshObjectives();
     Symbol leavingRowFor(Symbol entering) const;
     Symbol dualEnteringSymbol(const Row& row);
     void noteIfInfeasible(const BasicRow& entry);
@@ -116,6 +123,7 @@ private:
     std::vector<Level> m_levels;               // highest priority first
     std::optional<Row> m_artificial;           // only during addWithArtificialVariable
     std::vector<Symbol> m_infeasible;
+    bool m_suspectBlocked = false;  // a higher level blocked a symbol by a barely positive cost
 
     std::uint32_t m_nextId = 1;
     std::vector<std::uint32_t> m_freeIds;

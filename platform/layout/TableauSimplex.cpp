@@ -5,18 +5,48 @@
 // Ties are broken by the lowest symbol id (Bland's rule), so degenerate pivots cannot cycle.
 #include "platform/layout/Tableau.h"
 
-#include <cassert>
+#include <cmath>
 #include <limits>
 
 namespace platform::layout {
 
+namespace {
+
+// An objective coefficient of a higher level counts as zero when it is this small next to the
+// improvement on offer: such values are rounding residue of substituting large rows, and letting
+// them block would leave the lower level unoptimised.
+constexpr double relativeObjectiveTolerance = 1.0e-6;
+
+// A higher level's cost this small next to the improvement it blocks may be rounding that is out of
+// reach of the tolerance above; the objectives are then summed afresh and checked again.
+constexpr double suspiciousCostRatio = 1.0e-3;
+
+// A restricted row's constant may dip this far below zero, relative to the row's size, from
+// rounding alone.
+constexpr double relativeFeasibilityTolerance = 1.0e-6;
+
+} // namespace
+
 bool Tableau::optimize() {
+    m_suspectBlocked = false;
+    bool ok = minimizeLevels();
+    if (ok && m_suspectBlocked) {
+        // The objectives piled up rounding from many substitutions, and a cost that may be only
+        // that kept a lower level from improving: sum them afresh from the basic rows and retry.
+        refreshObjectives();
+        m_suspectBlocked = false;
+        ok = minimizeLevels();
+    }
+    // Primal pivots keep every row feasible; anything recorded meanwhile is rounding noise.
+    m_infeasible.clear();
+    return ok;
+}
+
+bool Tableau::minimizeLevels() {
     bool ok = true;
     for (std::size_t index = 0; index < m_levels.size() && ok; ++index) {
         ok = minimize(m_levels[index].objective, index);
     }
-    // Primal pivots keep every row feasible; anything recorded meanwhile is rounding noise.
-    m_infeasible.clear();
     return ok;
 }
 
@@ -29,25 +59,30 @@ bool Tableau::minimize(Row& objective, std::size_t higherLevels) {
             return true;
         }
         const Symbol leaving = leavingRowFor(entering);
-        assert(leaving.isValid() && "objective is unbounded");
         if (!leaving.isValid()) {
+            // Error terms are never negative, so no objective is unbounded: the entering
+            // coefficient is rounding residue and the tableau has to be rebuilt.
             return false;
         }
         pivot(leaving, entering);
     }
 }
 
-Symbol Tableau::enteringSymbol(const Row& objective, std::size_t higherLevels) const {
+Symbol Tableau::enteringSymbol(const Row& objective, std::size_t higherLevels) {
     for (const Row::Cell& cell : objective.cells()) {
         if (cell.coefficient >= 0.0 || !cell.symbol.isPivotable()) {
             continue;
         }
-        bool worsensHigherLevel = false;
-        for (std::size_t index = 0; index < higherLevels && !worsensHigherLevel; ++index) {
-            worsensHigherLevel = m_levels[index].objective.coefficientFor(cell.symbol) > 0.0;
+        const double residue = relativeObjectiveTolerance * std::fmax(1.0, -cell.coefficient);
+        double worstCost = 0.0;
+        for (std::size_t index = 0; index < higherLevels && worstCost <= residue; ++index) {
+            worstCost = std::fmax(worstCost, m_levels[index].objective.coefficientFor(cell.symbol));
         }
-        if (!worsensHigherLevel) {
+        if (worstCost <= residue) {
             return cell.symbol;
+        }
+        if (worstCost < suspiciousCostRatio * -cell.coefficient) {
+            m_suspectBlocked = true;
         }
     }
     return Symbol{};
@@ -126,7 +161,10 @@ bool Tableau::addWithArtificialVariable(const Row& row) {
 }
 
 Symbol Tableau::markerLeavingRow(Symbol marker) const {
-    // Prefer a restricted row that stays feasible as the marker grows, then one that stays feasible
+    // Prefer the row of a redundant required equality's dummy: its constant is zero, and pivoting
+    // there hands the removed equation's role to the redundant one, which then still holds. Any
+    // other row would leave that dummy basic in a row that no longer forces it to zero.
+    // Then a restricted row that stays feasible as the marker grows, then one that stays feasible
     // as it shrinks, then any external row.
     const double infinity = std::numeric_limits<double>::infinity();
     double growRatio = infinity;
@@ -136,6 +174,9 @@ Symbol Tableau::markerLeavingRow(Symbol marker) const {
         const double coefficient = entry.row.coefficientFor(marker);
         if (coefficient == 0.0) {
             continue;
+        }
+        if (entry.basic.isDummy()) {
+            return entry.basic;
         }
         if (entry.basic.isExternal()) {
             if (!external.isValid()) {
@@ -192,12 +233,27 @@ bool Tableau::dualOptimize() {
             continue;
         }
         const Symbol entering = dualEnteringSymbol(*row);
-        assert(entering.isValid() && "dual simplex found no entering symbol");
         if (!entering.isValid()) {
             m_infeasible.clear();
             return false;
         }
         pivot(leaving, entering);
+    }
+    return true;
+}
+
+bool Tableau::isFeasible() const {
+    for (const BasicRow& entry : m_rows) {
+        if (!entry.basic.isRestricted() || entry.row.constant() >= 0.0) {
+            continue;
+        }
+        double scale = 1.0;
+        for (const Row::Cell& cell : entry.row.cells()) {
+            scale = std::fmax(scale, std::fabs(cell.coefficient));
+        }
+        if (entry.row.constant() < -relativeFeasibilityTolerance * scale) {
+            return false;
+        }
     }
     return true;
 }

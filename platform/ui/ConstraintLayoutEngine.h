@@ -3,9 +3,9 @@
 // view that does not translate its autoresizing mask its frame (see UIViewLayoutEngine).
 //
 // The engine keeps one solver per tree root between passes and brings it up to date with only
-// what changed: a changed constant or priority re-solves that one constraint; a changed tree,
-// constraint list or intrinsic size (UIView::layoutGeneration()) re-reads the tree, keeping what
-// did not change. Solved frames are rounded to the screen's pixel grid as the last step (edges are
+// what changed: a changed constant or priority re-solves that one constraint; a changed tree or
+// constraint list (UIView::layoutGeneration()) re-reads the tree, keeping what did not change; an
+// invalidated intrinsic size re-reads that view's size only (UIView::intrinsicSizeStamp()). Solved frames are rounded to the screen's pixel grid as the last step (edges are
 // rounded, sizes follow).
 //
 // Required constraints that cannot hold together are dropped, with one debug line per

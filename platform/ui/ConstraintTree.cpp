@@ -93,13 +93,17 @@ void ConstraintTree::update()
         return;
     }
     std::uint64_t generation = UIView::layoutGeneration();
+    std::uint64_t intrinsicGeneration = UIView::intrinsicSizeGeneration();
     takeQueuedChanges();
     bool full = !m_synced || generation != m_generation || !rebuildStaleRecords();
     if (full) {
         fullSync(*root);
         m_generation = generation;
         m_synced = true;
+    } else if (intrinsicGeneration != m_intrinsicGeneration) {
+        syncInvalidatedIntrinsicSizes();
     }
+    m_intrinsicGeneration = intrinsicGeneration;
     // Settling every stay costs a little per moved view, so it waits for a full pass: until then
     // stays only matter where constraints leave a view free, and there the frame did not move.
     if (m_staysDirty) {

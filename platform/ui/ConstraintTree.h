@@ -82,8 +82,10 @@ private:
         std::array<bool, 4> stayed{};  // left, top, width, height
         CGRect lastSeen;
         std::optional<CGRect> lastSolved;
-        // free views: intrinsic size constraints and what they were made from
+        // free views: intrinsic size constraints and what they were made from, and the view's
+        // intrinsic size stamp when they were (none: not read yet)
         CGSize intrinsic{-1, -1};
+        std::optional<std::uint64_t> intrinsicStamp;
         std::array<float, 4> intrinsicPriorities{};
         std::vector<layout::Constraint> intrinsicConstraints;
         std::array<bool, 2> intrinsicHolds{};  // both hugging and resistance went in: width, height
@@ -136,6 +138,8 @@ private:
     void tearDown(Item& item);
     void pin(Item& item, const CGRect& frame);
     void syncIntrinsicSize(Item& item);
+    // Re-reads the intrinsic sizes of the free views invalidated since the last pass.
+    void syncInvalidatedIntrinsicSizes();
     void clearIntrinsicSize(Item& item);
     const layout::Variable& contentExtent(Item& item, bool horizontal);
     layout::Expression attributeExpression(Item& item, NSLayoutAttribute attribute, bool ownSpace,
@@ -169,6 +173,7 @@ private:
     bool m_solverChanged = true;
     bool m_synced = false;
     std::uint64_t m_generation = 0;
+    std::uint64_t m_intrinsicGeneration = 0;
     std::uint64_t m_mark = 0;
     std::uint64_t m_nextOrder = 0;
     std::unordered_map<const NSObject*, std::unique_ptr<Item>> m_items;

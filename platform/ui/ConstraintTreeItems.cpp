@@ -213,9 +213,27 @@ void ConstraintTree::pin(Item& item, const CGRect& frame)
     }
 }
 
+void ConstraintTree::syncInvalidatedIntrinsicSizes()
+{
+    for (auto& [key, entry] : m_items) {
+        Item& item = *entry;
+        bool sized = item.mode == Mode::free || item.mode == Mode::fittingRoot;
+        if (sized && item.node.view && !item.object.expired() &&
+            item.intrinsicStamp != item.node.view->intrinsicSizeStamp()) {
+            syncIntrinsicSize(item);
+        }
+    }
+}
+
 void ConstraintTree::syncIntrinsicSize(Item& item)
 {
     const UIView& view = *item.node.view;
+    // Measuring can be costly (text): only after the view said its size changed.
+    std::uint64_t stamp = view.intrinsicSizeStamp();
+    if (item.intrinsicStamp == stamp) {
+        return;
+    }
+    item.intrinsicStamp = stamp;
     CGSize size = view.intrinsicContentSize();
     std::array<float, 4> priorities = {
         view.contentHuggingPriority(UILayoutConstraintAxis::horizontal),
@@ -228,6 +246,7 @@ void ConstraintTree::syncIntrinsicSize(Item& item)
         return;
     }
     clearIntrinsicSize(item);
+    item.intrinsicStamp = stamp;
     item.intrinsic = size;
     item.intrinsicPriorities = priorities;
     auto hold = [&](const Variable& variable, double value, float hugging, float compression) {
@@ -260,6 +279,7 @@ void ConstraintTree::clearIntrinsicSize(Item& item)
     item.intrinsicConstraints.clear();
     item.intrinsicHolds = {};
     item.intrinsic = {-1, -1};
+    item.intrinsicStamp.reset();
     item.intrinsicPriorities = {};
 }
 

@@ -292,7 +292,7 @@ CGSize UIView::intrinsicContentSize() const
 
 void UIView::invalidateIntrinsicContentSize()
 {
-    bumpLayoutGeneration();
+    m_intrinsicSizeStamp = nextIntrinsicSizeGeneration();
     setNeedsLayout();
     if (auto parent = superview()) {
         parent->setNeedsLayout();

@@ -208,11 +208,15 @@ public:
     // The frame the constraint engine solved for this view (superview's bounds space), if any.
     const std::optional<CGRect>& engineFrame() const { return m_engineFrame; }
     void setEngineFrame(std::optional<CGRect> frame) { m_engineFrame = frame; }
-    // Bumped whenever something the engine reads changes (constraints added or removed, intrinsic
-    // size invalidated, autoresizing translation toggled, hierarchy changed); the engine may use it
-    // to skip re-solving an unchanged tree.
+    // Bumped whenever the shape of what the engine reads changes (constraints added or removed,
+    // autoresizing translation toggled, hierarchy changed); the engine may use it to skip re-reading
+    // an unchanged tree.
     static std::uint64_t layoutGeneration();
     static void bumpLayoutGeneration();
+    // Counts intrinsic size invalidations of all views; a view's stamp is the count at its own last
+    // one, so the engine re-reads only the views whose intrinsic size changed.
+    static std::uint64_t intrinsicSizeGeneration();
+    std::uint64_t intrinsicSizeStamp() const { return m_intrinsicSizeStamp; }
 
     // --- drawing ---
     void setNeedsDisplay();
@@ -291,6 +295,7 @@ private:
     void propagateTintChange();
     void markSubtreeNeedsLayout();
     void markSubtreeNeedsUpdateConstraints();
+    static std::uint64_t nextIntrinsicSizeGeneration();
 
     std::shared_ptr<CALayer> m_layer;
     std::weak_ptr<UIView> m_superview;
@@ -319,6 +324,7 @@ private:
     std::vector<std::shared_ptr<NSLayoutConstraint>> m_constraints;
     std::vector<std::shared_ptr<UILayoutGuide>> m_layoutGuides;
     std::optional<CGRect> m_engineFrame;
+    std::uint64_t m_intrinsicSizeStamp = 0;
 
     std::vector<std::shared_ptr<UIGestureRecognizer>> m_gestureRecognizers;
 };

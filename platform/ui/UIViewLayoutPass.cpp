@@ -28,6 +28,12 @@ std::uint64_t& generationCounter()
     return generation;
 }
 
+std::uint64_t& intrinsicSizeCounter()
+{
+    static std::uint64_t generation = 0;
+    return generation;
+}
+
 std::vector<std::weak_ptr<UIView>>& windowList()
 {
     static std::vector<std::weak_ptr<UIView>> windows;
@@ -128,6 +134,16 @@ std::uint64_t UIView::layoutGeneration()
 void UIView::bumpLayoutGeneration()
 {
     ++generationCounter();
+}
+
+std::uint64_t UIView::intrinsicSizeGeneration()
+{
+    return intrinsicSizeCounter();
+}
+
+std::uint64_t UIView::nextIntrinsicSizeGeneration()
+{
+    return ++intrinsicSizeCounter();
 }
 
 void UIView::markSubtreeNeedsLayout()

@@ -62,6 +62,35 @@ TEST(QREncoderTest, MatchesTheReferenceMaskSearchExactly)
     }
 }
 
+// Every version at every level: the version chosen, the codewords (block layout, error correction,
+// interleaving) and their placement agree with the library's symbol at the same mask.
+TEST(QREncoderTest, EveryVersionAndLevelMatchesTheLibrary)
+{
+    const QRErrorCorrection levels[] = {QRErrorCorrection::low, QRErrorCorrection::medium,
+                                        QRErrorCorrection::quartile, QRErrorCorrection::high};
+    for (QRErrorCorrection level : levels) {
+        int lastVersion = 0;
+        for (size_t length = 1;; length += 1 + length / 40) {
+            std::string text = message(length, static_cast<unsigned>(length));
+            std::optional<QRSymbol> symbol = encodeQRSymbol(text, level);
+            if (!symbol)
+                break;
+            std::vector<std::uint8_t> bytes(text.begin(), text.end());
+            qrcodegen::QrCode reference = qrcodegen::QrCode::encodeSegments(
+                {qrcodegen::QrSegment::makeBytes(bytes)}, eccOf(level), 1, 40, symbol->mask, false);
+            SCOPED_TRACE("length " + std::to_string(length) + ", version " + std::to_string(symbol->version));
+            ASSERT_EQ(symbol->version, reference.getVersion());
+            int differences = 0;
+            for (int y = 0; y < symbol->size; ++y)
+                for (int x = 0; x < symbol->size; ++x)
+                    differences += symbol->isDark(x, y) != reference.getModule(x, y);
+            ASSERT_EQ(differences, 0);
+            lastVersion = symbol->version;
+        }
+        EXPECT_EQ(lastVersion, 40);
+    }
+}
+
 TEST(QREncoderTest, EmptyAndTooLongGiveNothing)
 {
     EXPECT_FALSE(encodeQRSymbol("", QRErrorCorrection::medium));

@@ -208,3 +208,26 @@ TEST(LayoutSolver, MisuseIsReportedAndChangesNothing) {
     EXPECT_EQ(solver.constraintCount(), 1u);
     EXPECT_TRUE(solver.hasConstraint(constraint));
 }
+
+TEST(LayoutSolver, RemovingOneOfTwoRedundantEqualitiesKeepsTheOther) {
+    // Both orders of removal, with a weaker preference pulling x away.
+    for (int removeFirst = 0; removeFirst < 2; ++removeFirst) {
+        SCOPED_TRACE("removing constraint " + std::to_string(removeFirst));
+        Solver solver;
+        Variable x("x");
+        const Constraint equalities[2] = {x == 10.0, 2.0 * x == 20.0};
+        ASSERT_EQ(solver.addConstraint(equalities[0]), SolverStatus::Ok);
+        ASSERT_EQ(solver.addConstraint(equalities[1]), SolverStatus::Ok);
+        ASSERT_EQ(solver.addConstraint((x == -81.8) | Strength::medium), SolverStatus::Ok);
+        solver.updateVariables();
+        EXPECT_DOUBLE_EQ(x.value(), 10.0);
+
+        ASSERT_EQ(solver.removeConstraint(equalities[removeFirst]), SolverStatus::Ok);
+        solver.updateVariables();
+        EXPECT_DOUBLE_EQ(x.value(), 10.0);
+
+        ASSERT_EQ(solver.removeConstraint(equalities[1 - removeFirst]), SolverStatus::Ok);
+        solver.updateVariables();
+        EXPECT_DOUBLE_EQ(x.value(), -81.8);
+    }
+}

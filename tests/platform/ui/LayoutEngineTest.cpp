@@ -118,6 +118,62 @@ TEST_F(LayoutEngineTest, IntrinsicSizeWithHuggingAndCompressionResistance)
     expectRectNear(framed->frame(), {1, 2, 3, 4});
 }
 
+// Counts how often the engine measures it.
+class MeasuredView : public IntrinsicView {
+public:
+    using IntrinsicView::IntrinsicView;
+    CGSize intrinsicContentSize() const override
+    {
+        ++measurements;
+        return IntrinsicView::intrinsicContentSize();
+    }
+    mutable int measurements = 0;
+};
+
+TEST_F(LayoutEngineTest, OnlyViewsWhoseIntrinsicSizeChangedAreMeasuredAgain)
+{
+    std::vector<std::shared_ptr<MeasuredView>> views;
+    for (int index = 0; index < 3; ++index) {
+        auto view = constrainedChild<MeasuredView>(m_root);
+        view->setIntrinsic({40, 20});
+        pinEqual(view, A::left, m_root, 50 * index);
+        pinEqual(view, A::top, m_root);
+        views.push_back(view);
+    }
+    m_root->layoutIfNeeded();
+    auto measurements = [&] {
+        std::vector<int> counts;
+        for (const auto& view : views) {
+            counts.push_back(view->measurements);
+            view->measurements = 0;
+        }
+        return counts;
+    };
+    EXPECT_EQ(measurements(), std::vector<int>({1, 1, 1}));
+
+    views[1]->setIntrinsic({70, 25});
+    m_root->layoutIfNeeded();
+    EXPECT_EQ(measurements(), std::vector<int>({0, 1, 0}));
+    expectRectNear(views[1]->frame(), {50, 0, 70, 25});
+
+    // Re-reading the tree after its constraints changed measures nothing that did not change,
+    // while a view invalidated meanwhile is still picked up.
+    sizeConstraint(views[2], A::height, 30);
+    views[0]->setIntrinsic({45, 20});
+    m_root->layoutIfNeeded();
+    EXPECT_EQ(measurements(), std::vector<int>({1, 0, 0}));
+    expectRectNear(views[0]->frame(), {0, 0, 45, 20});
+    EXPECT_EQ(views[2]->frame().height(), 30);
+
+    // A view that starts translating its mask and back is measured afresh.
+    views[2]->setTranslatesAutoresizingMaskIntoConstraints(true);
+    m_root->layoutIfNeeded();
+    views[2]->setTranslatesAutoresizingMaskIntoConstraints(false);
+    m_root->layoutIfNeeded();
+    EXPECT_EQ(measurements(), std::vector<int>({0, 0, 1}));
+    EXPECT_EQ(views[2]->frame().width(), 40);
+}
+
 TEST_F(LayoutEngineTest, ViewsThatTranslateTheirMaskKeepTheirFramesAndOthersFollowThem)
 {
     auto fixed = NSObject::create<UIView>(CGRect(20, 30, 100, 50));

@@ -198,8 +198,14 @@ TEST_F(LayoutPassTest, SizeChangesAndHierarchyChangesMarkLayout)
 
     std::uint64_t generation = UIView::layoutGeneration();
     child->setTranslatesAutoresizingMaskIntoConstraints(false);
+    EXPECT_GT(UIView::layoutGeneration(), generation);
+
+    // An intrinsic size change belongs to its view: it stamps that view, not the whole tree.
+    generation = UIView::layoutGeneration();
     child->invalidateIntrinsicContentSize();
-    EXPECT_GE(UIView::layoutGeneration(), generation + 2);
+    EXPECT_EQ(UIView::layoutGeneration(), generation);
+    EXPECT_EQ(child->intrinsicSizeStamp(), UIView::intrinsicSizeGeneration());
+    EXPECT_LT(root->intrinsicSizeStamp(), child->intrinsicSizeStamp());
 }
 
 TEST_F(LayoutPassTest, RegisteredWindowsAreLaidOutAtTheEndOfEveryTurn)
