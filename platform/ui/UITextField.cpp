@@ -122,12 +122,15 @@ void UITextField::setLeftView(UIViewPtr view)
     }
     m_leftView = std::move(view);
     updateOverlayViews();
+    // The left view's width counts in the field's natural size.
+    invalidateIntrinsicContentSize();
 }
 
 void UITextField::setLeftViewMode(UITextFieldViewMode mode)
 {
     m_leftViewMode = mode;
     updateOverlayViews();
+    invalidateIntrinsicContentSize();
 }
 
 void UITextField::setRightView(UIViewPtr view)

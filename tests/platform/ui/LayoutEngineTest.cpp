@@ -3,6 +3,7 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/ScreenScale.h"
 #include "platform/ui/UILayoutGuide.h"
+#include "platform/ui/UITextField.h"
 
 #include <cmath>
 #include <vector>
@@ -172,6 +173,21 @@ TEST_F(LayoutEngineTest, OnlyViewsWhoseIntrinsicSizeChangedAreMeasuredAgain)
     m_root->layoutIfNeeded();
     EXPECT_EQ(measurements(), std::vector<int>({0, 0, 1}));
     EXPECT_EQ(views[2]->frame().width(), 40);
+}
+
+TEST_F(LayoutEngineTest, ATextFieldGrowsWhenItGetsALeftViewAfterItsFirstLayout)
+{
+    auto field = constrainedChild<UITextField>(m_root);
+    field->setText("Amount");
+    pinEqual(field, A::left, m_root);
+    pinEqual(field, A::top, m_root);
+    m_root->layoutIfNeeded();
+    const double plainWidth = field->frame().width();
+
+    field->setLeftView(NSObject::create<UIView>(CGRect(0, 0, 30, 10)));
+    field->setLeftViewMode(UITextFieldViewMode::always);
+    m_root->layoutIfNeeded();
+    EXPECT_NEAR(field->frame().width(), plainWidth + 30, 0.5);
 }
 
 TEST_F(LayoutEngineTest, ViewsThatTranslateTheirMaskKeepTheirFramesAndOthersFollowThem)
