@@ -2,6 +2,8 @@
 
 #include "platform/foundation/DebugLog.h"
 
+#include <cairo.h>
+
 #include <spng.h>
 #include <zlib.h>
 

@@ -2,6 +2,7 @@
 #include "platform/graphics/PNGEncoder.h"
 
 #include <gtest/gtest.h>
+#include <cairo.h>
 #include <spng.h>
 
 #include <cstring>
