@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <random>
-#include <utility>
 #include <vector>
 
 using namespace platform;
@@ -138,11 +137,13 @@ TEST(PNGEncoderTest, RoundTripsExactlyThroughTheSystemDecoder)
 TEST(PNGEncoderTest, OneTranslucentPixelAnywhereKeepsTheAlpha)
 {
     const int width = 11, height = 5;  // rows of two 4-pixel reads and a 3-pixel tail
-    const std::pair<int, int> places[] = {{0, 0}, {1, 2}, {2, 1}, {3, 3}, {6, 4}, {8, 0}, {10, 2}, {10, 4}};
-    for (auto [tx, ty] : places) {
-        SCOPED_TRACE(testing::Message() << "translucent pixel at " << tx << "," << ty);
+    const CGPoint places[] = {{0, 0}, {1, 2}, {2, 1}, {3, 3}, {6, 4}, {8, 0}, {10, 2}, {10, 4}};
+    for (CGPoint place : places) {
+        SCOPED_TRACE(testing::Message() << "translucent pixel at " << place);
         auto pixels = [&](int x, int y) -> std::uint32_t {
-            return x == tx && y == ty ? 0xfe7f3f1fu : 0xff000000u | static_cast<std::uint32_t>(x * 20 << 8 | y * 40);
+            if (CGPoint{double(x), double(y)} == place)
+                return 0xfe7f3f1fu;
+            return 0xff000000u | static_cast<std::uint32_t>(x * 20 << 8 | y * 40);
         };
         expectRoundTrip(*makeBitmap(width, height, pixels), 6);
     }
