@@ -3,6 +3,8 @@
 #include "platform/foundation/AttributedStringAttributes.h"
 #include "platform/foundation/Text.h"
 
+#include <pango/pangocairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>

@@ -3,6 +3,8 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/BitmapLimits.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "platform/graphics/CGAffineTransform.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 

@@ -5,8 +5,8 @@
 // apply the new step before the existing transform, as the graphics model's scale/translate/rotate do.
 
 #include "platform/graphics/CGRect.h"
+#include "platform/graphics/DrawingLibraryTypes.h"
 
-#include <cairo.h>
 #include <iosfwd>
 
 namespace platform {

@@ -1,6 +1,10 @@
 #include "platform/graphics/CGBlendMode.h"
 
+#include <cairo.h>
+
 namespace platform {
+
+namespace {
 
 cairo_operator_t toCairoOperator(CGBlendMode mode)
 {
@@ -12,6 +16,13 @@ cairo_operator_t toCairoOperator(CGBlendMode mode)
     case CGBlendMode::sourceAtop: return CAIRO_OPERATOR_ATOP;
     }
     return CAIRO_OPERATOR_OVER;
+}
+
+} // namespace
+
+void setCairoOperator(cairo_t* cr, CGBlendMode mode)
+{
+    cairo_set_operator(cr, toCairoOperator(mode));
 }
 
 } // namespace platform

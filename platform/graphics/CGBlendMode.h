@@ -1,7 +1,7 @@
 #pragma once
 // How drawn colours combine with what is already in a context.
 
-#include <cairo.h>
+#include "platform/graphics/DrawingLibraryTypes.h"
 
 namespace platform {
 
@@ -13,6 +13,7 @@ enum class CGBlendMode {
     sourceAtop,  // paints only where the destination is opaque, keeping its alpha
 };
 
-cairo_operator_t toCairoOperator(CGBlendMode mode);
+// Makes `mode` the way `cr` combines what it draws next.
+void setCairoOperator(cairo_t* cr, CGBlendMode mode);
 
 } // namespace platform

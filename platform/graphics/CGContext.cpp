@@ -2,6 +2,8 @@
 
 #include "platform/foundation/DebugLog.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <numbers>
 
@@ -66,15 +68,15 @@ CGAffineTransform CGContext::ctm() const
 void CGContext::setFillColor(const UIColorPtr& color) { m_state.fill = color ? color : UIColor::clear(); }
 void CGContext::setStrokeColor(const UIColorPtr& color) { m_state.stroke = color ? color : UIColor::clear(); }
 void CGContext::setLineWidth(CGFloat width) { cairo_set_line_width(m_cr, std::max(width, 0.0)); }
-void CGContext::setLineCap(CGLineCap cap) { cairo_set_line_cap(m_cr, toCairoLineCap(cap)); }
-void CGContext::setLineJoin(CGLineJoin join) { cairo_set_line_join(m_cr, toCairoLineJoin(join)); }
+void CGContext::setLineCap(CGLineCap cap) { setCairoLineCap(m_cr, cap); }
+void CGContext::setLineJoin(CGLineJoin join) { setCairoLineJoin(m_cr, join); }
 void CGContext::setMiterLimit(CGFloat limit) { cairo_set_miter_limit(m_cr, limit); }
 void CGContext::setAlpha(CGFloat alpha) { m_state.alpha = std::clamp(alpha, 0.0, 1.0); }
 
 void CGContext::setBlendMode(CGBlendMode mode)
 {
     m_state.blendMode = mode;
-    cairo_set_operator(m_cr, toCairoOperator(mode));
+    setCairoOperator(m_cr, mode);
 }
 
 void CGContext::setSource(const UIColorPtr& color)

@@ -7,9 +7,8 @@
 #include "platform/graphics/CGBlendMode.h"
 #include "platform/graphics/CGImage.h"
 #include "platform/graphics/CGPath.h"
+#include "platform/graphics/DrawingLibraryTypes.h"
 #include "platform/graphics/UIColor.h"
-
-#include <cairo.h>
 
 #include <functional>
 #include <memory>

@@ -3,6 +3,8 @@
 
 #include "platform/foundation/DebugLog.h"
 
+#include <cairo.h>
+
 namespace platform {
 
 void CGContext::beginTransparencyLayer()

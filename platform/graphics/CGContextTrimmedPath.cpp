@@ -2,6 +2,8 @@
 // fractions are of the length as drawn.
 #include "platform/graphics/CGContext.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>

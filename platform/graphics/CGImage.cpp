@@ -1,5 +1,7 @@
 #include "platform/graphics/CGImage.h"
 
+#include <cairo.h>
+
 #include <cstring>
 
 namespace platform {

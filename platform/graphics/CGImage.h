@@ -3,8 +3,7 @@
 // height in pixels. Held as CGImagePtr (std::shared_ptr<const CGImage>).
 
 #include "platform/graphics/CGRect.h"
-
-#include <cairo.h>
+#include "platform/graphics/DrawingLibraryTypes.h"
 
 #include <cstdint>
 #include <memory>

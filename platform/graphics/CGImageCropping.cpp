@@ -1,5 +1,7 @@
 #include "platform/graphics/CGImage.h"
 
+#include <cairo.h>
+
 namespace platform {
 
 CGImagePtr CGImage::cropping(const CGRect& rect) const

@@ -2,11 +2,15 @@
 
 #include "platform/foundation/DebugLog.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace platform {
+
+namespace {
 
 cairo_line_cap_t toCairoLineCap(CGLineCap cap)
 {
@@ -27,6 +31,11 @@ cairo_line_join_t toCairoLineJoin(CGLineJoin join)
     }
     return CAIRO_LINE_JOIN_MITER;
 }
+
+} // namespace
+
+void setCairoLineCap(cairo_t* cr, CGLineCap cap) { cairo_set_line_cap(cr, toCairoLineCap(cap)); }
+void setCairoLineJoin(cairo_t* cr, CGLineJoin join) { cairo_set_line_join(cr, toCairoLineJoin(join)); }
 
 void CGPath::addElement(CGPathElementType type, std::vector<CGPoint> points)
 {

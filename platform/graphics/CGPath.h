@@ -4,8 +4,7 @@
 // (type, points) elements and replays exactly into cairo.
 
 #include "platform/graphics/CGAffineTransform.h"
-
-#include <cairo.h>
+#include "platform/graphics/DrawingLibraryTypes.h"
 
 #include <optional>
 #include <vector>
@@ -29,8 +28,9 @@ struct CGPathElement {
 enum class CGLineCap { butt, round, square };
 enum class CGLineJoin { miter, round, bevel };
 
-cairo_line_cap_t toCairoLineCap(CGLineCap cap);
-cairo_line_join_t toCairoLineJoin(CGLineJoin join);
+// Make `cap` (`join`) the line cap (join) of what `cr` strokes next.
+void setCairoLineCap(cairo_t* cr, CGLineCap cap);
+void setCairoLineJoin(cairo_t* cr, CGLineJoin join);
 
 class CGPath {
 public:

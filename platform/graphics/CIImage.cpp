@@ -1,5 +1,7 @@
 #include "platform/graphics/CIImage.h"
 
+#include <cairo.h>
+
 #include <cassert>
 
 namespace platform {

@@ -2,6 +2,8 @@
 
 #include "platform/graphics/TextLayout.h"
 
+#include <pango/pango.h>
+
 #include <algorithm>
 
 namespace platform {

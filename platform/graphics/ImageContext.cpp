@@ -4,6 +4,8 @@
 #include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/ScreenScale.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <string>
 #include <vector>

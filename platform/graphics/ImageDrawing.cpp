@@ -1,5 +1,7 @@
 #include "platform/graphics/ImageDrawing.h"
 
+#include <cairo.h>
+
 namespace platform {
 
 namespace {
@@ -44,12 +46,12 @@ void drawImage(cairo_t* cr, const UIImage& image, const CGRect& rect, const Imag
         cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
         drawContent(cr, image, rect, 1.0);
         cairo_pattern_t* mask = cairo_pop_group(cr);
-        cairo_set_operator(cr, toCairoOperator(options.blendMode));
+        setCairoOperator(cr, options.blendMode);
         options.templateTint->setAsSource(cr, options.alpha);
         cairo_mask(cr, mask);
         cairo_pattern_destroy(mask);
     } else {
-        cairo_set_operator(cr, toCairoOperator(options.blendMode));
+        setCairoOperator(cr, options.blendMode);
         drawContent(cr, image, rect, options.alpha);
     }
     cairo_restore(cr);

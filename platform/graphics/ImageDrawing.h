@@ -5,10 +5,9 @@
 
 #include "platform/graphics/CGBlendMode.h"
 #include "platform/graphics/CGContext.h"
+#include "platform/graphics/DrawingLibraryTypes.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIImage.h"
-
-#include <cairo.h>
 
 namespace platform {
 

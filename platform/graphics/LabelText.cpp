@@ -2,6 +2,8 @@
 
 #include "platform/graphics/AttributedTextLayout.h"
 
+#include <pango/pangocairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>

@@ -2,6 +2,8 @@
 
 #include "platform/graphics/BitmapLimits.h"
 
+#include <cairo.h>
+
 #include <spng.h>
 
 #include <cstdint>

@@ -2,6 +2,8 @@
 
 #include "platform/graphics/QREncoder.h"
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <cstring>
 

@@ -1,5 +1,7 @@
 #include "platform/graphics/TextLayout.h"
 
+#include <pango/pangocairo.h>
+
 #include <cmath>
 
 namespace platform {

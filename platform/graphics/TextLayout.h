@@ -4,9 +4,8 @@
 // 72 dpi so that one Pango device unit is one point).
 
 #include "platform/graphics/CGSize.h"
+#include "platform/graphics/DrawingLibraryTypes.h"
 #include "platform/graphics/UIFont.h"
-
-#include <pango/pangocairo.h>
 
 #include <memory>
 #include <string_view>

@@ -1,5 +1,7 @@
 #include "platform/graphics/UIColor.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 

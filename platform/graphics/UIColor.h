@@ -5,7 +5,7 @@
 // colour is a null UIColorPtr. Two colours are equal when their four components are equal; the pointers
 // compare identity (use isEqual for value equality of optional colours).
 
-#include <cairo.h>
+#include "platform/graphics/DrawingLibraryTypes.h"
 
 #include <memory>
 #include <iosfwd>

@@ -70,6 +70,8 @@ FontMetrics metricsFor(const PangoFontDescription* description, CGFloat size, bo
 
 } // namespace
 
+void UIFont::DescriptionDeleter::operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
+
 UIFont::UIFont(CGFloat size, bool bold)
     : m_pointSize(validSize(size))
     , m_bold(bold)

@@ -6,8 +6,7 @@
 // with, so a measured text is exactly as wide and tall as it is drawn.
 
 #include "platform/graphics/CGFloat.h"
-
-#include <pango/pango.h>
+#include "platform/graphics/DrawingLibraryTypes.h"
 
 #include <memory>
 #include <string>
@@ -50,7 +49,7 @@ public:
 
 private:
     struct DescriptionDeleter {
-        void operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
+        void operator()(PangoFontDescription* d) const;
     };
 
     CGFloat m_pointSize;

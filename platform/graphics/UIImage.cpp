@@ -5,6 +5,8 @@
 #include "platform/graphics/ImageContext.h"
 #include "platform/graphics/ImageDrawing.h"
 
+#include <cairo.h>
+
 #include <cmath>
 
 namespace platform {

@@ -2,6 +2,7 @@
 #include "platform/graphics/PNGEncoder.h"
 
 #include <gtest/gtest.h>
+#include <cairo.h>
 #include <spng.h>
 
 #include <cstring>
@@ -129,6 +130,23 @@ TEST(PNGEncoderTest, RoundTripsExactlyThroughTheSystemDecoder)
 
     // Rows too long to match against the row above (over 32 KB).
     expectRoundTrip(*makeBitmap(9000, 3, stripes), 2);
+}
+
+// The opacity scan reads several pixels at a time; one translucent pixel anywhere, in any lane of that
+// read or in the tail of a row, must still make the file RGBA.
+TEST(PNGEncoderTest, OneTranslucentPixelAnywhereKeepsTheAlpha)
+{
+    const int width = 11, height = 5;  // rows of two 4-pixel reads and a 3-pixel tail
+    const CGPoint places[] = {{0, 0}, {1, 2}, {2, 1}, {3, 3}, {6, 4}, {8, 0}, {10, 2}, {10, 4}};
+    for (CGPoint place : places) {
+        SCOPED_TRACE(testing::Message() << "translucent pixel at " << place);
+        auto pixels = [&](int x, int y) -> std::uint32_t {
+            if (CGPoint{double(x), double(y)} == place)
+                return 0xfe7f3f1fu;
+            return 0xff000000u | static_cast<std::uint32_t>(x * 20 << 8 | y * 40);
+        };
+        expectRoundTrip(*makeBitmap(width, height, pixels), 6);
+    }
 }
 
 TEST(PNGEncoderTest, FlatImagesStaySmall)
