@@ -6,6 +6,7 @@
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,20 @@ public:
     void didChangeCurrency(const std::string& currency) override { currencies.push_back(currency); }
     void updateTotalAmount(const std::string& total) override { totals.push_back(total); }
 };
+
+// The top-level entries of a payload (ID to value); stops at the first malformed entry.
+inline std::map<std::string, std::string> topLevelEntries(const std::string& payload)
+{
+    std::map<std::string, std::string> entries;
+    for (std::size_t at = 0; at + 4 <= payload.size();) {
+        const auto length = std::stoul(payload.substr(at + 2, 2));
+        if (at + 4 + length > payload.size())
+            break;
+        entries[payload.substr(at, 2)] = payload.substr(at + 4, length);
+        at += 4 + length;
+    }
+    return entries;
+}
 
 inline tavro::TAVROPaymentCellModelPtr model(CellType type, std::optional<std::string> value = std::nullopt,
                                              std::optional<std::string> title = std::string("Bill Number"))
