@@ -116,6 +116,8 @@ void BM_EncodeScreenPNG(benchmark::State& state)
         bool written = writeImagePNG(*image, path);
         benchmark::DoNotOptimize(written);
     }
+    std::error_code error;
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path, error));
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_EncodeScreenPNG)->Unit(benchmark::kMillisecond);

@@ -1,10 +1,10 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 
-#include "TavroMerchantSDK/core/PayloadTextEditing.h"
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/core/TavroSessionState.h"
+#include "TavroMerchantSDK/payload/PayloadFraming.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
-#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/Text.h"
 
@@ -14,12 +14,13 @@ namespace tavro {
 
 namespace {
 
-// The two-digit length has no form for more.
-constexpr std::size_t kMaxValueLength = 99;
-// "6304" and its four CRC characters.
-constexpr std::size_t kChecksumEntryLength = 8;
-constexpr std::string_view kAmountId = "54";
-constexpr std::string_view kAdditionalDataId = "62";
+using payloadframing::kMaxValueLength;
+
+// The sub-ID of an additional-data field ("01" of "6201").
+constexpr std::string_view subId(std::string_view id)
+{
+    return id.substr(2);
+}
 
 void appendEntry(std::string& payload, std::string_view tag, std::string_view value)
 {
@@ -32,10 +33,7 @@ void appendEntry(std::string& payload, std::string_view tag, std::string_view va
                            + std::to_string(length) + " characters, more than 99");
         return;
     }
-    payload.append(tag);
-    payload.push_back(static_cast<char>('0' + length / 10));
-    payload.push_back(static_cast<char>('0' + length % 10));
-    payload.append(value);
+    payloadframing::appendEntry(payload, tag, value, length);
 }
 
 void appendEntry(std::string& payload, std::string_view tag, const std::optional<std::string>& value)
@@ -43,12 +41,6 @@ void appendEntry(std::string& payload, std::string_view tag, const std::optional
     if (value) {
         appendEntry(payload, tag, std::string_view(*value));
     }
-}
-
-void appendChecksum(std::string& payload)
-{
-    payload.append("6304");
-    payload.append(TavroQRUtility::checksumText(payload));
 }
 
 } // namespace
@@ -64,50 +56,53 @@ std::string TavroPaymentRequest::addToTLV(const std::string& tlvString, const st
 std::string TavroPaymentRequest::additionalDataContent() const
 {
     std::string content;
-    appendEntry(content, "01", m_billID);
-    appendEntry(content, "02", m_mobileNumber);
-    appendEntry(content, "03", m_storeID);
-    appendEntry(content, "04", m_loyaltyNumber);
-    appendEntry(content, "05", m_referenceID);
-    appendEntry(content, "06", m_consumerID);
-    appendEntry(content, "07", m_terminalID);
-    appendEntry(content, "08", m_purpose);
+    appendEntry(content, subId(QRCodeTag::billID), m_billID);
+    appendEntry(content, subId(QRCodeTag::mobileNumber), m_mobileNumber);
+    appendEntry(content, subId(QRCodeTag::storeID), m_storeID);
+    appendEntry(content, subId(QRCodeTag::loyaltyNumber), m_loyaltyNumber);
+    appendEntry(content, subId(QRCodeTag::referenceID), m_referenceID);
+    appendEntry(content, subId(QRCodeTag::consumerID), m_consumerID);
+    appendEntry(content, subId(QRCodeTag::terminalID), m_terminalID);
+    appendEntry(content, subId(QRCodeTag::purpose), m_purpose);
     return content;
 }
 
 void TavroPaymentRequest::appendAmountAndAdditionalData(std::string& payload) const
 {
-    if (m_transactionAmount) {
+    if (m_transactionAmount && !m_transactionAmount->empty()) {
         const auto amount = readPlainDecimal(*m_transactionAmount);
         if (amount && *amount > 0) {
-            appendEntry(payload, kAmountId, std::string_view(*m_transactionAmount));
+            appendEntry(payload, QRCodeTag::transactionAmount, std::string_view(*m_transactionAmount));
+        } else {
+            platform::debugLog("Payload amount left out: \"" + *m_transactionAmount
+                               + "\" is not a positive plain decimal");
         }
     }
-    appendEntry(payload, kAdditionalDataId, std::string_view(additionalDataContent()));
+    appendEntry(payload, QRCodeTag::additionalDataFieldTemplate, std::string_view(additionalDataContent()));
 }
 
 std::string TavroPaymentRequest::getTLVForPlainObject() const
 {
     std::string payload;
     payload.reserve(192);
-    appendEntry(payload, "00", std::string_view(m_payloadFormatIndicator));
-    appendEntry(payload, "01", m_pointOfInitiation);
-    appendEntry(payload, "02", std::string_view(m_tavroMerchantID));
-    appendEntry(payload, "59", std::string_view(m_merchantName));
-    appendEntry(payload, "52", std::string_view(m_merchantCategoryCode));
-    appendEntry(payload, "60", std::string_view(m_cityName));
-    appendEntry(payload, "58", std::string_view(m_countryCode));
-    appendEntry(payload, "53", std::string_view(m_currencyCode));
-    appendEntry(payload, "55", m_tipIndicator);
-    appendEntry(payload, "56", m_tipAmount);
-    appendEntry(payload, "57", m_tipPercentage);
-    appendEntry(payload, "61", m_postalCode);
-    appendEntry(payload, "04", std::string_view(m_mastercardPan1));
-    appendEntry(payload, "05", std::string_view(m_mastercardPan2));
-    appendEntry(payload, "06", std::string_view(m_npciid1));
-    appendEntry(payload, "07", std::string_view(m_npciid2));
+    appendEntry(payload, QRCodeTag::payloadFormatIndicator, std::string_view(m_payloadFormatIndicator));
+    appendEntry(payload, QRCodeTag::pointOfInitiation, m_pointOfInitiation);
+    appendEntry(payload, QRCodeTag::tavroMerchantID, std::string_view(m_tavroMerchantID));
+    appendEntry(payload, QRCodeTag::merchantName, std::string_view(m_merchantName));
+    appendEntry(payload, QRCodeTag::merchantCategoryCode, std::string_view(m_merchantCategoryCode));
+    appendEntry(payload, QRCodeTag::cityName, std::string_view(m_cityName));
+    appendEntry(payload, QRCodeTag::countryCode, std::string_view(m_countryCode));
+    appendEntry(payload, QRCodeTag::currencyCode, std::string_view(m_currencyCode));
+    appendEntry(payload, QRCodeTag::tipAndFeeIndicator, m_tipIndicator);
+    appendEntry(payload, QRCodeTag::convenienceFeeAmount, m_tipAmount);
+    appendEntry(payload, QRCodeTag::convenienceFeePercentage, m_tipPercentage);
+    appendEntry(payload, QRCodeTag::postalCode, m_postalCode);
+    appendEntry(payload, QRCodeTag::masterCardPAN1, std::string_view(m_mastercardPan1));
+    appendEntry(payload, QRCodeTag::masterCardPAN2, std::string_view(m_mastercardPan2));
+    appendEntry(payload, QRCodeTag::npciid1, std::string_view(m_npciid1));
+    appendEntry(payload, QRCodeTag::npciid2, std::string_view(m_npciid2));
     appendAmountAndAdditionalData(payload);
-    appendChecksum(payload);
+    payloadframing::appendChecksumEntry(payload);
     return payload;
 }
 
@@ -117,11 +112,24 @@ void TavroPaymentRequest::updateTLV() const
         primeSharedParser();
     }
     TLVMapParser& parser = TLVMapParser::shared();
-    std::string payload = payloadtext::removingTopLevelEntries(
-        payloadtext::droppingLastCodePoints(parser.tlvString(), kChecksumEntryLength), {kAmountId, kAdditionalDataId});
-    appendAmountAndAdditionalData(payload);
-    appendChecksum(payload);
-    parser.setTlvString(std::move(payload));
+    // A dictionary that could not be framed leaves text that is no payload (its validation says
+    // "0"); editing it would misread values as entries.
+    const auto& refusal = parser.tavroError();
+    const bool unframed = m_tagValueDictionary && refusal && refusal->errorCodes() == std::vector<std::string>{"0"};
+    std::optional<std::string> payload;
+    if (!unframed) {
+        payload = payloadframing::removingTopLevelEntries(
+            payloadframing::droppingLastCodePoints(parser.tlvString(), payloadframing::kChecksumEntryLength),
+            {QRCodeTag::transactionAmount, QRCodeTag::additionalDataFieldTemplate});
+    }
+    if (!payload) {
+        platform::debugLog("Payload not written: the parser's text is not a run of whole entries");
+        parser.setTlvString(std::string());
+        return;
+    }
+    appendAmountAndAdditionalData(*payload);
+    payloadframing::appendChecksumEntry(*payload);
+    parser.setTlvString(std::move(*payload));
 }
 
 std::string TavroPaymentRequest::getTLV() const

@@ -3,6 +3,7 @@
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/support/SessionServices.h"
 #include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "platform/foundation/ResetForTesting.h"
 
 namespace tavro {
 
@@ -33,9 +34,28 @@ const std::shared_ptr<TavroSession>& TavroSession::sharedSession()
     static const std::shared_ptr<TavroSession>* session = [] {
         auto* created = new std::shared_ptr<TavroSession>(new TavroSession());
         registerSessionProviders();
+        platform::registerResetForTesting(&TavroSession::resetForTesting);
         return created;
     }();
     return *session;
+}
+
+void TavroSession::resetForTesting()
+{
+    TavroSession& session = *sharedSession();
+    session.sdkWindow()->setRootViewController(nullptr);
+    session.sdkWindow()->setHidden(true);
+    // No flow first: the configuration is refused during one, and the idle timer stops observing.
+    session.setActiveSessionType(TavroActiveFlow::none);
+    session.setHostAppWindow({});
+    session.setConfiguration(platform::NSObject::create<TavroConfig>());
+    session.setTotalPaymentAmount("0.0");
+    session.setSelectedCurrency(nullptr);
+    session.m_refundPaymentSession = std::make_shared<TAVRORefundPaymentSession>();
+    session.m_requestPaymentSession = std::make_shared<TAVRORequestPaymentSession>();
+    session.m_isScanned = false;
+    session.m_serviceFee = "0";
+    session.m_cardIndex = 0;
 }
 
 SDKType TavroSession::sdkType() const

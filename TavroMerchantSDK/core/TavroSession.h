@@ -19,6 +19,10 @@ public:
     // also makes it the source of the active currency and the flow-button colours that the
     // reference data reads.
     static const std::shared_ptr<TavroSession>& sharedSession();
+    // Puts the shared session back as it is at process start, apart from the window it keeps for
+    // good (emptied and hidden): no flow, no host window, a plain configuration, fresh flow
+    // sub-sessions and fields. Registered with the platform's test resets when the session is made.
+    static void resetForTesting();
 
     // The side this framework runs as; merchant.
     SDKType sdkType() const;

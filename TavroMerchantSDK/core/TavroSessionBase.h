@@ -14,6 +14,10 @@
 #include <memory>
 #include <string>
 
+namespace platform {
+class UIAlertController;
+}
+
 namespace tavro {
 
 class TavroSessionBase : public TavroTimeoutManagerDelegate, public std::enable_shared_from_this<TavroSessionBase> {
@@ -69,7 +73,8 @@ public:
     void dismissSDKWindow(std::function<void()> completion);
 
     // The idle timer fired: posts "TAVROSessionTimeOut" (no object, no user info) and, when
-    // something is on screen, shows the time-out alert over it. Its one action closes the
+    // something is on screen, shows the time-out alert over it (unless the one shown earlier is
+    // still on screen). Its one action closes the
     // framework on the main queue; no result reaches the host's closure or delegate.
     void timeoutOccurred(TavroTimeoutManager& timeoutManager) override;
 
@@ -86,6 +91,7 @@ private:
     std::weak_ptr<platform::UIWindow> m_hostAppWindow;
     KCurrencyDataPtr m_selectedCurrency;
     std::shared_ptr<TavroTimeoutManager> m_timeoutManager;
+    std::weak_ptr<platform::UIAlertController> m_timeoutAlert;
     TavroActiveFlow m_activeSessionType = TavroActiveFlow::none;
 };
 

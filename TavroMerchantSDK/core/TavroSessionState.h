@@ -10,8 +10,11 @@ namespace tavro {
 
 class TavroSessionState {
 public:
-    // The one instance, created on first use and never released.
+    // The one instance, created on first use and never released; registers resetForTesting()
+    // with the platform.
     static TavroSessionState& shared();
+    // Puts the shared state back as it is at start (no tag-dictionary request seen, merchant side).
+    static void resetForTesting();
 
     // Set once a payment request has been made from a tag dictionary; never cleared.
     bool merchantSDKEmvCoSupported() const { return m_merchantSDKEmvCoSupported; }

@@ -12,6 +12,10 @@ void TavroSessionBase::timeoutOccurred(TavroTimeoutManager&)
 {
     platform::NotificationCenter::defaultCenter().post(StringConstants::SESSION_TIMEOUT_NOTIFICATION());
 
+    // Activity on the alert re-arms the timer; one alert on screen is enough.
+    if (auto shown = m_timeoutAlert.lock(); shown && shown->presentingViewController())
+        return;
+
     auto alert = platform::UIAlertController::create(std::string(), StringConstants::TAVRO_SESSION_TIMEOUT_DIALOG(),
                                                      platform::UIAlertControllerStyle::alert);
     std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
@@ -27,6 +31,7 @@ void TavroSessionBase::timeoutOccurred(TavroTimeoutManager&)
     if (!top)
         return;
     top->view()->endEditing(true);
+    m_timeoutAlert = alert;
     top->present(alert, true);
 }
 

@@ -3,6 +3,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UITextField.h"
+#include "platform/ui/UITextViewNotifications.h"
 
 namespace tavro {
 
@@ -14,14 +15,15 @@ TavroTimeoutManager::~TavroTimeoutManager()
 
 const std::string& TavroTimeoutManager::textViewTextDidChangeNotification()
 {
-    static const std::string name = "UITextViewTextDidChangeNotification";
-    return name;
+    return platform::UITextViewTextDidChange;
 }
 
 void TavroTimeoutManager::startTimeoutObservation()
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     std::weak_ptr<TavroTimeoutManager> weakSelf = sharedFromThis<TavroTimeoutManager>();
+    // One set of observers however often observation starts.
+    center.removeObserver(std::weak_ptr<const void>(weakSelf));
     auto rearm = [weakSelf](const platform::Notification&) {
         if (auto self = weakSelf.lock())
             self->touchEventRegistered();

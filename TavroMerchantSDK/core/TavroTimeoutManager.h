@@ -28,8 +28,8 @@ public:
     void setDelegate(std::weak_ptr<TavroTimeoutManagerDelegate> delegate) { m_delegate = std::move(delegate); }
 
     // Observes the window's touch-event notification and the text-change notifications of text
-    // fields and text views, then arms the timer at once. Calling it again registers again (each
-    // activity then re-arms twice, to the same effect).
+    // fields and text views, then arms the timer at once. Calling it again replaces the earlier
+    // observers, so each activity re-arms once.
     void startTimeoutObservation();
     // Stops observing and invalidates a pending timer.
     void endTimeoutObservation();

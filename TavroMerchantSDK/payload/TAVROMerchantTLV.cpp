@@ -130,21 +130,21 @@ bool TAVROMerchantTLV::setValue(Property property, const platform::AnyValue& val
         break;
     case PropertyKind::Text:
         if (value.isNull()) {
-            m_texts[slotOf(property)].reset();
+            m_texts.reset(slotOf(property));
             return true;
         }
         if (const std::string* text = value.asString()) {
-            m_texts[slotOf(property)] = *text;
+            m_texts.set(slotOf(property), *text);
             return true;
         }
         break;
     case PropertyKind::Dictionary:
         if (value.isNull()) {
-            m_dictionaries[slotOf(property)].reset();
+            m_dictionaries.reset(slotOf(property));
             return true;
         }
         if (const Dictionary* dictionary = value.asDictionary()) {
-            m_dictionaries[slotOf(property)] = *dictionary;
+            m_dictionaries.set(slotOf(property), *dictionary);
             return true;
         }
         break;
@@ -167,16 +167,16 @@ void TAVROMerchantTLV::setProperty(std::string_view key, const platform::AnyValu
     setValue(key, value);
 }
 
-void TAVROMerchantTLV::storeText(Property property, std::string value)
+void TAVROMerchantTLV::storeText(Property property, std::string_view value)
 {
     assert(kindOf(property) == PropertyKind::Text);
-    m_texts[slotOf(property)] = std::move(value);
+    m_texts.assign(slotOf(property), value);
 }
 
 void TAVROMerchantTLV::storeDictionary(Property property, Dictionary value)
 {
     assert(kindOf(property) == PropertyKind::Dictionary);
-    m_dictionaries[slotOf(property)] = std::move(value);
+    m_dictionaries.set(slotOf(property), std::move(value));
 }
 
 } // namespace tavro

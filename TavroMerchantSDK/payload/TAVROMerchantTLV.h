@@ -12,6 +12,7 @@
 // that is not one of the 119, or a value of the wrong kind, stores nothing and writes one line to
 // the debug log.
 
+#include "TavroMerchantSDK/payload/SparseSlots.h"
 #include "TavroMerchantSDK/payload/TagTable.h"
 #include "platform/foundation/AnyValue.h"
 
@@ -60,15 +61,21 @@ constexpr TLVPropertyKind kindOf(TLVProperty property)
     return kKinds[static_cast<std::size_t>(property)];
 }
 
+// Storage slot of every property: its position among the properties of its own kind. Worked out
+// once at compile time, so the stores do not scan the table.
+inline constexpr auto kSlots = [] {
+    std::array<std::uint8_t, std::size(kKinds)> slots{};
+    std::size_t counts[3] = {};
+    for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+        slots[i] = static_cast<std::uint8_t>(counts[static_cast<std::size_t>(kKinds[i])]++);
+    }
+    return slots;
+}();
+
 // Position of a property among the properties of its own kind (its storage slot).
 constexpr std::size_t slotOf(TLVProperty property)
 {
-    const std::size_t index = static_cast<std::size_t>(property);
-    std::size_t slot = 0;
-    for (std::size_t i = 0; i < index; ++i) {
-        slot += (kKinds[i] == kKinds[index]) ? 1 : 0;
-    }
-    return slot;
+    return kSlots[static_cast<std::size_t>(property)];
 }
 
 // slotOf as a constant, for the typed accessors.
@@ -110,10 +117,10 @@ public:
 #define TAVRO_ACCESSORS_Bool(name, Name)
 #define TAVRO_ACCESSORS_Text(name, Name) \
     const std::optional<std::string>& name() const { return m_texts[tlvproperty::kSlot<Property::name>]; } \
-    void set##Name(std::optional<std::string> value) { m_texts[tlvproperty::kSlot<Property::name>] = std::move(value); }
+    void set##Name(std::optional<std::string> value) { m_texts.set(tlvproperty::kSlot<Property::name>, std::move(value)); }
 #define TAVRO_ACCESSORS_Dictionary(name, Name) \
     const std::optional<Dictionary>& name() const { return m_dictionaries[tlvproperty::kSlot<Property::name>]; } \
-    void set##Name(std::optional<Dictionary> value) { m_dictionaries[tlvproperty::kSlot<Property::name>] = std::move(value); }
+    void set##Name(std::optional<Dictionary> value) { m_dictionaries.set(tlvproperty::kSlot<Property::name>, std::move(value)); }
 #define TAVRO_ACCESSORS_TAG(id, name, Name, Kind) TAVRO_ACCESSORS_##Kind(name, Name)
 #define TAVRO_ACCESSORS_EXTRA(name, Name, Kind) TAVRO_ACCESSORS_##Kind(name, Name)
     TAVRO_MODEL_PROPERTY_ROWS(TAVRO_ACCESSORS_TAG, TAVRO_ACCESSORS_EXTRA)
@@ -144,13 +151,13 @@ public:
 
 protected:
     // Direct stores for the decoder; the property must be of the matching kind.
-    void storeText(Property property, std::string value);
+    void storeText(Property property, std::string_view value);
     void storeDictionary(Property property, Dictionary value);
 
 private:
     bool m_isTipAvailable = false;
-    std::array<std::optional<std::string>, textPropertyCount> m_texts;
-    std::array<std::optional<Dictionary>, dictionaryPropertyCount> m_dictionaries;
+    detail::SparseSlots<std::string, textPropertyCount> m_texts;
+    detail::SparseSlots<Dictionary, dictionaryPropertyCount> m_dictionaries;
 };
 
 } // namespace tavro

@@ -1,10 +1,13 @@
 #include "TavroMerchantSDK/payload/TLVDecodingProtocol.h"
 
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "TavroMerchantSDK/payload/Utf8Cursor.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
+#include <cassert>
+#include <array>
 #include <bitset>
 #include <string>
 #include <vector>
@@ -16,27 +19,45 @@ namespace {
 using Dictionary = platform::AnyValue::Dictionary;
 using detail::Utf8Cursor;
 
-constexpr std::string_view kChecksumId = "63";
-constexpr std::string_view kAdditionalDataId = "62";
-constexpr std::string_view kLanguageTemplateId = "64";
+constexpr std::string_view kChecksumId = QRCodeTag::crc;
+constexpr std::string_view kAdditionalDataId = QRCodeTag::additionalDataFieldTemplate;
+constexpr std::string_view kLanguageTemplateId = QRCodeTag::merchantInformationLanguageTemplate;
 
-// IDs whose value is read as sub-entries (besides "62", which has handling of its own).
+// Two-character IDs compared without a library call: the readers compare one per entry.
+constexpr bool sameId(std::string_view a, std::string_view b)
+{
+    return a.size() == 2 && b.size() == 2 && a[0] == b[0] && a[1] == b[1];
+}
+
+// IDs whose value is read as sub-entries (besides the additional data, which has handling of its
+// own): the dictionary-kind rows of the tag table.
+constexpr std::array<bool, 100> kTemplateIds = [] {
+    std::array<bool, 100> table{};
+#define TAVRO_TEMPLATE_ROW(id, name, Name, Kind) \
+    if (std::string_view(#Kind) == "Dictionary" && std::string_view(id).size() == 2) \
+        table[static_cast<std::size_t>(tagtable::twoDigitValue(id))] = true;
+    TAVRO_TAG_ROWS_BY_ID(TAVRO_TEMPLATE_ROW, TAVRO_EXTRA_ROW_IGNORED)
+#undef TAVRO_TEMPLATE_ROW
+    table[static_cast<std::size_t>(tagtable::twoDigitValue(kAdditionalDataId))] = false;
+    return table;
+}();
+
 bool isTemplateId(int id)
 {
-    return id == 64 || (id >= 26 && id <= 51) || (id >= 80 && id <= 99);
+    return id >= 0 && kTemplateIds[static_cast<std::size_t>(id)];
 }
 
 // The name a sub-entry of template `templateId` is stored under in the template's dictionary.
 std::string subEntryName(std::string_view templateId, std::string_view subId)
 {
-    if (templateId == kLanguageTemplateId) {
+    if (sameId(templateId, kLanguageTemplateId)) {
         const auto& names = merchantInformationLanguageTemplateSubTagDictionary();
         if (const auto it = names.find(subId); it != names.end()) {
             return it->second;
         }
         return std::string(subId);
     }
-    if (templateId == kAdditionalDataId && subId.size() == 2) {
+    if (sameId(templateId, kAdditionalDataId) && subId.size() == 2) {
         const char key[] = {'6', '2', subId[0], subId[1]};
         if (const auto property = tagtable::propertyForId(std::string_view(key, sizeof key))) {
             return std::string(TAVROMerchantTLV::nameOf(*property));
@@ -73,30 +94,30 @@ public:
             }
             m_position = *idEnd;
 
-            const auto field = readLengthAndValue(end);
-            if (!field) {
+            Field field{};
+            if (!readLengthAndValue(end, field)) {
                 return TLVDecodingError::invalidTagLength;
             }
             lastId = id;
-            if (id == kAdditionalDataId) {
-                if (!m_receiver.assignTLV01(id, std::nullopt, field->length, field->value, std::nullopt)) {
+            if (sameId(id, kAdditionalDataId)) {
+                if (!m_receiver.assignTLV01(id, m_noSubtag, field.length, field.value, std::nullopt)) {
                     return TLVDecodingError::invalidTag;
                 }
-                if (auto error = readSubEntries(id, field->length, field->valueEnd)) {
+                if (auto error = readSubEntries(id, field.length, field.valueEnd)) {
                     return error;
                 }
             } else if (isTemplateId(idValue)) {
-                if (auto error = readSubEntries(id, field->length, field->valueEnd)) {
+                if (auto error = readSubEntries(id, field.length, field.valueEnd)) {
                     return error;
                 }
             } else {
-                m_position = field->valueEnd;
-                if (!m_receiver.assignTLV01(id, std::nullopt, field->length, field->value, std::nullopt)) {
+                m_position = field.valueEnd;
+                if (!m_receiver.assignTLV01(id, m_noSubtag, field.length, field.value, std::nullopt)) {
                     return TLVDecodingError::invalidTag;
                 }
             }
         }
-        if (lastId != kChecksumId) {
+        if (!sameId(lastId, kChecksumId)) {
             return TLVDecodingError::invalidTag;
         }
         return std::nullopt;
@@ -164,23 +185,27 @@ private:
     }
 
     // Reads a two-digit length field (two ASCII digits, at least 01) at the cursor and frames the
-    // value after it, both within `limit`. Leaves the cursor at the start of the value.
-    std::optional<Field> readLengthAndValue(std::size_t limit)
+    // value after it, both within `limit`, into `field`. Leaves the cursor at the start of the
+    // value. False when no whole field is there.
+    bool readLengthAndValue(std::size_t limit, Field& field)
     {
         const auto lengthEnd = m_cursor.advance(m_position, 2, limit);
         if (!lengthEnd) {
-            return std::nullopt;
+            return false;
         }
         const int length = tagtable::twoDigitValue(m_cursor.slice(m_position, *lengthEnd));
         if (length < 1) {
-            return std::nullopt;
+            return false;
         }
         const auto valueEnd = m_cursor.advance(*lengthEnd, static_cast<std::size_t>(length), limit);
         if (!valueEnd) {
-            return std::nullopt;
+            return false;
         }
         m_position = *lengthEnd;
-        return Field{length, m_cursor.slice(*lengthEnd, *valueEnd), *valueEnd};
+        field.length = length;
+        field.value = m_cursor.slice(*lengthEnd, *valueEnd);
+        field.valueEnd = *valueEnd;
+        return true;
     }
 
     // Reads the sub-entries of template `templateId` from the cursor up to `templateEnd`, then
@@ -188,29 +213,37 @@ private:
     std::optional<TLVDecodingError> readSubEntries(std::string_view templateId, int templateLength,
                                                    std::size_t templateEnd)
     {
-        std::vector<std::string_view> seen;
+        // A template holds at most 99 characters and every whole sub-entry at least five, so at
+        // most 20 sub-IDs are read.
+        std::array<std::string_view, 20> seen;
+        std::size_t seenCount = 0;
         Dictionary entries;
-        const bool additionalData = templateId == kAdditionalDataId;
+        const bool additionalData = sameId(templateId, kAdditionalDataId);
         while (m_position < templateEnd) {
             const auto subIdEnd = m_cursor.advance(m_position, 2, templateEnd);
             if (!subIdEnd) {
                 return TLVDecodingError::invalidTagLength;
             }
             const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
-            if (std::find(seen.begin(), seen.end(), subId) != seen.end()) {
+            const auto seenEnd = seen.begin() + static_cast<std::ptrdiff_t>(seenCount);
+            if (std::find_if(seen.begin(), seenEnd, [subId](std::string_view other) {
+                    return subId.size() == 2 ? sameId(subId, other) : subId == other;
+                }) != seenEnd) {
                 return TLVDecodingError::repeatedTag;
             }
-            seen.push_back(subId);
+            assert(seenCount < seen.size());
+            seen[seenCount++] = subId;
             m_position = *subIdEnd;
 
-            const auto field = readLengthAndValue(templateEnd);
-            if (!field) {
+            Field field{};
+            if (!readLengthAndValue(templateEnd, field)) {
                 return TLVDecodingError::invalidTagLength;
             }
-            m_position = field->valueEnd;
-            entries.insert_or_assign(subEntryName(templateId, subId), std::string(field->value));
+            m_position = field.valueEnd;
+            // Distinct sub-IDs give distinct names, and sub-IDs repeat only as a failure above.
+            entries.try_emplace(entries.end(), subEntryName(templateId, subId), std::string(field.value));
             if (additionalData &&
-                !m_receiver.assignTLV01(templateId, subId, field->length, field->value, std::nullopt)) {
+                !m_receiver.assignTLV01(templateId, subId, field.length, field.value, std::nullopt)) {
                 return TLVDecodingError::invalidTag;
             }
         }
@@ -221,6 +254,9 @@ private:
     }
 
     TLVDecodingProtocol& m_receiver;
+    // Passed for every top-level entry. Made once, so that the argument is copied from memory
+    // written long before instead of being assembled on the stack each time.
+    const std::optional<std::string_view> m_noSubtag;
     Utf8Cursor m_cursor;
     std::size_t m_position = 0;
 };

@@ -1,11 +1,15 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 
+#include "TavroMerchantSDK/payload/PayloadFraming.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TAVROMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
-#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 #include <vector>
 
 namespace tavro {
@@ -16,15 +20,50 @@ using platform::AnyValue;
 using Dictionary = AnyValue::Dictionary;
 using Property = TAVROMerchantTLV::Property;
 
-constexpr std::size_t kMaxFramedLength = 99;
-constexpr std::string_view kLanguageTemplateId = "64";
+constexpr std::string_view kLanguageTemplateId = QRCodeTag::merchantInformationLanguageTemplate;
+
+// Scratch memory for one encoding: the key lists and entry lists of a typical payload fit in it,
+// so encoding allocates only its result.
+class Scratch {
+public:
+    std::pmr::memory_resource* resource() { return &m_resource; }
+
+private:
+    alignas(std::max_align_t) std::array<std::byte, 4096> m_buffer;
+    std::pmr::monotonic_buffer_resource m_resource{m_buffer.data(), m_buffer.size()};
+};
+
+// Code points of `text`; a plain byte count for ASCII text.
+std::size_t codePointCount(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return platform::text::codePointCount(text);
+        }
+    }
+    return text.size();
+}
+
+// Stable insertion sort: the lists are short, and this one needs no buffer of its own.
+template <typename T, typename Less> void stableSort(std::pmr::vector<T>& items, Less less)
+{
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        T item = items[i];
+        std::size_t j = i;
+        for (; j > 0 && less(item, items[j - 1]); --j) {
+            items[j] = items[j - 1];
+        }
+        items[j] = item;
+    }
+}
 
 // A dictionary with its keys rewritten: keys that are payload IDs become the property holding
 // that ID (an ID key wins over the property's own name), property names stay properties, and
 // every other key stays as it is.
 class NormalizedKeys {
 public:
-    explicit NormalizedKeys(const Dictionary& dictionary)
+    NormalizedKeys(const Dictionary& dictionary, std::pmr::memory_resource* memory)
+        : m_properties(memory), m_rawKeys(memory)
     {
         m_properties.reserve(dictionary.size());
         for (const auto& [key, value] : dictionary) {
@@ -37,7 +76,7 @@ public:
             }
         }
         // One value per property; the one given under the ID comes first and stays.
-        std::sort(m_properties.begin(), m_properties.end(), [](const PropertyValue& a, const PropertyValue& b) {
+        stableSort(m_properties, [](const PropertyValue& a, const PropertyValue& b) {
             return a.property != b.property ? a.property < b.property : a.fromId > b.fromId;
         });
         m_properties.erase(std::unique(m_properties.begin(), m_properties.end(),
@@ -51,7 +90,7 @@ public:
         const AnyValue* value;
     };
     // Each property given, once, in declaration order.
-    const std::vector<PropertyValue>& properties() const { return m_properties; }
+    const std::pmr::vector<PropertyValue>& properties() const { return m_properties; }
 
     const AnyValue* valueOf(Property property) const
     {
@@ -67,56 +106,46 @@ public:
         std::string_view key;
         const AnyValue* value;
     };
-    const std::vector<RawEntry>& rawKeys() const { return m_rawKeys; }
+    const std::pmr::vector<RawEntry>& rawKeys() const { return m_rawKeys; }
 
 private:
-    std::vector<PropertyValue> m_properties;
-    std::vector<RawEntry> m_rawKeys;
+    std::pmr::vector<PropertyValue> m_properties;
+    std::pmr::vector<RawEntry> m_rawKeys;
 };
 
+// A top-level entry: a text value, or a template whose content is written when its turn comes.
 struct Entry {
     std::string_view id;
-    bool isTemplate;
-    std::string_view text;        // a text entry's value (in the input dictionary)
-    std::string templateContent;  // a template's content, built here
-
-    std::string_view value() const { return isTemplate ? std::string_view(templateContent) : text; }
+    std::string_view text;
+    const Dictionary* templateDictionary;
 };
 
 class Writer {
 public:
+    explicit Writer(std::pmr::memory_resource* memory) : m_memory(memory) { m_text.reserve(160); }
+
     void writeEntry(std::string_view id, std::string_view value)
     {
-        if (platform::text::codePointCount(id) != 2) {
+        if (codePointCount(id) != 2) {
             m_framed = false;
         }
-        const std::size_t length = platform::text::codePointCount(value);
-        if (length > kMaxFramedLength) {
+        const std::size_t length = codePointCount(value);
+        if (length > payloadframing::kMaxValueLength) {
             m_framed = false;
         }
-        m_text.append(id);
-        appendLength(length);
-        m_text.append(value);
+        payloadframing::appendEntry(m_text, id, value, length);
     }
+
+    // Template `id` with its text sub-entries in ascending sub-ID order, written in place: the
+    // length is filled in once the content is written.
+    void writeTemplate(std::string_view id, const Dictionary& dictionary);
 
     std::string& text() { return m_text; }
     bool framed() const { return m_framed; }
     void markUnframed() { m_framed = false; }
 
-    // "%02d"
-    static void appendLength(std::string& out, std::size_t length)
-    {
-        if (length < 100) {
-            out.push_back(static_cast<char>('0' + length / 10));
-            out.push_back(static_cast<char>('0' + length % 10));
-        } else {
-            out.append(std::to_string(length));
-        }
-    }
-
 private:
-    void appendLength(std::size_t length) { appendLength(m_text, length); }
-
+    std::pmr::memory_resource* m_memory;
     std::string m_text;
     bool m_framed = true;
 };
@@ -138,45 +167,53 @@ std::string_view subIdFor(std::string_view templateId, std::optional<Property> p
     return key;
 }
 
-// The content of template `templateId`: its text sub-entries in ascending sub-ID order.
-std::string buildTemplateContent(std::string_view templateId, const Dictionary& dictionary, Writer& owner)
+void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
 {
     struct SubEntry {
         std::string_view subId;
         std::string_view value;
     };
-    std::vector<SubEntry> subEntries;
-    const NormalizedKeys keys(dictionary);
+    std::pmr::vector<SubEntry> subEntries(m_memory);
+    subEntries.reserve(dictionary.size());
+    const NormalizedKeys keys(dictionary, m_memory);
     for (const auto& [property, fromId, value] : keys.properties()) {
         if (const std::string* text = value->asString()) {
-            subEntries.push_back({subIdFor(templateId, property, {}), *text});
+            subEntries.push_back({subIdFor(id, property, {}), *text});
         }
     }
     for (const auto& raw : keys.rawKeys()) {
         if (const std::string* text = raw.value->asString()) {
-            subEntries.push_back({subIdFor(templateId, std::nullopt, raw.key), *text});
+            subEntries.push_back({subIdFor(id, std::nullopt, raw.key), *text});
         }
     }
-    std::stable_sort(subEntries.begin(), subEntries.end(),
-                     [](const SubEntry& a, const SubEntry& b) { return a.subId < b.subId; });
+    stableSort(subEntries, [](const SubEntry& a, const SubEntry& b) { return a.subId < b.subId; });
 
-    Writer content;
+    if (codePointCount(id) != 2) {
+        m_framed = false;
+    }
+    m_text.append(id);
+    const std::size_t lengthAt = m_text.size();
+    m_text.append("00");
+    const std::size_t contentAt = m_text.size();
     for (const SubEntry& subEntry : subEntries) {
-        content.writeEntry(subEntry.subId, subEntry.value);
+        writeEntry(subEntry.subId, subEntry.value);
     }
-    if (!content.framed()) {
-        owner.markUnframed();
+    const std::size_t length = codePointCount(std::string_view(m_text).substr(contentAt));
+    if (length > payloadframing::kMaxValueLength) {
+        m_framed = false;
     }
-    return std::move(content.text());
+    std::string digits;
+    payloadframing::appendLength(digits, length);
+    m_text.replace(lengthAt, 2, digits);
 }
 
 } // namespace
 
 EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
 {
-    const NormalizedKeys keys(qrCodeDictionary);
-    Writer writer;
-    writer.text().reserve(160);
+    Scratch scratch;
+    const NormalizedKeys keys(qrCodeDictionary, scratch.resource());
+    Writer writer(scratch.resource());
 
     if (const AnyValue* indicator = keys.valueOf(Property::payloadFormatIndicator)) {
         if (const std::string* text = indicator->asString()) {
@@ -184,7 +221,7 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
         }
     }
 
-    std::vector<Entry> entries;
+    std::pmr::vector<Entry> entries(scratch.resource());
     entries.reserve(qrCodeDictionary.size());
     for (const auto& [property, fromId, value] : keys.properties()) {
         if (property == Property::payloadFormatIndicator || property == Property::crc) {
@@ -194,26 +231,29 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
         if (const std::string* text = value->asString()) {
             // Sub-field names of template "62" carry four-character IDs: not written at the top.
             if (id.size() == 2) {
-                entries.push_back({id, false, *text, {}});
+                entries.push_back({id, *text, nullptr});
             }
         } else if (const Dictionary* dictionary = value->asDictionary()) {
-            entries.push_back({id, true, {}, buildTemplateContent(id, *dictionary, writer)});
+            entries.push_back({id, {}, dictionary});
         }
     }
     for (const auto& raw : keys.rawKeys()) {
-        if (const std::string* text = raw.value->asString(); text && platform::text::codePointCount(raw.key) == 2) {
-            entries.push_back({raw.key, false, *text, {}});
+        if (const std::string* text = raw.value->asString(); text && codePointCount(raw.key) == 2) {
+            entries.push_back({raw.key, *text, nullptr});
         }
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
 
     for (const Entry& entry : entries) {
-        writer.writeEntry(entry.id, entry.value());
+        if (entry.templateDictionary) {
+            writer.writeTemplate(entry.id, *entry.templateDictionary);
+        } else {
+            writer.writeEntry(entry.id, entry.text);
+        }
     }
 
     std::string& text = writer.text();
-    text.append("6304");
-    text.append(TavroQRUtility::checksumText(text));
+    payloadframing::appendChecksumEntry(text);
 
     if (!platform::text::isAscii(text) && !platform::text::isValidUtf8(text)) {
         writer.markUnframed();

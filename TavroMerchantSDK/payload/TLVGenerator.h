@@ -4,6 +4,7 @@
 #include "platform/foundation/AnyValue.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavro {
@@ -33,7 +34,7 @@ public:
 
     // Decodes `tlvString` and validates it: the validator's error codes in the order found, empty
     // when the payload is valid, or the single code "0" when the text does not decode.
-    static std::vector<std::string> tlvValidation(std::string tlvString);
+    static std::vector<std::string> tlvValidation(std::string_view tlvString);
 
     // Validation of encoder output: the single code "0" when it could not be framed, else
     // tlvValidation of its text.

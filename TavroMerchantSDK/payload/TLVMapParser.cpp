@@ -1,6 +1,8 @@
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
+#include "platform/foundation/ResetForTesting.h"
 
 #include <array>
 #include <string_view>
@@ -11,7 +13,8 @@ namespace {
 
 // Entries the SDK core adds itself after encoding: checksum, additional data, amount.
 constexpr std::array<std::string_view, 6> kKeysLeftOut = {
-    "63", "crc", "62", "additionalDataFieldTemplate", "54", "transactionAmount",
+    QRCodeTag::crc, "crc", QRCodeTag::additionalDataFieldTemplate, "additionalDataFieldTemplate",
+    QRCodeTag::transactionAmount, "transactionAmount",
 };
 
 } // namespace
@@ -19,7 +22,17 @@ constexpr std::array<std::string_view, 6> kKeysLeftOut = {
 TLVMapParser& TLVMapParser::shared()
 {
     static TLVMapParser instance;
+    static const bool registered = [] {
+        platform::registerResetForTesting(&TLVMapParser::resetForTesting);
+        return true;
+    }();
+    (void)registered;
     return instance;
+}
+
+void TLVMapParser::resetForTesting()
+{
+    shared() = TLVMapParser();
 }
 
 void TLVMapParser::prepareTLV()

@@ -3,7 +3,7 @@
 // prepareTLV(), then read tlvString (the payload text) and tavroError (absent when valid).
 // One shared instance; not for use from two threads at once.
 
-#include "TavroMerchantSDK/core/TavroError.h"
+#include "TavroMerchantSDK/support/TavroError.h"
 #include "platform/foundation/AnyValue.h"
 
 #include <memory>
@@ -14,7 +14,10 @@ namespace tavro {
 
 class TLVMapParser {
 public:
+    // The one instance, created on first use; registers resetForTesting() with the platform.
     static TLVMapParser& shared();
+    // Puts the shared parser back as it is at start: no dictionary, no text, no error.
+    static void resetForTesting();
 
     const std::optional<platform::AnyValue::Dictionary>& tLVDataDictionary() const { return m_tLVDataDictionary; }
     void setTLVDataDictionary(std::optional<platform::AnyValue::Dictionary> value) { m_tLVDataDictionary = std::move(value); }

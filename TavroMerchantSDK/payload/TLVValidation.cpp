@@ -6,7 +6,7 @@
 
 namespace tavro {
 
-std::vector<std::string> TLVGenerator::tlvValidation(std::string tlvString)
+std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
 {
     TavroPayMerchantTLV model;
     if (model.decodeTLV(tlvString)) {
@@ -15,7 +15,7 @@ std::vector<std::string> TLVGenerator::tlvValidation(std::string tlvString)
     auto& validator = TavroPayMerchantTLVValidator::sharedValidator();
     if (model.payloadFormatIndicator()) {
         validator.validatePayMerchantTLV01(&model);
-        validator.validateCRC(model.crc(), tlvString);
+        validator.validateCRCOfText(model.crc(), tlvString);
     } else {
         validator.validatePayMerchantTLV00(&model);
     }

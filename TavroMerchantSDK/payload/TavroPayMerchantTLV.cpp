@@ -1,6 +1,7 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 
 #include "TavroMerchantSDK/payload/PayMerchantValidTLV00.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 
 namespace tavro {
@@ -8,6 +9,8 @@ namespace tavro {
 namespace {
 
 using Property = TAVROMerchantTLV::Property;
+
+constexpr int kAdditionalDataValue = tagtable::twoDigitValue(QRCodeTag::additionalDataFieldTemplate);
 
 constexpr Property legacyProperty(PayMerchantValidTLV00 tag)
 {
@@ -59,7 +62,7 @@ bool TavroPayMerchantTLV::assignTLV00(std::string_view tag, int /*length*/, std:
     if (!legacyTag) {
         return false;
     }
-    storeText(legacyProperty(*legacyTag), std::string(value));
+    storeText(legacyProperty(*legacyTag), value);
     if (*legacyTag == PayMerchantValidTLV00::TipAndFeeIndicator) {
         updateTipAvailability(value);
     }
@@ -71,7 +74,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
                                       std::optional<platform::AnyValue::Dictionary> valueDictionary)
 {
     std::optional<Property> property;
-    if (tag == "62") {
+    if (tag.size() == 2 && tagtable::twoDigitValue(tag) == kAdditionalDataValue) {
         if (!subtag) {
             if (valueDictionary) {
                 storeDictionary(Property::additionalDataFieldTemplate, std::move(*valueDictionary));
@@ -80,7 +83,7 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
             if (value.empty()) {
                 return false;
             }
-            storeText(Property::additionalDataField, std::string(value));
+            storeText(Property::additionalDataField, value);
             return true;
         }
         if (subtag->size() == 2) {
@@ -101,11 +104,11 @@ bool TavroPayMerchantTLV::assignTLV01(std::string_view tag, std::optional<std::s
     if (!storeNamed(*property, value, valueDictionary)) {
         return false;
     }
-    if (tag == "55") {
+    if (*property == Property::tipAndFeeIndicator) {
         updateTipAvailability(value);
     }
     if (*property == Property::tavroMerchantID) {
-        setTavroMerchantPAN(std::string(value));
+        storeText(Property::tavroMerchantPAN, value);
     }
     return true;
 }
@@ -124,7 +127,7 @@ bool TavroPayMerchantTLV::storeNamed(Property property, std::string_view value,
     if (kind != PropertyKind::Text) {
         return setValue(property, platform::AnyValue(std::string(value)));  // refuses, logs
     }
-    storeText(property, std::string(value));
+    storeText(property, value);
     return true;
 }
 

@@ -88,6 +88,8 @@ public:
     // when it differs, or when the text has four characters or fewer. Nothing when either is
     // absent.
     void validateCRC(const OptionalText& crc, const OptionalText& tlvString);
+    // The same check of payload text that is present, without copying it.
+    void validateCRCOfText(const OptionalText& crc, std::string_view tlvString);
     // MSB-first CRC-16 lookup table for the polynomial (low 16 bits of each entry).
     static std::array<std::uint16_t, 256> genCrc16TableMsb(std::uint16_t poly);
     // CRC-16 of the bytes, MSB first, no reflection, no final xor.

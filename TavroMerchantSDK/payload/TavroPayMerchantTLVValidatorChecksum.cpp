@@ -50,18 +50,24 @@ std::uint16_t TavroPayMerchantTLVValidator::calculateCrcMsb(std::span<const std:
 
 void TavroPayMerchantTLVValidator::validateCRC(const OptionalText& crc, const OptionalText& tlvString)
 {
-    if (!crc || !tlvString)
+    if (tlvString)
+        validateCRCOfText(crc, *tlvString);
+}
+
+void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, std::string_view tlvString)
+{
+    if (!crc)
         return;
     const std::size_t crcLength = text::codePointCount(*crc);
-    const bool ascii = text::isAscii(*tlvString);
-    const std::size_t payloadLength = ascii ? tlvString->size() : text::codePointCount(*tlvString);
+    const bool ascii = text::isAscii(tlvString);
+    const std::size_t payloadLength = ascii ? tlvString.size() : text::codePointCount(tlvString);
     if (crcLength != 4 || payloadLength <= 4) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);
         return;
     }
     const std::size_t coveredBytes =
-        ascii ? payloadLength - 4 : *text::byteOffsetOfCodePoint(*tlvString, payloadLength - 4);
-    const std::uint16_t expected = TavroQRUtility::crc16(std::string_view(*tlvString).substr(0, coveredBytes));
+        ascii ? payloadLength - 4 : *text::byteOffsetOfCodePoint(tlvString, payloadLength - 4);
+    const std::uint16_t expected = TavroQRUtility::crc16(tlvString.substr(0, coveredBytes));
     const auto given = readChecksum(*crc);
     if (!given || *given != expected)
         addErrorCode(TavroErrorConstants::crcInvalidValue);

@@ -7,6 +7,8 @@
 #include "TavroMerchantSDK/support/ISORegionCodes.h"
 #include "platform/foundation/Text.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -42,6 +44,40 @@ bool readsAsUnsigned64(std::string_view value)
     return !negative || number == 0;
 }
 
+// Luhn mod-10 over ASCII text, from the right; a non-digit adds nothing but uses up its position.
+bool asciiLuhnCheck(std::string_view pan)
+{
+    int sum = 0;
+    int position = 0;
+    for (auto it = pan.rbegin(); it != pan.rend(); ++it) {
+        ++position;
+        if (*it < '0' || *it > '9')
+            continue;
+        int digit = *it - '0';
+        if (position % 2 == 0) {
+            digit *= 2;
+            if (digit >= 10)
+                digit -= 9;
+        }
+        sum += digit;
+    }
+    return sum % 10 == 0;
+}
+
+// luhnsAlgorithmCheck(convertMerchantIdToPan(id)), without building the PAN when the ID is ASCII.
+bool merchantIdPassesLuhn(const std::string& id)
+{
+    if (!text::isAscii(id))
+        return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(TavroPayMerchantTLVValidator::convertMerchantIdToPan(id));
+    if (id.size() < 7 || id.size() > 15)
+        return asciiLuhnCheck(id);
+    std::array<char, 16> pan;
+    pan.fill('0');
+    std::copy_n(id.begin(), 6, pan.begin());
+    std::copy(id.begin() + 6, id.end(), pan.end() - static_cast<std::ptrdiff_t>(id.size() - 6));
+    return asciiLuhnCheck(std::string_view(pan.data(), pan.size()));
+}
+
 } // namespace
 
 void TavroPayMerchantTLVValidator::validatePayloadFormatIndicator(const OptionalText& indicator)
@@ -74,7 +110,7 @@ bool TavroPayMerchantTLVValidator::validateMerchantID(const OptionalText& mercha
         addErrorCode(Codes::merchantIdInvalidFormat);
         valid = false;
     }
-    if (!luhnsAlgorithmCheck(convertMerchantIdToPan(id))) {
+    if (!merchantIdPassesLuhn(id)) {
         addErrorCode(Codes::merchantIdInvalidCheckDigit);
         valid = false;
     }
@@ -92,6 +128,8 @@ std::string TavroPayMerchantTLVValidator::convertMerchantIdToPan(const std::stri
 
 bool TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(const std::string& merchantPan)
 {
+    if (text::isAscii(merchantPan))
+        return asciiLuhnCheck(merchantPan);
     const std::u32string scalars = text::toUtf32(merchantPan);
     int sum = 0;
     int position = 0;
@@ -128,9 +166,9 @@ void TavroPayMerchantTLVValidator::validateCurrencyCode(const OptionalText& code
     }
     bool known = false;
     // Digits of other scripts have no numeric value, so only ASCII digits can name a currency.
-    if (text::codePointCount(*code) == 3 && text::allAsciiDigits(*code)) {
-        const auto number = text::parseInteger(*code, 10);
-        known = number && ISOCountryCodes::availableISOCurrencies().contains(*number);
+    if (code->size() == 3 && text::allAsciiDigits(*code)) {
+        const int number = ((*code)[0] - '0') * 100 + ((*code)[1] - '0') * 10 + ((*code)[2] - '0');
+        known = ISOCountryCodes::availableISOCurrencies().contains(number);
     }
     if (!known)
         addErrorCode(Codes::currencyCodeInvaidLength);
@@ -158,8 +196,13 @@ void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
     if (!isISORegionCode(*code))
         addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
     bool lettersOnly = true;
-    for (char32_t c : text::toUtf32(*code))
-        lettersOnly = lettersOnly && text::isLetterOrMark(c);
+    if (text::isAscii(*code)) {
+        for (char c : *code)
+            lettersOnly = lettersOnly && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
+    } else {
+        for (char32_t c : text::toUtf32(*code))
+            lettersOnly = lettersOnly && text::isLetterOrMark(c);
+    }
     if (text::codePointCount(*code) != 2 || !lettersOnly)
         addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
 }

@@ -10,6 +10,10 @@ namespace text = platform::text;
 
 bool lengthInRange(std::string_view value, long long minimum, long long maximum)
 {
+    if (text::isAscii(value)) {
+        const auto count = static_cast<long long>(value.size());
+        return count >= minimum && count <= maximum;
+    }
     return isLengthInRange(value, minimum, maximum, TextUnit::codePoints);
 }
 

@@ -36,7 +36,11 @@ platform::CGFloat getConstantBetween(NSLayoutAttribute attribute, const platform
     const auto c = currentView->frame();
     const auto parent = parentView ? parentView->frame().size : platform::CGSize{};
     if (toView) {
-        const auto t = toView->frame();
+        // A toView deeper in the parent's subtree is measured in the parent's space, as the
+        // current view's frame is.
+        const bool nested = parentView && toView != parentView && toView->superview()
+                            && toView->superview() != parentView && toView->isDescendant(*parentView);
+        const auto t = nested ? toView->convert(toView->bounds(), parentView) : toView->frame();
         switch (attribute) {
         case NSLayoutAttribute::top: return c.minY() - t.maxY();
         case NSLayoutAttribute::bottom: return t.minY() - c.maxY();
@@ -75,6 +79,13 @@ platform::NSLayoutConstraintPtr addConstraintOn(const platform::UIViewPtr& curre
     auto superview = currentView->superview();
     if (!superview) {
         platform::debugLog("addConstraintOn: " + currentView->className() + " has no superview to pin its "
+                           + std::string(platform::attributeName(attribute)) + " to");
+        return NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, currentView, attribute);
+    }
+
+    if (toView && toView != superview && !toView->isDescendant(*superview)) {
+        platform::debugLog("addConstraintOn: " + toView->className() + " is outside the superview of "
+                           + currentView->className() + "; nothing to relate its "
                            + std::string(platform::attributeName(attribute)) + " to");
         return NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, currentView, attribute);
     }

@@ -22,8 +22,8 @@ platform::NSLayoutAttribute getOppositeAttribute(platform::NSLayoutAttribute att
 // frame when there is no toView (P: only its size is read; a null parent counts as zero size):
 //   top: C.minY - T.maxY | C.minY        bottom: T.minY - C.maxY | P.height - C.maxY
 //   leading: C.minX - T.maxX | C.minX    trailing: T.minX - C.maxX | P.width - C.maxX
-// 0 for any other attribute. Frames are compared directly, so the gap is a true distance only
-// for siblings.
+// 0 for any other attribute. A toView deeper in the parent's subtree has T taken in the parent's
+// space, so the gap is a true distance for it as for a sibling.
 platform::CGFloat getConstantBetween(platform::NSLayoutAttribute attribute, const platform::UIViewPtr& parentView,
                                      const platform::UIViewPtr& toView, const platform::UIViewPtr& currentView);
 
@@ -36,7 +36,8 @@ platform::CGFloat getConstantBetween(platform::NSLayoutAttribute attribute, cons
 //   otherwise: S.attribute = currentView.attribute + K; any other attribute:
 //   currentView.attribute = (toView or S).O + K.
 // The top guide is accepted and ignored; the autoresizing-translation flag is never touched.
-// A currentView without a superview (for edges) is a misuse: one debug line, and an inactive
+// A toView below a sibling is measured in S's space. A currentView without a superview (for
+// edges), or a toView outside S's subtree, is a misuse: one debug line, and an inactive
 // constraint relating the view to itself is returned. A null currentView gives null (logged).
 platform::NSLayoutConstraintPtr addConstraintOn(const platform::UIViewPtr& currentView,
                                                 platform::NSLayoutAttribute attribute,

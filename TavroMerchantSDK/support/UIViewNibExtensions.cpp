@@ -32,8 +32,7 @@ void loadViewFromNib(const platform::UIViewPtr& view)
         platform::debugLog("loadViewFromNib: no view");
         return;
     }
-    const UIView& object = *view;
-    loadViewFromNibWithClass(view, std::type_index(typeid(object)));
+    loadViewFromNibWithClass(view, view->classType());
 }
 
 void loadViewFromNibWithClass(const platform::UIViewPtr& view, std::type_index viewClass)

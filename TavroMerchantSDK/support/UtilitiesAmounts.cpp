@@ -59,12 +59,18 @@ double minorUnitsAmount(std::string digits, int fractionDigits)
     return amount;
 }
 
+// -0 is shown as zero, not with a minus sign.
+double withoutNegativeZero(double amount)
+{
+    return amount == 0 ? 0.0 : amount;
+}
+
 } // namespace
 
 ISOCurrencyComponents Utilities::getISOCurrencyComponents(double amount, std::string_view currencyCode)
 {
     auto formatting = currencyFormatting(currencyCode);
-    auto formatted = formatting->formatter->string(amount);
+    auto formatted = formatting->formatter->string(withoutNegativeZero(amount));
     if (!formatted)
         return {};
     const auto& [symbol, isoCurrency] = formatting->symbol;
@@ -75,7 +81,7 @@ ISOCurrencyComponents Utilities::getISOCurrencyComponents(double amount, std::st
 
 std::string Utilities::currencyString(double amount, std::string_view currencyCode)
 {
-    return currencyFormatting(currencyCode)->formatter->string(amount).value_or("");
+    return currencyFormatting(currencyCode)->formatter->string(withoutNegativeZero(amount)).value_or("");
 }
 
 CurrencyEntry Utilities::getCurrency(const std::optional<std::string>& text)

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -43,6 +45,58 @@ void syncDirectory(const std::filesystem::path& directory)
     }
 }
 
+constexpr std::string_view kTemporaryTail = ".tmp-XXXXXX";
+
+// Whether `fd` is still the file at `path` (a cleaner may remove a temporary file between its
+// creation and its lock).
+bool isFileAt(int fd, const std::string& path)
+{
+    struct stat opened {}, named {};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev
+        && opened.st_ino == named.st_ino;
+}
+
+// Removes temporary files of `fileName` left in `directory` by writers that died before renaming
+// them. A live writer holds a lock on its temporary file, so only unlocked ones go.
+void removeAbandonedTemporaries(const std::filesystem::path& directory, const std::string& fileName)
+{
+    const std::string prefix = fileName + std::string(kTemporaryTail.substr(0, 5));
+    const std::size_t length = fileName.size() + kTemporaryTail.size();
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && isFileAt(fd, it->path().string()))
+            ::unlink(it->path().c_str());
+        ::close(fd);
+    }
+}
+
+// A new, locked temporary file next to `file`; -1 (errno set) on failure. Its name goes to `name`.
+int createTemporary(const std::filesystem::path& directory, const std::filesystem::path& file, std::string& name)
+{
+    const std::string pattern = (directory / (file.filename().string() + std::string(kTemporaryTail))).string();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        name = buffer.data();
+        if (::flock(fd, LOCK_EX) == 0 && isFileAt(fd, name))
+            return fd;
+        ::close(fd);  // taken away by a cleaner in another process before it was locked
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error)
@@ -53,30 +107,26 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view con
     if (ec)
         return fail(error, "cannot create " + directory.string(), ec.value());
 
-    std::string pattern = (directory / (file.filename().string() + ".tmp-XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    removeAbandonedTemporaries(directory, file.filename().string());
+    std::string temporary;
+    const int fd = createTemporary(directory, file, temporary);
     if (fd < 0)
         return fail(error, "cannot create a temporary file in " + directory.string(), errno);
-    const std::string temporary(name.data());
 
+    // The lock is held until the rename, so no cleaner takes the file while it is being written.
     if (!writeAll(fd, contents) || ::fsync(fd) != 0) {
         const int code = errno;
+        ::unlink(temporary.c_str());
         ::close(fd);
-        ::unlink(temporary.c_str());
         return fail(error, "cannot write " + temporary, code);
-    }
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporary.c_str());
-        return fail(error, "cannot close " + temporary, code);
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
+        ::close(fd);
         return fail(error, "cannot replace " + file.string(), code);
     }
+    ::close(fd);  // the contents are already on disk (fsync above)
     syncDirectory(directory);
     return true;
 }

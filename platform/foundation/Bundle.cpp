@@ -160,6 +160,9 @@ std::vector<std::string> Bundle::localizations() const
             if (entry.extension() == ".lproj" && it->is_directory(kindError))
                 names.push_back(entry.stem().string());
         }
+        // A missing directory is reported where it is opened; one that cannot be read says so here.
+        if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+            debugLog(description() + " cannot be read (" + error.message() + "); its strings are shown as keys");
         std::sort(names.begin(), names.end());
         m_localizations = std::move(names);
     }

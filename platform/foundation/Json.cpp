@@ -102,6 +102,10 @@ Json toJsonValue(const AnyValue& value) {
 } // namespace
 
 std::optional<AnyValue> parseJson(std::string_view text) {
+    // The parser takes a NUL byte for the end of the input; JSON text never holds one.
+    if (text.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
     if (nestingDepth(text, kMaxJsonDepth) > kMaxJsonDepth) {
         return std::nullopt;
     }
@@ -110,6 +114,31 @@ std::optional<AnyValue> parseJson(std::string_view text) {
         return std::nullopt;
     }
     return fromJson(json);
+}
+
+bool nestsDeeperThan(const AnyValue& value, std::size_t limit) {
+    const AnyValue::Array* array = value.asArray();
+    const AnyValue::Dictionary* dictionary = value.asDictionary();
+    if (!array && !dictionary) {
+        return false;
+    }
+    if (limit == 0) {
+        return true;
+    }
+    if (array) {
+        for (const AnyValue& element : *array) {
+            if (nestsDeeperThan(element, limit - 1)) {
+                return true;
+            }
+        }
+    } else {
+        for (const auto& entry : *dictionary) {
+            if (nestsDeeperThan(entry.second, limit - 1)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::string toJson(const AnyValue& value, bool pretty) {

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <cxxabi.h>
-#include <typeinfo>
 
 namespace platform {
 
@@ -37,7 +36,7 @@ std::string unqualifiedClassName(const char* mangledName)
 
 std::string NSObject::className() const
 {
-    return unqualifiedClassName(typeid(*this).name());
+    return unqualifiedClassName(classType().name());
 }
 
 } // namespace platform

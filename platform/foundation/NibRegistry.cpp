@@ -49,6 +49,13 @@ void NibRegistry::unregisterNib(const std::shared_ptr<Bundle>& bundle, std::stri
     nibs.builders.erase(keyOf(*bundle, name));
 }
 
+void NibRegistry::resetForTesting()
+{
+    auto& nibs = registry();
+    std::lock_guard lock(nibs.mutex);
+    nibs.builders.clear();
+}
+
 bool NibRegistry::has(const std::shared_ptr<Bundle>& bundle, std::string_view name)
 {
     if (!bundle)

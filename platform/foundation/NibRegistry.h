@@ -27,6 +27,9 @@ public:
     static void registerNib(const std::shared_ptr<Bundle>& bundle, std::string_view name, Builder builder);
     static void unregisterNib(const std::shared_ptr<Bundle>& bundle, std::string_view name);
     static bool has(const std::shared_ptr<Bundle>& bundle, std::string_view name);
+    // Unregisters every nib (between tests). Code that registers nibs once per process registers
+    // them again after this, e.g. through registerResetForTesting().
+    static void resetForTesting();
 
     // The top-level objects of the nib, or nullopt (and one debug line) when the nib is missing.
     static std::optional<TopLevelObjects> instantiate(const std::shared_ptr<Bundle>& bundle,

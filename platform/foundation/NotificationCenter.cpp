@@ -128,4 +128,9 @@ std::size_t NotificationCenter::observerCount()
     return m_entries.size();
 }
 
+void NotificationCenter::resetForTesting()
+{
+    defaultCenter().removeWhere([](const Entry&) { return true; });
+}
+
 } // namespace platform

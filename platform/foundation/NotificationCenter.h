@@ -63,6 +63,9 @@ public:
     // Registrations whose owner is still alive.
     std::size_t observerCount();
 
+    // Removes every registration of the default center (between tests).
+    static void resetForTesting();
+
 private:
     struct Entry {
         std::uint64_t id;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace platform {
@@ -61,6 +62,11 @@ public:
 
     // Drops every queued block and invalidates every scheduled timer (between tests).
     void reset();
+
+    // The pending work as text, for test failures and the debug log: the clock time, how many
+    // blocks are queued, then one line per scheduled timer in firing order ("timer at 13 (in 0.5),
+    // repeats every 1").
+    std::string describePendingWork() const;
 
 private:
     friend class Timer;

@@ -7,14 +7,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <filesystem>
 #include <sstream>
 
 namespace platform {
 
 namespace {
 
-// Any encoding the format allows, as valid UTF-8 (ill-formed sequences become U+FFFD).
-std::string decodeToUtf8(std::string_view raw)
+// Any encoding the format allows, as valid UTF-8 (ill-formed sequences become U+FFFD). A UTF-16
+// text with an odd number of bytes sets `oddTrailingByte` and loses its last byte.
+std::string decodeToUtf8(std::string_view raw, bool& oddTrailingByte)
 {
     auto startsWith = [&](std::string_view prefix) { return raw.substr(0, prefix.size()) == prefix; };
     if (startsWith("\xEF\xBB\xBF"))
@@ -22,6 +25,7 @@ std::string decodeToUtf8(std::string_view raw)
     else if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
         bool littleEndian = raw[0] == '\xFF';
         raw.remove_prefix(2);
+        oddTrailingByte = raw.size() % 2 != 0;
         std::u16string units;
         units.reserve(raw.size() / 2);
         for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
@@ -240,7 +244,10 @@ private:
 
 StringsTable parseStringsFile(std::string_view contents, std::string_view sourceName)
 {
-    std::string text = decodeToUtf8(contents);
+    bool oddTrailingByte = false;
+    std::string text = decodeToUtf8(contents, oddTrailingByte);
+    if (oddTrailingByte)
+        debugLog("Strings file " + std::string(sourceName) + ": UTF-16 text ends in an odd byte; it is ignored");
     StringsTable table;
     Parser parser(text);
     std::string error = parser.run(table);
@@ -256,8 +263,12 @@ StringsTable parseStringsFile(std::string_view contents, std::string_view source
 std::optional<StringsTable> loadStringsFile(const std::string& path)
 {
     std::optional<std::string> contents = readWholeFile(path);
-    if (!contents)
+    if (!contents) {
+        std::error_code error;
+        if (std::filesystem::exists(path, error) || error.value() == EACCES)
+            debugLog("Strings file " + path + " cannot be read; its keys are shown as they are");
         return std::nullopt;
+    }
     return parseStringsFile(*contents, path);
 }
 

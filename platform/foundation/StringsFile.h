@@ -21,10 +21,12 @@ namespace platform {
 using StringsTable = std::unordered_map<std::string, std::string>;
 
 // Parses the contents of a strings file. Malformed input writes one debug line naming
-// `sourceName` and the line number, and gives the entries read before the fault.
+// `sourceName` and the line number, and gives the entries read before the fault; a UTF-16 text
+// with an odd trailing byte writes one line too.
 StringsTable parseStringsFile(std::string_view contents, std::string_view sourceName = "strings");
 
-// Reads and parses the file at `path`; nullopt when it cannot be read.
+// Reads and parses the file at `path`; nullopt when it cannot be read, with one debug line unless
+// it is missing.
 std::optional<StringsTable> loadStringsFile(const std::string& path);
 
 } // namespace platform

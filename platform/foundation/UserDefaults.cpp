@@ -107,6 +107,11 @@ void UserDefaults::setStandardForTesting(std::shared_ptr<UserDefaults> defaults)
     standardSlot() = std::move(defaults);
 }
 
+void UserDefaults::resetForTesting()
+{
+    standardSlot() = inMemory();
+}
+
 std::optional<std::filesystem::path> UserDefaults::standardFilePath()
 {
     if (auto path = environment("TAVRO_DEFAULTS_PATH"))
@@ -229,6 +234,11 @@ void UserDefaults::set(AnyValue value, std::string_view key)
         removeObjectForKey(key);
         return;
     }
+    if (nestsDeeperThan(value, kMaxDefaultsValueDepth)) {
+        debugLog("UserDefaults: value for \"" + std::string(key) + "\" not stored; it nests deeper than " +
+                 std::to_string(kMaxDefaultsValueDepth) + " levels");
+        return;
+    }
     auto it = m_values.find(key);
     if (it != m_values.end())
         it->second = std::move(value);
@@ -250,11 +260,8 @@ void UserDefaults::save()
 {
     if (!m_file)
         return;
-    if (!m_writable) {
-        debugLog("UserDefaults: change kept in memory only; the unreadable file " + m_file->string() +
-                 " is left as it is");
-        return;
-    }
+    if (!m_writable)
+        return;  // loading said why, once
     saveDefaultsFile(*m_file, m_values);
 }
 

@@ -23,6 +23,9 @@ public:
     // the next call create the file-backed store again.
     static std::shared_ptr<UserDefaults> standard();
     static void setStandardForTesting(std::shared_ptr<UserDefaults> defaults);
+    // Makes the standard store a new, empty in-memory store (between tests: nothing a test sets
+    // reaches the user's file or the next test).
+    static void resetForTesting();
     // $TAVRO_DEFAULTS_PATH when set, else tavro-merchant-sdk/defaults.json under $XDG_CONFIG_HOME
     // (when absolute) or ~/.config; nullopt without a home directory.
     static std::optional<std::filesystem::path> standardFilePath();
@@ -51,6 +54,7 @@ public:
 
     // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
     // and keeps the previous file; the value stays set in memory and goes out with the next save.
+    // A value nested deeper than the file can hold is refused with one debug line.
     void set(AnyValue value, std::string_view key);
     void removeObjectForKey(std::string_view key);
 

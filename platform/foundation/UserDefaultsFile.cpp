@@ -30,6 +30,16 @@ std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file
     return std::nullopt;
 }
 
+// True when `file` exists and is neither a regular file nor a link to one (a directory, a device,
+// a FIFO, a socket, a dangling link).
+bool isSomethingElse(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+        return false;
+    return !std::filesystem::is_regular_file(std::filesystem::status(file, ec));
+}
+
 } // namespace
 
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
@@ -37,6 +47,11 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
     std::error_code ec;
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
         return {};
+    if (isSomethingElse(file)) {
+        debugLog("UserDefaults: " + file.string() + " is not a regular file; it is left alone and defaults are "
+                 "kept in memory only");
+        return {{}, false};
+    }
 
     if (auto text = readWholeFile(file)) {
         if (auto value = parseJson(*text)) {
@@ -56,6 +71,10 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
 
 bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values)
 {
+    if (isSomethingElse(file)) {
+        debugLog("UserDefaults: changes not saved (" + file.string() + " is not a regular file)");
+        return false;
+    }
     std::string error;
     if (writeFileAtomically(file, toJson(AnyValue(values), true), &error))
         return true;

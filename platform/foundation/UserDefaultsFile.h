@@ -2,6 +2,7 @@
 // The on-disk form of a user-defaults store: one JSON object, key to value.
 
 #include "platform/foundation/AnyValue.h"
+#include "platform/foundation/Json.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,17 +11,25 @@ namespace platform {
 
 struct LoadedDefaults {
     AnyValue::Dictionary values;
-    // False when a damaged file could not be moved aside: writing would destroy it.
+    // False when something at the path must not be replaced: a damaged file that could not be
+    // moved aside, or anything that is not a regular file.
     bool writable = true;
 };
 
-// Reads `file`. A missing file is an empty store. A file that cannot be read, is not JSON, or is
-// not a JSON object is renamed to "<name>.corrupt-<n>" (the first unused n from 1), one debug line
-// says so, and the store starts empty.
+// Deepest nesting of a stored value that the file keeps readable (the file's own object is one
+// more level).
+constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
+
+// Reads `file`. A missing file is an empty store. Anything at the path that is not a regular file
+// (or a link to one) is left alone: one debug line, an empty store that is not writable. A
+// regular file that cannot be read, is not JSON, or is not a JSON object is renamed to
+// "<name>.corrupt-<n>" (the first unused n from 1), one debug line says so, and the store starts
+// empty.
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
-// Replaces `file` atomically with `values` as JSON; logs one line and returns false on failure,
-// in which case the previous file is unchanged.
+// Replaces `file` atomically with `values` as JSON; logs one line and returns false on failure
+// (including something that is not a regular file at the path, which is left alone), in which
+// case the previous file is unchanged.
 bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values);
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/graphics/CGRect.h"
 
 #include <cairo.h>
+#include <iosfwd>
 
 namespace platform {
 
@@ -39,5 +40,8 @@ struct CGAffineTransform {
 
     bool operator==(const CGAffineTransform&) const = default;
 };
+
+// Written as "[a, b, c, d, tx, ty]".
+std::ostream& operator<<(std::ostream& out, const CGAffineTransform& transform);
 
 } // namespace platform

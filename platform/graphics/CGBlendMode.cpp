@@ -9,6 +9,7 @@ cairo_operator_t toCairoOperator(CGBlendMode mode)
     case CGBlendMode::multiply: return CAIRO_OPERATOR_MULTIPLY;
     case CGBlendMode::clear: return CAIRO_OPERATOR_CLEAR;
     case CGBlendMode::copy: return CAIRO_OPERATOR_SOURCE;
+    case CGBlendMode::sourceAtop: return CAIRO_OPERATOR_ATOP;
     }
     return CAIRO_OPERATOR_OVER;
 }

@@ -10,6 +10,7 @@ enum class CGBlendMode {
     multiply,
     clear,     // erases
     copy,      // replaces
+    sourceAtop,  // paints only where the destination is opaque, keeping its alpha
 };
 
 cairo_operator_t toCairoOperator(CGBlendMode mode);

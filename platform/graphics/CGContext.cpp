@@ -24,6 +24,11 @@ CGContextPtr CGContext::create(cairo_t* cr)
     return CGContextPtr(new CGContext(cr));
 }
 
+CGContextPtr CGContext::createSharing(const CGContext& context)
+{
+    return create(context.m_cr);
+}
+
 void CGContext::saveGState()
 {
     cairo_save(m_cr);
@@ -32,7 +37,7 @@ void CGContext::saveGState()
 
 void CGContext::restoreGState()
 {
-    if (m_saved.empty()) {
+    if (m_saved.empty() || (!m_layerMarks.empty() && m_saved.size() == m_layerMarks.back() + 1)) {
         debugLog("CGContext: restoreGState without a matching saveGState");
         return;
     }
@@ -63,6 +68,7 @@ void CGContext::setStrokeColor(const UIColorPtr& color) { m_state.stroke = color
 void CGContext::setLineWidth(CGFloat width) { cairo_set_line_width(m_cr, std::max(width, 0.0)); }
 void CGContext::setLineCap(CGLineCap cap) { cairo_set_line_cap(m_cr, toCairoLineCap(cap)); }
 void CGContext::setLineJoin(CGLineJoin join) { cairo_set_line_join(m_cr, toCairoLineJoin(join)); }
+void CGContext::setMiterLimit(CGFloat limit) { cairo_set_miter_limit(m_cr, limit); }
 void CGContext::setAlpha(CGFloat alpha) { m_state.alpha = std::clamp(alpha, 0.0, 1.0); }
 
 void CGContext::setBlendMode(CGBlendMode mode)

@@ -2,6 +2,8 @@
 // An immutable bitmap: a cairo image surface in ARGB32 (premultiplied, native-endian words), width and
 // height in pixels. Held as CGImagePtr (std::shared_ptr<const CGImage>).
 
+#include "platform/graphics/CGRect.h"
+
 #include <cairo.h>
 
 #include <cstdint>
@@ -58,6 +60,9 @@ public:
     cairo_surface_t* surface() const { return m_surface; }
     // The pixel at column x, row y; a transparent black pixel outside the bitmap.
     RGBA8 pixelAt(int x, int y) const;
+    // A copy of the pixels in `rect` (pixel coordinates, rounded outward to whole pixels and cut to
+    // the bitmap); null when the rectangle is null or does not overlap the bitmap.
+    CGImagePtr cropping(const CGRect& rect) const;
 
 private:
     explicit CGImage(cairo_surface_t* surface);

@@ -3,6 +3,8 @@
 
 #include "platform/graphics/CGFloat.h"
 
+#include <iosfwd>
+
 namespace platform {
 
 struct CGPoint {
@@ -12,5 +14,8 @@ struct CGPoint {
     static constexpr CGPoint zero() { return {}; }
     bool operator==(const CGPoint&) const = default;
 };
+
+// Written as "{x, y}" with the shortest exact numbers (GoogleTest prints failing values with it).
+std::ostream& operator<<(std::ostream& out, CGPoint point);
 
 } // namespace platform

@@ -8,6 +8,8 @@
 #include "platform/graphics/CGSize.h"
 #include "platform/graphics/UIEdgeInsets.h"
 
+#include <iosfwd>
+
 namespace platform {
 
 struct CGRect {
@@ -62,5 +64,8 @@ struct CGRect {
     // Equality of the standardised rectangles; all null rectangles are equal.
     bool operator==(const CGRect& other) const;
 };
+
+// Written as "{{x, y}, {width, height}}".
+std::ostream& operator<<(std::ostream& out, const CGRect& rect);
 
 } // namespace platform

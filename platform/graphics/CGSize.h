@@ -3,6 +3,8 @@
 
 #include "platform/graphics/CGFloat.h"
 
+#include <iosfwd>
+
 namespace platform {
 
 struct CGSize {
@@ -12,5 +14,8 @@ struct CGSize {
     static constexpr CGSize zero() { return {}; }
     bool operator==(const CGSize&) const = default;
 };
+
+// Written as "{width, height}".
+std::ostream& operator<<(std::ostream& out, CGSize size);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/graphics/CIContext.h"
 
-#include "platform/foundation/DebugLog.h"
+#include "platform/graphics/BitmapLimits.h"
 
 #include <cmath>
 
@@ -18,10 +18,8 @@ CGImagePtr CIContext::createCGImage(const CIImage& image, const CGRect& fromRect
     CGRect rect = fromRect.standardized();
     double width = std::round(rect.width());
     double height = std::round(rect.height());
-    if (!(width >= 1 && height >= 1 && width <= 32767 && height <= 32767)) {
-        debugLog("CIContext: cannot make a bitmap for a rectangle of that size");
+    if (!checkBitmapSize(width, height, "CIContext"))
         return nullptr;
-    }
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);

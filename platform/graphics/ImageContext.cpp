@@ -1,6 +1,7 @@
 #include "platform/graphics/ImageContext.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/ScreenScale.h"
 
 #include <cmath>
@@ -10,8 +11,6 @@
 namespace platform {
 
 namespace {
-
-constexpr double kMaxBitmapSide = 32767;
 
 struct StackEntry {
     CGContextPtr context;
@@ -45,11 +44,13 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
         && size.height > 0;
     double width = validSize ? pixelCount(size.width, scale) : 0;
     double height = validSize ? pixelCount(size.height, scale) : 0;
-    if (!validSize || width > kMaxBitmapSide || height > kMaxBitmapSide) {
+    if (!validSize) {
         debugLog("UIGraphicsBeginImageContext: no context for size " + std::to_string(size.width) + " x "
                  + std::to_string(size.height) + " at scale " + std::to_string(scale));
         return;
     }
+    if (!checkBitmapSize(width, height, "UIGraphicsBeginImageContext"))
+        return;
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);

@@ -11,8 +11,9 @@ namespace platform {
 
 // Opens a bitmap context of `size` points at `scale` pixels per point (0 or less: the main screen's
 // scale) and makes it current. The bitmap is ceil(size * scale) pixels each way, transparent, or opaque
-// black when `opaque`. A size with a zero, negative or non-finite side, or a bitmap over 32767 pixels a
-// side, opens no context: one debug line and the stack is unchanged.
+// black when `opaque`. A size with a zero, negative or non-finite side, one that comes to less than a
+// pixel, or a bitmap over the platform's limit (BitmapLimits.h) opens no context: one debug line and
+// the stack is unchanged.
 void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale);
 // The same at scale 1, not opaque.
 void UIGraphicsBeginImageContext(CGSize size);

@@ -55,4 +55,9 @@ void drawImage(cairo_t* cr, const UIImage& image, const CGRect& rect, const Imag
     cairo_restore(cr);
 }
 
+void drawImage(CGContext& context, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options)
+{
+    drawImage(context.cairo(), image, rect, options);
+}
+
 } // namespace platform

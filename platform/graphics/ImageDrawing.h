@@ -4,6 +4,7 @@
 // the same everywhere.
 
 #include "platform/graphics/CGBlendMode.h"
+#include "platform/graphics/CGContext.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIImage.h"
 
@@ -23,5 +24,7 @@ struct ImageDrawOptions {
 // Draws `image` upright, stretched over `rect` (user coordinates of `cr`); nothing outside `rect`.
 // An empty image draws nothing. Bitmaps are filtered smoothly; CIImages sample the nearest unit.
 void drawImage(cairo_t* cr, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options = {});
+// The same into `context` (its own alpha and blend mode are not applied; pass them in `options`).
+void drawImage(CGContext& context, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options = {});
 
 } // namespace platform

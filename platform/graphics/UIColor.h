@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <memory>
+#include <iosfwd>
 
 namespace platform {
 
@@ -66,5 +67,10 @@ private:
 
 // Value equality of optional colours: both absent, or both present and equal.
 bool isEqual(const UIColorPtr& a, const UIColorPtr& b);
+
+// Written as "UIColor(red, green, blue, alpha)"; an absent colour as "nil". GoogleTest uses PrintTo
+// for a UIColorPtr, which it would otherwise print as an address.
+std::ostream& operator<<(std::ostream& out, const UIColor& color);
+void PrintTo(const UIColorPtr& color, std::ostream* out);
 
 } // namespace platform

@@ -3,6 +3,8 @@
 
 #include "platform/graphics/CGFloat.h"
 
+#include <iosfwd>
+
 namespace platform {
 
 struct UIEdgeInsets {
@@ -14,5 +16,8 @@ struct UIEdgeInsets {
     static constexpr UIEdgeInsets zero() { return {}; }
     bool operator==(const UIEdgeInsets&) const = default;
 };
+
+// Written as "{top, left, bottom, right}".
+std::ostream& operator<<(std::ostream& out, const UIEdgeInsets& insets);
 
 } // namespace platform

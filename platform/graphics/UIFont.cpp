@@ -2,6 +2,9 @@
 
 #include "platform/graphics/TextLayout.h"
 
+#include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
+
 #include <cmath>
 #include <map>
 #include <utility>
@@ -24,6 +27,15 @@ struct FontMetrics {
     CGFloat lineHeight;
 };
 
+// The text engine keeps every font it has loaded, one per size, for the life of the process; this
+// drops them (fonts still in use stay alive until released).
+void releaseCachedFonts()
+{
+    PangoFontMap* fontMap = pango_cairo_font_map_get_default();
+    if (PANGO_IS_FC_FONT_MAP(fontMap))
+        pango_fc_font_map_cache_clear(PANGO_FC_FONT_MAP(fontMap));
+}
+
 // Metrics are the same for every font object of one face and size; they are worked out once.
 FontMetrics metricsFor(const PangoFontDescription* description, CGFloat size, bool bold)
 {
@@ -41,9 +53,13 @@ FontMetrics metricsFor(const PangoFontDescription* description, CGFloat size, bo
     pango_layout_line_get_extents(line, nullptr, &logical);
     int baseline = pango_layout_get_baseline(layout.get());
 
-    constexpr size_t kMaxCachedSizes = 512;  // shrink-to-fit can ask for many fractional sizes
-    if (cache.size() >= kMaxCachedSizes)
+    // Shrink-to-fit can ask for any number of fractional sizes; after this many the metrics and the
+    // text engine's fonts are dropped together, so memory stays bounded.
+    constexpr size_t kMaxCachedSizes = 128;
+    if (cache.size() >= kMaxCachedSizes) {
         cache.clear();
+        releaseCachedFonts();
+    }
     FontMetrics metrics;
     metrics.ascender = static_cast<CGFloat>(baseline) / PANGO_SCALE;
     metrics.lineHeight = static_cast<CGFloat>(logical.height) / PANGO_SCALE;

@@ -4,30 +4,15 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/graphics/PNGDecoder.h"
 #include "platform/graphics/PNGEncoder.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 namespace platform {
 
 namespace {
-
-struct ReadCursor {
-    std::string_view bytes;
-    size_t offset = 0;
-};
-
-cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length)
-{
-    auto* cursor = static_cast<ReadCursor*>(closure);
-    if (cursor->bytes.size() - cursor->offset < length)
-        return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, cursor->bytes.data() + cursor->offset, length);
-    cursor->offset += length;
-    return CAIRO_STATUS_SUCCESS;
-}
 
 // "icon@2x" -> 2; anything else -> 1.
 double scaleFromFileStem(const std::string& stem)
@@ -39,27 +24,16 @@ double scaleFromFileStem(const std::string& stem)
     return (digit >= '1' && digit <= '9') ? double(digit - '0') : 1.0;
 }
 
-// The decoded bitmap; nullptr, silently, for bytes that are not a complete PNG image.
-CGImagePtr decodePNG(std::string_view bytes)
-{
-    ReadCursor cursor{bytes};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(readChunk, &cursor);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return nullptr;
-    }
-    return CGImage::adopt(surface);
-}
-
 // A missing file gives nullptr silently; an unreadable one with one debug line.
 UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 {
     std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
         return nullptr;
-    UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes), scale);
+    std::string problem;
+    UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes, &problem), scale);
     if (!image)
-        debugLog("UIImage: " + path.string() + " is not a readable PNG image");
+        debugLog("UIImage: " + path.string() + " is not a readable PNG image: " + problem);
     return image;
 }
 
@@ -67,9 +41,10 @@ UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 
 UIImagePtr UIImage::fromPNGData(std::string_view bytes, double scale)
 {
-    UIImagePtr image = fromCGImage(decodePNG(bytes), scale);
+    std::string problem;
+    UIImagePtr image = fromCGImage(decodePNG(bytes, &problem), scale);
     if (!image)
-        debugLog("UIImage: PNG data could not be decoded");
+        debugLog("UIImage: PNG data could not be decoded: " + problem);
     return image;
 }
 
@@ -114,7 +89,10 @@ std::optional<std::string> UIImage::pngData() const
     CGImagePtr bitmap = renderedBitmap();
     if (!bitmap)
         return std::nullopt;
-    return encodePNG(*bitmap);
+    std::string png = encodePNG(*bitmap);
+    if (png.empty())
+        return std::nullopt;
+    return png;
 }
 
 bool UIImage::writePNG(const std::string& path) const

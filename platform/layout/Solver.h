@@ -20,6 +20,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -63,6 +64,9 @@ public:
 
     // Constraints added through addConstraint (edit variables and stays not counted).
     std::size_t constraintCount() const { return m_constraints.size() - m_edits.size() - m_stays.size(); }
+
+    // The tableau as text, for test failures and the debug log (see SolverDump.cpp for the form).
+    std::string dump() const;
 
 private:
     // The symbols that identify a constraint's row: marker is its slack, plus error or dummy;

@@ -13,7 +13,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform::layout {
@@ -80,6 +82,12 @@ public:
     // Dual simplex over the rows recorded as infeasible. Needs dual feasibility (an optimal
     // objective). Returns false only if an invariant was broken.
     bool dualOptimize();
+
+    // --- inspection ----------------------------------------------------------------------------------
+
+    // Every basic row ("basic = constant + coefficient * symbol ...") in row order, then each
+    // level's objective, highest priority first; symbols written by `nameOf`.
+    std::string dump(const std::function<std::string(Symbol)>& nameOf) const;
 
 private:
     struct BasicRow {

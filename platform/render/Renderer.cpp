@@ -1,9 +1,9 @@
 #include "platform/render/Renderer.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/graphics/BitmapCanvas.h"
 #include "platform/graphics/CGContext.h"
 #include "platform/graphics/ScreenScale.h"
-#include "platform/render/BitmapCanvas.h"
 #include "platform/render/PNGOutput.h"
 #include "platform/render/TextMeasurement.h"
 #include "platform/ui/UIApplication.h"

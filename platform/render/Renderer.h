@@ -1,5 +1,5 @@
 #pragma once
-// Renderer: turns a view tree (or a bare layer tree) into a bitmap with cairo and Pango, at a scale
+// Renderer: turns a view tree (or a bare layer tree) into a bitmap through the graphics module, at a scale
 // in pixels per point, and writes PNG files of it.
 //
 // A view is drawn in its own bounds space: the bitmap covers bounds() and the view's own frame,
@@ -18,7 +18,7 @@ namespace platform {
 class Renderer {
 public:
     // The view's bounds at `scale` (0 or less: the main screen's scale). Null (with one debug line)
-    // for a null view, a view with an empty bounds size or a bitmap over 32767 pixels a side.
+    // for a null view, a view with an empty bounds size or a bitmap over the platform's limit (BitmapLimits.h).
     static UIImagePtr renderView(const UIViewPtr& view, double scale = 0);
     // The tree under `layer`, its bounds at `scale` (as renderView, without a layout pass).
     static UIImagePtr renderLayer(const std::shared_ptr<CALayer>& layer, double scale = 0);

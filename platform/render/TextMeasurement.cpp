@@ -1,7 +1,7 @@
 #include "platform/render/TextMeasurement.h"
 
+#include "platform/graphics/LabelText.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/UILabelTextLayout.h"
 
 #include <cmath>
 #include <mutex>

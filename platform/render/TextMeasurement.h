@@ -1,7 +1,7 @@
 #pragma once
-// Measurement of attributed text for NSAttributedString::boundingSize, on the same Pango layouts the
-// labels, buttons and text fields draw with (ui/UILabelTextLayout.h), so a measured text is exactly
-// as big as it is drawn.
+// Measurement of attributed text for NSAttributedString::boundingSize, with the same text layout the
+// labels, buttons and text fields draw with (graphics/LabelText.h), so a measured text is exactly as
+// big as it is drawn.
 #include "platform/foundation/NSAttributedString.h"
 
 namespace platform {

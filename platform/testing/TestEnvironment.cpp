@@ -1,6 +1,10 @@
 #include "platform/testing/TestEnvironment.h"
 
+#include "platform/foundation/NibRegistry.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/UserDefaults.h"
 #include "platform/render/TextMeasurement.h"
 #include "platform/testing/ScreenSetup.h"
 #include "platform/ui/UIApplication.h"
@@ -28,11 +32,17 @@ TestEnvironment::~TestEnvironment()
 
 void TestEnvironment::clearState()
 {
+    // The framework's singletons first: putting them back may queue work or stop observing.
+    runResetsForTesting();
     UIView::cancelAllAnimations();
     UIView::clearAnimationLog();
     UIResponder::clearFirstResponder();
+    // The keyboard observes the text inputs again once the center is empty.
+    NotificationCenter::resetForTesting();
     UIKeyboard::shared().reset();
     UIApplication::shared()->reset();
+    UserDefaults::resetForTesting();
+    NibRegistry::resetForTesting();
     RunLoop::main().reset();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/render/PNGOutput.h"
 #include "platform/render/Renderer.h"
 #include "platform/testing/ViewQuery.h"
+#include "platform/testing/ViewTreeDump.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIWindow.h"
 
@@ -31,6 +32,14 @@ std::vector<UIViewPtr> UIDriver::searchRoots() const
         }
     }
     return roots;
+}
+
+std::string UIDriver::describeScreen() const
+{
+    std::string text;
+    for (const auto& root : searchRoots())
+        text += describeViewTree(root);
+    return text + RunLoop::main().describePendingWork();
 }
 
 UIViewPtr UIDriver::frontRoot() const

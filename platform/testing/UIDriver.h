@@ -64,6 +64,9 @@ public:
     UIViewPtr findText(std::string_view text) const;
     // The text `view` shows (see findText); none for views without text.
     static std::optional<std::string> textOf(const UIView& view);
+    // What the screen holds as text: the view tree of every search root, front first (see
+    // describeViewTree), then the run loop's pending work. For SCOPED_TRACE in layout tests.
+    std::string describeScreen() const;
 
     // --- touches ---
     // Taps the middle of the visible part of `view`. False, with one debug line and no touch, when

@@ -1,4 +1,4 @@
-// Drawing a layer tree into a context with cairo.
+// Drawing a layer tree into a context.
 #include "platform/ui/CALayer.h"
 #include "platform/ui/ContentPlacement.h"
 
@@ -12,13 +12,13 @@ namespace platform {
 
 namespace {
 
-void addRoundedBounds(cairo_t* cr, const CGRect& rect, double radius)
+void addRoundedBounds(CGContext& context, const CGRect& rect, double radius)
 {
     if (radius <= 0) {
-        cairo_rectangle(cr, rect.minX(), rect.minY(), rect.width(), rect.height());
+        context.addRect(rect);
         return;
     }
-    UIBezierPath::roundedRect(rect, radius).cgPath().addToCairo(cr);
+    context.addPath(UIBezierPath::roundedRect(rect, radius).cgPath());
 }
 
 // The view content mode that places contents the way `gravity` does.
@@ -63,13 +63,12 @@ void CALayer::drawContentsImage(CGContext& context)
     if (!m_contents || m_contents->isEmpty()) {
         return;
     }
-    cairo_t* cr = context.cairo();
     CGRect target = contentRect(m_bounds.standardized(), m_contents->size(), contentModeFor(m_contentsGravity));
-    cairo_save(cr);
-    addRoundedBounds(cr, m_bounds.standardized(), m_masksToBounds ? m_cornerRadius : 0);
-    cairo_clip(cr);
-    drawImage(cr, *m_contents, target);
-    cairo_restore(cr);
+    context.saveGState();
+    addRoundedBounds(context, m_bounds.standardized(), m_masksToBounds ? m_cornerRadius : 0);
+    context.clip();
+    drawImage(context, *m_contents, target);
+    context.restoreGState();
 }
 
 void CALayer::renderShadow(CGContext& context)
@@ -78,12 +77,11 @@ void CALayer::renderShadow(CGContext& context)
         return;
     }
     // The shadow of the layer's opaque shape, offset; blur is approximated by a plain fill.
-    cairo_t* cr = context.cairo();
-    cairo_save(cr);
-    addRoundedBounds(cr, m_bounds.standardized().offsetBy(m_shadowOffset.width, m_shadowOffset.height), m_cornerRadius);
-    m_shadowColor->setAsSource(cr, m_shadowOpacity);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    context.saveGState();
+    addRoundedBounds(context, m_bounds.standardized().offsetBy(m_shadowOffset.width, m_shadowOffset.height), m_cornerRadius);
+    context.setFillColor(m_shadowColor->withAlphaComponent(m_shadowColor->alphaComponent() * std::clamp(m_shadowOpacity, 0.0, 1.0)));
+    context.fillPath();
+    context.restoreGState();
 }
 
 void CALayer::renderLayerContent(CGContext& context)
@@ -94,27 +92,26 @@ void CALayer::renderLayerContent(CGContext& context)
     // Keep this layer and its mask alive while drawing calls out to delegates.
     auto keepAlive = sharedFromThis<CALayer>();
     std::shared_ptr<CALayer> mask = m_mask;
-    cairo_t* cr = context.cairo();
     CGRect bounds = m_bounds.standardized();
 
     bool group = m_opacity < 1 || mask;
     if (group) {
-        cairo_push_group(cr);
+        context.beginTransparencyLayer();
     }
     renderShadow(context);
 
     context.saveGState();
     if (m_backgroundColor && m_backgroundColor->alphaComponent() > 0) {
-        addRoundedBounds(cr, bounds, m_cornerRadius);
-        m_backgroundColor->setAsSource(cr);
-        cairo_fill(cr);
+        addRoundedBounds(context, bounds, m_cornerRadius);
+        context.setFillColor(m_backgroundColor);
+        context.fillPath();
     }
     drawContentsImage(context);
 
     context.saveGState();
     if (m_masksToBounds) {
-        addRoundedBounds(cr, bounds, m_cornerRadius);
-        cairo_clip(cr);
+        addRoundedBounds(context, bounds, m_cornerRadius);
+        context.clip();
     }
     draw(context);
     m_needsDisplay = false;
@@ -122,8 +119,8 @@ void CALayer::renderLayerContent(CGContext& context)
 
     context.saveGState();
     if (m_masksToBounds) {
-        addRoundedBounds(cr, bounds, m_cornerRadius);
-        cairo_clip(cr);
+        addRoundedBounds(context, bounds, m_cornerRadius);
+        context.clip();
     }
     auto sublayers = m_sublayers;  // snapshot: drawing code may edit the tree
     for (const auto& sublayer : sublayers) {
@@ -141,43 +138,32 @@ void CALayer::renderLayerContent(CGContext& context)
         double inset = m_borderWidth / 2;
         CGRect edge = bounds.insetBy(inset, inset);
         if (!edge.isNull()) {
-            addRoundedBounds(cr, edge, std::max(0.0, m_cornerRadius - inset));
+            addRoundedBounds(context, edge, std::max(0.0, m_cornerRadius - inset));
         } else {
-            addRoundedBounds(cr, bounds, m_cornerRadius);
+            addRoundedBounds(context, bounds, m_cornerRadius);
         }
-        m_borderColor->setAsSource(cr);
-        cairo_set_line_width(cr, m_borderWidth);
-        cairo_stroke(cr);
+        context.setStrokeColor(m_borderColor);
+        context.setLineWidth(m_borderWidth);
+        context.strokePath();
     }
     context.restoreGState();
 
     if (!group) {
         return;
     }
-    cairo_pattern_t* content = cairo_pop_group(cr);
     if (!mask) {
-        cairo_set_source(cr, content);
-        cairo_paint_with_alpha(cr, m_opacity);
-        cairo_pattern_destroy(content);
+        context.endTransparencyLayer(m_opacity);
         return;
     }
     // The mask layer is drawn in this layer's bounds space; its alpha masks the content.
-    cairo_push_group(cr);
-    context.saveGState();
-    context.concatenate(mask->transformToSuperlayer());
-    if (!mask->isHidden()) {
-        mask->renderLayerContent(context);
-    }
-    context.restoreGState();
-    cairo_pattern_t* maskPattern = cairo_pop_group(cr);
-
-    cairo_push_group(cr);
-    cairo_set_source(cr, content);
-    cairo_mask(cr, maskPattern);
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, m_opacity);
-    cairo_pattern_destroy(maskPattern);
-    cairo_pattern_destroy(content);
+    context.endTransparencyLayer(m_opacity, [&] {
+        context.saveGState();
+        context.concatenate(mask->transformToSuperlayer());
+        if (!mask->isHidden()) {
+            mask->renderLayerContent(context);
+        }
+        context.restoreGState();
+    });
 }
 
 } // namespace platform

@@ -105,29 +105,14 @@ void UIBarButtonItem::setAccessibilityIdentifier(std::optional<std::string> iden
     appearanceDidChange();
 }
 
-void UIBarButtonItem::setTarget(std::weak_ptr<void> target)
-{
-    std::weak_ptr<void> empty;
-    m_hasTarget = target.owner_before(empty) || empty.owner_before(target);
-    m_target = std::move(target);
-}
-
 bool UIBarButtonItem::userTap()
 {
-    if (!m_enabled || !m_action) {
+    if (!m_enabled) {
         return false;
     }
-    std::shared_ptr<void> locked;
-    if (m_hasTarget) {
-        locked = m_target.lock();
-        if (!locked) {
-            return false;
-        }
-    }
     auto keepAlive = sharedFromThis<UIBarButtonItem>();
-    Action action = m_action;  // the action may replace itself
-    action(locked, *this);
-    return true;
+    const auto pair = m_targetAction;  // the action may replace itself
+    return pair.send(*this);
 }
 
 void UIBarButtonItem::appearanceDidChange()

@@ -8,6 +8,7 @@
 #include "platform/foundation/NSObject.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIImage.h"
+#include "platform/ui/TargetAction.h"
 #include "platform/ui/UIView.h"
 
 #include <functional>
@@ -24,7 +25,7 @@ enum class UIBarButtonSystemItem { done = 0, cancel = 1, flexibleSpace = 5, fixe
 
 class UIBarButtonItem : public NSObject {
 public:
-    using Action = std::function<void(const std::shared_ptr<void>& target, UIBarButtonItem& sender)>;
+    using Action = TargetAction<UIBarButtonItem>::Action;
 
     UIBarButtonItem() = default;
 
@@ -69,28 +70,16 @@ public:
     void setAccessibilityIdentifier(std::optional<std::string> identifier);
 
     // --- target-action ---
-    std::shared_ptr<void> target() const { return m_target.lock(); }
-    void setTarget(std::weak_ptr<void> target);
-    bool hasAction() const { return static_cast<bool>(m_action); }
-    void setAction(Action action) { m_action = std::move(action); }
+    std::shared_ptr<void> target() const { return m_targetAction.target(); }
+    void setTarget(std::weak_ptr<void> target) { m_targetAction.setTarget(std::move(target)); }
+    bool hasAction() const { return m_targetAction.hasAction(); }
+    void setAction(Action action) { m_targetAction.setAction(std::move(action)); }
     // Target and member function together: `R T::f()` or `R T::f(UIBarButtonItem&)`.
-    template <class T, class M, class R>
-        requires std::is_base_of_v<M, T>
-    void setTargetAction(const std::shared_ptr<T>& target, R (M::*method)())
+    template <class T, class Method>
+    void setTargetAction(const std::shared_ptr<T>& target, Method method)
+        requires requires { TargetAction<UIBarButtonItem>::member<T>(method); }
     {
-        setTarget(std::weak_ptr<void>(target));
-        m_action = [method](const std::shared_ptr<void>& object, UIBarButtonItem&) {
-            (static_cast<T*>(object.get())->*method)();
-        };
-    }
-    template <class T, class M, class R>
-        requires std::is_base_of_v<M, T>
-    void setTargetAction(const std::shared_ptr<T>& target, R (M::*method)(UIBarButtonItem&))
-    {
-        setTarget(std::weak_ptr<void>(target));
-        m_action = [method](const std::shared_ptr<void>& object, UIBarButtonItem& sender) {
-            (static_cast<T*>(object.get())->*method)(sender);
-        };
+        m_targetAction = TargetAction<UIBarButtonItem>(target, TargetAction<UIBarButtonItem>::member<T>(method));
     }
 
     // A person's tap on the item: runs the action when the item is enabled and has one (and its
@@ -114,9 +103,7 @@ private:
     bool m_enabled = true;
     int m_tag = 0;
     std::optional<std::string> m_accessibilityIdentifier;
-    bool m_hasTarget = false;
-    std::weak_ptr<void> m_target;
-    Action m_action;
+    TargetAction<UIBarButtonItem> m_targetAction;
     std::weak_ptr<UIView> m_bar;
 };
 

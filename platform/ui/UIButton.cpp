@@ -14,6 +14,9 @@ std::uint32_t key(UIControlState state)
 // Default title fonts: custom buttons use a larger face than system ones.
 constexpr CGFloat customTitleFontSize = 18;
 constexpr CGFloat systemTitleFontSize = 15;
+// A highlighted system button shows its title faded to this share of its alpha, unless the
+// highlighted state has a title colour of its own.
+constexpr double highlightedTitleAlpha = 0.2;
 
 // One piece of per-state content: the state's own value when it has one, else the normal state's
 // (none when neither was set).
@@ -138,13 +141,21 @@ std::optional<NSAttributedString> UIButton::currentAttributedTitle() const
 
 UIColorPtr UIButton::currentTitleColor() const
 {
-    if (auto color = titleColor(state())) {
-        return color;
+    auto own = entry(state());
+    if (own && own->titleColor) {
+        return own->titleColor;
     }
-    if (m_type == UIButtonType::custom) {
-        return UIColor::white();
+    UIColorPtr color = titleColor(state());
+    if (!color) {
+        if (m_type == UIButtonType::custom) {
+            return UIColor::white();
+        }
+        color = isEnabled() ? tintColor() : UIColor::colorWithWhite(0.56, 1);
     }
-    return isEnabled() ? tintColor() : UIColor::colorWithWhite(0.56, 1);
+    if (m_type != UIButtonType::custom && isHighlighted()) {
+        return color->withAlphaComponent(color->alphaComponent() * highlightedTitleAlpha);
+    }
+    return color;
 }
 
 bool UIButton::dimsForHighlight(UIImagePtr StateContent::*member) const

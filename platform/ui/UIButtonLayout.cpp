@@ -136,9 +136,9 @@ void UIButton::draw(CGContext& context, const CGRect&)
     }
     CGRect target = backgroundRect(bounds());
     if (dimsForHighlight(&StateContent::backgroundImage)) {
-        drawDimmedImage(context.cairo(), *background, target, options);
+        drawDimmedImage(context, *background, target, options);
     } else {
-        drawImage(context.cairo(), *background, target, options);
+        drawImage(context, *background, target, options);
     }
 }
 

@@ -46,23 +46,22 @@ void UIButtonImageView::draw(CGContext& context, const CGRect& rect)
     if (shown->renderingMode() == UIImageRenderingMode::alwaysTemplate) {
         options.templateTint = tintColor();
     }
-    drawDimmedImage(context.cairo(), *shown, imageRect(bounds()), options);
+    drawDimmedImage(context, *shown, imageRect(bounds()), options);
 }
 
-void drawDimmedImage(cairo_t* cr, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options)
+void drawDimmedImage(CGContext& context, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options)
 {
-    cairo_save(cr);
-    cairo_push_group(cr);
+    context.saveGState();
+    context.beginTransparencyLayer();
     ImageDrawOptions opaque = options;
     opaque.alpha = 1;
-    drawImage(cr, image, rect, opaque);
-    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-    cairo_set_source_rgba(cr, 0, 0, 0, highlightDarkening);
-    cairo_rectangle(cr, rect.minX(), rect.minY(), rect.width(), rect.height());
-    cairo_fill(cr);
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, options.alpha);
-    cairo_restore(cr);
+    drawImage(context, image, rect, opaque);
+    context.setBlendMode(CGBlendMode::sourceAtop);
+    context.setAlpha(1);
+    context.setFillColor(UIColor::create(0, 0, 0, highlightDarkening));
+    context.fill(rect);
+    context.endTransparencyLayer(options.alpha);
+    context.restoreGState();
 }
 
 } // namespace platform

@@ -32,6 +32,6 @@ private:
 };
 
 // Draws `image` over `rect` darkened where it is opaque (see ImageDrawing.h for the options).
-void drawDimmedImage(cairo_t* cr, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options);
+void drawDimmedImage(CGContext& context, const UIImage& image, const CGRect& rect, const ImageDrawOptions& options);
 
 } // namespace platform

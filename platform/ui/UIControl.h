@@ -11,12 +11,12 @@
 // touchUpInside, lifting outside sends touchUpOutside, a cancelled touch sends touchCancel.
 // Setting the state in code (setSelected, setHighlighted, setEnabled) sends nothing. A disabled
 // control passes its touches on to the next responder and lets ancestors' tap recognizers see them.
+#include "platform/ui/TargetAction.h"
 #include "platform/ui/UIControlTypes.h"
 #include "platform/ui/UIView.h"
 
 #include <functional>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 namespace platform {
@@ -24,7 +24,7 @@ namespace platform {
 class UIControl : public UIView {
 public:
     // `target` is the locked target (null for pairs added without one).
-    using Action = std::function<void(const std::shared_ptr<void>& target, UIControl& sender)>;
+    using Action = TargetAction<UIControl>::Action;
 
     explicit UIControl(const CGRect& frame = CGRect());
 
@@ -49,23 +49,11 @@ public:
     void addTarget(std::weak_ptr<void> target, Action action, UIControlEvents events);
     // A member function of the target: `void T::f()` or `R T::f(S& sender)` where S is UIControl or
     // a subclass the sender is (a sender of another class skips the call).
-    template <class T, class M, class R>
-        requires std::is_base_of_v<M, T>
-    void addTarget(const std::shared_ptr<T>& target, R (M::*method)(), UIControlEvents events)
+    template <class T, class Method>
+    void addTarget(const std::shared_ptr<T>& target, Method method, UIControlEvents events)
+        requires requires { TargetAction<UIControl>::member<T>(method); }
     {
-        addTarget(std::weak_ptr<void>(target), [method](const std::shared_ptr<void>& object, UIControl&) {
-            (static_cast<T*>(object.get())->*method)();
-        }, events);
-    }
-    template <class T, class M, class R, class S>
-        requires std::is_base_of_v<M, T> && std::is_base_of_v<UIControl, S>
-    void addTarget(const std::shared_ptr<T>& target, R (M::*method)(S&), UIControlEvents events)
-    {
-        addTarget(std::weak_ptr<void>(target), [method](const std::shared_ptr<void>& object, UIControl& sender) {
-            if (auto typed = dynamic_cast<S*>(&sender)) {
-                (static_cast<T*>(object.get())->*method)(*typed);
-            }
-        }, events);
+        addTarget(std::weak_ptr<void>(target), TargetAction<UIControl>::member<T>(method), events);
     }
     // A closure without a target.
     void addAction(std::function<void(UIControl& sender)> action, UIControlEvents events);
@@ -106,14 +94,6 @@ protected:
     CGPoint locationOf(const UITouch& touch);
 
 private:
-    struct TargetAction {
-        bool hasTarget = false;
-        std::weak_ptr<void> target;
-        Action action;
-        UIControlEvents events = UIControlEvents::none;
-    };
-    bool isAlive(const TargetAction& pair) const { return !pair.hasTarget || !pair.target.expired(); }
-    void dropDeadPairs();
     void finishTracking(UITouch* touch, const std::shared_ptr<UIEvent>& event, bool cancelled);
 
     bool m_enabled = true;
@@ -121,7 +101,7 @@ private:
     bool m_highlighted = false;
     UIControlContentHorizontalAlignment m_horizontalAlignment = UIControlContentHorizontalAlignment::center;
     UIControlContentVerticalAlignment m_verticalAlignment = UIControlContentVerticalAlignment::center;
-    std::vector<std::shared_ptr<TargetAction>> m_pairs;
+    TargetActionList<UIControl> m_actions;
     bool m_tracking = false;
     bool m_touchInside = false;
     std::weak_ptr<UITouch> m_trackedTouch;

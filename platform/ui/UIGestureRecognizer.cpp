@@ -14,21 +14,12 @@ void UIGestureRecognizer::addTargetAction(const std::shared_ptr<void>& target, A
         debugLog("UIGestureRecognizer: ignoring a target-action pair without target or action");
         return;
     }
-    m_targets.push_back({target, std::move(action)});
+    m_targets.add(target, std::move(action));
 }
 
 void UIGestureRecognizer::removeTarget(const std::shared_ptr<void>& target)
 {
-    if (!target) {
-        m_targets.clear();
-        return;
-    }
-    m_targets.erase(std::remove_if(m_targets.begin(), m_targets.end(),
-                                   [&](const TargetAction& entry) {
-                                       auto alive = entry.target.lock();
-                                       return !alive || alive == target;
-                                   }),
-                    m_targets.end());
+    m_targets.remove(target);
 }
 
 void UIGestureRecognizer::setEnabled(bool enabled)
@@ -61,16 +52,9 @@ void UIGestureRecognizer::setState(UIGestureRecognizerState state)
 
 void UIGestureRecognizer::sendActions()
 {
+    // Actions may release this recognizer.
     auto keepAlive = sharedFromThis<UIGestureRecognizer>();
-    auto targets = m_targets;  // snapshot: actions may add or remove targets
-    for (const auto& entry : targets) {
-        if (auto target = entry.target.lock()) {
-            entry.action(target, *this);
-        }
-    }
-    m_targets.erase(std::remove_if(m_targets.begin(), m_targets.end(),
-                                   [](const TargetAction& entry) { return entry.target.expired(); }),
-                    m_targets.end());
+    m_targets.send(*this);
 }
 
 void UIGestureRecognizer::trackTouches(const UITouchList& touches)

@@ -6,6 +6,7 @@
 // most one view (weak back-pointer); the view holds its recognizers strongly.
 #include "platform/foundation/NSObject.h"
 #include "platform/graphics/CGPoint.h"
+#include "platform/ui/TargetAction.h"
 #include "platform/ui/UIResponder.h"
 
 #include <functional>
@@ -31,7 +32,7 @@ public:
 
 class UIGestureRecognizer : public NSObject {
 public:
-    using Action = std::function<void(const std::shared_ptr<void>& target, UIGestureRecognizer& sender)>;
+    using Action = TargetAction<UIGestureRecognizer>::Action;
 
     UIGestureRecognizer() = default;
 
@@ -39,23 +40,11 @@ public:
     // The action is a member function of the target (or of a base of it): `R T::f()` or
     // `R T::f(S&)` where S is UIGestureRecognizer or the recognizer's own class (a sender of another
     // class skips the call).
-    template <class T, class M, class R>
-        requires std::is_base_of_v<M, T>
-    void addTarget(const std::shared_ptr<T>& target, R (M::*action)())
+    template <class T, class Method>
+    void addTarget(const std::shared_ptr<T>& target, Method action)
+        requires requires { TargetAction<UIGestureRecognizer>::member<T>(action); }
     {
-        addTargetAction(target, [action](const std::shared_ptr<void>& object, UIGestureRecognizer&) {
-            (static_cast<T*>(object.get())->*action)();
-        });
-    }
-    template <class T, class M, class R, class S>
-        requires std::is_base_of_v<M, T> && std::is_base_of_v<UIGestureRecognizer, S>
-    void addTarget(const std::shared_ptr<T>& target, R (M::*action)(S&))
-    {
-        addTargetAction(target, [action](const std::shared_ptr<void>& object, UIGestureRecognizer& sender) {
-            if (auto typed = dynamic_cast<S*>(&sender)) {
-                (static_cast<T*>(object.get())->*action)(*typed);
-            }
-        });
+        addTargetAction(target, TargetAction<UIGestureRecognizer>::member<T>(action));
     }
     // The general form: `action` runs with the locked target while the target lives.
     void addTargetAction(const std::shared_ptr<void>& target, Action action);
@@ -97,13 +86,9 @@ protected:
     void trackTouches(const UITouchList& touches);
 
 private:
-    struct TargetAction {
-        std::weak_ptr<void> target;
-        Action action;
-    };
     void sendActions();
 
-    std::vector<TargetAction> m_targets;
+    TargetActionList<UIGestureRecognizer> m_targets;
     UIGestureRecognizerState m_state = UIGestureRecognizerState::possible;
     bool m_enabled = true;
     bool m_cancelsTouchesInView = true;

@@ -101,11 +101,8 @@ void UIImageView::draw(CGContext& context, const CGRect&)
     if (shown->renderingMode() == UIImageRenderingMode::alwaysTemplate) {
         options.templateTint = tintColor();
     }
-    cairo_t* cr = context.cairo();
-    cairo_save(cr);
     // Content outside the bounds shows only when the view does not clip (aspect fill overflows).
-    drawImage(cr, *shown, imageRect(bounds()), options);
-    cairo_restore(cr);
+    drawImage(context, *shown, imageRect(bounds()), options);
 }
 
 } // namespace platform

@@ -6,7 +6,6 @@
 #include "platform/foundation/Timer.h"
 #include "platform/ui/UIResponder.h"
 #include "platform/ui/UIScreen.h"
-#include "platform/ui/UITextField.h"
 
 #include <cmath>
 #include <string>
@@ -24,21 +23,41 @@ AnyValue::Dictionary userInfo(const CGRect& begin, const CGRect& end)
     };
 }
 
-// Joins the text fields' hook at start-up, so focus reaches the keyboard before anyone asks for it.
+// Observes the text inputs from start-up, so focus reaches the keyboard before anyone asks for it.
 [[maybe_unused]] const bool keyboardInstalled = (UIKeyboard::shared(), true);
 
 } // namespace
 
 UIKeyboard::UIKeyboard()
 {
-    m_textFieldHook = UITextField::addFirstResponderObserver([](UITextField& field, bool editing) {
-        auto input = field.sharedFromThis<UIResponder>();
-        if (editing) {
-            UIKeyboard::shared().textInputDidBecomeFirstResponder(input);
-        } else {
-            UIKeyboard::shared().textInputDidResignFirstResponder(input);
-        }
-    });
+    observeTextInputs();
+}
+
+void UIKeyboard::observeTextInputs()
+{
+    auto& center = NotificationCenter::defaultCenter();
+    if (m_inputObservation) {
+        center.removeObserver(std::weak_ptr<const void>(m_inputObservation));
+    }
+    m_inputObservation = std::make_shared<int>(0);
+    // The object is the input; it is used only once it is known to be the first responder (or the
+    // active input), so a notification posted with any other object does nothing.
+    center.addObserver(UITextInputDidBecomeFirstResponderNotification, m_inputObservation,
+                       [](const Notification& notification) {
+                           auto input = UIResponder::currentFirstResponder();
+                           if (input && !input.owner_before(notification.object())
+                               && !notification.object().owner_before(input)) {
+                               UIKeyboard::shared().textInputDidBecomeFirstResponder(input);
+                           }
+                       });
+    center.addObserver(UITextInputDidResignFirstResponderNotification, m_inputObservation,
+                       [](const Notification& notification) {
+                           auto active = UIKeyboard::shared().activeInput();
+                           if (active && !active.owner_before(notification.object())
+                               && !notification.object().owner_before(active)) {
+                               UIKeyboard::shared().textInputDidResignFirstResponder(active);
+                           }
+                       });
 }
 
 UIKeyboard& UIKeyboard::shared()
@@ -148,6 +167,7 @@ void UIKeyboard::reset()
     m_activeInput.reset();
     m_hasActiveInput = false;
     m_height = defaultHeight;
+    observeTextInputs();
 }
 
 } // namespace platform

@@ -12,8 +12,10 @@
 // animation's duration. Up, the keyboard spans the main screen's width at its bottom edge; down,
 // the same rectangle lies just below the screen.
 //
-// Text fields reach the keyboard through their first-responder hook, which the keyboard joins when
-// it is first used (at the latest when the program starts, as soon as this file is linked in).
+// Text inputs reach the keyboard through the default notification center: the keyboard observes
+// UITextInputDidBecomeFirstResponderNotification and UITextInputDidResignFirstResponderNotification
+// from when it is first used (at the latest when the program starts, as soon as this file is
+// linked in), and again after every reset().
 #include "platform/graphics/CGRect.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
@@ -52,13 +54,15 @@ public:
     void textInputDidBecomeFirstResponder(const std::shared_ptr<UIResponder>& input);
     void textInputDidResignFirstResponder(const std::shared_ptr<UIResponder>& input);
 
-    // Down, default height, no active input; pending notifications are dropped and none is posted
-    // (between tests).
+    // Down, default height, no active input; pending notifications are dropped and none is posted;
+    // the text inputs' notifications are observed anew (between tests, after the notification
+    // center was emptied).
     void reset();
 
 private:
     UIKeyboard();
 
+    void observeTextInputs();
     void show();
     void hide();
     void hideIfNoInputRemains(std::uint64_t generation);
@@ -71,7 +75,8 @@ private:
     // Bumped by every focus change and reset, so a deferred hide check made stale by them does nothing.
     std::uint64_t m_focusGeneration = 0;
     std::shared_ptr<Timer> m_didTimer;
-    std::shared_ptr<void> m_textFieldHook;
+    // Owns the observations of the text inputs' notifications.
+    std::shared_ptr<void> m_inputObservation;
 };
 
 } // namespace platform

@@ -17,6 +17,14 @@ inline constexpr const char* UIKeyboardDidShowNotification = "UIKeyboardDidShowN
 inline constexpr const char* UIKeyboardWillHideNotification = "UIKeyboardWillHideNotification";
 inline constexpr const char* UIKeyboardDidHideNotification = "UIKeyboardDidHideNotification";
 
+// Posted on the default center by a text input (object: the input) right after it became / stopped
+// being the first responder, once its own editing notifications went out. The keyboard comes up
+// and goes down from these.
+inline constexpr const char* UITextInputDidBecomeFirstResponderNotification =
+    "UITextInputDidBecomeFirstResponderNotification";
+inline constexpr const char* UITextInputDidResignFirstResponderNotification =
+    "UITextInputDidResignFirstResponderNotification";
+
 // The keyboard's frame before and after its animation (rectangles, see above).
 inline constexpr const char* UIKeyboardFrameBeginUserInfoKey = "UIKeyboardFrameBeginUserInfoKey";
 inline constexpr const char* UIKeyboardFrameEndUserInfoKey = "UIKeyboardFrameEndUserInfoKey";

@@ -99,12 +99,14 @@ void UILabel::setLineBreakMode(NSLineBreakMode mode)
 void UILabel::setAdjustsFontSizeToFitWidth(bool adjusts)
 {
     m_adjustsFontSize = adjusts;
+    m_fittedScale.valid = false;
     setNeedsDisplay();
 }
 
 void UILabel::setMinimumScaleFactor(double factor)
 {
     m_minimumScaleFactor = std::isfinite(factor) ? std::clamp(factor, 0.0, 1.0) : 0.0;
+    m_fittedScale.valid = false;
     setNeedsDisplay();
 }
 
@@ -122,6 +124,7 @@ void UILabel::setEnabled(bool enabled)
 
 void UILabel::contentDidChange()
 {
+    m_fittedScale.valid = false;
     invalidateIntrinsicContentSize();
     setNeedsDisplay();
     textMetricsDidChange();
@@ -179,6 +182,14 @@ double UILabel::fontScaleForCurrentBounds() const
     if (!m_adjustsFontSize || maximumLines() != 1 || available <= 0 || m_content.length() == 0) {
         return 1;
     }
+    if (!m_fittedScale.valid || m_fittedScale.width != available) {
+        m_fittedScale = {true, available, measureFontScale(available)};
+    }
+    return m_fittedScale.scale;
+}
+
+double UILabel::measureFontScale(CGFloat available) const
+{
     LabelTextStyle style = textStyle();
     CGFloat natural = singleLineTextWidth(m_content, style);
     if (natural <= available) {

@@ -11,9 +11,9 @@
 // rounded up to whole points. Drawing uses the same measurement, so text measured to fit is drawn
 // without truncation.
 #include "platform/foundation/NSAttributedString.h"
+#include "platform/graphics/LabelText.h"
+#include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSTextAlignment.h"
-#include "platform/ui/UILabelTextLayout.h"
 #include "platform/ui/UIView.h"
 
 #include <optional>
@@ -85,6 +85,15 @@ protected:
 private:
     void contentDidChange();
     CGSize measure(CGFloat maxWidth) const;
+    double measureFontScale(CGFloat available) const;
+
+    // The font scale found for shrinking to fit, kept until the text, font, line settings, fitting
+    // settings or width change: finding it takes several measurements.
+    struct FittedScale {
+        bool valid = false;
+        CGFloat width = 0;
+        double scale = 1;
+    };
 
     std::optional<std::string> m_text;
     bool m_hasAttributes = false;  // set through setAttributedText
@@ -98,6 +107,7 @@ private:
     double m_minimumScaleFactor = 0;
     CGFloat m_preferredMaxLayoutWidth = 0;
     bool m_enabled = true;
+    mutable FittedScale m_fittedScale;
 };
 
 } // namespace platform

@@ -13,11 +13,12 @@ UIColorPtr defaultOnTint()
     return UIColor::create(52 / 255.0, 199 / 255.0, 89 / 255.0);
 }
 
-void fillPath(cairo_t* cr, const UIBezierPath& path, const UIColor& color, double alpha)
+void fillPath(CGContext& context, const UIBezierPath& path, const UIColorPtr& color)
 {
-    path.cgPath().addToCairo(cr);
-    color.setAsSource(cr, alpha);
-    cairo_fill(cr);
+    context.beginPath();
+    context.addPath(path.cgPath());
+    context.setFillColor(color);
+    context.fillPath();
 }
 
 } // namespace
@@ -82,25 +83,26 @@ void UISwitch::endTracking(UITouch* touch, const std::shared_ptr<UIEvent>& event
 
 void UISwitch::draw(CGContext& context, const CGRect&)
 {
-    cairo_t* cr = context.cairo();
-    double alpha = context.alpha() * (isEnabled() ? 1.0 : 0.5);
+    context.saveGState();
+    context.setAlpha(context.alpha() * (isEnabled() ? 1.0 : 0.5));
     CGRect track(0, 0, width, height);
     auto trackPath = UIBezierPath::roundedRect(track, height / 2);
     if (m_on) {
-        fillPath(cr, trackPath, *(m_onTintColor ? m_onTintColor : defaultOnTint()), alpha);
+        fillPath(context, trackPath, m_onTintColor ? m_onTintColor : defaultOnTint());
     } else {
-        fillPath(cr, trackPath, *UIColor::colorWithWhite(0.9, 1), alpha);
+        fillPath(context, trackPath, UIColor::colorWithWhite(0.9, 1));
     }
     CGFloat diameter = height - 2 * thumbInset;
     CGFloat thumbX = m_on ? width - thumbInset - diameter : thumbInset;
     CGRect thumb(thumbX, thumbInset, diameter, diameter);
     auto thumbPath = UIBezierPath::ovalIn(thumb);
-    fillPath(cr, thumbPath, *(m_thumbTintColor ? m_thumbTintColor : UIColor::white()), alpha);
+    fillPath(context, thumbPath, m_thumbTintColor ? m_thumbTintColor : UIColor::white());
     // A thin outline keeps a white thumb visible on a light track.
-    thumbPath.cgPath().addToCairo(cr);
-    UIColor::colorWithWhite(0, 0.12)->setAsSource(cr, alpha);
-    cairo_set_line_width(cr, 0.5);
-    cairo_stroke(cr);
+    context.addPath(thumbPath.cgPath());
+    context.setStrokeColor(UIColor::colorWithWhite(0, 0.12));
+    context.setLineWidth(0.5);
+    context.strokePath();
+    context.restoreGState();
 }
 
 } // namespace platform

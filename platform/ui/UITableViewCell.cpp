@@ -166,7 +166,7 @@ void UITableViewCell::setSeparator(bool shown, const UIColorPtr& color)
 
 double UITableViewCell::accessoryWidth() const
 {
-    return m_accessoryType == UITableViewCellAccessoryType::none ? 0 : 38;
+    return UITableViewCellAccessoryView::widthFor(m_accessoryType);
 }
 
 CGSize UITableViewCell::sizeThatFits(CGSize size) const

@@ -112,11 +112,24 @@ void UITableView::updateVisibleCells()
 
 void UITableView::placeHeaders(const CGRect& visible)
 {
+    // Plain tables keep a section's header pinned at the top of the visible area while the
+    // section scrolls under it, until the section's end pushes it up and away.
+    bool pins = m_style == UITableViewStyle::plain;
+    double pinTop = visible.minY() + contentInset().top;
     std::map<int, UIViewPtr> shown;
     for (int section = 0; section < static_cast<int>(m_sections.size()); ++section) {
         const auto& layout = m_sections[static_cast<std::size_t>(section)];
-        CGRect rect{0, layout.headerTop, bounds().width(), layout.headerHeight};
-        if (!layout.headerView || layout.headerHeight <= 0 || rect.maxY() <= visible.minY() || rect.minY() >= visible.maxY()) {
+        if (!layout.headerView || layout.headerHeight <= 0) {
+            continue;
+        }
+        double sectionEnd = layout.rowTops.empty() ? layout.headerTop + layout.headerHeight
+                                                   : layout.rowTops.back() + layout.rowHeights.back();
+        double top = layout.headerTop;
+        if (pins && top < pinTop) {
+            top = std::max(layout.headerTop, std::min(pinTop, sectionEnd - layout.headerHeight));
+        }
+        CGRect rect{0, top, bounds().width(), layout.headerHeight};
+        if (rect.maxY() <= visible.minY() || rect.minY() >= visible.maxY()) {
             continue;
         }
         layout.headerView->setFrame(rect);

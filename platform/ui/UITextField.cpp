@@ -2,6 +2,7 @@
 
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Text.h"
+#include "platform/ui/UIKeyboardNotifications.h"
 #include "platform/ui/UITextFieldTextRange.h"
 
 #include <algorithm>
@@ -10,16 +11,6 @@
 namespace platform {
 
 namespace {
-
-struct ObserverRegistration {
-    UITextField::FirstResponderObserver observer;
-};
-
-std::vector<std::weak_ptr<ObserverRegistration>>& firstResponderObservers()
-{
-    static std::vector<std::weak_ptr<ObserverRegistration>> observers;
-    return observers;
-}
 
 constexpr CGFloat defaultFontSize = 17;
 
@@ -195,37 +186,6 @@ void UITextField::setSelectedRange(NSRange range)
     setNeedsDisplay();
 }
 
-// --- keyboard hook ---
-
-std::shared_ptr<void> UITextField::addFirstResponderObserver(FirstResponderObserver observer)
-{
-    auto registration = std::make_shared<ObserverRegistration>();
-    registration->observer = std::move(observer);
-    auto& observers = firstResponderObservers();
-    std::erase_if(observers, [](const auto& entry) { return entry.expired(); });
-    observers.push_back(registration);
-    return registration;
-}
-
-namespace {
-
-void notifyFirstResponderObservers(UITextField& field, bool editing)
-{
-    std::vector<std::shared_ptr<ObserverRegistration>> alive;
-    for (const auto& entry : firstResponderObservers()) {
-        if (auto registration = entry.lock()) {
-            alive.push_back(registration);
-        }
-    }
-    for (const auto& registration : alive) {
-        if (registration->observer) {
-            registration->observer(field, editing);
-        }
-    }
-}
-
-} // namespace
-
 void UITextField::didBeginEditing()
 {
     auto keepAlive = sharedFromThis<UITextField>();
@@ -238,7 +198,7 @@ void UITextField::didBeginEditing()
     }
     sendActions(UIControlEvents::editingDidBegin);
     NotificationCenter::defaultCenter().post(UITextFieldTextDidBeginEditing, keepAlive);
-    notifyFirstResponderObservers(*this, true);
+    NotificationCenter::defaultCenter().post(UITextInputDidBecomeFirstResponderNotification, keepAlive);
 }
 
 void UITextField::didEndEditing()
@@ -252,7 +212,7 @@ void UITextField::didEndEditing()
     }
     sendActions(UIControlEvents::editingDidEnd);
     NotificationCenter::defaultCenter().post(UITextFieldTextDidEndEditing, keepAlive);
-    notifyFirstResponderObservers(*this, false);
+    NotificationCenter::defaultCenter().post(UITextInputDidResignFirstResponderNotification, keepAlive);
 }
 
 } // namespace platform

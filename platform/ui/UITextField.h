@@ -20,8 +20,8 @@
 // The delegate is held weakly; notifications have the field as their object.
 #include "platform/foundation/NSAttributedString.h"
 #include "platform/foundation/NSRange.h"
+#include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSTextAlignment.h"
 #include "platform/ui/UIControl.h"
 #include "platform/ui/UITextFieldDelegate.h"
 #include "platform/ui/UITextFieldTypes.h"
@@ -134,12 +134,6 @@ public:
     bool userClear();
     // Ends editing as a person leaving the field would (resignFirstResponder).
     bool userEndEditing();
-
-    // --- keyboard hook ---
-    // Told after a field began or ended editing, once the delegate and observers were told (the
-    // keyboard appears and disappears from here). The observer lives as long as the returned token.
-    using FirstResponderObserver = std::function<void(UITextField& field, bool editing)>;
-    static std::shared_ptr<void> addFirstResponderObserver(FirstResponderObserver observer);
 
     // --- geometry ---
     virtual CGRect borderRect(const CGRect& bounds) const { return bounds; }

@@ -4,7 +4,8 @@
 
 #include "platform/foundation/Text.h"
 #include "platform/graphics/UIBezierPath.h"
-#include "platform/ui/UILabelTextLayout.h"
+#include "platform/graphics/LabelText.h"
+#include "platform/graphics/TextLine.h"
 #include "platform/ui/UITouch.h"
 
 #include <algorithm>
@@ -181,32 +182,32 @@ void UITextField::tintColorDidChange()
 
 void UITextField::drawBorder(CGContext& context) const
 {
-    cairo_t* cr = context.cairo();
     CGRect rect = borderRect(bounds());
-    double alpha = context.alpha();
-    cairo_save(cr);
+    context.saveGState();
     switch (m_borderStyle) {
     case UITextBorderStyle::line:
     case UITextBorderStyle::bezel:
-        cairo_rectangle(cr, rect.minX() + 0.5, rect.minY() + 0.5, rect.width() - 1, rect.height() - 1);
-        (m_borderStyle == UITextBorderStyle::line ? UIColor::black() : UIColor::gray())->setAsSource(cr, alpha);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        context.setStrokeColor(m_borderStyle == UITextBorderStyle::line ? UIColor::black() : UIColor::gray());
+        context.setLineWidth(1);
+        context.stroke({rect.minX() + 0.5, rect.minY() + 0.5, rect.width() - 1, rect.height() - 1});
         break;
     case UITextBorderStyle::roundedRect: {
         CGRect inner(rect.minX() + 0.25, rect.minY() + 0.25, rect.width() - 0.5, rect.height() - 0.5);
-        UIBezierPath::roundedRect(inner, roundedCornerRadius).cgPath().addToCairo(cr);
-        UIColor::white()->setAsSource(cr, alpha);
-        cairo_fill_preserve(cr);
-        UIColor::colorWithWhite(0.8, 1)->setAsSource(cr, alpha);
-        cairo_set_line_width(cr, 0.5);
-        cairo_stroke(cr);
+        CGPath outline = UIBezierPath::roundedRect(inner, roundedCornerRadius).cgPath();
+        context.beginPath();
+        context.addPath(outline);
+        context.setFillColor(UIColor::white());
+        context.fillPath();
+        context.addPath(outline);
+        context.setStrokeColor(UIColor::colorWithWhite(0.8, 1));
+        context.setLineWidth(0.5);
+        context.strokePath();
         break;
     }
     default:
         break;
     }
-    cairo_restore(cr);
+    context.restoreGState();
 }
 
 void UITextField::drawContent(CGContext& context, const CGRect& rect, const NSAttributedString& content,
@@ -227,23 +228,10 @@ void UITextField::drawContent(CGContext& context, const CGRect& rect, const NSAt
     }
 
     // While editing the text is clipped (not truncated) and scrolled so that the caret shows.
-    cairo_t* cr = context.cairo();
-    std::vector<std::size_t> offsets;
-    auto layout = makeLabelTextLayout(cr, content, style, 0, &offsets);
-    PangoRectangle logical;
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
-    CGFloat width = static_cast<CGFloat>(logical.width) / PANGO_SCALE;
-    CGFloat lineHeight = content.length() > 0 ? static_cast<CGFloat>(logical.height) / PANGO_SCALE
-                                              : effectiveFont(style).lineHeight();
-    auto xAt = [&](std::size_t utf16) {
-        if (isPlaceholder || offsets.empty()) {
-            return CGFloat(0);
-        }
-        PangoRectangle position;
-        std::size_t index = offsets[std::min(utf16, offsets.size() - 1)];
-        pango_layout_index_to_pos(layout.get(), static_cast<int>(index), &position);
-        return static_cast<CGFloat>(position.x) / PANGO_SCALE;
-    };
+    TextLine line(context, content, style);
+    CGFloat width = line.width();
+    CGFloat lineHeight = line.height();
+    auto xAt = [&](std::size_t utf16) { return isPlaceholder ? CGFloat(0) : line.offsetOf(utf16); };
     NSRange selection = m_selection;
     CGFloat x = rect.minX();
     if (width <= rect.width()) {
@@ -257,46 +245,42 @@ void UITextField::drawContent(CGContext& context, const CGRect& rect, const NSAt
     }
     CGFloat y = rect.minY() + (rect.height() - lineHeight) / 2;
 
-    cairo_save(cr);
-    cairo_rectangle(cr, rect.minX(), rect.minY(), rect.width(), rect.height());
-    cairo_clip(cr);
+    context.saveGState();
+    context.clip(rect);
     if (!isPlaceholder && selection.length > 0) {
         CGFloat start = xAt(selection.location);
         CGFloat end = xAt(selection.end());
-        cairo_rectangle(cr, x + std::min(start, end), y, std::abs(end - start), lineHeight);
-        tintColor()->setAsSource(cr, 0.25 * context.alpha());
-        cairo_fill(cr);
+        context.setFillColor(tintColor()->withAlphaComponent(tintColor()->alphaComponent() * 0.25));
+        context.fill({x + std::min(start, end), y, std::abs(end - start), lineHeight});
     }
-    style.color->setAsSource(cr, context.alpha());
-    cairo_move_to(cr, x, y);
-    pango_cairo_update_layout(cr, layout.get());
-    pango_cairo_show_layout(cr, layout.get());
+    line.draw({x, y}, style.color);
     if (selection.length == 0) {
         CGFloat caretX = x + xAt(selection.location);
-        cairo_rectangle(cr, std::min(caretX, rect.maxX() - caretWidth), y, caretWidth, lineHeight);
-        tintColor()->setAsSource(cr, context.alpha());
-        cairo_fill(cr);
+        context.setFillColor(tintColor());
+        context.fill({std::min(caretX, rect.maxX() - caretWidth), y, caretWidth, lineHeight});
     }
-    cairo_restore(cr);
+    context.restoreGState();
 }
 
 void UITextField::drawClearButton(CGContext& context) const
 {
-    cairo_t* cr = context.cairo();
     CGRect rect = clearButtonRect(bounds());
-    cairo_save(cr);
-    UIBezierPath::ovalIn(rect).cgPath().addToCairo(cr);
-    UIColor::colorWithWhite(0.7, 1)->setAsSource(cr, context.alpha());
-    cairo_fill(cr);
+    context.saveGState();
+    context.beginPath();
+    context.addPath(UIBezierPath::ovalIn(rect).cgPath());
+    context.setFillColor(UIColor::colorWithWhite(0.7, 1));
+    context.fillPath();
     CGFloat inset = rect.width() * 0.32;
-    cairo_move_to(cr, rect.minX() + inset, rect.minY() + inset);
-    cairo_line_to(cr, rect.maxX() - inset, rect.maxY() - inset);
-    cairo_move_to(cr, rect.maxX() - inset, rect.minY() + inset);
-    cairo_line_to(cr, rect.minX() + inset, rect.maxY() - inset);
-    UIColor::white()->setAsSource(cr, context.alpha());
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    cairo_restore(cr);
+    CGPath cross;
+    cross.move({rect.minX() + inset, rect.minY() + inset});
+    cross.addLine({rect.maxX() - inset, rect.maxY() - inset});
+    cross.move({rect.maxX() - inset, rect.minY() + inset});
+    cross.addLine({rect.minX() + inset, rect.maxY() - inset});
+    context.addPath(cross);
+    context.setStrokeColor(UIColor::white());
+    context.setLineWidth(1.5);
+    context.strokePath();
+    context.restoreGState();
 }
 
 void UITextField::draw(CGContext& context, const CGRect&)

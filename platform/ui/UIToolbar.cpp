@@ -213,17 +213,14 @@ void UIToolbar::layoutSubviews()
 
 void UIToolbar::draw(CGContext& context, const CGRect&)
 {
-    cairo_t* cr = context.cairo();
     CGRect rect = bounds();
-    cairo_save(cr);
-    cairo_rectangle(cr, rect.minX(), rect.minY(), rect.width(), rect.height());
-    (m_barTintColor ? m_barTintColor : defaultBarColor())->setAsSource(cr, context.alpha());
-    cairo_fill(cr);
+    context.saveGState();
+    context.setFillColor(m_barTintColor ? m_barTintColor : defaultBarColor());
+    context.fill(rect);
     // The hairline along the top edge.
-    cairo_rectangle(cr, rect.minX(), rect.minY(), rect.width(), 0.5);
-    UIColor::colorWithWhite(0, 0.3)->setAsSource(cr, context.alpha());
-    cairo_fill(cr);
-    cairo_restore(cr);
+    context.setFillColor(UIColor::colorWithWhite(0, 0.3));
+    context.fill({rect.minX(), rect.minY(), rect.width(), 0.5});
+    context.restoreGState();
 }
 
 } // namespace platform

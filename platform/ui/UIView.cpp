@@ -338,9 +338,9 @@ void UIView::draw(CGContext&, const CGRect&) {}
 void UIView::drawLayer(CALayer&, CGContext& context)
 {
     auto keepAlive = sharedFromThis<UIView>();
-    // A context of our own over the same cairo surface, so drawing code that asks for the current
-    // context (paths, images) draws where this view is being rendered.
-    auto current = CGContext::create(context.cairo());
+    // A context of our own over the same target, so drawing code that asks for the current context
+    // (paths, images) draws where this view is being rendered.
+    auto current = CGContext::createSharing(context);
     UIGraphicsPushContext(current);
     draw(*current, bounds());
     UIGraphicsPopContext();

@@ -221,6 +221,11 @@ public:
     // while rendering, with the context also pushed as the current graphics context. Default: nothing.
     virtual void draw(CGContext& context, const CGRect& rect);
     void drawLayer(CALayer& layer, CGContext& context) override;
+    // Draws the view and its subviews (its bounds, as the screen would show them) into the current
+    // graphics context, stretched over `rect` in that context's user space. With `afterScreenUpdates`
+    // a layout pass runs first. False, with one debug line, when there is no current context, the
+    // bounds are empty or `rect` is empty.
+    bool drawHierarchy(const CGRect& rect, bool afterScreenUpdates);
 
     // Called after the view was built from a nib and its outlets connected.
     virtual void awakeFromNib() {}

@@ -47,7 +47,7 @@ TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFramework
     EXPECT_TRUE(platform::contains(slide.options, UIViewAnimationOptions::curveEaseOut));
     EXPECT_TRUE(slide.touched(navigation->view()));
     finishSlide();
-    EXPECT_EQ(navigation->view()->frame(), session()->sdkWindow()->bounds());
+    EXPECT_EQ(navigation->view()->frame(), session()->sdkWindow()->bounds()) << driver.describeScreen();
     EXPECT_TRUE(screen->hasAppeared());
 
     // No idle time-out in this flow; closing it reports nothing.

@@ -1,7 +1,7 @@
-#include "TavroMerchantSDK/core/PayloadTextEditing.h"
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
+#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "PaymentRequestTestSupport.h"
 #include "platform/foundation/DebugLog.h"
 
@@ -196,17 +196,46 @@ TEST(PaymentRequestPayload, DictionaryRequestsWriteFromTheirOwnDictionary)
     EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(), kScannedUpdated);
 }
 
-TEST(PayloadTextEditing, RemovesTopLevelEntriesAndKeepsUnreadableRest)
+TEST(PaymentRequestPayload, AnUnframedDictionaryGivesNoPayloadAndLeavesLaterRequestsAlone)
 {
-    using tavro::payloadtext::droppingLastCodePoints;
-    using tavro::payloadtext::removingTopLevelEntries;
-    EXPECT_EQ(removingTopLevelEntries("00020154022562090105INV425303356", {"54", "62"}), "0002015303356");
-    // "62" inside a value is not an entry of its own.
-    EXPECT_EQ(removingTopLevelEntries("590462046004Pune", {"62"}), "590462046004Pune");
-    // A length running past the end stops the reading; the rest stays.
-    EXPECT_EQ(removingTopLevelEntries("000201549912", {"54"}), "000201549912");
-    EXPECT_EQ(removingTopLevelEntries("0002015x", {"54"}), "0002015x");
+    // A template of 100 characters holding what reads like an amount entry.
+    const std::string account = "5406999.99" + std::string(86, 'n');
+    auto unframed = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{
+        {"00", "01"}, {"01", "11"}, {"02", "4123456784"}, {"26", AnyValue::Dictionary{{"00", account}}},
+        {"52", "5812"}, {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"}});
+    unframed->setTransactionAmount("25");
+    {
+        platform::DebugLogCapture log;
+        EXPECT_EQ(unframed->getTLV(), "");
+        EXPECT_EQ(log.lines().size(), 1u);
+    }
+    ASSERT_TRUE(unframed->validate());
+    EXPECT_EQ(unframed->validate()->errorCodes(), std::vector<std::string>{"0"});
 
-    EXPECT_EQ(droppingLastCodePoints("6304ABCD", 8), "");
-    EXPECT_EQ(droppingLastCodePoints("\u00E9\u00E96304ABCD", 8), "\u00E9\u00E9");
+    // A plain request after it writes its own payload, and repeated updates never stack amounts.
+    EXPECT_EQ(workedRequest()->getTLV(), kWorkedPayload);
+    auto plain = NSObject::create<TavroPaymentRequest>();
+    plain->setTransactionAmount("25");
+    plain->updateTLV();
+    plain->updateTLV();
+    EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(), "5402256304" + tavro::TavroQRUtility::checksumText("5402256304"));
+}
+
+TEST(PaymentRequestPayload, AnAmountLeftOutSaysSoInOneLine)
+{
+    auto request = NSObject::create<TavroPaymentRequest>();
+    request->setPayloadFormatIndicator("");
+    // Amounts other checks may let through but the payload cannot carry.
+    for (const char* amount : {"1e308", "-0", "\u0665", "0"}) {
+        platform::DebugLogCapture log;
+        request->setTransactionAmount(std::string(amount));
+        EXPECT_EQ(request->getTLV(), "63046007") << amount;
+        EXPECT_EQ(log.lines().size(), 1u) << amount;
+    }
+    platform::DebugLogCapture log;
+    request->setTransactionAmount(std::nullopt);
+    request->getTLV();
+    request->setTransactionAmount("");
+    request->getTLV();
+    EXPECT_TRUE(log.lines().empty());
 }

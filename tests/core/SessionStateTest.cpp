@@ -1,6 +1,9 @@
 #include "SessionTestFixture.h"
 
+#include "TavroMerchantSDK/core/TavroSessionState.h"
+#include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "TavroMerchantSDK/support/SessionServices.h"
+#include "platform/testing/TestEnvironment.h"
 
 #include <limits>
 
@@ -102,4 +105,58 @@ TEST_F(SessionTest, CompletedRefundGoesToTheClosureFirstElseTheDelegate)
     refund->setDelegate(nullptr);
     refund->sendUpdateForCompletedFlow(true, nullptr);  // dropped silently
     EXPECT_EQ(delegate->results.size(), 1u);
+}
+
+TEST(SessionResetForTesting, TheTestEnvironmentPutsTheFrameworkSingletonsBack)
+{
+    const auto& session = TavroSession::sharedSession();
+    auto& parser = tavro::TLVMapParser::shared();
+    auto& state = tavro::TavroSessionState::shared();
+    auto window = session->sdkWindow();
+    std::shared_ptr<tavro::TAVRORefundPaymentSession> refundBefore;
+    {
+        platform::TestEnvironment environment;
+        auto config = platform::NSObject::create<tavro::TavroConfig>();
+        config->setPaymerchantTimeOutInSeconds(30);
+        session->setConfiguration(config);
+        session->setActiveSessionType(TavroActiveFlow::refundPayment);
+        session->setHostAppWindow(window);
+        session->setTotalPaymentAmount("12.50");
+        session->setSelectedCurrency(tavro::KCurrencyData::create());
+        session->setIsScanned(true);
+        session->setServiceFee("2");
+        session->setCardIndex(3);
+        session->requestPaymentSession()->setRequest(validPaymentRequest());
+        session->requestPaymentSession()->setIsUpdated(true);
+        refundBefore = session->refundPaymentSession();
+        refundBefore->response()->setRefundAmount("99");
+        session->sdkWindow()->setRootViewController(platform::NSObject::create<platform::UIViewController>());
+        session->sdkWindow()->setHidden(false);
+        parser.setTLVDataDictionary(platform::AnyValue::Dictionary{{"59", "Cafe"}});
+        parser.prepareTLV();
+        ASSERT_FALSE(parser.tlvString().empty());
+        state.setMerchantSDKEmvCoSupported(true);
+        state.setSdkType(tavro::SDKType::consumer);
+    }
+    EXPECT_EQ(session->sdkWindow(), window) << "the window is kept for good";
+    EXPECT_EQ(session->sdkWindow()->rootViewController(), nullptr);
+    EXPECT_TRUE(session->sdkWindow()->isHidden());
+    EXPECT_EQ(session->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_EQ(session->hostAppWindow(), nullptr);
+    EXPECT_EQ(session->internalConfiguration()->paymerchantTimeOutInSeconds(),
+              platform::NSObject::create<tavro::TavroConfig>()->paymerchantTimeOutInSeconds());
+    EXPECT_EQ(session->totalPaymentAmount(), "0.0");
+    EXPECT_EQ(session->selectedCurrency(), nullptr);
+    EXPECT_FALSE(session->isScanned());
+    EXPECT_EQ(session->serviceFee(), "0");
+    EXPECT_EQ(session->cardIndex(), 0);
+    EXPECT_EQ(session->requestPaymentSession()->request(), nullptr);
+    EXPECT_FALSE(session->requestPaymentSession()->isUpdated());
+    EXPECT_NE(session->refundPaymentSession(), refundBefore);
+    EXPECT_EQ(session->refundPaymentSession()->request()->currencyCode(), "356");
+    EXPECT_FALSE(parser.tLVDataDictionary());
+    EXPECT_TRUE(parser.tlvString().empty());
+    EXPECT_EQ(parser.tavroError(), nullptr);
+    EXPECT_FALSE(state.merchantSDKEmvCoSupported());
+    EXPECT_EQ(state.sdkType(), tavro::SDKType::merchant);
 }

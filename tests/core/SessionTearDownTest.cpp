@@ -1,4 +1,5 @@
 #include "SessionTestFixture.h"
+#include "WatchedTextField.h"
 
 #include "platform/ui/UIViewAnimation.h"
 
@@ -102,4 +103,58 @@ TEST_F(SessionTest, ALaunchDuringTheSlideOutStaysOnScreen)
     EXPECT_EQ(keyWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
     EXPECT_EQ(results, 0);
+}
+
+TEST_F(SessionTest, ClosingEndsEditingBeforeTheSlide)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto field = platform::NSObject::create<WatchedTextField>();
+    session()->sdkWindow()->rootViewController()->view()->addSubview(field);
+    ASSERT_TRUE(field->becomeFirstResponder());
+    const std::size_t animationsBefore = platform::UIView::animationLog().size();
+    std::size_t animationsAtResign = 0;
+    field->onResign = [&] { animationsAtResign = platform::UIView::animationLog().size(); };
+
+    TavroMerchantSDK::endTavroFlow(nullptr);
+    finishSlide();
+    EXPECT_EQ(field->resignations, 1);
+    EXPECT_EQ(animationsAtResign, animationsBefore) << "editing ended before the slide started";
+    EXPECT_EQ(platform::UIView::animationLog().size(), animationsBefore + 1);
+}
+
+TEST_F(SessionTest, ClosingAfterTheHostWindowWasReleasedStillEndsTheFlow)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    std::weak_ptr<platform::UIWindow> released = host;
+    host.reset();
+    ASSERT_TRUE(released.expired());
+
+    int completions = 0;
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    finishSlide();
+    EXPECT_EQ(completions, 1);
+    EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+}
+
+TEST_F(SessionTest, LaunchingWithNoKeyWindowShowsTheFlowAndClosesCleanly)
+{
+    host.reset();
+    ASSERT_FALSE(keyWindow());
+    int results = 0;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](bool, auto, auto) { ++results; });
+    finishSlide();
+    EXPECT_EQ(keyWindow(), session()->sdkWindow());
+    EXPECT_TRUE(session()->sdkWindow()->rootViewController());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+
+    int completions = 0;
+    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+    finishSlide();
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(results, 0);
+    EXPECT_FALSE(session()->sdkWindow()->rootViewController());
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
 }

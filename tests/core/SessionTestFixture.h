@@ -1,6 +1,6 @@
 #pragma once
 // Fixture of the flow tests: a driver on a manual clock, a host window that is key at the start,
-// and the process-wide session put back to its start state before and after every case.
+// and the process-wide session put back to its start state (by the environment) around every case.
 
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
@@ -86,42 +86,17 @@ struct RefundPaymentDelegate : tavro::TavroRefundPaymentDelegate {
     }
 };
 
-// Puts the session back as it is at process start (apart from objects it keeps for good).
-inline void resetSession()
-{
-    const auto& session = TavroSession::sharedSession();
-    session->sdkWindow()->setRootViewController(nullptr);
-    session->sdkWindow()->setHidden(true);
-    session->setActiveSessionType(TavroActiveFlow::none);
-    session->setHostAppWindow({});
-    session->setConfiguration(platform::NSObject::create<tavro::TavroConfig>());
-    const auto& request = session->requestPaymentSession();
-    request->setFlowDidFinishCompletionHandler(nullptr);
-    request->setDelegate(nullptr);
-    request->setRequest(nullptr);
-    request->setIsUpdated(false);
-    const auto& refund = session->refundPaymentSession();
-    refund->setFlowDidFinishCompletionHandler(nullptr);
-    refund->setDelegate(nullptr);
-    refund->setRequest(platform::NSObject::create<tavro::TavroRefundPaymentRequest>());
-    refund->response()->setRefundAmount("0.0");
-    platform::UIView::cancelAllAnimations();
-    platform::RunLoop::main().reset();
-    platform::UIApplication::shared()->reset();
-}
-
 class SessionTest : public ::testing::Test {
 protected:
+    // The driver's test environment puts the session (and every other singleton) back before and
+    // after each case.
     void SetUp() override
     {
-        resetSession();
         host = platform::NSObject::create<HostWindow>();
         host->setRootViewController(platform::NSObject::create<platform::UIViewController>());
         host->makeKeyAndVisible();
         driver.runUntilIdle();
     }
-
-    void TearDown() override { resetSession(); }
 
     const std::shared_ptr<TavroSession>& session() const { return TavroSession::sharedSession(); }
     std::shared_ptr<platform::UIWindow> keyWindow() const { return platform::UIApplication::shared()->keyWindow(); }

@@ -1,5 +1,7 @@
 #include "TavroMerchantSDK/core/TavroConfig.h"
 
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/UIImageExtensions.h"
 #include "platform/foundation/DebugLog.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +36,18 @@ TEST(TavroConfig, DefaultsAreTheDocumentedSettings)
     EXPECT_TRUE(hasRGB(config->actionButtonColor(), 0x00, 0x3E, 0xA9));
     EXPECT_TRUE(hasRGB(config->actionButtonActiveColor(), 0x18, 0x69, 0xD6));
     EXPECT_TRUE(hasRGB(config->actionButtonFontColor(), 0xFF, 0xFF, 0xFF));
+}
+
+TEST(TavroConfig, DefaultBackButtonIsTheTemplateBackIconFlippedForRightToLeft)
+{
+    const auto image = NSObject::create<TavroConfig>()->issuerBackButton();
+    ASSERT_TRUE(image);
+    const auto icon = tavro::tavroImageTemp(tavro::StringConstants::ICON_NAVIGATION_BACK());
+    ASSERT_TRUE(icon) << "the bundle's back icon";
+    EXPECT_FALSE(image->isEmpty());
+    EXPECT_EQ(image->pngData(), icon->pngData());
+    EXPECT_EQ(image->renderingMode(), platform::UIImageRenderingMode::alwaysTemplate);
+    EXPECT_TRUE(image->flipsForRightToLeftLayoutDirection());
 }
 
 TEST(TavroConfig, TextFieldColoursFollowTheBackgroundUntilSet)

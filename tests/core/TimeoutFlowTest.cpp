@@ -1,4 +1,5 @@
 #include "SessionTestFixture.h"
+#include "WatchedTextField.h"
 
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -87,4 +88,65 @@ TEST_F(SessionTest, TimeOutWithNothingOnScreenOnlyPosts)
     EXPECT_EQ(observer.posts, 1);
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_EQ(keyWindow(), host);
+}
+
+TEST_F(SessionTest, ActivityOnTheTimeOutAlertNeverStacksASecondAlert)
+{
+    TimeoutObserver observer;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(180);
+    auto first = driver.presentedAlert();
+    ASSERT_TRUE(first);
+    driver.advanceBy(1);
+
+    // A touch on the alert re-arms the timer, which fires again while the alert is up.
+    platform::NotificationCenter::defaultCenter().post(StringConstants::SESSION_TOUCH_EVENT_OCCURRED());
+    driver.advanceBy(181);
+    EXPECT_EQ(observer.posts, 2);
+    EXPECT_EQ(driver.presentedAlert(), first);
+    EXPECT_FALSE(first->presentedViewController());
+
+    // Once the alert has gone, a later time-out shows one again.
+    EXPECT_TRUE(driver.tapAlertAction(StringConstants::TAVRO_OK()));
+    driver.advanceBy(1);
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(181);
+    auto next = driver.presentedAlert();
+    ASSERT_TRUE(next);
+    EXPECT_NE(next, first);
+}
+
+TEST_F(SessionTest, TheTimeOutAlertComesFromTheTopmostControllerOnceEditingHasEnded)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto upper = platform::NSObject::create<platform::UIViewController>();
+    session()->sdkWindow()->rootViewController()->present(upper, false);
+    driver.runUntilIdle();
+    auto field = platform::NSObject::create<WatchedTextField>();
+    upper->view()->addSubview(field);
+    ASSERT_TRUE(field->becomeFirstResponder());
+    bool alertShownAtResign = true;
+    field->onResign = [&] { alertShownAtResign = upper->presentedViewController() != nullptr; };
+
+    driver.advanceBy(180);
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->presentingViewController(), upper);
+    EXPECT_EQ(field->resignations, 1);
+    EXPECT_FALSE(alertShownAtResign);
+}
+
+TEST_F(SessionTest, AssigningTheSameFlowAgainRestartsTheIdleTimer)
+{
+    TimeoutObserver observer;
+    const double start = driver.clock()->now();
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    driver.advanceBy(100);
+    session()->setActiveSessionType(TavroActiveFlow::refundPayment);
+    driver.advanceBy(179);
+    EXPECT_EQ(observer.posts, 0);
+    driver.advanceBy(2);
+    EXPECT_EQ(observer.posts, 1);
+    EXPECT_DOUBLE_EQ(observer.lastPostTime, start + 280);
 }

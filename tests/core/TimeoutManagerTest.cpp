@@ -78,3 +78,18 @@ TEST(TavroTimeoutManager, GoneDelegateOrManagerDropsTheFiring)
     idle.environment.advanceBy(10);
     EXPECT_TRUE(delegate->firings.empty());
 }
+
+TEST(TavroTimeoutManager, StartingAgainReplacesTheEarlierObservers)
+{
+    Idle idle;
+    auto& center = platform::NotificationCenter::defaultCenter();
+    const std::size_t before = center.observerCount();
+    idle.manager->startTimeoutObservation();
+    const std::size_t once = center.observerCount();
+    EXPECT_EQ(once, before + 3);
+    for (int launch = 0; launch < 50; ++launch)
+        idle.manager->startTimeoutObservation();
+    EXPECT_EQ(center.observerCount(), once);
+    idle.manager->endTimeoutObservation();
+    EXPECT_EQ(center.observerCount(), before);
+}

@@ -93,6 +93,7 @@ TEST(DecoderTest, EmvFramingFaults)
         {"000201" "59+7abcdefg" "63041234", TLVDecodingError::invalidLength},
         {"000201" "59-0" "63041234", TLVDecodingError::invalidLength},
         {"000201" "2606" "00+2ab" "63041234", TLVDecodingError::invalidLength},  // sub-lengths too
+        {"000201" "2601x" "63041234", TLVDecodingError::invalidLength},  // a sub-ID cut short
         {"000201" "5910abc" "63041234", TLVDecodingError::invalidLength},
         {"000201" "AB01x" "63041234", TLVDecodingError::invalidTag},
         {"000201" "0001x" "63041234", TLVDecodingError::repeatedTag},

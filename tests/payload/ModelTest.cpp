@@ -116,6 +116,35 @@ TEST(ModelTest, TypedAccessorsTouchOnlyTheirOwnProperty)
     EXPECT_FALSE(model.merchantName().has_value());
 }
 
+TEST(ModelTest, CopiesMovesAndComparisonsCarryExactlyTheSetValues)
+{
+    TAVROMerchantTLV model;
+    model.setMerchantName("Shop with a name longer than fifteen");
+    model.setAddDataNpci2("last");  // the last slot of its kind
+    model.setTag26(Dictionary{{"00", "com.example"}});
+    model.setPostalCode("");
+
+    TAVROMerchantTLV copy = model;
+    EXPECT_EQ(copy, model);
+    EXPECT_EQ(copy.merchantName(), "Shop with a name longer than fifteen");
+    EXPECT_EQ(copy.postalCode(), "");
+    copy.setPostalCode(std::nullopt);
+    EXPECT_NE(copy, model) << "absent differs from empty";
+    copy.setPostalCode("");
+    copy.setTag26(Dictionary{{"00", "other"}});
+    EXPECT_NE(copy, model);
+
+    TAVROMerchantTLV moved = std::move(copy);
+    EXPECT_EQ(moved.tag26(), (Dictionary{{"00", "other"}}));
+    EXPECT_EQ(moved.addDataNpci2(), "last");
+    moved = model;
+    EXPECT_EQ(moved, model);
+    moved.setMerchantName(std::nullopt);
+    moved.setMerchantName(std::nullopt);  // clearing an absent value is harmless
+    EXPECT_FALSE(moved.merchantName().has_value());
+    EXPECT_TRUE(model.merchantName().has_value()) << "the copy is independent";
+}
+
 TEST(ModelTest, EveryPropertyByName)
 {
     TAVROMerchantTLV model;

@@ -183,6 +183,7 @@ TEST(ValidatorRootFields, TransactionAmount)
                    {" 5", {"17"}},
                    {"1e5", {"17"}},
                    {"\xD9\xA5", {"17"}},  // Arabic-Indic five: a digit, but not a readable number
+                   {"5\xC3\xA9", {"17"}},  // a letter outside ASCII
                    {"", {"16", "17", "18"}},
                });
 }

@@ -90,6 +90,7 @@ TEST(ValidatorTipAndFee, FeeAmountRule)
         {"02", "", std::nullopt, {"31", "32", "34"}, true},
         {"02", "", std::nullopt, {"31", "32", "34"}},
         {"02", "\xD9\xA5", std::nullopt, {"32"}},  // Arabic-Indic five: a digit, not a number
+        {"02", "5\xC3\xA9", std::nullopt, {"32"}},  // a letter outside ASCII
         {"02", "-5", std::nullopt, {"32"}},
     };
     for (const TipCase& c : cases)

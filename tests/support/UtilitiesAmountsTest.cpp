@@ -51,6 +51,9 @@ TEST_F(UtilitiesAmountsTest, ComponentsAndCurrencyStringsInTheCurrencysLocale)
             << c.amount << " " << c.code;
         EXPECT_EQ(Utilities::currencyString(c.amount, c.code), c.withSymbol) << c.amount << " " << c.code;
     }
+    // Negative zero is zero, without a sign.
+    EXPECT_EQ(Utilities::currencyString(-0.0, "356"), "\u20B90.00");
+    EXPECT_EQ(Utilities::getISOCurrencyComponents(-0.0, "356"), (ISOCurrencyComponents{"INR", "0.00"}));
     // Leading zeros and a plus sign name the same currency.
     EXPECT_EQ(Utilities::getISOCurrencyComponents(5, "0840"), Utilities::getISOCurrencyComponents(5, "+840"));
 }

@@ -127,10 +127,10 @@ TEST(UIViewConstraintExtensions, ConstraintsFreezeTheFrameGaps)
 TEST(UIViewConstraintExtensions, BottomLayoutGuideTakesAGapOfZero)
 {
     auto parent = makeView({0, 0, 320, 480});
-    auto guide = std::make_shared<platform::UILayoutGuide>();
+    auto guide = NSObject::create<platform::UILayoutGuide>();
     parent->addLayoutGuide(guide);
     auto view = makeView({0, 400, 320, 40}, parent);  // 40 points above the bottom
-    auto unused = std::make_shared<platform::UILayoutGuide>();
+    auto unused = NSObject::create<platform::UILayoutGuide>();
     auto constraint = addConstraintOn(view, NSLayoutAttribute::bottom, nullptr, guide, unused);
     EXPECT_EQ(constraint->firstGuide(), guide);
     EXPECT_EQ(constraint->firstAttribute(), NSLayoutAttribute::top);
@@ -180,6 +180,33 @@ TEST(UIViewConstraintExtensions, EdgeWithoutSuperviewGivesAnInactiveConstraint)
     EXPECT_EQ(log.lines().size(), 1u);
 
     EXPECT_EQ(addConstraintOn(nullptr, NSLayoutAttribute::top), nullptr);
+}
+
+TEST(UIViewConstraintExtensions, ToViewOutsideTheSiblingsIsMeasuredInTheSuperviewsSpace)
+{
+    // `nested` sits 20 points into `box`, so its bottom edge is at 150 in `parent`'s space.
+    auto parent = makeView({0, 0, 300, 300});
+    auto box = makeView({0, 100, 300, 60}, parent);
+    auto nested = makeView({0, 20, 100, 30}, box);
+    auto label = makeView({10, 170, 100, 20}, parent);
+    label->setTranslatesAutoresizingMaskIntoConstraints(false);
+    auto top = addConstraintOn(label, NSLayoutAttribute::top, nested);
+    ASSERT_TRUE(top);
+    EXPECT_DOUBLE_EQ(top->constant(), 20);
+    for (auto attribute : {NSLayoutAttribute::leading, NSLayoutAttribute::width, NSLayoutAttribute::height})
+        addConstraintOn(label, attribute);
+    parent->layoutIfNeeded();
+    EXPECT_EQ(label->frame(), CGRect(10, 170, 100, 20)) << "kept where it stood";
+
+    // A view of another hierarchy cannot be related: one debug line, an inactive constraint.
+    auto stranger = makeView({0, 0, 50, 50});
+    platform::DebugLogCapture log;
+    auto foreign = addConstraintOn(label, NSLayoutAttribute::top, stranger);
+    ASSERT_TRUE(foreign);
+    EXPECT_FALSE(foreign->isActive());
+    EXPECT_EQ(log.lines().size(), 1u);
+    parent->layoutIfNeeded();
+    EXPECT_EQ(label->frame(), CGRect(10, 170, 100, 20));
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "platform/foundation/NibRegistry.h"
 
 #include "ResourceFixture.h"
+#include "WithoutPrivileges.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <typeindex>
 
 using platform::Bundle;
@@ -178,6 +180,21 @@ TEST(Bundle, MainAndFrameworkBundlesHonourTheirOverrides)
         ::setenv("TAVRO_BUNDLE_PATH", savedValue.c_str(), 1);
     else
         ::unsetenv("TAVRO_BUNDLE_PATH");
+}
+
+TEST(Bundle, AnUnreadableDirectorySaysSoOnce)
+{
+    testing_support::ScratchDirectory scratch;
+    scratch.write("Locked/en.lproj/Localizable.strings", "\"KEY\" = \"Word\";");
+    auto locked = scratch.path("Locked");
+    ::chmod(locked.c_str(), 0);
+    EXPECT_EXIT(testing_support::runWithoutPrivileges([&] {
+        platform::DebugLogCapture log;
+        auto bundle = Bundle::forPath(locked);
+        return bundle && bundle->localizedString("KEY") == "KEY" && bundle->localizedString("KEY") == "KEY"
+            && log.lines().size() == 1 && log.contains("Locked");
+    }), ::testing::ExitedWithCode(0), "");
+    ::chmod(locked.c_str(), 0755);
 }
 
 TEST(NibRegistry, InstantiatesRegisteredBuildersWithTheirOwner)

@@ -2,8 +2,11 @@
 #include "platform/foundation/StringsFile.h"
 
 #include "ResourceFixture.h"
+#include "WithoutPrivileges.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using platform::DebugLogCapture;
 using platform::parseStringsFile;
@@ -79,6 +82,12 @@ TEST(StringsFile, ReadsByteOrderMarksAndRepairsBadUtf8)
     EXPECT_EQ(parseStringsFile(big)["a"], "\u20AC");
 
     EXPECT_EQ(parseStringsFile("\"a\" = \"x\xFFy\";")["a"], "x\uFFFDy");
+
+    DebugLogCapture log;
+    EXPECT_EQ(parseStringsFile(little + "x", "Odd.strings")["a"], "\u20AC");
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find("Odd.strings"), std::string::npos);
+    EXPECT_NE(log.lines()[0].find("odd"), std::string::npos);
 }
 
 TEST(StringsFile, MalformedInputKeepsEarlierEntriesAndLogsOneLine)
@@ -109,5 +118,23 @@ TEST(StringsFile, LoadsFilesAndReportsUnreadableOnes)
     auto table = platform::loadStringsFile(path);
     ASSERT_TRUE(table);
     EXPECT_EQ((*table)["TAVRO_OK"], "OK");
+    DebugLogCapture log;
     EXPECT_FALSE(platform::loadStringsFile(scratch.path("missing.strings")));
+    EXPECT_TRUE(log.lines().empty());
+    // Present but unreadable: says so once.
+    scratch.makeDirectory("Folder.strings");
+    EXPECT_FALSE(platform::loadStringsFile(scratch.path("Folder.strings")));
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_TRUE(log.contains("Folder.strings"));
+}
+
+TEST(StringsFile, APermissionDeniedFileSaysSo)
+{
+    testing_support::ScratchDirectory scratch;
+    auto path = scratch.write("Locked.strings", "\"a\" = \"b\";");
+    ::chmod(path.c_str(), 0);
+    EXPECT_EXIT(testing_support::runWithoutPrivileges([&] {
+        DebugLogCapture log;
+        return !platform::loadStringsFile(path) && log.lines().size() == 1 && log.contains("Locked.strings");
+    }), ::testing::ExitedWithCode(0), "");
 }

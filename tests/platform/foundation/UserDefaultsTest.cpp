@@ -1,9 +1,13 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/UserDefaultsFile.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -134,10 +138,89 @@ TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
     EXPECT_EQ(read(m_dir / "defaults.json.corrupt-2"), "[1, 2, 3]");
     EXPECT_EQ(read(m_dir / "defaults.json.corrupt-1"), damaged);
 
-    // Something unreadable in the file's place (a directory) is moved aside the same way.
-    fs::create_directory(m_file);
+    // Data after the JSON value, even behind a NUL byte, makes the file damaged too.
+    const std::string trailing("{\"a\": 1}\0more", 13);
+    write(m_file, trailing);
     EXPECT_TRUE(UserDefaults::persistent(m_file)->dictionaryRepresentation().empty());
-    EXPECT_TRUE(fs::is_directory(m_dir / "defaults.json.corrupt-3"));
+    EXPECT_EQ(read(m_dir / "defaults.json.corrupt-3"), trailing);
+}
+
+TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
+{
+    fs::create_directory(m_file);
+    {
+        DebugLogCapture capture;
+        auto defaults = UserDefaults::persistent(m_file);
+        defaults->set(5, "count");
+        defaults->set(6, "count");
+        EXPECT_EQ(defaults->integerForKey("count"), 6);
+        EXPECT_EQ(capture.lines().size(), 1u);
+        EXPECT_TRUE(capture.contains("not a regular file"));
+    }
+    EXPECT_TRUE(fs::is_directory(m_file));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));
+
+    fs::remove(m_file);
+    ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
+    auto defaults = UserDefaults::persistent(m_file);
+    defaults->set(1, "count");
+    EXPECT_TRUE(fs::is_fifo(m_file));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));
+
+    // Something that appears in the file's place after loading is not replaced either.
+    fs::remove(m_file);
+    auto late = UserDefaults::persistent(m_file);
+    ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
+    DebugLogCapture capture;
+    late->set(1, "count");
+    EXPECT_TRUE(fs::is_fifo(m_file));
+    EXPECT_EQ(capture.lines().size(), 1u);
+}
+
+TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
+{
+    auto nested = [](std::size_t depth) {
+        AnyValue value(1);
+        for (std::size_t i = 0; i < depth; ++i) {
+            AnyValue::Array array;
+            array.push_back(std::move(value));
+            value = AnyValue(std::move(array));
+        }
+        return value;
+    };
+    auto defaults = UserDefaults::persistent(m_file);
+    defaults->set("kept", "name");
+    defaults->set(nested(kMaxDefaultsValueDepth), "deepest");
+    {
+        DebugLogCapture capture;
+        defaults->set(nested(kMaxDefaultsValueDepth + 1), "tooDeep");
+        defaults->set(nested(1000), "deepest");  // refused without replacing the earlier value
+        EXPECT_EQ(capture.lines().size(), 2u);
+        EXPECT_TRUE(capture.contains("tooDeep"));
+    }
+    EXPECT_FALSE(defaults->objectForKey("tooDeep"));
+    auto reloaded = UserDefaults::persistent(m_file);
+    EXPECT_EQ(reloaded->stringForKey("name"), "kept");
+    EXPECT_EQ(reloaded->objectForKey("deepest"), nested(kMaxDefaultsValueDepth));
+}
+
+TEST_F(UserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave)
+{
+    write(m_dir / "defaults.json.tmp-Ab12Cd", "{\"half\": ");
+    write(m_dir / "other.json.tmp-Ab12Cd", "not ours");
+    // A writer still at work holds a lock on its temporary file.
+    const fs::path live = m_dir / "defaults.json.tmp-Live00";
+    write(live, "{");
+    const int liveFd = ::open(live.c_str(), O_RDONLY);
+    ASSERT_GE(liveFd, 0);
+    ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
+
+    UserDefaults::persistent(m_file)->set(1, "count");
+    EXPECT_EQ(filesInDir(),
+              (std::vector<std::string>{"defaults.json", "defaults.json.tmp-Live00", "other.json.tmp-Ab12Cd"}));
+    ::close(liveFd);
+    UserDefaults::persistent(m_file)->set(2, "count");
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "other.json.tmp-Ab12Cd"}));
 }
 
 TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)

@@ -67,6 +67,19 @@ TEST(UIFontTest, MetricsAreConsistent)
     EXPECT_FALSE(isEqual(UIFont::systemFont(14), UIFont::boldSystemFont(14)));
 }
 
+TEST(UIFontTest, ManyDistinctSizesDoNotPileUpLoadedFonts)
+{
+    // Every size the text engine loads stays in its font map until the map's cache is cleared,
+    // which shows as a new serial.
+    const CGFloat lineHeight = UIFont::systemFont(17)->lineHeight();
+    PangoFontMap* fontMap = pango_cairo_font_map_get_default();
+    const guint serial = pango_font_map_get_serial(fontMap);
+    for (int i = 0; i < 140; ++i)
+        UIFont::systemFont(30 + i * 0.013);
+    EXPECT_NE(pango_font_map_get_serial(fontMap), serial);
+    EXPECT_DOUBLE_EQ(UIFont::systemFont(17)->lineHeight(), lineHeight);
+}
+
 TEST(TextMeasurementTest, WidthHeightWrappingAndLineLimit)
 {
     UIFontPtr font = UIFont::systemFont(16);

@@ -1,4 +1,5 @@
 #include "platform/graphics/CGAffineTransform.h"
+#include "platform/graphics/UIColor.h"
 
 #include <gtest/gtest.h>
 
@@ -145,4 +146,18 @@ TEST(CGAffineTransformTest, RectsAndSizes)
     EXPECT_TRUE(CGAffineTransform::makeScale(2, 2).apply(CGRect::null()).isNull());
     CGSize s = CGAffineTransform::makeScale(2, 3).translatedBy(100, 100).apply(CGSize{4, 5});
     EXPECT_EQ(s, (CGSize{8, 15}));
+}
+
+TEST(GeometryPrinting, FailuresShowValuesNotBytes)
+{
+    using ::testing::PrintToString;
+    EXPECT_EQ(PrintToString(CGRect{1, 2.5, 0.1, -4}), "{{1, 2.5}, {0.1, -4}}");
+    EXPECT_EQ(PrintToString(CGPoint{1e-7, 100000.25}), "{1e-07, 100000.25}");
+    EXPECT_EQ(PrintToString(CGSize{375, 667}), "{375, 667}");
+    EXPECT_EQ(PrintToString(UIEdgeInsets{1, 2, 3, 4}), "{1, 2, 3, 4}");
+    EXPECT_EQ(PrintToString(CGAffineTransform::makeTranslation(3, -2)), "[1, 0, 0, 1, 3, -2]");
+    EXPECT_EQ(PrintToString(UIColor::orange()), "UIColor(1, 0.5, 0, 1)");
+    EXPECT_EQ(PrintToString(UIColorPtr()), "nil");
+    // Differences past six digits still show.
+    EXPECT_NE(PrintToString(CGPoint{100.0000001, 0}), PrintToString(CGPoint{100, 0}));
 }

@@ -139,6 +139,12 @@ TEST(LayerRendering, NothingToRenderIsReportedNotDrawn)
     EXPECT_FALSE(Renderer::renderWindow(nullptr));
     EXPECT_FALSE(Renderer::writePNG(nullptr, render_test::artifactPath("never.png")));
     EXPECT_EQ(log.lines().size(), 4u);
+
+    // Over the bitmap limit in all, though each side alone would do.
+    log.clear();
+    EXPECT_FALSE(Renderer::renderView(makeView({0, 0, 12000, 12000}, UIColor::red()), 1));
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_TRUE(log.contains("over the limit")) << log.lines()[0];
 }
 
 TEST(LayerRendering, WritesPNGThatReadsBackPixelForPixel)

@@ -25,9 +25,8 @@ protected:
     {
         UIGraphicsBeginImageContextWithOptions({30, 20}, true, 2);
         auto context = UIGraphicsGetCurrentContext();
-        cairo_t* cr = context->cairo();
-        cairo_set_source_rgb(cr, 1, 0, 0);
-        cairo_paint(cr);
+        context->setFillColor(UIColor::red());
+        context->fill({0, 0, 30, 20});
         auto image = UIGraphicsGetImageFromCurrentImageContext();
         UIGraphicsEndImageContext();
         return image;

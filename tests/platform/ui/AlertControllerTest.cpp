@@ -95,6 +95,7 @@ TEST_F(AlertControllerTest, TappingAnActionDismissesTheAlertThenRunsItsHandler)
     EXPECT_TRUE(presenter->hasAppeared());
 
     auto button = alert->buttonForAction("Continue");
+    ASSERT_TRUE(button);
     tapView(button);
     tapView(button);  // a second tap while the alert goes away is ignored
     EXPECT_EQ(handled, 0);
@@ -103,7 +104,10 @@ TEST_F(AlertControllerTest, TappingAnActionDismissesTheAlertThenRunsItsHandler)
     advance(0.01);
     EXPECT_EQ(takeLog(), (Log{"alert.viewDidDisappear", "handler"}));
     EXPECT_EQ(handled, 1);
-    EXPECT_EQ(alert->actionNamed("Continue_Button")->title(), std::optional<std::string>("Continue"));
+    // The handler named the action; without it (the tap missed) there is nothing to read.
+    auto named = alert->actionNamed("Continue_Button");
+    ASSERT_TRUE(named);
+    EXPECT_EQ(named->title(), std::optional<std::string>("Continue"));
     EXPECT_EQ(window->subviews().size(), 1u);
 }
 
@@ -221,6 +225,7 @@ TEST_F(AlertControllerTest, ActionSheetSitsAtTheBottom)
     presenter->present(sheet, false);
     RunLoop::main().runUntilIdle();
     EXPECT_EQ(sheet->contentView()->frame(), CGRect(8, 667 - 8 - 3 * 44, 359, 3 * 44));
+    ASSERT_TRUE(sheet->buttonForAction("Two"));
     EXPECT_EQ(sheet->buttonForAction("Two")->frame(), CGRect(0, 44, 359, 44));
 }
 

@@ -194,8 +194,10 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     spin->setDelegate(delegate);
     spin->setValue("video", "spin");
     layer->add(spin, std::string("spin"));
-    EXPECT_TRUE(std::isinf(layer->animation("spin")->activeDuration()));
-    EXPECT_EQ(std::dynamic_pointer_cast<CABasicAnimation>(layer->animation("spin"))->keyPath(), "transform.rotation");
+    auto added = std::dynamic_pointer_cast<CABasicAnimation>(layer->animation("spin"));
+    ASSERT_TRUE(added);
+    EXPECT_TRUE(std::isinf(added->activeDuration()));
+    EXPECT_EQ(added->keyPath(), "transform.rotation");
 
     EXPECT_TRUE(delegate->events.empty());  // never from inside add
     loop().runOnce();
@@ -241,11 +243,11 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     loop().advanceBy(5);
 
     DebugLogCapture capture;
-    CAAnimation plain;
-    plain.setSpeed(0);
-    plain.setDuration(-1);
+    auto plain = NSObject::create<CAAnimation>();
+    plain->setSpeed(0);
+    plain->setDuration(-1);
     EXPECT_EQ(capture.lines().size(), 2u);
-    EXPECT_EQ(plain.activeDuration(), 0.25);
+    EXPECT_EQ(plain->activeDuration(), 0.25);
 }
 
 } // namespace

@@ -112,6 +112,10 @@ inline void tapAt(CGPoint point)
 // Taps the centre of `view`.
 inline void tapView(const UIViewPtr& view)
 {
+    if (!view) {
+        ADD_FAILURE() << "tapView: no view to tap (a lookup before it failed)";
+        return;
+    }
     CGRect rect = view->convert(view->bounds(), UIViewPtr());
     tapAt({rect.midX(), rect.midY()});
 }

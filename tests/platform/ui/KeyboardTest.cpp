@@ -207,3 +207,35 @@ TEST_F(KeyboardTest, DraggingAScrollViewThatDismissesTheKeyboardEndsEditing)
 
 } // namespace
 } // namespace platform
+
+namespace platform {
+namespace {
+
+TEST_F(KeyboardTest, FollowsFocusThroughTheNotificationCenterOnly)
+{
+    // A focus notification about anything but the first responder (or the active input) is ignored.
+    auto stranger = std::make_shared<int>(7);
+    NotificationCenter::defaultCenter().post(UITextInputDidBecomeFirstResponderNotification, stranger);
+    NotificationCenter::defaultCenter().post(UITextInputDidBecomeFirstResponderNotification, m_second);
+    EXPECT_FALSE(UIKeyboard::shared().isVisible());
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    NotificationCenter::defaultCenter().post(UITextInputDidResignFirstResponderNotification, m_second);
+    loop().runUntilIdle();
+    EXPECT_TRUE(UIKeyboard::shared().isVisible());
+    EXPECT_EQ(UIKeyboard::shared().activeInput(), m_first);
+    m_first->resignFirstResponder();
+    loop().runUntilIdle();
+    EXPECT_FALSE(UIKeyboard::shared().isVisible());
+
+    // An emptied center loses the keyboard's observation until the keyboard is reset, as the test
+    // environment does; then focus reaches it again, once.
+    NotificationCenter::resetForTesting();
+    UIKeyboard::shared().reset();
+    UIKeyboard::shared().reset();
+    ASSERT_TRUE(m_second->becomeFirstResponder());
+    EXPECT_EQ(UIKeyboard::shared().activeInput(), m_second);
+    EXPECT_TRUE(UIKeyboard::shared().isVisible());
+}
+
+} // namespace
+} // namespace platform

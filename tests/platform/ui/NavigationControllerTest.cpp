@@ -180,6 +180,7 @@ TEST_F(NavigationControllerTest, BarShowsTitleBackButtonAndItems)
     EXPECT_EQ(backSlot->frame(), CGRect(6, 2, 40, 40));
     EXPECT_EQ(backSlot->accessibilityIdentifier(), std::optional<std::string>("Back_Button"));
     EXPECT_TRUE(isEqual(backView->tintColor(), UIColor::white()));
+    ASSERT_TRUE(bar->viewForItem(*shareItem));
     EXPECT_EQ(bar->viewForItem(*shareItem)->frame(), CGRect(329, 2, 40, 40));
 
     // A title item gets a button that runs the item's action when tapped.

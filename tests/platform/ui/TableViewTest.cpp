@@ -527,5 +527,39 @@ TEST(TableViewCellTest, BuiltInStylesPlaceTheirLabelsAndShowSelection)
     EXPECT_FALSE(value1->isHighlighted());
 }
 
+TEST_F(TableViewTest, PlainSectionHeadersStayPinnedWhileTheirSectionScrolls)
+{
+    // Section 0: header 0..28, rows to 148. Section 1: header 148..176, rows to 1976. Section 2 after.
+    m_source->rows = {2, 30, 1};
+    m_source->titles = {"Recently Used", "Currencies", "Other"};
+    m_table->reloadData();
+    auto scrollTo = [this](double y) {
+        m_table->setContentOffset({0, y});
+        m_table->layoutIfNeeded();
+    };
+
+    scrollTo(100);  // section 0's end pushes its header up
+    ASSERT_TRUE(m_table->headerView(0));
+    EXPECT_EQ(m_table->headerView(0)->frame(), CGRect(0, 100, 320, 28));
+    EXPECT_EQ(m_table->headerView(1)->frame().minY(), 148);
+
+    scrollTo(400);  // well inside section 1: its header sits at the top of the visible area
+    EXPECT_FALSE(m_table->headerView(0));
+    ASSERT_TRUE(m_table->headerView(1));
+    EXPECT_EQ(m_table->headerView(1)->frame(), CGRect(0, 400, 320, 28));
+    EXPECT_EQ(m_table->rectForHeaderInSection(1), CGRect(0, 148, 320, 28)) << "the section's own rectangle stays";
+    auto subviews = m_table->subviews();
+    EXPECT_EQ(subviews.back(), m_table->headerView(1)) << "drawn over the rows scrolling under it";
+
+    scrollTo(1960);  // the end of section 1 pushes its header up; section 2's header follows
+    EXPECT_EQ(m_table->headerView(1)->frame().minY(), 1976 - 28);
+    ASSERT_TRUE(m_table->headerView(2));
+    EXPECT_EQ(m_table->headerView(2)->frame().minY(), 1976);
+
+    m_table->setContentInset({64, 0, 0, 0});  // under a bar: pinned below it
+    scrollTo(400);
+    EXPECT_EQ(m_table->headerView(1)->frame().minY(), 464);
+}
+
 } // namespace
 } // namespace platform

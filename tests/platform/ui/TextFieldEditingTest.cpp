@@ -4,6 +4,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIBarButtonItem.h"
+#include "platform/ui/UIKeyboardNotifications.h"
 #include "platform/ui/UITextField.h"
 #include "platform/ui/UIToolbar.h"
 
@@ -364,8 +365,13 @@ TEST_F(TextFieldEditingTest, MovingFocusEndsTheOtherFieldFirst)
     auto otherDelegate = NSObject::create<RecordingDelegate>(log);
     other->setDelegate(otherDelegate);
     record(other, "other ");
-    std::vector<std::pair<UITextField*, bool>> keyboard;
-    auto token = UITextField::addFirstResponderObserver([&](UITextField& f, bool editing) { keyboard.emplace_back(&f, editing); });
+    // What the keyboard hears: focus changes, through the default center.
+    std::vector<std::pair<void*, bool>> keyboard;
+    auto& center = NotificationCenter::defaultCenter();
+    auto became = center.addObserver(UITextInputDidBecomeFirstResponderNotification,
+                                     [&](const Notification& n) { keyboard.emplace_back(n.object().get(), true); });
+    auto resigned = center.addObserver(UITextInputDidResignFirstResponderNotification,
+                                       [&](const Notification& n) { keyboard.emplace_back(n.object().get(), false); });
 
     field->userBeginEditing();
     take();
@@ -374,16 +380,14 @@ TEST_F(TextFieldEditingTest, MovingFocusEndsTheOtherFieldFirst)
     // The newcomer is asked, then the old field ends, then the newcomer begins.
     EXPECT_EQ(order, (Log{"shouldBegin", "shouldEnd", "didEnd", "editingDidEnd", "posted DidEndEditing",
                           "didBegin", "other editingDidBegin", "other posted DidBeginEditing"}));
-    EXPECT_EQ(keyboard, (std::vector<std::pair<UITextField*, bool>>{{field.get(), true}, {field.get(), false}, {other.get(), true}}));
+    EXPECT_EQ(keyboard, (std::vector<std::pair<void*, bool>>{{field.get(), true}, {field.get(), false}, {other.get(), true}}));
 
     // Typing goes to the field that edits, and only its observers hear of it.
     other->userInsertText("q");
     EXPECT_EQ(take(), (Log{"change {0,0} 'q'", "other editingChanged", "other posted DidChange"}));
 
-    // The observer hook lives as long as its token.
-    token.reset();
     other->resignFirstResponder();
-    EXPECT_EQ(keyboard.size(), 3u);
+    EXPECT_EQ(keyboard.back(), (std::pair<void*, bool>{other.get(), false}));
 }
 
 TEST_F(TextFieldEditingTest, DelegateIsWeakAndDisabledFieldsDoNotFocus)

@@ -40,6 +40,7 @@ TEST(ToolbarTest, ItemsGoLeftToRightWithFlexibleAndFixedSpaces)
     toolbar->setItems({a, UIBarButtonItem::fixedSpace(20), b, c, UIBarButtonItem::flexibleSpace(),
                        UIBarButtonItem::flexibleSpace()});
     toolbar->layoutIfNeeded();
+    ASSERT_TRUE(toolbar->viewForItem(*a) && toolbar->viewForItem(*c));
     CGRect viewA = toolbar->viewForItem(*a)->frame();
     EXPECT_DOUBLE_EQ(viewA.minX(), 16);
     EXPECT_DOUBLE_EQ(custom->frame().minX(), viewA.maxX() + 20);
@@ -51,7 +52,9 @@ TEST(ToolbarTest, ItemsGoLeftToRightWithFlexibleAndFixedSpaces)
     // A changed item is shown changed after the next layout.
     a->setTitle("Alpha");
     toolbar->layoutIfNeeded();
-    EXPECT_EQ(std::dynamic_pointer_cast<UIButton>(toolbar->viewForItem(*a))->currentTitle(), "Alpha");
+    auto shownA = std::dynamic_pointer_cast<UIButton>(toolbar->viewForItem(*a));
+    ASSERT_TRUE(shownA);
+    EXPECT_EQ(shownA->currentTitle(), "Alpha");
 }
 
 TEST(ToolbarTest, TappingAnItemRunsItsActionWithAWeakTarget)
@@ -70,6 +73,7 @@ TEST(ToolbarTest, TappingAnItemRunsItsActionWithAWeakTarget)
     auto toolbar = NSObject::create<UIToolbar>(CGRect(0, 0, 320, 44));
     toolbar->setItems({item});
     toolbar->layoutIfNeeded();
+    ASSERT_TRUE(toolbar->viewForItem(*item));
     CGRect frame = toolbar->viewForItem(*item)->frame();
     testsupport::tap(toolbar, {frame.midX(), frame.midY()});
     EXPECT_EQ(counter->calls, 2);

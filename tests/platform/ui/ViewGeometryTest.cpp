@@ -1,9 +1,12 @@
 #include "ViewTestSupport.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/ui/CAAnimation.h"
 #include "platform/ui/UIView.h"
 
 #include <cmath>
+#include <type_traits>
+#include <typeindex>
 #include <vector>
 
 namespace platform {
@@ -43,6 +46,18 @@ TEST(NSObjectTest, TwoPhaseCreationRunsMostDerivedSetupWithSharedOwnership)
     // A view's layer points back to it weakly.
     EXPECT_EQ(view->layer()->delegate().get(), static_cast<CALayerDelegate*>(view.get()));
     EXPECT_EQ(unqualifiedClassName(typeid(std::vector<int>).name()).substr(0, 6), "vector");
+}
+
+// Outside create() every subclass is abstract, so no object can skip its two-phase creation.
+static_assert(std::is_abstract_v<UIView> && std::is_abstract_v<DerivedSetupView>);
+static_assert(!std::is_constructible_v<UIView, CGRect> && !std::is_default_constructible_v<CAAnimation>);
+
+TEST(NSObjectTest, ClassTypeIsTheCreatedClassNotTheCreationWrapper)
+{
+    std::shared_ptr<UIView> view = NSObject::create<DerivedSetupView>();
+    EXPECT_EQ(view->classType(), std::type_index(typeid(DerivedSetupView)));
+    EXPECT_EQ(NSObject::create<CAAnimation>()->className(), "CAAnimation");
+    EXPECT_NE(std::dynamic_pointer_cast<SetupRecordingView>(view), nullptr);
 }
 
 TEST(ViewGeometryTest, FrameBoundsAndCenterStayConsistent)

@@ -1,17 +1,12 @@
-#include "platform/render/BitmapCanvas.h"
+#include "platform/graphics/BitmapCanvas.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/graphics/BitmapLimits.h"
 
 #include <cmath>
 #include <string>
 
 namespace platform {
-
-namespace {
-
-constexpr double kMaxBitmapSide = 32767;
-
-} // namespace
 
 int pixelsFor(double points, double scale)
 {
@@ -26,15 +21,20 @@ int pixelsFor(double points, double scale)
 std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool opaque)
 {
     bool valid = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0 && size.height > 0
-        && std::isfinite(scale) && scale > 0 && size.width * scale <= kMaxBitmapSide
-        && size.height * scale <= kMaxBitmapSide;
-    int width = valid ? pixelsFor(size.width, scale) : 0;
-    int height = valid ? pixelsFor(size.height, scale) : 0;
-    if (!valid || width <= 0 || height <= 0) {
+        && std::isfinite(scale) && scale > 0;
+    if (!valid) {
         debugLog("Renderer: nothing to draw for size " + std::to_string(size.width) + " x "
                  + std::to_string(size.height) + " at scale " + std::to_string(scale));
         return nullptr;
     }
+    // A huge side is judged before it is turned into an int.
+    auto pixels = [scale](double points) {
+        return points * scale > kMaxBitmapSide ? points * scale : double(pixelsFor(points, scale));
+    };
+    if (!checkBitmapSize(pixels(size.width), pixels(size.height), "Renderer"))
+        return nullptr;
+    int width = pixelsFor(size.width, scale);
+    int height = pixelsFor(size.height, scale);
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_t* cr = cairo_create(surface);
     if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {

@@ -12,7 +12,8 @@ namespace platform {
 class BitmapCanvas {
 public:
     // A canvas of ceil(size * scale) pixels each way (`scale` > 0), transparent, or opaque black when
-    // `opaque`. Null, with one debug line, for an empty or non-finite size or a side over 32767 pixels.
+    // `opaque`. Null, with one debug line, for an empty or non-finite size or a bitmap with no pixels
+    // or over the platform's limit (BitmapLimits.h).
     static std::unique_ptr<BitmapCanvas> open(CGSize size, double scale, bool opaque);
     ~BitmapCanvas();
     BitmapCanvas(const BitmapCanvas&) = delete;

@@ -1,4 +1,4 @@
-#include "TavroMerchantSDK/core/TavroError.h"
+#include "TavroMerchantSDK/support/TavroError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/ui/UILabelTextLayout.h"
+#include "platform/graphics/AttributedTextLayout.h"
 
 #include "platform/foundation/AttributedStringAttributes.h"
 #include "platform/foundation/Text.h"
@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+
+#include <unicode/ubidi.h>
 
 namespace platform {
 
@@ -100,76 +102,29 @@ void addRunAttributes(PangoAttrList* list, const TextAttributes& attributes, gui
     }
 }
 
-PangoAlignment pangoAlignment(NSTextAlignment alignment)
+// True when the text's first strong character is right to left (as Pango resolves a paragraph).
+bool isRightToLeft(const std::u16string& text)
+{
+    return ubidi_getBaseDirection(text.data(), static_cast<int32_t>(text.size())) == UBIDI_RTL;
+}
+
+// Pango mirrors left and right for a right-to-left paragraph (its alignments mean leading and
+// trailing); left and right are passed mirrored for such text so that they come out as asked. Natural
+// alignment is leading, which Pango's left already is.
+PangoAlignment pangoAlignment(NSTextAlignment alignment, bool rightToLeft)
 {
     switch (alignment) {
     case NSTextAlignment::center: return PANGO_ALIGN_CENTER;
-    case NSTextAlignment::right: return PANGO_ALIGN_RIGHT;
+    case NSTextAlignment::left: return rightToLeft ? PANGO_ALIGN_RIGHT : PANGO_ALIGN_LEFT;
+    case NSTextAlignment::right: return rightToLeft ? PANGO_ALIGN_LEFT : PANGO_ALIGN_RIGHT;
     default: return PANGO_ALIGN_LEFT;
     }
 }
 
-PangoEllipsizeMode ellipsizeMode(NSLineBreakMode mode)
-{
-    switch (mode) {
-    case NSLineBreakMode::byTruncatingHead: return PANGO_ELLIPSIZE_START;
-    case NSLineBreakMode::byTruncatingMiddle: return PANGO_ELLIPSIZE_MIDDLE;
-    case NSLineBreakMode::byTruncatingTail: return PANGO_ELLIPSIZE_END;
-    default: return PANGO_ELLIPSIZE_NONE;
-    }
-}
-
-struct LineExtent {
-    int widest = 0;   // Pango units
-    int bottom = 0;   // Pango units, bottom of the last counted line
-    int count = 0;
-};
-
-// Widest line and bottom of the first `maxLines` lines (0: all).
-LineExtent lineExtent(PangoLayout* layout, int maxLines)
-{
-    LineExtent extent;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        PangoRectangle logical;
-        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-        int top = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &extent.bottom);
-        extent.widest = std::max(extent.widest, logical.width);
-        ++extent.count;
-    } while ((maxLines <= 0 || extent.count < maxLines) && pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
-    return extent;
-}
-
-// How many lines fit into `height` points (at least one).
-int linesFitting(PangoLayout* layout, CGFloat height)
-{
-    int fitting = 0;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        int top = 0;
-        int bottom = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
-        if (static_cast<CGFloat>(bottom) / PANGO_SCALE > height + 0.5) {
-            break;
-        }
-        ++fitting;
-    } while (pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
-    return std::max(1, fitting);
-}
-
 } // namespace
 
-const UIFont& effectiveFont(const LabelTextStyle& style)
-{
-    static const UIFontPtr fallback = UIFont::systemFont(17);
-    return style.font ? *style.font : *fallback;
-}
-
-PangoLayoutPtr makeLabelTextLayout(cairo_t* cr, const NSAttributedString& text, const LabelTextStyle& style,
-                                   CGFloat wrapWidth, std::vector<std::size_t>* utf16ToByte)
+PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& text, const LabelTextStyle& style,
+                                        CGFloat wrapWidth, std::vector<std::size_t>* utf16ToByte)
 {
     PangoLayoutPtr layout = cr ? createTextLayout(cr) : createMeasuringLayout();
     double scale = style.fontScale > 0 && std::isfinite(style.fontScale) ? style.fontScale : 1;
@@ -193,88 +148,12 @@ PangoLayoutPtr makeLabelTextLayout(cairo_t* cr, const NSAttributedString& text, 
     pango_layout_set_wrap(layout.get(), style.lineBreakMode == NSLineBreakMode::byCharWrapping ? PANGO_WRAP_CHAR
                                                                                             : PANGO_WRAP_WORD_CHAR);
     pango_layout_set_width(layout.get(), wraps ? static_cast<int>(std::floor(wrapWidth * PANGO_SCALE)) : -1);
-    pango_layout_set_alignment(layout.get(), pangoAlignment(style.alignment));
+    pango_layout_set_alignment(layout.get(), pangoAlignment(style.alignment, isRightToLeft(text.utf16())));
     pango_layout_set_justify(layout.get(), style.alignment == NSTextAlignment::justified);
     if (utf16ToByte) {
         *utf16ToByte = std::move(offsets);
     }
     return layout;
-}
-
-CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth)
-{
-    if (text.length() == 0) {
-        return {0, 0};
-    }
-    auto layout = makeLabelTextLayout(nullptr, text, style, maxWidth);
-    LineExtent extent = lineExtent(layout.get(), style.maximumLines);
-    return {static_cast<CGFloat>(extent.widest) / PANGO_SCALE, static_cast<CGFloat>(extent.bottom) / PANGO_SCALE};
-}
-
-CGFloat singleLineTextWidth(const NSAttributedString& text, const LabelTextStyle& style)
-{
-    LabelTextStyle oneLine = style;
-    oneLine.maximumLines = 1;
-    return measureLabelText(text, oneLine, 0).width;
-}
-
-void drawLabelText(CGContext& context, const NSAttributedString& text, const CGRect& rect, const LabelTextStyle& style)
-{
-    if (text.length() == 0 || rect.width() <= 0 || rect.height() <= 0) {
-        return;
-    }
-    cairo_t* cr = context.cairo();
-    bool multiLine = style.maximumLines != 1;
-    bool wraps = multiLine || wrapsLines(style.lineBreakMode);
-    bool clipsSingleLine = !multiLine && style.lineBreakMode == NSLineBreakMode::byClipping;
-    auto layout = makeLabelTextLayout(cr, text, style, clipsSingleLine ? 0 : rect.width());
-    PangoLayout* pango = layout.get();
-
-    int shown = 1;
-    if (multiLine) {
-        shown = linesFitting(pango, rect.height());
-        if (style.maximumLines > 0) {
-            shown = std::min(shown, style.maximumLines);
-        }
-    }
-    bool truncates = ellipsizeMode(style.lineBreakMode) != PANGO_ELLIPSIZE_NONE;
-    if (truncates && pango_layout_get_line_count(pango) > shown) {
-        // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is.
-        pango_layout_set_ellipsize(pango, shown == 1 ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
-        pango_layout_set_height(pango, -shown);
-    } else if (truncates && !wraps) {
-        pango_layout_set_ellipsize(pango, ellipsizeMode(style.lineBreakMode));
-        pango_layout_set_height(pango, -1);
-    }
-    LineExtent extent = lineExtent(pango, shown);
-    CGFloat textWidth = static_cast<CGFloat>(extent.widest) / PANGO_SCALE;
-    CGFloat textHeight = static_cast<CGFloat>(extent.bottom) / PANGO_SCALE;
-
-    CGFloat x = rect.minX();
-    if (pango_layout_get_width(pango) < 0) {
-        // Without a layout width Pango does not align; place the single line ourselves.
-        if (style.alignment == NSTextAlignment::center) {
-            x += (rect.width() - textWidth) / 2;
-        } else if (style.alignment == NSTextAlignment::right) {
-            x += rect.width() - textWidth;
-        }
-    }
-    CGFloat y = rect.minY() + (rect.height() - textHeight) / 2;
-
-    cairo_save(cr);
-    if (clipsSingleLine) {
-        cairo_rectangle(cr, rect.minX(), y, rect.width(), textHeight);
-    } else {
-        // Only the lines shown; glyphs may reach sideways past the rectangle, as labels allow.
-        cairo_rectangle(cr, rect.minX() - rect.width(), y, rect.width() * 3, textHeight);
-    }
-    cairo_clip(cr);
-    auto color = style.color ? style.color : UIColor::black();
-    color->setAsSource(cr, context.alpha());
-    cairo_move_to(cr, x, y);
-    pango_cairo_update_layout(cr, pango);
-    pango_cairo_show_layout(cr, pango);
-    cairo_restore(cr);
 }
 
 } // namespace platform

@@ -1,18 +1,13 @@
 #pragma once
-// Text of labels, button titles and text fields on Pango. Attributed runs become Pango attributes
-// (font, colour, background, kern, underline); runs without a font or colour take the style's.
-// Measuring and drawing build their layouts the same way (graphics/TextLayout.h settings), so a
-// measured text is exactly as big as it is drawn.
+// Measuring and drawing the attributed text of labels, button titles and text fields. Runs carry
+// font, colour, background, kern and underline; runs without a font or colour take the style's.
+// Measuring and drawing lay text out the same way, so a measured text is exactly as big as it is drawn.
 #include "platform/foundation/NSAttributedString.h"
 #include "platform/graphics/CGContext.h"
 #include "platform/graphics/CGRect.h"
-#include "platform/graphics/TextLayout.h"
+#include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSTextAlignment.h"
-
-#include <cstddef>
-#include <vector>
 
 namespace platform {
 
@@ -24,13 +19,6 @@ struct LabelTextStyle {
     NSLineBreakMode lineBreakMode = NSLineBreakMode::byTruncatingTail;
     int maximumLines = 1;  // 0: no limit
 };
-
-// A Pango layout of an attributed text, on `cr` (drawing) or on the shared measuring context (cr
-// null). `wrapWidth` > 0 wraps lines at that many points (by word, or by character for
-// byCharWrapping); otherwise lines break only at line breaks. `utf16ToByte`, when given, receives the
-// UTF-8 byte offset of every UTF-16 position of the text (length + 1 entries).
-PangoLayoutPtr makeLabelTextLayout(cairo_t* cr, const NSAttributedString& text, const LabelTextStyle& style,
-                                   CGFloat wrapWidth, std::vector<std::size_t>* utf16ToByte = nullptr);
 
 // The size of the text wrapped at `maxWidth` (<= 0 or not finite: no wrapping), cut after
 // style.maximumLines lines. Empty text measures 0 x 0. Not rounded.

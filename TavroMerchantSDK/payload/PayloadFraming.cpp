@@ -1,10 +1,13 @@
-#include "TavroMerchantSDK/core/PayloadTextEditing.h"
+#include "TavroMerchantSDK/payload/PayloadFraming.h"
+
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
+#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
 
-namespace tavro::payloadtext {
+namespace tavro::payloadframing {
 
 namespace {
 
@@ -33,15 +36,21 @@ std::size_t entrySize(std::string_view payload)
 
 } // namespace
 
-std::string removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
+void appendChecksumEntry(std::string& payload)
+{
+    payload.append(QRCodeTag::crc);
+    appendLength(payload, kChecksumEntryLength - 4);
+    payload.append(TavroQRUtility::checksumText(payload));
+}
+
+std::optional<std::string> removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
 {
     std::string result;
     result.reserve(payload.size());
     while (!payload.empty()) {
         const std::size_t size = entrySize(payload);
         if (size == 0) {
-            result.append(payload);
-            break;
+            return std::nullopt;
         }
         const std::string_view id = payload.substr(0, 2);
         if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
@@ -62,4 +71,4 @@ std::string droppingLastCodePoints(std::string_view payload, std::size_t count)
     return std::string(payload.substr(0, end.value_or(0)));
 }
 
-} // namespace tavro::payloadtext
+} // namespace tavro::payloadframing

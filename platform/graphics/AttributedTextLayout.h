@@ -1,0 +1,22 @@
+#pragma once
+// Pango layouts of attributed text, shared by the graphics module's text drawing and measuring.
+// Attributed runs become Pango attributes (font, colour, background, kern, underline); runs without a
+// font or colour take the style's. Internal to platform/graphics.
+#include "platform/foundation/NSAttributedString.h"
+#include "platform/graphics/LabelText.h"
+#include "platform/graphics/TextLayout.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace platform {
+
+// A Pango layout of an attributed text, on `cr` (drawing) or on the shared measuring context (cr
+// null). `wrapWidth` > 0 wraps lines at that many points (by word, or by character for
+// byCharWrapping); otherwise lines break only at line breaks. Left and right alignment stay left and
+// right for right-to-left text. `utf16ToByte`, when given, receives the UTF-8 byte offset of every
+// UTF-16 position of the text (length + 1 entries).
+PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& text, const LabelTextStyle& style,
+                                        CGFloat wrapWidth, std::vector<std::size_t>* utf16ToByte = nullptr);
+
+} // namespace platform

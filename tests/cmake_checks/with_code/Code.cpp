@@ -1,0 +1,1 @@
+int codeUnderTest() { return 1; }
