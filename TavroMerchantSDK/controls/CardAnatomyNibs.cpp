@@ -4,6 +4,7 @@
 #include "TavroMerchantSDK/controls/TavroCardAnatomy.h"
 #include "TavroMerchantSDK/support/KUIViewLoading.h"
 #include "TavroMerchantSDK/support/KUtilsClassBundle.h"
+#include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/NibRegistry.h"
 
 #include <mutex>
@@ -132,7 +133,11 @@ void registerCardAnatomyNibs()
 void ensureCardAnatomyNibsRegistered()
 {
     static std::once_flag registered;
-    std::call_once(registered, registerCardAnatomyNibs);
+    std::call_once(registered, [] {
+        registerCardAnatomyNibs();
+        // A test reset empties the nib registry; the card nibs come back with it.
+        platform::registerResetForTesting(registerCardAnatomyNibs);
+    });
 }
 
 } // namespace tavro

@@ -4,6 +4,7 @@
 #include "TavroMerchantSDK/support/KUIViewLoading.h"
 #include "TavroMerchantSDK/support/KUtilsClassBundle.h"
 
+#include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/NibRegistry.h"
 
 #include <typeindex>
@@ -51,6 +52,8 @@ void registerKitNibsOnce()
 {
     static const bool registered = [] {
         registerKitNibs();
+        // A test reset empties the nib registry; the banner nib comes back with it.
+        platform::registerResetForTesting(registerKitNibs);
         return true;
     }();
     (void)registered;

@@ -32,7 +32,9 @@ TestEnvironment::~TestEnvironment()
 
 void TestEnvironment::clearState()
 {
-    // The framework's singletons first: putting them back may queue work or stop observing.
+    // Registered nibs go first: the framework's resets put back the nibs it registers once.
+    NibRegistry::resetForTesting();
+    // The framework's singletons next: putting them back may queue work or stop observing.
     runResetsForTesting();
     UIView::cancelAllAnimations();
     UIView::clearAnimationLog();
@@ -42,7 +44,6 @@ void TestEnvironment::clearState()
     UIKeyboard::shared().reset();
     UIApplication::shared()->reset();
     UserDefaults::resetForTesting();
-    NibRegistry::resetForTesting();
     RunLoop::main().reset();
 }
 
