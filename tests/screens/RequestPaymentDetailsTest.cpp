@@ -1,0 +1,124 @@
+#include "screens/PaymentFormTestSupport.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
+#include "platform/foundation/NotificationCenter.h"
+
+using namespace sessiontest;
+using tavro::CellType;
+
+namespace {
+
+using Text = std::optional<std::string>;
+
+using RequestPaymentDetailsTest = formtest::RequestFlowTest;
+
+} // namespace
+
+TEST_F(RequestPaymentDetailsTest, OpensOverTheRequestAndWritesBackOnlyOnUpdate)
+{
+    auto request = validPaymentRequest();
+    request->setBillID("B-1");
+    auto editor = openEditor(request);
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(navigation()->isNavigationBarHidden());
+    EXPECT_FALSE(updateEnabled());
+    EXPECT_EQ(editor->updateButton()->frame(), platform::CGRect(0, 607, 375, 60));
+    const auto& form = *editor->scrollView();
+    EXPECT_EQ(form.switchCell(CellType::billNumber)->inputCell()->inputTextField()->text(), Text("B-1"));
+    for (int raw = 7; raw <= 13; ++raw)
+        EXPECT_FALSE(form.switchCell(static_cast<CellType>(raw))->rightSwitch()->isOn()) << raw;
+    // The limit is checked on a copy of the session's request.
+    EXPECT_NE(form.additionalRequest(), sessionRequest());
+    EXPECT_EQ(form.additionalRequest()->billID(), Text("B-1"));
+
+    // Closed after edits: nothing written.
+    ASSERT_TRUE(driver.toggleSwitch("storeIDSwitch"));
+    driver.tap(editor->closeButton());
+    driver.advanceBy(0.5);
+    EXPECT_FALSE(navigation()->isNavigationBarHidden());
+    EXPECT_FALSE(sessionRequest()->storeID());
+    EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
+
+    // A row switched on and left empty is written as "***": the payer enters it.
+    editor.reset();
+    ASSERT_TRUE(openEditor());
+    ASSERT_TRUE(driver.toggleSwitch("storeIDSwitch"));
+    ASSERT_TRUE(pressUpdate());
+    EXPECT_EQ(sessionRequest()->storeID(), Text("***"));
+    EXPECT_EQ(sessionRequest()->billID(), Text("B-1"));
+    EXPECT_TRUE(session()->requestPaymentSession()->isUpdated());
+}
+
+TEST_F(RequestPaymentDetailsTest, UpdateDuringEditingKeepsTheTypedTextAndRefusesAnInvalidOne)
+{
+    ASSERT_TRUE(openEditor(validPaymentRequest()));
+    ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+    driver.typeInto("billNumberTextField", "INV-9");
+    ASSERT_TRUE(driver.focusedTextField());
+    ASSERT_TRUE(pressUpdate());
+    EXPECT_EQ(sessionRequest()->billID(), Text("INV-9"));
+
+    // 26 characters: the form still enables UPDATE while typing, but ending the edit turns it off.
+    session()->requestPaymentSession()->setIsUpdated(false);
+    ASSERT_TRUE(openEditor());
+    driver.focus(driver.find("billNumberTextField"));
+    driver.backspace(5);
+    driver.type(std::string(26, 'x'));
+    ASSERT_TRUE(updateEnabled());
+    EXPECT_FALSE(pressUpdate());
+    EXPECT_FALSE(updateEnabled());
+    EXPECT_EQ(sessionRequest()->billID(), Text("INV-9"));
+    EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
+}
+
+TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount)
+{
+    auto request = validPaymentRequest();
+    request->setTransactionAmount("250.0");
+    request->setBillID(std::string(25, 'b'));
+    request->setMobileNumber(std::string(25, 'm'));
+    request->setStoreID(std::string(25, 's'));
+    request->setLoyaltyNumber(std::string(8, 'l'));  // the data is full: closed rows are dimmed
+    auto editor = openEditor(request);
+    ASSERT_TRUE(editor);
+    const auto& form = *editor->scrollView();
+    ASSERT_FALSE(form.switchCell(CellType::terminalID)->rightSwitch()->isUserInteractionEnabled());
+
+    ASSERT_TRUE(driver.tapText("Reset"));
+    driver.advanceBy(0.5);
+    EXPECT_FALSE(form.switchCell(CellType::billNumber)->rightSwitch()->isOn());
+    EXPECT_TRUE(form.switchCell(CellType::terminalID)->rightSwitch()->isUserInteractionEnabled());
+    // The form now measures a request without the earlier values.
+    EXPECT_FALSE(form.additionalRequest()->billID());
+    EXPECT_FALSE(form.additionalRequest()->loyaltyNumber());
+    EXPECT_FALSE(editor->request()->billID());
+    editor.reset();
+
+    ASSERT_TRUE(pressUpdate());
+    EXPECT_EQ(sessionRequest()->transactionAmount(), Text("250.0"));
+    EXPECT_FALSE(sessionRequest()->billID());
+    EXPECT_FALSE(sessionRequest()->loyaltyNumber());
+    EXPECT_FALSE(formtest::topLevelEntries(sessionRequest()->getTLVForPlainObject()).count("62"));
+}
+
+TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenOnClose)
+{
+    auto editor = openEditor(validPaymentRequest());
+    ASSERT_TRUE(editor);
+    auto& center = platform::NotificationCenter::defaultCenter();
+    const auto observers = center.observerCount();
+
+    const auto& form = editor->scrollView();
+    form->scrollRectToVisible(form->switchCell(CellType::paymentPurpose)->frame(), false);
+    ASSERT_TRUE(driver.toggleSwitch("paymentPurposeSwitch"));
+    driver.advanceBy(0.5);
+    ASSERT_TRUE(driver.focus(driver.find("paymentPurposeTextField")));
+    driver.advanceBy(0.5);
+    const auto field = editor->currentTextField();
+    ASSERT_TRUE(field);
+    const auto row = editor->view()->convertFrom(field->superview()->frame(), field->superview()->superview());
+    EXPECT_DOUBLE_EQ(row.maxY(), 667 - 216 - 70);
+
+    driver.tap(editor->closeButton());
+    EXPECT_EQ(center.observerCount(), observers - 2);
+}
