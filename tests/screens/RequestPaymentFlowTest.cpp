@@ -11,6 +11,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "LeakCycles.h"
 
 using namespace sessiontest;
 using tavro::CellType;
@@ -108,7 +109,7 @@ TEST_F(RequestPaymentFlowTest, ThousandDetailsCyclesReleaseEveryScreenAndRow)
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     const auto observers = center.observerCount();
-    for (int cycle = 0; cycle < 1000; ++cycle) {
+    for (int cycle = 0; cycle < leaktest::flowCycles; ++cycle) {
         TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
         finishSlide();
         std::weak_ptr<platform::UIViewController> root = navigation();
