@@ -105,7 +105,7 @@ TEST_F(RequestPaymentFlowTest, MerchantAddsAnAmountAndABillNumberThenResetsThem)
 }
 
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
-TEST_F(RequestPaymentFlowTest, ThousandDetailsCyclesReleaseEveryScreenAndRow)
+TEST_F(RequestPaymentFlowTest, RepeatedDetailsCyclesReleaseEveryScreenAndRow)
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     const auto observers = center.observerCount();
