@@ -63,6 +63,22 @@ int linesFitting(PangoLayout* layout, CGFloat height)
     return std::max(1, fitting);
 }
 
+// Whether the layout's text fits `width` on one line. Pango wraps and ellipsizes before it trims
+// the letter spacing at a line's end, so a kerned line exactly as wide as measured would lose its
+// last letters; a line that fits is left without a layout width (true), else the width stays.
+bool naturalWidthFits(PangoLayout* layout, CGFloat width)
+{
+    const int limit = pango_layout_get_width(layout);
+    pango_layout_set_width(layout, -1);
+    PangoRectangle natural;
+    pango_layout_get_extents(layout, nullptr, &natural);
+    if (pango_layout_get_line_count(layout) == 1 && natural.width <= std::ceil(width * PANGO_SCALE)) {
+        return true;
+    }
+    pango_layout_set_width(layout, limit);
+    return false;
+}
+
 } // namespace
 
 const UIFont& effectiveFont(const LabelTextStyle& style)
@@ -108,7 +124,9 @@ void drawLabelText(CGContext& context, const NSAttributedString& text, const CGR
         }
     }
     bool truncates = ellipsizeMode(style.lineBreakMode) != PANGO_ELLIPSIZE_NONE;
-    if (truncates && pango_layout_get_line_count(pango) > shown) {
+    if (truncates && !multiLine && naturalWidthFits(pango, rect.width())) {
+        // Drawn whole on one line, placed below as lines without a width are.
+    } else if (truncates && pango_layout_get_line_count(pango) > shown) {
         // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is.
         pango_layout_set_ellipsize(pango, shown == 1 ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
         pango_layout_set_height(pango, -shown);
@@ -122,10 +140,14 @@ void drawLabelText(CGContext& context, const NSAttributedString& text, const CGR
 
     CGFloat x = rect.minX();
     if (pango_layout_get_width(pango) < 0) {
-        // Without a layout width Pango does not align; place the single line ourselves.
+        // Without a layout width Pango does not align; place the single line ourselves. Natural
+        // (and justified, on one line) is the leading edge: the right one for right-to-left text.
+        PangoLayoutLine* first = pango_layout_get_line_readonly(pango, 0);
+        const bool rightToLeft = first && first->resolved_dir == PANGO_DIRECTION_RTL;
+        const bool leading = style.alignment == NSTextAlignment::natural || style.alignment == NSTextAlignment::justified;
         if (style.alignment == NSTextAlignment::center) {
             x += (rect.width() - textWidth) / 2;
-        } else if (style.alignment == NSTextAlignment::right) {
+        } else if (style.alignment == NSTextAlignment::right || (leading && rightToLeft)) {
             x += rect.width() - textWidth;
         }
     }

@@ -148,5 +148,24 @@ TEST(LabelTest, DrawsWhereItMeasuresAndAligns)
     EXPECT_LE(inkBounds(*renderView(single)).maxX(), 80);
 }
 
+TEST(LabelTest, KernedTextAtItsMeasuredWidthIsDrawnWhole)
+{
+    // Letter spacing once made a line exactly as wide as measured wrap and lose its last letters.
+    TextAttributes attributes;
+    attributes.emplace(NSAttributedStringKey::font, AttributeValue(UIFont::systemFont(16)));
+    attributes.emplace(NSAttributedStringKey::kern, AttributeValue(1.2));
+    auto fitted = NSObject::create<UILabel>();
+    fitted->setAttributedText(NSAttributedString("UPDATE", attributes));
+    const CGSize size = fitted->sizeThatFits({1000, 1000});
+    fitted->setFrame(CGRect(0, 0, size.width, size.height));
+    auto roomy = NSObject::create<UILabel>(CGRect(0, 0, size.width + 60, size.height));
+    roomy->setAttributedText(NSAttributedString("UPDATE", attributes));
+
+    auto whole = inkBounds(*renderView(roomy, 2));
+    auto drawn = inkBounds(*renderView(fitted, 2));
+    EXPECT_NEAR(drawn.width(), whole.width(), 1);
+    EXPECT_NEAR(drawn.minX(), whole.minX(), 1);
+}
+
 } // namespace
 } // namespace platform
