@@ -222,7 +222,8 @@ def icon_share(c):
 
 
 def icon_close(c):
-    c.fill(sd_union(sd_segment(6, 6, 18, 18, STROKE), sd_segment(18, 6, 6, 18, STROKE)), WHITE, bounds=(4, 4, 20, 20))
+    # Dark, so it shows as drawn on the white editor; tinted where it sits on a dark band.
+    c.fill(sd_union(sd_segment(6, 6, 18, 18, STROKE), sd_segment(18, 6, 6, 18, STROKE)), DEEP_NAVY, bounds=(4, 4, 20, 20))
 
 
 def icon_add_small(c):
