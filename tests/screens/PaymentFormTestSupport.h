@@ -1,0 +1,97 @@
+#pragma once
+// Shared by the form and editor tests: an owner that records what a payment form tells it, and a
+// fixture that shows a form in a window of its own.
+
+#include "core/SessionTestFixture.h"
+
+#include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace formtest {
+
+using platform::CGRect;
+using platform::NSObject;
+using tavro::CellType;
+using tavro::TAVROPaymentCellModel;
+using tavro::TAVROPaymentScrollView;
+
+class RecordingOwner : public tavro::TAVROCellViewProtocol {
+public:
+    bool verdict = true;
+    int asked = 0;
+    std::vector<std::string> messages;
+    std::vector<std::string> buttonCalls;  // "enable" / "disable", in order
+    std::vector<std::pair<CellType, std::optional<std::string>>> reports;
+    std::vector<std::string> totals;
+    std::vector<std::string> currencies;
+
+    bool isVaildData(tavro::TAVROCellView&, const std::optional<std::string>&) override
+    {
+        ++asked;
+        return verdict;
+    }
+    void cellViewType(CellType type, const std::optional<std::string>& text, bool) override
+    {
+        reports.emplace_back(type, text);
+    }
+    void touchedTextField(CellType, const std::shared_ptr<platform::UITextField>&) override {}
+    void showGSMError(const std::string& message) override { messages.push_back(message); }
+    void disableUpdateButton() override { buttonCalls.push_back("disable"); }
+    void enableUpdateButton() override { buttonCalls.push_back("enable"); }
+    void didChangeTipsAmount(tavro::TAVROCellView&, double) override {}
+    void didChangeCurrency(const std::string& currency) override { currencies.push_back(currency); }
+    void updateTotalAmount(const std::string& total) override { totals.push_back(total); }
+};
+
+// The top-level entries of a payload (ID to value); stops at the first malformed entry.
+inline std::map<std::string, std::string> topLevelEntries(const std::string& payload)
+{
+    std::map<std::string, std::string> entries;
+    for (std::size_t at = 0; at + 4 <= payload.size();) {
+        const auto length = std::stoul(payload.substr(at + 2, 2));
+        if (at + 4 + length > payload.size())
+            break;
+        entries[payload.substr(at, 2)] = payload.substr(at + 4, length);
+        at += 4 + length;
+    }
+    return entries;
+}
+
+inline tavro::TAVROPaymentCellModelPtr model(CellType type, std::optional<std::string> value = std::nullopt,
+                                             std::optional<std::string> title = std::string("Bill Number"))
+{
+    return NSObject::create<TAVROPaymentCellModel>(type, std::move(title), std::move(value));
+}
+
+class PaymentFormTest : public sessiontest::SessionTest {
+protected:
+    // A form for `flow` (also the session's flow, with a request for the request flow), built from
+    // `models` in a window, laid out.
+    std::shared_ptr<TAVROPaymentScrollView> buildForm(tavro::TavroActiveFlow flow,
+                                                      std::vector<tavro::TAVROPaymentCellModelPtr> models,
+                                                      platform::CGFloat headerHeight = 130)
+    {
+        session()->setActiveSessionType(flow);
+        if (!session()->requestPaymentSession()->request())
+            session()->requestPaymentSession()->setRequest(sessiontest::validPaymentRequest());
+        auto form = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 517));
+        form->setScreenType(flow);
+        form->setPaymentDelegate(owner);
+        form->setPaymentHeaderHeight(headerHeight);
+        window = NSObject::create<platform::UIWindow>();
+        window->setRootViewController(NSObject::create<platform::UIViewController>());
+        window->rootViewController()->view()->addSubview(form);
+        window->makeKeyAndVisible();
+        form->prepareView(std::move(models));
+        driver.runUntilIdle();
+        return form;
+    }
+
+    std::shared_ptr<RecordingOwner> owner = std::make_shared<RecordingOwner>();
+    std::shared_ptr<platform::UIWindow> window;
+};
+
+} // namespace formtest
