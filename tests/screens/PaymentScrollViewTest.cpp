@@ -64,7 +64,7 @@ TEST_F(PaymentFormTest, RowKindsAndHeightsFollowTheFlow)
     ASSERT_TRUE(message);
     EXPECT_EQ(message->frame().minY(), 558);
     EXPECT_EQ(message->messageStr(), "Pay Asha now");
-    EXPECT_EQ(form->sContentSize(), platform::CGSize{375, message->frame().maxY()});
+    EXPECT_EQ(form->sContentSize(), (platform::CGSize{375, message->frame().maxY()}));
     EXPECT_EQ(form->contentSize(), form->sContentSize());
 
     // The same optional field outside the request flow is a plain 70-point input row; no reset row.
