@@ -6,6 +6,10 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "TavroMerchantSDK/Common/ConfirmPayment/View/TAVROCurrencySelectionView.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/Utilities.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROFXDropDownCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROSummaryCellView.h"
 
 using namespace formtest;
 using tavro::TavroActiveFlow;
@@ -214,4 +218,45 @@ TEST_F(PaymentFormTest, OtherFlowsKeepModelsAndRelayTotalsAndTheCurrencyPicker)
     EXPECT_FALSE(sdkWindow->viewWithTag(TAVROPaymentScrollView::currencyPickerTag));
     form->didCloseSelectionView("840");
     EXPECT_EQ(owner->currencies.back(), "840");
+}
+
+TEST_F(PaymentFormTest, AmountSummaryAndDetailRowsFollowTheFlow)
+{
+    // Locked currency: the drop-down is 88 wide at the right edge; an empty amount becomes "0".
+    auto amount = model(CellType::paymentAmount, std::string(""), std::string("Request Amount"));
+    auto form = buildForm(TavroActiveFlow::requestPayment, {amount, model(CellType::summary)});
+    ASSERT_EQ(form->subviews().size(), 1u);
+    EXPECT_EQ(form->subviews()[0]->frame(), CGRect(0, 0, 375, 98));
+    EXPECT_EQ(form->currencyDropDownCell()->frame().minX(), 375 - 88);
+    EXPECT_EQ(amount->value(), std::optional<std::string>("0"));
+    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(form->amountCellView()->inputTextField()->text(), "356"), 0);
+    EXPECT_FALSE(form->summaryCellView());
+
+    // Unlocked: 108 wide; a typed amount lands in the model.
+    auto open = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
+    open->setIsCurrencyLocked(false);
+    open->setScreenType(TavroActiveFlow::requestPayment);
+    open->prepareView(std::vector{model(CellType::paymentAmount, std::string("12.5"))});
+    EXPECT_EQ(open->currencyDropDownCell()->frame().width(), 108);
+    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(open->amountCellView()->inputTextField()->text(), "356"), 12.5);
+
+    // Refund: detail row on top (70 with "...", 91 without), then a 126-point summary.
+    auto refund = buildForm(TavroActiveFlow::refundPayment,
+                            {model(CellType::merchantDetail, std::string("Jane Doe")), model(CellType::summary)}, 0);
+    ASSERT_EQ(refund->subviews().size(), 2u);
+    EXPECT_EQ(refund->subviews()[0]->frame(), CGRect(0, 10, 375, 91));
+    EXPECT_EQ(refund->summaryCellView()->frame(), CGRect(0, 101, 375, 126));
+    auto shortDetail = buildForm(TavroActiveFlow::refundPayment, {model(CellType::merchantDetail, std::string("Ja..."))});
+    EXPECT_EQ(shortDetail->subviews()[0]->frame().height(), 70);
+
+    // Withdraw cash: a fee of "0" leaves the summary out, the default fee keeps an 80-point one.
+    auto noFee = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
+    noFee->setScreenType(TavroActiveFlow::withdrawCash);
+    noFee->setServiceFee("0");
+    noFee->prepareView(std::vector{model(CellType::summary)});
+    EXPECT_FALSE(noFee->summaryCellView());
+    auto fee = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
+    fee->setScreenType(TavroActiveFlow::withdrawCash);
+    fee->prepareView(std::vector{model(CellType::summary)});
+    EXPECT_EQ(fee->summaryCellView()->frame().height(), 80);
 }

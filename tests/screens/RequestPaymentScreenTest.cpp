@@ -205,6 +205,6 @@ TEST_F(RequestPaymentScreenTest, PlainShareImageIsMadeOffScreen)
     ASSERT_TRUE(screen);
     auto image = screen->createShareQRImage();
     ASSERT_TRUE(image);
-    EXPECT_EQ(image->size(), platform::CGSize(375, 667));
+    EXPECT_EQ(image->size(), (platform::CGSize{375, 667}));
     EXPECT_TRUE(qr_test::scan(*image).valid);
 }

@@ -1,0 +1,172 @@
+// The request-payment flow as a merchant walks it, through the UI driver on the manual clock.
+
+#include "screens/PaymentFormTestSupport.h"
+#include "platform/graphics/QRScanSupport.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/Utilities.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/UINavigationController.h"
+
+#include <cstdio>
+
+using namespace sessiontest;
+using tavro::CellType;
+using tavro::TAVRORequestPaymentDetailsViewController;
+using tavro::TAVRORequestPaymentViewController;
+using tavro::TavroMerchantSDK;
+
+namespace {
+
+using Text = std::optional<std::string>;
+
+// CRC-16/CCITT-FALSE in upper-case hex, written out here so the check does not lean on the codec.
+std::string crc16(std::string_view text)
+{
+    unsigned crc = 0xFFFF;
+    for (unsigned char byte : text) {
+        crc ^= static_cast<unsigned>(byte) << 8;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? ((crc << 1) ^ 0x1021) & 0xFFFF : (crc << 1) & 0xFFFF;
+    }
+    char hex[5];
+    std::snprintf(hex, sizeof hex, "%04X", crc);
+    return hex;
+}
+
+class RequestPaymentFlowTest : public SessionTest {
+protected:
+    std::shared_ptr<platform::UINavigationController> navigation()
+    {
+        return std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
+    }
+    template <class T>
+    std::shared_ptr<T> top()
+    {
+        return std::dynamic_pointer_cast<T>(navigation()->topViewController());
+    }
+    std::string scanned(const TAVRORequestPaymentViewController& screen)
+    {
+        auto image = driver.render(screen.qrImageCellView());
+        return image ? qr_test::scan(*image).bytes : "";
+    }
+    // The amount field as the merchant reads it, in the request's currency.
+    double shownAmount(const TAVRORequestPaymentDetailsViewController& editor)
+    {
+        return tavro::Utilities::amountFromLocalizedText(editor.scrollView()->amountCellView()->inputTextField()->text(),
+                                                         "356");
+    }
+    void openDetails()
+    {
+        ASSERT_TRUE(driver.tap("Payment_Details_Button"));
+        driver.advanceBy(0.5);
+    }
+    void pressUpdate()
+    {
+        ASSERT_TRUE(driver.tap("Update_Payment_Details_Button"));
+        driver.advanceBy(0.5);
+    }
+};
+
+} // namespace
+
+TEST_F(RequestPaymentFlowTest, MerchantAddsAnAmountAndABillNumberThenResetsThem)
+{
+    auto delegateCalls = 0;
+    auto request = validPaymentRequest();
+    TavroMerchantSDK::launchRequestPaymentFlow(request, [&delegateCalls](bool, auto, auto) { ++delegateCalls; });
+    finishSlide();
+    driver.runUntilIdle();
+
+    auto screen = top<TAVRORequestPaymentViewController>();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->title(), Text(tavro::StringConstants::REQUEST_PAYMENT_TITLE()));
+    EXPECT_TRUE(driver.find("Back_Button"));
+    EXPECT_TRUE(driver.find("Save_To_Gallery_Button"));
+    EXPECT_TRUE(driver.findText("Corner Cafe"));
+    EXPECT_TRUE(driver.findText("Pune"));
+    EXPECT_EQ(scanned(*screen), request->getTLVForPlainObject());
+
+    openDetails();
+    auto editor = top<TAVRORequestPaymentDetailsViewController>();
+    ASSERT_TRUE(editor);
+    EXPECT_FALSE(editor->updateButton()->isEnabled());
+    const auto& amountField = editor->scrollView()->amountCellView()->inputTextField();
+    EXPECT_EQ(amountField->text(), Text("0.00"));
+
+    ASSERT_TRUE(driver.focus(amountField));
+    driver.type("25000");
+    EXPECT_EQ(amountField->text(), Text("250.00"));
+    EXPECT_EQ(shownAmount(*editor), 250.0);
+    driver.pressDone();
+    ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+    driver.advanceBy(0.3);
+    driver.typeInto("billNumberTextField", "INV-001");
+    driver.pressDone();
+    editor.reset();
+    pressUpdate();
+
+    ASSERT_EQ(top<TAVRORequestPaymentViewController>(), screen);
+    EXPECT_EQ(request->transactionAmount(), Text("250.0"));
+    EXPECT_EQ(request->billID(), Text("INV-001"));
+    const auto payload = scanned(*screen);
+    const auto entries = formtest::topLevelEntries(payload);
+    EXPECT_EQ(entries.count("54"), 1u);
+    ASSERT_EQ(entries.count("62"), 1u);
+    EXPECT_NE(entries.at("62").find("INV-001"), std::string::npos);
+    ASSERT_EQ(entries.count("63"), 1u);
+    EXPECT_EQ(entries.at("63"), crc16(payload.substr(0, payload.size() - 4)));
+    EXPECT_EQ(screen->amountLabel()->text(), Text("INR 250.00"));
+    EXPECT_FALSE(screen->amountLabel()->isHidden());
+
+    openDetails();
+    ASSERT_TRUE(driver.tapText("Reset"));
+    driver.advanceBy(0.3);
+    pressUpdate();
+    EXPECT_FALSE(request->billID());
+    EXPECT_EQ(formtest::topLevelEntries(scanned(*screen)).count("62"), 0u);
+
+    // Back at the root closes the window once the slide is over, without a result.
+    ASSERT_TRUE(driver.tap("Back_Button"));
+    driver.advanceBy(0.3);
+    EXPECT_NE(keyWindow(), host);
+    driver.advanceBy(0.03);
+    EXPECT_EQ(keyWindow(), host);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    EXPECT_EQ(delegateCalls, 0);
+}
+
+// Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
+TEST_F(RequestPaymentFlowTest, ThousandDetailsCyclesReleaseEveryScreenAndRow)
+{
+    auto& center = platform::NotificationCenter::defaultCenter();
+    const auto observers = center.observerCount();
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+        finishSlide();
+        std::weak_ptr<platform::UIViewController> root = navigation();
+        std::weak_ptr<platform::UIViewController> screen = navigation()->topViewController();
+        openDetails();
+        auto editor = top<TAVRORequestPaymentDetailsViewController>();
+        ASSERT_TRUE(editor) << cycle;
+        std::weak_ptr<platform::UIViewController> weakEditor = editor;
+        std::weak_ptr<platform::UIView> form = editor->scrollView();
+        std::weak_ptr<platform::UIView> row = editor->scrollView()->switchCell(CellType::billNumber);
+        std::weak_ptr<platform::UIView> amountRow = editor->scrollView()->amountCellView();
+        editor.reset();
+        ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch")) << cycle;
+        pressUpdate();
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+        ASSERT_EQ(keyWindow(), host) << cycle;
+        for (bool gone : {root.expired(), screen.expired(), weakEditor.expired(), form.expired(), row.expired(),
+                          amountRow.expired()})
+            ASSERT_TRUE(gone) << cycle;
+    }
+    EXPECT_EQ(center.observerCount(), observers);
+    EXPECT_EQ(platform::RunLoop::main().pendingTimerCount(), 0u);
+}
