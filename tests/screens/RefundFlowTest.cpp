@@ -95,6 +95,22 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     EXPECT_EQ(pay->title(platform::UIControlState::normal),
               Text(tavro::Utilities::localizedAmountString("Refund", std::string("100.00"), std::string("INR"))));
 
+    // Drawn: the pay button in the configured action colour, the amount row on its grey plate.
+    auto image = driver.render(session()->sdkWindow());
+    ASSERT_TRUE(image);
+    auto pixel = [&image](const platform::UIViewPtr& view) {
+        const auto at = view->convert(platform::CGPoint{4, 4}, nullptr);
+        return image->pixelAt(static_cast<int>(at.x * image->scale()), static_cast<int>(at.y * image->scale()));
+    };
+    double r = 0, g = 0, b = 0, a = 0;
+    session()->internalConfiguration()->actionButtonColor()->getRed(&r, &g, &b, &a);
+    const auto button = pixel(pay);
+    EXPECT_NEAR(button.r, r * 255, 1);
+    EXPECT_NEAR(button.g, g * 255, 1);
+    EXPECT_NEAR(button.b, b * 255, 1);
+    EXPECT_EQ(pixel(screen->scrollView()->amountCellView()), (platform::RGBA8{0xF2, 0xF4, 0xF8, 0xFF}));
+    driver.writePNG(session()->sdkWindow(), "refund-screen");
+
     // Every digit gone: nothing to refund.
     ASSERT_TRUE(driver.focus(amountField(*screen)));
     driver.backspace(12);
@@ -136,6 +152,9 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     EXPECT_EQ(screen->payActivityIndicator()->center(), pay->center());
     EXPECT_FALSE(pay->isEnabled());
     EXPECT_FALSE(screen->view()->isUserInteractionEnabled());
+    const auto spinner = screen->payActivityIndicator();
+    screen->showPendingOnPayButton();
+    EXPECT_EQ(screen->payActivityIndicator(), spinner);
     driver.tap("PAY_BUTTON");
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_EQ(results.size(), 1u);
@@ -214,31 +233,6 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
     EXPECT_EQ(timeOuts, 1);
     EXPECT_TRUE(driver.presentedAlert());
     EXPECT_TRUE(results.empty());
-}
-
-TEST_F(RefundFlowTest, RefundScreenDrawsItsFormAndTheActionColouredPayButton)
-{
-    auto screen = launch(janeDoe());
-    ASSERT_TRUE(screen);
-    auto image = driver.render(session()->sdkWindow());
-    ASSERT_TRUE(image);
-    const auto& pay = screen->payButton();
-    const auto inWindow = pay->convert(platform::CGPoint{8, 8}, nullptr);
-    const auto pixel = image->pixelAt(static_cast<int>(inWindow.x * image->scale()),
-                                      static_cast<int>(inWindow.y * image->scale()));
-    const auto expected = session()->internalConfiguration()->actionButtonColor();
-    ASSERT_TRUE(expected);
-    double r = 0, g = 0, b = 0, a = 0;
-    expected->getRed(&r, &g, &b, &a);
-    EXPECT_NEAR(pixel.r, r * 255, 1);
-    EXPECT_NEAR(pixel.g, g * 255, 1);
-    EXPECT_NEAR(pixel.b, b * 255, 1);
-    // The amount row's grey plate.
-    const auto amountRow = screen->scrollView()->amountCellView();
-    const auto plate = amountRow->convert(platform::CGPoint{4, 4}, nullptr);
-    EXPECT_EQ(image->pixelAt(static_cast<int>(plate.x * image->scale()), static_cast<int>(plate.y * image->scale())),
-              (platform::RGBA8{0xF2, 0xF4, 0xF8, 0xFF}));
-    driver.writePNG(session()->sdkWindow(), "refund-screen");
 }
 
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
