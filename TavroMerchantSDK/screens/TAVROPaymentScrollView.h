@@ -10,8 +10,8 @@
 //
 // Before prepareView() the owner sets screenType and paymentDelegate (and, as its flow needs,
 // viewController, additionalRequest, isCurrencyLocked, serviceFee, paymentHeaderHeight), adds
-// the form to its view and gives it its frame: row widths come from that frame. prepareView()
-// builds once; later calls add rows below the earlier ones.
+// the form to its view and gives it its frame: row widths come from that frame. Owners call
+// prepareView() once; a later call adds its rows to those already there.
 //
 // The owner and the screen are held weakly (the owner holds the form), rows hold the form
 // weakly. Make with NSObject::create<TAVROPaymentScrollView>(frame). Main thread only.

@@ -5,6 +5,8 @@
 #include "core/SessionTestFixture.h"
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
+#include "platform/ui/UINavigationController.h"
 
 #include <map>
 #include <string>
@@ -24,7 +26,6 @@ public:
     int asked = 0;
     std::vector<std::string> messages;
     std::vector<std::string> buttonCalls;  // "enable" / "disable", in order
-    std::vector<std::pair<CellType, std::optional<std::string>>> reports;
     std::vector<std::string> totals;
     std::vector<std::string> currencies;
 
@@ -33,10 +34,7 @@ public:
         ++asked;
         return verdict;
     }
-    void cellViewType(CellType type, const std::optional<std::string>& text, bool) override
-    {
-        reports.emplace_back(type, text);
-    }
+    void cellViewType(CellType, const std::optional<std::string>&, bool) override {}
     void touchedTextField(CellType, const std::shared_ptr<platform::UITextField>&) override {}
     void showGSMError(const std::string& message) override { messages.push_back(message); }
     void disableUpdateButton() override { buttonCalls.push_back("disable"); }
@@ -92,6 +90,47 @@ protected:
 
     std::shared_ptr<RecordingOwner> owner = std::make_shared<RecordingOwner>();
     std::shared_ptr<platform::UIWindow> window;
+};
+
+// The request-payment flow driven through its screens.
+class RequestFlowTest : public sessiontest::SessionTest {
+protected:
+    using Editor = tavro::TAVRORequestPaymentDetailsViewController;
+
+    std::shared_ptr<platform::UINavigationController> navigation()
+    {
+        return std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
+    }
+    template <class T>
+    std::shared_ptr<T> top()
+    {
+        return std::dynamic_pointer_cast<T>(navigation()->topViewController());
+    }
+    // Launches the flow with `request` unless one runs, then opens the editor by its button.
+    std::shared_ptr<Editor> openEditor(std::shared_ptr<tavro::TavroPaymentRequest> request = nullptr)
+    {
+        if (request) {
+            tavro::TavroMerchantSDK::launchRequestPaymentFlow(std::move(request), [](bool, auto, auto) {});
+            finishSlide();
+        }
+        driver.runUntilIdle();
+        if (!driver.tap("Payment_Details_Button"))
+            return nullptr;
+        driver.advanceBy(0.5);
+        return top<Editor>();
+    }
+    bool updateEnabled() { return driver.find<platform::UIControl>("Update_Payment_Details_Button")->isEnabled(); }
+    // Taps UPDATE and lets the pop finish; true when the editor left.
+    bool pressUpdate()
+    {
+        driver.tap("Update_Payment_Details_Button");
+        driver.advanceBy(0.5);
+        return !top<Editor>();
+    }
+    const std::shared_ptr<tavro::TavroPaymentRequest>& sessionRequest()
+    {
+        return session()->requestPaymentSession()->request();
+    }
 };
 
 } // namespace formtest

@@ -2,7 +2,6 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROButtonCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
-#include "TavroMerchantSDK/Common/CellView/TAVROMessageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "TavroMerchantSDK/Common/ConfirmPayment/View/TAVROCurrencySelectionView.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
@@ -24,25 +23,13 @@ std::shared_ptr<T> rowAt(const TAVROPaymentScrollView& form, std::size_t index)
 
 } // namespace
 
-TEST_F(PaymentFormTest, FirstRowStartsAtTheTopOnlyInTheRequestFlow)
-{
-    auto request = buildForm(TavroActiveFlow::requestPayment, {model(CellType::billNumber)});
-    EXPECT_EQ(rowAt<tavro::TAVROSwitchCellView>(*request, 0)->frame(), CGRect(0, 0, 375, 72));
-
-    auto refund = buildForm(TavroActiveFlow::refundPayment, {model(CellType::billNumber)});
-    EXPECT_EQ(rowAt<tavro::TAVROInputCellView>(*refund, 0)->frame(), CGRect(0, 75, 375, 70));
-
-    auto noHeader = buildForm(TavroActiveFlow::refundPayment, {model(CellType::billNumber)}, 0);
-    EXPECT_EQ(rowAt<tavro::TAVROInputCellView>(*noHeader, 0)->frame(), CGRect(0, 10, 375, 70));
-}
-
 TEST_F(PaymentFormTest, RowKindsAndHeightsFollowTheFlow)
 {
     auto form = buildForm(TavroActiveFlow::requestPayment,
                           {model(CellType::none), model(CellType::resetButton, "Reset"), model(CellType::billNumber),
                            model(CellType::mobileNumber, "***"), model(CellType::storeID, "S-12"),
-                           model(CellType::summary), model(CellType::message, "Asha", "Pay %@ now")});
-    ASSERT_EQ(form->subviews().size(), 5u);
+                           model(CellType::summary)});
+    ASSERT_EQ(form->subviews().size(), 4u);
     EXPECT_EQ(rowAt<tavro::TAVROButtonCellView>(*form, 0)->frame(), CGRect(0, 0, 375, 62));
 
     auto closed = form->switchCell(CellType::billNumber);
@@ -63,12 +50,8 @@ TEST_F(PaymentFormTest, RowKindsAndHeightsFollowTheFlow)
     EXPECT_EQ(form->switchCell(CellType::storeID)->inputCell()->inputTextField()->text(),
               std::optional<std::string>("S-12"));
 
-    // No summary row in the request flow; the message is filled, not read as a format.
-    auto message = rowAt<tavro::TAVROMessageCellView>(*form, 4);
-    ASSERT_TRUE(message);
-    EXPECT_EQ(message->frame().minY(), 558);
-    EXPECT_EQ(message->messageStr(), "Pay Asha now");
-    EXPECT_EQ(form->sContentSize(), (platform::CGSize{375, message->frame().maxY()}));
+    // No summary row in the request flow.
+    EXPECT_EQ(form->sContentSize(), (platform::CGSize{375, 558}));
     EXPECT_EQ(form->contentSize(), form->sContentSize());
 
     // The same optional field outside the request flow is a plain 70-point input row; no reset row.
@@ -93,21 +76,16 @@ TEST_F(PaymentFormTest, AdditionalDataLimitDimsClosedRowsAtNinetyNineAndRefusesA
     request->setStoreID(std::string(25, 's'));
     request->setLoyaltyNumber(std::string(8, 'l'));
     session()->requestPaymentSession()->setRequest(request);
-    const auto models = [] { return std::vector{model(CellType::billNumber, "x"), model(CellType::terminalID)}; };
-
-    auto full = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
-    session()->setActiveSessionType(TavroActiveFlow::requestPayment);
-    full->setScreenType(TavroActiveFlow::requestPayment);
-    full->setPaymentDelegate(owner);
+    auto full = buildForm(TavroActiveFlow::requestPayment, {model(CellType::billNumber, "x"), model(CellType::terminalID)});
+    owner->buttonCalls.clear();
     full->setAdditionalRequest(request->clone());
-    full->prepareView(models());
+    full->checkAdditionalDataLimit();
     EXPECT_EQ(owner->buttonCalls, std::vector<std::string>{"enable"});
     EXPECT_TRUE(owner->messages.empty());
     auto closed = full->switchCell(CellType::terminalID);
     EXPECT_EQ(closed->leftLabel()->alpha(), 0.4);
     EXPECT_FALSE(closed->rightSwitch()->isUserInteractionEnabled());
-    // A row that is on is left alone.
-    EXPECT_EQ(full->switchCell(CellType::billNumber)->leftLabel()->alpha(), 1);
+    EXPECT_EQ(full->switchCell(CellType::billNumber)->leftLabel()->alpha(), 1);  // on: left alone
 
     // One character more: the owner hears the message and disables its button; every answer is no.
     owner->buttonCalls.clear();
@@ -124,24 +102,6 @@ TEST_F(PaymentFormTest, AdditionalDataLimitDimsClosedRowsAtNinetyNineAndRefusesA
     EXPECT_TRUE(full->isVaildData(*full->switchCell(CellType::billNumber)->inputCell(), std::string(24, 'b')));
     EXPECT_TRUE(closed->rightSwitch()->isUserInteractionEnabled());
     EXPECT_EQ(closed->leftLabel()->alpha(), 1);
-}
-
-TEST_F(PaymentFormTest, OptionalFieldsAreStoredAndCheckedForLength)
-{
-    auto form = buildForm(TavroActiveFlow::requestPayment, {model(CellType::billNumber)});
-    auto& input = *form->switchCell(CellType::billNumber)->inputCell();
-
-    EXPECT_TRUE(form->isVaildData(input, std::string(25, '7')));
-    EXPECT_EQ(form->additionalRequest()->billID(), std::optional<std::string>(std::string(25, '7')));
-    EXPECT_EQ(owner->asked, 1);
-    EXPECT_FALSE(form->isVaildData(input, std::string(26, '7')));
-    EXPECT_EQ(form->additionalRequest()->billID(), std::optional<std::string>(std::string(26, '7')));
-    EXPECT_EQ(owner->asked, 1);
-
-    // Without an owner nothing is judged or stored.
-    form->setPaymentDelegate({});
-    EXPECT_TRUE(form->isVaildData(input, std::string(40, '7')));
-    EXPECT_EQ(form->additionalRequest()->billID()->size(), 26u);
 }
 
 TEST_F(PaymentFormTest, SwitchRowsOpenCloseAndResetThroughTheForm)
@@ -164,9 +124,14 @@ TEST_F(PaymentFormTest, SwitchRowsOpenCloseAndResetThroughTheForm)
     EXPECT_EQ(form->sContentSize().height, 284);
     EXPECT_EQ(owner->totals.back(), session()->totalPaymentAmount());
 
+    // Typed text is stored as it comes; 25 characters pass to the owner, 26 are refused before it.
     ASSERT_TRUE(driver.focus(driver.find("billNumberTextField")));
-    driver.type("INV-7");
-    EXPECT_EQ(form->additionalRequest()->billID(), std::optional<std::string>("INV-7"));
+    driver.type(std::string(25, '7'));
+    const int asked = owner->asked;
+    driver.type("7");
+    EXPECT_EQ(form->additionalRequest()->billID(), std::optional<std::string>(std::string(26, '7')));
+    EXPECT_EQ(owner->asked, asked);
+    EXPECT_FALSE(form->switchCell(CellType::billNumber)->inputCell()->isVaildCell());
 
     ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
     driver.advanceBy(0.3);
@@ -193,13 +158,16 @@ TEST_F(PaymentFormTest, OtherFlowsKeepModelsAndRelayTotalsAndTheCurrencyPicker)
 {
     auto amount = model(CellType::billNumber);
     auto form = buildForm(TavroActiveFlow::refundPayment, {amount});
+    EXPECT_EQ(form->subviews()[0]->frame(), CGRect(0, 75, 375, 70));  // below half the header, plus 10
     session()->setTotalPaymentAmount("42.0");
     form->cellViewType(CellType::billNumber, std::nullopt, true);
     EXPECT_EQ(amount->value(), std::optional<std::string>(""));
     EXPECT_EQ(owner->totals, std::vector<std::string>{"42.0"});
-    // A kind no model carries still reaches the owner.
-    form->cellViewType(CellType::storeID, std::string("x"), true);
-    EXPECT_EQ(owner->reports.size(), 2u);
+    // Without an owner a field is neither judged nor stored.
+    form->setPaymentDelegate({});
+    EXPECT_TRUE(form->isVaildData(*std::dynamic_pointer_cast<tavro::TAVROCellView>(form->subviews()[0]), std::string(40, 'x')));
+    EXPECT_FALSE(form->additionalRequest()->billID());
+    form->setPaymentDelegate(owner);
 
     // The picker lives in the framework's window; a second toggle closes it with the active code.
     const auto& sdkWindow = session()->sdkWindow();
@@ -250,13 +218,12 @@ TEST_F(PaymentFormTest, AmountSummaryAndDetailRowsFollowTheFlow)
     EXPECT_EQ(shortDetail->subviews()[0]->frame().height(), 70);
 
     // Withdraw cash: a fee of "0" leaves the summary out, the default fee keeps an 80-point one.
-    auto noFee = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
-    noFee->setScreenType(TavroActiveFlow::withdrawCash);
-    noFee->setServiceFee("0");
-    noFee->prepareView(std::vector{model(CellType::summary)});
-    EXPECT_FALSE(noFee->summaryCellView());
-    auto fee = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
-    fee->setScreenType(TavroActiveFlow::withdrawCash);
-    fee->prepareView(std::vector{model(CellType::summary)});
-    EXPECT_EQ(fee->summaryCellView()->frame().height(), 80);
+    for (const char* serviceFee : {"0", "0.0"}) {
+        auto form = NSObject::create<TAVROPaymentScrollView>(CGRect(0, 0, 375, 500));
+        form->setScreenType(TavroActiveFlow::withdrawCash);
+        form->setServiceFee(serviceFee);
+        form->prepareView(std::vector{model(CellType::summary)});
+        EXPECT_EQ(form->subviews().empty() ? 0 : form->summaryCellView()->frame().height(),
+                  std::string(serviceFee) == "0" ? 0 : 80);
+    }
 }
