@@ -1,11 +1,152 @@
 #include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
 
+#include "TavroMerchantSDK/Common/CellView/TAVROSummaryCellView.h"
+#include "TavroMerchantSDK/core/PlainDecimal.h"
+#include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/TextReplacing.h"
+#include "TavroMerchantSDK/support/Utilities.h"
+#include "platform/foundation/DebugLog.h"
+#include "platform/foundation/Text.h"
+#include "platform/ui/UIAlertAction.h"
+#include "platform/ui/UIAlertController.h"
+
+#include <cmath>
+
 namespace tavro {
+
+using platform::NSObject;
+using OptionalText = std::optional<std::string>;
+
+namespace {
+
+// "Kora ..." directly followed by the card's last four digits.
+constexpr std::string_view kCardLinePrefix = "Kora ...";
+
+const std::shared_ptr<TAVRORefundPaymentSession>& refundSession()
+{
+    return TavroSession::sharedSession()->refundPaymentSession();
+}
+
+} // namespace
 
 TAVRORefundPaymentViewController::TAVRORefundPaymentViewController(std::optional<std::string> nibName,
                                                                    std::shared_ptr<platform::Bundle> nibBundle)
-    : TavroBaseViewController(std::move(nibName), std::move(nibBundle))
+    : TAVROConfirmPaymentViewController(std::move(nibName), std::move(nibBundle)),
+      m_response(NSObject::create<TavroRefundPaymentResponse>())
 {
+}
+
+void TAVRORefundPaymentViewController::loadView()
+{
+    TAVROConfirmPaymentViewController::loadView();
+    paymentHeader()->setHidden(true);
+    scrollViewTopConstraint()->setConstant(0);
+
+    const auto& request = refundSession()->request();
+    auto holder = NSObject::create<TAVROPaymentCellModel>(CellType::merchantDetail, request->cardHolderName(),
+                                                          request->cardHolderName());
+    holder->setMerchantName(request->cardHolderName());
+    holder->setMerchantCity(std::string(kCardLinePrefix) + request->last4());
+    auto amount = NSObject::create<TAVROPaymentCellModel>(
+        CellType::paymentAmount, StringConstants::REVIEW_PAYMENT_REFUND_AMOUNT(), request->refundAmount());
+    auto summary = NSObject::create<TAVROPaymentCellModel>(CellType::summary, StringConstants::SUMMARY_TITLE(),
+                                                           request->refundAmount());
+    setPaymentCellObjects(std::vector<TAVROPaymentCellModelPtr>{holder, amount, summary});
+
+    const auto& form = scrollView();
+    form->setPaymentHeaderHeight(0);
+    form->setScreenType(TavroActiveFlow::refundPayment);
+    form->setPaymentDelegate(weakFromThis<TAVRORefundPaymentViewController>());
+    form->prepareView(paymentCellObjects());
+}
+
+void TAVRORefundPaymentViewController::viewDidLoad()
+{
+    TAVROConfirmPaymentViewController::viewDidLoad();
+    setTitle(StringConstants::REVIEW_PAYMENT_REFUND_TITLE());
+}
+
+std::optional<double> TAVRORefundPaymentViewController::maximumRefund() const
+{
+    return readPlainDecimal(refundSession()->request()->refundAmount());
+}
+
+bool TAVRORefundPaymentViewController::isVaildData(TAVROCellView&, const OptionalText& text)
+{
+    const double amount = Utilities::getCurrency(text).amount;
+    const auto maximum = maximumRefund();
+    return amount > 0 && maximum && amount <= *maximum;
+}
+
+void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText& dataString, bool isVaild)
+{
+    const double maximum = maximumRefund().value_or(0);
+    const auto& button = payButton();
+    const auto& summary = scrollView() ? scrollView()->summaryCellView() : nullptr;
+    if (dataString && isVaild) {
+        const double amount = Utilities::getCurrency(dataString).amount;
+        const auto components =
+            Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
+        refundSession()->response()->setRefundAmount(replacingOccurrences(components.formattedAmount, ",", ""));
+        button->setTitle(Utilities::localizedAmountString(StringConstants::kRefund(), components.formattedAmount,
+                                                          components.currencyCode),
+                         platform::UIControlState::normal);
+        button->setEnabled(true);
+        if (summary)
+            summary->updateCellWithAmount(amount, maximum);
+        return;
+    }
+    button->setEnabled(false);
+    button->setTitle(platform::text::toUpper(StringConstants::REVIEW_PAYMENT_REFUND_TITLE()),
+                     platform::UIControlState::normal);
+    if (summary)
+        summary->updateCellWithAmount(0, maximum);
+}
+
+void TAVRORefundPaymentViewController::payButtonPressed()
+{
+    const auto currency = TavroSession::sharedSession()->activeCurrencyCode();
+    const auto& stored = refundSession()->response()->refundAmount();
+    const double amount = Utilities::amountFromLocalizedText(stored, currency);
+    if (!(amount > 0) || !std::isfinite(amount)) {
+        platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount (\"" + stored +
+                           "\"); ignored");
+        return;
+    }
+    presentConfirmation(amount);
+}
+
+void TAVRORefundPaymentViewController::presentConfirmation(double amount)
+{
+    const auto components =
+        Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
+    const auto valueText = components.currencyCode + " " + components.formattedAmount;
+    // The name goes in first, so a name holding the value marker gets the value too.
+    auto message = replacingOccurrences(StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]",
+                                        refundSession()->request()->cardHolderName());
+    message = replacingOccurrences(message, "[%value]", valueText);
+
+    auto alert = platform::UIAlertController::create(StringConstants::CONFIRM_REFUND_TITLE(), std::move(message),
+                                                     platform::UIAlertControllerStyle::alert);
+    // The alert closes itself before an action's handler runs.
+    alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_CANCEL(),
+                                                     platform::UIAlertActionStyle::default_));
+    std::weak_ptr<TAVRORefundPaymentViewController> weakSelf = sharedFromThis<TAVRORefundPaymentViewController>();
+    alert->addAction(platform::UIAlertAction::create(
+        StringConstants::TAVRO_CONTINUE(), platform::UIAlertActionStyle::default_,
+        [weakSelf](platform::UIAlertAction& action) {
+            if (auto self = weakSelf.lock())
+                self->confirmRefund(action);
+        }));
+    present(alert, true);
+}
+
+void TAVRORefundPaymentViewController::confirmRefund(platform::UIAlertAction& action)
+{
+    action.setAccessibilityLabel(std::string("Continue_Button"));
+    showPendingOnPayButton();
+    refundSession()->sendUpdateForCompletedFlow(true, nullptr);
 }
 
 } // namespace tavro

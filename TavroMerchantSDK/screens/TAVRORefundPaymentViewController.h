@@ -1,9 +1,15 @@
 #pragma once
-// TAVRORefundPaymentViewController: the refund flow's review screen, where the merchant enters the
-// refund amount and confirms it. It reads the refund request from the session's refund
-// sub-session. Make with NSObject::create<TAVRORefundPaymentViewController>(). Main thread only.
+// TAVRORefundPaymentViewController: the refund flow's only screen, a confirm screen without the
+// card header. It shows who is refunded (card holder and card), takes the refund amount (more
+// than 0, at most the requested refund) with its summary, keeps the pay button in step with the
+// amount's validity, asks for confirmation in an alert and, on Continue, shows the spinner and
+// reports success with the amount through the session's refund sub-session. It reads the refund
+// request from that sub-session and writes only its response's refundAmount.
+// Make with NSObject::create<TAVRORefundPaymentViewController>(). Main thread only.
 
-#include "TavroMerchantSDK/screens/TavroBaseViewController.h"
+#include "TavroMerchantSDK/core/TavroRefundPaymentResponse.h"
+#include "TavroMerchantSDK/screens/TAVROConfirmPaymentViewController.h"
+#include "platform/ui/UIAlertAction.h"
 
 #include <memory>
 #include <optional>
@@ -11,10 +17,39 @@
 
 namespace tavro {
 
-class TAVRORefundPaymentViewController : public TavroBaseViewController {
+class TAVRORefundPaymentViewController : public TAVROConfirmPaymentViewController {
 public:
     explicit TAVRORefundPaymentViewController(std::optional<std::string> nibName = std::nullopt,
                                               std::shared_ptr<platform::Bundle> nibBundle = nullptr);
+
+    // Exposed, never sent: the host receives the sub-session's own response.
+    const std::shared_ptr<TavroRefundPaymentResponse>& response() const { return m_response; }
+    double paymentAmount() const { return m_paymentAmount; }
+    void setPaymentAmount(double amount) { m_paymentAmount = amount; }
+
+    // The confirm screen's views without the header, then the form: card holder, amount, summary.
+    void loadView() override;
+    // The refund title.
+    void viewDidLoad() override;
+
+    // Valid when the typed amount is above 0 and at most the requested refund.
+    bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
+    // From the amount row: a valid amount goes into the sub-session's response and titles and
+    // enables the pay button; anything else disables it. The summary follows either way.
+    void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
+    // The confirmation alert. A press while the stored amount is not a positive decimal number is
+    // ignored with one debug line.
+    void payButtonPressed() override;
+
+private:
+    // The requested refund as a number; nullopt when the request's text is not a decimal number.
+    std::optional<double> maximumRefund() const;
+    // Cancel closes the alert; Continue shows the spinner and reports success.
+    void presentConfirmation(double amount);
+    void confirmRefund(platform::UIAlertAction& action);
+
+    std::shared_ptr<TavroRefundPaymentResponse> m_response;
+    double m_paymentAmount = 0;
 };
 
 } // namespace tavro

@@ -1,0 +1,265 @@
+// The refund flow as a merchant walks it, through the UI driver on the manual clock.
+
+#include "core/SessionTestFixture.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROItemDetailCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROSummaryCellView.h"
+#include "TavroMerchantSDK/controls/TAVROCircleNameImageView.h"
+#include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/TextReplacing.h"
+#include "TavroMerchantSDK/support/Utilities.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Text.h"
+#include "platform/ui/UIAlertController.h"
+#include "platform/ui/UINavigationController.h"
+
+using namespace sessiontest;
+using tavro::TAVRORefundPaymentViewController;
+using tavro::TavroMerchantSDK;
+using Text = std::optional<std::string>;
+
+namespace {
+
+std::shared_ptr<tavro::TavroRefundPaymentRequest> janeDoe(std::string amount = "100")
+{
+    return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "356", std::move(amount));
+}
+
+class RefundFlowTest : public SessionTest {
+protected:
+    std::shared_ptr<TAVRORefundPaymentViewController> launch(std::shared_ptr<tavro::TavroRefundPaymentRequest> request)
+    {
+        TavroMerchantSDK::launchRefundPaymentFlow(std::move(request), [this](bool ok, auto response, auto error) {
+            results.push_back({ok, response, error});
+        });
+        return shown();
+    }
+    std::shared_ptr<TAVRORefundPaymentViewController> shown()
+    {
+        finishSlide();
+        driver.runUntilIdle();
+        auto navigation = std::dynamic_pointer_cast<platform::UINavigationController>(
+            session()->sdkWindow()->rootViewController());
+        return navigation ? std::dynamic_pointer_cast<TAVRORefundPaymentViewController>(navigation->topViewController())
+                          : nullptr;
+    }
+    static const std::shared_ptr<platform::UITextField>& amountField(const TAVRORefundPaymentViewController& screen)
+    {
+        return screen.scrollView()->amountCellView()->inputTextField();
+    }
+    // The amount part of the field ("INR 25.00" -> "25.00").
+    static std::string shownAmount(const TAVRORefundPaymentViewController& screen)
+    {
+        const std::string text = amountField(screen)->text();
+        return text.substr(text.find(' ') + 1);
+    }
+    static std::shared_ptr<tavro::TAVROItemDetailCellView> detailRow(const TAVRORefundPaymentViewController& screen)
+    {
+        for (const auto& row : screen.scrollView()->subviews())
+            if (auto detail = std::dynamic_pointer_cast<tavro::TAVROItemDetailCellView>(row))
+                return detail;
+        return nullptr;
+    }
+    void typeAmount(const TAVRORefundPaymentViewController& screen, std::string_view digits)
+    {
+        ASSERT_TRUE(driver.focus(amountField(screen)));
+        driver.backspace(12);
+        driver.type(digits);
+    }
+    bool payAndContinue()
+    {
+        return driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
+    }
+
+    std::vector<Result> results;
+};
+
+} // namespace
+
+TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
+{
+    auto screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->title(), Text(tavro::StringConstants::REVIEW_PAYMENT_REFUND_TITLE()));
+    EXPECT_TRUE(screen->paymentHeader()->isHidden());
+    auto detail = detailRow(*screen);
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->itemTitleLbl()->text(), Text("Jane Doe"));
+    EXPECT_EQ(detail->circleView()->initialsLabel()->text(), Text("JD"));
+    EXPECT_EQ(detail->itemDescriptionLbl()->text(), Text("Kora ...1234"));
+    EXPECT_EQ(shownAmount(*screen), "100.00");
+    const auto& pay = screen->payButton();
+    EXPECT_TRUE(pay->isEnabled());
+    EXPECT_EQ(pay->title(platform::UIControlState::normal),
+              Text(tavro::Utilities::localizedAmountString("Refund", std::string("100.00"), std::string("INR"))));
+
+    // Drawn: the pay button in the configured action colour, the amount row on its grey plate.
+    auto image = driver.render(session()->sdkWindow());
+    ASSERT_TRUE(image);
+    auto pixel = [&image](const platform::UIViewPtr& view) {
+        const auto at = view->convert(platform::CGPoint{4, 4}, nullptr);
+        return image->pixelAt(static_cast<int>(at.x * image->scale()), static_cast<int>(at.y * image->scale()));
+    };
+    double r = 0, g = 0, b = 0, a = 0;
+    session()->internalConfiguration()->actionButtonColor()->getRed(&r, &g, &b, &a);
+    const auto button = pixel(pay);
+    EXPECT_NEAR(button.r, r * 255, 1);
+    EXPECT_NEAR(button.g, g * 255, 1);
+    EXPECT_NEAR(button.b, b * 255, 1);
+    EXPECT_EQ(pixel(screen->scrollView()->amountCellView()), (platform::RGBA8{0xF2, 0xF4, 0xF8, 0xFF}));
+    driver.writePNG(session()->sdkWindow(), "refund-screen");
+
+    // Every digit gone: nothing to refund.
+    ASSERT_TRUE(driver.focus(amountField(*screen)));
+    driver.backspace(12);
+    EXPECT_FALSE(pay->isEnabled());
+    EXPECT_EQ(pay->title(platform::UIControlState::normal),
+              Text(platform::text::toUpper(tavro::StringConstants::REVIEW_PAYMENT_REFUND_TITLE())));
+    driver.type("2500");
+    EXPECT_EQ(shownAmount(*screen), "25.00");
+    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(shownAmount(*screen), "356"), 25.0);
+    const auto& summary = screen->scrollView()->summaryCellView();
+    EXPECT_EQ(summary->middleRightLabel()->text(), Text("- INR 25.00"));
+    const auto total = summary->bottomRightLabel()->text().value_or("");
+    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(total.substr(total.find(' ') + 1), "356"), 75.0);
+    EXPECT_TRUE(pay->isEnabled());
+    driver.pressDone();
+
+    // Cancel changes nothing.
+    ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->title(), Text(tavro::StringConstants::CONFIRM_REFUND_TITLE()));
+    auto message = tavro::replacingOccurrences(tavro::StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]", "Jane Doe");
+    EXPECT_EQ(alert->message(), Text(tavro::replacingOccurrences(message, "[%value]", "INR 25.00")));
+    ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
+    EXPECT_TRUE(pay->isEnabled());
+    EXPECT_TRUE(results.empty());
+    EXPECT_EQ(session()->refundPaymentSession()->response()->refundAmount(), "25.00");
+
+    ASSERT_TRUE(payAndContinue());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(results[0].successful);
+    EXPECT_FALSE(results[0].error);
+    auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
+    ASSERT_TRUE(response);
+    EXPECT_EQ(response->refundAmount(), "25.00");
+    // Pending: spinner on the button, nothing takes touches, a second confirmation cannot happen.
+    ASSERT_TRUE(screen->payActivityIndicator());
+    EXPECT_TRUE(screen->payActivityIndicator()->isSpinning());
+    EXPECT_EQ(screen->payActivityIndicator()->center(), pay->center());
+    EXPECT_FALSE(pay->isEnabled());
+    EXPECT_FALSE(screen->view()->isUserInteractionEnabled());
+    const auto spinner = screen->payActivityIndicator();
+    screen->showPendingOnPayButton();
+    EXPECT_EQ(screen->payActivityIndicator(), spinner);
+    driver.tap("PAY_BUTTON");
+    EXPECT_FALSE(driver.presentedAlert());
+    EXPECT_EQ(results.size(), 1u);
+    // The window stays up until the host ends the flow.
+    EXPECT_NE(keyWindow(), host);
+
+    driver.writePNG(session()->sdkWindow(), "refund-screen-pending");
+}
+
+TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)
+{
+    auto delegate = std::make_shared<RefundPaymentDelegate>();
+    TavroMerchantSDK::launchRefundPaymnetFlow(janeDoe(), delegate);
+    auto screen = shown();
+    ASSERT_TRUE(screen);
+    typeAmount(*screen, "2500");
+    driver.pressDone();
+    ASSERT_TRUE(payAndContinue());
+    ASSERT_EQ(delegate->results.size(), 1u);
+    EXPECT_TRUE(delegate->results[0].successful);
+    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(delegate->results[0].response)->refundAmount(),
+              "25.00");
+}
+
+TEST_F(RefundFlowTest, AmountsAboveTheRefundAreRefusedAndTheWholeRefundIsAccepted)
+{
+    auto screen = launch(janeDoe("1500"));
+    ASSERT_TRUE(screen);
+    const auto& pay = screen->payButton();
+    const auto& summary = screen->scrollView()->summaryCellView();
+
+    typeAmount(*screen, "150001");
+    EXPECT_FALSE(pay->isEnabled());
+    EXPECT_EQ(summary->middleRightLabel()->text(), Text("- INR 0.00"));
+
+    // The whole refund, grouped on screen, reaches the host without grouping.
+    typeAmount(*screen, "150000");
+    EXPECT_TRUE(pay->isEnabled());
+    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(
+                  summary->bottomRightLabel()->text().value_or("").substr(4), "356"), 0.0);
+    driver.pressDone();
+    ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_NE(alert->message().value_or("").find("INR 1,500.00"), std::string::npos);
+    ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response)->refundAmount(),
+              "1500.00");
+}
+
+TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
+{
+    auto screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    for (const char* stored : {"", "0.00", "abc", "-5"}) {
+        session()->refundPaymentSession()->response()->setRefundAmount(stored);
+        platform::DebugLogCapture capture;
+        screen->payButtonPressed();
+        EXPECT_FALSE(screen->presentedViewController()) << stored;
+        EXPECT_TRUE(capture.contains("without a refund amount")) << stored;
+    }
+    EXPECT_TRUE(results.empty());
+}
+
+TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
+{
+    auto screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    int timeOuts = 0;
+    auto token = platform::NotificationCenter::defaultCenter().addObserver(
+        "TAVROSessionTimeOut", [&timeOuts](const platform::Notification&) { ++timeOuts; });
+    driver.advanceBy(session()->activeIdleTimeout() - 1);
+    EXPECT_EQ(timeOuts, 0);
+    driver.advanceBy(2);
+    EXPECT_EQ(timeOuts, 1);
+    EXPECT_TRUE(driver.presentedAlert());
+    EXPECT_TRUE(results.empty());
+}
+
+// Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
+TEST_F(RefundFlowTest, ThousandRefundCyclesReleaseEveryScreen)
+{
+    auto& center = platform::NotificationCenter::defaultCenter();
+    const auto observers = center.observerCount();
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        auto screen = launch(janeDoe());
+        ASSERT_TRUE(screen) << cycle;
+        std::weak_ptr<platform::UIViewController> weakScreen = screen;
+        std::weak_ptr<platform::UIViewController> navigation = screen->navigationController();
+        std::weak_ptr<platform::UIView> form = screen->scrollView();
+        std::weak_ptr<platform::UIView> amountRow = screen->scrollView()->amountCellView();
+        std::weak_ptr<TAVRORefundPaymentViewController> refundScreen = screen;
+        std::weak_ptr<platform::UIView> spinner;
+        screen.reset();
+        ASSERT_TRUE(payAndContinue()) << cycle;
+        if (auto alive = refundScreen.lock())
+            spinner = alive->payActivityIndicator();
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+        ASSERT_EQ(keyWindow(), host) << cycle;
+        for (bool gone : {weakScreen.expired(), navigation.expired(), form.expired(), amountRow.expired(),
+                          spinner.expired()})
+            ASSERT_TRUE(gone) << cycle;
+    }
+    EXPECT_EQ(results.size(), 1000u);
+    EXPECT_EQ(center.observerCount(), observers);
+}
