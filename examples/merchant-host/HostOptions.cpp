@@ -30,7 +30,13 @@ bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& 
             continue;
         }
         if (arg == "--refund") {
+            options.request = false;
             options.refund = true;
+            continue;
+        }
+        if (arg == "--request") {
+            options.request = true;
+            options.refund = false;
             continue;
         }
         bool known = false;
@@ -62,7 +68,8 @@ std::string hostUsage()
            "  --category MCC     merchant category code (default 5812)\n"
            "  --country CC       ISO 3166-1 alpha-2 country (default IN)\n"
            "  --currency CODE    ISO 4217 numeric currency (default 356)\n"
-           "  --refund           run the refund flow instead of the request-payment flow\n"
-           "  --output DIR       where the picture of the framework window goes\n"
+           "  --request          walk only the request-payment flow\n"
+           "  --refund           walk only the refund flow\n"
+           "  --output DIR       where the pictures of the screens go\n"
            "                     (default merchant-host-output)\n";
 }

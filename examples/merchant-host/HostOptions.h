@@ -1,6 +1,6 @@
 #pragma once
 // Command-line options of the sample host: the merchant it presents, with built-in defaults, and
-// which flow it runs.
+// which flows it walks.
 
 #include <string>
 
@@ -11,9 +11,10 @@ struct HostOptions {
     std::string categoryCode = "5812";
     std::string countryCode = "IN";
     std::string currencyCode = "356";
-    // The refund flow instead of the request-payment flow.
-    bool refund = false;
-    // Where the picture of the framework window is written.
+    // The flows walked; both unless --request or --refund picks one.
+    bool request = true;
+    bool refund = true;
+    // Where the pictures of the screens are written.
     std::string outputDirectory = "merchant-host-output";
     bool showHelp = false;
 };

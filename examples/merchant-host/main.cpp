@@ -1,6 +1,6 @@
 // Sample merchant host: builds the tag dictionary of a merchant, encodes it into an EMV
 // merchant-presented payload through the framework's codec, validates it and prints both; then
-// runs the request-payment flow (or, with --refund, the refund flow) through the public entry
+// walks both flows (or the one --request or --refund picks) through the public entry
 // points. With no arguments it uses its built-in default merchant; flags override single fields.
 
 #include "FlowDemo.h"

@@ -117,22 +117,24 @@ void drawLabelText(CGContext& context, const NSAttributedString& text, const CGR
     PangoLayout* pango = layout.get();
 
     int shown = 1;
-    if (multiLine) {
-        shown = linesFitting(pango, rect.height());
-        if (style.maximumLines > 0) {
-            shown = std::min(shown, style.maximumLines);
-        }
-    }
     bool truncates = ellipsizeMode(style.lineBreakMode) != PANGO_ELLIPSIZE_NONE;
-    if (truncates && !multiLine && naturalWidthFits(pango, rect.width())) {
-        // Drawn whole on one line, placed below as lines without a width are.
-    } else if (truncates && pango_layout_get_line_count(pango) > shown) {
-        // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is.
-        pango_layout_set_ellipsize(pango, shown == 1 ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
-        pango_layout_set_height(pango, -shown);
-    } else if (truncates && !wraps) {
-        pango_layout_set_ellipsize(pango, ellipsizeMode(style.lineBreakMode));
-        pango_layout_set_height(pango, -1);
+    if (!clipsSingleLine && naturalWidthFits(pango, rect.width())) {
+        // One line that fits is drawn whole, placed below as lines without a width are.
+    } else {
+        if (multiLine) {
+            shown = linesFitting(pango, rect.height());
+            if (style.maximumLines > 0) {
+                shown = std::min(shown, style.maximumLines);
+            }
+        }
+        if (truncates && pango_layout_get_line_count(pango) > shown) {
+            // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is.
+            pango_layout_set_ellipsize(pango, shown == 1 ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
+            pango_layout_set_height(pango, -shown);
+        } else if (truncates && !wraps) {
+            pango_layout_set_ellipsize(pango, ellipsizeMode(style.lineBreakMode));
+            pango_layout_set_height(pango, -1);
+        }
     }
     LineExtent extent = lineExtent(pango, shown);
     CGFloat textWidth = static_cast<CGFloat>(extent.widest) / PANGO_SCALE;

@@ -165,6 +165,17 @@ TEST(LabelTest, KernedTextAtItsMeasuredWidthIsDrawnWhole)
     auto drawn = inkBounds(*renderView(fitted, 2));
     EXPECT_NEAR(drawn.width(), whole.width(), 1);
     EXPECT_NEAR(drawn.minX(), whole.minX(), 1);
+
+    // A label that wraps words keeps a kerned line that fits on one line.
+    for (const auto& label : {fitted, roomy}) {
+        label->setAttributedText(NSAttributedString("Refund INR 100.00", attributes));
+        label->setNumberOfLines(0);
+        label->setLineBreakMode(NSLineBreakMode::byWordWrapping);
+    }
+    const CGSize line = fitted->sizeThatFits({1000, 1000});
+    fitted->setFrame(CGRect(0, 0, line.width, line.height));
+    roomy->setFrame(CGRect(0, 0, line.width + 60, line.height));
+    EXPECT_NEAR(inkBounds(*renderView(fitted, 2)).width(), inkBounds(*renderView(roomy, 2)).width(), 1);
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+// The request-payment flow as a merchant walks it: the QR screen, the details editor with an
+// amount and a bill number, UPDATE, the QR screen with the amount line, and the share card.
+#include "HostWalk.h"
+
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
+#include "TavroMerchantSDK/core/TavroWindow.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UILabel.h"
+#include "platform/ui/UIWindow.h"
+
+using namespace tavro;
+using platform::NSObject;
+
+void walkRequestPayment(HostWalk& walk, const std::string& merchantID, const std::string& merchantName,
+                        const std::string& city, const std::string& categoryCode, const std::string& countryCode,
+                        const std::string& currencyCode)
+{
+    auto& driver = walk.driver();
+    auto request = NSObject::create<TavroPaymentRequest>("01", "11", merchantID, merchantName, categoryCode, city,
+                                                         countryCode, currencyCode, "", "", "", "", "", "", "", "");
+    int results = 0;
+    TavroMerchantSDK::launchRequestPaymentFlow(request, [&results](bool, auto, auto) { ++results; });
+    const auto& window = TavroSession::sharedSession()->sdkWindow();
+    if (platform::UIApplication::shared()->keyWindow() != window) {
+        walk.report("request", "the launch was refused", false);
+        return;
+    }
+    driver.advanceBy(TavroWindow::animationTime);
+    driver.runUntilIdle();
+    walk.report("request", "QR screen shown; its code holds the payload below");
+    walk.report("payload", request->getTLV());
+    walk.picture("request-payment-qr");
+
+    walk.report("details", "opening the details editor",
+                driver.tap("Payment_Details_Button"));
+    driver.advanceBy(0.5);
+    walk.picture("details-editor");
+
+    const bool amountTyped = driver.typeInto("paymentAmountTextField", "25000") == 5;
+    driver.pressDone();
+    const bool switched = driver.toggleSwitch("billNumberSwitch");
+    driver.advanceBy(0.3);
+    const bool billTyped = driver.typeInto("billNumberTextField", "INV-001") == 7;
+    driver.pressDone();
+    walk.report("typed", "amount 250.00 and bill number INV-001", amountTyped && switched && billTyped);
+    walk.picture("details-filled");
+
+    walk.report("update", "UPDATE pressed", driver.tap("Update_Payment_Details_Button"));
+    driver.advanceBy(0.5);
+    auto screen = std::dynamic_pointer_cast<TAVRORequestPaymentViewController>(driver.currentScreen());
+    const bool amountShown = screen && !screen->amountLabel()->isHidden();
+    walk.report("amount", amountShown ? screen->amountLabel()->text().value_or("") : "not shown", amountShown);
+    walk.report("payload", request->getTLV());
+    walk.picture("request-payment-updated");
+
+    walk.report("share", "share sheet offered", driver.tap("Save_To_Gallery_Button"));
+    driver.runUntilIdle();
+    walk.picture("share-sheet");
+    const std::string card = walk.nextPath("share-card", ".png");
+    walk.report("saved", card, driver.saveShareSheetImage(card));
+
+    bool closed = false;
+    TavroMerchantSDK::endTavroFlow([&closed] { closed = true; });
+    driver.advanceBy(TavroWindow::animationTime);
+    walk.report("close", closed ? "done, no result reported" : "pending", closed && results == 0);
+}
