@@ -88,7 +88,10 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
         const double amount = Utilities::getCurrency(dataString).amount;
         const auto components =
             Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
-        refundSession()->response()->setRefundAmount(replacingOccurrences(components.formattedAmount, ",", ""));
+        // The host gets plain decimal text, whatever separators the currency's locale shows.
+        refundSession()->response()->setRefundAmount(
+            Utilities::plainAmountText(components.formattedAmount, TavroSession::sharedSession()->activeCurrencyCode())
+                .value_or(""));
         button->setTitle(Utilities::localizedAmountString(StringConstants::kRefund(), components.formattedAmount,
                                                           components.currencyCode),
                          platform::UIControlState::normal);
@@ -106,9 +109,9 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
 
 void TAVRORefundPaymentViewController::payButtonPressed()
 {
-    const auto currency = TavroSession::sharedSession()->activeCurrencyCode();
     const auto& stored = refundSession()->response()->refundAmount();
-    const double amount = Utilities::amountFromLocalizedText(stored, currency);
+    const double amount =
+        platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
     if (!(amount > 0) || !std::isfinite(amount)) {
         platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount (\"" + stored +
                            "\"); ignored");

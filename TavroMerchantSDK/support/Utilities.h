@@ -58,6 +58,12 @@ public:
     // through here.
     static double amountFromLocalizedText(const std::optional<std::string>& text, std::string_view currencyCode);
 
+    // The same text as plain decimal text with a point ("1 234,56" -> "1234.56" where the locale
+    // writes a decimal comma; "1,234.50" -> "1234.50"), the digits kept as shown. Absent when the
+    // text is not an amount of that locale. Amounts handed to the host travel in this form.
+    static std::optional<std::string> plainAmountText(const std::optional<std::string>& text,
+                                                      std::string_view currencyCode);
+
     // `text` without the grouping separator of `currencyCode`'s locale ("1,234.50" -> "1234.50").
     static std::string removingGroupingSeparator(std::string_view text, std::string_view currencyCode);
 

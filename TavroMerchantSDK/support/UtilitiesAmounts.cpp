@@ -104,10 +104,11 @@ std::string Utilities::removingGroupingSeparator(std::string_view text, std::str
     return replacingOccurrences(text, formatting->formatter->groupingSeparator(), "");
 }
 
-double Utilities::amountFromLocalizedText(const std::optional<std::string>& text, std::string_view currencyCode)
+std::optional<std::string> Utilities::plainAmountText(const std::optional<std::string>& text,
+                                                      std::string_view currencyCode)
 {
     if (!text)
-        return 0;
+        return std::nullopt;
     const auto formatting = currencyFormatting(currencyCode);
     const auto& formatter = *formatting->formatter;
     auto plain = replacingOccurrences(platform::text::trimWhitespace(*text), formatter.groupingSeparator(), "");
@@ -115,12 +116,18 @@ double Utilities::amountFromLocalizedText(const std::optional<std::string>& text
     if (decimalSeparator != ".") {
         // A point left over is not this locale's decimal separator: the text is not its amount.
         if (plain.find('.') != std::string::npos)
-            return 0;
+            return std::nullopt;
         plain = replacingOccurrences(plain, decimalSeparator, ".");
     }
     if (!platform::text::isPlainDecimal(plain))
-        return 0;
-    return platform::text::parseDecimal(plain).value_or(0);
+        return std::nullopt;
+    return plain;
+}
+
+double Utilities::amountFromLocalizedText(const std::optional<std::string>& text, std::string_view currencyCode)
+{
+    const auto plain = plainAmountText(text, currencyCode);
+    return plain ? platform::text::parseDecimal(*plain).value_or(0) : 0;
 }
 
 } // namespace tavro

@@ -206,6 +206,20 @@ TEST_F(RefundFlowTest, AmountsAboveTheRefundAreRefusedAndTheWholeRefundIsAccepte
               "1500.00");
 }
 
+TEST_F(RefundFlowTest, ADecimalCommaCurrencyReachesTheHostAsPlainDecimalText)
+{
+    auto screen = launch(platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "752", "2000"));
+    ASSERT_TRUE(screen);
+    typeAmount(*screen, "123456");
+    ASSERT_NE(shownAmount(*screen).find(','), std::string::npos) << shownAmount(*screen);
+    driver.pressDone();
+    ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+    ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response)->refundAmount(),
+              "1234.56");
+}
+
 TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
 {
     auto screen = launch(janeDoe());

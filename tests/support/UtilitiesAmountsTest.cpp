@@ -155,6 +155,9 @@ TEST(UtilitiesAmountReadingTest, ShownAmountsAreReadInTheirCurrencysLocale)
     ASSERT_NE(shown.find(','), std::string::npos) << shown;
     EXPECT_EQ(Utilities::amountFromLocalizedText(shown, "752"), 1234.56) << shown;
     EXPECT_EQ(Utilities::amountFromLocalizedText("1234.56", "752"), 0);
+    EXPECT_EQ(Utilities::plainAmountText(shown, "752"), std::optional<std::string>("1234.56"));
+    EXPECT_EQ(Utilities::plainAmountText("1,00,000.50", "356"), std::optional<std::string>("100000.50"));
+    EXPECT_FALSE(Utilities::plainAmountText("1234.56", "752"));
 }
 
 } // namespace
