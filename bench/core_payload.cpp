@@ -14,10 +14,9 @@ namespace {
 
 std::shared_ptr<TavroPaymentRequest> fullRequest()
 {
-    auto request = NSObject::create<TavroPaymentRequest>("01", "12", "4123456784", "Tavro Coffee House", "5812",
-                                                         "Mumbai", "IN", "356", "02", "15.00", "", "400001",
-                                                         "5204000000000001", "5204000000000002", "NPCI0001",
-                                                         "NPCI0002");
+    auto request = NSObject::create<TavroPaymentRequest>(
+        "01", "12", "4123456784", "Tavro Coffee House", "5812", "Mumbai", "IN", "356", "02", "15.00", "", "400001",
+        "5204000000000001", "5204000000000002", "NPCI0001", "NPCI0002");
     request->setTransactionAmount("1250.75");
     request->setBillID("INV-2024-0042");
     request->setMobileNumber("+919800000000");
@@ -54,8 +53,14 @@ BENCHMARK(BM_FullRequestValidate);
 void BM_DictionaryRequestGetTLV(benchmark::State& state)
 {
     auto request = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{
-        {"00", "01"}, {"01", "12"}, {"02", "4123456784"}, {"52", "5812"}, {"53", "356"},
-        {"58", "IN"}, {"59", "Tavro Coffee House"},      {"60", "Mumbai"},
+        {"00", "01"},
+        {"01", "12"},
+        {"02", "4123456784"},
+        {"52", "5812"},
+        {"53", "356"},
+        {"58", "IN"},
+        {"59", "Tavro Coffee House"},
+        {"60", "Mumbai"},
     });
     request->setTransactionAmount("1250.75");
     request->setBillID("INV-2024-0042");

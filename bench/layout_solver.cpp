@@ -10,7 +10,8 @@ using namespace formlayout;
 namespace {
 
 // Adding the prepared constraints to a new solver and reading the solution out.
-void FormSolveFromScratch(benchmark::State& state) {
+void FormSolveFromScratch(benchmark::State& state)
+{
     const FormLayout form;
     for (auto _ : state) {
         Solver solver;
@@ -22,7 +23,8 @@ void FormSolveFromScratch(benchmark::State& state) {
 BENCHMARK(FormSolveFromScratch);
 
 // The same, including building the variables and constraint objects.
-void FormBuildAndSolve(benchmark::State& state) {
+void FormBuildAndSolve(benchmark::State& state)
+{
     for (auto _ : state) {
         const FormLayout form;
         Solver solver;
@@ -34,7 +36,8 @@ void FormBuildAndSolve(benchmark::State& state) {
 BENCHMARK(FormBuildAndSolve);
 
 // Row 5's height constant changes (44 <-> 80): remove the old constraint, add the new one, read out.
-void FormResolveAfterConstantChange(benchmark::State& state) {
+void FormResolveAfterConstantChange(benchmark::State& state)
+{
     FormLayout form;
     Solver solver;
     form.addTo(solver);
@@ -55,7 +58,8 @@ void FormResolveAfterConstantChange(benchmark::State& state) {
 BENCHMARK(FormResolveAfterConstantChange);
 
 // The container width as an edit variable (375 <-> 320): one suggestValue and read out.
-void FormResolveBySuggestedValue(benchmark::State& state) {
+void FormResolveBySuggestedValue(benchmark::State& state)
+{
     FormLayout form;
     Solver solver;
     form.addTo(solver);

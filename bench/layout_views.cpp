@@ -84,17 +84,18 @@ ViewForm buildForm(bool sizedLabels = false)
             constraints.push_back(atLeast);
         }
         form.rowHeights.push_back(height);
-        constraints.insert(constraints.end(), {
-            labelAnchors.leading.constraintEqualTo(container.leading, 16),
-            previous ? labelAnchors.top.constraintEqualTo(anchors(previous).bottom, 8)
-                     : labelAnchors.top.constraintEqualTo(container.top, 16),
-            width,
-            height,
-            fieldAnchors.leading.constraintEqualTo(labelAnchors.trailing, 8),
-            fieldAnchors.trailing.constraintEqualTo(container.trailing, -16),
-            fieldAnchors.top.constraintEqualTo(labelAnchors.top),
-            fieldAnchors.height.constraintEqualTo(labelAnchors.height),
-        });
+        constraints.insert(constraints.end(),
+                           {
+                               labelAnchors.leading.constraintEqualTo(container.leading, 16),
+                               previous ? labelAnchors.top.constraintEqualTo(anchors(previous).bottom, 8)
+                                        : labelAnchors.top.constraintEqualTo(container.top, 16),
+                               width,
+                               height,
+                               fieldAnchors.leading.constraintEqualTo(labelAnchors.trailing, 8),
+                               fieldAnchors.trailing.constraintEqualTo(container.trailing, -16),
+                               fieldAnchors.top.constraintEqualTo(labelAnchors.top),
+                               fieldAnchors.height.constraintEqualTo(labelAnchors.height),
+                           });
         previous = label;
     }
     constraints.push_back(container.bottom.constraintEqualTo(anchors(previous).bottom, 16));

@@ -40,10 +40,15 @@ Dictionary largeDictionary()
     dictionary["55"] = "02";
     dictionary["56"] = "10.00";
     dictionary["59"] = "Tavro Coffee House Bandra";
-    dictionary["62"] = Dictionary{{"01", "INV-2024-000042"}, {"03", "STORE-0042"}, {"05", "REF-0000000042"},
-                                  {"07", "TERMINAL-07"},     {"08", "Coffee and pastries"}};
-    dictionary["64"] = Dictionary{{"00", "HI"}, {"01", "\xE0\xA4\x9F\xE0\xA4\xBE\xE0\xA4\xB5\xE0\xA5\x8B \xE0\xA4\x95\xE0\xA5\x89\xE0\xA4\xAB\xE0\xA5\x80"},
-                                  {"02", "\xE0\xA4\xAE\xE0\xA5\x81\xE0\xA4\x82\xE0\xA4\xAC\xE0\xA4\x88"}};
+    dictionary["62"] = Dictionary{{"01", "INV-2024-000042"},
+                                  {"03", "STORE-0042"},
+                                  {"05", "REF-0000000042"},
+                                  {"07", "TERMINAL-07"},
+                                  {"08", "Coffee and pastries"}};
+    dictionary["64"] = Dictionary{
+        {"00", "HI"},
+        {"01", "\xE0\xA4\x9F\xE0\xA4\xBE\xE0\xA4\xB5\xE0\xA5\x8B \xE0\xA4\x95\xE0\xA5\x89\xE0\xA4\xAB\xE0\xA5\x80"},
+        {"02", "\xE0\xA4\xAE\xE0\xA5\x81\xE0\xA4\x82\xE0\xA4\xAC\xE0\xA4\x88"}};
     dictionary["80"] = Dictionary{{"00", "com.example.loyalty"}, {"01", "LOYALTY-PROGRAMME-0042"}};
     return dictionary;
 }

@@ -16,8 +16,8 @@ namespace {
 using namespace tavro;
 
 // What a merchant types and deletes, one keystroke per entry.
-constexpr std::array<const char*, 14> kKeystrokes = {"u", "us", "usd", "us", "u", "", "d", "do", "dol", "doll",
-                                                     "dolla", "dollar", "r", ""};
+constexpr std::array<const char*, 14> kKeystrokes = {"u",  "us",  "usd",  "us",    "u",      "",  "d",
+                                                     "do", "dol", "doll", "dolla", "dollar", "r", ""};
 
 struct OpenPicker {
     platform::TestEnvironment environment;

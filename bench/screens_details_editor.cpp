@@ -29,8 +29,8 @@ struct OpenEditor {
         host->makeKeyAndVisible();
         driver.runUntilIdle();
         TavroMerchantSDK::launchRequestPaymentFlow(
-            NSObject::create<TavroPaymentRequest>("01", "11", "4123456784", "Corner Cafe", "5812", "Pune", "IN",
-                                                  "356", "", "", "", "411001", "", "", "", ""),
+            NSObject::create<TavroPaymentRequest>("01", "11", "4123456784", "Corner Cafe", "5812", "Pune", "IN", "356",
+                                                  "", "", "", "411001", "", "", "", ""),
             [](bool, auto, auto) {});
         driver.advanceBy(TavroWindow::animationTime + 0.01);
         driver.tap("Payment_Details_Button");

@@ -43,9 +43,22 @@ private:
 
 // Keys the encoder understands, and a few it does not.
 const char* const kNames[] = {
-    "merchantName", "tag26", "additionalDataFieldTemplate", "billID", "storeID", "crc",
-    "payloadFormatIndicator", "merchantInformationLanguageTemplate", "languagePreference",
-    "merchantNameAlternateLanguage", "isTipAvailable", "amount", "transactionAmount", "6201", "6214", "AB",
+    "merchantName",
+    "tag26",
+    "additionalDataFieldTemplate",
+    "billID",
+    "storeID",
+    "crc",
+    "payloadFormatIndicator",
+    "merchantInformationLanguageTemplate",
+    "languagePreference",
+    "merchantNameAlternateLanguage",
+    "isTipAvailable",
+    "amount",
+    "transactionAmount",
+    "6201",
+    "6214",
+    "AB",
 };
 
 std::string key(ByteReader& reader)

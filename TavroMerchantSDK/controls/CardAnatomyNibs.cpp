@@ -76,13 +76,18 @@ NibRegistry::TopLevelObjects buildKCardAnatomyNib(const std::shared_ptr<void>& o
     auto leftWidth = fixedWidth(left, kIssuerStartWidth);
     auto rightWidth = fixedWidth(right, kIssuerStartWidth);
     content->addConstraints({
-        pin(background, NSLayoutAttribute::top, content), pin(background, NSLayoutAttribute::bottom, content),
-        pin(background, NSLayoutAttribute::left, content), pin(background, NSLayoutAttribute::right, content),
-        pin(left, NSLayoutAttribute::top, content, kMargin), pin(left, NSLayoutAttribute::left, content, kMargin + 2),
+        pin(background, NSLayoutAttribute::top, content),
+        pin(background, NSLayoutAttribute::bottom, content),
+        pin(background, NSLayoutAttribute::left, content),
+        pin(background, NSLayoutAttribute::right, content),
+        pin(left, NSLayoutAttribute::top, content, kMargin),
+        pin(left, NSLayoutAttribute::left, content, kMargin + 2),
         heightShare(left, content, kIssuerHeightShare),
-        pin(right, NSLayoutAttribute::top, content, kMargin), pin(right, NSLayoutAttribute::right, content, -kMargin - 2),
+        pin(right, NSLayoutAttribute::top, content, kMargin),
+        pin(right, NSLayoutAttribute::right, content, -kMargin - 2),
         heightShare(right, content, kIssuerHeightShare),
-        pin(logo, NSLayoutAttribute::right, content, -kMargin - 2), pin(logo, NSLayoutAttribute::bottom, content, -kMargin),
+        pin(logo, NSLayoutAttribute::right, content, -kMargin - 2),
+        pin(logo, NSLayoutAttribute::bottom, content, -kMargin),
         NSLayoutConstraint::create(logo, NSLayoutAttribute::width, NSLayoutRelation::equal, logo,
                                    NSLayoutAttribute::height, kLogoAspect, 0),
     });

@@ -29,8 +29,8 @@ platform::UIViewPtr loadCardNibContent(const platform::UIViewPtr& view, std::typ
 void discardCardNibContent(const platform::UIViewPtr& view, const platform::UIViewPtr& content,
                            std::string_view viewName, std::string_view missing)
 {
-    platform::debugLog(std::string(viewName) + ": the outlet " + std::string(missing)
-                       + " is not connected by its nib; the card stays empty");
+    platform::debugLog(std::string(viewName) + ": the outlet " + std::string(missing) +
+                       " is not connected by its nib; the card stays empty");
     if (!view || !content)
         return;
     std::vector<platform::NSLayoutConstraintPtr> pins;

@@ -37,8 +37,8 @@ void KActivityIndicator::addArc(double startAngle, double endAngle, const platfo
     const auto size = bounds().size;
     auto arc = platform::CAShapeLayer::layer();
     arc->setFrame(bounds());
-    arc->setPath(platform::UIBezierPath::arc({size.width / 2, size.height / 2}, radius, startAngle, endAngle, true)
-                     .cgPath());
+    arc->setPath(
+        platform::UIBezierPath::arc({size.width / 2, size.height / 2}, radius, startAngle, endAngle, true).cgPath());
     arc->setStrokeColor(color);
     arc->setFillColor(nullptr);
     arc->setLineWidth(m_thickness);

@@ -10,9 +10,7 @@ namespace tavro {
 
 using platform::UIControlState;
 
-KButton::KButton(const platform::CGRect& frame) : platform::UIButton(frame)
-{
-}
+KButton::KButton(const platform::CGRect& frame) : platform::UIButton(frame) {}
 
 KButton::KButton(const KButtonArchive& archive)
     : platform::UIButton(archive.frame, archive.buttonType), m_archive(archive)

@@ -16,10 +16,7 @@ constexpr double kCornerRadiusPerHeight = 0.04;
 
 } // namespace
 
-KCardAnatomy::KCardAnatomy(const platform::CGRect& frame)
-    : platform::UIView(frame)
-{
-}
+KCardAnatomy::KCardAnatomy(const platform::CGRect& frame) : platform::UIView(frame) {}
 
 void KCardAnatomy::didCreate()
 {

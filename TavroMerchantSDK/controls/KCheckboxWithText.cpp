@@ -53,14 +53,15 @@ void KCheckboxWithText::setup()
     addTarget(sharedFromThis<KCheckboxWithText>(), &KCheckboxWithText::touchUpInside,
               platform::UIControlEvents::touchUpInside);
 
-    m_checkboxWidthConstraint = NSLayoutConstraint::create(m_checkbox, NSLayoutAttribute::width, NSLayoutRelation::equal,
-                                                           nullptr, NSLayoutAttribute::notAnAttribute, 1, m_checkboxSize);
-    m_checkboxHeightConstraint = NSLayoutConstraint::create(m_checkbox, NSLayoutAttribute::height,
-                                                            NSLayoutRelation::equal, nullptr,
-                                                            NSLayoutAttribute::notAnAttribute, 1, m_checkboxSize);
-    m_inputSpacingConstraint = NSLayoutConstraint::create(m_checkboxLabel, NSLayoutAttribute::left,
-                                                          NSLayoutRelation::equal, m_checkbox, NSLayoutAttribute::right,
-                                                          1, m_inputSpacing);
+    m_checkboxWidthConstraint =
+        NSLayoutConstraint::create(m_checkbox, NSLayoutAttribute::width, NSLayoutRelation::equal, nullptr,
+                                   NSLayoutAttribute::notAnAttribute, 1, m_checkboxSize);
+    m_checkboxHeightConstraint =
+        NSLayoutConstraint::create(m_checkbox, NSLayoutAttribute::height, NSLayoutRelation::equal, nullptr,
+                                   NSLayoutAttribute::notAnAttribute, 1, m_checkboxSize);
+    m_inputSpacingConstraint =
+        NSLayoutConstraint::create(m_checkboxLabel, NSLayoutAttribute::left, NSLayoutRelation::equal, m_checkbox,
+                                   NSLayoutAttribute::right, 1, m_inputSpacing);
 }
 
 void KCheckboxWithText::setTextColor(platform::UIColorPtr color)
@@ -146,7 +147,8 @@ void KCheckboxWithText::updateConstraints()
     if (!m_didSetConstraints) {
         auto self = sharedFromThis<platform::UIView>();
         auto pinned = [&](const std::shared_ptr<platform::UIView>& view, NSLayoutAttribute attribute) {
-            auto constraint = NSLayoutConstraint::create(view, attribute, NSLayoutRelation::equal, self, attribute, 1, 0);
+            auto constraint =
+                NSLayoutConstraint::create(view, attribute, NSLayoutRelation::equal, self, attribute, 1, 0);
             constraint->setPriority(800);
             return constraint;
         };

@@ -59,15 +59,9 @@ void KGSMView::setupForType()
 void KGSMView::staticSetupGSMView(const KGSMView& view)
 {
     switch (view.type()) {
-    case GSMViewType::success:
-        platform::debugLog(".Success probably loaded from nib?");
-        break;
-    case GSMViewType::warning:
-        platform::debugLog(".Warning is undefined at his point");
-        break;
-    case GSMViewType::error:
-        platform::debugLog("setting up error gsm");
-        break;
+    case GSMViewType::success: platform::debugLog(".Success probably loaded from nib?"); break;
+    case GSMViewType::warning: platform::debugLog(".Warning is undefined at his point"); break;
+    case GSMViewType::error: platform::debugLog("setting up error gsm"); break;
     }
 }
 

@@ -19,7 +19,8 @@ void KPrimaryButton::setDefaultValues()
     KButton::setDefaultValues();
     titleLabel()->setFont(platform::UIFont::systemFont(16));
     tavro::setBackgroundColor(*this, KDefaultConstants::ACTION_UI_COLOR(), platform::UIControlState::normal);
-    tavro::setBackgroundColor(*this, KDefaultConstants::ACTION_UI_ACTIVE_COLOR(), platform::UIControlState::highlighted);
+    tavro::setBackgroundColor(*this, KDefaultConstants::ACTION_UI_ACTIVE_COLOR(),
+                              platform::UIControlState::highlighted);
 }
 
 } // namespace tavro

@@ -13,9 +13,7 @@ namespace tavro {
 
 using platform::UIControlState;
 
-KSecondaryButtonIcon::KSecondaryButtonIcon(const platform::CGRect& frame) : platform::UIButton(frame)
-{
-}
+KSecondaryButtonIcon::KSecondaryButtonIcon(const platform::CGRect& frame) : platform::UIButton(frame) {}
 
 KSecondaryButtonIcon::KSecondaryButtonIcon(const KButtonArchive& archive)
     : platform::UIButton(archive.frame, archive.buttonType), m_fromNib(true)

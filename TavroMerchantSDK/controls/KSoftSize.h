@@ -14,7 +14,6 @@ inline constexpr platform::UILayoutPriority kSoftSizePriority = 800;
 
 // Adds and activates `view.attribute == constant` at priority 800; returns the constraint.
 std::shared_ptr<platform::NSLayoutConstraint> activateSoftSize(const platform::UIViewPtr& view,
-                                                                platform::NSLayoutAttribute attribute,
-                                                                double constant);
+                                                               platform::NSLayoutAttribute attribute, double constant);
 
 } // namespace tavro

@@ -68,8 +68,8 @@ void KViewControllerWithGSM::placeBanner(KGSMView& banner, double top)
     banner.setFrame(platform::CGRect(0, top, width, banner.frame().size.height));
     banner.setClipsToBounds(false);
     banner.setTranslatesAutoresizingMaskIntoConstraints(true);
-    banner.setAutoresizingMask(UIViewAutoresizing::flexibleLeftMargin | UIViewAutoresizing::flexibleRightMargin
-                               | UIViewAutoresizing::flexibleTopMargin | UIViewAutoresizing::flexibleBottomMargin);
+    banner.setAutoresizingMask(UIViewAutoresizing::flexibleLeftMargin | UIViewAutoresizing::flexibleRightMargin |
+                               UIViewAutoresizing::flexibleTopMargin | UIViewAutoresizing::flexibleBottomMargin);
 }
 
 void KViewControllerWithGSM::attachGSM(const std::shared_ptr<KGSMView>& banner, const platform::UIViewPtr& view)
@@ -85,8 +85,7 @@ void KViewControllerWithGSM::attachGSM(const std::shared_ptr<KGSMView>& banner, 
 }
 
 void KViewControllerWithGSM::attachGSMViewtoNavBar(const std::shared_ptr<KGSMView>& banner,
-                                                   const std::shared_ptr<platform::UINavigationBar>& navBar,
-                                                   bool onTop)
+                                                   const std::shared_ptr<platform::UINavigationBar>& navBar, bool onTop)
 {
     if (!banner || !navBar)
         return;

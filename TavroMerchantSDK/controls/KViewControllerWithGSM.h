@@ -36,8 +36,8 @@ public:
     // button (without one the button is removed). Over a visible navigation bar the banner slides
     // down over the bar (`alwaysFromTop`) or out from under it; otherwise it slides in at the top
     // of the controller's view, under the status bar. A banner that cannot be loaded shows nothing.
-    void showGSM(KGSMView::GSMViewType type, std::optional<std::string> text,
-                 std::optional<std::string> buttonTitle, bool alwaysFromTop);
+    void showGSM(KGSMView::GSMViewType type, std::optional<std::string> text, std::optional<std::string> buttonTitle,
+                 bool alwaysFromTop);
     void showGSM(KGSMView::GSMViewType type, std::optional<std::string> text, std::optional<std::string> buttonTitle);
     void showGSM(KGSMView::GSMViewType type, std::optional<std::string> text);
     // Removes `view` from its superview.

@@ -20,10 +20,7 @@ constexpr double kStarWidth = 10;
 
 } // namespace
 
-PaymentHeaderView::PaymentHeaderView(const CGRect& frame)
-    : platform::UIView(frame)
-{
-}
+PaymentHeaderView::PaymentHeaderView(const CGRect& frame) : platform::UIView(frame) {}
 
 void PaymentHeaderView::didCreate()
 {
@@ -69,8 +66,8 @@ void PaymentHeaderView::setCardText(std::string text)
     m_descriptionLabel->sizeToFit();
     m_descriptionLabel->setUserInteractionEnabled(false);
 
-    double maximum = platform::UIScreen::main()->bounds().width() - m_cardAnatomy->bounds().width() / 2
-        - kDescriptionReserve;
+    double maximum =
+        platform::UIScreen::main()->bounds().width() - m_cardAnatomy->bounds().width() / 2 - kDescriptionReserve;
     double labelWidth = m_descriptionLabel->frame().width();
     double labelHeight = m_descriptionLabel->frame().height();
     double baseWidth = labelWidth + kStarWidth + kStarGap < maximum ? labelWidth + kStarWidth + kStarGap : maximum;

@@ -86,8 +86,7 @@ void PaymentHeaderView::returnToBeginning()
     m_cardAnatomy->setCenter(cardOriginalCenter());
     setCardSize(expandedCardWidth, expandedCardHeight);
     m_cardChangeButton->setFrame(m_cardAnatomy->bounds());
-    m_changeButton->setTitle(platform::text::toUpper(StringConstants::REVIEW_PAYMENT_CHANGE()),
-                             UIControlState::normal);
+    m_changeButton->setTitle(platform::text::toUpper(StringConstants::REVIEW_PAYMENT_CHANGE()), UIControlState::normal);
     m_changeButton->setImage(nullptr, UIControlState::normal);
     setImageColor(*m_starImageView, colorWithHexString("#15195A"));
 }
@@ -112,8 +111,8 @@ void PaymentHeaderView::moveToEnd()
     m_cardAnatomy->setCenter(compactCardCenter());
     setCardSize(compactCardWidth, compactCardHeight);
     CGRect card = m_cardAnatomy->bounds();
-    m_cardChangeButton->setFrame(CGRect(card.origin.x + kCompactCardButtonShift, card.origin.y, card.width(),
-                                        card.height()));
+    m_cardChangeButton->setFrame(
+        CGRect(card.origin.x + kCompactCardButtonShift, card.origin.y, card.width(), card.height()));
 }
 
 void PaymentHeaderView::updateProgress(double progress)

@@ -49,10 +49,7 @@ std::string formattedDate(platform::Date date)
 
 } // namespace
 
-QRSnapView::QRSnapView(const CGRect& frame)
-    : platform::UIView(frame)
-{
-}
+QRSnapView::QRSnapView(const CGRect& frame) : platform::UIView(frame) {}
 
 std::string QRSnapView::generatedOnText(platform::Date date)
 {

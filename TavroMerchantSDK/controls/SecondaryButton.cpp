@@ -21,14 +21,10 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
 std::string_view SecondaryButton::rawValue(ButtonType type)
 {
     switch (type) {
-    case ButtonType::Title:
-        return "title";
-    case ButtonType::Icon:
-        return "icon";
-    case ButtonType::TitleAndIcon:
-        return "title&icon";
-    case ButtonType::BigIcon:
-        return "bigIcon";
+    case ButtonType::Title: return "title";
+    case ButtonType::Icon: return "icon";
+    case ButtonType::TitleAndIcon: return "title&icon";
+    case ButtonType::BigIcon: return "bigIcon";
     }
     return "icon";
 }
@@ -49,15 +45,9 @@ void SecondaryButton::setTypeName(std::optional<std::string> name)
 void SecondaryButton::setup()
 {
     switch (m_type) {
-    case ButtonType::Icon:
-        platform::debugLog("setup Icon");
-        break;
-    case ButtonType::TitleAndIcon:
-        platform::debugLog("TitleAndIcon setup");
-        break;
-    case ButtonType::BigIcon:
-        platform::debugLog("Big Icon");
-        break;
+    case ButtonType::Icon: platform::debugLog("setup Icon"); break;
+    case ButtonType::TitleAndIcon: platform::debugLog("TitleAndIcon setup"); break;
+    case ButtonType::BigIcon: platform::debugLog("Big Icon"); break;
     case ButtonType::Title: {
         const auto& label = titleLabel();
         platform::debugLog(label && label->text() ? *label->text() : std::string("nil"));

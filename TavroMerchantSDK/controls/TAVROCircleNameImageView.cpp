@@ -27,7 +27,8 @@ std::string circleNameInitials(const std::string& name)
     // Only pieces 0 and 1 count; an empty piece still takes its place.
     for (int piece = 0; piece < 2 && start <= name.size(); ++piece) {
         std::size_t end = name.find(' ', start);
-        std::string_view word = std::string_view(name).substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string_view word =
+            std::string_view(name).substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!word.empty()) {
             if (auto first = platform::text::graphemeAt(word, 0))
                 initials += *first;
@@ -40,8 +41,7 @@ std::string circleNameInitials(const std::string& name)
 }
 
 TAVROCircleNameImageView::TAVROCircleNameImageView(const platform::CGRect& frame)
-    : platform::UIView(frame)
-    , m_titleColor(colorWithHexString(kInitialsColor))
+    : platform::UIView(frame), m_titleColor(colorWithHexString(kInitialsColor))
 {
 }
 
@@ -87,10 +87,8 @@ bool TAVROCircleNameImageView::showsInitialsForSession()
     case TavroActiveFlow::payMerchantAlias:
     case TavroActiveFlow::payFriend:
     case TavroActiveFlow::refundPayment:
-    case TavroActiveFlow::aliasPayFriend:
-        return true;
-    default:
-        return false;
+    case TavroActiveFlow::aliasPayFriend: return true;
+    default: return false;
     }
 }
 

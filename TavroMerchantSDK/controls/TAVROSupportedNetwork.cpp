@@ -12,10 +12,7 @@ using platform::CGRect;
 using platform::NSObject;
 using platform::UIView;
 
-TAVROSupportedNetwork::TAVROSupportedNetwork(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROSupportedNetwork::TAVROSupportedNetwork(const CGRect& frame) : UIView(frame) {}
 
 void TAVROSupportedNetwork::didCreate()
 {
@@ -67,9 +64,12 @@ void TAVROSupportedNetwork::prepareView()
         const auto& row = cell < maxCellInRow ? m_rows[0] : m_rows[1];
         if (cell == int(moreCellIndex)) {
             auto more = NSObject::create<platform::UIButton>(CGRect(x, 0, cellWidth, m_rowHeight));
-            more->addTarget(weakSelf, [](const std::shared_ptr<void>& target, platform::UIControl&) {
-                static_cast<TAVROSupportedNetwork*>(target.get())->moreClicked(false);
-            }, platform::UIControlEvents::touchUpInside);
+            more->addTarget(
+                weakSelf,
+                [](const std::shared_ptr<void>& target, platform::UIControl&) {
+                    static_cast<TAVROSupportedNetwork*>(target.get())->moreClicked(false);
+                },
+                platform::UIControlEvents::touchUpInside);
             more->setAccessibilityIdentifier("Supported_Network_More_Button");
             row->addSubview(more);
         }

@@ -20,10 +20,7 @@ platform::UIImagePtr untinted(const platform::UIImagePtr& image)
 
 } // namespace
 
-TavroCardAnatomy::TavroCardAnatomy(const platform::CGRect& frame)
-    : platform::UIView(frame)
-{
-}
+TavroCardAnatomy::TavroCardAnatomy(const platform::CGRect& frame) : platform::UIView(frame) {}
 
 void TavroCardAnatomy::didCreate()
 {

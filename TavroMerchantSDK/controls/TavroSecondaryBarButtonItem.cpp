@@ -4,9 +4,10 @@
 
 namespace tavro {
 
-std::shared_ptr<platform::UIBarButtonItem> TavroSecondaryBarButtonItem::secondaryButtonIconItem(
-    const platform::UIImagePtr& icon, std::weak_ptr<void> target, platform::UIControl::Action action,
-    const platform::UIColorPtr& backgroundColor)
+std::shared_ptr<platform::UIBarButtonItem>
+TavroSecondaryBarButtonItem::secondaryButtonIconItem(const platform::UIImagePtr& icon, std::weak_ptr<void> target,
+                                                     platform::UIControl::Action action,
+                                                     const platform::UIColorPtr& backgroundColor)
 {
     auto button = platform::NSObject::create<KSecondaryButtonIcon>(platform::CGRect(0, 0, side, side));
     button->addTarget(std::move(target), std::move(action), platform::UIControlEvents::touchUpInside);

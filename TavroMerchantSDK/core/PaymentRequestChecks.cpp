@@ -86,8 +86,8 @@ bool validateMerchantCategoryCode(const OptionalText& value)
 
 bool validateCountryCode(const OptionalText& value)
 {
-    return value && isISORegionCode(*value) && lengthInRange(*value, 2, 2)
-        && everyCodePoint(*value, text::isLetterOrMark);
+    return value && isISORegionCode(*value) && lengthInRange(*value, 2, 2) &&
+           everyCodePoint(*value, text::isLetterOrMark);
 }
 
 bool validateCurrencyCode(const OptionalText& value)
@@ -96,7 +96,7 @@ bool validateCurrencyCode(const OptionalText& value)
         return false;
     }
     if (!text::allAsciiDigits(*value)) {
-        return false;  // digits of another script do not read as an integer
+        return false; // digits of another script do not read as an integer
     }
     const auto code = text::parseInteger(*value, 10);
     return code && ISOCountryCodes::availableISOCurrencies().contains(*code);
@@ -104,8 +104,8 @@ bool validateCurrencyCode(const OptionalText& value)
 
 bool validateTipAndFeeIndicator(const OptionalText& tipIndicator)
 {
-    return !tipIndicator || tipIndicator->empty() || tipIndicator == "01" || tipIndicator == "02"
-        || tipIndicator == "03";
+    return !tipIndicator || tipIndicator->empty() || tipIndicator == "01" || tipIndicator == "02" ||
+           tipIndicator == "03";
 }
 
 bool validateConvenienceFeeAmount(const OptionalText& amount, const OptionalText& tipIndicator)

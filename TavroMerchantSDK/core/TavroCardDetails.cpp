@@ -22,14 +22,10 @@ struct NetworkAppearance {
 NetworkAppearance appearanceOf(TavroCardDetails::TavroCardType type)
 {
     switch (type) {
-    case TavroCardDetails::TavroCardType::kora:
-        return {"Kora", "img_card_logo_kora_white"};
-    case TavroCardDetails::TavroCardType::masterCard:
-        return {"Master Card", "card_network_logo_mastercard"};
-    case TavroCardDetails::TavroCardType::rupay:
-        return {"Rupay", "card_network_logo_rupay"};
-    default:
-        return {"Other", "card_placeholder"};
+    case TavroCardDetails::TavroCardType::kora: return {"Kora", "img_card_logo_kora_white"};
+    case TavroCardDetails::TavroCardType::masterCard: return {"Master Card", "card_network_logo_mastercard"};
+    case TavroCardDetails::TavroCardType::rupay: return {"Rupay", "card_network_logo_rupay"};
+    default: return {"Other", "card_placeholder"};
     }
 }
 
@@ -46,25 +42,25 @@ std::optional<TavroCardDetails::TavroCardType> TavroCardDetails::cardTypeFromRaw
 TavroCardDetails::TavroCardDetails(std::string lastFourDigits, std::string cardType, platform::UIImagePtr issuerLogo,
                                    platform::UIColorPtr cardArtColor, platform::UIImagePtr cardArtOverlay,
                                    std::string networkName, platform::UIImagePtr networkLogo)
-    : m_lastFourDigits(std::move(lastFourDigits))
-    , m_cardType(std::move(cardType))
-    , m_issuerLogo(std::move(issuerLogo))
-    , m_cardArtColor(cardArtColorOrDefault(std::move(cardArtColor)))
-    , m_cardArtOverlay(std::move(cardArtOverlay))
-    , m_networkName(std::move(networkName))
-    , m_networkLogo(std::move(networkLogo))
+    : m_lastFourDigits(std::move(lastFourDigits)),
+      m_cardType(std::move(cardType)),
+      m_issuerLogo(std::move(issuerLogo)),
+      m_cardArtColor(cardArtColorOrDefault(std::move(cardArtColor))),
+      m_cardArtOverlay(std::move(cardArtOverlay)),
+      m_networkName(std::move(networkName)),
+      m_networkLogo(std::move(networkLogo))
 {
 }
 
 TavroCardDetails::TavroCardDetails(std::string lastFourDigits, std::string cardType, platform::UIImagePtr issuerLogo,
                                    platform::UIColorPtr cardArtColor, platform::UIImagePtr cardArtOverlay,
                                    TavroCardType networkType)
-    : m_lastFourDigits(std::move(lastFourDigits))
-    , m_cardType(std::move(cardType))
-    , m_issuerLogo(std::move(issuerLogo))
-    , m_cardArtColor(cardArtColorOrDefault(std::move(cardArtColor)))
-    , m_cardArtOverlay(std::move(cardArtOverlay))
-    , m_networkType(networkType)
+    : m_lastFourDigits(std::move(lastFourDigits)),
+      m_cardType(std::move(cardType)),
+      m_issuerLogo(std::move(issuerLogo)),
+      m_cardArtColor(cardArtColorOrDefault(std::move(cardArtColor))),
+      m_cardArtOverlay(std::move(cardArtOverlay)),
+      m_networkType(networkType)
 {
     const NetworkAppearance appearance = appearanceOf(networkType);
     m_networkName = appearance.name;

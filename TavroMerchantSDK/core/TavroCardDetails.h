@@ -36,8 +36,7 @@ public:
     // empty image when missing) are filled in. Kora, Master Card and Rupay have their own; every
     // other value, also one outside the enumeration, is "Other" with the placeholder logo.
     TavroCardDetails(std::string lastFourDigits, std::string cardType, platform::UIImagePtr issuerLogo,
-                     platform::UIColorPtr cardArtColor, platform::UIImagePtr cardArtOverlay,
-                     TavroCardType networkType);
+                     platform::UIColorPtr cardArtColor, platform::UIImagePtr cardArtOverlay, TavroCardType networkType);
 
     const std::string& lastFourDigits() const { return m_lastFourDigits; }
     const std::string& cardType() const { return m_cardType; }

@@ -52,12 +52,12 @@ std::optional<TavroConfig::TavroLogo> TavroConfig::tavroLogoFromRawValue(long lo
 }
 
 TavroConfig::TavroConfig()
-    : m_issuerBackButton(defaultBackButtonImage())
-    , m_backgroundColor(defaultSdkBackgroundColor())
-    , m_fontColor(defaultSdkfontColor())
-    , m_actionButtonColor(defaultSdkActionButtonColor())
-    , m_actionButtonActiveColor(defaultSdkActionButtonActiveColor())
-    , m_actionButtonFontColor(defaultSdkActionButtonFontColor())
+    : m_issuerBackButton(defaultBackButtonImage()),
+      m_backgroundColor(defaultSdkBackgroundColor()),
+      m_fontColor(defaultSdkfontColor()),
+      m_actionButtonColor(defaultSdkActionButtonColor()),
+      m_actionButtonActiveColor(defaultSdkActionButtonActiveColor()),
+      m_actionButtonFontColor(defaultSdkActionButtonFontColor())
 {
 }
 

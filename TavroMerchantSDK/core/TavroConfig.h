@@ -69,7 +69,10 @@ public:
     void setActionButtonFontColor(platform::UIColorPtr color);
 
     // Logos of the accepted card networks; nullopt shows none.
-    const std::optional<std::vector<platform::UIImagePtr>>& supportedNetworkImage() const { return m_supportedNetworkImage; }
+    const std::optional<std::vector<platform::UIImagePtr>>& supportedNetworkImage() const
+    {
+        return m_supportedNetworkImage;
+    }
     void setSupportedNetworkImage(std::optional<std::vector<platform::UIImagePtr>> images)
     {
         m_supportedNetworkImage = std::move(images);

@@ -22,54 +22,51 @@ std::string textFor(const platform::AnyValue::Dictionary& dictionary, std::strin
 
 } // namespace
 
-TavroPaymentRequest::TavroPaymentRequest()
-    : m_pointOfInitiation(std::string())
-    , m_postalCode(std::string())
-{
-}
+TavroPaymentRequest::TavroPaymentRequest() : m_pointOfInitiation(std::string()), m_postalCode(std::string()) {}
 
 TavroPaymentRequest::TavroPaymentRequest(std::string payloadFormatIndicator, std::string pointOfInitiation,
                                          std::string tavroMerchantID, std::string merchantName,
-                                         std::string merchantCategoryCode, std::string cityName, std::string countryCode,
-                                         std::string currencyCode, std::string tipIndicator, std::string tipAmount,
-                                         std::string tipPercentage, std::string postalCode, std::string mastercardPan1,
-                                         std::string mastercardPan2, std::string npciid1, std::string npciid2)
-    : m_payloadFormatIndicator(std::move(payloadFormatIndicator))
-    , m_pointOfInitiation(std::move(pointOfInitiation))
-    , m_tavroMerchantID(std::move(tavroMerchantID))
-    , m_merchantName(std::move(merchantName))
-    , m_merchantCategoryCode(std::move(merchantCategoryCode))
-    , m_cityName(std::move(cityName))
-    , m_countryCode(std::move(countryCode))
-    , m_currencyCode(std::move(currencyCode))
-    , m_tipIndicator(std::move(tipIndicator))
-    , m_tipAmount(std::move(tipAmount))
-    , m_tipPercentage(std::move(tipPercentage))
-    , m_postalCode(std::move(postalCode))
-    , m_mastercardPan1(std::move(mastercardPan1))
-    , m_mastercardPan2(std::move(mastercardPan2))
-    , m_npciid1(std::move(npciid1))
-    , m_npciid2(std::move(npciid2))
+                                         std::string merchantCategoryCode, std::string cityName,
+                                         std::string countryCode, std::string currencyCode, std::string tipIndicator,
+                                         std::string tipAmount, std::string tipPercentage, std::string postalCode,
+                                         std::string mastercardPan1, std::string mastercardPan2, std::string npciid1,
+                                         std::string npciid2)
+    : m_payloadFormatIndicator(std::move(payloadFormatIndicator)),
+      m_pointOfInitiation(std::move(pointOfInitiation)),
+      m_tavroMerchantID(std::move(tavroMerchantID)),
+      m_merchantName(std::move(merchantName)),
+      m_merchantCategoryCode(std::move(merchantCategoryCode)),
+      m_cityName(std::move(cityName)),
+      m_countryCode(std::move(countryCode)),
+      m_currencyCode(std::move(currencyCode)),
+      m_tipIndicator(std::move(tipIndicator)),
+      m_tipAmount(std::move(tipAmount)),
+      m_tipPercentage(std::move(tipPercentage)),
+      m_postalCode(std::move(postalCode)),
+      m_mastercardPan1(std::move(mastercardPan1)),
+      m_mastercardPan2(std::move(mastercardPan2)),
+      m_npciid1(std::move(npciid1)),
+      m_npciid2(std::move(npciid2))
 {
 }
 
 TavroPaymentRequest::TavroPaymentRequest(platform::AnyValue::Dictionary tagValueDictionary)
-    : m_pointOfInitiation(textFor(tagValueDictionary, "01"))
-    , m_tavroMerchantID(textFor(tagValueDictionary, "02"))
-    , m_merchantName(textFor(tagValueDictionary, "59"))
-    , m_merchantCategoryCode(textFor(tagValueDictionary, "52"))
-    , m_cityName(textFor(tagValueDictionary, "60"))
-    , m_countryCode(textFor(tagValueDictionary, "58"))
-    , m_currencyCode(textFor(tagValueDictionary, "53"))
-    , m_tipIndicator(std::string())
-    , m_tipAmount(std::string())
-    , m_tipPercentage(std::string())
-    , m_postalCode(textFor(tagValueDictionary, "61"))
-    , m_mastercardPan1(textFor(tagValueDictionary, "04"))
-    , m_mastercardPan2(textFor(tagValueDictionary, "05"))
-    , m_npciid1(textFor(tagValueDictionary, "06"))
-    , m_npciid2(textFor(tagValueDictionary, "07"))
-    , m_tagValueDictionary(std::move(tagValueDictionary))
+    : m_pointOfInitiation(textFor(tagValueDictionary, "01")),
+      m_tavroMerchantID(textFor(tagValueDictionary, "02")),
+      m_merchantName(textFor(tagValueDictionary, "59")),
+      m_merchantCategoryCode(textFor(tagValueDictionary, "52")),
+      m_cityName(textFor(tagValueDictionary, "60")),
+      m_countryCode(textFor(tagValueDictionary, "58")),
+      m_currencyCode(textFor(tagValueDictionary, "53")),
+      m_tipIndicator(std::string()),
+      m_tipAmount(std::string()),
+      m_tipPercentage(std::string()),
+      m_postalCode(textFor(tagValueDictionary, "61")),
+      m_mastercardPan1(textFor(tagValueDictionary, "04")),
+      m_mastercardPan2(textFor(tagValueDictionary, "05")),
+      m_npciid1(textFor(tagValueDictionary, "06")),
+      m_npciid2(textFor(tagValueDictionary, "07")),
+      m_tagValueDictionary(std::move(tagValueDictionary))
 {
     primeSharedParser();
     TavroSessionState::shared().setMerchantSDKEmvCoSupported(true);

@@ -34,7 +34,8 @@ public:
                         std::string merchantName, std::string merchantCategoryCode, std::string cityName,
                         std::string countryCode, std::string currencyCode, std::string tipIndicator,
                         std::string tipAmount, std::string tipPercentage, std::string postalCode,
-                        std::string mastercardPan1, std::string mastercardPan2, std::string npciid1, std::string npciid2);
+                        std::string mastercardPan1, std::string mastercardPan2, std::string npciid1,
+                        std::string npciid2);
 
     // A request from a tag dictionary (payload IDs to values, as the payload encoder takes it).
     // The text values under "01", "02", "59", "52", "60", "58", "53", "61", "04", "05", "06" and

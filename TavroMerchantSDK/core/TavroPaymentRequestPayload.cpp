@@ -29,8 +29,8 @@ void appendEntry(std::string& payload, std::string_view tag, std::string_view va
         return;
     }
     if (length > kMaxValueLength) {
-        platform::debugLog("Payload entry " + std::string(tag) + " left out: its value has "
-                           + std::to_string(length) + " characters, more than 99");
+        platform::debugLog("Payload entry " + std::string(tag) + " left out: its value has " + std::to_string(length) +
+                           " characters, more than 99");
         return;
     }
     payloadframing::appendEntry(payload, tag, value, length);
@@ -74,8 +74,8 @@ void TavroPaymentRequest::appendAmountAndAdditionalData(std::string& payload) co
         if (amount && *amount > 0) {
             appendEntry(payload, QRCodeTag::transactionAmount, std::string_view(*m_transactionAmount));
         } else {
-            platform::debugLog("Payload amount left out: \"" + *m_transactionAmount
-                               + "\" is not a positive plain decimal");
+            platform::debugLog("Payload amount left out: \"" + *m_transactionAmount +
+                               "\" is not a positive plain decimal");
         }
     }
     appendEntry(payload, QRCodeTag::additionalDataFieldTemplate, std::string_view(additionalDataContent()));
@@ -148,9 +148,8 @@ std::pair<bool, bool> TavroPaymentRequest::getAdditionalTlvValidCount() const
     }
     // Counted as if every value were written, so a value too long to frame still shows as
     // overflowing instead of silently vanishing from the count.
-    const std::array<const OptionalText*, 8> fields = {&m_billID,        &m_mobileNumber, &m_storeID,
-                                                       &m_loyaltyNumber, &m_referenceID,  &m_consumerID,
-                                                       &m_terminalID,    &m_purpose};
+    const std::array<const OptionalText*, 8> fields = {&m_billID,      &m_mobileNumber, &m_storeID,    &m_loyaltyNumber,
+                                                       &m_referenceID, &m_consumerID,   &m_terminalID, &m_purpose};
     std::size_t length = 0;
     for (const OptionalText* field : fields) {
         if (*field && !(*field)->empty()) {

@@ -19,8 +19,7 @@ public:
 };
 
 // The closure form of the same channel.
-using TavroRefundPaymentCompletionHandler =
-    std::function<void(bool successful, std::shared_ptr<TavroRefundPaymentResponse> response,
-                       std::shared_ptr<TavroError> error)>;
+using TavroRefundPaymentCompletionHandler = std::function<void(
+    bool successful, std::shared_ptr<TavroRefundPaymentResponse> response, std::shared_ptr<TavroError> error)>;
 
 } // namespace tavro

@@ -18,17 +18,16 @@ std::shared_ptr<TavroError> failure(const std::string& message)
 
 } // namespace
 
-TavroRefundPaymentRequest::TavroRefundPaymentRequest()
-    : m_currencyCode(TavroBaseConstants::defaultTransactionCurrency)
+TavroRefundPaymentRequest::TavroRefundPaymentRequest() : m_currencyCode(TavroBaseConstants::defaultTransactionCurrency)
 {
 }
 
 TavroRefundPaymentRequest::TavroRefundPaymentRequest(std::string last4, std::string cardHolderName,
                                                      std::string currencyCode, std::string refundAmount)
-    : m_last4(std::move(last4))
-    , m_cardHolderName(std::move(cardHolderName))
-    , m_currencyCode(std::move(currencyCode))
-    , m_refundAmount(std::move(refundAmount))
+    : m_last4(std::move(last4)),
+      m_cardHolderName(std::move(cardHolderName)),
+      m_currencyCode(std::move(currencyCode)),
+      m_refundAmount(std::move(refundAmount))
 {
 }
 

@@ -18,8 +18,7 @@ public:
 };
 
 // The closure form of the same channel.
-using TavroRequestPaymentCompletionHandler =
-    std::function<void(bool successful, std::shared_ptr<TavroRequestPaymentResponse> response,
-                       std::shared_ptr<TavroError> error)>;
+using TavroRequestPaymentCompletionHandler = std::function<void(
+    bool successful, std::shared_ptr<TavroRequestPaymentResponse> response, std::shared_ptr<TavroError> error)>;
 
 } // namespace tavro

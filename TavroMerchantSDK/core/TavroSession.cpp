@@ -75,10 +75,8 @@ std::string TavroSession::activeCurrencyCode() const
         if (const auto& request = m_requestPaymentSession->request())
             return request->currencyCode();
         return TavroBaseConstants::defaultTransactionCurrency;
-    case TavroActiveFlow::refundPayment:
-        return m_refundPaymentSession->request()->currencyCode();
-    default:
-        return TavroBaseConstants::defaultTransactionCurrency;
+    case TavroActiveFlow::refundPayment: return m_refundPaymentSession->request()->currencyCode();
+    default: return TavroBaseConstants::defaultTransactionCurrency;
     }
 }
 

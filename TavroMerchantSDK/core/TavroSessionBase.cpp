@@ -66,19 +66,14 @@ double TavroSessionBase::activeIdleTimeout() const
 {
     const TavroConfig& config = *m_internalConfiguration;
     switch (m_activeSessionType) {
-    case TavroActiveFlow::none:
-        return std::numeric_limits<double>::infinity();
+    case TavroActiveFlow::none: return std::numeric_limits<double>::infinity();
     case TavroActiveFlow::payMerchant:
-    case TavroActiveFlow::payMerchantAlias:
-        return static_cast<double>(config.paymerchantTimeOutInSeconds());
+    case TavroActiveFlow::payMerchantAlias: return static_cast<double>(config.paymerchantTimeOutInSeconds());
     case TavroActiveFlow::payFriend:
-    case TavroActiveFlow::aliasPayFriend:
-        return static_cast<double>(config.payFriendTimeoutInSeconds());
-    case TavroActiveFlow::withdrawCash:
-        return static_cast<double>(config.withdrawCashTimeOutInSeconds());
+    case TavroActiveFlow::aliasPayFriend: return static_cast<double>(config.payFriendTimeoutInSeconds());
+    case TavroActiveFlow::withdrawCash: return static_cast<double>(config.withdrawCashTimeOutInSeconds());
     case TavroActiveFlow::refundPayment:
-    case TavroActiveFlow::requestPayment:
-        return 180.0;
+    case TavroActiveFlow::requestPayment: return 180.0;
     }
     return std::numeric_limits<double>::infinity();
 }

@@ -79,7 +79,8 @@ public:
     void timeoutOccurred(TavroTimeoutManager& timeoutManager) override;
 
 private:
-    void dismissModalStackIfNeeded(const platform::UIViewControllerPtr& viewController, std::function<void()> completion);
+    void dismissModalStackIfNeeded(const platform::UIViewControllerPtr& viewController,
+                                   std::function<void()> completion);
     // Whether a launch has put another flow's root into the window since `closing` was shown.
     bool windowShowsAnotherFlow(const std::weak_ptr<platform::UIViewController>& closing) const;
     // The last steps of tear-down, once the content has slid away.

@@ -19,13 +19,13 @@ void TavroSessionBase::timeoutOccurred(TavroTimeoutManager&)
     auto alert = platform::UIAlertController::create(std::string(), StringConstants::TAVRO_SESSION_TIMEOUT_DIALOG(),
                                                      platform::UIAlertControllerStyle::alert);
     std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
-    alert->addAction(platform::UIAlertAction::create(
-        StringConstants::TAVRO_OK(), platform::UIAlertActionStyle::cancel, [weakSelf](platform::UIAlertAction&) {
-            platform::DispatchQueue::main().async([weakSelf] {
-                if (auto self = weakSelf.lock())
-                    self->dismissSDKWindow(nullptr);
-            });
-        }));
+    alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_OK(), platform::UIAlertActionStyle::cancel,
+                                                     [weakSelf](platform::UIAlertAction&) {
+                                                         platform::DispatchQueue::main().async([weakSelf] {
+                                                             if (auto self = weakSelf.lock())
+                                                                 self->dismissSDKWindow(nullptr);
+                                                         });
+                                                     }));
 
     auto top = m_sdkWindow->topmostViewController();
     if (!top)

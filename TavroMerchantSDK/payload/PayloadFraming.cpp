@@ -43,7 +43,8 @@ void appendChecksumEntry(std::string& payload)
     payload.append(TavroQRUtility::checksumText(payload));
 }
 
-std::optional<std::string> removingTopLevelEntries(std::string_view payload, std::initializer_list<std::string_view> ids)
+std::optional<std::string> removingTopLevelEntries(std::string_view payload,
+                                                   std::initializer_list<std::string_view> ids)
 {
     std::string result;
     result.reserve(payload.size());

@@ -10,7 +10,9 @@ namespace tavro {
 class QRError {
 public:
     QRError(std::string errorCode, std::string description)
-        : m_errorCode(std::move(errorCode)), m_errorDescription(std::move(description)) {}
+        : m_errorCode(std::move(errorCode)), m_errorDescription(std::move(description))
+    {
+    }
 
     const std::string& errorCode() const { return m_errorCode; }
     void setErrorCode(std::string value) { m_errorCode = std::move(value); }

@@ -51,7 +51,8 @@ public:
         }
     }
     // Sets the slot to a value made from `args`, in place.
-    template <typename... Args> void assign(std::size_t slot, Args&&... args)
+    template <typename... Args>
+    void assign(std::size_t slot, Args&&... args)
     {
         if (isSet(slot)) {
             at(slot)->emplace(std::forward<Args>(args)...);
@@ -99,13 +100,17 @@ private:
         const std::uint64_t bit = std::uint64_t{1} << (slot % 64);
         m_set[slot / 64] = set ? (m_set[slot / 64] | bit) : (m_set[slot / 64] & ~bit);
     }
-    std::optional<T>* at(std::size_t slot) { return std::launder(reinterpret_cast<std::optional<T>*>(m_storage[slot].bytes)); }
+    std::optional<T>* at(std::size_t slot)
+    {
+        return std::launder(reinterpret_cast<std::optional<T>*>(m_storage[slot].bytes));
+    }
     const std::optional<T>* at(std::size_t slot) const
     {
         return std::launder(reinterpret_cast<const std::optional<T>*>(m_storage[slot].bytes));
     }
 
-    template <typename F> void forEachSet(F&& f) const
+    template <typename F>
+    void forEachSet(F&& f) const
     {
         for (std::size_t word = 0; word < kWords; ++word) {
             for (std::uint64_t bits = m_set[word]; bits != 0; bits &= bits - 1) {

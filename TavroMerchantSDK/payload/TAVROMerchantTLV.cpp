@@ -46,12 +46,9 @@ const std::array<NamedProperty, TAVROMerchantTLV::propertyCount>& sortedNames()
 std::string_view kindName(PropertyKind kind)
 {
     switch (kind) {
-    case PropertyKind::Bool:
-        return "a boolean";
-    case PropertyKind::Text:
-        return "text";
-    case PropertyKind::Dictionary:
-        return "a dictionary";
+    case PropertyKind::Bool: return "a boolean";
+    case PropertyKind::Text: return "text";
+    case PropertyKind::Dictionary: return "a dictionary";
     }
     return "?";
 }
@@ -92,8 +89,7 @@ platform::AnyValue TAVROMerchantTLV::value(std::string_view name) const
 platform::AnyValue TAVROMerchantTLV::value(Property property) const
 {
     switch (kindOf(property)) {
-    case PropertyKind::Bool:
-        return m_isTipAvailable;
+    case PropertyKind::Bool: return m_isTipAvailable;
     case PropertyKind::Text:
         if (const auto& text = m_texts[slotOf(property)]) {
             return *text;

@@ -116,11 +116,23 @@ public:
     // `setMerchantName(value)`, `tag26()` / `setTag26(value)`. Writing nullopt clears.
 #define TAVRO_ACCESSORS_Bool(name, Name)
 #define TAVRO_ACCESSORS_Text(name, Name) \
-    const std::optional<std::string>& name() const { return m_texts[tlvproperty::kSlot<Property::name>]; } \
-    void set##Name(std::optional<std::string> value) { m_texts.set(tlvproperty::kSlot<Property::name>, std::move(value)); }
+    const std::optional<std::string>& name() const \
+    { \
+        return m_texts[tlvproperty::kSlot<Property::name>]; \
+    } \
+    void set##Name(std::optional<std::string> value) \
+    { \
+        m_texts.set(tlvproperty::kSlot<Property::name>, std::move(value)); \
+    }
 #define TAVRO_ACCESSORS_Dictionary(name, Name) \
-    const std::optional<Dictionary>& name() const { return m_dictionaries[tlvproperty::kSlot<Property::name>]; } \
-    void set##Name(std::optional<Dictionary> value) { m_dictionaries.set(tlvproperty::kSlot<Property::name>, std::move(value)); }
+    const std::optional<Dictionary>& name() const \
+    { \
+        return m_dictionaries[tlvproperty::kSlot<Property::name>]; \
+    } \
+    void set##Name(std::optional<Dictionary> value) \
+    { \
+        m_dictionaries.set(tlvproperty::kSlot<Property::name>, std::move(value)); \
+    }
 #define TAVRO_ACCESSORS_TAG(id, name, Name, Kind) TAVRO_ACCESSORS_##Kind(name, Name)
 #define TAVRO_ACCESSORS_EXTRA(name, Name, Kind) TAVRO_ACCESSORS_##Kind(name, Name)
     TAVRO_MODEL_PROPERTY_ROWS(TAVRO_ACCESSORS_TAG, TAVRO_ACCESSORS_EXTRA)

@@ -242,8 +242,7 @@ private:
             m_position = field.valueEnd;
             // Distinct sub-IDs give distinct names, and sub-IDs repeat only as a failure above.
             entries.try_emplace(entries.end(), subEntryName(templateId, subId), std::string(field.value));
-            if (additionalData &&
-                !m_receiver.assignTLV01(templateId, subId, field.length, field.value, std::nullopt)) {
+            if (additionalData && !m_receiver.assignTLV01(templateId, subId, field.length, field.value, std::nullopt)) {
                 return TLVDecodingError::invalidTag;
             }
         }

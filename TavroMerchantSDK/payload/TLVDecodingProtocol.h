@@ -26,8 +26,7 @@ public:
     // Stores one EMV entry (no subtag, no dictionary), one sub-entry of template "62" (subtag
     // given), or one whole template (dictionary given, value empty). False refuses the entry.
     virtual bool assignTLV01(std::string_view tag, std::optional<std::string_view> subtag, int length,
-                             std::string_view value,
-                             std::optional<platform::AnyValue::Dictionary> valueDictionary) = 0;
+                             std::string_view value, std::optional<platform::AnyValue::Dictionary> valueDictionary) = 0;
 
     // Fills the receiver from `text`. nullopt on success; otherwise the first failure
     // (invalidLength, repeatedTag or invalidTag), with whatever was stored before it left in

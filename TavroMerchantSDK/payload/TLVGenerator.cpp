@@ -45,7 +45,8 @@ std::size_t codePointCount(std::string_view text)
 }
 
 // Stable insertion sort: the lists are short, and this one needs no buffer of its own.
-template <typename T, typename Less> void stableSort(std::pmr::vector<T>& items, Less less)
+template <typename T, typename Less>
+void stableSort(std::pmr::vector<T>& items, Less less)
 {
     for (std::size_t i = 1; i < items.size(); ++i) {
         T item = items[i];
@@ -69,7 +70,8 @@ public:
         for (const auto& [key, value] : dictionary) {
             if (const auto property = tagtable::propertyForId(key)) {
                 m_properties.push_back({*property, true, &value});
-            } else if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
+            } else if (const auto named = TAVROMerchantTLV::propertyNamed(key);
+                       named && !tagtable::idOf(*named).empty()) {
                 m_properties.push_back({*named, false, &value});
             } else {
                 m_rawKeys.push_back({key, &value});
@@ -79,9 +81,10 @@ public:
         stableSort(m_properties, [](const PropertyValue& a, const PropertyValue& b) {
             return a.property != b.property ? a.property < b.property : a.fromId > b.fromId;
         });
-        m_properties.erase(std::unique(m_properties.begin(), m_properties.end(),
-                                       [](const PropertyValue& a, const PropertyValue& b) { return a.property == b.property; }),
-                           m_properties.end());
+        m_properties.erase(
+            std::unique(m_properties.begin(), m_properties.end(),
+                        [](const PropertyValue& a, const PropertyValue& b) { return a.property == b.property; }),
+            m_properties.end());
     }
 
     struct PropertyValue {

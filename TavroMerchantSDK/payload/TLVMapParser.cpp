@@ -13,8 +13,12 @@ namespace {
 
 // Entries the SDK core adds itself after encoding: checksum, additional data, amount.
 constexpr std::array<std::string_view, 6> kKeysLeftOut = {
-    QRCodeTag::crc, "crc", QRCodeTag::additionalDataFieldTemplate, "additionalDataFieldTemplate",
-    QRCodeTag::transactionAmount, "transactionAmount",
+    QRCodeTag::crc,
+    "crc",
+    QRCodeTag::additionalDataFieldTemplate,
+    "additionalDataFieldTemplate",
+    QRCodeTag::transactionAmount,
+    "transactionAmount",
 };
 
 } // namespace

@@ -20,7 +20,10 @@ public:
     static void resetForTesting();
 
     const std::optional<platform::AnyValue::Dictionary>& tLVDataDictionary() const { return m_tLVDataDictionary; }
-    void setTLVDataDictionary(std::optional<platform::AnyValue::Dictionary> value) { m_tLVDataDictionary = std::move(value); }
+    void setTLVDataDictionary(std::optional<platform::AnyValue::Dictionary> value)
+    {
+        m_tLVDataDictionary = std::move(value);
+    }
 
     const std::string& tlvString() const { return m_tlvString; }
     void setTlvString(std::string value) { m_tlvString = std::move(value); }

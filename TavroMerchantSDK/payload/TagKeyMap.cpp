@@ -31,8 +31,8 @@ constexpr std::array<std::uint8_t, 115> kPropertyById = [] {
         entry = kNoProperty;
     }
     for (const TagRow& row : kTagRows) {
-        const int index = row.id.size() == 2 ? tagtable::twoDigitValue(row.id)
-                                             : 100 + tagtable::twoDigitValue(row.id.substr(2));
+        const int index =
+            row.id.size() == 2 ? tagtable::twoDigitValue(row.id) : 100 + tagtable::twoDigitValue(row.id.substr(2));
         table[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(row.property);
     }
     return table;

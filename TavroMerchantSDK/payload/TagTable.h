@@ -80,7 +80,7 @@
     TAG("60", cityName, CityName, Text) \
     TAG("61", postalCode, PostalCode, Text) \
     EXTRA(additionalDataField, AdditionalDataField, Text) \
-    TAG("62", additionalDataFieldTemplate, AdditionalDataFieldTemplate, Dictionary) \
+    TAG("62", additionalDataFieldTemplate, AdditionalDataFieldTemplate, Dictionary)
 
 #define TAVRO_TAG_ROWS_SUB(TAG, EXTRA) \
     TAG("6201", billID, BillID, Text) \
@@ -96,7 +96,7 @@
     TAG("6211", addDataMasterCard1, AddDataMasterCard1, Text) \
     TAG("6212", addDataMasterCard2, AddDataMasterCard2, Text) \
     TAG("6213", addDataNpci1, AddDataNpci1, Text) \
-    TAG("6214", addDataNpci2, AddDataNpci2, Text) \
+    TAG("6214", addDataNpci2, AddDataNpci2, Text)
 
 #define TAVRO_TAG_ROWS_ROOT_HIGH(TAG, EXTRA) \
     TAG("63", crc, Crc, Text) \
@@ -137,7 +137,7 @@
     TAG("98", tag98, Tag98, Dictionary) \
     TAG("99", tag99, Tag99, Dictionary) \
     EXTRA(primaryID, PrimaryID, Text) \
-    EXTRA(secondaryID, SecondaryID, Text) \
+    EXTRA(secondaryID, SecondaryID, Text)
 
 // Model properties in declaration order (119 rows).
 #define TAVRO_MODEL_PROPERTY_ROWS(TAG, EXTRA) \

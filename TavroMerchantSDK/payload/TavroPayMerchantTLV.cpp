@@ -15,30 +15,18 @@ constexpr int kAdditionalDataValue = tagtable::twoDigitValue(QRCodeTag::addition
 constexpr Property legacyProperty(PayMerchantValidTLV00 tag)
 {
     switch (tag) {
-    case PayMerchantValidTLV00::MerchantID:
-        return Property::tavroMerchantID;
-    case PayMerchantValidTLV00::MerchantName:
-        return Property::merchantName;
-    case PayMerchantValidTLV00::MerchantCategoryCode:
-        return Property::merchantCategoryCode;
-    case PayMerchantValidTLV00::CityName:
-        return Property::cityName;
-    case PayMerchantValidTLV00::CountryCode:
-        return Property::countryCode;
-    case PayMerchantValidTLV00::CurrencyCode:
-        return Property::currencyCode;
-    case PayMerchantValidTLV00::TransactionAmount:
-        return Property::transactionAmount;
-    case PayMerchantValidTLV00::PrimaryID:
-        return Property::primaryID;
-    case PayMerchantValidTLV00::SecondaryID:
-        return Property::secondaryID;
-    case PayMerchantValidTLV00::TipAndFeeIndicator:
-        return Property::tipAndFeeIndicator;
-    case PayMerchantValidTLV00::ConvenienceFeeAmount:
-        return Property::convenienceFeeAmount;
-    case PayMerchantValidTLV00::ConvenienceFeePercentage:
-        return Property::convenienceFeePercentage;
+    case PayMerchantValidTLV00::MerchantID: return Property::tavroMerchantID;
+    case PayMerchantValidTLV00::MerchantName: return Property::merchantName;
+    case PayMerchantValidTLV00::MerchantCategoryCode: return Property::merchantCategoryCode;
+    case PayMerchantValidTLV00::CityName: return Property::cityName;
+    case PayMerchantValidTLV00::CountryCode: return Property::countryCode;
+    case PayMerchantValidTLV00::CurrencyCode: return Property::currencyCode;
+    case PayMerchantValidTLV00::TransactionAmount: return Property::transactionAmount;
+    case PayMerchantValidTLV00::PrimaryID: return Property::primaryID;
+    case PayMerchantValidTLV00::SecondaryID: return Property::secondaryID;
+    case PayMerchantValidTLV00::TipAndFeeIndicator: return Property::tipAndFeeIndicator;
+    case PayMerchantValidTLV00::ConvenienceFeeAmount: return Property::convenienceFeeAmount;
+    case PayMerchantValidTLV00::ConvenienceFeePercentage: return Property::convenienceFeePercentage;
     }
     return Property::merchantName;
 }
@@ -119,13 +107,13 @@ bool TavroPayMerchantTLV::storeNamed(Property property, std::string_view value,
     const PropertyKind kind = kindOf(property);
     if (valueDictionary) {
         if (kind != PropertyKind::Dictionary) {
-            return setValue(property, platform::AnyValue(std::move(*valueDictionary)));  // refuses, logs
+            return setValue(property, platform::AnyValue(std::move(*valueDictionary))); // refuses, logs
         }
         storeDictionary(property, std::move(*valueDictionary));
         return true;
     }
     if (kind != PropertyKind::Text) {
-        return setValue(property, platform::AnyValue(std::string(value)));  // refuses, logs
+        return setValue(property, platform::AnyValue(std::string(value))); // refuses, logs
     }
     storeText(property, value);
     return true;

@@ -16,8 +16,7 @@ public:
 
     // EMV IDs "00"-"99"; template "62" sub-IDs "01"-"14" land in their own properties, sub-IDs
     // 15-99 are accepted without a property of their own.
-    bool assignTLV01(std::string_view tag, std::optional<std::string_view> subtag, int length,
-                     std::string_view value,
+    bool assignTLV01(std::string_view tag, std::optional<std::string_view> subtag, int length, std::string_view value,
                      std::optional<platform::AnyValue::Dictionary> valueDictionary) override;
 
 private:

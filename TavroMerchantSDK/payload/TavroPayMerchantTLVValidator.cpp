@@ -23,8 +23,7 @@ void TavroPayMerchantTLVValidator::addErrorCode(const std::string& code)
         m_errorCodes.push_back(code);
 }
 
-std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV01(
-    const TavroPayMerchantTLV* model)
+std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV01(const TavroPayMerchantTLV* model)
 {
     m_errorCodes.clear();
     if (!model)
@@ -46,9 +45,9 @@ std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV01(
     return m_errorCodes;
 }
 
-void TavroPayMerchantTLVValidator::tagMandatoryLengthCheck(
-    std::string_view type, const std::string& tagKey, const std::optional<Dictionary>& dataDictionary,
-    bool isMandatory, int minLenght, int maxLenght)
+void TavroPayMerchantTLVValidator::tagMandatoryLengthCheck(std::string_view type, const std::string& tagKey,
+                                                           const std::optional<Dictionary>& dataDictionary,
+                                                           bool isMandatory, int minLenght, int maxLenght)
 {
     using Language = TavroErrorConstants::merchantLanguageInformationTemplate;
 

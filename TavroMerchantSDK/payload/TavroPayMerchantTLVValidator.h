@@ -49,16 +49,16 @@ public:
     std::vector<std::string> validatePayMerchantTLV00(const TavroPayMerchantTLV* model);
 
     // --- root fields; an absent value is judged by the rule itself ---
-    void validatePayloadFormatIndicator(const OptionalText& indicator);  // "41", "42"
+    void validatePayloadFormatIndicator(const OptionalText& indicator); // "41", "42"
     // "1", "2", "4", "3" in that order; true when none of the four tests failed.
     bool validateMerchantID(const OptionalText& merchantId);
-    void validateMerchantCategoryCode(const OptionalText& code);  // "9" or "8"
-    void validateCurrencyCode(const OptionalText& code);          // "15" or "14"
-    void validateTransactAmount(const OptionalText& amount);      // "16", "17", "18"
-    void validateCountryCode(const OptionalText& code);           // "13" or "12"
-    void validateMerchantName(const OptionalText& name);          // "7" or "6"
-    void validateCityName(const OptionalText& name);              // "11" or "10"
-    void validatePostalCode(const OptionalText& code);            // "43"
+    void validateMerchantCategoryCode(const OptionalText& code); // "9" or "8"
+    void validateCurrencyCode(const OptionalText& code);         // "15" or "14"
+    void validateTransactAmount(const OptionalText& amount);     // "16", "17", "18"
+    void validateCountryCode(const OptionalText& code);          // "13" or "12"
+    void validateMerchantName(const OptionalText& name);         // "7" or "6"
+    void validateCityName(const OptionalText& name);             // "11" or "10"
+    void validatePostalCode(const OptionalText& code);           // "43"
 
     // A 7- to 15-character merchant ID becomes 16 characters: its first six, then zeros, then the
     // rest. Any other length comes back unchanged.
@@ -71,15 +71,15 @@ public:
     // length adds "53", "54", "55" or "45" (by key, then type); a missing mandatory value adds
     // "51" or "52" for the two language keys and nothing otherwise.
     void tagMandatoryLengthCheck(std::string_view type, const std::string& tagKey,
-                                 const std::optional<Dictionary>& dataDictionary, bool isMandatory,
-                                 int minLenght, int maxLenght);
+                                 const std::optional<Dictionary>& dataDictionary, bool isMandatory, int minLenght,
+                                 int maxLenght);
 
     // --- tip, convenience fee, templates ---
-    void validateTipAndFeeIndicator(const TavroPayMerchantTLV& model);  // "28"-"40"
-    void validateConvenienceFeeAmount(const std::string& amount);       // "31", "32", "34"
-    void validateConveniencePercentage(const std::string& percentage);  // "35", "36", "38"
-    void validateAdditionalDataField(const TavroPayMerchantTLV& model);  // "45", "46"
-    void validateMerchantInformationLanguageTemplate(const TavroPayMerchantTLV& model);  // "51"-"55"
+    void validateTipAndFeeIndicator(const TavroPayMerchantTLV& model);                  // "28"-"40"
+    void validateConvenienceFeeAmount(const std::string& amount);                       // "31", "32", "34"
+    void validateConveniencePercentage(const std::string& percentage);                  // "35", "36", "38"
+    void validateAdditionalDataField(const TavroPayMerchantTLV& model);                 // "45", "46"
+    void validateMerchantInformationLanguageTemplate(const TavroPayMerchantTLV& model); // "51"-"55"
     void validateMerchantAccountInformationTemplate(const TavroPayMerchantTLV& model);  // "49", "50"
 
     // --- checksum ---
@@ -97,8 +97,8 @@ public:
                                          std::uint16_t initialCrcValue);
 
     // --- legacy identifiers ---
-    void validatePrimaryId(const OptionalText& primaryId);      // "20", "21", "23"
-    void validateSecondaryId(const OptionalText& secondaryId);  // "24", "25"
+    void validatePrimaryId(const OptionalText& primaryId);     // "20", "21", "23"
+    void validateSecondaryId(const OptionalText& secondaryId); // "24", "25"
 
 private:
     // Appends the code unless the list already holds it.

@@ -41,8 +41,7 @@ std::array<std::uint16_t, 256> TavroPayMerchantTLVValidator::genCrc16TableMsb(st
     return TavroQRUtility::genCrc16TableMsb(poly);
 }
 
-std::uint16_t TavroPayMerchantTLVValidator::calculateCrcMsb(std::span<const std::uint8_t> bytes,
-                                                            std::uint16_t poly,
+std::uint16_t TavroPayMerchantTLVValidator::calculateCrcMsb(std::span<const std::uint8_t> bytes, std::uint16_t poly,
                                                             std::uint16_t initialCrcValue)
 {
     return TavroQRUtility::calculateCrcMsb(bytes, poly, initialCrcValue);

@@ -10,8 +10,7 @@ namespace tavro {
 
 using Codes = TavroErrorConstants;
 
-std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV00(
-    const TavroPayMerchantTLV* model)
+std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV00(const TavroPayMerchantTLV* model)
 {
     m_errorCodes.clear();
     if (!model)
@@ -38,16 +37,12 @@ void TavroPayMerchantTLVValidator::validatePrimaryId(const OptionalText& primary
 void TavroPayMerchantTLVValidator::validateSecondaryId(const OptionalText& secondaryId)
 {
     // The secondary identifier reports a bad character with its length-or-characters code.
-    validateLegacyIdentifier(secondaryId, SECONDARY_ID_REGEX,
-                             Codes::secondaryIdInvalidLengthOrCharacters,
-                             Codes::secondaryIdTagPresentWithoutValue,
-                             Codes::secondaryIdInvalidLengthOrCharacters);
+    validateLegacyIdentifier(secondaryId, SECONDARY_ID_REGEX, Codes::secondaryIdInvalidLengthOrCharacters,
+                             Codes::secondaryIdTagPresentWithoutValue, Codes::secondaryIdInvalidLengthOrCharacters);
 }
 
-void TavroPayMerchantTLVValidator::validateLegacyIdentifier(const OptionalText& identifier,
-                                                            std::string_view pattern,
-                                                            const std::string& lengthCode,
-                                                            const std::string& emptyCode,
+void TavroPayMerchantTLVValidator::validateLegacyIdentifier(const OptionalText& identifier, std::string_view pattern,
+                                                            const std::string& lengthCode, const std::string& emptyCode,
                                                             const std::string& patternCode)
 {
     if (!identifier)

@@ -68,7 +68,8 @@ bool asciiLuhnCheck(std::string_view pan)
 bool merchantIdPassesLuhn(const std::string& id)
 {
     if (!text::isAscii(id))
-        return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(TavroPayMerchantTLVValidator::convertMerchantIdToPan(id));
+        return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(
+            TavroPayMerchantTLVValidator::convertMerchantIdToPan(id));
     if (id.size() < 7 || id.size() > 15)
         return asciiLuhnCheck(id);
     std::array<char, 16> pan;

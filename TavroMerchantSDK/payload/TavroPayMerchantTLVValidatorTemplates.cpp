@@ -62,10 +62,9 @@ SubtagLimits validateSubtags(std::string_view name)
 // The merchant account templates "26" to "51", in ascending ID order.
 std::array<const std::optional<Dictionary>*, 26> merchantAccountTemplates(const TAVROMerchantTLV& m)
 {
-    return {&m.tag26(), &m.tag27(), &m.tag28(), &m.tag29(), &m.tag30(), &m.tag31(), &m.tag32(),
-            &m.tag33(), &m.tag34(), &m.tag35(), &m.tag36(), &m.tag37(), &m.tag38(), &m.tag39(),
-            &m.tag40(), &m.tag41(), &m.tag42(), &m.tag43(), &m.tag44(), &m.tag45(), &m.tag46(),
-            &m.tag47(), &m.tag48(), &m.tag49(), &m.tag50(), &m.tag51()};
+    return {&m.tag26(), &m.tag27(), &m.tag28(), &m.tag29(), &m.tag30(), &m.tag31(), &m.tag32(), &m.tag33(), &m.tag34(),
+            &m.tag35(), &m.tag36(), &m.tag37(), &m.tag38(), &m.tag39(), &m.tag40(), &m.tag41(), &m.tag42(), &m.tag43(),
+            &m.tag44(), &m.tag45(), &m.tag46(), &m.tag47(), &m.tag48(), &m.tag49(), &m.tag50(), &m.tag51()};
 }
 
 } // namespace
@@ -92,16 +91,15 @@ void TavroPayMerchantTLVValidator::validateAdditionalDataField(const TavroPayMer
     }
 }
 
-void TavroPayMerchantTLVValidator::validateMerchantInformationLanguageTemplate(
-    const TavroPayMerchantTLV& model)
+void TavroPayMerchantTLVValidator::validateMerchantInformationLanguageTemplate(const TavroPayMerchantTLV& model)
 {
     const auto& languageTemplate = model.merchantInformationLanguageTemplate();
     if (!languageTemplate)
         return;
     auto check = [&](const std::string& name) {
         const SubtagLimits limits = validateSubtags(name);
-        tagMandatoryLengthCheck(kLanguageTemplateType, name, languageTemplate, limits.isMandatory,
-                                limits.minimum, limits.maximum);
+        tagMandatoryLengthCheck(kLanguageTemplateType, name, languageTemplate, limits.isMandatory, limits.minimum,
+                                limits.maximum);
     };
     // First the known names, so missing mandatory ones are found; then whatever the template holds.
     for (const auto& entry : merchantInformationLanguageTemplateSubTagDictionary())
@@ -110,8 +108,7 @@ void TavroPayMerchantTLVValidator::validateMerchantInformationLanguageTemplate(
         check(entry.first);
 }
 
-void TavroPayMerchantTLVValidator::validateMerchantAccountInformationTemplate(
-    const TavroPayMerchantTLV& model)
+void TavroPayMerchantTLVValidator::validateMerchantAccountInformationTemplate(const TavroPayMerchantTLV& model)
 {
     using Account = Codes::merchantAccountInformationTemplate;
     for (const std::optional<Dictionary>* slot : merchantAccountTemplates(model)) {

@@ -72,7 +72,7 @@ void TavroPayMerchantTLVValidator::validateTipAndFeeIndicator(const TavroPayMerc
             validateConveniencePercentage(*feePercentage);
         else if (!feeAmount)
             addErrorCode(Codes::convenienceInvalidTagPresent);
-        else if (!model.payloadFormatIndicator())  // a legacy payload
+        else if (!model.payloadFormatIndicator()) // a legacy payload
             addErrorCode(Codes::convenienceFeePercentageInvalidTagPresent);
         else
             addErrorCode(Codes::convenienceInvalidTagPresent);

@@ -35,7 +35,10 @@ public:
     std::weak_ptr<platform::UITableView> tableView;
 
     // The cards in display order (row n shows element n). Setting it does not reload the table.
-    const std::vector<std::shared_ptr<TavroCardDetails>>& transactionCardsList() const { return m_transactionCardsList; }
+    const std::vector<std::shared_ptr<TavroCardDetails>>& transactionCardsList() const
+    {
+        return m_transactionCardsList;
+    }
     void setTransactionCardsList(std::vector<std::shared_ptr<TavroCardDetails>> cards)
     {
         m_transactionCardsList = std::move(cards);
@@ -47,7 +50,10 @@ public:
     long long selectedCardIndex() const { return m_selectedCardIndex; }
     void setSelectedCardIndex(long long index) { m_selectedCardIndex = index; }
     // Hears each new choice; held weakly.
-    std::shared_ptr<TransactionCardDelegate> transactionCardDelegate() const { return m_transactionCardDelegate.lock(); }
+    std::shared_ptr<TransactionCardDelegate> transactionCardDelegate() const
+    {
+        return m_transactionCardDelegate.lock();
+    }
     void setTransactionCardDelegate(std::weak_ptr<TransactionCardDelegate> delegate)
     {
         m_transactionCardDelegate = std::move(delegate);

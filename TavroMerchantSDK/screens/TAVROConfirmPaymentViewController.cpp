@@ -105,8 +105,8 @@ void TAVROConfirmPaymentViewController::addConstraintForPayButton(const std::sha
 {
     addConstraintOn(button, NSLayoutAttribute::leading);
     addConstraintOn(button, NSLayoutAttribute::trailing);
-    platform::anchors(button).bottom
-        .constraintEqualTo(platform::anchors(bottomLayoutGuide()).top, -payButtonBottomGap)
+    platform::anchors(button)
+        .bottom.constraintEqualTo(platform::anchors(bottomLayoutGuide()).top, -payButtonBottomGap)
         ->setActive(true);
     addConstraintOn(button, NSLayoutAttribute::height);
 }

@@ -70,7 +70,10 @@ public:
     platform::CGPoint initialContentOffset() const { return m_initialContentOffset; }
     void setInitialContentOffset(platform::CGPoint offset) { m_initialContentOffset = offset; }
     // The form's rows; filled by the subclass.
-    const std::optional<std::vector<TAVROPaymentCellModelPtr>>& paymentCellObjects() const { return m_paymentCellObjects; }
+    const std::optional<std::vector<TAVROPaymentCellModelPtr>>& paymentCellObjects() const
+    {
+        return m_paymentCellObjects;
+    }
     void setPaymentCellObjects(std::optional<std::vector<TAVROPaymentCellModelPtr>> models)
     {
         m_paymentCellObjects = std::move(models);

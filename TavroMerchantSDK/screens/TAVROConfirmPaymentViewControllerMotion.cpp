@@ -39,15 +39,15 @@ void TAVROConfirmPaymentViewController::registerNotificationsForKeyboard()
     auto& center = platform::NotificationCenter::defaultCenter();
     std::weak_ptr<TAVROConfirmPaymentViewController> weakSelf = sharedFromThis<TAVROConfirmPaymentViewController>();
     m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardWillShowNotification,
-        [weakSelf](const platform::Notification& notification) {
-            if (auto self = weakSelf.lock())
-                self->keyboardWillShow(notification);
-        }));
+                                                     [weakSelf](const platform::Notification& notification) {
+                                                         if (auto self = weakSelf.lock())
+                                                             self->keyboardWillShow(notification);
+                                                     }));
     m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardWillHideNotification,
-        [weakSelf](const platform::Notification& notification) {
-            if (auto self = weakSelf.lock())
-                self->keyboardWillHide(notification);
-        }));
+                                                     [weakSelf](const platform::Notification& notification) {
+                                                         if (auto self = weakSelf.lock())
+                                                             self->keyboardWillHide(notification);
+                                                     }));
 }
 
 void TAVROConfirmPaymentViewController::removeKeyboardObservers()
@@ -66,8 +66,9 @@ void TAVROConfirmPaymentViewController::keyboardWillShow(const platform::Notific
     const auto row = m_touchedTextField->superview();
     const auto rowParent = row ? row->superview() : nullptr;
     if (!keyboard || !rowParent) {
-        platform::debugLog(keyboard ? "TAVROConfirmPaymentViewController: the focused field sits in no row; not scrolled"
-                                    : "TAVROConfirmPaymentViewController: keyboard notification without its end frame");
+        platform::debugLog(keyboard
+                               ? "TAVROConfirmPaymentViewController: the focused field sits in no row; not scrolled"
+                               : "TAVROConfirmPaymentViewController: keyboard notification without its end frame");
         return;
     }
     const auto rowFrame = view()->convertFrom(row->frame(), rowParent);
@@ -106,8 +107,7 @@ void TAVROConfirmPaymentViewController::keyboardWillHide(const platform::Notific
         if (m_scrollView)
             m_scrollView->setContentOffset({0, 0}, true);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

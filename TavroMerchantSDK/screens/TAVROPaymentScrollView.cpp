@@ -34,8 +34,8 @@ constexpr CGFloat kMessageFontSize = 14;
 bool isOptionalFieldKind(CellType type)
 {
     const int raw = rawValue(type);
-    return (raw >= rawValue(CellType::billNumber) && raw <= rawValue(CellType::optionalNote))
-        || type == CellType::recipientName || type == CellType::koraCardNumber;
+    return (raw >= rawValue(CellType::billNumber) && raw <= rawValue(CellType::optionalNote)) ||
+           type == CellType::recipientName || type == CellType::koraCardNumber;
 }
 
 } // namespace
@@ -70,8 +70,7 @@ void TAVROPaymentScrollView::prepareView(const std::optional<std::vector<TAVROPa
     m_paymentCellObjects = *paymentCellObjects;
 
     RowPlacement place;
-    const bool requestSession =
-        TavroSession::sharedSession()->activeSessionType() == TavroActiveFlow::requestPayment;
+    const bool requestSession = TavroSession::sharedSession()->activeSessionType() == TavroActiveFlow::requestPayment;
     place.y = requestSession ? 0 : m_paymentHeaderHeight * 0.5 + 10;
     place.width = frame().width();
 
@@ -93,33 +92,21 @@ void TAVROPaymentScrollView::addRow(const TAVROPaymentCellModelPtr& model, RowPl
 {
     const CellType type = model->cellType();
     switch (type) {
-    case CellType::none:
-        return;
-    case CellType::merchantDetail:
-        addMerchantDetailRow(model, place);
-        return;
-    case CellType::message:
-        addMessageRow(model, place);
-        return;
-    case CellType::paymentAmount:
-        addPaymentAmountRow(model, place);
-        return;
+    case CellType::none: return;
+    case CellType::merchantDetail: addMerchantDetailRow(model, place); return;
+    case CellType::message: addMessageRow(model, place); return;
+    case CellType::paymentAmount: addPaymentAmountRow(model, place); return;
     case CellType::addTip:
         if (m_screenType != TavroActiveFlow::withdrawCash)
             addTipRow(model, place);
         return;
-    case CellType::summary:
-        addSummaryRow(model, place);
-        return;
-    case CellType::saveLater:
-        addSaveLaterRow(model, place);
-        return;
+    case CellType::summary: addSummaryRow(model, place); return;
+    case CellType::saveLater: addSaveLaterRow(model, place); return;
     case CellType::resetButton:
         if (isRequestForm())
             addResetRow(place);
         return;
-    default:
-        break;
+    default: break;
     }
     if (!isOptionalFieldKind(type))
         return;
@@ -248,7 +235,8 @@ void TAVROPaymentScrollView::addConstraintFor(const UIViewPtr& view, CellType ce
     addConstraintOn(view, NSLayoutAttribute::trailing);
     // Leading and trailing tie a row to the content's edges, which move with the content; the
     // width keeps the rows as wide as the form, so no row's own sizes can narrow the content.
-    platform::anchors(view).width
+    platform::anchors(view)
+        .width
         .constraintEqualTo(platform::anchors(sharedFromThis<platform::UIView>()).width,
                            view->frame().width() - frame().width())
         ->setActive(true);

@@ -64,9 +64,15 @@ public:
 
     // --- what the owner sets before building ---
     std::shared_ptr<platform::UIViewController> viewController() const { return m_viewController.lock(); }
-    void setViewController(std::weak_ptr<platform::UIViewController> controller) { m_viewController = std::move(controller); }
+    void setViewController(std::weak_ptr<platform::UIViewController> controller)
+    {
+        m_viewController = std::move(controller);
+    }
     const std::vector<TAVROPaymentCellModelPtr>& paymentCellObjects() const { return m_paymentCellObjects; }
-    void setPaymentCellObjects(std::vector<TAVROPaymentCellModelPtr> models) { m_paymentCellObjects = std::move(models); }
+    void setPaymentCellObjects(std::vector<TAVROPaymentCellModelPtr> models)
+    {
+        m_paymentCellObjects = std::move(models);
+    }
     // The flow the form serves; picks row kinds and sizes.
     TavroActiveFlow screenType() const { return m_screenType; }
     void setScreenType(TavroActiveFlow type) { m_screenType = type; }

@@ -39,7 +39,8 @@ void TAVROPaymentScrollView::addMerchantDetailRow(const TAVROPaymentCellModelPtr
     row->setTranslatesAutoresizingMaskIntoConstraints(false);
     addSubview(row);
     addConstraintFor(row, CellType::none);
-    platform::anchors(row).centerX.constraintEqualTo(platform::anchors(sharedFromThis<platform::UIView>()).centerX)
+    platform::anchors(row)
+        .centerX.constraintEqualTo(platform::anchors(sharedFromThis<platform::UIView>()).centerX)
         ->setActive(true);
     m_lastView = row;
     row->setCellType(CellType::merchantDetail);
@@ -67,7 +68,8 @@ void TAVROPaymentScrollView::addPaymentAmountRow(const TAVROPaymentCellModelPtr&
     container->addSubview(dropDown);
     m_currencyDropDownCell = dropDown;
 
-    auto amount = NSObject::create<TAVROFXAmountCellView>(CGRect(0, 0, containerWidth - dropDownWidth, containerHeight));
+    auto amount =
+        NSObject::create<TAVROFXAmountCellView>(CGRect(0, 0, containerWidth - dropDownWidth, containerHeight));
     container->addSubview(amount);
     amount->setCellViewDelegate(weakFromThis<TAVROPaymentScrollView>());
     amount->setCellType(CellType::paymentAmount);
@@ -110,19 +112,14 @@ void TAVROPaymentScrollView::addSummaryRow(const TAVROPaymentCellModelPtr& model
 {
     CGFloat rowHeight = 0;
     switch (m_screenType) {
-    case TavroActiveFlow::payMerchant:
-        rowHeight = 80;
-        break;
-    case TavroActiveFlow::refundPayment:
-        rowHeight = 126;
-        break;
+    case TavroActiveFlow::payMerchant: rowHeight = 80; break;
+    case TavroActiveFlow::refundPayment: rowHeight = 126; break;
     case TavroActiveFlow::withdrawCash:
         if (m_serviceFee == "0")
             return;
         rowHeight = 80;
         break;
-    default:
-        return;
+    default: return;
     }
     auto row = NSObject::create<TAVROSummaryCellView>(CGRect(0, place.y, place.width, rowHeight));
     m_summaryCellView = row;
@@ -138,8 +135,8 @@ void TAVROPaymentScrollView::addSummaryRow(const TAVROPaymentCellModelPtr& model
 
 void TAVROPaymentScrollView::refreshTipAndSummary(CellType cellType)
 {
-    if ((cellType == CellType::paymentAmount || cellType == CellType::addTip)
-        && m_screenType != TavroActiveFlow::payFriend)
+    if ((cellType == CellType::paymentAmount || cellType == CellType::addTip) &&
+        m_screenType != TavroActiveFlow::payFriend)
         updateSummary();
     if (cellType != CellType::paymentAmount || !m_tipCellView)
         return;

@@ -80,7 +80,8 @@ void TAVROPaymentScrollView::cellViewType(CellType cellType, const OptionalText&
         delegate->updateTotalAmount(TavroSession::sharedSession()->totalPaymentAmount());
 }
 
-void TAVROPaymentScrollView::touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField)
+void TAVROPaymentScrollView::touchedTextField(CellType cellType,
+                                              const std::shared_ptr<platform::UITextField>& textField)
 {
     if (auto delegate = paymentDelegate())
         delegate->touchedTextField(cellType, textField);
@@ -128,14 +129,9 @@ void TAVROPaymentScrollView::updateSwitchHeight(CellType cellType, bool isOn)
 void TAVROPaymentScrollView::updateSummary()
 {
     switch (TavroSession::sharedSession()->activeSessionType()) {
-    case TavroActiveFlow::refundPayment:
-        return;
-    case TavroActiveFlow::requestPayment:
-        resetSwitchRows();
-        return;
-    default:
-        updateConsumerSummary();
-        return;
+    case TavroActiveFlow::refundPayment: return;
+    case TavroActiveFlow::requestPayment: resetSwitchRows(); return;
+    default: updateConsumerSummary(); return;
     }
 }
 

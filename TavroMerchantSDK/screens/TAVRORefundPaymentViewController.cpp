@@ -110,8 +110,7 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
 void TAVRORefundPaymentViewController::payButtonPressed()
 {
     const auto& stored = refundSession()->response()->refundAmount();
-    const double amount =
-        platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
+    const double amount = platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
     if (!(amount > 0) || !std::isfinite(amount)) {
         platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount (\"" + stored +
                            "\"); ignored");
@@ -133,15 +132,15 @@ void TAVRORefundPaymentViewController::presentConfirmation(double amount)
     auto alert = platform::UIAlertController::create(StringConstants::CONFIRM_REFUND_TITLE(), std::move(message),
                                                      platform::UIAlertControllerStyle::alert);
     // The alert closes itself before an action's handler runs.
-    alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_CANCEL(),
-                                                     platform::UIAlertActionStyle::default_));
+    alert->addAction(
+        platform::UIAlertAction::create(StringConstants::TAVRO_CANCEL(), platform::UIAlertActionStyle::default_));
     std::weak_ptr<TAVRORefundPaymentViewController> weakSelf = sharedFromThis<TAVRORefundPaymentViewController>();
-    alert->addAction(platform::UIAlertAction::create(
-        StringConstants::TAVRO_CONTINUE(), platform::UIAlertActionStyle::default_,
-        [weakSelf](platform::UIAlertAction& action) {
-            if (auto self = weakSelf.lock())
-                self->confirmRefund(action);
-        }));
+    alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_CONTINUE(),
+                                                     platform::UIAlertActionStyle::default_,
+                                                     [weakSelf](platform::UIAlertAction& action) {
+                                                         if (auto self = weakSelf.lock())
+                                                             self->confirmRefund(action);
+                                                     }));
     present(alert, true);
 }
 

@@ -62,8 +62,8 @@ void TAVRORequestPaymentDetailsViewController::viewDidLayoutSubviews()
 void TAVRORequestPaymentDetailsViewController::addTitle()
 {
     const auto width = view()->bounds().width();
-    m_titleLabel = NSObject::create<platform::UILabel>(
-        CGRect(titleMarginX, titleMarginY, width - 2 * titleMarginX, titleHeight));
+    m_titleLabel =
+        NSObject::create<platform::UILabel>(CGRect(titleMarginX, titleMarginY, width - 2 * titleMarginX, titleHeight));
     m_titleLabel->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_titleLabel->setTextAlignment(platform::NSTextAlignment::center);
     m_titleLabel->setFont(platform::UIFont::boldSystemFont(20));
@@ -138,8 +138,8 @@ std::vector<TAVROPaymentCellModelPtr> TAVRORequestPaymentDetailsViewController::
 void TAVRORequestPaymentDetailsViewController::addUpdateButton()
 {
     const auto bounds = view()->bounds();
-    m_updateButton = NSObject::create<KPrimaryButton>(
-        CGRect(0, m_scrollView->frame().maxY(), bounds.width(), updateButtonHeight));
+    m_updateButton =
+        NSObject::create<KPrimaryButton>(CGRect(0, m_scrollView->frame().maxY(), bounds.width(), updateButtonHeight));
     m_updateButton->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_updateButton->setTitle(localizedString("UPDATE", ""), platform::UIControlState::normal);
     TAVROThemes::setThemeForButton(*m_updateButton);

@@ -147,15 +147,15 @@ void TAVRORequestPaymentDetailsViewController::registerNotificationsForKeyboard(
         sharedFromThis<TAVRORequestPaymentDetailsViewController>();
     const auto owner = std::weak_ptr<const void>(weakSelf);
     m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardWillShowNotification, owner,
-        [weakSelf](const platform::Notification& notification) {
-            if (auto self = weakSelf.lock())
-                self->keyboardWillShow(notification);
-        }));
+                                                     [weakSelf](const platform::Notification& notification) {
+                                                         if (auto self = weakSelf.lock())
+                                                             self->keyboardWillShow(notification);
+                                                     }));
     m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardDidHideNotification, owner,
-        [weakSelf](const platform::Notification& notification) {
-            if (auto self = weakSelf.lock())
-                self->keyboardDidHide(notification);
-        }));
+                                                     [weakSelf](const platform::Notification& notification) {
+                                                         if (auto self = weakSelf.lock())
+                                                             self->keyboardDidHide(notification);
+                                                     }));
 }
 
 void TAVRORequestPaymentDetailsViewController::removeKeyboardObservers()
@@ -168,7 +168,8 @@ void TAVRORequestPaymentDetailsViewController::removeKeyboardObservers()
 
 void TAVRORequestPaymentDetailsViewController::keyboardWillShow(const platform::Notification& notification)
 {
-    const auto keyboard = platform::rectFromUserInfo(notification.userInfo(), platform::UIKeyboardFrameBeginUserInfoKey);
+    const auto keyboard =
+        platform::rectFromUserInfo(notification.userInfo(), platform::UIKeyboardFrameBeginUserInfoKey);
     if (!keyboard || !m_currentTextField || !m_scrollView || !isViewLoaded())
         return;
     const auto row = m_currentTextField->superview();

@@ -22,19 +22,22 @@ using platform::NSObject;
 using platform::UIBarButtonItem;
 using platform::UIControlState;
 
-void TAVRORequestPaymentViewController::addShareButtonItem(const std::shared_ptr<platform::UINavigationItem>& navigationItem)
+void TAVRORequestPaymentViewController::addShareButtonItem(
+    const std::shared_ptr<platform::UINavigationItem>& navigationItem)
 {
     if (!navigationItem)
         return;
     const auto& config = TavroSession::sharedSession()->internalConfiguration();
-    auto button = NSObject::create<KSecondaryButtonIcon>(CGRect(0, 0, KSecondaryButtonIcon::side, KSecondaryButtonIcon::side));
+    auto button =
+        NSObject::create<KSecondaryButtonIcon>(CGRect(0, 0, KSecondaryButtonIcon::side, KSecondaryButtonIcon::side));
     // The bar places its items by frame.
     button->setTranslatesAutoresizingMaskIntoConstraints(true);
     if (auto image = tavroImage("icon_share"))
-        button->setImage(image->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate), UIControlState::normal);
+        button->setImage(image->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate),
+                         UIControlState::normal);
     setBackgroundColor(*button, config->actionButtonActiveColor(), UIControlState::highlighted);
-    button->addTarget(sharedFromThis<TAVRORequestPaymentViewController>(), &TAVRORequestPaymentViewController::popAction,
-                      platform::UIControlEvents::touchUpInside);
+    button->addTarget(sharedFromThis<TAVRORequestPaymentViewController>(),
+                      &TAVRORequestPaymentViewController::popAction, platform::UIControlEvents::touchUpInside);
 
     auto shareItem = UIBarButtonItem::withCustomView(button);
     shareItem->setTintColor(platform::UIColor::white());
@@ -69,7 +72,8 @@ std::vector<platform::UIActivityItem> TAVRORequestPaymentViewController::makeSha
     auto root = view();
     const auto insets = safeAreaInsets();
     const CGRect capture(0, insets.top, root->frame().width(),
-                         root->frame().height() - m_paymentDetailButton->frame().height() - (insets.top + insets.bottom));
+                         root->frame().height() - m_paymentDetailButton->frame().height() -
+                             (insets.top + insets.bottom));
 
     // The picture always shows the whole grid: a collapsed grid is expanded for it and collapsed again.
     const bool wasExpanded = m_supportedNetwork->isExpanded();
@@ -110,7 +114,8 @@ platform::UIImagePtr TAVRORequestPaymentViewController::createShareQRImage()
     merchant->setTextAlignment(arabic ? platform::NSTextAlignment::right : platform::NSTextAlignment::left);
     panel->addSubview(merchant);
 
-    auto amount = NSObject::create<platform::UILabel>(CGRect(20, merchant->frame().maxY() + 8, screen.width() - 40, 20));
+    auto amount =
+        NSObject::create<platform::UILabel>(CGRect(20, merchant->frame().maxY() + 8, screen.width() - 40, 20));
     amount->setText(formattedRequestAmount());
     amount->setFont(platform::UIFont::boldSystemFont(14));
     amount->setTextColor(colorWithHexString("#1D2A59"));

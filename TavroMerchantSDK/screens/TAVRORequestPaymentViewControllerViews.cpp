@@ -108,14 +108,14 @@ void TAVRORequestPaymentViewController::createViews()
     root->addSubview(m_merchantCityLabel);
     hangUnder(m_merchantCityLabel, m_merchantNameLabel, 0, width, 20);
 
-    m_amountLabel = makeLabel(request ? request->transactionAmount().value_or("") : "", UIFont::boldSystemFont(14),
-                              kTitleColor);
+    m_amountLabel =
+        makeLabel(request ? request->transactionAmount().value_or("") : "", UIFont::boldSystemFont(14), kTitleColor);
     m_amountLabel->setHidden(true);
     root->addSubview(m_amountLabel);
     hangUnder(m_amountLabel, m_merchantCityLabel, 8, width, 20);
 
-    m_paymentDetailLabel = makeLabel(StringConstants::REQUEST_PAYMENT_WITH_PAYMENT_DETAILS(), UIFont::systemFont(12),
-                                     kSubtitleColor);
+    m_paymentDetailLabel =
+        makeLabel(StringConstants::REQUEST_PAYMENT_WITH_PAYMENT_DETAILS(), UIFont::systemFont(12), kSubtitleColor);
     m_paymentDetailLabel->setHidden(true);
     root->addSubview(m_paymentDetailLabel);
     hangUnder(m_paymentDetailLabel, m_amountLabel, 0, width, 16);

@@ -48,7 +48,8 @@ void TavroMerchantNavigationController::pushViewController(const platform::UIVie
     TAVRONavigationBaseController::pushViewController(viewController, true);
 }
 
-void TavroMerchantNavigationController::addLeftBarButtonItem(const std::shared_ptr<platform::UINavigationItem>& navigationItem)
+void TavroMerchantNavigationController::addLeftBarButtonItem(
+    const std::shared_ptr<platform::UINavigationItem>& navigationItem)
 {
     if (!navigationItem)
         return;
@@ -57,11 +58,12 @@ void TavroMerchantNavigationController::addLeftBarButtonItem(const std::shared_p
         navigationItem->setBackBarButtonItem(UIBarButtonItem::withImage(config->issuerBackButton()));
         return;
     }
-    auto button = platform::NSObject::create<KSecondaryButtonIcon>(platform::CGRect(0, 0, backButtonSize, backButtonSize));
+    auto button =
+        platform::NSObject::create<KSecondaryButtonIcon>(platform::CGRect(0, 0, backButtonSize, backButtonSize));
     // The bar places its items by frame.
     button->setTranslatesAutoresizingMaskIntoConstraints(true);
-    button->addTarget(sharedFromThis<TavroMerchantNavigationController>(), &TavroMerchantNavigationController::popAction,
-                      platform::UIControlEvents::touchUpInside);
+    button->addTarget(sharedFromThis<TavroMerchantNavigationController>(),
+                      &TavroMerchantNavigationController::popAction, platform::UIControlEvents::touchUpInside);
     button->setImage(config->issuerBackButton(), UIControlState::normal);
     setBackgroundColor(*button, config->actionButtonActiveColor(), UIControlState::highlighted);
 

@@ -34,7 +34,8 @@ std::shared_ptr<platform::Bundle> frameworkBundle()
     std::call_once(registered, registerFrameworkClasses);
 
     auto type = anchor();
-    auto bundle = type ? platform::Bundle::forClass(*type) : platform::Bundle::forClass(kFrameworkBundleAnchorClassName);
+    auto bundle =
+        type ? platform::Bundle::forClass(*type) : platform::Bundle::forClass(kFrameworkBundleAnchorClassName);
     if (!bundle || bundle == platform::Bundle::main())
         return platform::Bundle::framework();
     return bundle;

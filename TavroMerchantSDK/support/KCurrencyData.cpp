@@ -34,10 +34,7 @@ const std::string& rowValue(const KCurrencyRow& row, const char* key)
 
 } // namespace
 
-KCurrencyData::KCurrencyData()
-    : m_currenciesDicArr(kCurrencyTable())
-{
-}
+KCurrencyData::KCurrencyData() : m_currenciesDicArr(kCurrencyTable()) {}
 
 KCurrencyDataPtr KCurrencyData::create()
 {

@@ -196,7 +196,8 @@ std::shared_ptr<const KCurrencyTable> buildTable()
     auto table = std::make_shared<KCurrencyTable>();
     table->reserve(std::size(literals));
     for (const auto& row : literals)
-        table->push_back({{kCurrencyCodeKey, row.code}, {kCurrencyIdKey, row.id}, {kCurrencyDescriptionKey, row.description}});
+        table->push_back(
+            {{kCurrencyCodeKey, row.code}, {kCurrencyIdKey, row.id}, {kCurrencyDescriptionKey, row.description}});
     return table;
 }
 

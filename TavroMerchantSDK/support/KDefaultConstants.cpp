@@ -5,11 +5,11 @@
 namespace tavro {
 
 // Function-local statics: made on first read, once, safely against concurrent first reads.
-#define TAVRO_DEFAULT_COLOR(name, hex)                                  \
-    const platform::UIColorPtr& KDefaultConstants::name()               \
-    {                                                                   \
+#define TAVRO_DEFAULT_COLOR(name, hex) \
+    const platform::UIColorPtr& KDefaultConstants::name() \
+    { \
         static const platform::UIColorPtr color = colorWithHexString(hex); \
-        return color;                                                   \
+        return color; \
     }
 
 TAVRO_DEFAULT_COLOR(ACCENT_UI_COLOR, "#F7B600")

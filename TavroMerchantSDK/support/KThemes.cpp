@@ -56,8 +56,14 @@ void KThemes::setUiTheme(KUITheme theme)
     m_uiTheme = theme;
 }
 
-platform::UIColorPtr KThemes::actionUIColor() { return KDefaultConstants::ACTION_UI_COLOR(); }
-platform::UIColorPtr KThemes::actionUIActiveColor() { return KDefaultConstants::ACTION_UI_ACTIVE_COLOR(); }
+platform::UIColorPtr KThemes::actionUIColor()
+{
+    return KDefaultConstants::ACTION_UI_COLOR();
+}
+platform::UIColorPtr KThemes::actionUIActiveColor()
+{
+    return KDefaultConstants::ACTION_UI_ACTIVE_COLOR();
+}
 
 platform::UIColorPtr KThemes::uiColor(KUITheme theme)
 {
@@ -76,8 +82,7 @@ platform::UIColorPtr KThemes::uiElementAltColor(KUITheme theme)
                                       : KDefaultConstants::DARK_UI_ELEMENT_ALT_COLOR();
 }
 
-platform::UIColorPtr KThemes::colorAdjustedForState(const platform::UIColorPtr& color,
-                                                    platform::UIControlState state)
+platform::UIColorPtr KThemes::colorAdjustedForState(const platform::UIColorPtr& color, platform::UIControlState state)
 {
     if (!color)
         return color;
@@ -88,9 +93,21 @@ platform::UIColorPtr KThemes::colorAdjustedForState(const platform::UIColorPtr& 
     return color;
 }
 
-platform::UIFontPtr KThemes::defaultH1Font() { return platform::UIFont::systemFont(60); }
-platform::UIFontPtr KThemes::defaultH2Font() { return platform::UIFont::systemFont(28); }
-platform::UIFontPtr KThemes::defaultBodyFont() { return platform::UIFont::systemFont(16); }
-platform::UIFontPtr KThemes::defaultSmallFont() { return platform::UIFont::systemFont(12); }
+platform::UIFontPtr KThemes::defaultH1Font()
+{
+    return platform::UIFont::systemFont(60);
+}
+platform::UIFontPtr KThemes::defaultH2Font()
+{
+    return platform::UIFont::systemFont(28);
+}
+platform::UIFontPtr KThemes::defaultBodyFont()
+{
+    return platform::UIFont::systemFont(16);
+}
+platform::UIFontPtr KThemes::defaultSmallFont()
+{
+    return platform::UIFont::systemFont(12);
+}
 
 } // namespace tavro

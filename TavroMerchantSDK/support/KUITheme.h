@@ -14,15 +14,15 @@ enum class KUITheme : int {
 constexpr std::optional<KUITheme> KUIThemeFromRawValue(long long rawValue)
 {
     switch (rawValue) {
-    case 0:
-        return KUITheme::lightUI;
-    case 1:
-        return KUITheme::darkUI;
-    default:
-        return std::nullopt;
+    case 0: return KUITheme::lightUI;
+    case 1: return KUITheme::darkUI;
+    default: return std::nullopt;
     }
 }
 
-constexpr int rawValue(KUITheme theme) { return static_cast<int>(theme); }
+constexpr int rawValue(KUITheme theme)
+{
+    return static_cast<int>(theme);
+}
 
 } // namespace tavro

@@ -20,8 +20,8 @@ platform::TextSize measureDirectly(const platform::NSAttributedString& text, pla
     style.alignment = platform::NSTextAlignment::left;
     style.lineBreakMode = platform::NSLineBreakMode::byWordWrapping;
     style.maximumLines = 0;
-    bool wraps = (options & platform::NSStringDrawingUsesLineFragmentOrigin) != 0 && std::isfinite(box.width)
-        && box.width > 0;
+    bool wraps =
+        (options & platform::NSStringDrawingUsesLineFragmentOrigin) != 0 && std::isfinite(box.width) && box.width > 0;
     auto size = platform::measureLabelText(text, style, wraps ? box.width : 0);
     return {size.width, size.height};
 }
@@ -42,10 +42,10 @@ platform::TextSize measureBoundingSize(const platform::NSAttributedString& text,
 
 platform::CGFloat requiredWidth(const platform::NSAttributedString& text, platform::CGFloat height)
 {
-    auto size = measureBoundingSize(text, {kRequiredWidthBoxWidth, height},
-                                    platform::NSStringDrawingUsesLineFragmentOrigin
-                                        | platform::NSStringDrawingUsesFontLeading
-                                        | platform::NSStringDrawingUsesDeviceMetrics);
+    auto size =
+        measureBoundingSize(text, {kRequiredWidthBoxWidth, height},
+                            platform::NSStringDrawingUsesLineFragmentOrigin | platform::NSStringDrawingUsesFontLeading |
+                                platform::NSStringDrawingUsesDeviceMetrics);
     return size.width;
 }
 

@@ -29,8 +29,7 @@ void setFont(platform::NSMutableAttributedString& text, platform::UIFontPtr font
 }
 
 platform::NSMutableAttributedString attributedString(std::string_view text, platform::UIColorPtr color,
-                                                     platform::UIFontPtr font,
-                                                     std::optional<std::int64_t> spacing)
+                                                     platform::UIFontPtr font, std::optional<std::int64_t> spacing)
 {
     platform::NSMutableAttributedString result(text);
     setForegroundColor(result, std::move(color));

@@ -22,7 +22,6 @@ void setFont(platform::NSMutableAttributedString& text, platform::UIFontPtr font
 // New attributed text holding `text`, with the colour, then the font, then the spacing applied when
 // given; absent arguments add nothing.
 platform::NSMutableAttributedString attributedString(std::string_view text, platform::UIColorPtr color,
-                                                     platform::UIFontPtr font,
-                                                     std::optional<std::int64_t> spacing);
+                                                     platform::UIFontPtr font, std::optional<std::int64_t> spacing);
 
 } // namespace tavro

@@ -4,17 +4,17 @@
 
 // A function-local static is initialised exactly once, on first access, even when two threads
 // reach it at the same time.
-#define TAVRO_LOCALIZED_CONSTANT(name, key)                       \
-    const std::string& StringConstants::name()                    \
-    {                                                             \
+#define TAVRO_LOCALIZED_CONSTANT(name, key) \
+    const std::string& StringConstants::name() \
+    { \
         static const std::string text = localizedString(key, ""); \
-        return text;                                              \
+        return text; \
     }
-#define TAVRO_FIXED_CONSTANT(name, literal)     \
-    const std::string& StringConstants::name()  \
-    {                                           \
+#define TAVRO_FIXED_CONSTANT(name, literal) \
+    const std::string& StringConstants::name() \
+    { \
         static const std::string text{literal}; \
-        return text;                            \
+        return text; \
     }
 
 namespace tavro {
@@ -67,7 +67,8 @@ TAVRO_FIXED_CONSTANT(TIP_AMOUNT_NOT_VALID, "Tip amount not valid")
 TAVRO_FIXED_CONSTANT(TIP_PERCENTAGE_NOT_VALID, "Tip percentage not valid")
 TAVRO_FIXED_CONSTANT(POSTAL_CODE_NOT_VALID, "Postal code not valid")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_LENGTH, "Currency code must be 3 characters long")
-TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_FORMAT, "Invalid currency code format. Currency code must be in integer format")
+TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_FORMAT,
+                     "Invalid currency code format. Currency code must be in integer format")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_IS_NOT_PRESENT, "Currency code is not present")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_ISO_FORMAT, "Currency Code is not in ISO format")
 TAVRO_FIXED_CONSTANT(CARDHOLDER_INVALID, "Cardholder name is invalid")

@@ -41,8 +41,8 @@ struct StringConstants {
     static const std::string& TAVRO_CONTINUE();
 
     // --- localised: the text of the key given beside them ---
-    static const std::string& MERCHANT_ID();  // "Merchant ID"
-    static const std::string& AGENT_ID();  // "Agent ID"
+    static const std::string& MERCHANT_ID(); // "Merchant ID"
+    static const std::string& AGENT_ID();    // "Agent ID"
 
     // --- fixed texts ---
     static const std::string& CHANGE_CARDS_CONTROLLER();
@@ -68,8 +68,8 @@ struct StringConstants {
     static const std::string& CARDHOLDER_INVALID();
     static const std::string& REFUND_AMOUNT_INVALID();
     static const std::string& LIST_ITEM_CHANGE_CARD_CELL();
-    static const std::string& MASTERCARD_PREFIX();  // "Master Card " (one trailing blank)
-    static const std::string& RUPAY_PREFIX();       // "Rupay " (one trailing blank)
+    static const std::string& MASTERCARD_PREFIX(); // "Master Card " (one trailing blank)
+    static const std::string& RUPAY_PREFIX();      // "Rupay " (one trailing blank)
     static const std::string& RID_CHANGE_CARD_CELL();
     static const std::string& REVIEW_PAYMENT_TIPS();
     static const std::string& REVIEW_PAYMENT_REFUND_AMOUNT();

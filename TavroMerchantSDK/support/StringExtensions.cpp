@@ -45,9 +45,8 @@ bool isEqualTo(std::string_view value, std::string_view other)
 {
     if (text::isAscii(value) && text::isAscii(other)) {
         auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        return value.size() == other.size() &&
-               std::equal(value.begin(), value.end(), other.begin(),
-                          [&](char a, char b) { return lower(a) == lower(b); });
+        return value.size() == other.size() && std::equal(value.begin(), value.end(), other.begin(),
+                                                          [&](char a, char b) { return lower(a) == lower(b); });
     }
     return text::canonicallyEqual(text::toLower(value), text::toLower(other));
 }

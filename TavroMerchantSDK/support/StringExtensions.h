@@ -13,8 +13,8 @@ namespace tavro {
 // How a length or position is counted. User-facing text (field limits, card grouping) counts
 // user-perceived characters; payload values count Unicode scalar values, as wallets do.
 enum class TextUnit {
-    characters,  // extended grapheme clusters
-    codePoints,  // Unicode scalar values
+    characters, // extended grapheme clusters
+    codePoints, // Unicode scalar values
 };
 
 // Number of units of `text` in the given unit.
@@ -27,8 +27,7 @@ bool isLengthInRange(std::string_view text, long long minimum, long long maxValu
 
 // The one-unit text at a 0-based position; nullopt when the position is negative or not below
 // the length.
-std::optional<std::string> subscript(std::string_view text, long long position,
-                                     TextUnit unit = TextUnit::characters);
+std::optional<std::string> subscript(std::string_view text, long long position, TextUnit unit = TextUnit::characters);
 
 // True when the ICU pattern matches somewhere in `text` (anchoring is the pattern's business).
 // A pattern that does not compile writes one debug-log line and gives false.

@@ -11,8 +11,8 @@
 namespace tavro {
 
 struct CurrencySymbol {
-    std::string symbol;       // the locale's currency symbol ("₹"); empty when there is none
-    std::string isoCurrency;  // alphabetic code of the asked currency ("INR"); empty likewise
+    std::string symbol;      // the locale's currency symbol ("₹"); empty when there is none
+    std::string isoCurrency; // alphabetic code of the asked currency ("INR"); empty likewise
     bool operator==(const CurrencySymbol&) const = default;
 };
 

@@ -27,8 +27,8 @@ int hexDigitValue(char c)
 std::uint32_t scanHex(std::string_view piece)
 {
     std::size_t position = 0;
-    while (position < piece.size() && (piece[position] == ' ' || piece[position] == '\t'
-                                       || piece[position] == '\n' || piece[position] == '\r'))
+    while (position < piece.size() &&
+           (piece[position] == ' ' || piece[position] == '\t' || piece[position] == '\n' || piece[position] == '\r'))
         ++position;
     std::uint32_t value = 0;
     for (; position < piece.size(); ++position) {
@@ -60,18 +60,57 @@ platform::UIColorPtr colorWithHexString(std::string_view text)
     return platform::UIColor::create(component(0), component(1), component(2), 1.0);
 }
 
-platform::UIColorPtr approvalGreenColor() { return colorWithRGBA(51, 164, 122, 1); }
-platform::UIColorPtr infoColor() { return colorWithHexString("#DD9000"); }
-platform::UIColorPtr errorRedColor() { return colorWithHexString("#DD3458"); }
-platform::UIColorPtr lightActiveElementColor() { return colorWithHexString("#1d2a59"); }
-platform::UIColorPtr tableViewCellBackgroundColor() { return colorWithHexString("#f2f4f8"); }
-platform::UIColorPtr lightElementAlternateColor() { return colorWithHexString("#6f7099"); }
-platform::UIColorPtr defaultSdkBackgroundColor() { return colorWithHexString("#15195A"); }
-platform::UIColorPtr defaultSdkfontColor() { return colorWithHexString("#FFFFFF"); }
-platform::UIColorPtr defaultSdkActionButtonColor() { return colorWithHexString("#003EA9"); }
-platform::UIColorPtr defaultSdkActionButtonActiveColor() { return colorWithHexString("#1869D6"); }
-platform::UIColorPtr systemFontColor() { return colorWithHexString("#127EFC"); }
-platform::UIColorPtr defaultCellBackgroudColor() { return colorWithHexString("#F2F4F8"); }
-platform::UIColorPtr defaultSdkActionButtonFontColor() { return defaultSdkfontColor(); }
+platform::UIColorPtr approvalGreenColor()
+{
+    return colorWithRGBA(51, 164, 122, 1);
+}
+platform::UIColorPtr infoColor()
+{
+    return colorWithHexString("#DD9000");
+}
+platform::UIColorPtr errorRedColor()
+{
+    return colorWithHexString("#DD3458");
+}
+platform::UIColorPtr lightActiveElementColor()
+{
+    return colorWithHexString("#1d2a59");
+}
+platform::UIColorPtr tableViewCellBackgroundColor()
+{
+    return colorWithHexString("#f2f4f8");
+}
+platform::UIColorPtr lightElementAlternateColor()
+{
+    return colorWithHexString("#6f7099");
+}
+platform::UIColorPtr defaultSdkBackgroundColor()
+{
+    return colorWithHexString("#15195A");
+}
+platform::UIColorPtr defaultSdkfontColor()
+{
+    return colorWithHexString("#FFFFFF");
+}
+platform::UIColorPtr defaultSdkActionButtonColor()
+{
+    return colorWithHexString("#003EA9");
+}
+platform::UIColorPtr defaultSdkActionButtonActiveColor()
+{
+    return colorWithHexString("#1869D6");
+}
+platform::UIColorPtr systemFontColor()
+{
+    return colorWithHexString("#127EFC");
+}
+platform::UIColorPtr defaultCellBackgroudColor()
+{
+    return colorWithHexString("#F2F4F8");
+}
+platform::UIColorPtr defaultSdkActionButtonFontColor()
+{
+    return defaultSdkfontColor();
+}
 
 } // namespace tavro

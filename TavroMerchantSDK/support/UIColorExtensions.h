@@ -20,18 +20,18 @@ platform::UIColorPtr colorWithRGBA(int r, int g, int b, double a);
 // is black) and "1G" gives 1. Always opaque.
 platform::UIColorPtr colorWithHexString(std::string_view text);
 
-platform::UIColorPtr approvalGreenColor();                 // 51, 164, 122
-platform::UIColorPtr infoColor();                          // "#DD9000"
-platform::UIColorPtr errorRedColor();                      // "#DD3458"
-platform::UIColorPtr lightActiveElementColor();            // "#1d2a59"
-platform::UIColorPtr tableViewCellBackgroundColor();       // "#f2f4f8"
-platform::UIColorPtr lightElementAlternateColor();         // "#6f7099"
-platform::UIColorPtr defaultSdkBackgroundColor();          // "#15195A"
-platform::UIColorPtr defaultSdkfontColor();                // "#FFFFFF"
-platform::UIColorPtr defaultSdkActionButtonColor();        // "#003EA9"
-platform::UIColorPtr defaultSdkActionButtonActiveColor();  // "#1869D6"
-platform::UIColorPtr systemFontColor();                    // "#127EFC"
-platform::UIColorPtr defaultCellBackgroudColor();          // "#F2F4F8"
-platform::UIColorPtr defaultSdkActionButtonFontColor();    // defaultSdkfontColor()
+platform::UIColorPtr approvalGreenColor();                // 51, 164, 122
+platform::UIColorPtr infoColor();                         // "#DD9000"
+platform::UIColorPtr errorRedColor();                     // "#DD3458"
+platform::UIColorPtr lightActiveElementColor();           // "#1d2a59"
+platform::UIColorPtr tableViewCellBackgroundColor();      // "#f2f4f8"
+platform::UIColorPtr lightElementAlternateColor();        // "#6f7099"
+platform::UIColorPtr defaultSdkBackgroundColor();         // "#15195A"
+platform::UIColorPtr defaultSdkfontColor();               // "#FFFFFF"
+platform::UIColorPtr defaultSdkActionButtonColor();       // "#003EA9"
+platform::UIColorPtr defaultSdkActionButtonActiveColor(); // "#1869D6"
+platform::UIColorPtr systemFontColor();                   // "#127EFC"
+platform::UIColorPtr defaultCellBackgroudColor();         // "#F2F4F8"
+platform::UIColorPtr defaultSdkActionButtonFontColor();   // defaultSdkfontColor()
 
 } // namespace tavro

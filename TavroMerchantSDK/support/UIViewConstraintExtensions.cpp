@@ -38,8 +38,8 @@ platform::CGFloat getConstantBetween(NSLayoutAttribute attribute, const platform
     if (toView) {
         // A toView deeper in the parent's subtree is measured in the parent's space, as the
         // current view's frame is.
-        const bool nested = parentView && toView != parentView && toView->superview()
-                            && toView->superview() != parentView && toView->isDescendant(*parentView);
+        const bool nested = parentView && toView != parentView && toView->superview() &&
+                            toView->superview() != parentView && toView->isDescendant(*parentView);
         const auto t = nested ? toView->convert(toView->bounds(), parentView) : toView->frame();
         switch (attribute) {
         case NSLayoutAttribute::top: return c.minY() - t.maxY();
@@ -78,15 +78,15 @@ platform::NSLayoutConstraintPtr addConstraintOn(const platform::UIViewPtr& curre
 
     auto superview = currentView->superview();
     if (!superview) {
-        platform::debugLog("addConstraintOn: " + currentView->className() + " has no superview to pin its "
-                           + std::string(platform::attributeName(attribute)) + " to");
+        platform::debugLog("addConstraintOn: " + currentView->className() + " has no superview to pin its " +
+                           std::string(platform::attributeName(attribute)) + " to");
         return NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, currentView, attribute);
     }
 
     if (toView && toView != superview && !toView->isDescendant(*superview)) {
-        platform::debugLog("addConstraintOn: " + toView->className() + " is outside the superview of "
-                           + currentView->className() + "; nothing to relate its "
-                           + std::string(platform::attributeName(attribute)) + " to");
+        platform::debugLog("addConstraintOn: " + toView->className() + " is outside the superview of " +
+                           currentView->className() + "; nothing to relate its " +
+                           std::string(platform::attributeName(attribute)) + " to");
         return NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, currentView, attribute);
     }
 
@@ -96,16 +96,19 @@ platform::NSLayoutConstraintPtr addConstraintOn(const platform::UIViewPtr& curre
 
     platform::NSLayoutConstraintPtr constraint;
     if (trailingEdge && toView) {
-        constraint = NSLayoutConstraint::create(toView, opposite, NSLayoutRelation::equal, currentView, attribute, 1, gap);
+        constraint =
+            NSLayoutConstraint::create(toView, opposite, NSLayoutRelation::equal, currentView, attribute, 1, gap);
     } else if (attribute == NSLayoutAttribute::bottom && bottomLayoutSupport) {
         // The guide takes over the bottom edge; the gap the frame shows is not kept.
         constraint = NSLayoutConstraint::create(bottomLayoutSupport, NSLayoutAttribute::top, NSLayoutRelation::equal,
                                                 currentView, NSLayoutAttribute::bottom, 1, 0);
     } else if (trailingEdge) {
-        constraint = NSLayoutConstraint::create(superview, attribute, NSLayoutRelation::equal, currentView, attribute, 1, gap);
+        constraint =
+            NSLayoutConstraint::create(superview, attribute, NSLayoutRelation::equal, currentView, attribute, 1, gap);
     } else {
         const platform::UIViewPtr& other = toView ? toView : superview;
-        constraint = NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, other, opposite, 1, gap);
+        constraint =
+            NSLayoutConstraint::create(currentView, attribute, NSLayoutRelation::equal, other, opposite, 1, gap);
     }
     superview->addConstraint(constraint);
     return constraint;

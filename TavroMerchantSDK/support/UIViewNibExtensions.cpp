@@ -52,8 +52,8 @@ void loadViewFromNibWithClass(const platform::UIViewPtr& view, std::type_index v
         content->setBackgroundColor(platform::UIColor::clear());
         content->setTranslatesAutoresizingMaskIntoConstraints(false);
         std::vector<platform::NSLayoutConstraintPtr> edges;
-        for (auto edge : {NSLayoutAttribute::top, NSLayoutAttribute::bottom, NSLayoutAttribute::left,
-                          NSLayoutAttribute::right}) {
+        for (auto edge :
+             {NSLayoutAttribute::top, NSLayoutAttribute::bottom, NSLayoutAttribute::left, NSLayoutAttribute::right}) {
             auto constraint = NSLayoutConstraint::create(content, edge, NSLayoutRelation::equal, view, edge, 1, 0);
             constraint->setPriority(platform::UILayoutPriorityRequired);
             edges.push_back(constraint);

@@ -14,6 +14,7 @@ namespace tavro {
 // picture is cropped to it: the rectangle is scaled to pixels, rounded outward to whole pixels and
 // cut to the picture, and the result keeps the screen's scale. Null for a null view, a view of
 // zero size, or a rectangle that does not overlap the picture.
-platform::UIImagePtr snapshot(const platform::UIViewPtr& view, const std::optional<platform::CGRect>& rect = std::nullopt);
+platform::UIImagePtr snapshot(const platform::UIViewPtr& view,
+                              const std::optional<platform::CGRect>& rect = std::nullopt);
 
 } // namespace tavro

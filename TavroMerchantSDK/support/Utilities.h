@@ -21,13 +21,13 @@ class UITextField;
 namespace tavro {
 
 struct ISOCurrencyComponents {
-    std::string currencyCode;     // alphabetic code ("INR")
-    std::string formattedAmount;  // the amount without its symbol ("1,00,000.00")
+    std::string currencyCode;    // alphabetic code ("INR")
+    std::string formattedAmount; // the amount without its symbol ("1,00,000.00")
     bool operator==(const ISOCurrencyComponents&) const = default;
 };
 
 struct CurrencyEntry {
-    std::string text;  // the amount formatted with its symbol
+    std::string text; // the amount formatted with its symbol
     double amount = 0;
 };
 
@@ -79,7 +79,7 @@ public:
 
     // The text in the bold system font of `fontSize`, single-underlined throughout.
     static platform::NSMutableAttributedString underLineAttributedString(std::string_view text,
-                                                                        platform::CGFloat fontSize);
+                                                                         platform::CGFloat fontSize);
 
     // The two-part amount label: `string1` (currency) and `string2` (amount) joined by one blank
     // that carries the font of the part before it; the order is reversed when the device
@@ -87,8 +87,8 @@ public:
     // 16 pt, second part the base size; otherwise both half the base size. `isUnderLine`: the
     // whole label single-underlined in the bold system font of half the base size.
     static platform::NSMutableAttributedString attributedString(std::string_view string1, std::string_view string2,
-                                                               bool isTotalAmount, bool isUnderLine,
-                                                               platform::CGFloat fontSize);
+                                                                bool isTotalAmount, bool isUnderLine,
+                                                                platform::CGFloat fontSize);
 
     // Aligns a control for the device language: right when the current locale's language is
     // Arabic, else left (a button through its content alignment, a text field or label through

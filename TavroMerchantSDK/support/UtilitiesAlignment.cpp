@@ -27,8 +27,9 @@ void Utilities::changeContentHorizontalAlignment(const std::shared_ptr<platform:
 {
     if (!sender)
         return;
-    sender->setContentHorizontalAlignment(deviceLanguageIsArabic() ? platform::UIControlContentHorizontalAlignment::right
-                                                                   : platform::UIControlContentHorizontalAlignment::left);
+    sender->setContentHorizontalAlignment(deviceLanguageIsArabic()
+                                              ? platform::UIControlContentHorizontalAlignment::right
+                                              : platform::UIControlContentHorizontalAlignment::left);
 }
 
 void Utilities::changeContentHorizontalAlignment(const std::shared_ptr<platform::UITextField>& sender)

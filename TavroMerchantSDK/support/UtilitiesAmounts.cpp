@@ -17,8 +17,8 @@ namespace {
 // The whitespace set of amount trimming, UTF-8 encoded: the tab and the Unicode space
 // separators (Zs), among them the no-break spaces that locales put between symbol and number.
 constexpr std::string_view kBlanks[] = {
-    "\t", " ", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005",
-    "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", "\u202F", "\u205F", "\u3000",
+    "\t",     " ",      "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004",
+    "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", "\u202F", "\u205F", "\u3000",
 };
 
 // Removes one blank character from the end, then one from the start.

@@ -67,8 +67,7 @@ int runFlowDemo(const HostOptions& options)
                            options.countryCode, options.currencyCode);
     if (options.refund)
         walkRefund(walk, options.currencyCode);
-    walk.report("host", "host window key again",
-                platform::UIApplication::shared()->keyWindow() == host);
+    walk.report("host", "host window key again", platform::UIApplication::shared()->keyWindow() == host);
     showRefusal(walk, options, host);
     return walk.allWell() ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 struct HostOptions {
-    std::string merchantID = "41234568";  // passes the starting-digit and check-digit rules
+    std::string merchantID = "41234568"; // passes the starting-digit and check-digit rules
     std::string merchantName = "Corner Cafe";
     std::string city = "Pune";
     std::string categoryCode = "5812";

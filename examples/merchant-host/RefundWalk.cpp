@@ -30,8 +30,8 @@ void walkRefund(HostWalk& walk, const std::string& currencyCode)
     }
     driver.advanceBy(TavroWindow::animationTime);
     driver.runUntilIdle();
-    walk.report("refund", "up to " + request->refundAmount() + " to " + request->cardHolderName() +
-                              ", card ending " + request->last4());
+    walk.report("refund", "up to " + request->refundAmount() + " to " + request->cardHolderName() + ", card ending " +
+                              request->last4());
     walk.picture("refund");
 
     const bool focused = driver.focus(driver.find("paymentAmountTextField"));
@@ -46,8 +46,9 @@ void walkRefund(HostWalk& walk, const std::string& currencyCode)
     walk.report("continue", "confirmed", driver.tapAlertAction(StringConstants::TAVRO_CONTINUE()));
     driver.runUntilIdle();
     walk.picture("refund-sent");
-    walk.report("result", std::string(successful ? "success" : "failure") + ", refundAmount " + refunded +
-                              ", calls " + std::to_string(results),
+    walk.report("result",
+                std::string(successful ? "success" : "failure") + ", refundAmount " + refunded + ", calls " +
+                    std::to_string(results),
                 results == 1 && successful && refunded == "25.00");
 
     bool closed = false;

@@ -32,8 +32,7 @@ void walkRequestPayment(HostWalk& walk, const std::string& merchantID, const std
     walk.report("payload", request->getTLV());
     walk.picture("request-payment-qr");
 
-    walk.report("details", "opening the details editor",
-                driver.tap("Payment_Details_Button"));
+    walk.report("details", "opening the details editor", driver.tap("Payment_Details_Button"));
     driver.advanceBy(0.5);
     walk.picture("details-editor");
 

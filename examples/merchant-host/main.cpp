@@ -19,8 +19,8 @@ namespace {
 AnyValue::Dictionary merchantTags(const HostOptions& options)
 {
     AnyValue::Dictionary tags;
-    tags["00"] = "01";  // payload format indicator
-    tags["01"] = "11";  // static QR: the customer enters the amount
+    tags["00"] = "01"; // payload format indicator
+    tags["01"] = "11"; // static QR: the customer enters the amount
     tags["02"] = options.merchantID;
     tags["52"] = options.categoryCode;
     tags["53"] = options.currencyCode;
@@ -60,9 +60,9 @@ int main(int argc, char** argv)
     parser.setTLVDataDictionary(merchantTags(options));
     parser.prepareTLV();
 
-    std::printf("merchant   : %s, %s (ID %s, category %s, country %s, currency %s)\n",
-                options.merchantName.c_str(), options.city.c_str(), options.merchantID.c_str(),
-                options.categoryCode.c_str(), options.countryCode.c_str(), options.currencyCode.c_str());
+    std::printf("merchant   : %s, %s (ID %s, category %s, country %s, currency %s)\n", options.merchantName.c_str(),
+                options.city.c_str(), options.merchantID.c_str(), options.categoryCode.c_str(),
+                options.countryCode.c_str(), options.currencyCode.c_str());
     std::printf("payload    : %s\n", parser.tlvString().c_str());
 
     const std::vector<std::string> codes = TLVGenerator::tlvValidation(parser.tlvString());

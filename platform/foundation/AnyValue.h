@@ -47,8 +47,8 @@ public:
     Array* asArray() { return std::get_if<Array>(&m_value); }
     Dictionary* asDictionary() { return std::get_if<Dictionary>(&m_value); }
     std::optional<bool> asBool() const;
-    std::optional<std::int64_t> asInteger() const;  // integers only
-    std::optional<double> asDouble() const;         // integers and doubles
+    std::optional<std::int64_t> asInteger() const; // integers only
+    std::optional<double> asDouble() const;        // integers and doubles
 
     bool operator==(const AnyValue& other) const = default;
 

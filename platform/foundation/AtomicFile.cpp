@@ -51,9 +51,10 @@ constexpr std::string_view kTemporaryTail = ".tmp-XXXXXX";
 // creation and its lock).
 bool isFileAt(int fd, const std::string& path)
 {
-    struct stat opened {}, named {};
-    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev
-        && opened.st_ino == named.st_ino;
+    struct stat opened {
+    }, named{};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
 }
 
 // Removes temporary files of `fileName` left in `directory` by writers that died before renaming
@@ -71,8 +72,8 @@ void removeAbandonedTemporaries(const std::filesystem::path& directory, const st
         if (fd < 0)
             continue;
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-            && isFileAt(fd, it->path().string()))
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            isFileAt(fd, it->path().string()))
             ::unlink(it->path().c_str());
         ::close(fd);
     }
@@ -91,7 +92,7 @@ int createTemporary(const std::filesystem::path& directory, const std::filesyste
         name = buffer.data();
         if (::flock(fd, LOCK_EX) == 0 && isFileAt(fd, name))
             return fd;
-        ::close(fd);  // taken away by a cleaner in another process before it was locked
+        ::close(fd); // taken away by a cleaner in another process before it was locked
     }
     errno = EAGAIN;
     return -1;
@@ -126,7 +127,7 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view con
         ::close(fd);
         return fail(error, "cannot replace " + file.string(), code);
     }
-    ::close(fd);  // the contents are already on disk (fsync above)
+    ::close(fd); // the contents are already on disk (fsync above)
     syncDirectory(directory);
     return true;
 }

@@ -12,7 +12,6 @@ namespace platform {
 // Temporary files that writers killed mid-save left next to `file` are removed first.
 // Creates missing parent directories. On failure returns false, leaves the old file untouched,
 // removes the temporary file and describes the failure in `error` (when given).
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents,
-                         std::string* error = nullptr);
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error = nullptr);
 
 } // namespace platform

@@ -46,8 +46,8 @@ public:
         return value;
     }
 
-    std::optional<std::int64_t> asInteger() const;  // integers only
-    std::optional<double> asNumber() const;         // integers and doubles
+    std::optional<std::int64_t> asInteger() const; // integers only
+    std::optional<double> asNumber() const;        // integers and doubles
     const std::string* asString() const { return std::get_if<std::string>(&m_value); }
     std::shared_ptr<const UIFont> asFont() const;
     std::shared_ptr<const UIColor> asColor() const;
@@ -56,8 +56,8 @@ public:
     bool operator==(const AttributeValue&) const = default;
 
 private:
-    std::variant<std::int64_t, double, std::string, std::shared_ptr<const UIFont>,
-                 std::shared_ptr<const UIColor>, std::shared_ptr<const void>>
+    std::variant<std::int64_t, double, std::string, std::shared_ptr<const UIFont>, std::shared_ptr<const UIColor>,
+                 std::shared_ptr<const void>>
         m_value;
 };
 

@@ -191,8 +191,8 @@ std::vector<std::string> Bundle::searchDirectories() const
 std::optional<std::string> Bundle::pathForResource(std::string_view name, std::string_view ext,
                                                    std::string_view subdirectory) const
 {
-    if (name.empty() || !isSafeRelativePath(name) || !isSafeRelativePath(subdirectory)
-        || ext.find('/') != std::string_view::npos)
+    if (name.empty() || !isSafeRelativePath(name) || !isSafeRelativePath(subdirectory) ||
+        ext.find('/') != std::string_view::npos)
         return std::nullopt;
     std::string fileName(name);
     if (!ext.empty()) {

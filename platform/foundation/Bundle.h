@@ -53,7 +53,10 @@ public:
     static std::shared_ptr<Bundle> forClass(std::type_index type);
     static std::shared_ptr<Bundle> forClass(std::string_view className);
     template <class T>
-    static std::shared_ptr<Bundle> forClass() { return forClass(std::type_index(typeid(T))); }
+    static std::shared_ptr<Bundle> forClass()
+    {
+        return forClass(std::type_index(typeid(T)));
+    }
     // The readable name of a type ("tavro::TAVRONavigationBaseController").
     static std::string className(std::type_index type);
 
@@ -72,7 +75,7 @@ public:
 
     struct ImageFile {
         std::string path;
-        double scale = 1;  // 1 for "name.png", 2 for "name@2x.png", 3 for "name@3x.png"
+        double scale = 1; // 1 for "name.png", 2 for "name@2x.png", 3 for "name@3x.png"
     };
     // The PNG that best serves `name` at a screen scale (1 to 3): "name@<scale>x.png", then lower
     // scales down to "name.png", then higher ones. A trailing ".png" on `name` is accepted.
@@ -91,8 +94,7 @@ public:
     // The text of `key` in the strings table `table` ("Localizable" when empty) of the chosen
     // localisation. A missing key (or table) gives `value` when it is not empty, else `key`.
     // Tables are read once and cached until the preferred languages change.
-    std::string localizedString(std::string_view key, std::string_view value = {},
-                                std::string_view table = {}) const;
+    std::string localizedString(std::string_view key, std::string_view value = {}, std::string_view table = {}) const;
 
 private:
     // The bundle of a normalised directory path, opened once; the directory may be missing.

@@ -33,8 +33,7 @@ std::shared_ptr<const StringsTable> Bundle::stringsTable(std::string_view table)
     return loaded;
 }
 
-std::string Bundle::localizedString(std::string_view key, std::string_view value,
-                                    std::string_view table) const
+std::string Bundle::localizedString(std::string_view key, std::string_view value, std::string_view table) const
 {
     auto entries = stringsTable(table.empty() ? kDefaultTable : table);
     if (auto found = entries->find(std::string(key)); found != entries->end())

@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 std::mutex g_mutex;
 std::function<double()> g_provider;
-}
+} // namespace
 
 Date Date::now()
 {

@@ -46,8 +46,8 @@ std::shared_ptr<SharedFormat> formatFor(const std::string& pattern, const std::s
 {
     static std::mutex mutex;
     static std::map<std::string, std::shared_ptr<SharedFormat>> formats;
-    std::string key = pattern + '\x1f' + icuLocale + '\x1f' + zone + '\x1f' + (am ? "=" + *am : "-")
-        + '\x1f' + (pm ? "=" + *pm : "-");
+    std::string key = pattern + '\x1f' + icuLocale + '\x1f' + zone + '\x1f' + (am ? "=" + *am : "-") + '\x1f' +
+                      (pm ? "=" + *pm : "-");
     {
         std::lock_guard lock(mutex);
         if (auto found = formats.find(key); found != formats.end())

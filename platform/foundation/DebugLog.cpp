@@ -14,19 +14,22 @@ struct DebugLogState {
     bool enabled = false;
     DebugLogCapture* innermostCapture = nullptr;
 
-    DebugLogState() {
+    DebugLogState()
+    {
         const char* setting = std::getenv("TAVRO_DEBUG_LOG");
         enabled = setting && std::strcmp(setting, "1") == 0;
     }
 };
 
-DebugLogState& state() {
+DebugLogState& state()
+{
     static DebugLogState instance;
     return instance;
 }
 
 // A message is one line: embedded line breaks become spaces.
-std::string asOneLine(std::string_view message) {
+std::string asOneLine(std::string_view message)
+{
     std::string line(message);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
         line.pop_back();
@@ -41,7 +44,8 @@ std::string asOneLine(std::string_view message) {
 
 } // namespace
 
-void debugLog(std::string_view message) {
+void debugLog(std::string_view message)
+{
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
     if (log.innermostCapture) {
@@ -56,26 +60,30 @@ void debugLog(std::string_view message) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
-void setDebugLogEnabled(bool enabled) {
+void setDebugLogEnabled(bool enabled)
+{
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
     log.enabled = enabled;
 }
 
-bool isDebugLogEnabled() {
+bool isDebugLogEnabled()
+{
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
     return log.enabled;
 }
 
-DebugLogCapture::DebugLogCapture() {
+DebugLogCapture::DebugLogCapture()
+{
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
     m_previous = log.innermostCapture;
     log.innermostCapture = this;
 }
 
-DebugLogCapture::~DebugLogCapture() {
+DebugLogCapture::~DebugLogCapture()
+{
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
     // Captures are scoped, so they end innermost first; unlink defensively all the same.
@@ -91,7 +99,8 @@ DebugLogCapture::~DebugLogCapture() {
     }
 }
 
-bool DebugLogCapture::contains(std::string_view fragment) const {
+bool DebugLogCapture::contains(std::string_view fragment) const
+{
     for (const std::string& line : m_lines) {
         if (line.find(fragment) != std::string::npos) {
             return true;

@@ -25,7 +25,7 @@ void DispatchQueue::asyncAfter(double delay, std::function<void()> block)
         debugLog("DispatchQueue::asyncAfter: empty block dropped");
         return;
     }
-    if (!(delay > 0)) {  // also NaN
+    if (!(delay > 0)) { // also NaN
         async(std::move(block));
         return;
     }

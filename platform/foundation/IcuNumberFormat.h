@@ -12,13 +12,13 @@
 namespace platform {
 
 struct NumberFormatSettings {
-    int style = 0;  // NumberStyle
+    int style = 0; // NumberStyle
     std::string icuLocale;
     std::optional<std::string> currencyCode;
     std::optional<std::string> currencySymbol;
     std::optional<int> minimumFractionDigits;
     std::optional<int> maximumFractionDigits;
-    int roundingMode = 4;  // NumberRoundingMode
+    int roundingMode = 4; // NumberRoundingMode
     std::optional<bool> usesGroupingSeparator;
     std::optional<std::string> groupingSeparator;
     std::optional<std::string> decimalSeparator;

@@ -14,7 +14,8 @@ namespace platform::text::detail {
 
 // `text` as an ICU string, each ill-formed UTF-8 subsequence read as U+FFFD; nullopt when the
 // text is too long for ICU (more than INT32_MAX UTF-16 units).
-inline std::optional<icu::UnicodeString> toIcuString(std::string_view text) {
+inline std::optional<icu::UnicodeString> toIcuString(std::string_view text)
+{
     std::u16string units;
     decodeToUtf16(text, units);
     if (units.size() > static_cast<std::size_t>(INT32_MAX)) {
@@ -24,7 +25,8 @@ inline std::optional<icu::UnicodeString> toIcuString(std::string_view text) {
 }
 
 // ICU text as UTF-8.
-inline std::string toUtf8(const icu::UnicodeString& text) {
+inline std::string toUtf8(const icu::UnicodeString& text)
+{
     std::string out;
     text.toUTF8String(out);
     return out;

@@ -9,7 +9,8 @@ namespace {
 using Json = nlohmann::json;
 
 // Deepest array/object nesting of the text (strings skipped), stopping once past `limit`.
-std::size_t nestingDepth(std::string_view text, std::size_t limit) {
+std::size_t nestingDepth(std::string_view text, std::size_t limit)
+{
     std::size_t depth = 0;
     std::size_t deepest = 0;
     bool inString = false;
@@ -32,12 +33,11 @@ std::size_t nestingDepth(std::string_view text, std::size_t limit) {
     return deepest;
 }
 
-AnyValue fromJson(const Json& json) {
+AnyValue fromJson(const Json& json)
+{
     switch (json.type()) {
-    case Json::value_t::boolean:
-        return AnyValue(json.get<bool>());
-    case Json::value_t::number_integer:
-        return AnyValue(json.get<std::int64_t>());
+    case Json::value_t::boolean: return AnyValue(json.get<bool>());
+    case Json::value_t::number_integer: return AnyValue(json.get<std::int64_t>());
     case Json::value_t::number_unsigned: {
         const auto value = json.get<std::uint64_t>();
         if (value <= static_cast<std::uint64_t>(INT64_MAX)) {
@@ -45,10 +45,8 @@ AnyValue fromJson(const Json& json) {
         }
         return AnyValue(static_cast<double>(value));
     }
-    case Json::value_t::number_float:
-        return AnyValue(json.get<double>());
-    case Json::value_t::string:
-        return AnyValue(json.get<std::string>());
+    case Json::value_t::number_float: return AnyValue(json.get<double>());
+    case Json::value_t::string: return AnyValue(json.get<std::string>());
     case Json::value_t::array: {
         AnyValue::Array array;
         array.reserve(json.size());
@@ -64,23 +62,18 @@ AnyValue fromJson(const Json& json) {
         }
         return AnyValue(std::move(dictionary));
     }
-    default:
-        return AnyValue();
+    default: return AnyValue();
     }
 }
 
-Json toJsonValue(const AnyValue& value) {
+Json toJsonValue(const AnyValue& value)
+{
     switch (value.kind()) {
-    case AnyValue::Kind::Null:
-        return Json(nullptr);
-    case AnyValue::Kind::Bool:
-        return Json(*value.asBool());
-    case AnyValue::Kind::Integer:
-        return Json(*value.asInteger());
-    case AnyValue::Kind::Double:
-        return Json(*value.asDouble());
-    case AnyValue::Kind::String:
-        return Json(*value.asString());
+    case AnyValue::Kind::Null: return Json(nullptr);
+    case AnyValue::Kind::Bool: return Json(*value.asBool());
+    case AnyValue::Kind::Integer: return Json(*value.asInteger());
+    case AnyValue::Kind::Double: return Json(*value.asDouble());
+    case AnyValue::Kind::String: return Json(*value.asString());
     case AnyValue::Kind::Array: {
         Json array = Json::array();
         for (const AnyValue& element : *value.asArray()) {
@@ -101,7 +94,8 @@ Json toJsonValue(const AnyValue& value) {
 
 } // namespace
 
-std::optional<AnyValue> parseJson(std::string_view text) {
+std::optional<AnyValue> parseJson(std::string_view text)
+{
     // The parser takes a NUL byte for the end of the input; JSON text never holds one.
     if (text.find('\0') != std::string_view::npos) {
         return std::nullopt;
@@ -116,7 +110,8 @@ std::optional<AnyValue> parseJson(std::string_view text) {
     return fromJson(json);
 }
 
-bool nestsDeeperThan(const AnyValue& value, std::size_t limit) {
+bool nestsDeeperThan(const AnyValue& value, std::size_t limit)
+{
     const AnyValue::Array* array = value.asArray();
     const AnyValue::Dictionary* dictionary = value.asDictionary();
     if (!array && !dictionary) {
@@ -141,10 +136,10 @@ bool nestsDeeperThan(const AnyValue& value, std::size_t limit) {
     return false;
 }
 
-std::string toJson(const AnyValue& value, bool pretty) {
+std::string toJson(const AnyValue& value, bool pretty)
+{
     try {
-        return toJsonValue(value).dump(pretty ? 4 : -1, ' ', false,
-                                       Json::error_handler_t::replace);
+        return toJsonValue(value).dump(pretty ? 4 : -1, ' ', false, Json::error_handler_t::replace);
     } catch (...) {
         // Only allocation failure can get here.
         return "null";

@@ -51,11 +51,7 @@ std::optional<Locale> g_currentOverride;
 
 } // namespace
 
-Locale::Locale(std::string identifier)
-    : m_identifier(std::move(identifier))
-    , m_icuName(toIcuName(m_identifier))
-{
-}
+Locale::Locale(std::string identifier) : m_identifier(std::move(identifier)), m_icuName(toIcuName(m_identifier)) {}
 
 std::optional<std::string> Locale::languageCode() const
 {

@@ -17,8 +17,8 @@ public:
     // The identifier in ICU's form ("en-US" -> "en_US").
     const std::string& icuName() const { return m_icuName; }
 
-    std::optional<std::string> languageCode() const;  // "en"
-    std::optional<std::string> regionCode() const;    // "US"
+    std::optional<std::string> languageCode() const; // "en"
+    std::optional<std::string> regionCode() const;   // "US"
     // ISO 4217 code of the region's currency ("USD"); nullopt without a region that has one.
     std::optional<std::string> currencyCode() const;
     // The symbol this locale writes for its own currency ("$", "₹", "€"); nullopt when the locale

@@ -47,8 +47,7 @@ std::string normalized(std::string_view name)
     return out;
 }
 
-std::optional<std::string> findNormalized(const std::vector<std::string>& available,
-                                          const std::string& wanted)
+std::optional<std::string> findNormalized(const std::vector<std::string>& available, const std::string& wanted)
 {
     for (const auto& name : available) {
         if (normalized(name) == wanted)

@@ -28,8 +28,7 @@ std::string describe(NSRange range)
 
 } // namespace
 
-NSAttributedString::NSAttributedString(std::string_view text, TextAttributes attributes)
-    : m_text(text::toUtf16(text))
+NSAttributedString::NSAttributedString(std::string_view text, TextAttributes attributes) : m_text(text::toUtf16(text))
 {
     if (!m_text.empty())
         m_segments.push_back({m_text.size(), std::move(attributes)});
@@ -44,8 +43,8 @@ bool NSAttributedString::checkRange(NSRange range, const char* operation) const
 {
     if (range.fitsWithin(m_text.size()))
         return true;
-    debugLog(std::string("NSAttributedString ") + operation + ": range " + describe(range)
-             + " is out of bounds for length " + std::to_string(m_text.size()));
+    debugLog(std::string("NSAttributedString ") + operation + ": range " + describe(range) +
+             " is out of bounds for length " + std::to_string(m_text.size()));
     return false;
 }
 
@@ -89,8 +88,8 @@ void NSAttributedString::normalize()
 TextAttributes NSAttributedString::attributes(std::size_t index, NSRange* effectiveRange) const
 {
     if (index >= m_text.size()) {
-        debugLog("NSAttributedString attributes: index " + std::to_string(index)
-                 + " is out of bounds for length " + std::to_string(m_text.size()));
+        debugLog("NSAttributedString attributes: index " + std::to_string(index) + " is out of bounds for length " +
+                 std::to_string(m_text.size()));
         if (effectiveRange)
             *effectiveRange = {};
         return {};
@@ -102,11 +101,11 @@ TextAttributes NSAttributedString::attributes(std::size_t index, NSRange* effect
 }
 
 std::optional<AttributeValue> NSAttributedString::attribute(std::string_view key, std::size_t index,
-                                                           NSRange* effectiveRange) const
+                                                            NSRange* effectiveRange) const
 {
     if (index >= m_text.size()) {
-        debugLog("NSAttributedString attribute: index " + std::to_string(index)
-                 + " is out of bounds for length " + std::to_string(m_text.size()));
+        debugLog("NSAttributedString attribute: index " + std::to_string(index) + " is out of bounds for length " +
+                 std::to_string(m_text.size()));
         if (effectiveRange)
             *effectiveRange = {};
         return std::nullopt;
@@ -121,7 +120,8 @@ std::optional<AttributeValue> NSAttributedString::attribute(std::string_view key
             from -= m_segments[first].length;
         }
         std::size_t to = start + m_segments[i].length;
-        for (std::size_t next = i + 1; next < m_segments.size() && find(m_segments[next].attributes, key) == value; ++next)
+        for (std::size_t next = i + 1; next < m_segments.size() && find(m_segments[next].attributes, key) == value;
+             ++next)
             to += m_segments[next].length;
         *effectiveRange = {from, to - from};
     }

@@ -11,7 +11,9 @@ class NSMutableAttributedString : public NSAttributedString {
 public:
     NSMutableAttributedString() = default;
     explicit NSMutableAttributedString(std::string_view text, TextAttributes attributes = {})
-        : NSAttributedString(text, std::move(attributes)) {}
+        : NSAttributedString(text, std::move(attributes))
+    {
+    }
     explicit NSMutableAttributedString(const NSAttributedString& other) : NSAttributedString(other) {}
 
     // Replaces the characters in `range` by `text`, which takes the attributes of the first
@@ -32,8 +34,7 @@ public:
 
 private:
     // Applies `change` to the attributes of every segment within `range`.
-    void changeAttributes(NSRange range, const char* operation,
-                          const std::function<void(TextAttributes&)>& change);
+    void changeAttributes(NSRange range, const char* operation, const std::function<void(TextAttributes&)>& change);
 };
 
 } // namespace platform

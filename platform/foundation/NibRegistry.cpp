@@ -31,8 +31,8 @@ std::pair<std::string, std::string> keyOf(const Bundle& bundle, std::string_view
 void NibRegistry::registerNib(const std::shared_ptr<Bundle>& bundle, std::string_view name, Builder builder)
 {
     if (!bundle || !builder || name.empty()) {
-        debugLog("NibRegistry: cannot register nib \"" + std::string(name)
-                 + "\" without a bundle, a name and a builder");
+        debugLog("NibRegistry: cannot register nib \"" + std::string(name) +
+                 "\" without a bundle, a name and a builder");
         return;
     }
     auto& nibs = registry();
@@ -77,8 +77,8 @@ std::optional<NibRegistry::TopLevelObjects> NibRegistry::instantiate(const std::
             builder = found->second;
     }
     if (!builder) {
-        debugLog("Could not load nib named \"" + std::string(name) + "\" in "
-                 + (bundle ? bundle->description() : std::string("no bundle")));
+        debugLog("Could not load nib named \"" + std::string(name) + "\" in " +
+                 (bundle ? bundle->description() : std::string("no bundle")));
         return std::nullopt;
     }
     // The builder runs unlocked: it may itself instantiate or register nibs.

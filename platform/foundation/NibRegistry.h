@@ -32,8 +32,7 @@ public:
     static void resetForTesting();
 
     // The top-level objects of the nib, or nullopt (and one debug line) when the nib is missing.
-    static std::optional<TopLevelObjects> instantiate(const std::shared_ptr<Bundle>& bundle,
-                                                      std::string_view name,
+    static std::optional<TopLevelObjects> instantiate(const std::shared_ptr<Bundle>& bundle, std::string_view name,
                                                       const std::shared_ptr<void>& owner = nullptr);
 };
 

@@ -11,8 +11,7 @@ namespace platform {
 
 class Notification {
 public:
-    explicit Notification(std::string name, std::shared_ptr<void> object = nullptr,
-                          AnyValue::Dictionary userInfo = {})
+    explicit Notification(std::string name, std::shared_ptr<void> object = nullptr, AnyValue::Dictionary userInfo = {})
         : m_name(std::move(name)), m_object(std::move(object)), m_userInfo(std::move(userInfo))
     {
     }

@@ -8,7 +8,8 @@ namespace platform {
 
 namespace {
 // True when both pointers share one control block (the same owned object), whatever their types.
-template <typename A, typename B> bool sameOwner(const A& a, const B& b)
+template <typename A, typename B>
+bool sameOwner(const A& a, const B& b)
 {
     return !a.owner_before(b) && !b.owner_before(a);
 }
@@ -22,8 +23,7 @@ NotificationCenter& NotificationCenter::defaultCenter()
 }
 
 std::shared_ptr<NotificationObserverToken> NotificationCenter::addObserver(const std::string& name,
-                                                                           std::weak_ptr<const void> owner,
-                                                                           Block block,
+                                                                           std::weak_ptr<const void> owner, Block block,
                                                                            std::weak_ptr<const void> object)
 {
     auto token = std::make_shared<NotificationObserverToken>(m_nextId++);
@@ -55,7 +55,8 @@ std::shared_ptr<NotificationObserverToken> NotificationCenter::add(const std::st
     return token;
 }
 
-template <typename Predicate> void NotificationCenter::removeWhere(Predicate predicate)
+template <typename Predicate>
+void NotificationCenter::removeWhere(Predicate predicate)
 {
     // Entries are marked before they leave the list, so a delivery in progress skips them; the
     // removed blocks are destroyed after the list is consistent again.

@@ -44,9 +44,8 @@ public:
     // notifications posted by that object (the same owned object) are delivered; once it is
     // destroyed, none are. An expired owner or an empty block registers nothing (one debug line);
     // a token is returned all the same.
-    std::shared_ptr<NotificationObserverToken> addObserver(const std::string& name,
-                                                           std::weak_ptr<const void> owner, Block block,
-                                                           std::weak_ptr<const void> object = {});
+    std::shared_ptr<NotificationObserverToken> addObserver(const std::string& name, std::weak_ptr<const void> owner,
+                                                           Block block, std::weak_ptr<const void> object = {});
     // The same, owned by the returned token: dropping the token removes the observer.
     std::shared_ptr<NotificationObserverToken> addObserver(const std::string& name, Block block,
                                                            std::weak_ptr<const void> object = {});
@@ -57,8 +56,7 @@ public:
     void removeObserver(const std::weak_ptr<const void>& owner, const std::string& name);
 
     void post(const Notification& notification);
-    void post(const std::string& name, std::shared_ptr<void> object = nullptr,
-              AnyValue::Dictionary userInfo = {});
+    void post(const std::string& name, std::shared_ptr<void> object = nullptr, AnyValue::Dictionary userInfo = {});
 
     // Registrations whose owner is still alive.
     std::size_t observerCount();
@@ -78,9 +76,10 @@ private:
     };
 
     std::shared_ptr<NotificationObserverToken> add(const std::string& name, std::weak_ptr<const void> owner,
-                                                   std::shared_ptr<NotificationObserverToken> token,
-                                                   Block block, std::weak_ptr<const void> object);
-    template <typename Predicate> void removeWhere(Predicate predicate);
+                                                   std::shared_ptr<NotificationObserverToken> token, Block block,
+                                                   std::weak_ptr<const void> object);
+    template <typename Predicate>
+    void removeWhere(Predicate predicate);
     void dropExpired();
     static bool matchesObject(const Entry& entry, const std::shared_ptr<void>& object);
 

@@ -20,8 +20,8 @@ bool isValidFractionDigits(const std::optional<int>& digits, const char* what)
 {
     if (!digits || (*digits >= 0 && *digits <= kMaximumFractionDigits))
         return true;
-    debugLog(std::string("NumberFormatter: ") + what + " " + std::to_string(*digits)
-             + " is outside 0..20; kept the previous value");
+    debugLog(std::string("NumberFormatter: ") + what + " " + std::to_string(*digits) +
+             " is outside 0..20; kept the previous value");
     return false;
 }
 

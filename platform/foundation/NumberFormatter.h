@@ -16,9 +16,9 @@ namespace platform {
 class IcuNumberFormat;
 
 enum class NumberStyle {
-    none = 0,      // integer digits only, no grouping: "1234"
-    decimal = 1,   // the locale's grouping and up to three fraction digits: "1,234.568"
-    currency = 2,  // the locale's currency pattern and its currency's fraction digits: "$1,234.57"
+    none = 0,     // integer digits only, no grouping: "1234"
+    decimal = 1,  // the locale's grouping and up to three fraction digits: "1,234.568"
+    currency = 2, // the locale's currency pattern and its currency's fraction digits: "$1,234.57"
 };
 
 enum class NumberRoundingMode { ceiling = 0, floor = 1, down = 2, up = 3, halfEven = 4, halfDown = 5, halfUp = 6 };

@@ -17,7 +17,8 @@ namespace {
 using text::detail::toIcuString;
 
 template <typename Match>
-bool runMatcher(const icu::RegexPattern* pattern, std::string_view text, Match&& match) {
+bool runMatcher(const icu::RegexPattern* pattern, std::string_view text, Match&& match)
+{
     if (!pattern) {
         return false;
     }
@@ -36,15 +37,16 @@ bool runMatcher(const icu::RegexPattern* pattern, std::string_view text, Match&&
 
 } // namespace
 
-std::optional<Regex> Regex::compile(std::string_view pattern, bool caseInsensitive) {
+std::optional<Regex> Regex::compile(std::string_view pattern, bool caseInsensitive)
+{
     const auto source = toIcuString(pattern);
     if (!source) {
         return std::nullopt;
     }
     UErrorCode status = U_ZERO_ERROR;
     UParseError parseError{};
-    std::shared_ptr<const icu::RegexPattern> compiled(icu::RegexPattern::compile(
-        *source, caseInsensitive ? UREGEX_CASE_INSENSITIVE : 0, parseError, status));
+    std::shared_ptr<const icu::RegexPattern> compiled(
+        icu::RegexPattern::compile(*source, caseInsensitive ? UREGEX_CASE_INSENSITIVE : 0, parseError, status));
     if (U_FAILURE(status) || !compiled) {
         return std::nullopt;
     }
@@ -53,26 +55,24 @@ std::optional<Regex> Regex::compile(std::string_view pattern, bool caseInsensiti
     return Regex(std::move(impl));
 }
 
-bool Regex::matchesEntirely(std::string_view text) const {
+bool Regex::matchesEntirely(std::string_view text) const
+{
     return runMatcher(m_impl ? m_impl->pattern.get() : nullptr, text,
-                      [](icu::RegexMatcher& matcher, UErrorCode& status) {
-                          return matcher.matches(status) != 0;
-                      });
+                      [](icu::RegexMatcher& matcher, UErrorCode& status) { return matcher.matches(status) != 0; });
 }
 
-bool Regex::findsMatch(std::string_view text) const {
+bool Regex::findsMatch(std::string_view text) const
+{
     return runMatcher(m_impl ? m_impl->pattern.get() : nullptr, text,
-                      [](icu::RegexMatcher& matcher, UErrorCode& status) {
-                          return matcher.find(0, status) != 0;
-                      });
+                      [](icu::RegexMatcher& matcher, UErrorCode& status) { return matcher.find(0, status) != 0; });
 }
 
 Regex::Regex(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
-Regex::Regex(const Regex& other)
-    : m_impl(other.m_impl ? std::make_unique<Impl>(*other.m_impl) : nullptr) {}
+Regex::Regex(const Regex& other) : m_impl(other.m_impl ? std::make_unique<Impl>(*other.m_impl) : nullptr) {}
 
-Regex& Regex::operator=(const Regex& other) {
+Regex& Regex::operator=(const Regex& other)
+{
     if (this != &other) {
         m_impl = other.m_impl ? std::make_unique<Impl>(*other.m_impl) : nullptr;
     }

@@ -76,7 +76,7 @@ private:
         std::uint64_t sequence;
         std::function<void()> block;
     };
-    using TimerKey = std::pair<double, std::uint64_t>;  // (fire date, scheduling sequence)
+    using TimerKey = std::pair<double, std::uint64_t>; // (fire date, scheduling sequence)
 
     void schedule(const std::shared_ptr<Timer>& timer);
     void unschedule(const Timer& timer);

@@ -43,8 +43,7 @@ std::string decodeToUtf8(std::string_view raw, bool& oddTrailingByte)
 bool isBareWordCharacter(char c)
 {
     unsigned char u = static_cast<unsigned char>(c);
-    return std::isalnum(u) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.'
-        || c == '-';
+    return std::isalnum(u) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.' || c == '-';
 }
 
 int hexValue(char c)
@@ -157,7 +156,7 @@ private:
 
     std::optional<std::string> readQuoted()
     {
-        ++m_pos;  // opening quote
+        ++m_pos; // opening quote
         std::string out;
         std::optional<char16_t> pendingHighSurrogate;
         auto flushSurrogate = [&] {
@@ -207,7 +206,7 @@ private:
             case 'b': out += '\b'; break;
             case 'f': out += '\f'; break;
             case 'v': out += '\v'; break;
-            default: out += e; break;  // \" \' \\ \/ and any other character stand for themselves
+            default: out += e; break; // \" \' \\ \/ and any other character stand for themselves
             }
         }
         fail("unterminated string");
@@ -220,8 +219,8 @@ private:
         bool isHigh = unit >= 0xD800 && unit <= 0xDBFF;
         bool isLow = unit >= 0xDC00 && unit <= 0xDFFF;
         if (pendingHigh && isLow) {
-            char32_t joined = 0x10000 + ((static_cast<char32_t>(*pendingHigh) - 0xD800) << 10)
-                + (static_cast<char32_t>(unit) - 0xDC00);
+            char32_t joined = 0x10000 + ((static_cast<char32_t>(*pendingHigh) - 0xD800) << 10) +
+                              (static_cast<char32_t>(unit) - 0xDC00);
             appendCodePoint(out, joined);
             pendingHigh.reset();
             return;
@@ -253,8 +252,8 @@ StringsTable parseStringsFile(std::string_view contents, std::string_view source
     std::string error = parser.run(table);
     if (!error.empty()) {
         std::ostringstream line;
-        line << "Strings file " << sourceName << ": " << error << " at line "
-             << parser.lineOfPosition() << "; kept " << table.size() << " entries";
+        line << "Strings file " << sourceName << ": " << error << " at line " << parser.lineOfPosition() << "; kept "
+             << table.size() << " entries";
         debugLog(line.str());
     }
     return table;

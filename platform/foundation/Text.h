@@ -26,8 +26,7 @@ std::size_t codePointCount(std::string_view text);
 // Byte offset where code point `index` starts; text.size() for index == count; nullopt beyond.
 std::optional<std::size_t> byteOffsetOfCodePoint(std::string_view text, std::size_t index);
 // Up to `count` code points starting at code point `start` (clamped to the text).
-std::string codePointSlice(std::string_view text, std::size_t start,
-                           std::size_t count = std::string_view::npos);
+std::string codePointSlice(std::string_view text, std::size_t start, std::size_t count = std::string_view::npos);
 // The code point at `index` as UTF-8 text; nullopt when out of range.
 std::optional<std::string> codePointAt(std::string_view text, std::size_t index);
 std::u32string toUtf32(std::string_view text);
@@ -38,8 +37,7 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // --- extended grapheme clusters ---
 std::size_t graphemeCount(std::string_view text);
 std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size_t index);
-std::string graphemeSlice(std::string_view text, std::size_t start,
-                          std::size_t count = std::string_view::npos);
+std::string graphemeSlice(std::string_view text, std::size_t start, std::size_t count = std::string_view::npos);
 std::optional<std::string> graphemeAt(std::string_view text, std::size_t index);
 
 // --- UTF-16 (attributed-string ranges, text-field editing ranges) ---
@@ -48,12 +46,12 @@ std::u16string toUtf16(std::string_view text);
 std::string fromUtf16(std::u16string_view text);
 
 // --- Unicode classes ---
-bool isDecimalDigit(char32_t c);  // general category Nd
-bool isLetter(char32_t c);        // general category L*
-bool isMark(char32_t c);          // general category M*
+bool isDecimalDigit(char32_t c); // general category Nd
+bool isLetter(char32_t c);       // general category L*
+bool isMark(char32_t c);         // general category M*
 bool isLetterOrMark(char32_t c);
 bool isAsciiDigit(char32_t c);
-bool isWhitespace(char32_t c);    // White_Space property
+bool isWhitespace(char32_t c); // White_Space property
 // True when every code point of the text passes the test (true for empty text).
 bool allDecimalDigits(std::string_view text);
 bool allAsciiDigits(std::string_view text);
@@ -62,8 +60,8 @@ bool allAsciiDigits(std::string_view text);
 std::string toUpper(std::string_view text);
 std::string toLower(std::string_view text);
 std::string toNFC(std::string_view text);
-bool canonicallyEqual(std::string_view a, std::string_view b);  // equal after NFC
-std::string trimWhitespace(std::string_view text);                // White_Space at both ends
+bool canonicallyEqual(std::string_view a, std::string_view b); // equal after NFC
+std::string trimWhitespace(std::string_view text);             // White_Space at both ends
 
 // --- strict parsing ---
 // Optional "+" or "-", then one or more digits of the radix (2..36; letters either case),

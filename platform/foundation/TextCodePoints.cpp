@@ -12,11 +12,12 @@ namespace {
 
 struct Position {
     std::size_t byteOffset;
-    std::size_t advanced;  // code points stepped over
+    std::size_t advanced; // code points stepped over
 };
 
 // Steps over up to `count` code points from `byteOffset`, stopping at the end of the text.
-Position advanceCodePoints(std::string_view text, std::size_t byteOffset, std::size_t count) {
+Position advanceCodePoints(std::string_view text, std::size_t byteOffset, std::size_t count)
+{
     std::size_t advanced = 0;
     while (advanced < count && byteOffset < text.size()) {
         const std::size_t ascii = asciiPrefixLength(text.substr(byteOffset));
@@ -34,11 +35,13 @@ Position advanceCodePoints(std::string_view text, std::size_t byteOffset, std::s
 
 } // namespace
 
-std::size_t codePointCount(std::string_view text) {
+std::size_t codePointCount(std::string_view text)
+{
     return advanceCodePoints(text, 0, std::string_view::npos).advanced;
 }
 
-std::optional<std::size_t> byteOffsetOfCodePoint(std::string_view text, std::size_t index) {
+std::optional<std::size_t> byteOffsetOfCodePoint(std::string_view text, std::size_t index)
+{
     const Position position = advanceCodePoints(text, 0, index);
     if (position.advanced < index) {
         return std::nullopt;
@@ -46,7 +49,8 @@ std::optional<std::size_t> byteOffsetOfCodePoint(std::string_view text, std::siz
     return position.byteOffset;
 }
 
-std::string codePointSlice(std::string_view text, std::size_t start, std::size_t count) {
+std::string codePointSlice(std::string_view text, std::size_t start, std::size_t count)
+{
     const Position begin = advanceCodePoints(text, 0, start);
     if (begin.advanced < start) {
         return {};
@@ -57,7 +61,8 @@ std::string codePointSlice(std::string_view text, std::size_t start, std::size_t
     return out;
 }
 
-std::optional<std::string> codePointAt(std::string_view text, std::size_t index) {
+std::optional<std::string> codePointAt(std::string_view text, std::size_t index)
+{
     const Position begin = advanceCodePoints(text, 0, index);
     if (begin.advanced < index || begin.byteOffset >= text.size()) {
         return std::nullopt;

@@ -23,12 +23,14 @@ namespace {
 // One character break iterator per thread, created on first use; its text is reset per call.
 class ThreadBreakIterator {
 public:
-    ~ThreadBreakIterator() {
+    ~ThreadBreakIterator()
+    {
         if (m_iterator) {
             ubrk_close(m_iterator);
         }
     }
-    UBreakIterator* get() {
+    UBreakIterator* get()
+    {
         if (!m_iterator && !m_failed) {
             UErrorCode status = U_ZERO_ERROR;
             m_iterator = ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &status);
@@ -51,7 +53,8 @@ thread_local ThreadBreakIterator t_breakIterator;
 
 // Calls `clusterEnd(byteOffset)` for the end of each cluster in order; stops when it returns false.
 template <typename Visitor>
-void forEachClusterEnd(std::string_view text, Visitor&& clusterEnd) {
+void forEachClusterEnd(std::string_view text, Visitor&& clusterEnd)
+{
     const std::size_t size = text.size();
     const std::size_t ascii = detail::asciiPrefixLength(text);
     std::size_t offset = 0;
@@ -89,8 +92,7 @@ void forEachClusterEnd(std::string_view text, Visitor&& clusterEnd) {
     }
     // The copies stay valid while we iterate: the visitors never re-enter this function.
     ubrk_first(iterator);
-    for (int32_t boundary = ubrk_next(iterator); boundary != UBRK_DONE;
-         boundary = ubrk_next(iterator)) {
+    for (int32_t boundary = ubrk_next(iterator); boundary != UBRK_DONE; boundary = ubrk_next(iterator)) {
         assert(static_cast<std::size_t>(boundary) < cache.unitOffsets.size());
         if (!clusterEnd(offset + cache.unitOffsets[static_cast<std::size_t>(boundary)])) {
             return;
@@ -105,13 +107,15 @@ struct Span {
 };
 
 // ASCII text without CR: every byte is a cluster of its own.
-bool isOneByteClusters(std::string_view text) {
-    return text.empty() || (detail::asciiPrefixLength(text) == text.size() &&
-           std::memchr(text.data(), '\r', text.size()) == nullptr);
+bool isOneByteClusters(std::string_view text)
+{
+    return text.empty() ||
+           (detail::asciiPrefixLength(text) == text.size() && std::memchr(text.data(), '\r', text.size()) == nullptr);
 }
 
 // Byte span of up to `count` clusters from cluster `start`.
-Span clusterSpan(std::string_view text, std::size_t start, std::size_t count) {
+Span clusterSpan(std::string_view text, std::size_t start, std::size_t count)
+{
     Span span;
     if (isOneByteClusters(text)) {
         span.startFound = start <= text.size();
@@ -143,7 +147,8 @@ Span clusterSpan(std::string_view text, std::size_t start, std::size_t count) {
 
 } // namespace
 
-std::size_t graphemeCount(std::string_view text) {
+std::size_t graphemeCount(std::string_view text)
+{
     if (text.empty()) {
         return 0;
     }
@@ -166,7 +171,8 @@ std::size_t graphemeCount(std::string_view text) {
     return clusters;
 }
 
-std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size_t index) {
+std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size_t index)
+{
     const Span span = clusterSpan(text, index, 0);
     if (!span.startFound) {
         return std::nullopt;
@@ -174,7 +180,8 @@ std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size
     return span.begin;
 }
 
-std::string graphemeSlice(std::string_view text, std::size_t start, std::size_t count) {
+std::string graphemeSlice(std::string_view text, std::size_t start, std::size_t count)
+{
     const Span span = clusterSpan(text, start, count);
     std::string out;
     if (span.startFound) {
@@ -183,7 +190,8 @@ std::string graphemeSlice(std::string_view text, std::size_t start, std::size_t 
     return out;
 }
 
-std::optional<std::string> graphemeAt(std::string_view text, std::size_t index) {
+std::optional<std::string> graphemeAt(std::string_view text, std::size_t index)
+{
     const Span span = clusterSpan(text, index, 1);
     if (!span.startFound || span.end == span.begin) {
         return std::nullopt;

@@ -11,7 +11,8 @@ namespace platform::text {
 
 namespace {
 
-int digitValue(char c) {
+int digitValue(char c)
+{
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -24,18 +25,22 @@ int digitValue(char c) {
     return 99;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Roughly log10 of |mantissa * 10^exponent|: the power of ten of the leading significant digit.
 // Only its sign matters, to tell overflow from underflow.
-long long decimalMagnitude(std::string_view mantissa, std::string_view exponent) {
+long long decimalMagnitude(std::string_view mantissa, std::string_view exponent)
+{
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t leading = mantissa.find_first_of("123456789");
     if (leading == std::string_view::npos) {
         return 0;
     }
-    long long position = leading < point ? static_cast<long long>(point - leading) - 1
-                                         : -static_cast<long long>(leading - point);
+    long long position =
+        leading < point ? static_cast<long long>(point - leading) - 1 : -static_cast<long long>(leading - point);
     bool negative = false;
     if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
         negative = exponent.front() == '-';
@@ -50,7 +55,8 @@ long long decimalMagnitude(std::string_view mantissa, std::string_view exponent)
 
 } // namespace
 
-std::optional<std::int64_t> parseInteger(std::string_view text, int radix) {
+std::optional<std::int64_t> parseInteger(std::string_view text, int radix)
+{
     if (radix < 2 || radix > 36) {
         return std::nullopt;
     }
@@ -84,7 +90,8 @@ std::optional<std::int64_t> parseInteger(std::string_view text, int radix) {
     return static_cast<std::int64_t>(magnitude);
 }
 
-bool isPlainDecimal(std::string_view text) {
+bool isPlainDecimal(std::string_view text)
+{
     bool seenPoint = false;
     bool seenDigit = false;
     for (char c : text) {
@@ -99,7 +106,8 @@ bool isPlainDecimal(std::string_view text) {
     return seenDigit;
 }
 
-std::optional<double> parseDecimal(std::string_view text) {
+std::optional<double> parseDecimal(std::string_view text)
+{
     std::string_view body = text;
     bool negative = false;
     if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
@@ -123,16 +131,15 @@ std::optional<double> parseDecimal(std::string_view text) {
 
     // from_chars takes no "+"; the grammar is already checked, so parse the unsigned body.
     double value = 0;
-    const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
     if (end != body.data() + body.size()) {
         return std::nullopt;
     }
     if (error == std::errc::result_out_of_range) {
         // Too large is a failure; too small rounds to zero.
-        if (decimalMagnitude(mantissa, body.substr(exponentAt == std::string_view::npos
-                                                       ? body.size()
-                                                       : exponentAt + 1)) > 0) {
+        if (decimalMagnitude(mantissa,
+                             body.substr(exponentAt == std::string_view::npos ? body.size() : exponentAt + 1)) > 0) {
             return std::nullopt;
         }
         value = 0.0;

@@ -13,12 +13,14 @@ using detail::decodeUtf8At;
 
 namespace {
 
-bool hasCategory(char32_t c, std::uint32_t mask) {
+bool hasCategory(char32_t c, std::uint32_t mask)
+{
     return c <= 0x10FFFF && (U_GET_GC_MASK(static_cast<UChar32>(c)) & mask) != 0;
 }
 
 template <typename Test>
-bool allCodePoints(std::string_view text, Test&& test) {
+bool allCodePoints(std::string_view text, Test&& test)
+{
     std::size_t offset = 0;
     while (offset < text.size()) {
         const auto decoded = decodeUtf8At(text, offset);
@@ -30,17 +32,20 @@ bool allCodePoints(std::string_view text, Test&& test) {
     return true;
 }
 
-std::string fromUnicodeString(const icu::UnicodeString& text) {
+std::string fromUnicodeString(const icu::UnicodeString& text)
+{
     return fromUtf16(std::u16string_view(text.getBuffer(), static_cast<std::size_t>(text.length())));
 }
 
-std::string sanitized(std::string_view text) {
+std::string sanitized(std::string_view text)
+{
     std::string out;
     detail::appendSanitized(out, text);
     return out;
 }
 
-std::string mapAscii(std::string_view text, char from, char to) {
+std::string mapAscii(std::string_view text, char from, char to)
+{
     std::string out(text);
     for (char& c : out) {
         if (c >= from && c <= to) {
@@ -52,24 +57,42 @@ std::string mapAscii(std::string_view text, char from, char to) {
 
 } // namespace
 
-bool isDecimalDigit(char32_t c) { return hasCategory(c, U_GC_ND_MASK); }
-bool isLetter(char32_t c) { return hasCategory(c, U_GC_L_MASK); }
-bool isMark(char32_t c) { return hasCategory(c, U_GC_M_MASK); }
-bool isLetterOrMark(char32_t c) { return hasCategory(c, U_GC_L_MASK | U_GC_M_MASK); }
-bool isAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isDecimalDigit(char32_t c)
+{
+    return hasCategory(c, U_GC_ND_MASK);
+}
+bool isLetter(char32_t c)
+{
+    return hasCategory(c, U_GC_L_MASK);
+}
+bool isMark(char32_t c)
+{
+    return hasCategory(c, U_GC_M_MASK);
+}
+bool isLetterOrMark(char32_t c)
+{
+    return hasCategory(c, U_GC_L_MASK | U_GC_M_MASK);
+}
+bool isAsciiDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
 
-bool isWhitespace(char32_t c) {
+bool isWhitespace(char32_t c)
+{
     if (c < 0x80) {
         return c == U' ' || (c >= 0x09 && c <= 0x0D);
     }
     return c <= 0x10FFFF && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_WHITE_SPACE);
 }
 
-bool allDecimalDigits(std::string_view text) {
+bool allDecimalDigits(std::string_view text)
+{
     return allCodePoints(text, [](char32_t c) { return isAsciiDigit(c) || isDecimalDigit(c); });
 }
 
-bool allAsciiDigits(std::string_view text) {
+bool allAsciiDigits(std::string_view text)
+{
     for (char c : text) {
         if (c < '0' || c > '9') {
             return false;
@@ -78,7 +101,8 @@ bool allAsciiDigits(std::string_view text) {
     return true;
 }
 
-std::string toUpper(std::string_view text) {
+std::string toUpper(std::string_view text)
+{
     if (isAscii(text)) {
         return mapAscii(text, 'a', 'z');
     }
@@ -90,7 +114,8 @@ std::string toUpper(std::string_view text) {
     return fromUnicodeString(*unicode);
 }
 
-std::string toLower(std::string_view text) {
+std::string toLower(std::string_view text)
+{
     if (isAscii(text)) {
         return mapAscii(text, 'A', 'Z');
     }
@@ -102,7 +127,8 @@ std::string toLower(std::string_view text) {
     return fromUnicodeString(*unicode);
 }
 
-std::string toNFC(std::string_view text) {
+std::string toNFC(std::string_view text)
+{
     if (isAscii(text)) {
         return std::string(text);
     }
@@ -119,14 +145,16 @@ std::string toNFC(std::string_view text) {
     return fromUnicodeString(normalized);
 }
 
-bool canonicallyEqual(std::string_view a, std::string_view b) {
+bool canonicallyEqual(std::string_view a, std::string_view b)
+{
     if (a == b) {
         return true;
     }
     return toNFC(a) == toNFC(b);
 }
 
-std::string trimWhitespace(std::string_view text) {
+std::string trimWhitespace(std::string_view text)
+{
     std::size_t begin = text.size();
     std::size_t end = 0;
     std::size_t offset = 0;

@@ -10,7 +10,8 @@ using detail::decodeUtf8At;
 
 namespace detail {
 
-void appendSanitized(std::string& out, std::string_view text) {
+void appendSanitized(std::string& out, std::string_view text)
+{
     std::size_t runStart = 0;
     std::size_t offset = 0;
     while (offset < text.size()) {
@@ -29,8 +30,8 @@ void appendSanitized(std::string& out, std::string_view text) {
     out.append(text.substr(runStart));
 }
 
-void decodeToUtf16(std::string_view text, std::u16string& out,
-                   std::vector<std::uint32_t>* unitOffsets) {
+void decodeToUtf16(std::string_view text, std::u16string& out, std::vector<std::uint32_t>* unitOffsets)
+{
     out.clear();
     if (unitOffsets) {
         unitOffsets->clear();
@@ -61,7 +62,8 @@ void decodeToUtf16(std::string_view text, std::u16string& out,
 
 } // namespace detail
 
-bool isValidUtf8(std::string_view text) {
+bool isValidUtf8(std::string_view text)
+{
     std::size_t offset = 0;
     while (offset < text.size()) {
         offset += asciiPrefixLength(text.substr(offset));
@@ -77,11 +79,13 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-bool isAscii(std::string_view text) {
+bool isAscii(std::string_view text)
+{
     return asciiPrefixLength(text) == text.size();
 }
 
-std::u32string toUtf32(std::string_view text) {
+std::u32string toUtf32(std::string_view text)
+{
     std::u32string out;
     out.reserve(text.size());
     std::size_t offset = 0;
@@ -93,7 +97,8 @@ std::u32string toUtf32(std::string_view text) {
     return out;
 }
 
-std::string fromUtf32(std::u32string_view text) {
+std::string fromUtf32(std::u32string_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (char32_t c : text) {
@@ -102,7 +107,8 @@ std::string fromUtf32(std::u32string_view text) {
     return out;
 }
 
-std::size_t utf16Length(std::string_view text) {
+std::size_t utf16Length(std::string_view text)
+{
     std::size_t offset = asciiPrefixLength(text);
     std::size_t units = offset;
     while (offset < text.size()) {
@@ -113,26 +119,27 @@ std::size_t utf16Length(std::string_view text) {
     return units;
 }
 
-std::u16string toUtf16(std::string_view text) {
+std::u16string toUtf16(std::string_view text)
+{
     std::u16string out;
     out.reserve(text.size());
     detail::decodeToUtf16(text, out);
     return out;
 }
 
-std::string fromUtf16(std::u16string_view text) {
+std::string fromUtf16(std::u16string_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             const char32_t high = unit - 0xD800;
             const char32_t low = text[i + 1] - 0xDC00;
             detail::appendUtf8(out, 0x10000 + (high << 10) + low);
             ++i;
         } else {
-            detail::appendUtf8(out, unit);  // a lone surrogate becomes U+FFFD
+            detail::appendUtf8(out, unit); // a lone surrogate becomes U+FFFD
         }
     }
     return out;

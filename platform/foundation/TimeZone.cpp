@@ -14,8 +14,7 @@ std::optional<TimeZone> g_override;
 
 std::unique_ptr<icu::TimeZone> icuZone(const std::string& identifier)
 {
-    return std::unique_ptr<icu::TimeZone>(
-        icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(identifier)));
+    return std::unique_ptr<icu::TimeZone>(icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(identifier)));
 }
 
 } // namespace

@@ -31,7 +31,7 @@ std::int64_t saturatingTruncate(double value)
 {
     if (std::isnan(value))
         return 0;
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
     if (value >= kLimit)
         return std::numeric_limits<std::int64_t>::max();
     if (value < -kLimit)
@@ -261,7 +261,7 @@ void UserDefaults::save()
     if (!m_file)
         return;
     if (!m_writable)
-        return;  // loading said why, once
+        return; // loading said why, once
     saveDefaultsFile(*m_file, m_values);
 }
 

@@ -48,7 +48,8 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
         return {};
     if (isSomethingElse(file)) {
-        debugLog("UserDefaults: " + file.string() + " is not a regular file; it is left alone and defaults are "
+        debugLog("UserDefaults: " + file.string() +
+                 " is not a regular file; it is left alone and defaults are "
                  "kept in memory only");
         return {{}, false};
     }

@@ -18,13 +18,14 @@ namespace platform::text::detail {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 struct DecodedCodePoint {
-    char32_t value;      // U+FFFD for an ill-formed subsequence
+    char32_t value;       // U+FFFD for an ill-formed subsequence
     std::uint32_t length; // bytes consumed, 1..4
     bool wellFormed;
 };
 
 // Decodes the code point at `text[offset]`. Precondition: offset < text.size().
-inline DecodedCodePoint decodeUtf8At(std::string_view text, std::size_t offset) {
+inline DecodedCodePoint decodeUtf8At(std::string_view text, std::size_t offset)
+{
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data()) + offset;
     const std::size_t available = text.size() - offset;
     const unsigned lead = bytes[0];
@@ -42,20 +43,20 @@ inline DecodedCodePoint decodeUtf8At(std::string_view text, std::size_t offset) 
         trailing = 2;
         value = lead & 0x0F;
         if (lead == 0xE0) {
-            low = 0xA0;  // no overlongs
+            low = 0xA0; // no overlongs
         } else if (lead == 0xED) {
-            high = 0x9F;  // no surrogates
+            high = 0x9F; // no surrogates
         }
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         trailing = 3;
         value = lead & 0x07;
         if (lead == 0xF0) {
-            low = 0x90;  // no overlongs
+            low = 0x90; // no overlongs
         } else if (lead == 0xF4) {
-            high = 0x8F;  // nothing above U+10FFFF
+            high = 0x8F; // nothing above U+10FFFF
         }
     } else {
-        return {kReplacementCharacter, 1, false};  // 0x80..0xC1, 0xF5..0xFF
+        return {kReplacementCharacter, 1, false}; // 0x80..0xC1, 0xF5..0xFF
     }
     for (std::uint32_t i = 1; i <= trailing; ++i) {
         if (i >= available) {
@@ -73,7 +74,8 @@ inline DecodedCodePoint decodeUtf8At(std::string_view text, std::size_t offset) 
 }
 
 // Length of the leading run of ASCII bytes, scanned a word at a time.
-inline std::size_t asciiPrefixLength(std::string_view text) {
+inline std::size_t asciiPrefixLength(std::string_view text)
+{
     const char* data = text.data();
     const std::size_t size = text.size();
     std::size_t i = 0;
@@ -90,12 +92,14 @@ inline std::size_t asciiPrefixLength(std::string_view text) {
     return i;
 }
 
-inline bool isScalarValue(char32_t c) {
+inline bool isScalarValue(char32_t c)
+{
     return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
 }
 
 // Appends `c` as UTF-8; anything that is not a scalar value becomes U+FFFD.
-inline void appendUtf8(std::string& out, char32_t c) {
+inline void appendUtf8(std::string& out, char32_t c)
+{
     if (!isScalarValue(c)) {
         c = kReplacementCharacter;
     }
@@ -121,7 +125,6 @@ void appendSanitized(std::string& out, std::string_view text);
 
 // Decodes `text` to UTF-16 with replacement. When `unitOffsets` is given it receives, for every
 // UTF-16 unit, the byte offset of the code point it belongs to, plus text.size() at the end.
-void decodeToUtf16(std::string_view text, std::u16string& out,
-                   std::vector<std::uint32_t>* unitOffsets = nullptr);
+void decodeToUtf16(std::string_view text, std::u16string& out, std::vector<std::uint32_t>* unitOffsets = nullptr);
 
 } // namespace platform::text::detail

@@ -97,8 +97,9 @@ void addRunAttributes(PangoAttrList* list, const TextAttributes& attributes, gui
     if (auto found = attributes.find(Key::underlineStyle); found != attributes.end()) {
         auto style = found->second.asInteger().value_or(0);
         if (style != 0) {
-            PangoUnderline underline = style == static_cast<std::int64_t>(NSUnderlineStyle::double_) ? PANGO_UNDERLINE_DOUBLE
-                                                                                                   : PANGO_UNDERLINE_SINGLE;
+            PangoUnderline underline = style == static_cast<std::int64_t>(NSUnderlineStyle::double_)
+                                           ? PANGO_UNDERLINE_DOUBLE
+                                           : PANGO_UNDERLINE_SINGLE;
             insert(pango_attr_underline_new(underline));
         }
     }
@@ -148,7 +149,7 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
 
     bool wraps = wrapWidth > 0 && std::isfinite(wrapWidth) && wrapWidth * PANGO_SCALE < G_MAXINT;
     pango_layout_set_wrap(layout.get(), style.lineBreakMode == NSLineBreakMode::byCharWrapping ? PANGO_WRAP_CHAR
-                                                                                            : PANGO_WRAP_WORD_CHAR);
+                                                                                               : PANGO_WRAP_WORD_CHAR);
     pango_layout_set_width(layout.get(), wraps ? static_cast<int>(std::floor(wrapWidth * PANGO_SCALE)) : -1);
     pango_layout_set_alignment(layout.get(), pangoAlignment(style.alignment, isRightToLeft(text.utf16())));
     pango_layout_set_justify(layout.get(), style.alignment == NSTextAlignment::justified);

@@ -22,11 +22,11 @@ int pixelsFor(double points, double scale)
 
 std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool opaque)
 {
-    bool valid = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0 && size.height > 0
-        && std::isfinite(scale) && scale > 0;
+    bool valid = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0 && size.height > 0 &&
+                 std::isfinite(scale) && scale > 0;
     if (!valid) {
-        debugLog("Renderer: nothing to draw for size " + std::to_string(size.width) + " x "
-                 + std::to_string(size.height) + " at scale " + std::to_string(scale));
+        debugLog("Renderer: nothing to draw for size " + std::to_string(size.width) + " x " +
+                 std::to_string(size.height) + " at scale " + std::to_string(scale));
         return nullptr;
     }
     // A huge side is judged before it is turned into an int.
@@ -51,7 +51,7 @@ std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool
     }
     cairo_scale(cr, scale, scale);
     CGContextPtr context = CGContext::create(cr);
-    cairo_destroy(cr);  // the context holds its own reference
+    cairo_destroy(cr); // the context holds its own reference
     return std::unique_ptr<BitmapCanvas>(new BitmapCanvas(surface, std::move(context), scale));
 }
 

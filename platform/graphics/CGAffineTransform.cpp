@@ -17,12 +17,8 @@ CGAffineTransform CGAffineTransform::makeRotation(CGFloat angle)
 CGAffineTransform CGAffineTransform::concatenating(const CGAffineTransform& t) const
 {
     return {
-        a * t.a + b * t.c,
-        a * t.b + b * t.d,
-        c * t.a + d * t.c,
-        c * t.b + d * t.d,
-        tx * t.a + ty * t.c + t.tx,
-        tx * t.b + ty * t.d + t.ty,
+        a * t.a + b * t.c, a * t.b + b * t.d,          c * t.a + d * t.c,
+        c * t.b + d * t.d, tx * t.a + ty * t.c + t.tx, tx * t.b + ty * t.d + t.ty,
     };
 }
 

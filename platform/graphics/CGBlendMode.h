@@ -6,11 +6,11 @@
 namespace platform {
 
 enum class CGBlendMode {
-    normal,    // source over
+    normal, // source over
     multiply,
-    clear,     // erases
-    copy,      // replaces
-    sourceAtop,  // paints only where the destination is opaque, keeping its alpha
+    clear,      // erases
+    copy,       // replaces
+    sourceAtop, // paints only where the destination is opaque, keeping its alpha
 };
 
 // Makes `mode` the way `cr` combines what it draws next.

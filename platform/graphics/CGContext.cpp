@@ -9,8 +9,7 @@
 
 namespace platform {
 
-CGContext::CGContext(cairo_t* cr)
-    : m_cr(cairo_reference(cr))
+CGContext::CGContext(cairo_t* cr) : m_cr(cairo_reference(cr))
 {
     m_state.fill = UIColor::black();
     m_state.stroke = UIColor::black();
@@ -48,9 +47,18 @@ void CGContext::restoreGState()
     m_saved.pop_back();
 }
 
-void CGContext::translateBy(CGFloat dx, CGFloat dy) { cairo_translate(m_cr, dx, dy); }
-void CGContext::scaleBy(CGFloat sx, CGFloat sy) { cairo_scale(m_cr, sx, sy); }
-void CGContext::rotate(CGFloat angle) { cairo_rotate(m_cr, angle); }
+void CGContext::translateBy(CGFloat dx, CGFloat dy)
+{
+    cairo_translate(m_cr, dx, dy);
+}
+void CGContext::scaleBy(CGFloat sx, CGFloat sy)
+{
+    cairo_scale(m_cr, sx, sy);
+}
+void CGContext::rotate(CGFloat angle)
+{
+    cairo_rotate(m_cr, angle);
+}
 
 void CGContext::concatenate(const CGAffineTransform& transform)
 {
@@ -65,13 +73,34 @@ CGAffineTransform CGContext::ctm() const
     return CGAffineTransform::fromCairoMatrix(m);
 }
 
-void CGContext::setFillColor(const UIColorPtr& color) { m_state.fill = color ? color : UIColor::clear(); }
-void CGContext::setStrokeColor(const UIColorPtr& color) { m_state.stroke = color ? color : UIColor::clear(); }
-void CGContext::setLineWidth(CGFloat width) { cairo_set_line_width(m_cr, std::max(width, 0.0)); }
-void CGContext::setLineCap(CGLineCap cap) { setCairoLineCap(m_cr, cap); }
-void CGContext::setLineJoin(CGLineJoin join) { setCairoLineJoin(m_cr, join); }
-void CGContext::setMiterLimit(CGFloat limit) { cairo_set_miter_limit(m_cr, limit); }
-void CGContext::setAlpha(CGFloat alpha) { m_state.alpha = std::clamp(alpha, 0.0, 1.0); }
+void CGContext::setFillColor(const UIColorPtr& color)
+{
+    m_state.fill = color ? color : UIColor::clear();
+}
+void CGContext::setStrokeColor(const UIColorPtr& color)
+{
+    m_state.stroke = color ? color : UIColor::clear();
+}
+void CGContext::setLineWidth(CGFloat width)
+{
+    cairo_set_line_width(m_cr, std::max(width, 0.0));
+}
+void CGContext::setLineCap(CGLineCap cap)
+{
+    setCairoLineCap(m_cr, cap);
+}
+void CGContext::setLineJoin(CGLineJoin join)
+{
+    setCairoLineJoin(m_cr, join);
+}
+void CGContext::setMiterLimit(CGFloat limit)
+{
+    cairo_set_miter_limit(m_cr, limit);
+}
+void CGContext::setAlpha(CGFloat alpha)
+{
+    m_state.alpha = std::clamp(alpha, 0.0, 1.0);
+}
 
 void CGContext::setBlendMode(CGBlendMode mode)
 {
@@ -123,8 +152,14 @@ void CGContext::fillEllipse(const CGRect& rect)
     fillPath();
 }
 
-void CGContext::beginPath() { cairo_new_path(m_cr); }
-void CGContext::addPath(const CGPath& path) { path.addToCairo(m_cr); }
+void CGContext::beginPath()
+{
+    cairo_new_path(m_cr);
+}
+void CGContext::addPath(const CGPath& path)
+{
+    path.addToCairo(m_cr);
+}
 
 void CGContext::addRect(const CGRect& rect)
 {

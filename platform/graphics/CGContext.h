@@ -59,7 +59,7 @@ public:
     // Rectangle operations; each clears the current path.
     void fill(const CGRect& rect);
     void stroke(const CGRect& rect);
-    void clear(const CGRect& rect);  // makes the area transparent
+    void clear(const CGRect& rect); // makes the area transparent
     void fillEllipse(const CGRect& rect);
 
     // Path operations on the current path; fill, stroke and clip consume it.
@@ -104,7 +104,7 @@ private:
     cairo_t* m_cr;
     State m_state;
     std::vector<State> m_saved;
-    std::vector<std::size_t> m_layerMarks;  // m_saved's size at each open layer's begin
+    std::vector<std::size_t> m_layerMarks; // m_saved's size at each open layer's begin
 };
 
 } // namespace platform

@@ -52,8 +52,7 @@ std::vector<Segment> flattenedSegments(cairo_t* cr, const CGPath& path, double& 
             cy = ny;
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
     cairo_path_destroy(flat);
@@ -72,7 +71,7 @@ void CGContext::addTrimmedPath(const CGPath& path, CGFloat start, CGFloat end)
     double from = start * total;
     double to = end * total;
     double walked = 0;
-    bool connected = false;  // the previous piece was drawn up to its end point
+    bool connected = false; // the previous piece was drawn up to its end point
     for (const auto& s : segments) {
         double a = walked;
         double b = walked + s.length;

@@ -15,9 +15,9 @@ namespace {
 
 bool isUsableImageSurface(cairo_surface_t* surface)
 {
-    return surface && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS
-        && cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE
-        && cairo_image_surface_get_width(surface) > 0 && cairo_image_surface_get_height(surface) > 0;
+    return surface && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS &&
+           cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE && cairo_image_surface_get_width(surface) > 0 &&
+           cairo_image_surface_get_height(surface) > 0;
 }
 
 // A new ARGB32 surface holding the pixels of `surface`.
@@ -51,9 +51,9 @@ cairo_surface_t* argbCopy(cairo_surface_t* surface)
 } // namespace
 
 CGImage::CGImage(cairo_surface_t* surface)
-    : m_surface(surface)
-    , m_width(cairo_image_surface_get_width(surface))
-    , m_height(cairo_image_surface_get_height(surface))
+    : m_surface(surface),
+      m_width(cairo_image_surface_get_width(surface)),
+      m_height(cairo_image_surface_get_height(surface))
 {
 }
 

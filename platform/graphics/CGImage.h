@@ -31,9 +31,7 @@ inline RGBA8 unpremultipliedPixel(std::uint32_t word)
         return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b), 0xff};
     if (a == 0)
         return {};
-    auto unpremultiply = [a](std::uint32_t channel) {
-        return static_cast<std::uint8_t>((channel * 255 + a / 2) / a);
-    };
+    auto unpremultiply = [a](std::uint32_t channel) { return static_cast<std::uint8_t>((channel * 255 + a / 2) / a); };
     return {unpremultiply(r), unpremultiply(g), unpremultiply(b), static_cast<std::uint8_t>(a)};
 }
 

@@ -34,8 +34,14 @@ cairo_line_join_t toCairoLineJoin(CGLineJoin join)
 
 } // namespace
 
-void setCairoLineCap(cairo_t* cr, CGLineCap cap) { cairo_set_line_cap(cr, toCairoLineCap(cap)); }
-void setCairoLineJoin(cairo_t* cr, CGLineJoin join) { cairo_set_line_join(cr, toCairoLineJoin(join)); }
+void setCairoLineCap(cairo_t* cr, CGLineCap cap)
+{
+    cairo_set_line_cap(cr, toCairoLineCap(cap));
+}
+void setCairoLineJoin(cairo_t* cr, CGLineJoin join)
+{
+    cairo_set_line_join(cr, toCairoLineJoin(join));
+}
 
 void CGPath::addElement(CGPathElementType type, std::vector<CGPoint> points)
 {

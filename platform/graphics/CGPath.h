@@ -12,11 +12,11 @@
 namespace platform {
 
 enum class CGPathElementType {
-    moveToPoint,          // points: the new point
-    addLineToPoint,       // points: the end point
-    addQuadCurveToPoint,  // points: control, end
-    addCurveToPoint,      // points: control 1, control 2, end
-    closeSubpath,         // points: none
+    moveToPoint,         // points: the new point
+    addLineToPoint,      // points: the end point
+    addQuadCurveToPoint, // points: control, end
+    addCurveToPoint,     // points: control 1, control 2, end
+    closeSubpath,        // points: none
 };
 
 struct CGPathElement {

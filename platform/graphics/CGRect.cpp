@@ -12,14 +12,38 @@ CGRect CGRect::null()
     return CGRect(inf, inf, 0, 0);
 }
 
-CGFloat CGRect::minX() const { return std::min(origin.x, origin.x + size.width); }
-CGFloat CGRect::maxX() const { return std::max(origin.x, origin.x + size.width); }
-CGFloat CGRect::midX() const { return origin.x + size.width / 2; }
-CGFloat CGRect::minY() const { return std::min(origin.y, origin.y + size.height); }
-CGFloat CGRect::maxY() const { return std::max(origin.y, origin.y + size.height); }
-CGFloat CGRect::midY() const { return origin.y + size.height / 2; }
-CGFloat CGRect::width() const { return std::fabs(size.width); }
-CGFloat CGRect::height() const { return std::fabs(size.height); }
+CGFloat CGRect::minX() const
+{
+    return std::min(origin.x, origin.x + size.width);
+}
+CGFloat CGRect::maxX() const
+{
+    return std::max(origin.x, origin.x + size.width);
+}
+CGFloat CGRect::midX() const
+{
+    return origin.x + size.width / 2;
+}
+CGFloat CGRect::minY() const
+{
+    return std::min(origin.y, origin.y + size.height);
+}
+CGFloat CGRect::maxY() const
+{
+    return std::max(origin.y, origin.y + size.height);
+}
+CGFloat CGRect::midY() const
+{
+    return origin.y + size.height / 2;
+}
+CGFloat CGRect::width() const
+{
+    return std::fabs(size.width);
+}
+CGFloat CGRect::height() const
+{
+    return std::fabs(size.height);
+}
 
 bool CGRect::isNull() const
 {
@@ -106,8 +130,7 @@ bool CGRect::contains(const CGRect& other) const
 {
     if (isNull() || other.isNull())
         return false;
-    return other.minX() >= minX() && other.maxX() <= maxX() && other.minY() >= minY()
-        && other.maxY() <= maxY();
+    return other.minX() >= minX() && other.maxX() <= maxX() && other.minY() >= minY() && other.maxY() <= maxY();
 }
 
 CGRect CGRect::integral() const

@@ -18,8 +18,7 @@ struct CGRect {
 
     constexpr CGRect() = default;
     constexpr CGRect(CGPoint o, CGSize s) : origin(o), size(s) {}
-    constexpr CGRect(CGFloat x, CGFloat y, CGFloat width, CGFloat height)
-        : origin{x, y}, size{width, height} {}
+    constexpr CGRect(CGFloat x, CGFloat y, CGFloat width, CGFloat height) : origin{x, y}, size{width, height} {}
 
     static constexpr CGRect zero() { return {}; }
     // The rectangle that stands for "no rectangle" (origin at infinity, size zero).
@@ -31,8 +30,8 @@ struct CGRect {
     CGFloat minY() const;
     CGFloat midY() const;
     CGFloat maxY() const;
-    CGFloat width() const;   // non-negative
-    CGFloat height() const;  // non-negative
+    CGFloat width() const;  // non-negative
+    CGFloat height() const; // non-negative
 
     bool isNull() const;
     // True for the null rectangle and for a rectangle of zero width or height.

@@ -5,10 +5,7 @@
 
 namespace platform {
 
-CIFilter::CIFilter(std::string name)
-    : m_name(std::move(name))
-{
-}
+CIFilter::CIFilter(std::string name) : m_name(std::move(name)) {}
 
 std::shared_ptr<CIFilter> CIFilter::named(const std::string& name)
 {

@@ -7,8 +7,7 @@
 namespace platform {
 
 CIImage::CIImage(CGImagePtr source, const CGAffineTransform& transform)
-    : m_source(std::move(source))
-    , m_transform(transform)
+    : m_source(std::move(source)), m_transform(transform)
 {
     assert(m_source);
 }
@@ -37,8 +36,8 @@ void CIImage::draw(cairo_t* cr, const CGRect& fromRect, const CGRect& toRect, do
     // User space -> image space -> source pixels (cairo's pattern matrix maps user to pattern space).
     CGAffineTransform userToSource =
         CGAffineTransform::makeTranslation(-toRect.minX(), -toRect.minY())
-            .concatenating(CGAffineTransform::makeScale(fromRect.width() / toRect.width(),
-                                                        fromRect.height() / toRect.height()))
+            .concatenating(
+                CGAffineTransform::makeScale(fromRect.width() / toRect.width(), fromRect.height() / toRect.height()))
             .concatenating(CGAffineTransform::makeTranslation(fromRect.minX(), fromRect.minY()))
             .concatenating(m_transform.inverted());
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(m_source->surface());

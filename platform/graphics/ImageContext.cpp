@@ -42,13 +42,12 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
 {
     if (!(scale > 0) || !std::isfinite(scale))
         scale = mainScreenScale();
-    bool validSize = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0
-        && size.height > 0;
+    bool validSize = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0 && size.height > 0;
     double width = validSize ? pixelCount(size.width, scale) : 0;
     double height = validSize ? pixelCount(size.height, scale) : 0;
     if (!validSize) {
-        debugLog("UIGraphicsBeginImageContext: no context for size " + std::to_string(size.width) + " x "
-                 + std::to_string(size.height) + " at scale " + std::to_string(scale));
+        debugLog("UIGraphicsBeginImageContext: no context for size " + std::to_string(size.width) + " x " +
+                 std::to_string(size.height) + " at scale " + std::to_string(scale));
         return;
     }
     if (!checkBitmapSize(width, height, "UIGraphicsBeginImageContext"))
@@ -56,7 +55,7 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);
-    cairo_surface_destroy(surface);  // the cairo_t keeps it
+    cairo_surface_destroy(surface); // the cairo_t keeps it
     if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
         debugLog("UIGraphicsBeginImageContext: the bitmap could not be made");
         cairo_destroy(cr);

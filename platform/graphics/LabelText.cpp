@@ -23,8 +23,8 @@ PangoEllipsizeMode ellipsizeMode(NSLineBreakMode mode)
 }
 
 struct LineExtent {
-    int widest = 0;   // Pango units
-    int bottom = 0;   // Pango units, bottom of the last counted line
+    int widest = 0; // Pango units
+    int bottom = 0; // Pango units, bottom of the last counted line
     int count = 0;
 };
 
@@ -146,7 +146,8 @@ void drawLabelText(CGContext& context, const NSAttributedString& text, const CGR
         // (and justified, on one line) is the leading edge: the right one for right-to-left text.
         PangoLayoutLine* first = pango_layout_get_line_readonly(pango, 0);
         const bool rightToLeft = first && first->resolved_dir == PANGO_DIRECTION_RTL;
-        const bool leading = style.alignment == NSTextAlignment::natural || style.alignment == NSTextAlignment::justified;
+        const bool leading =
+            style.alignment == NSTextAlignment::natural || style.alignment == NSTextAlignment::justified;
         if (style.alignment == NSTextAlignment::center) {
             x += (rect.width() - textWidth) / 2;
         } else if (style.alignment == NSTextAlignment::right || (leading && rightToLeft)) {

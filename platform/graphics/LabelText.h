@@ -12,12 +12,12 @@
 namespace platform {
 
 struct LabelTextStyle {
-    UIFontPtr font;      // runs without a font attribute; null: the system font of 17
-    UIColorPtr color;    // runs without a colour attribute; null: black
-    double fontScale = 1;  // multiplies every font size (shrinking to fit); > 0
+    UIFontPtr font;       // runs without a font attribute; null: the system font of 17
+    UIColorPtr color;     // runs without a colour attribute; null: black
+    double fontScale = 1; // multiplies every font size (shrinking to fit); > 0
     NSTextAlignment alignment = NSTextAlignment::left;
     NSLineBreakMode lineBreakMode = NSLineBreakMode::byTruncatingTail;
-    int maximumLines = 1;  // 0: no limit
+    int maximumLines = 1; // 0: no limit
 };
 
 // The size of the text wrapped at `maxWidth` (<= 0 or not finite: no wrapping), cut after

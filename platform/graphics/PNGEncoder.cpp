@@ -58,7 +58,7 @@ void packOpaqueRow(const unsigned char* from, int width, std::uint8_t* to)
         std::uint32_t word;
         std::memcpy(&word, from + 4 * x, 4);
         if constexpr (std::endian::native == std::endian::little) {
-            const std::uint32_t rgb = __builtin_bswap32(word) >> 8;  // bytes R, G, B, 0
+            const std::uint32_t rgb = __builtin_bswap32(word) >> 8; // bytes R, G, B, 0
             std::memcpy(to + 3 * static_cast<size_t>(x), &rgb, 4);
         } else {
             to[3 * x] = static_cast<std::uint8_t>(word >> 16);
@@ -114,8 +114,8 @@ std::string encodePNG(const CGImage& image)
     spng_set_option(context.get(), SPNG_IMG_MEM_LEVEL, 6);
     spng_set_option(context.get(), SPNG_IMG_COMPRESSION_STRATEGY, Z_DEFAULT_STRATEGY);
     spng_set_option(context.get(), SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_NONE);
-    int error = spng_encode_image(context.get(), nullptr, 0, SPNG_FMT_PNG,
-                                  SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE);
+    int error =
+        spng_encode_image(context.get(), nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE);
     // Row by row, so the packed pixels stay in the cache while the compressor reads them.
     const size_t rowBytes = (opaque ? 3 : 4) * static_cast<size_t>(width);
     std::vector<std::uint8_t> row(rowBytes + 1);

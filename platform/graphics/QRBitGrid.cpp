@@ -53,7 +53,9 @@ Line differsFromNext(const Line& line)
 } // namespace
 
 QRBitGrid::QRBitGrid(int size)
-    : m_size(size), m_rows(static_cast<std::size_t>(size)), m_columns(static_cast<std::size_t>(size)),
+    : m_size(size),
+      m_rows(static_cast<std::size_t>(size)),
+      m_columns(static_cast<std::size_t>(size)),
       m_valid(validBits(size - 1))
 {
 }
@@ -83,16 +85,16 @@ long QRBitGrid::linePenalty(const Line& line) const
     };
 
     bool firstDark = line[0] & 1;
-    runs[count++] = m_size;  // the leading border
+    runs[count++] = m_size; // the leading border
     if (firstDark)
-        runs[count++] = 0;   // the first dark run follows the border directly
-    --count;                 // the next run found extends the border (light) or is the dark run
+        runs[count++] = 0; // the first dark run follows the border directly
+    --count;               // the next run found extends the border (light) or is the dark run
     const Line boundaries = differsFromNext(line);
     int start = 0;
     for (int w = 0; w < kWords; ++w) {
         std::uint64_t bits = boundaries[w] & m_valid[w];
         while (bits) {
-            int end = 64 * w + std::countr_zero(bits) + 1;  // the run covers start .. end - 1
+            int end = 64 * w + std::countr_zero(bits) + 1; // the run covers start .. end - 1
             addRun(end - start);
             runs[count++] += end - start;
             start = end;
@@ -125,11 +127,11 @@ long QRBitGrid::blockPenalty() const
     long blocks = 0;
     const Line& valid = m_valid;
     for (int y = 0; y + 1 < m_size; ++y) {
-        Line vertical{};  // bit x: module (x, y) equals (x, y + 1)
+        Line vertical{}; // bit x: module (x, y) equals (x, y + 1)
         for (int w = 0; w < kWords; ++w)
             vertical[w] = ~(m_rows[y][w] ^ m_rows[y + 1][w]);
         Line horizontal = differsFromNext(m_rows[y]);
-        Line verticalNext = differsFromNext(vertical);  // bit x set: vertical[x] != vertical[x + 1]
+        Line verticalNext = differsFromNext(vertical); // bit x set: vertical[x] != vertical[x + 1]
         for (int w = 0; w < kWords; ++w) {
             // Block at x: both columns agree vertically and the top pair agrees horizontally.
             std::uint64_t block = vertical[w] & ~verticalNext[w] & ~horizontal[w] & valid[w];

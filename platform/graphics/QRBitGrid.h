@@ -43,7 +43,7 @@ private:
     int m_size;
     std::vector<Line> m_rows;
     std::vector<Line> m_columns;
-    Line m_valid;  // bits 0 .. size - 2: the modules that have a next one
+    Line m_valid; // bits 0 .. size - 2: the modules that have a next one
 };
 
 } // namespace platform

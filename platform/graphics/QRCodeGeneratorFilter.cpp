@@ -56,8 +56,7 @@ CGImagePtr moduleBitmap(const QRSymbol& symbol)
 
 } // namespace
 
-QRCodeGeneratorFilter::QRCodeGeneratorFilter()
-    : CIFilter(kName)
+QRCodeGeneratorFilter::QRCodeGeneratorFilter() : CIFilter(kName)
 {
     declareInput(kInputMessage, std::nullopt);
     declareInput(kInputCorrectionLevel, std::string("M"));

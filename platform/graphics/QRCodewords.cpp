@@ -21,7 +21,7 @@ constexpr std::int8_t kEccPerBlock[4][41] = {
      30, 24, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30},
 };
 constexpr std::int8_t kBlockCount[4][41] = {
-    {-1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 4,  4,  4,  4,  4,  6,  6,  6,  6,  7,  8,
+    {-1, 1, 1, 1,  1,  1,  2,  2,  2,  2,  4,  4,  4,  4,  4,  6,  6,  6,  6,  7, 8,
      8,  9, 9, 10, 12, 12, 12, 13, 14, 15, 16, 17, 18, 19, 19, 20, 21, 22, 24, 25},
     {-1, 1,  1,  1,  2,  2,  4,  4,  4,  5,  5,  5,  8,  9,  9,  10, 10, 11, 13, 14, 16,
      17, 17, 18, 20, 21, 23, 25, 26, 28, 29, 31, 33, 35, 37, 38, 40, 43, 45, 47, 49},
@@ -45,7 +45,8 @@ struct GaloisField {
     {
         int value = 1;
         for (int i = 0; i < 255; ++i) {
-            exp[static_cast<std::size_t>(i)] = exp[static_cast<std::size_t>(i) + 255] = static_cast<std::uint8_t>(value);
+            exp[static_cast<std::size_t>(i)] = exp[static_cast<std::size_t>(i) + 255] =
+                static_cast<std::uint8_t>(value);
             log[static_cast<std::size_t>(value)] = static_cast<std::uint8_t>(i);
             value <<= 1;
             if (value & 0x100)
@@ -70,14 +71,15 @@ const std::vector<std::uint8_t>& generatorLogs(int degree)
         return logs;
     const GaloisField& gf = field();
     std::vector<std::uint8_t> coefficients(static_cast<std::size_t>(degree), 0);
-    coefficients.back() = 1;  // the polynomial 1, stored without its leading term
+    coefficients.back() = 1; // the polynomial 1, stored without its leading term
     int root = 1;
     for (int i = 0; i < degree; ++i) {
         // Multiply by (x - root): shift up one power and add root times the old coefficients.
         for (int j = 0; j < degree; ++j) {
             std::uint8_t product = coefficients[static_cast<std::size_t>(j)] == 0
                                        ? 0
-                                       : gf.exp[gf.log[coefficients[static_cast<std::size_t>(j)]] + gf.log[static_cast<std::size_t>(root)]];
+                                       : gf.exp[gf.log[coefficients[static_cast<std::size_t>(j)]] +
+                                                gf.log[static_cast<std::size_t>(root)]];
             std::uint8_t next = j + 1 < degree ? coefficients[static_cast<std::size_t>(j) + 1] : 0;
             coefficients[static_cast<std::size_t>(j)] = product ^ next;
         }
@@ -90,8 +92,7 @@ const std::vector<std::uint8_t>& generatorLogs(int degree)
 }
 
 // The Reed-Solomon remainder of data divided by the generator, written to ecc (degree bytes).
-void reedSolomon(const std::uint8_t* data, int length, const std::vector<std::uint8_t>& generator,
-                 std::uint8_t* ecc)
+void reedSolomon(const std::uint8_t* data, int length, const std::vector<std::uint8_t>& generator, std::uint8_t* ecc)
 {
     const GaloisField& gf = field();
     const std::size_t degree = generator.size();
@@ -133,12 +134,12 @@ private:
 
 int qrRawDataModules(int version)
 {
-    int result = (16 * version + 128) * version + 64;  // all modules less finders, timing, format
+    int result = (16 * version + 128) * version + 64; // all modules less finders, timing, format
     if (version >= 2) {
         int alignments = version / 7 + 2;
         result -= (25 * alignments - 10) * alignments - 55;
         if (version >= 7)
-            result -= 36;  // version information
+            result -= 36; // version information
     }
     return result;
 }

@@ -13,8 +13,8 @@ namespace platform {
 enum class QRErrorCorrection { low, medium, quartile, high };
 
 struct QRCodewords {
-    int version = 0;                  // the smallest that holds the message at the level asked
-    std::vector<std::uint8_t> bytes;  // interleaved data and error-correction codewords
+    int version = 0;                 // the smallest that holds the message at the level asked
+    std::vector<std::uint8_t> bytes; // interleaved data and error-correction codewords
 };
 
 // Modules left for codewords (data, error correction and remainder bits) in a version.

@@ -117,9 +117,9 @@ void drawFormatBits(QRBitGrid& grid, QRErrorCorrection level, int mask)
 
 struct VersionTables {
     Grid function;
-    QRBitGrid patterns;  // the dark modules of the function patterns, format areas left light
-    std::vector<std::uint16_t> placement;  // data modules in codeword bit order, as x | y << 8
-    std::vector<QRBitGrid> masks;  // per mask: the modules it inverts (data modules only)
+    QRBitGrid patterns;                   // the dark modules of the function patterns, format areas left light
+    std::vector<std::uint16_t> placement; // data modules in codeword bit order, as x | y << 8
+    std::vector<QRBitGrid> masks;         // per mask: the modules it inverts (data modules only)
 
     explicit VersionTables(int size) : patterns(size) {}
 };
@@ -224,7 +224,7 @@ std::optional<QRSymbol> encodeQRSymbol(std::string_view message, QRErrorCorrecti
 {
     std::optional<QRCodewords> codewords = makeQRCodewords(message, level);
     if (!codewords)
-        return std::nullopt;  // empty, or too long for version 40 at this level
+        return std::nullopt; // empty, or too long for version 40 at this level
 
     QRSymbol symbol;
     symbol.version = codewords->version;

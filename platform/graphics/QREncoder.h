@@ -13,10 +13,10 @@
 namespace platform {
 
 struct QRSymbol {
-    int version = 0;  // 1 to 40
-    int size = 0;     // modules a side: 4 * version + 17
-    int mask = 0;     // 0 to 7
-    std::vector<std::uint8_t> modules;  // size * size, row by row; 1 = dark
+    int version = 0;                   // 1 to 40
+    int size = 0;                      // modules a side: 4 * version + 17
+    int mask = 0;                      // 0 to 7
+    std::vector<std::uint8_t> modules; // size * size, row by row; 1 = dark
 
     bool isDark(int x, int y) const { return modules[static_cast<size_t>(y) * size + x] != 0; }
 };

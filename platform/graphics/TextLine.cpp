@@ -21,7 +21,8 @@ TextLine::TextLine(CGContext& context, const NSAttributedString& text, const Lab
     PangoRectangle logical;
     pango_layout_get_extents(m_layout->pango.get(), nullptr, &logical);
     m_width = static_cast<CGFloat>(logical.width) / PANGO_SCALE;
-    m_height = text.length() > 0 ? static_cast<CGFloat>(logical.height) / PANGO_SCALE : effectiveFont(style).lineHeight();
+    m_height =
+        text.length() > 0 ? static_cast<CGFloat>(logical.height) / PANGO_SCALE : effectiveFont(style).lineHeight();
 }
 
 TextLine::~TextLine() = default;

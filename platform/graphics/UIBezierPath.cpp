@@ -55,16 +55,12 @@ UIBezierPath UIBezierPath::roundedRect(const CGRect& rect, UIRectCorner corners,
     UIBezierPath path;
     if (rect.isNull())
         return path;
-    auto valid = [](CGFloat r, CGFloat limit) {
-        return (std::isfinite(r) && r > 0) ? std::min(r, limit) : 0.0;
-    };
+    auto valid = [](CGFloat r, CGFloat limit) { return (std::isfinite(r) && r > 0) ? std::min(r, limit) : 0.0; };
     CGFloat rx = valid(cornerRadii.width, rect.width() / 2);
     CGFloat ry = valid(cornerRadii.height, rect.height() / 2);
     if (rx == 0 || ry == 0)
         corners = static_cast<UIRectCorner>(0);
-    auto radiiOf = [&](UIRectCorner corner) {
-        return hasCorner(corners, corner) ? CGSize{rx, ry} : CGSize{0, 0};
-    };
+    auto radiiOf = [&](UIRectCorner corner) { return hasCorner(corners, corner) ? CGSize{rx, ry} : CGSize{0, 0}; };
     CGSize tl = radiiOf(UIRectCorner::topLeft);
     CGSize tr = radiiOf(UIRectCorner::topRight);
     CGSize br = radiiOf(UIRectCorner::bottomRight);
@@ -93,8 +89,7 @@ UIBezierPath UIBezierPath::roundedRect(const CGRect& rect, UIRectCorner corners,
     return path;
 }
 
-UIBezierPath UIBezierPath::arc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
-                               bool clockwise)
+UIBezierPath UIBezierPath::arc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise)
 {
     UIBezierPath path;
     path.addArc(center, radius, startAngle, endAngle, clockwise);

@@ -41,8 +41,7 @@ public:
     // radii.height down (each limited to half the side); the other corners stay square.
     static UIBezierPath roundedRect(const CGRect& rect, UIRectCorner corners, CGSize cornerRadii);
     // An arc alone (see addArc).
-    static UIBezierPath arc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
-                            bool clockwise);
+    static UIBezierPath arc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise);
 
     void move(CGPoint point) { m_path.move(point); }
     void addLine(CGPoint point) { m_path.addLine(point); }

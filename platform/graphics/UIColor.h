@@ -22,12 +22,12 @@ public:
     static UIColorPtr colorWithWhite(double white, double alpha = 1.0);
 
     // Standard colours; each call returns a new object.
-    static UIColorPtr clear();      // black at alpha 0
+    static UIColorPtr clear(); // black at alpha 0
     static UIColorPtr white();
     static UIColorPtr black();
-    static UIColorPtr gray();       // 50 % white
-    static UIColorPtr lightGray();  // 2/3 white
-    static UIColorPtr darkGray();   // 1/3 white
+    static UIColorPtr gray();      // 50 % white
+    static UIColorPtr lightGray(); // 2/3 white
+    static UIColorPtr darkGray();  // 1/3 white
     static UIColorPtr red();
     static UIColorPtr green();
     static UIColorPtr blue();

@@ -70,12 +70,13 @@ FontMetrics metricsFor(const PangoFontDescription* description, CGFloat size, bo
 
 } // namespace
 
-void UIFont::DescriptionDeleter::operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
+void UIFont::DescriptionDeleter::operator()(PangoFontDescription* d) const
+{
+    pango_font_description_free(d);
+}
 
 UIFont::UIFont(CGFloat size, bool bold)
-    : m_pointSize(validSize(size))
-    , m_bold(bold)
-    , m_description(pango_font_description_new())
+    : m_pointSize(validSize(size)), m_bold(bold), m_description(pango_font_description_new())
 {
     pango_font_description_set_family(m_description.get(), kSystemFamily);
     pango_font_description_set_weight(m_description.get(), bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);

@@ -27,8 +27,8 @@ public:
 
     CGFloat pointSize() const { return m_pointSize; }
     bool isBold() const { return m_bold; }
-    std::string familyName() const;  // "DejaVu Sans"
-    std::string fontName() const;    // "DejaVuSans" or "DejaVuSans-Bold"
+    std::string familyName() const; // "DejaVu Sans"
+    std::string fontName() const;   // "DejaVuSans" or "DejaVuSans-Bold"
 
     // Distance from the baseline to the top of the tallest glyphs (positive).
     CGFloat ascender() const { return m_ascender; }
@@ -40,10 +40,7 @@ public:
     // Owned by the font; valid while the font lives. Sizes are absolute (device units = points).
     const PangoFontDescription* pangoDescription() const { return m_description.get(); }
 
-    bool operator==(const UIFont& other) const
-    {
-        return m_bold == other.m_bold && m_pointSize == other.m_pointSize;
-    }
+    bool operator==(const UIFont& other) const { return m_bold == other.m_bold && m_pointSize == other.m_pointSize; }
 
     UIFont(CGFloat size, bool bold);
 

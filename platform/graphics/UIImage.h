@@ -19,14 +19,14 @@ namespace platform {
 class Bundle;
 
 enum class UIImageRenderingMode {
-    automatic,       // as the place that shows it decides (image views: original)
-    alwaysOriginal,  // the image's own colours
-    alwaysTemplate,  // only its alpha counts; it is drawn in the tint colour
+    automatic,      // as the place that shows it decides (image views: original)
+    alwaysOriginal, // the image's own colours
+    alwaysTemplate, // only its alpha counts; it is drawn in the tint colour
 };
 
 enum class UIImageOrientation {
     up,
-    upMirrored,  // drawn mirrored left to right
+    upMirrored, // drawn mirrored left to right
 };
 
 class UIImage;
@@ -102,7 +102,7 @@ private:
     UIImageRenderingMode m_renderingMode = UIImageRenderingMode::automatic;
     UIImageOrientation m_orientation = UIImageOrientation::up;
     bool m_flipsForRightToLeft = false;
-    mutable CGImagePtr m_rendered;  // cache of renderedBitmap()
+    mutable CGImagePtr m_rendered; // cache of renderedBitmap()
 };
 
 } // namespace platform

@@ -2,7 +2,8 @@
 
 namespace platform::layout {
 
-double Expression::value() const {
+double Expression::value() const
+{
     double result = m_constant;
     for (const Term& term : m_terms) {
         result += term.value();
@@ -10,13 +11,15 @@ double Expression::value() const {
     return result;
 }
 
-Expression& Expression::operator+=(const Expression& other) {
+Expression& Expression::operator+=(const Expression& other)
+{
     m_terms.insert(m_terms.end(), other.m_terms.begin(), other.m_terms.end());
     m_constant += other.m_constant;
     return *this;
 }
 
-Expression& Expression::operator-=(const Expression& other) {
+Expression& Expression::operator-=(const Expression& other)
+{
     m_terms.reserve(m_terms.size() + other.m_terms.size());
     for (const Term& term : other.m_terms) {
         m_terms.emplace_back(term.variable, -term.coefficient);
@@ -25,7 +28,8 @@ Expression& Expression::operator-=(const Expression& other) {
     return *this;
 }
 
-Expression& Expression::operator*=(double factor) {
+Expression& Expression::operator*=(double factor)
+{
     for (Term& term : m_terms) {
         term.coefficient *= factor;
     }
@@ -33,27 +37,33 @@ Expression& Expression::operator*=(double factor) {
     return *this;
 }
 
-Expression operator+(Expression lhs, const Expression& rhs) {
+Expression operator+(Expression lhs, const Expression& rhs)
+{
     return lhs += rhs;
 }
 
-Expression operator-(Expression lhs, const Expression& rhs) {
+Expression operator-(Expression lhs, const Expression& rhs)
+{
     return lhs -= rhs;
 }
 
-Expression operator-(Expression operand) {
+Expression operator-(Expression operand)
+{
     return operand *= -1.0;
 }
 
-Expression operator*(Expression lhs, double factor) {
+Expression operator*(Expression lhs, double factor)
+{
     return lhs *= factor;
 }
 
-Expression operator*(double factor, Expression rhs) {
+Expression operator*(double factor, Expression rhs)
+{
     return rhs *= factor;
 }
 
-Expression operator/(Expression lhs, double denominator) {
+Expression operator/(Expression lhs, double denominator)
+{
     return lhs *= 1.0 / denominator;
 }
 

@@ -7,23 +7,27 @@ namespace platform::layout {
 
 namespace {
 
-bool byId(const Row::Cell& cell, Symbol symbol) {
+bool byId(const Row::Cell& cell, Symbol symbol)
+{
     return cell.symbol.id < symbol.id;
 }
 
 } // namespace
 
-std::vector<Row::Cell>::iterator Row::find(Symbol symbol) {
+std::vector<Row::Cell>::iterator Row::find(Symbol symbol)
+{
     auto it = std::lower_bound(m_cells.begin(), m_cells.end(), symbol, byId);
     return (it != m_cells.end() && it->symbol.id == symbol.id) ? it : m_cells.end();
 }
 
-std::vector<Row::Cell>::const_iterator Row::find(Symbol symbol) const {
+std::vector<Row::Cell>::const_iterator Row::find(Symbol symbol) const
+{
     auto it = std::lower_bound(m_cells.begin(), m_cells.end(), symbol, byId);
     return (it != m_cells.end() && it->symbol.id == symbol.id) ? it : m_cells.end();
 }
 
-void Row::insert(Symbol symbol, double coefficient) {
+void Row::insert(Symbol symbol, double coefficient)
+{
     auto it = std::lower_bound(m_cells.begin(), m_cells.end(), symbol, byId);
     if (it != m_cells.end() && it->symbol.id == symbol.id) {
         const double sum = it->coefficient + coefficient;
@@ -37,7 +41,8 @@ void Row::insert(Symbol symbol, double coefficient) {
     }
 }
 
-void Row::insert(const Row& other, double coefficient) {
+void Row::insert(const Row& other, double coefficient)
+{
     m_constant += other.m_constant * coefficient;
     if (other.m_cells.empty()) {
         return;
@@ -77,26 +82,30 @@ void Row::insert(const Row& other, double coefficient) {
     m_cells.swap(merged);
 }
 
-void Row::remove(Symbol symbol) {
+void Row::remove(Symbol symbol)
+{
     auto it = find(symbol);
     if (it != m_cells.end()) {
         m_cells.erase(it);
     }
 }
 
-double Row::coefficientFor(Symbol symbol) const {
+double Row::coefficientFor(Symbol symbol) const
+{
     auto it = find(symbol);
     return it != m_cells.end() ? it->coefficient : 0.0;
 }
 
-void Row::reverseSign() {
+void Row::reverseSign()
+{
     m_constant = -m_constant;
     for (Cell& cell : m_cells) {
         cell.coefficient = -cell.coefficient;
     }
 }
 
-void Row::solveFor(Symbol symbol) {
+void Row::solveFor(Symbol symbol)
+{
     auto it = find(symbol);
     assert(it != m_cells.end());
     const double scale = -1.0 / it->coefficient;
@@ -107,12 +116,14 @@ void Row::solveFor(Symbol symbol) {
     }
 }
 
-void Row::solveFor(Symbol lhs, Symbol rhs) {
+void Row::solveFor(Symbol lhs, Symbol rhs)
+{
     insert(lhs, -1.0);
     solveFor(rhs);
 }
 
-bool Row::substitute(Symbol symbol, const Row& row) {
+bool Row::substitute(Symbol symbol, const Row& row)
+{
     auto it = find(symbol);
     if (it == m_cells.end()) {
         return false;

@@ -12,14 +12,16 @@ namespace platform::layout {
 
 inline constexpr double nearZeroThreshold = 1.0e-8;
 
-inline bool nearZero(double value) {
+inline bool nearZero(double value)
+{
     return std::fabs(value) < nearZeroThreshold;
 }
 
 // Whether sum = a + b is only rounding left over from cancelling a against b: near zero relative
 // to the larger operand (and absolutely, for operands below one). Coefficients in the thousands
 // leave residues far above any fixed threshold.
-inline bool cancelsOut(double sum, double a, double b) {
+inline bool cancelsOut(double sum, double a, double b)
+{
     return std::fabs(sum) < nearZeroThreshold * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
 }
 
@@ -66,7 +68,8 @@ public:
 
     // Removes every cell whose symbol satisfies the predicate.
     template <typename Predicate>
-    void removeIf(Predicate isDead) {
+    void removeIf(Predicate isDead)
+    {
         std::erase_if(m_cells, [&](const Cell& cell) { return isDead(cell.symbol); });
     }
 

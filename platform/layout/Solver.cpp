@@ -12,7 +12,8 @@ namespace platform::layout {
 
 namespace {
 
-bool isFinite(const Expression& expression) {
+bool isFinite(const Expression& expression)
+{
     if (!std::isfinite(expression.constant())) {
         return false;
     }
@@ -22,12 +23,14 @@ bool isFinite(const Expression& expression) {
 
 } // namespace
 
-SolverStatus Solver::misuse(const char* operation, SolverStatus status) {
+SolverStatus Solver::misuse(const char* operation, SolverStatus status)
+{
     debugLog(std::string("layout solver: ") + operation + ": " + describe(status));
     return status;
 }
 
-SolverStatus Solver::addConstraint(const Constraint& constraint) {
+SolverStatus Solver::addConstraint(const Constraint& constraint)
+{
     if (m_constraints.contains(constraint.identity())) {
         return misuse("addConstraint", SolverStatus::DuplicateConstraint);
     }
@@ -37,14 +40,16 @@ SolverStatus Solver::addConstraint(const Constraint& constraint) {
     return add(constraint);
 }
 
-SolverStatus Solver::removeConstraint(const Constraint& constraint) {
+SolverStatus Solver::removeConstraint(const Constraint& constraint)
+{
     if (!m_constraints.contains(constraint.identity())) {
         return misuse("removeConstraint", SolverStatus::UnknownConstraint);
     }
     return removeConstraintQuietly(constraint);
 }
 
-SolverStatus Solver::removeConstraintQuietly(const Constraint& constraint) {
+SolverStatus Solver::removeConstraintQuietly(const Constraint& constraint)
+{
     auto found = m_constraints.find(constraint.identity());
     assert(found != m_constraints.end());
     if (found == m_constraints.end()) {
@@ -56,11 +61,13 @@ SolverStatus Solver::removeConstraintQuietly(const Constraint& constraint) {
     return SolverStatus::Ok;
 }
 
-bool Solver::hasConstraint(const Constraint& constraint) const {
+bool Solver::hasConstraint(const Constraint& constraint) const
+{
     return m_constraints.contains(constraint.identity());
 }
 
-SolverStatus Solver::add(const Constraint& constraint) {
+SolverStatus Solver::add(const Constraint& constraint)
+{
     Tag tag;
     Row row = createRow(constraint, tag);
     Symbol subject = chooseSubject(row, tag);
@@ -94,7 +101,8 @@ SolverStatus Solver::add(const Constraint& constraint) {
     return SolverStatus::Ok;
 }
 
-void Solver::remove(const ConstraintRecord& record) {
+void Solver::remove(const ConstraintRecord& record)
+{
     const Tag& tag = record.tag;
     const Strength strength = record.constraint.strength();
 
@@ -132,7 +140,8 @@ void Solver::remove(const ConstraintRecord& record) {
 
 // Builds the constraint's row "0 = expression + slack/error terms" over non-basic symbols, with
 // its constant made non-negative, and registers its errors in its level's objective.
-Row Solver::createRow(const Constraint& constraint, Tag& tag) {
+Row Solver::createRow(const Constraint& constraint, Tag& tag)
+{
     m_freshSymbols.clear();
     const Expression& expression = constraint.expression();
     Row row(expression.constant());
@@ -197,7 +206,8 @@ Row Solver::createRow(const Constraint& constraint, Tag& tag) {
 
 // The symbol to make basic: an external variable if any (they are unrestricted), else a new slack
 // or error whose negative coefficient keeps it non-negative. Invalid when there is none.
-Symbol Solver::chooseSubject(const Row& row, const Tag& tag) const {
+Symbol Solver::chooseSubject(const Row& row, const Tag& tag) const
+{
     for (const Row::Cell& cell : row.cells()) {
         if (cell.symbol.isExternal()) {
             return cell.symbol;
@@ -212,7 +222,8 @@ Symbol Solver::chooseSubject(const Row& row, const Tag& tag) const {
 }
 
 // Releases what createRow took: the tag's symbols, the objective level and the variables.
-void Solver::undoCreateRow(const Constraint& constraint, const Tag& tag) {
+void Solver::undoCreateRow(const Constraint& constraint, const Tag& tag)
+{
     for (Symbol symbol : {tag.marker, tag.other}) {
         if (symbol.isValid()) {
             m_tableau.releaseSymbol(symbol);
@@ -226,7 +237,8 @@ void Solver::undoCreateRow(const Constraint& constraint, const Tag& tag) {
     }
 }
 
-Symbol Solver::retainVariable(const Variable& variable) {
+Symbol Solver::retainVariable(const Variable& variable)
+{
     auto [slot, inserted] = m_variableIndex.try_emplace(variable.identity(), 0);
     if (!inserted) {
         VariableRecord& record = m_variables[slot->second];
@@ -240,7 +252,8 @@ Symbol Solver::retainVariable(const Variable& variable) {
     return symbol;
 }
 
-void Solver::releaseVariable(const Variable& variable) {
+void Solver::releaseVariable(const Variable& variable)
+{
     auto slot = m_variableIndex.find(variable.identity());
     assert(slot != m_variableIndex.end());
     if (slot == m_variableIndex.end()) {
@@ -261,11 +274,13 @@ void Solver::releaseVariable(const Variable& variable) {
 }
 
 // Made by the current createRow, so it occurs in no row of the tableau yet.
-bool Solver::isFresh(Symbol symbol) const {
+bool Solver::isFresh(Symbol symbol) const
+{
     return std::find(m_freshSymbols.begin(), m_freshSymbols.end(), symbol) != m_freshSymbols.end();
 }
 
-void Solver::optimize() {
+void Solver::optimize()
+{
     if (!m_tableau.optimize() || !m_tableau.isFeasible()) {
         rebuild();
     }

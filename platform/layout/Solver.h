@@ -78,7 +78,7 @@ private:
     struct ConstraintRecord {
         Constraint constraint;
         Tag tag;
-        std::uint64_t order;  // when it was added, for rebuilding in the same order
+        std::uint64_t order; // when it was added, for rebuilding in the same order
     };
     struct VariableRecord {
         Variable variable;
@@ -110,8 +110,8 @@ private:
     std::unordered_map<const void*, EditRecord> m_edits;
     std::unordered_map<const void*, Constraint> m_stays;
     std::vector<VariableRecord> m_variables;
-    std::unordered_map<const void*, std::uint32_t> m_variableIndex;  // identity -> m_variables slot
-    std::vector<Symbol> m_freshSymbols;  // symbols made by the current createRow
+    std::unordered_map<const void*, std::uint32_t> m_variableIndex; // identity -> m_variables slot
+    std::vector<Symbol> m_freshSymbols;                             // symbols made by the current createRow
     std::uint64_t m_nextOrder = 0;
     bool m_rebuilding = false;
 };

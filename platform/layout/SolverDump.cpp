@@ -16,13 +16,15 @@ namespace platform::layout {
 namespace {
 
 // The shortest text that reads back as the same double.
-std::string number(double value) {
+std::string number(double value)
+{
     char text[32];
     auto end = std::to_chars(text, text + sizeof text, value).ptr;
     return std::string(text, end);
 }
 
-void writeRow(std::ostream& out, const Row& row, const std::function<std::string(Symbol)>& nameOf) {
+void writeRow(std::ostream& out, const Row& row, const std::function<std::string(Symbol)>& nameOf)
+{
     out << number(row.constant());
     for (const Row::Cell& cell : row.cells()) {
         out << (cell.coefficient < 0 ? " - " : " + ") << number(std::fabs(cell.coefficient)) << " * "
@@ -32,7 +34,8 @@ void writeRow(std::ostream& out, const Row& row, const std::function<std::string
 
 } // namespace
 
-std::string Tableau::dump(const std::function<std::string(Symbol)>& nameOf) const {
+std::string Tableau::dump(const std::function<std::string(Symbol)>& nameOf) const
+{
     std::ostringstream out;
     out << "rows:\n";
     for (const BasicRow& entry : m_rows) {
@@ -48,7 +51,8 @@ std::string Tableau::dump(const std::function<std::string(Symbol)>& nameOf) cons
     return out.str();
 }
 
-std::string Solver::dump() const {
+std::string Solver::dump() const
+{
     const auto nameOf = [this](Symbol symbol) -> std::string {
         switch (symbol.kind) {
         case SymbolKind::External:
@@ -57,12 +61,9 @@ std::string Solver::dump() const {
                     return record.variable.name();
             }
             return "v" + std::to_string(symbol.id);
-        case SymbolKind::Slack:
-            return "s" + std::to_string(symbol.id);
-        case SymbolKind::Error:
-            return "e" + std::to_string(symbol.id);
-        case SymbolKind::Dummy:
-            return "d" + std::to_string(symbol.id);
+        case SymbolKind::Slack: return "s" + std::to_string(symbol.id);
+        case SymbolKind::Error: return "e" + std::to_string(symbol.id);
+        case SymbolKind::Dummy: return "d" + std::to_string(symbol.id);
         }
         return "?" + std::to_string(symbol.id);
     };

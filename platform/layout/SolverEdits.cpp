@@ -13,13 +13,15 @@ namespace platform::layout {
 namespace {
 
 // variable == value, as "variable - value = 0".
-Constraint holdAt(const Variable& variable, double value, Strength strength) {
+Constraint holdAt(const Variable& variable, double value, Strength strength)
+{
     return Constraint(Expression({Term(variable)}, -value), Relation::Equal, strength);
 }
 
 } // namespace
 
-SolverStatus Solver::addEditVariable(const Variable& variable, Strength strength) {
+SolverStatus Solver::addEditVariable(const Variable& variable, Strength strength)
+{
     if (m_edits.contains(variable.identity())) {
         return misuse("addEditVariable", SolverStatus::DuplicateEditVariable);
     }
@@ -38,7 +40,8 @@ SolverStatus Solver::addEditVariable(const Variable& variable, Strength strength
     return SolverStatus::Ok;
 }
 
-SolverStatus Solver::removeEditVariable(const Variable& variable) {
+SolverStatus Solver::removeEditVariable(const Variable& variable)
+{
     auto found = m_edits.find(variable.identity());
     if (found == m_edits.end()) {
         return misuse("removeEditVariable", SolverStatus::UnknownEditVariable);
@@ -48,11 +51,13 @@ SolverStatus Solver::removeEditVariable(const Variable& variable) {
     return removeConstraintQuietly(constraint);
 }
 
-bool Solver::hasEditVariable(const Variable& variable) const {
+bool Solver::hasEditVariable(const Variable& variable) const
+{
     return m_edits.contains(variable.identity());
 }
 
-SolverStatus Solver::suggestValue(const Variable& variable, double value) {
+SolverStatus Solver::suggestValue(const Variable& variable, double value)
+{
     auto found = m_edits.find(variable.identity());
     if (found == m_edits.end()) {
         return misuse("suggestValue", SolverStatus::UnknownEditVariable);
@@ -70,7 +75,8 @@ SolverStatus Solver::suggestValue(const Variable& variable, double value) {
     return SolverStatus::Ok;
 }
 
-SolverStatus Solver::addStay(const Variable& variable, Strength strength) {
+SolverStatus Solver::addStay(const Variable& variable, Strength strength)
+{
     if (!std::isfinite(variable.value())) {
         return misuse("addStay", SolverStatus::NonFiniteValue);
     }
@@ -90,12 +96,13 @@ SolverStatus Solver::addStay(const Variable& variable, Strength strength) {
     if (status == SolverStatus::Ok) {
         previous->second = stay;
     } else {
-        add(old);  // it held before, together with everything else still here
+        add(old); // it held before, together with everything else still here
     }
     return status;
 }
 
-SolverStatus Solver::removeStay(const Variable& variable) {
+SolverStatus Solver::removeStay(const Variable& variable)
+{
     auto found = m_stays.find(variable.identity());
     if (found == m_stays.end()) {
         return misuse("removeStay", SolverStatus::UnknownConstraint);
@@ -105,11 +112,13 @@ SolverStatus Solver::removeStay(const Variable& variable) {
     return removeConstraintQuietly(stay);
 }
 
-bool Solver::hasStay(const Variable& variable) const {
+bool Solver::hasStay(const Variable& variable) const
+{
     return m_stays.contains(variable.identity());
 }
 
-void Solver::updateVariables() {
+void Solver::updateVariables()
+{
     for (VariableRecord& record : m_variables) {
         const Row* row = m_tableau.rowFor(record.symbol);
         // A non-basic variable sits at zero; adding 0.0 turns -0.0 into 0.0.
@@ -120,7 +129,8 @@ void Solver::updateVariables() {
 // Rounding broke an invariant of the tableau (badly scaled coefficients can do that): solve the
 // recorded constraints, edit variables (at their last suggestion) and stays again from nothing, in
 // the order they were added. A rebuild that breaks again keeps what it reached.
-void Solver::rebuild() {
+void Solver::rebuild()
+{
     if (m_rebuilding) {
         return;
     }
@@ -149,7 +159,7 @@ void Solver::rebuild() {
             EditRecord& editRecord = *edit->second;
             const Variable variable = record.constraint.expression().terms().front().variable;
             const Constraint held = holdAt(variable, editRecord.constant, record.constraint.strength());
-            add(held);  // an optional equality always has a subject
+            add(held); // an optional equality always has a subject
             editRecord.constraint = held;
             editRecord.tag = m_constraints.at(held.identity()).tag;
             continue;

@@ -20,10 +20,10 @@ class Strength {
 public:
     constexpr explicit Strength(double priority) : m_priority(clampedPriority(priority)) {}
 
-    static const Strength required;  // 1000
-    static const Strength strong;    // 750, the UI's "default high"
-    static const Strength medium;    // 250, the UI's "default low"
-    static const Strength weak;      // 0.5, below every UI priority (1...999); meant for stays
+    static const Strength required; // 1000
+    static const Strength strong;   // 750, the UI's "default high"
+    static const Strength medium;   // 250, the UI's "default low"
+    static const Strength weak;     // 0.5, below every UI priority (1...999); meant for stays
 
     constexpr double priority() const { return m_priority; }
     constexpr bool isRequired() const { return m_priority >= requiredPriority; }
@@ -34,8 +34,9 @@ private:
     static constexpr double requiredPriority = 1000.0;
     static constexpr double weakPriority = 0.5;
 
-    static constexpr double clampedPriority(double priority) {
-        if (!(priority > 0.0)) {  // also catches NaN
+    static constexpr double clampedPriority(double priority)
+    {
+        if (!(priority > 0.0)) { // also catches NaN
             return weakPriority;
         }
         return priority > requiredPriority ? requiredPriority : priority;

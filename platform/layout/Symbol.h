@@ -12,7 +12,7 @@ namespace platform::layout {
 enum class SymbolKind : std::uint8_t { External, Slack, Error, Dummy };
 
 struct Symbol {
-    std::uint32_t id = 0;  // 0 is "no symbol"; ids are small and dense, so they index arrays
+    std::uint32_t id = 0; // 0 is "no symbol"; ids are small and dense, so they index arrays
     SymbolKind kind = SymbolKind::External;
 
     bool isValid() const { return id != 0; }

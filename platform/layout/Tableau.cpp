@@ -14,7 +14,8 @@ constexpr std::size_t sweepBatch = 256;
 
 } // namespace
 
-Symbol Tableau::newSymbol(SymbolKind kind) {
+Symbol Tableau::newSymbol(SymbolKind kind)
+{
     std::uint32_t id;
     if (!m_freeIds.empty()) {
         id = m_freeIds.back();
@@ -27,7 +28,8 @@ Symbol Tableau::newSymbol(SymbolKind kind) {
     return Symbol{id, kind};
 }
 
-void Tableau::releaseSymbol(Symbol symbol) {
+void Tableau::releaseSymbol(Symbol symbol)
+{
     assert(symbol.isValid() && !m_releasedById[symbol.id]);
     if (isBasic(symbol)) {
         takeRow(symbol);
@@ -39,7 +41,8 @@ void Tableau::releaseSymbol(Symbol symbol) {
     }
 }
 
-void Tableau::sweepReleasedSymbols() {
+void Tableau::sweepReleasedSymbols()
+{
     // Released symbols are out of the problem; any cell still naming one is rounding residue.
     auto isReleased = [this](Symbol symbol) { return m_releasedById[symbol.id] != 0; };
     for (BasicRow& entry : m_rows) {
@@ -56,23 +59,27 @@ void Tableau::sweepReleasedSymbols() {
     m_releasedIds.clear();
 }
 
-const Row* Tableau::rowFor(Symbol basic) const {
+const Row* Tableau::rowFor(Symbol basic) const
+{
     const std::int32_t index = rowIndex(basic);
     return index >= 0 ? &m_rows[static_cast<std::size_t>(index)].row : nullptr;
 }
 
-Row* Tableau::rowFor(Symbol basic) {
+Row* Tableau::rowFor(Symbol basic)
+{
     const std::int32_t index = rowIndex(basic);
     return index >= 0 ? &m_rows[static_cast<std::size_t>(index)].row : nullptr;
 }
 
-void Tableau::insertRow(Symbol basic, Row row) {
+void Tableau::insertRow(Symbol basic, Row row)
+{
     assert(basic.isValid() && !isBasic(basic));
     m_rowIndexById[basic.id] = static_cast<std::int32_t>(m_rows.size());
     m_rows.push_back(BasicRow{basic, std::move(row)});
 }
 
-Row Tableau::takeRow(Symbol basic) {
+Row Tableau::takeRow(Symbol basic)
+{
     const std::int32_t index = rowIndex(basic);
     assert(index >= 0);
     const auto slot = static_cast<std::size_t>(index);
@@ -86,13 +93,15 @@ Row Tableau::takeRow(Symbol basic) {
     return row;
 }
 
-void Tableau::noteIfInfeasible(const BasicRow& entry) {
+void Tableau::noteIfInfeasible(const BasicRow& entry)
+{
     if (entry.basic.isRestricted() && entry.row.constant() < 0.0) {
         m_infeasible.push_back(entry.basic);
     }
 }
 
-void Tableau::substitute(Symbol symbol, const Row& row, Scope scope) {
+void Tableau::substitute(Symbol symbol, const Row& row, Scope scope)
+{
     if (scope == Scope::Everywhere) {
         for (BasicRow& entry : m_rows) {
             if (entry.row.substitute(symbol, row)) {
@@ -108,14 +117,16 @@ void Tableau::substitute(Symbol symbol, const Row& row, Scope scope) {
     }
 }
 
-void Tableau::pivot(Symbol leaving, Symbol entering) {
+void Tableau::pivot(Symbol leaving, Symbol entering)
+{
     Row row = takeRow(leaving);
     row.solveFor(leaving, entering);
     substitute(entering, row);
     insertRow(entering, std::move(row));
 }
 
-Tableau::Level* Tableau::findLevel(double priority) {
+Tableau::Level* Tableau::findLevel(double priority)
+{
     for (Level& level : m_levels) {
         if (level.priority == priority) {
             return &level;
@@ -124,7 +135,8 @@ Tableau::Level* Tableau::findLevel(double priority) {
     return nullptr;
 }
 
-void Tableau::retainLevel(double priority) {
+void Tableau::retainLevel(double priority)
+{
     if (Level* level = findLevel(priority)) {
         ++level->users;
         return;
@@ -134,7 +146,8 @@ void Tableau::retainLevel(double priority) {
     m_levels.insert(position, Level{priority, Row(), 1, Row()});
 }
 
-void Tableau::releaseLevel(double priority) {
+void Tableau::releaseLevel(double priority)
+{
     Level* level = findLevel(priority);
     assert(level && level->users > 0);
     if (level && --level->users == 0) {
@@ -142,7 +155,8 @@ void Tableau::releaseLevel(double priority) {
     }
 }
 
-void Tableau::addToObjective(double priority, Symbol symbol, double weight) {
+void Tableau::addToObjective(double priority, Symbol symbol, double weight)
+{
     Level* level = findLevel(priority);
     assert(level);
     if (!level) {
@@ -156,7 +170,8 @@ void Tableau::addToObjective(double priority, Symbol symbol, double weight) {
     }
 }
 
-void Tableau::refreshObjectives() {
+void Tableau::refreshObjectives()
+{
     for (Level& level : m_levels) {
         Row objective;
         for (const Row::Cell& cell : level.definition.cells()) {

@@ -102,10 +102,11 @@ private:
         double priority;
         Row objective;
         std::uint32_t users;
-        Row definition;  // weight * symbol per error term, unsubstituted: the objective afresh
+        Row definition; // weight * symbol per error term, unsubstituted: the objective afresh
     };
 
-    std::int32_t rowIndex(Symbol symbol) const {
+    std::int32_t rowIndex(Symbol symbol) const
+    {
         return symbol.id < m_rowIndexById.size() ? m_rowIndexById[symbol.id] : -1;
     }
     Level* findLevel(double priority);
@@ -119,18 +120,18 @@ private:
     void sweepReleasedSymbols();
 
     std::vector<BasicRow> m_rows;
-    std::vector<std::int32_t> m_rowIndexById;  // index into m_rows, -1 when not basic
-    std::vector<Level> m_levels;               // highest priority first
-    std::optional<Row> m_artificial;           // only during addWithArtificialVariable
+    std::vector<std::int32_t> m_rowIndexById; // index into m_rows, -1 when not basic
+    std::vector<Level> m_levels;              // highest priority first
+    std::optional<Row> m_artificial;          // only during addWithArtificialVariable
     std::vector<Symbol> m_infeasible;
-    bool m_suspectBlocked = false;  // a higher level blocked a symbol by a barely positive cost
+    bool m_suspectBlocked = false; // a higher level blocked a symbol by a barely positive cost
 
     std::uint32_t m_nextId = 1;
     std::vector<std::uint32_t> m_freeIds;
-    std::vector<std::uint32_t> m_releasedIds;   // released, not swept yet
-    std::vector<std::uint8_t> m_releasedById;   // 1 while released and not swept
+    std::vector<std::uint32_t> m_releasedIds; // released, not swept yet
+    std::vector<std::uint8_t> m_releasedById; // 1 while released and not swept
 
-    std::vector<double> m_bestRatios;  // scratch for dualEnteringSymbol
+    std::vector<double> m_bestRatios; // scratch for dualEnteringSymbol
     std::vector<double> m_ratios;
 };
 

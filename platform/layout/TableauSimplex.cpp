@@ -27,7 +27,8 @@ constexpr double relativeFeasibilityTolerance = 1.0e-6;
 
 } // namespace
 
-bool Tableau::optimize() {
+bool Tableau::optimize()
+{
     m_suspectBlocked = false;
     bool ok = minimizeLevels();
     if (ok && m_suspectBlocked) {
@@ -42,7 +43,8 @@ bool Tableau::optimize() {
     return ok;
 }
 
-bool Tableau::minimizeLevels() {
+bool Tableau::minimizeLevels()
+{
     bool ok = true;
     for (std::size_t index = 0; index < m_levels.size() && ok; ++index) {
         ok = minimize(m_levels[index].objective, index);
@@ -52,7 +54,8 @@ bool Tableau::minimizeLevels() {
 
 // Minimizes one objective row without worsening the first higherLevels levels: at their optimum
 // all their coefficients are non-negative, so a symbol may enter only where they are all zero.
-bool Tableau::minimize(Row& objective, std::size_t higherLevels) {
+bool Tableau::minimize(Row& objective, std::size_t higherLevels)
+{
     for (;;) {
         const Symbol entering = enteringSymbol(objective, higherLevels);
         if (!entering.isValid()) {
@@ -68,7 +71,8 @@ bool Tableau::minimize(Row& objective, std::size_t higherLevels) {
     }
 }
 
-Symbol Tableau::enteringSymbol(const Row& objective, std::size_t higherLevels) {
+Symbol Tableau::enteringSymbol(const Row& objective, std::size_t higherLevels)
+{
     for (const Row::Cell& cell : objective.cells()) {
         if (cell.coefficient >= 0.0 || !cell.symbol.isPivotable()) {
             continue;
@@ -89,7 +93,8 @@ Symbol Tableau::enteringSymbol(const Row& objective, std::size_t higherLevels) {
 }
 
 // The restricted row that first reaches zero as entering grows (minimum ratio test).
-Symbol Tableau::leavingRowFor(Symbol entering) const {
+Symbol Tableau::leavingRowFor(Symbol entering) const
+{
     double bestRatio = std::numeric_limits<double>::infinity();
     Symbol best;
     for (const BasicRow& entry : m_rows) {
@@ -109,7 +114,8 @@ Symbol Tableau::leavingRowFor(Symbol entering) const {
     return best;
 }
 
-bool Tableau::addWithArtificialVariable(const Row& row) {
+bool Tableau::addWithArtificialVariable(const Row& row)
+{
     // Phase one: a fresh basic variable stands for the row; minimizing it to zero proves the
     // equation can hold.
     const Symbol artificial = newSymbol(SymbolKind::Slack);
@@ -160,7 +166,8 @@ bool Tableau::addWithArtificialVariable(const Row& row) {
     return true;
 }
 
-Symbol Tableau::markerLeavingRow(Symbol marker) const {
+Symbol Tableau::markerLeavingRow(Symbol marker) const
+{
     // Prefer the row of a redundant required equality's dummy: its constant is zero, and pivoting
     // there hands the removed equation's role to the redundant one, which then still holds. Any
     // other row would leave that dummy basic in a row that no longer forces it to zero.
@@ -202,7 +209,8 @@ Symbol Tableau::markerLeavingRow(Symbol marker) const {
     return shrink.isValid() ? shrink : external;
 }
 
-void Tableau::shiftEditConstant(Symbol plusError, Symbol minusError, double delta) {
+void Tableau::shiftEditConstant(Symbol plusError, Symbol minusError, double delta)
+{
     // The edit row reads "variable - constant = plusError - minusError", so the constant's column
     // equals the plus error's column scaled by the constant.
     if (isBasic(plusError)) {
@@ -224,7 +232,8 @@ void Tableau::shiftEditConstant(Symbol plusError, Symbol minusError, double delt
     }
 }
 
-bool Tableau::dualOptimize() {
+bool Tableau::dualOptimize()
+{
     while (!m_infeasible.empty()) {
         const Symbol leaving = m_infeasible.back();
         m_infeasible.pop_back();
@@ -242,7 +251,8 @@ bool Tableau::dualOptimize() {
     return true;
 }
 
-bool Tableau::isFeasible() const {
+bool Tableau::isFeasible() const
+{
     for (const BasicRow& entry : m_rows) {
         if (!entry.basic.isRestricted() || entry.row.constant() >= 0.0) {
             continue;
@@ -260,7 +270,8 @@ bool Tableau::isFeasible() const {
 
 // Among the symbols that can raise the row, the one whose cost per unit is lexicographically
 // smallest, so every level stays optimal.
-Symbol Tableau::dualEnteringSymbol(const Row& row) {
+Symbol Tableau::dualEnteringSymbol(const Row& row)
+{
     Symbol best;
     for (const Row::Cell& cell : row.cells()) {
         if (cell.coefficient <= 0.0 || cell.symbol.isDummy()) {

@@ -6,8 +6,9 @@
 namespace platform::layout {
 
 struct Term {
-    explicit Term(Variable variable, double coefficient = 1.0)
-        : variable(std::move(variable)), coefficient(coefficient) {}
+    explicit Term(Variable variable, double coefficient = 1.0) : variable(std::move(variable)), coefficient(coefficient)
+    {
+    }
 
     double value() const { return coefficient * variable.value(); }
 
@@ -15,11 +16,29 @@ struct Term {
     double coefficient;
 };
 
-inline Term operator*(const Variable& variable, double coefficient) { return Term(variable, coefficient); }
-inline Term operator*(double coefficient, const Variable& variable) { return Term(variable, coefficient); }
-inline Term operator/(const Variable& variable, double denominator) { return Term(variable, 1.0 / denominator); }
-inline Term operator*(const Term& term, double coefficient) { return Term(term.variable, term.coefficient * coefficient); }
-inline Term operator*(double coefficient, const Term& term) { return term * coefficient; }
-inline Term operator/(const Term& term, double denominator) { return Term(term.variable, term.coefficient / denominator); }
+inline Term operator*(const Variable& variable, double coefficient)
+{
+    return Term(variable, coefficient);
+}
+inline Term operator*(double coefficient, const Variable& variable)
+{
+    return Term(variable, coefficient);
+}
+inline Term operator/(const Variable& variable, double denominator)
+{
+    return Term(variable, 1.0 / denominator);
+}
+inline Term operator*(const Term& term, double coefficient)
+{
+    return Term(term.variable, term.coefficient * coefficient);
+}
+inline Term operator*(double coefficient, const Term& term)
+{
+    return term * coefficient;
+}
+inline Term operator/(const Term& term, double denominator)
+{
+    return Term(term.variable, term.coefficient / denominator);
+}
 
 } // namespace platform::layout

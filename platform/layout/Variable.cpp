@@ -2,7 +2,8 @@
 
 namespace platform::layout {
 
-Variable::Variable(std::string name) : m_data(std::make_shared<Data>()) {
+Variable::Variable(std::string name) : m_data(std::make_shared<Data>())
+{
     m_data->name = std::move(name);
 }
 

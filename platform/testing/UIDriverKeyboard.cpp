@@ -150,8 +150,9 @@ bool UIDriver::pressDone()
         // The accessory sits on the keyboard, outside every window: it hit-tests the touch itself.
         auto visible = visibleRectOnScreen(*button);
         if (visible) {
-            UIViewPtr hit = injectTap(accessory, accessory->convertFrom(CGPoint{visible->midX(), visible->midY()}, nullptr),
-                                      RunLoop::main().now());
+            UIViewPtr hit =
+                injectTap(accessory, accessory->convertFrom(CGPoint{visible->midX(), visible->midY()}, nullptr),
+                          RunLoop::main().now());
             runUntilIdle();
             return hit && hit->isDescendant(*button);
         }

@@ -21,8 +21,8 @@ namespace {
 // Alerts and share sheets float over a screen; they are not screens of their own.
 bool isTransient(const UIViewControllerPtr& controller)
 {
-    return std::dynamic_pointer_cast<UIAlertController>(controller)
-        || std::dynamic_pointer_cast<UIActivityViewController>(controller);
+    return std::dynamic_pointer_cast<UIAlertController>(controller) ||
+           std::dynamic_pointer_cast<UIActivityViewController>(controller);
 }
 
 // Lets the clock run from timer to timer until `controller`'s transition has finished (at most a
@@ -69,8 +69,8 @@ bool UIDriver::tapRow(const std::shared_ptr<UITableView>& table, IndexPath index
         debugLog("UIDriver: no table to tap a row of");
         return false;
     }
-    if (indexPath.section < 0 || indexPath.section >= table->numberOfSections() || indexPath.row < 0
-        || indexPath.row >= table->numberOfRows(indexPath.section)) {
+    if (indexPath.section < 0 || indexPath.section >= table->numberOfSections() || indexPath.row < 0 ||
+        indexPath.row >= table->numberOfRows(indexPath.section)) {
         debugLog("UIDriver: the table has no row " + indexPath.description());
         return false;
     }
@@ -168,8 +168,8 @@ std::shared_ptr<UIViewController> UIDriver::currentScreen() const
     }
     UIViewControllerPtr screen = window->rootViewController();
     for (int depth = 0; screen && depth < 64; ++depth) {
-        if (auto presented = screen->presentedViewController(); presented && !isTransient(presented)
-            && presented != screen) {
+        if (auto presented = screen->presentedViewController();
+            presented && !isTransient(presented) && presented != screen) {
             screen = presented;
             continue;
         }

@@ -14,7 +14,7 @@ void collect(const UIViewPtr& view, bool visibleOnly, std::vector<UIViewPtr>& ou
         return;
     }
     out.push_back(view);
-    auto subviews = view->subviews();  // snapshot
+    auto subviews = view->subviews(); // snapshot
     for (auto it = subviews.rbegin(); it != subviews.rend(); ++it) {
         collect(*it, visibleOnly, out);
     }
@@ -80,17 +80,18 @@ std::optional<std::string> visibleText(const UIView& view)
 
 UIViewPtr findViewByIdentifier(const UIViewPtr& root, std::string_view identifier)
 {
-    return findView(root, [identifier](const UIView& view) {
-        return view.accessibilityIdentifier() == identifier;
-    }, false);
+    return findView(
+        root, [identifier](const UIView& view) { return view.accessibilityIdentifier() == identifier; }, false);
 }
 
 UIViewPtr findViewByText(const UIViewPtr& root, std::string_view text)
 {
-    if (auto shown = findView(root, [text](const UIView& view) { return visibleText(view) == text; }, true)) {
+    if (auto shown = findView(
+            root, [text](const UIView& view) { return visibleText(view) == text; }, true)) {
         return shown;
     }
-    return findView(root, [text](const UIView& view) { return view.accessibilityLabel() == text; }, true);
+    return findView(
+        root, [text](const UIView& view) { return view.accessibilityLabel() == text; }, true);
 }
 
 } // namespace platform

@@ -14,17 +14,10 @@ void writeQuoted(std::ostream& out, const std::string& text)
     out << '"';
     for (char ch : text) {
         switch (ch) {
-        case '"':
-            out << "\\\"";
-            break;
-        case '\\':
-            out << "\\\\";
-            break;
-        case '\n':
-            out << "\\n";
-            break;
-        default:
-            out << ch;
+        case '"': out << "\\\""; break;
+        case '\\': out << "\\\\"; break;
+        case '\n': out << "\\n"; break;
+        default: out << ch;
         }
     }
     out << '"';

@@ -288,9 +288,8 @@ void CALayer::insertSublayer(const std::shared_ptr<CALayer>& layer, std::size_t 
     if (auto old = moving->superlayer()) {
         auto& siblings = old->m_sublayers;
         auto at = std::find(siblings.begin(), siblings.end(), moving);
-        if (old.get() == this && at != siblings.end() &&
-            static_cast<std::size_t>(at - siblings.begin()) < index) {
-            --index;  // the index was counted with the layer still in place
+        if (old.get() == this && at != siblings.end() && static_cast<std::size_t>(at - siblings.begin()) < index) {
+            --index; // the index was counted with the layer still in place
         }
         moving->removeFromSublayersOf(*old);
     }

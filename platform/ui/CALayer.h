@@ -40,10 +40,18 @@ public:
 
 // How the contents image is placed in the bounds.
 enum class CALayerContentsGravity {
-    center, top, bottom, left, right, topLeft, topRight, bottomLeft, bottomRight,
-    resize,            // stretched over the bounds (the default)
-    resizeAspect,      // fit inside, aspect kept
-    resizeAspectFill,  // fill, aspect kept, overflow cropped by masksToBounds only
+    center,
+    top,
+    bottom,
+    left,
+    right,
+    topLeft,
+    topRight,
+    bottomLeft,
+    bottomRight,
+    resize,           // stretched over the bounds (the default)
+    resizeAspect,     // fit inside, aspect kept
+    resizeAspectFill, // fill, aspect kept, overflow cropped by masksToBounds only
 };
 
 class CALayer : public NSObject {
@@ -87,7 +95,7 @@ public:
     void setBackgroundColor(UIColorPtr color);
     double borderWidth() const { return m_borderWidth; }
     void setBorderWidth(double width);
-    UIColorPtr borderColor() const { return m_borderColor; }  // default opaque black
+    UIColorPtr borderColor() const { return m_borderColor; } // default opaque black
     void setBorderColor(UIColorPtr color);
     double cornerRadius() const { return m_cornerRadius; }
     void setCornerRadius(double radius);
@@ -115,7 +123,7 @@ public:
     void setShadowColor(UIColorPtr color) { m_shadowColor = std::move(color); }
     double shadowOpacity() const { return m_shadowOpacity; }
     void setShadowOpacity(double opacity);
-    CGSize shadowOffset() const { return m_shadowOffset; }  // default (0, -3)
+    CGSize shadowOffset() const { return m_shadowOffset; } // default (0, -3)
     void setShadowOffset(CGSize offset) { m_shadowOffset = offset; }
     double shadowRadius() const { return m_shadowRadius; }
     void setShadowRadius(double radius) { m_shadowRadius = radius; }

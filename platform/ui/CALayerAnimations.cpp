@@ -130,7 +130,7 @@ void CALayer::detachAnimation(const std::shared_ptr<CAAnimation>& animation, boo
     (*at)->invalidateTimers();
     m_animations.erase(at);
     if (animation->m_stopped) {
-        return;  // finished earlier and kept (not removed on completion)
+        return; // finished earlier and kept (not removed on completion)
     }
     animation->m_stopped = true;
     animation->m_running = false;
@@ -157,7 +157,7 @@ void CALayer::removeAnimation(const std::string& key)
 
 void CALayer::removeAllAnimations()
 {
-    auto attached = m_animations;  // snapshot: detaching edits the list
+    auto attached = m_animations; // snapshot: detaching edits the list
     for (const auto& entry : attached) {
         detachAnimation(entry->animation, false);
     }

@@ -78,8 +78,10 @@ void CALayer::renderShadow(CGContext& context)
     }
     // The shadow of the layer's opaque shape, offset; blur is approximated by a plain fill.
     context.saveGState();
-    addRoundedBounds(context, m_bounds.standardized().offsetBy(m_shadowOffset.width, m_shadowOffset.height), m_cornerRadius);
-    context.setFillColor(m_shadowColor->withAlphaComponent(m_shadowColor->alphaComponent() * std::clamp(m_shadowOpacity, 0.0, 1.0)));
+    addRoundedBounds(context, m_bounds.standardized().offsetBy(m_shadowOffset.width, m_shadowOffset.height),
+                     m_cornerRadius);
+    context.setFillColor(
+        m_shadowColor->withAlphaComponent(m_shadowColor->alphaComponent() * std::clamp(m_shadowOpacity, 0.0, 1.0)));
     context.fillPath();
     context.restoreGState();
 }
@@ -122,7 +124,7 @@ void CALayer::renderLayerContent(CGContext& context)
         addRoundedBounds(context, bounds, m_cornerRadius);
         context.clip();
     }
-    auto sublayers = m_sublayers;  // snapshot: drawing code may edit the tree
+    auto sublayers = m_sublayers; // snapshot: drawing code may edit the tree
     for (const auto& sublayer : sublayers) {
         if (sublayer->isHidden()) {
             continue;

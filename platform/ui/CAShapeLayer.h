@@ -16,7 +16,11 @@ public:
 
     // None (the default) draws nothing.
     const std::optional<CGPath>& path() const { return m_path; }
-    void setPath(std::optional<CGPath> path) { m_path = std::move(path); setNeedsDisplay(); }
+    void setPath(std::optional<CGPath> path)
+    {
+        m_path = std::move(path);
+        setNeedsDisplay();
+    }
     // Default opaque black; null fills nothing.
     UIColorPtr fillColor() const { return m_fillColor; }
     void setFillColor(UIColorPtr color) { m_fillColor = std::move(color); }
@@ -25,7 +29,7 @@ public:
     // Default null (no stroke).
     UIColorPtr strokeColor() const { return m_strokeColor; }
     void setStrokeColor(UIColorPtr color) { m_strokeColor = std::move(color); }
-    double lineWidth() const { return m_lineWidth; }  // default 1
+    double lineWidth() const { return m_lineWidth; } // default 1
     void setLineWidth(double width);
     CGLineCap lineCap() const { return m_lineCap; }
     void setLineCap(CGLineCap cap) { m_lineCap = cap; }

@@ -57,9 +57,12 @@ ConstraintTree::ConstraintTree(const std::shared_ptr<UIView>& root)
 {
 }
 
-ConstraintTree::ConstraintTree(const std::shared_ptr<UIView>& root, CGSize target,
-                               UILayoutPriority horizontalPriority, UILayoutPriority verticalPriority)
-    : m_root(root), m_rootView(root.get()), m_fitting(true), m_fittingTarget(target),
+ConstraintTree::ConstraintTree(const std::shared_ptr<UIView>& root, CGSize target, UILayoutPriority horizontalPriority,
+                               UILayoutPriority verticalPriority)
+    : m_root(root),
+      m_rootView(root.get()),
+      m_fitting(true),
+      m_fittingTarget(target),
       m_fittingPriorities{horizontalPriority, verticalPriority}
 {
 }

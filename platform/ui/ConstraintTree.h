@@ -79,7 +79,7 @@ private:
         // free items: the frame the stays hold; for views also the frame seen at the last pass
         // and the frame last solved
         CGRect stayFrame;
-        std::array<bool, 4> stayed{};  // left, top, width, height
+        std::array<bool, 4> stayed{}; // left, top, width, height
         CGRect lastSeen;
         std::optional<CGRect> lastSolved;
         // free views: intrinsic size constraints and what they were made from, and the view's
@@ -88,7 +88,7 @@ private:
         std::optional<std::uint64_t> intrinsicStamp;
         std::array<float, 4> intrinsicPriorities{};
         std::vector<layout::Constraint> intrinsicConstraints;
-        std::array<bool, 2> intrinsicHolds{};  // both hugging and resistance went in: width, height
+        std::array<bool, 2> intrinsicHolds{}; // both hugging and resistance went in: width, height
         // fitting root: its own constraints
         std::vector<layout::Constraint> rootConstraints;
         // scroll views seen from inside: the content's extent
@@ -96,7 +96,7 @@ private:
         std::optional<layout::Variable> contentWidth;
         std::optional<layout::Variable> contentHeight;
         std::uint64_t mark = 0;
-        std::uint64_t order = 0;  // when it first joined the current pass
+        std::uint64_t order = 0; // when it first joined the current pass
     };
 
     // Where a constraint's items sit: their nearest common ancestor and the views between.
@@ -104,17 +104,17 @@ private:
         Node first;
         Node second;
         Node space;
-        std::vector<Node> firstChain;   // strictly between first and space
-        std::vector<Node> secondChain;  // strictly between second and space
+        std::vector<Node> firstChain;  // strictly between first and space
+        std::vector<Node> secondChain; // strictly between second and space
         std::vector<const NSObject*> path;
     };
 
     struct Record {
         std::weak_ptr<NSLayoutConstraint> source;
         std::vector<const NSObject*> path;
-        std::optional<layout::Constraint> built;  // present while in the solver
+        std::optional<layout::Constraint> built; // present while in the solver
         std::uint64_t mark = 0;
-        bool stale = true;                        // must be (re)built
+        bool stale = true; // must be (re)built
     };
 
     // --- syncing with the tree (ConstraintTreeSync.cpp) ---

@@ -25,7 +25,7 @@ ConstraintTree::Item& ConstraintTree::ensureItem(Node node)
 {
     auto& slot = m_items[node.key()];
     if (slot && (slot->object.expired() || !(slot->node == node))) {
-        tearDown(*slot);  // a dead object's item at a reused address
+        tearDown(*slot); // a dead object's item at a reused address
         slot.reset();
     }
     if (!slot) {
@@ -77,7 +77,7 @@ void ConstraintTree::configure(Item& item)
     } else if (wanted == Mode::fixed) {
         for (const auto& pinned : item.pins) {
             if (!pinned) {
-                pin(item, alignmentFrame(item.node));  // try again what failed before
+                pin(item, alignmentFrame(item.node)); // try again what failed before
                 break;
             }
         }
@@ -94,9 +94,7 @@ void ConstraintTree::setUpMode(Item& item)
     CGRect frame = alignmentFrame(item.node);
     Variable* variables[4] = {&item.left, &item.top, &item.width, &item.height};
     switch (item.mode) {
-    case Mode::fixed:
-        pin(item, frame);
-        break;
+    case Mode::fixed: pin(item, frame); break;
     case Mode::free: {
         auto values = valuesOf(frame);
         for (int index = 0; index < 4; ++index) {
@@ -130,8 +128,7 @@ void ConstraintTree::setUpMode(Item& item)
         }
         break;
     }
-    case Mode::unset:
-        break;
+    case Mode::unset: break;
     }
 }
 
@@ -251,7 +248,7 @@ void ConstraintTree::syncIntrinsicSize(Item& item)
     item.intrinsicPriorities = priorities;
     auto hold = [&](const Variable& variable, double value, float hugging, float compression) {
         if (!(value >= 0) || !std::isfinite(value)) {
-            return false;  // no intrinsic size along this axis
+            return false; // no intrinsic size along this axis
         }
         Constraint hug(Expression(variable) - value, Relation::LessOrEqual, Strength(hugging));
         Constraint resist(Expression(variable) - value, Relation::GreaterOrEqual, Strength(compression));
@@ -315,13 +312,10 @@ Expression ConstraintTree::attributeExpression(Item& item, NSLayoutAttribute att
         switch (attribute) {
         case A::right:
         case A::trailing:
-        case A::bottom:
-            return item.isScrollView ? contentExtent(item, horizontal) : size;
+        case A::bottom: return item.isScrollView ? contentExtent(item, horizontal) : size;
         case A::centerX:
-        case A::centerY:
-            return size * 0.5;
-        default:
-            return Expression(0.0);
+        case A::centerY: return size * 0.5;
+        default: return Expression(0.0);
         }
     }
     Expression position = horizontal ? item.left : item.top;
@@ -332,13 +326,10 @@ Expression ConstraintTree::attributeExpression(Item& item, NSLayoutAttribute att
     switch (attribute) {
     case A::right:
     case A::trailing:
-    case A::bottom:
-        return position + size;
+    case A::bottom: return position + size;
     case A::centerX:
-    case A::centerY:
-        return position + size * 0.5;
-    default:
-        return position;
+    case A::centerY: return position + size * 0.5;
+    default: return position;
     }
 }
 

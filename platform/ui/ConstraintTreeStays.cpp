@@ -252,8 +252,7 @@ void ConstraintTree::scanFrames(bool settleStays)
         }
         // A free view whose frame changed, not by the engine: code placed it, so where nothing
         // else decides, it stays there.
-        bool movedByCode =
-            !sameRect(frame, item.lastSeen) && (!item.lastSolved || !sameRect(frame, *item.lastSolved));
+        bool movedByCode = !sameRect(frame, item.lastSeen) && (!item.lastSolved || !sameRect(frame, *item.lastSolved));
         if ((movedByCode || settleStays) && !sameRect(frame, item.stayFrame)) {
             restay(item, frame);
         }

@@ -109,7 +109,7 @@ void ConstraintTree::fullSync(UIView& root)
     struct Pending {
         Record* record;
         NSLayoutConstraint* constraint;
-        std::optional<layout::Constraint> built;  // made only when the constraint must go in
+        std::optional<layout::Constraint> built; // made only when the constraint must go in
     };
     std::vector<Pending> pending;
     pending.reserve(found.size());
@@ -123,11 +123,11 @@ void ConstraintTree::fullSync(UIView& root)
         auto [entry, inserted] = m_records.try_emplace(constraint.get());
         Record& record = entry->second;
         if (!inserted && record.source.lock() != constraint) {
-            removeBuilt(record);  // a dead constraint's record at a reused address
+            removeBuilt(record); // a dead constraint's record at a reused address
             record = Record{};
         }
         if (record.mark == m_mark) {
-            continue;  // installed on two views: counted once
+            continue; // installed on two views: counted once
         }
         record.source = constraint;
         record.mark = m_mark;
@@ -242,7 +242,7 @@ void ConstraintTree::addBuilt(Record& record, NSLayoutConstraint& constraint, la
         constraint.m_failureReported = false;
         return;
     }
-    m_staysDirty = true;  // what it would have decided may now be free
+    m_staysDirty = true; // what it would have decided may now be free
     if (!constraint.m_failureReported) {
         constraint.m_failureReported = true;
         debugLog("NSLayoutConstraint: unable to satisfy " + constraint.description() +
@@ -264,8 +264,8 @@ void ConstraintTree::forgetRecord(Record& record)
         removeBuilt(record);
         m_staysDirty = true;
     }
-    if (auto constraint = record.source.lock(); constraint && m_changes &&
-                                                constraint->m_changeQueue.lock() == m_changes) {
+    if (auto constraint = record.source.lock();
+        constraint && m_changes && constraint->m_changeQueue.lock() == m_changes) {
         constraint->m_changeQueue.reset();
     }
 }

@@ -12,8 +12,7 @@ CGRect contentRect(const CGRect& bounds, CGSize size, UIViewContentMode mode)
     double ih = size.height;
     switch (mode) {
     case UIViewContentMode::scaleToFill:
-    case UIViewContentMode::redraw:
-        return bounds;
+    case UIViewContentMode::redraw: return bounds;
     case UIViewContentMode::scaleAspectFit:
     case UIViewContentMode::scaleAspectFill: {
         if (iw <= 0 || ih <= 0) {
@@ -26,8 +25,7 @@ CGRect contentRect(const CGRect& bounds, CGSize size, UIViewContentMode mode)
         double dh = ih * s;
         return {bounds.minX() + (w - dw) / 2, bounds.minY() + (h - dh) / 2, dw, dh};
     }
-    default:
-        break;
+    default: break;
     }
     double x = bounds.minX() + (w - iw) / 2;
     double y = bounds.minY() + (h - ih) / 2;
@@ -36,10 +34,22 @@ CGRect contentRect(const CGRect& bounds, CGSize size, UIViewContentMode mode)
     case UIViewContentMode::bottom: y = bounds.maxY() - ih; break;
     case UIViewContentMode::left: x = bounds.minX(); break;
     case UIViewContentMode::right: x = bounds.maxX() - iw; break;
-    case UIViewContentMode::topLeft: x = bounds.minX(); y = bounds.minY(); break;
-    case UIViewContentMode::topRight: x = bounds.maxX() - iw; y = bounds.minY(); break;
-    case UIViewContentMode::bottomLeft: x = bounds.minX(); y = bounds.maxY() - ih; break;
-    case UIViewContentMode::bottomRight: x = bounds.maxX() - iw; y = bounds.maxY() - ih; break;
+    case UIViewContentMode::topLeft:
+        x = bounds.minX();
+        y = bounds.minY();
+        break;
+    case UIViewContentMode::topRight:
+        x = bounds.maxX() - iw;
+        y = bounds.minY();
+        break;
+    case UIViewContentMode::bottomLeft:
+        x = bounds.minX();
+        y = bounds.maxY() - ih;
+        break;
+    case UIViewContentMode::bottomRight:
+        x = bounds.maxX() - iw;
+        y = bounds.maxY() - ih;
+        break;
     default: break;
     }
     return {x, y, iw, ih};

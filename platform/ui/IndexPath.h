@@ -16,10 +16,7 @@ struct IndexPath {
     auto operator<=>(const IndexPath&) const = default;
 
     // "[section, row]", for log lines and test messages.
-    std::string description() const
-    {
-        return "[" + std::to_string(section) + ", " + std::to_string(row) + "]";
-    }
+    std::string description() const { return "[" + std::to_string(section) + ", " + std::to_string(row) + "]"; }
 };
 
 } // namespace platform

@@ -10,8 +10,8 @@ namespace {
 LayoutAnchors anchorsOf(const std::shared_ptr<NSObject>& item)
 {
     using A = NSLayoutAttribute;
-    return {{item, A::left},  {item, A::right},  {item, A::leading}, {item, A::trailing}, {item, A::centerX},
-            {item, A::top},   {item, A::bottom}, {item, A::centerY}, {item, A::width},    {item, A::height}};
+    return {{item, A::left}, {item, A::right},  {item, A::leading}, {item, A::trailing}, {item, A::centerX},
+            {item, A::top},  {item, A::bottom}, {item, A::centerY}, {item, A::width},    {item, A::height}};
 }
 
 } // namespace

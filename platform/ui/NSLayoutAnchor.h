@@ -105,8 +105,8 @@ public:
 private:
     NSLayoutConstraintPtr makeConstant(NSLayoutRelation relation, double constant) const
     {
-        return NSLayoutConstraint::create(item(), m_attribute, relation, nullptr, NSLayoutAttribute::notAnAttribute,
-                                          1, constant);
+        return NSLayoutConstraint::create(item(), m_attribute, relation, nullptr, NSLayoutAttribute::notAnAttribute, 1,
+                                          constant);
     }
 };
 

@@ -39,10 +39,8 @@ constexpr bool isHorizontalPosition(NSLayoutAttribute attribute)
     case NSLayoutAttribute::right:
     case NSLayoutAttribute::leading:
     case NSLayoutAttribute::trailing:
-    case NSLayoutAttribute::centerX:
-        return true;
-    default:
-        return false;
+    case NSLayoutAttribute::centerX: return true;
+    default: return false;
     }
 }
 

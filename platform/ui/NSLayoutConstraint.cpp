@@ -53,23 +53,27 @@ NSLayoutConstraint::Item NSLayoutConstraint::makeItem(const std::shared_ptr<NSOb
 NSLayoutConstraint::NSLayoutConstraint(const std::shared_ptr<NSObject>& item1, NSLayoutAttribute attribute1,
                                        NSLayoutRelation relation, const std::shared_ptr<NSObject>& item2,
                                        NSLayoutAttribute attribute2, double multiplier, double constant)
-    : m_first(makeItem(item1)), m_second(makeItem(item2)), m_firstAttribute(attribute1),
-      m_secondAttribute(attribute2), m_relation(relation), m_multiplier(multiplier), m_constant(constant)
+    : m_first(makeItem(item1)),
+      m_second(makeItem(item2)),
+      m_firstAttribute(attribute1),
+      m_secondAttribute(attribute2),
+      m_relation(relation),
+      m_multiplier(multiplier),
+      m_constant(constant)
 {
     static std::uint64_t nextSequence = 0;
     m_sequence = nextSequence++;
 }
 
 std::shared_ptr<NSLayoutConstraint> NSLayoutConstraint::create(const std::shared_ptr<NSObject>& item1,
-                                                               NSLayoutAttribute attribute1,
-                                                               NSLayoutRelation relation,
+                                                               NSLayoutAttribute attribute1, NSLayoutRelation relation,
                                                                const std::shared_ptr<NSObject>& item2,
                                                                NSLayoutAttribute attribute2, double multiplier,
                                                                double constant)
 {
     installConstraintLayoutEngine();
-    auto constraint = NSObject::create<NSLayoutConstraint>(item1, attribute1, relation, item2, attribute2,
-                                                           multiplier, constant);
+    auto constraint =
+        NSObject::create<NSLayoutConstraint>(item1, attribute1, relation, item2, attribute2, multiplier, constant);
     if (auto reason = constraint->problem(item1, item2)) {
         constraint->m_valid = false;
         debugLog("NSLayoutConstraint: " + *reason + ": " + constraint->description() +
@@ -171,8 +175,7 @@ std::string NSLayoutConstraint::description() const
     if (m_identifier) {
         text << '"' << *m_identifier << "\" ";
     }
-    text << itemName(firstItem()) << '.' << attributeName(m_firstAttribute) << ' ' << relationSymbol(m_relation)
-         << ' ';
+    text << itemName(firstItem()) << '.' << attributeName(m_firstAttribute) << ' ' << relationSymbol(m_relation) << ' ';
     if (m_second.present) {
         text << itemName(secondItem()) << '.' << attributeName(m_secondAttribute) << " * " << m_multiplier << " + ";
     }

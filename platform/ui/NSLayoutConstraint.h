@@ -54,9 +54,9 @@ public:
                                                       double constant = 0.0);
 
     // Use create(); the constructor only stores the values.
-    NSLayoutConstraint(const std::shared_ptr<NSObject>& item1, NSLayoutAttribute attribute1,
-                       NSLayoutRelation relation, const std::shared_ptr<NSObject>& item2,
-                       NSLayoutAttribute attribute2, double multiplier, double constant);
+    NSLayoutConstraint(const std::shared_ptr<NSObject>& item1, NSLayoutAttribute attribute1, NSLayoutRelation relation,
+                       const std::shared_ptr<NSObject>& item2, NSLayoutAttribute attribute2, double multiplier,
+                       double constant);
 
     // The items (null once dead, or when there is no second item).
     std::shared_ptr<NSObject> firstItem() const;
@@ -126,7 +126,7 @@ private:
     std::optional<std::string> m_identifier;
     bool m_valid = true;
 
-    mutable std::weak_ptr<UIView> m_installedOn;  // a hint; installedView() checks it
+    mutable std::weak_ptr<UIView> m_installedOn; // a hint; installedView() checks it
     // Creation order: of required constraints that conflict, the one made first holds.
     std::uint64_t m_sequence;
     // Engine bookkeeping: where changes are queued, and whether a failure to satisfy the

@@ -39,7 +39,10 @@ public:
     using Action = std::function<void(const std::shared_ptr<void>& target, Sender& sender)>;
 
     TargetAction() = default;
-    TargetAction(std::weak_ptr<void> target, Action action) : m_action(std::move(action)) { setTarget(std::move(target)); }
+    TargetAction(std::weak_ptr<void> target, Action action) : m_action(std::move(action))
+    {
+        setTarget(std::move(target));
+    }
 
     // A member function of the target as an action: `R T::f()`, or `R T::f(S&)` where S is Sender
     // or a subclass (a sender of another class skips the call).

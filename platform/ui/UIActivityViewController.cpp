@@ -59,8 +59,9 @@ UIActivityViewController::UIActivityViewController(std::vector<UIActivityItem> a
     setModalPresentationStyle(UIModalPresentationStyle::popover);
 }
 
-std::shared_ptr<UIActivityViewController> UIActivityViewController::create(
-    std::vector<UIActivityItem> activityItems, std::vector<std::shared_ptr<UIActivity>> applicationActivities)
+std::shared_ptr<UIActivityViewController>
+UIActivityViewController::create(std::vector<UIActivityItem> activityItems,
+                                 std::vector<std::shared_ptr<UIActivity>> applicationActivities)
 {
     return NSObject::create<UIActivityViewController>(std::move(activityItems), std::move(applicationActivities));
 }
@@ -154,9 +155,8 @@ bool UIActivityViewController::saveImageItem(const std::string& path)
         debugLog("UIActivityViewController: saving the image is not offered");
         return false;
     }
-    auto item = std::find_if(m_items.begin(), m_items.end(), [](const UIActivityItem& candidate) {
-        return candidate.imageValue() != nullptr;
-    });
+    auto item = std::find_if(m_items.begin(), m_items.end(),
+                             [](const UIActivityItem& candidate) { return candidate.imageValue() != nullptr; });
     if (item == m_items.end() || m_finished) {
         return false;
     }
@@ -194,11 +194,13 @@ void UIActivityViewController::loadView()
     m_cancelButton->setBackgroundColor(UIColor::white());
     m_cancelButton->layer()->setCornerRadius(13);
     std::weak_ptr<UIActivityViewController> weakSelf = sharedFromThis<UIActivityViewController>();
-    m_cancelButton->addAction([weakSelf](UIControl&) {
-        if (auto self = weakSelf.lock()) {
-            self->cancel();
-        }
-    }, UIControlEvents::touchUpInside);
+    m_cancelButton->addAction(
+        [weakSelf](UIControl&) {
+            if (auto self = weakSelf.lock()) {
+                self->cancel();
+            }
+        },
+        UIControlEvents::touchUpInside);
     view->addSubview(m_cancelButton);
 }
 

@@ -22,16 +22,17 @@ class UIButton;
 
 class UIActivityViewController : public UIViewController {
 public:
-    using CompletionWithItemsHandler = std::function<void(const std::optional<UIActivityType>& activityType,
-                                                          bool completed,
-                                                          const std::vector<UIActivityItem>& returnedItems)>;
+    using CompletionWithItemsHandler =
+        std::function<void(const std::optional<UIActivityType>& activityType, bool completed,
+                           const std::vector<UIActivityItem>& returnedItems)>;
 
     explicit UIActivityViewController(std::vector<UIActivityItem> activityItems,
                                       std::vector<std::shared_ptr<UIActivity>> applicationActivities = {});
 
     using NSObject::create;
-    static std::shared_ptr<UIActivityViewController> create(std::vector<UIActivityItem> activityItems,
-                                                            std::vector<std::shared_ptr<UIActivity>> applicationActivities = {});
+    static std::shared_ptr<UIActivityViewController>
+    create(std::vector<UIActivityItem> activityItems,
+           std::vector<std::shared_ptr<UIActivity>> applicationActivities = {});
 
     const std::vector<UIActivityItem>& activityItems() const { return m_items; }
     const std::vector<std::shared_ptr<UIActivity>>& applicationActivities() const { return m_applicationActivities; }

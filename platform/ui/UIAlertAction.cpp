@@ -41,7 +41,7 @@ void UIAlertAction::runHandler()
         return;
     }
     auto keepAlive = sharedFromThis<UIAlertAction>();
-    Handler handler = m_handler;  // the handler may replace or drop itself
+    Handler handler = m_handler; // the handler may replace or drop itself
     handler(*this);
 }
 

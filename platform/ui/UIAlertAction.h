@@ -20,7 +20,9 @@ public:
     using Handler = std::function<void(UIAlertAction& action)>;
 
     UIAlertAction(std::optional<std::string> title, UIAlertActionStyle style, Handler handler = {})
-        : m_title(std::move(title)), m_style(style), m_handler(std::move(handler)) {}
+        : m_title(std::move(title)), m_style(style), m_handler(std::move(handler))
+    {
+    }
 
     using NSObject::create;
     static std::shared_ptr<UIAlertAction> create(std::optional<std::string> title, UIAlertActionStyle style,

@@ -198,13 +198,15 @@ void UIAlertController::addButton(const UIAlertActionPtr& action)
     styleButton(*button, *action);
     std::weak_ptr<UIAlertController> weakSelf = sharedFromThis<UIAlertController>();
     std::weak_ptr<UIAlertAction> weakAction = action;
-    button->addAction([weakSelf, weakAction](UIControl&) {
-        auto self = weakSelf.lock();
-        auto tapped = weakAction.lock();
-        if (self && tapped) {
-            self->actionTapped(tapped);
-        }
-    }, UIControlEvents::touchUpInside);
+    button->addAction(
+        [weakSelf, weakAction](UIControl&) {
+            auto self = weakSelf.lock();
+            auto tapped = weakAction.lock();
+            if (self && tapped) {
+                self->actionTapped(tapped);
+            }
+        },
+        UIControlEvents::touchUpInside);
     action->setButton(button);
     m_buttons.push_back(button);
     m_box->addSubview(button);
@@ -246,7 +248,8 @@ void UIAlertController::layoutContent(const CGRect& bounds)
         if (sideBySide) {
             double x = static_cast<double>(i) * width / 2;
             m_buttons[i]->setFrame({x, y, width / 2, buttonHeight});
-            m_separators[i]->setFrame(i == 0 ? CGRect(0, y, width, separatorWidth) : CGRect(x, y, separatorWidth, buttonHeight));
+            m_separators[i]->setFrame(i == 0 ? CGRect(0, y, width, separatorWidth)
+                                             : CGRect(x, y, separatorWidth, buttonHeight));
         } else {
             m_buttons[i]->setFrame({0, y, width, buttonHeight});
             m_separators[i]->setFrame({0, y, width, separatorWidth});

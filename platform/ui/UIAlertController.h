@@ -30,9 +30,8 @@ public:
                       UIAlertControllerStyle preferredStyle);
 
     using NSObject::create;
-    static std::shared_ptr<UIAlertController> create(std::optional<std::string> title,
-                                                     std::optional<std::string> message,
-                                                     UIAlertControllerStyle preferredStyle);
+    static std::shared_ptr<UIAlertController>
+    create(std::optional<std::string> title, std::optional<std::string> message, UIAlertControllerStyle preferredStyle);
 
     const std::optional<std::string>& message() const { return m_message; }
     void setMessage(std::optional<std::string> message);

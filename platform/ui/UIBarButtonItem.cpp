@@ -4,7 +4,8 @@
 
 namespace platform {
 
-std::shared_ptr<UIBarButtonItem> UIBarButtonItem::withTitle(std::optional<std::string> title, UIBarButtonItemStyle style)
+std::shared_ptr<UIBarButtonItem> UIBarButtonItem::withTitle(std::optional<std::string> title,
+                                                            UIBarButtonItemStyle style)
 {
     auto item = create<UIBarButtonItem>();
     item->m_title = std::move(title);
@@ -36,11 +37,8 @@ std::shared_ptr<UIBarButtonItem> UIBarButtonItem::withSystemItem(UIBarButtonSyst
         item->m_title = "Done";
         item->m_style = UIBarButtonItemStyle::done;
         break;
-    case UIBarButtonSystemItem::cancel:
-        item->m_title = "Cancel";
-        break;
-    default:
-        break;
+    case UIBarButtonSystemItem::cancel: item->m_title = "Cancel"; break;
+    default: break;
     }
     return item;
 }
@@ -111,7 +109,7 @@ bool UIBarButtonItem::userTap()
         return false;
     }
     auto keepAlive = sharedFromThis<UIBarButtonItem>();
-    const auto pair = m_targetAction;  // the action may replace itself
+    const auto pair = m_targetAction; // the action may replace itself
     return pair.send(*this);
 }
 

@@ -31,9 +31,9 @@ public:
 
     // --- makers ---
     static std::shared_ptr<UIBarButtonItem> withTitle(std::optional<std::string> title,
-                                                       UIBarButtonItemStyle style = UIBarButtonItemStyle::plain);
+                                                      UIBarButtonItemStyle style = UIBarButtonItemStyle::plain);
     static std::shared_ptr<UIBarButtonItem> withImage(UIImagePtr image,
-                                                       UIBarButtonItemStyle style = UIBarButtonItemStyle::plain);
+                                                      UIBarButtonItemStyle style = UIBarButtonItemStyle::plain);
     // The item shows `view` (held strongly) instead of a title or image.
     static std::shared_ptr<UIBarButtonItem> withCustomView(UIViewPtr view);
     // Done ("Done", done style), Cancel ("Cancel"), or a space.
@@ -76,8 +76,10 @@ public:
     void setAction(Action action) { m_targetAction.setAction(std::move(action)); }
     // Target and member function together: `R T::f()` or `R T::f(UIBarButtonItem&)`.
     template <class T, class Method>
-    void setTargetAction(const std::shared_ptr<T>& target, Method method)
-        requires requires { TargetAction<UIBarButtonItem>::member<T>(method); }
+    void setTargetAction(const std::shared_ptr<T>& target, Method method) requires requires
+    {
+        TargetAction<UIBarButtonItem>::member<T>(method);
+    }
     {
         m_targetAction = TargetAction<UIBarButtonItem>(target, TargetAction<UIBarButtonItem>::member<T>(method));
     }

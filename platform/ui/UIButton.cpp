@@ -42,7 +42,8 @@ void UIButton::didCreate()
 {
     UIControl::didCreate();
     m_titleLabel = NSObject::create<UIButtonLabel>();
-    m_titleLabel->setFont(UIFont::systemFont(m_type == UIButtonType::custom ? customTitleFontSize : systemTitleFontSize));
+    m_titleLabel->setFont(
+        UIFont::systemFont(m_type == UIButtonType::custom ? customTitleFontSize : systemTitleFontSize));
     m_titleLabel->setLineBreakMode(NSLineBreakMode::byTruncatingMiddle);
     m_titleLabel->setHidden(true);
     m_imageView = NSObject::create<UIButtonImageView>();
@@ -170,7 +171,7 @@ bool UIButton::dimsForHighlight(UIImagePtr StateContent::*member) const
 void UIButton::updateContent()
 {
     if (!m_titleLabel || !m_imageView) {
-        return;  // still being created
+        return; // still being created
     }
     auto attributed = currentAttributedTitle();
     if (attributed) {

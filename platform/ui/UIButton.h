@@ -23,7 +23,15 @@
 
 namespace platform {
 
-enum class UIButtonType { custom = 0, system = 1, detailDisclosure = 2, infoLight = 3, infoDark = 4, contactAdd = 5, close = 7 };
+enum class UIButtonType {
+    custom = 0,
+    system = 1,
+    detailDisclosure = 2,
+    infoLight = 3,
+    infoDark = 4,
+    contactAdd = 5,
+    close = 7
+};
 
 class UIButton : public UIControl {
 public:

@@ -14,8 +14,8 @@ namespace {
 
 CGRect inset(const CGRect& rect, const UIEdgeInsets& insets)
 {
-    return {rect.minX() + insets.left, rect.minY() + insets.top,
-            rect.width() - insets.left - insets.right, rect.height() - insets.top - insets.bottom};
+    return {rect.minX() + insets.left, rect.minY() + insets.top, rect.width() - insets.left - insets.right,
+            rect.height() - insets.top - insets.bottom};
 }
 
 } // namespace

@@ -95,9 +95,9 @@ void UIControl::addAction(std::function<void(UIControl&)> action, UIControlEvent
         debugLog("UIControl: ignoring an empty action");
         return;
     }
-    addTarget(std::weak_ptr<void>(), [action = std::move(action)](const std::shared_ptr<void>&, UIControl& sender) {
-        action(sender);
-    }, events);
+    addTarget(
+        std::weak_ptr<void>(),
+        [action = std::move(action)](const std::shared_ptr<void>&, UIControl& sender) { action(sender); }, events);
 }
 
 void UIControl::removeTarget(const std::shared_ptr<void>& target, UIControlEvents events)

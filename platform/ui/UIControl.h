@@ -50,8 +50,10 @@ public:
     // A member function of the target: `void T::f()` or `R T::f(S& sender)` where S is UIControl or
     // a subclass the sender is (a sender of another class skips the call).
     template <class T, class Method>
-    void addTarget(const std::shared_ptr<T>& target, Method method, UIControlEvents events)
-        requires requires { TargetAction<UIControl>::member<T>(method); }
+    void addTarget(const std::shared_ptr<T>& target, Method method, UIControlEvents events) requires requires
+    {
+        TargetAction<UIControl>::member<T>(method);
+    }
     {
         addTarget(std::weak_ptr<void>(target), TargetAction<UIControl>::member<T>(method), events);
     }

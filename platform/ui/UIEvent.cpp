@@ -46,7 +46,8 @@ std::vector<std::shared_ptr<UIGestureRecognizer>> recognizersFor(const UIViewPtr
             if (refused) {
                 continue;
             }
-            if (auto delegate = recognizer->delegate(); delegate && !delegate->gestureRecognizerShouldReceiveTouch(*recognizer, touch)) {
+            if (auto delegate = recognizer->delegate();
+                delegate && !delegate->gestureRecognizerShouldReceiveTouch(*recognizer, touch)) {
                 continue;
             }
             found.push_back(recognizer);
@@ -71,7 +72,7 @@ void dispatchTouchEvent(const std::shared_ptr<UIView>& window, const std::shared
     if (!window || !event) {
         return;
     }
-    auto touches = event->allTouches();  // snapshot: handlers may change the event
+    auto touches = event->allTouches(); // snapshot: handlers may change the event
     for (const auto& touch : touches) {
         UITouchList single{touch};
         if (touch->phase() == UITouchPhase::began) {
@@ -81,7 +82,8 @@ void dispatchTouchEvent(const std::shared_ptr<UIView>& window, const std::shared
             auto hit = window->hitTest(point, event);
             touch->setView(hit);
             touch->setCancelledForView(false);
-            touch->setGestureRecognizers(hit ? recognizersFor(hit, *touch) : std::vector<std::shared_ptr<UIGestureRecognizer>>{});
+            touch->setGestureRecognizers(hit ? recognizersFor(hit, *touch)
+                                             : std::vector<std::shared_ptr<UIGestureRecognizer>>{});
         }
         auto view = touch->view();
         auto recognizers = touch->gestureRecognizers();

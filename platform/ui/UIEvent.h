@@ -14,7 +14,9 @@ enum class UIEventType { touches, presses, motion, remoteControl };
 class UIEvent : public NSObject {
 public:
     explicit UIEvent(UIEventType type = UIEventType::touches, double timestamp = 0)
-        : m_type(type), m_timestamp(timestamp) {}
+        : m_type(type), m_timestamp(timestamp)
+    {
+    }
 
     UIEventType type() const { return m_type; }
     double timestamp() const { return m_timestamp; }

@@ -41,8 +41,10 @@ public:
     // `R T::f(S&)` where S is UIGestureRecognizer or the recognizer's own class (a sender of another
     // class skips the call).
     template <class T, class Method>
-    void addTarget(const std::shared_ptr<T>& target, Method action)
-        requires requires { TargetAction<UIGestureRecognizer>::member<T>(action); }
+    void addTarget(const std::shared_ptr<T>& target, Method action) requires requires
+    {
+        TargetAction<UIGestureRecognizer>::member<T>(action);
+    }
     {
         addTargetAction(target, TargetAction<UIGestureRecognizer>::member<T>(action));
     }

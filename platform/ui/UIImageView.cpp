@@ -11,8 +11,7 @@ UIImageView::UIImageView(const CGRect& frame) : UIView(frame)
     setUserInteractionEnabled(false);
 }
 
-UIImageView::UIImageView(UIImagePtr image)
-    : UIImageView(image ? CGRect(CGPoint(), image->size()) : CGRect())
+UIImageView::UIImageView(UIImagePtr image) : UIImageView(image ? CGRect(CGPoint(), image->size()) : CGRect())
 {
     m_image = std::move(image);
 }

@@ -42,22 +42,20 @@ void UIKeyboard::observeTextInputs()
     m_inputObservation = std::make_shared<int>(0);
     // The object is the input; it is used only once it is known to be the first responder (or the
     // active input), so a notification posted with any other object does nothing.
-    center.addObserver(UITextInputDidBecomeFirstResponderNotification, m_inputObservation,
-                       [](const Notification& notification) {
-                           auto input = UIResponder::currentFirstResponder();
-                           if (input && !input.owner_before(notification.object())
-                               && !notification.object().owner_before(input)) {
-                               UIKeyboard::shared().textInputDidBecomeFirstResponder(input);
-                           }
-                       });
-    center.addObserver(UITextInputDidResignFirstResponderNotification, m_inputObservation,
-                       [](const Notification& notification) {
-                           auto active = UIKeyboard::shared().activeInput();
-                           if (active && !active.owner_before(notification.object())
-                               && !notification.object().owner_before(active)) {
-                               UIKeyboard::shared().textInputDidResignFirstResponder(active);
-                           }
-                       });
+    center.addObserver(
+        UITextInputDidBecomeFirstResponderNotification, m_inputObservation, [](const Notification& notification) {
+            auto input = UIResponder::currentFirstResponder();
+            if (input && !input.owner_before(notification.object()) && !notification.object().owner_before(input)) {
+                UIKeyboard::shared().textInputDidBecomeFirstResponder(input);
+            }
+        });
+    center.addObserver(
+        UITextInputDidResignFirstResponderNotification, m_inputObservation, [](const Notification& notification) {
+            auto active = UIKeyboard::shared().activeInput();
+            if (active && !active.owner_before(notification.object()) && !notification.object().owner_before(active)) {
+                UIKeyboard::shared().textInputDidResignFirstResponder(active);
+            }
+        });
 }
 
 UIKeyboard& UIKeyboard::shared()

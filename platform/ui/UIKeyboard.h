@@ -71,7 +71,7 @@ private:
     double m_height = defaultHeight;
     bool m_visible = false;
     std::weak_ptr<UIResponder> m_activeInput;
-    bool m_hasActiveInput = false;  // tells a dead active input from none
+    bool m_hasActiveInput = false; // tells a dead active input from none
     // Bumped by every focus change and reset, so a deferred hide check made stale by them does nothing.
     std::uint64_t m_focusGeneration = 0;
     std::shared_ptr<Timer> m_didTimer;

@@ -96,7 +96,7 @@ private:
     };
 
     std::optional<std::string> m_text;
-    bool m_hasAttributes = false;  // set through setAttributedText
+    bool m_hasAttributes = false; // set through setAttributedText
     NSAttributedString m_content;
     UIFontPtr m_font;
     UIColorPtr m_textColor;

@@ -75,7 +75,8 @@ public:
     const UIColorPtr& barTintColor() const { return m_barTintColor; }
     void setBarTintColor(UIColorPtr color);
     // Per bar position and metrics; a lookup falls back to `any` position and default metrics.
-    UIImagePtr backgroundImage(UIBarPosition position = UIBarPosition::any, UIBarMetrics metrics = UIBarMetrics::default_) const;
+    UIImagePtr backgroundImage(UIBarPosition position = UIBarPosition::any,
+                               UIBarMetrics metrics = UIBarMetrics::default_) const;
     void setBackgroundImage(UIImagePtr image, UIBarPosition position = UIBarPosition::any,
                             UIBarMetrics metrics = UIBarMetrics::default_);
     const UIImagePtr& shadowImage() const { return m_shadowImage; }
@@ -119,7 +120,7 @@ private:
     };
     struct ItemSlot {
         std::shared_ptr<UIBarButtonItem> item;
-        UIViewPtr slot;  // null for spaces
+        UIViewPtr slot; // null for spaces
         ItemLook look;
     };
     static ItemLook lookOf(const UIBarButtonItem& item);
@@ -146,7 +147,7 @@ private:
     std::optional<TextAttributes> m_titleTextAttributes;
 
     UIViewPtr m_backgroundView;
-    std::shared_ptr<UIView> m_backgroundImageView;  // a UIImageView
+    std::shared_ptr<UIView> m_backgroundImageView; // a UIImageView
     UIViewPtr m_shadowView;
 
     std::shared_ptr<UILabel> m_titleLabel;

@@ -43,8 +43,10 @@ void setFontIfDifferent(UILabel& label, const UIFontPtr& font)
 
 UINavigationBar::ItemLook UINavigationBar::lookOf(const UIBarButtonItem& item)
 {
-    return {item.title(), item.image(), item.customView(), item.tintColor(), item.isEnabled(),
-            item.accessibilityIdentifier(), item.width(), static_cast<int>(item.style())};
+    return {item.title(),      item.image(),
+            item.customView(), item.tintColor(),
+            item.isEnabled(),  item.accessibilityIdentifier(),
+            item.width(),      static_cast<int>(item.style())};
 }
 
 bool UINavigationBar::slotsAreStale() const
@@ -108,14 +110,16 @@ UINavigationBar::ItemSlot UINavigationBar::makeSlot(const std::shared_ptr<UIBarB
         button->setEnabled(item->isEnabled());
         button->setAccessibilityLabel(item->title());
         auto font = item->style() == UIBarButtonItemStyle::done ? UIFont::boldSystemFont(itemFontSize)
-                                                               : UIFont::systemFont(itemFontSize);
+                                                                : UIFont::systemFont(itemFontSize);
         setFontIfDifferent(*button->titleLabel(), font);
         std::weak_ptr<UIBarButtonItem> weakItem = item;
-        button->addAction([weakItem](UIControl&) {
-            if (auto tapped = weakItem.lock()) {
-                tapped->userTap();
-            }
-        }, UIControlEvents::touchUpInside);
+        button->addAction(
+            [weakItem](UIControl&) {
+                if (auto tapped = weakItem.lock()) {
+                    tapped->userTap();
+                }
+            },
+            UIControlEvents::touchUpInside);
         CGSize size = button->sizeThatFits({0, 0});
         if (item->width() > 0) {
             size.width = item->width();
@@ -150,11 +154,13 @@ void UINavigationBar::makeBackButton(const UINavigationItem& below)
     button->setAccessibilityLabel(std::optional<std::string>("Back"));
     setFontIfDifferent(*button->titleLabel(), UIFont::systemFont(itemFontSize));
     std::weak_ptr<UINavigationBar> weakBar = sharedFromThis<UINavigationBar>();
-    button->addAction([weakBar](UIControl&) {
-        if (auto bar = weakBar.lock()) {
-            bar->backButtonTapped();
-        }
-    }, UIControlEvents::touchUpInside);
+    button->addAction(
+        [weakBar](UIControl&) {
+            if (auto bar = weakBar.lock()) {
+                bar->backButtonTapped();
+            }
+        },
+        UIControlEvents::touchUpInside);
     CGSize size = button->sizeThatFits({0, 0});
     button->setFrame({0, 0, size.width, std::min<CGFloat>(size.height, defaultHeight)});
     addSubview(button);
@@ -197,12 +203,14 @@ void UINavigationBar::rebuildItemViews()
         UIFontPtr font = UIFont::boldSystemFont(titleFontSize);
         UIColorPtr color = UIColor::black();
         if (m_titleTextAttributes) {
-            if (auto at = m_titleTextAttributes->find(NSAttributedStringKey::font); at != m_titleTextAttributes->end()) {
+            if (auto at = m_titleTextAttributes->find(NSAttributedStringKey::font);
+                at != m_titleTextAttributes->end()) {
                 if (auto chosen = at->second.asFont()) {
                     font = std::const_pointer_cast<UIFont>(chosen);
                 }
             }
-            if (auto at = m_titleTextAttributes->find(NSAttributedStringKey::foregroundColor); at != m_titleTextAttributes->end()) {
+            if (auto at = m_titleTextAttributes->find(NSAttributedStringKey::foregroundColor);
+                at != m_titleTextAttributes->end()) {
                 if (auto chosen = at->second.asColor()) {
                     color = std::const_pointer_cast<UIColor>(chosen);
                 }
@@ -289,7 +297,8 @@ void UINavigationBar::placeTitle(CGFloat leftEnd, CGFloat rightStart, CGFloat he
     CGFloat width = bounds().width();
     CGFloat low = leftEnd + itemSpacing;
     CGFloat high = rightStart - itemSpacing;
-    CGSize size = m_shownTitleView ? naturalSize(*title) : title->sizeThatFits({std::max<CGFloat>(0, high - low), height});
+    CGSize size =
+        m_shownTitleView ? naturalSize(*title) : title->sizeThatFits({std::max<CGFloat>(0, high - low), height});
     size.width = std::min(size.width, std::max<CGFloat>(0, high - low));
     size.height = std::min(size.height, height);
     // Centred on the bar when there is room, else in the free space between the items.

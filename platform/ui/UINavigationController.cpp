@@ -55,7 +55,8 @@ void UINavigationController::didCreate()
 {
     UIViewController::didCreate();
     CGRect screen = UIScreen::main()->bounds();
-    m_navigationBar = NSObject::create<UINavigationBar>(CGRect(0, statusBarHeight(), screen.width(), UINavigationBar::defaultHeight));
+    m_navigationBar =
+        NSObject::create<UINavigationBar>(CGRect(0, statusBarHeight(), screen.width(), UINavigationBar::defaultHeight));
     m_navigationBar->setAutoresizingMask(UIViewAutoresizing::flexibleWidth);
     m_navigationBar->setDelegate(std::weak_ptr<UINavigationBarDelegate>(sharedFromThis<UINavigationController>()));
     if (auto root = std::move(m_pendingRoot)) {
@@ -132,7 +133,8 @@ void UINavigationController::placeViews()
         return;
     }
     CGRect area = view->bounds();
-    m_navigationBar->setFrame({area.minX(), area.minY() + statusBarHeight(), area.width(), UINavigationBar::defaultHeight});
+    m_navigationBar->setFrame(
+        {area.minX(), area.minY() + statusBarHeight(), area.width(), UINavigationBar::defaultHeight});
     m_navigationBar->setHidden(m_navigationBarHidden);
     CGRect content = contentFrame();
     for (const auto& controller : m_viewControllers) {
@@ -186,8 +188,7 @@ void UINavigationController::pushViewController(const UIViewControllerPtr& contr
         debugLog("UINavigationController: " + controller->className() + " is already on the stack");
         return;
     }
-    if (controller->parentViewController() || controller->presentingViewController() ||
-        controller.get() == this) {
+    if (controller->parentViewController() || controller->presentingViewController() || controller.get() == this) {
         debugLog("UINavigationController: " + controller->className() + " is shown elsewhere and cannot be pushed");
         return;
     }
@@ -254,8 +255,8 @@ UIViewControllerPtr UINavigationController::popViewController(bool animated)
     return popped;
 }
 
-void UINavigationController::runStackTransition(const UIViewControllerPtr& outgoing, const UIViewControllerPtr& incoming,
-                                                bool animated, StackChange change)
+void UINavigationController::runStackTransition(const UIViewControllerPtr& outgoing,
+                                                const UIViewControllerPtr& incoming, bool animated, StackChange change)
 {
     if (outgoing) {
         outgoing->beginAppearanceTransition(false, animated);
@@ -270,7 +271,8 @@ void UINavigationController::runStackTransition(const UIViewControllerPtr& outgo
         auto arriving = weakIncoming.lock();
         // The outgoing screen leaves the view once the transition is over (unless it is on top again).
         if (navigation && leaving && leaving != navigation->topViewController()) {
-            if (auto leavingView = leaving->viewIfLoaded(); leavingView && leavingView->superview() == navigation->viewIfLoaded()) {
+            if (auto leavingView = leaving->viewIfLoaded();
+                leavingView && leavingView->superview() == navigation->viewIfLoaded()) {
                 leavingView->removeFromSuperview();
             }
         }

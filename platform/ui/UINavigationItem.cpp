@@ -66,7 +66,8 @@ UIBarButtonItemPtr UINavigationItem::leftBarButtonItem() const
 
 void UINavigationItem::setLeftBarButtonItem(UIBarButtonItemPtr item, bool animated)
 {
-    setLeftBarButtonItems(item ? std::vector<UIBarButtonItemPtr>{std::move(item)} : std::vector<UIBarButtonItemPtr>{}, animated);
+    setLeftBarButtonItems(item ? std::vector<UIBarButtonItemPtr>{std::move(item)} : std::vector<UIBarButtonItemPtr>{},
+                          animated);
 }
 
 void UINavigationItem::setRightBarButtonItems(std::vector<UIBarButtonItemPtr> items, bool)
@@ -82,7 +83,8 @@ UIBarButtonItemPtr UINavigationItem::rightBarButtonItem() const
 
 void UINavigationItem::setRightBarButtonItem(UIBarButtonItemPtr item, bool animated)
 {
-    setRightBarButtonItems(item ? std::vector<UIBarButtonItemPtr>{std::move(item)} : std::vector<UIBarButtonItemPtr>{}, animated);
+    setRightBarButtonItems(item ? std::vector<UIBarButtonItemPtr>{std::move(item)} : std::vector<UIBarButtonItemPtr>{},
+                           animated);
 }
 
 } // namespace platform

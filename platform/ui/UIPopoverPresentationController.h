@@ -31,7 +31,9 @@ constexpr UIPopoverArrowDirection operator|(UIPopoverArrowDirection a, UIPopover
 class UIPopoverPresentationController : public NSObject {
 public:
     explicit UIPopoverPresentationController(std::weak_ptr<UIViewController> presented)
-        : m_presented(std::move(presented)) {}
+        : m_presented(std::move(presented))
+    {
+    }
 
     // The controller shown in the popover (weak).
     std::shared_ptr<UIViewController> presentedViewController() const { return m_presented.lock(); }

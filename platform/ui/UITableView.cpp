@@ -155,17 +155,19 @@ void UITableView::registerNib(const std::shared_ptr<Bundle>& bundle, const std::
         debugLog("UITableView: registering a nib needs a bundle and a nib name");
         return;
     }
-    registerClass([bundle, nibName](const std::string&) -> std::shared_ptr<UITableViewCell> {
-        auto objects = NibRegistry::instantiate(bundle, nibName);
-        if (!objects) {
-            return nullptr;
-        }
-        auto cell = firstCell(*objects);
-        if (!cell) {
-            debugLog("UITableView: the nib \"" + nibName + "\" holds no table view cell");
-        }
-        return cell;
-    }, identifier);
+    registerClass(
+        [bundle, nibName](const std::string&) -> std::shared_ptr<UITableViewCell> {
+            auto objects = NibRegistry::instantiate(bundle, nibName);
+            if (!objects) {
+                return nullptr;
+            }
+            auto cell = firstCell(*objects);
+            if (!cell) {
+                debugLog("UITableView: the nib \"" + nibName + "\" holds no table view cell");
+            }
+            return cell;
+        },
+        identifier);
 }
 
 std::shared_ptr<UITableViewCell> UITableView::makeCell(const std::string& identifier)
@@ -174,7 +176,7 @@ std::shared_ptr<UITableViewCell> UITableView::makeCell(const std::string& identi
     if (found == m_factories.end()) {
         return nullptr;
     }
-    auto factory = found->second;  // a copy: the factory may register cells itself
+    auto factory = found->second; // a copy: the factory may register cells itself
     auto cell = factory(identifier);
     if (cell) {
         cell->setReuseIdentifier(identifier);
@@ -194,7 +196,8 @@ std::shared_ptr<UITableViewCell> UITableView::dequeueReusableCell(const std::str
     return makeCell(identifier);
 }
 
-std::shared_ptr<UITableViewCell> UITableView::dequeueReusableCell(const std::string& identifier, const IndexPath& indexPath)
+std::shared_ptr<UITableViewCell> UITableView::dequeueReusableCell(const std::string& identifier,
+                                                                  const IndexPath& indexPath)
 {
     auto cell = dequeueReusableCell(identifier);
     if (!cell) {
@@ -272,7 +275,8 @@ int UITableView::numberOfRows(int section)
 
 // --- selection ---
 
-void UITableView::selectRow(const std::optional<IndexPath>& indexPath, bool animated, UITableViewScrollPosition position)
+void UITableView::selectRow(const std::optional<IndexPath>& indexPath, bool animated,
+                            UITableViewScrollPosition position)
 {
     ensureDataLoaded();
     if (indexPath && !isValid(*indexPath)) {

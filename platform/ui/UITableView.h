@@ -89,9 +89,12 @@ public:
     template <class Cell>
     void registerClass(const std::string& identifier)
     {
-        registerClass([](const std::string& reuseIdentifier) -> std::shared_ptr<UITableViewCell> {
-            return NSObject::create<Cell>(UITableViewCellStyle::default_, std::optional<std::string>(reuseIdentifier));
-        }, identifier);
+        registerClass(
+            [](const std::string& reuseIdentifier) -> std::shared_ptr<UITableViewCell> {
+                return NSObject::create<Cell>(UITableViewCellStyle::default_,
+                                              std::optional<std::string>(reuseIdentifier));
+            },
+            identifier);
     }
     // Cells from the nib `nibName` of `bundle`: the first top-level object that is a
     // UITableViewCell. Nib builders return their top-level objects as std::shared_ptr<NSObject>
@@ -157,13 +160,13 @@ protected:
 private:
     struct SectionLayout {
         std::optional<std::string> title;
-        UIViewPtr headerView;  // the delegate's, or one made for the title
+        UIViewPtr headerView; // the delegate's, or one made for the title
         double headerTop = 0;
         double headerHeight = 0;
         std::vector<double> rowTops;
         std::vector<double> rowHeights;
         std::vector<bool> automaticRows;
-        std::vector<bool> measuredRows;  // automatic rows whose cell was measured at the loaded width
+        std::vector<bool> measuredRows; // automatic rows whose cell was measured at the loaded width
     };
 
     // Data and geometry.
@@ -215,7 +218,7 @@ private:
     double m_loadedWidth = -1;
     bool m_loadingData = false;
     std::vector<SectionLayout> m_sections;
-    double m_sectionsEnd = 0;  // where the last section ends (the table footer's top)
+    double m_sectionsEnd = 0; // where the last section ends (the table footer's top)
     // The table header and footer heights the positions were computed with.
     double m_laidOutHeaderHeight = 0;
     double m_laidOutFooterHeight = 0;

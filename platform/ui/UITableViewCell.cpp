@@ -183,15 +183,10 @@ CGSize UITableViewCell::sizeThatFits(CGSize size) const
     double textHeight = fittingHeight(m_textLabel, width);
     double detailHeight = 0;
     switch (m_style) {
-    case UITableViewCellStyle::subtitle:
-        textHeight += fittingHeight(m_detailTextLabel, width);
-        break;
+    case UITableViewCellStyle::subtitle: textHeight += fittingHeight(m_detailTextLabel, width); break;
     case UITableViewCellStyle::value1:
-    case UITableViewCellStyle::value2:
-        detailHeight = fittingHeight(m_detailTextLabel, width);
-        break;
-    case UITableViewCellStyle::default_:
-        break;
+    case UITableViewCellStyle::value2: detailHeight = fittingHeight(m_detailTextLabel, width); break;
+    case UITableViewCellStyle::default_: break;
     }
     double content = std::max(textHeight, detailHeight) + 2 * verticalMargin;
     return {size.width, std::max(defaultHeight, std::ceil(content))};

@@ -57,11 +57,8 @@ void UITableViewCellAccessoryView::draw(CGContext& context, const CGRect&)
     CGRect box = bounds();
     CGPoint centre{box.midX(), box.midY()};
     switch (m_type) {
-    case UITableViewCellAccessoryType::none:
-        return;
-    case UITableViewCellAccessoryType::disclosureIndicator:
-        drawChevron(context, centre);
-        return;
+    case UITableViewCellAccessoryType::none: return;
+    case UITableViewCellAccessoryType::disclosureIndicator: drawChevron(context, centre); return;
     case UITableViewCellAccessoryType::checkmark: {
         CGPath path;
         path.move({centre.x - 7, centre.y});
@@ -70,9 +67,7 @@ void UITableViewCellAccessoryView::draw(CGContext& context, const CGRect&)
         strokeGlyph(context, path, tintColor());
         return;
     }
-    case UITableViewCellAccessoryType::detailButton:
-        drawInfoCircle(context, centre, tintColor());
-        return;
+    case UITableViewCellAccessoryType::detailButton: drawInfoCircle(context, centre, tintColor()); return;
     case UITableViewCellAccessoryType::detailDisclosureButton: {
         // The info circle in the left half, the chevron in the right half.
         CGFloat half = box.width() / 2;

@@ -83,7 +83,8 @@ void UITableView::loadData()
             layout.measuredRows.assign(static_cast<std::size_t>(rows), false);
             for (int row = 0; row < rows; ++row) {
                 bool automatic = false;
-                layout.rowHeights[static_cast<std::size_t>(row)] = rowHeightFor(IndexPath::forRow(row, section), automatic);
+                layout.rowHeights[static_cast<std::size_t>(row)] =
+                    rowHeightFor(IndexPath::forRow(row, section), automatic);
                 layout.automaticRows[static_cast<std::size_t>(row)] = automatic;
             }
             layout.headerHeight = headerHeightFor(section, layout);
@@ -227,7 +228,8 @@ std::vector<IndexPath> UITableView::rowsIntersecting(const CGRect& area) const
         const auto& layout = m_sections[static_cast<std::size_t>(section)];
         // The first row that could reach into the area: the last one starting at or above its top.
         auto first = std::upper_bound(layout.rowTops.begin(), layout.rowTops.end(), area.minY());
-        std::size_t row = first == layout.rowTops.begin() ? 0 : static_cast<std::size_t>(first - layout.rowTops.begin()) - 1;
+        std::size_t row =
+            first == layout.rowTops.begin() ? 0 : static_cast<std::size_t>(first - layout.rowTops.begin()) - 1;
         for (; row < layout.rowTops.size() && layout.rowTops[row] < area.maxY(); ++row) {
             double height = layout.rowHeights[row];
             if (height > 0 && layout.rowTops[row] + height > area.minY()) {
@@ -285,15 +287,9 @@ CGPoint UITableView::offsetShowing(const CGRect& rect, UITableViewScrollPosition
     double bottom = rect.maxY() - height + inset.bottom;
     double y = offset.y;
     switch (position) {
-    case UITableViewScrollPosition::top:
-        y = top;
-        break;
-    case UITableViewScrollPosition::middle:
-        y = rect.midY() - inset.top - visibleHeight / 2;
-        break;
-    case UITableViewScrollPosition::bottom:
-        y = bottom;
-        break;
+    case UITableViewScrollPosition::top: y = top; break;
+    case UITableViewScrollPosition::middle: y = rect.midY() - inset.top - visibleHeight / 2; break;
+    case UITableViewScrollPosition::bottom: y = bottom; break;
     case UITableViewScrollPosition::none:
         if (rect.minY() < offset.y + inset.top || rect.height() > visibleHeight) {
             y = top;

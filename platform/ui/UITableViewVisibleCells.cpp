@@ -59,7 +59,7 @@ void UITableView::updateVisibleCells()
                     if (cell) {
                         recycle(cell);
                     }
-                    break;  // the data source reloaded meanwhile
+                    break; // the data source reloaded meanwhile
                 }
                 if (!cell) {
                     if (source) {
@@ -106,7 +106,7 @@ void UITableView::updateVisibleCells()
     placeTableHeaderAndFooter();
     m_updatingCells = false;
     if (!m_dataLoaded) {
-        updateVisibleCells();  // reloaded by a callback: fill with the new data
+        updateVisibleCells(); // reloaded by a callback: fill with the new data
     }
 }
 

@@ -156,10 +156,8 @@ bool UITextField::keyboardHasReturnKey() const
     case UIKeyboardType::numberPad:
     case UIKeyboardType::asciiCapableNumberPad:
     case UIKeyboardType::decimalPad:
-    case UIKeyboardType::phonePad:
-        return false;
-    default:
-        return true;
+    case UIKeyboardType::phonePad: return false;
+    default: return true;
     }
 }
 
@@ -168,16 +166,12 @@ bool UITextField::keyboardCanType(const std::string& typed) const
     std::u32string characters = text::toUtf32(typed);
     auto all = [&](auto predicate) { return std::all_of(characters.begin(), characters.end(), predicate); };
     switch (m_keyboardType) {
-    case UIKeyboardType::numberPad:
-        return all([](char32_t c) { return text::isDecimalDigit(c); });
-    case UIKeyboardType::asciiCapableNumberPad:
-        return all([](char32_t c) { return text::isAsciiDigit(c); });
+    case UIKeyboardType::numberPad: return all([](char32_t c) { return text::isDecimalDigit(c); });
+    case UIKeyboardType::asciiCapableNumberPad: return all([](char32_t c) { return text::isAsciiDigit(c); });
     case UIKeyboardType::decimalPad:
         return all([](char32_t c) { return text::isDecimalDigit(c) || c == U'.' || c == U','; });
-    case UIKeyboardType::phonePad:
-        return all(isPhonePadKey);
-    default:
-        return true;
+    case UIKeyboardType::phonePad: return all(isPhonePadKey);
+    default: return true;
     }
 }
 

@@ -173,11 +173,12 @@ private:
     bool isOverlayShown(UITextFieldViewMode mode) const;
     void updateOverlayViews();
     void drawBorder(CGContext& context) const;
-    void drawContent(CGContext& context, const CGRect& rect, const NSAttributedString& content, bool isPlaceholder) const;
+    void drawContent(CGContext& context, const CGRect& rect, const NSAttributedString& content,
+                     bool isPlaceholder) const;
     void drawClearButton(CGContext& context) const;
 
     std::string m_text;
-    std::optional<NSAttributedString> m_attributedText;  // set when the text came with attributes
+    std::optional<NSAttributedString> m_attributedText; // set when the text came with attributes
     std::optional<std::string> m_placeholder;
     std::optional<NSAttributedString> m_attributedPlaceholder;
     UIFontPtr m_font;

@@ -141,8 +141,8 @@ CGSize UITextField::intrinsicContentSize() const
     style.font = m_font;
     CGFloat textWidth = singleLineTextWidth(attributedText(), style);
     if (m_attributedPlaceholder || m_placeholder) {
-        NSAttributedString placeholder = m_attributedPlaceholder ? *m_attributedPlaceholder
-                                                                 : NSAttributedString(*m_placeholder);
+        NSAttributedString placeholder =
+            m_attributedPlaceholder ? *m_attributedPlaceholder : NSAttributedString(*m_placeholder);
         textWidth = std::max(textWidth, singleLineTextWidth(placeholder, style));
     }
     CGFloat width = textWidth + 2 * horizontalPadding(m_borderStyle);
@@ -204,8 +204,7 @@ void UITextField::drawBorder(CGContext& context) const
         context.strokePath();
         break;
     }
-    default:
-        break;
+    default: break;
     }
     context.restoreGState();
 }
@@ -290,8 +289,8 @@ void UITextField::draw(CGContext& context, const CGRect&)
     if (!m_text.empty()) {
         drawContent(context, area, m_attributedText ? *m_attributedText : NSAttributedString(m_text), false);
     } else if (m_attributedPlaceholder || m_placeholder) {
-        NSAttributedString placeholder = m_attributedPlaceholder ? *m_attributedPlaceholder
-                                                                 : NSAttributedString(*m_placeholder);
+        NSAttributedString placeholder =
+            m_attributedPlaceholder ? *m_attributedPlaceholder : NSAttributedString(*m_placeholder);
         drawContent(context, placeholderRect(bounds()), placeholder, true);
     } else if (m_editing) {
         drawContent(context, area, NSAttributedString(), false);

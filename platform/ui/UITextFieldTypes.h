@@ -21,7 +21,18 @@ enum class UIKeyboardType {
 
 // The label of the keyboard's return key; the pads (number, phone, decimal) have none.
 enum class UIReturnKeyType {
-    defaultType = 0, go, google, join, next, route, search, send, yahoo, done, emergencyCall, continueType,
+    defaultType = 0,
+    go,
+    google,
+    join,
+    next,
+    route,
+    search,
+    send,
+    yahoo,
+    done,
+    emergencyCall,
+    continueType,
 };
 
 enum class UITextBorderStyle { none = 0, line = 1, bezel = 2, roundedRect = 3 };

@@ -86,7 +86,8 @@ void UIToolbar::syncItemViews()
     std::vector<ItemView> synced;
     for (const auto& item : m_items) {
         auto existing = std::find_if(m_views.begin(), m_views.end(), [&](const ItemView& entry) {
-            return entry.item == item && entry.view && (entry.madeByBar ? !item->customView() : entry.view == item->customView());
+            return entry.item == item && entry.view &&
+                   (entry.madeByBar ? !item->customView() : entry.view == item->customView());
         });
         if (existing != m_views.end()) {
             synced.push_back(*existing);
@@ -98,11 +99,13 @@ void UIToolbar::syncItemViews()
         } else {
             auto button = NSObject::create<UIToolbarItemButton>();
             std::weak_ptr<UIBarButtonItem> weakItem = item;
-            button->addAction([weakItem](UIControl&) {
-                if (auto tapped = weakItem.lock()) {
-                    tapped->userTap();
-                }
-            }, UIControlEvents::touchUpInside);
+            button->addAction(
+                [weakItem](UIControl&) {
+                    if (auto tapped = weakItem.lock()) {
+                        tapped->userTap();
+                    }
+                },
+                UIControlEvents::touchUpInside);
             synced.push_back({item, button, true});
         }
     }
@@ -184,12 +187,12 @@ void UIToolbar::layoutSubviews()
     UIView::layoutSubviews();
     syncItemViews();
     CGRect area = bounds();
-    std::size_t flexibleCount = static_cast<std::size_t>(std::count_if(m_views.begin(), m_views.end(), [](const ItemView& entry) {
-        return entry.item->isFlexibleSpace();
-    }));
+    std::size_t flexibleCount = static_cast<std::size_t>(std::count_if(
+        m_views.begin(), m_views.end(), [](const ItemView& entry) { return entry.item->isFlexibleSpace(); }));
     CGFloat flexibleWidth = 0;
     if (flexibleCount > 0) {
-        flexibleWidth = std::max<CGFloat>(0, (area.width() - naturalTotalWidth()) / static_cast<CGFloat>(flexibleCount));
+        flexibleWidth =
+            std::max<CGFloat>(0, (area.width() - naturalTotalWidth()) / static_cast<CGFloat>(flexibleCount));
     }
     CGFloat x = area.minX() + edgeMargin;
     for (std::size_t i = 0; i < m_views.size(); ++i) {

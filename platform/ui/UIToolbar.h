@@ -42,7 +42,7 @@ public:
 private:
     struct ItemView {
         std::shared_ptr<UIBarButtonItem> item;
-        UIViewPtr view;  // null for spaces
+        UIViewPtr view; // null for spaces
         bool madeByBar = false;
     };
     // Makes, keeps or drops the item views so they match the items and their content.

@@ -28,7 +28,12 @@ public:
     CGPoint previousLocationInWindow() const { return m_previousLocation; }
     // Where the touch went down, in window coordinates.
     CGPoint startLocationInWindow() const { return m_startLocation; }
-    void setStartLocationInWindow(CGPoint point) { m_startLocation = point; m_location = point; m_previousLocation = point; }
+    void setStartLocationInWindow(CGPoint point)
+    {
+        m_startLocation = point;
+        m_location = point;
+        m_previousLocation = point;
+    }
 
     // The location in `view`'s coordinates (window coordinates when `view` is null).
     CGPoint location(const std::shared_ptr<UIView>& view) const;

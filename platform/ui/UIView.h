@@ -96,7 +96,10 @@ public:
     // This view if its tag matches, else the first match in a depth-first search of the subviews.
     UIViewPtr viewWithTag(int tag);
     const std::optional<std::string>& accessibilityIdentifier() const { return m_accessibilityIdentifier; }
-    void setAccessibilityIdentifier(std::optional<std::string> identifier) { m_accessibilityIdentifier = std::move(identifier); }
+    void setAccessibilityIdentifier(std::optional<std::string> identifier)
+    {
+        m_accessibilityIdentifier = std::move(identifier);
+    }
     const std::optional<std::string>& accessibilityLabel() const { return m_accessibilityLabel; }
     void setAccessibilityLabel(std::optional<std::string> label) { m_accessibilityLabel = std::move(label); }
     bool isAccessibilityElement() const { return m_accessibilityElement; }
@@ -140,7 +143,10 @@ public:
 
     // The controller whose root view this is (weak); it becomes the view's next responder.
     std::shared_ptr<UIViewOwningController> owningController() const { return m_owningController.lock(); }
-    void setOwningController(std::weak_ptr<UIViewOwningController> controller) { m_owningController = std::move(controller); }
+    void setOwningController(std::weak_ptr<UIViewOwningController> controller)
+    {
+        m_owningController = std::move(controller);
+    }
     std::shared_ptr<UIResponder> nextResponder() const override;
 
     // Resigns the first responder if it is this view or lies under it. With `force` the responder's
@@ -250,8 +256,8 @@ public:
     using Completion = std::function<void(bool finished)>;
     // Runs `animations` at once (the values change immediately) and schedules `completion` at
     // delay + duration on the run-loop clock. Negative or NaN durations and delays count as 0.
-    static void animate(double duration, double delay, UIViewAnimationOptions options,
-                        const Animations& animations, Completion completion = {});
+    static void animate(double duration, double delay, UIViewAnimationOptions options, const Animations& animations,
+                        Completion completion = {});
     static void animate(double duration, const Animations& animations, Completion completion = {});
     // Runs `actions` with animation recording off: changes made in it belong to no animation.
     static void performWithoutAnimation(const std::function<void()>& actions);
@@ -311,7 +317,7 @@ private:
     bool m_accessibilityElement = false;
 
     bool m_needsLayout = true;
-    bool m_subtreeNeedsLayout = true;  // this view or a descendant needs layout
+    bool m_subtreeNeedsLayout = true; // this view or a descendant needs layout
     bool m_needsUpdateConstraints = true;
     bool m_subtreeNeedsUpdateConstraints = true;
     bool m_translatesAutoresizingMask = true;

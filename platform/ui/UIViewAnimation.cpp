@@ -21,13 +21,13 @@ constexpr std::size_t logTrim = 2000;
 struct PendingAnimation {
     std::shared_ptr<Timer> timer;
     UIView::Completion completion;
-    std::vector<std::weak_ptr<UIView>> views;  // copied from the record: the log may be cleared
+    std::vector<std::weak_ptr<UIView>> views; // copied from the record: the log may be cleared
 };
 
 struct AnimationState {
     std::vector<UIViewAnimationRecord> log;
     std::map<std::uint64_t, PendingAnimation> pending;
-    std::vector<std::uint64_t> running;  // ids of the animations blocks being run, innermost last
+    std::vector<std::uint64_t> running; // ids of the animations blocks being run, innermost last
     std::uint64_t nextId = 1;
     bool enabled = true;
 };

@@ -21,7 +21,7 @@ struct UIViewAnimationRecord {
     double duration = 0;
     double delay = 0;
     UIViewAnimationOptions options = UIViewAnimationOptions::none;
-    double startTime = 0;  // clock time of the animate call
+    double startTime = 0; // clock time of the animate call
     // The views whose animatable properties (frame, bounds, center, transform, alpha, background
     // colour) the block changed, in the order first touched (weak).
     std::vector<std::weak_ptr<UIView>> views;

@@ -59,7 +59,7 @@ void UIViewController::forwardAppearanceToChildren(bool begin, bool isAppearing,
     if (!m_view) {
         return;
     }
-    auto children = m_children;  // snapshot: callbacks may change the children
+    auto children = m_children; // snapshot: callbacks may change the children
     for (const auto& child : children) {
         auto childView = child->viewIfLoaded();
         if (!childView || !childView->isDescendant(*m_view)) {

@@ -143,7 +143,7 @@ void UIViewController::dismiss(bool animated, std::function<void()> completion)
 }
 
 void UIViewControllerPresentation::dismissPresented(UIViewController& presenter, bool animated,
-                                                   std::function<void()> completion)
+                                                    std::function<void()> completion)
 {
     using PresentationPhase = UIViewController::PresentationPhase;
     auto host = presenter.sharedFromThis<UIViewController>();

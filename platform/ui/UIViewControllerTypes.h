@@ -6,8 +6,8 @@
 namespace platform {
 
 enum class UIStatusBarStyle {
-    default_,      // dark text, for light backgrounds
-    lightContent,  // light text, for dark backgrounds
+    default_,     // dark text, for light backgrounds
+    lightContent, // light text, for dark backgrounds
 };
 
 // Orientations a controller supports (a bitmask).
@@ -31,7 +31,7 @@ constexpr UIInterfaceOrientationMask operator|(UIInterfaceOrientationMask a, UII
 enum class UIModalPresentationStyle {
     fullScreen,
     overFullScreen,
-    popover,  // on a phone-sized screen shown over the full screen, with the popover's anchor kept
+    popover, // on a phone-sized screen shown over the full screen, with the popover's anchor kept
 };
 
 } // namespace platform

@@ -132,7 +132,7 @@ void UIView::insertSubview(const UIViewPtr& view, std::size_t index)
         debugLog("UIView: subviews need a view made with create()");
         return;
     }
-    UIViewPtr moving = view;  // keeps the view alive through the move
+    UIViewPtr moving = view; // keeps the view alive through the move
     auto oldSuperview = moving->superview();
 
     if (oldSuperview.get() == this) {

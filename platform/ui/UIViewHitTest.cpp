@@ -11,7 +11,7 @@ UIViewPtr UIView::hitTest(CGPoint point, const std::shared_ptr<UIEvent>& event)
     if (!pointInside(point, event)) {
         return nullptr;
     }
-    auto subviews = m_subviews;  // snapshot: hit testing code may edit the tree
+    auto subviews = m_subviews; // snapshot: hit testing code may edit the tree
     for (auto it = subviews.rbegin(); it != subviews.rend(); ++it) {
         const auto& subview = *it;
         CGPoint local = subview->m_layer->convertFromSuperlayer(point);

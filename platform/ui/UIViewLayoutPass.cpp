@@ -45,8 +45,8 @@ bool sameGeometry(const UIView& view, const CGRect& solved)
     auto close = [](double a, double b) { return std::fabs(a - b) < 1e-9; };
     CGPoint centre = view.center();
     CGSize size = view.bounds().size;
-    return close(centre.x, solved.midX()) && close(centre.y, solved.midY()) &&
-           close(size.width, solved.width()) && close(size.height, solved.height());
+    return close(centre.x, solved.midX()) && close(centre.y, solved.midY()) && close(size.width, solved.width()) &&
+           close(size.height, solved.height());
 }
 
 } // namespace

@@ -7,8 +7,19 @@ namespace platform {
 
 // How a view shows content that does not match its size (image views, the layer's contents).
 enum class UIViewContentMode {
-    scaleToFill, scaleAspectFit, scaleAspectFill, redraw, center,
-    top, bottom, left, right, topLeft, topRight, bottomLeft, bottomRight,
+    scaleToFill,
+    scaleAspectFit,
+    scaleAspectFill,
+    redraw,
+    center,
+    top,
+    bottom,
+    left,
+    right,
+    topLeft,
+    topRight,
+    bottomLeft,
+    bottomRight,
 };
 
 // Which of a view's margins and sizes follow its superview's size changes (a bitmask).

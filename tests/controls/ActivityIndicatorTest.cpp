@@ -24,7 +24,8 @@ std::vector<std::shared_ptr<CAShapeLayer>> arcsOf(const KActivityIndicator& indi
     return arcs;
 }
 
-std::vector<std::shared_ptr<CABasicAnimation>> animationsOf(const KActivityIndicator& indicator, const std::string& keyPath)
+std::vector<std::shared_ptr<CABasicAnimation>> animationsOf(const KActivityIndicator& indicator,
+                                                            const std::string& keyPath)
 {
     std::vector<std::shared_ptr<CABasicAnimation>> found;
     for (const auto& animation : indicator.layer()->allAnimations())

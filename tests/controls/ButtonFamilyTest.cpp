@@ -39,7 +39,8 @@ TEST_F(ButtonFamilyTest, TitlesCarryKernAndTheNormalColourDimmedPerState)
     auto button = NSObject::create<KButton>();
     button->setTitle("Pay", UIControlState::normal);
     const auto element = KDefaultConstants::DARK_UI_ELEMENT_COLOR();
-    for (auto [state, alpha] : {std::pair{UIControlState::normal, 1.0}, {UIControlState::highlighted, 0.7},
+    for (auto [state, alpha] : {std::pair{UIControlState::normal, 1.0},
+                                {UIControlState::highlighted, 0.7},
                                 {UIControlState::disabled, 0.3}}) {
         auto title = button->attributedTitle(state);
         ASSERT_TRUE(title) << static_cast<int>(state);
@@ -64,9 +65,12 @@ TEST_F(ButtonFamilyTest, TitlesCarryKernAndTheNormalColourDimmedPerState)
 
     // Spacing shows at the next rebuild only.
     button->setSpacing(3);
-    EXPECT_EQ(firstAttribute(*button->attributedTitle(UIControlState::highlighted), NSAttributedStringKey::kern)->asNumber(), 1.0);
+    EXPECT_EQ(
+        firstAttribute(*button->attributedTitle(UIControlState::highlighted), NSAttributedStringKey::kern)->asNumber(),
+        1.0);
     button->setTitle("Pay", UIControlState::normal);
-    EXPECT_EQ(firstAttribute(*button->attributedTitle(UIControlState::normal), NSAttributedStringKey::kern)->asNumber(), 3.0);
+    EXPECT_EQ(firstAttribute(*button->attributedTitle(UIControlState::normal), NSAttributedStringKey::kern)->asNumber(),
+              3.0);
 }
 
 TEST_F(ButtonFamilyTest, TitleColourChangesRebuildOnlyExistingTitles)
@@ -77,12 +81,14 @@ TEST_F(ButtonFamilyTest, TitleColourChangesRebuildOnlyExistingTitles)
     button->setTitle("Go", UIControlState::normal);
     EXPECT_TRUE(sameColor(titleColorOf(*button, UIControlState::normal), platform::UIColor::green()));
     button->setTitleColor(platform::UIColor::blue(), UIControlState::normal);
-    EXPECT_TRUE(sameColor(titleColorOf(*button, UIControlState::disabled), platform::UIColor::blue()->withAlphaComponent(0.3)));
+    EXPECT_TRUE(
+        sameColor(titleColorOf(*button, UIControlState::disabled), platform::UIColor::blue()->withAlphaComponent(0.3)));
 
     // No normal colour at all: titles without a foreground colour.
     button->setTitleColor(nullptr, UIControlState::normal);
     ASSERT_TRUE(button->attributedTitle(UIControlState::normal));
-    EXPECT_FALSE(firstAttribute(*button->attributedTitle(UIControlState::normal), NSAttributedStringKey::foregroundColor));
+    EXPECT_FALSE(
+        firstAttribute(*button->attributedTitle(UIControlState::normal), NSAttributedStringKey::foregroundColor));
 
     // The light theme gives the light element colour at creation.
     tavro::KThemes::currentTheme()->setUiTheme(tavro::KUITheme::lightUI);
@@ -122,15 +128,18 @@ TEST_F(ButtonFamilyTest, SoftHeightsLoseToTheHost)
         using platform::NSLayoutConstraint;
         using platform::NSLayoutRelation;
         NSLayoutConstraint::activate({
-            NSLayoutConstraint::create(button, NSLayoutAttribute::top, NSLayoutRelation::equal, host, NSLayoutAttribute::top),
-            NSLayoutConstraint::create(button, NSLayoutAttribute::left, NSLayoutRelation::equal, host, NSLayoutAttribute::left),
+            NSLayoutConstraint::create(button, NSLayoutAttribute::top, NSLayoutRelation::equal, host,
+                                       NSLayoutAttribute::top),
+            NSLayoutConstraint::create(button, NSLayoutAttribute::left, NSLayoutRelation::equal, host,
+                                       NSLayoutAttribute::left),
             NSLayoutConstraint::create(button, NSLayoutAttribute::width, NSLayoutRelation::equal, nullptr,
                                        NSLayoutAttribute::notAnAttribute, 1, 100),
         });
         host->layoutIfNeeded();
         EXPECT_EQ(button->frame().size.height, height);
         NSLayoutConstraint::create(button, NSLayoutAttribute::height, NSLayoutRelation::equal, nullptr,
-                                   NSLayoutAttribute::notAnAttribute, 1, 44)->setActive(true);
+                                   NSLayoutAttribute::notAnAttribute, 1, 44)
+            ->setActive(true);
         host->layoutIfNeeded();
         EXPECT_EQ(button->frame().size.height, 44) << "the host's required height wins";
     }

@@ -80,7 +80,7 @@ TEST_F(CardViewsTest, CardViewsLeaveNothingBehind)
                                                                  platform::NSLayoutAttribute::notAnAttribute, 1, 44));
         grid->prepareView(logos);
         grid->prepareView();
-        grid->moreClicked(false);  // its reveal animation is still pending when the grid goes
+        grid->moreClicked(false); // its reveal animation is still pending when the grid goes
         return grid;
     });
     EXPECT_GT(platform::UIView::pendingAnimationCount(), 0u);

@@ -67,7 +67,6 @@ TEST_F(CardViewsGalleryTest, CardArtStates)
     EXPECT_EQ(at(picture, 100, 100).b, 128);
     auto issuer = at(picture, 12, 12);
     EXPECT_TRUE(issuer.r == 255 && issuer.g == 255 && issuer.b == 0) << "the yellow issuer logo at the top left";
-
 }
 
 TEST_F(CardViewsGalleryTest, AvatarStates)
@@ -121,7 +120,7 @@ TEST_F(CardViewsGalleryTest, ShareCard)
     auto snap = NSObject::create<tavro::QRSnapView>(CGRect(0, 0, 375, 600));
     snap->prepareView();
     snap->qrImageView()->setImage(tavro::imageWithColor(platform::UIColor::black(), {200, 200}));
-    snap->setHidden(false);  // shown only for the rendering, as the screen does
+    snap->setHidden(false); // shown only for the rendering, as the screen does
     auto picture = shoot(snap, "share-card");
     EXPECT_TRUE(pixelIsHex(picture, 4 * kScale, 4 * kScale, "#15195A")) << "the dark panel";
     EXPECT_TRUE(pixelIsHex(picture, 40 * kScale, 40 * kScale, "#FFFFFF")) << "the white card";
@@ -139,9 +138,8 @@ TEST_F(CardViewsGalleryTest, HeaderStates)
 {
     auto header = NSObject::create<tavro::PaymentHeaderView>(CGRect(0, 0, 375, 200));
     header->setBackgroundColor(platform::UIColor::white());
-    header->setUpCardView("Debit 1234",
-                          NSObject::create<tavro::TavroCardDetails>("1234", "Debit", nullptr, platform::UIColor::red(),
-                                                                    nullptr));
+    header->setUpCardView("Debit 1234", NSObject::create<tavro::TavroCardDetails>("1234", "Debit", nullptr,
+                                                                                  platform::UIColor::red(), nullptr));
     header->returnToBeginning();
     auto card = header->cardAnatomy()->frame();
     auto picture = shoot(header, "header-expanded");

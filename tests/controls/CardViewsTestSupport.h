@@ -52,7 +52,9 @@ inline bool pixelIsHex(const platform::UIImagePtr& image, int x, int y, const st
     double r = 0, g = 0, b = 0, a = 0;
     expected->getRed(&r, &g, &b, &a);
     auto pixel = image->pixelAt(x, y);
-    auto near = [tolerance](int actual, double wanted) { return std::abs(actual - int(std::lround(wanted * 255))) <= tolerance; };
+    auto near = [tolerance](int actual, double wanted) {
+        return std::abs(actual - int(std::lround(wanted * 255))) <= tolerance;
+    };
     return pixel.a == 255 && near(pixel.r, r) && near(pixel.g, g) && near(pixel.b, b);
 }
 

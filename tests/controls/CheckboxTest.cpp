@@ -23,8 +23,10 @@ platform::UIViewPtr hostIn(platform::UIDriver& driver, const platform::UIViewPtr
     using platform::NSLayoutConstraint;
     using platform::NSLayoutRelation;
     NSLayoutConstraint::activate({
-        NSLayoutConstraint::create(control, NSLayoutAttribute::left, NSLayoutRelation::equal, host, NSLayoutAttribute::left, 1, 20),
-        NSLayoutConstraint::create(control, NSLayoutAttribute::top, NSLayoutRelation::equal, host, NSLayoutAttribute::top, 1, 20),
+        NSLayoutConstraint::create(control, NSLayoutAttribute::left, NSLayoutRelation::equal, host,
+                                   NSLayoutAttribute::left, 1, 20),
+        NSLayoutConstraint::create(control, NSLayoutAttribute::top, NSLayoutRelation::equal, host,
+                                   NSLayoutAttribute::top, 1, 20),
     });
     driver.setRoot(host);
     host->layoutIfNeeded();
@@ -51,7 +53,8 @@ TEST_F(CheckboxTest, NewBoxIsEmptySoftSizedAndBordered)
     host->layoutIfNeeded();
     EXPECT_EQ(box->frame().size.width, 16) << "read once, at the first constraint pass";
     platform::NSLayoutConstraint::create(box, platform::NSLayoutAttribute::width, platform::NSLayoutRelation::equal,
-                                         nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 24)->setActive(true);
+                                         nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 24)
+        ->setActive(true);
     host->layoutIfNeeded();
     EXPECT_EQ(box->frame().size.width, 24) << "a stronger constraint wins";
 }
@@ -126,10 +129,12 @@ TEST_F(CheckboxTest, LabelledBoxTogglesFromAnywhereAndFramesItsLabel)
     control->setTitle("Save card", platform::UIControlState::normal);
     EXPECT_FALSE(control->title(platform::UIControlState::normal)) << "only the label shows the title";
     platform::NSLayoutConstraint::activate({
-        platform::NSLayoutConstraint::create(control, platform::NSLayoutAttribute::width, platform::NSLayoutRelation::equal,
-                                             nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 300),
-        platform::NSLayoutConstraint::create(control, platform::NSLayoutAttribute::height, platform::NSLayoutRelation::equal,
-                                             nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 60),
+        platform::NSLayoutConstraint::create(control, platform::NSLayoutAttribute::width,
+                                             platform::NSLayoutRelation::equal, nullptr,
+                                             platform::NSLayoutAttribute::notAnAttribute, 1, 300),
+        platform::NSLayoutConstraint::create(control, platform::NSLayoutAttribute::height,
+                                             platform::NSLayoutRelation::equal, nullptr,
+                                             platform::NSLayoutAttribute::notAnAttribute, 1, 60),
     });
     auto host = hostIn(driver, control);
     EXPECT_EQ(control->checkbox()->frame(), CGRect(0, 0, 16, 16));

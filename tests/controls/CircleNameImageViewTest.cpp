@@ -12,12 +12,20 @@ using tavro::TAVROCircleNameImageView;
 TEST_F(CardViewsTest, AvatarInitialsTakeTheFirstCharacterOfTheFirstTwoPieces)
 {
     const char* cases[][2] = {
-        {"John Smith", "JS"}, {"john smith", "js"}, {"Madonna", "M"}, {"Anna Maria Lopez", "AM"}, {"", ""},
-        {" John Smith", "J"},   // the empty first piece uses up a place
-        {"John  Smith", "J"},   // so does the empty piece between two spaces
-        {"John\tSmith", "J"},   // only the space splits
-        {"\xC3\x89lodie \xC3\x91\xC3\xBA\xC3\xB1" "ez", "\xC3\x89\xC3\x91"},  // whole characters
-        {"E\xCC\x81lodie Nun" "ez", "E\xCC\x81N"},                            // a combining accent stays
+        {"John Smith", "JS"},
+        {"john smith", "js"},
+        {"Madonna", "M"},
+        {"Anna Maria Lopez", "AM"},
+        {"", ""},
+        {" John Smith", "J"}, // the empty first piece uses up a place
+        {"John  Smith", "J"}, // so does the empty piece between two spaces
+        {"John\tSmith", "J"}, // only the space splits
+        {"\xC3\x89lodie \xC3\x91\xC3\xBA\xC3\xB1"
+         "ez",
+         "\xC3\x89\xC3\x91"}, // whole characters
+        {"E\xCC\x81lodie Nun"
+         "ez",
+         "E\xCC\x81N"}, // a combining accent stays
     };
     auto avatar = NSObject::create<TAVROCircleNameImageView>(CGRect(0, 0, 40, 40));
     for (const auto& c : cases) {
@@ -53,8 +61,8 @@ TEST_F(CardViewsTest, AvatarChoosesItsModeFromTheSessionAtEveryLayout)
 
     for (int flow = 0; flow <= int(TavroActiveFlow::aliasPayFriend); ++flow) {
         session()->setActiveSessionType(TavroActiveFlow(flow));
-        bool personal = flow == int(TavroActiveFlow::payMerchantAlias) || flow == int(TavroActiveFlow::payFriend)
-            || flow == int(TavroActiveFlow::refundPayment) || flow == int(TavroActiveFlow::aliasPayFriend);
+        bool personal = flow == int(TavroActiveFlow::payMerchantAlias) || flow == int(TavroActiveFlow::payFriend) ||
+                        flow == int(TavroActiveFlow::refundPayment) || flow == int(TavroActiveFlow::aliasPayFriend);
         session()->setIsScanned(false);
         EXPECT_EQ(TAVROCircleNameImageView::showsInitialsForSession(), personal) << flow;
         session()->setIsScanned(true);

@@ -63,42 +63,63 @@ TEST_F(ControlCyclesTest, ButtonsAndCheckBoxes)
 {
     using tavro::KButtonArchive;
     const auto title = platform::UIControlState::normal;
-    cycle(driver, [&] {
-        auto button = NSObject::create<tavro::KPrimaryButton>(CGRect(0, 0, 200, 60));
-        button->setTitle("PAY", title);
-        return button;
-    }, "KPrimaryButton");
-    cycle(driver, [] { return NSObject::create<tavro::KSecondaryButtonTitle>(KButtonArchive{CGRect(0, 0, 90, 22), {}, "More"}); },
-          "KSecondaryButtonTitle");
+    cycle(
+        driver,
+        [&] {
+            auto button = NSObject::create<tavro::KPrimaryButton>(CGRect(0, 0, 200, 60));
+            button->setTitle("PAY", title);
+            return button;
+        },
+        "KPrimaryButton");
+    cycle(
+        driver,
+        [] {
+            return NSObject::create<tavro::KSecondaryButtonTitle>(KButtonArchive{CGRect(0, 0, 90, 22), {}, "More"});
+        },
+        "KSecondaryButtonTitle");
     auto target = std::make_shared<int>(0);
-    cycle(driver, [&] {
-        return tavro::TavroSecondaryBarButtonItem::secondaryButtonIconItem(
-                   nullptr, target, [](const std::shared_ptr<void>&, platform::UIControl&) {}, platform::UIColor::red())
-            ->customView();
-    }, "KSecondaryButtonIcon");
-    cycle(driver, [] { return NSObject::create<tavro::SecondaryButton>(); }, "SecondaryButton");
-    cycle(driver, [] {
-        auto box = NSObject::create<tavro::KCheckbox>();
-        box->setSelected(true);
-        return box;
-    }, "KCheckbox");
-    cycle(driver, [&] {
-        auto box = NSObject::create<tavro::KCheckboxWithText>(CGRect(0, 0, 200, 40));
-        box->setTitle("Save card", title);
-        return box;
-    }, "KCheckboxWithText");
+    cycle(
+        driver,
+        [&] {
+            return tavro::TavroSecondaryBarButtonItem::secondaryButtonIconItem(
+                       nullptr, target, [](const std::shared_ptr<void>&, platform::UIControl&) {},
+                       platform::UIColor::red())
+                ->customView();
+        },
+        "KSecondaryButtonIcon");
+    cycle(
+        driver, [] { return NSObject::create<tavro::SecondaryButton>(); }, "SecondaryButton");
+    cycle(
+        driver,
+        [] {
+            auto box = NSObject::create<tavro::KCheckbox>();
+            box->setSelected(true);
+            return box;
+        },
+        "KCheckbox");
+    cycle(
+        driver,
+        [&] {
+            auto box = NSObject::create<tavro::KCheckboxWithText>(CGRect(0, 0, 200, 40));
+            box->setTitle("Save card", title);
+            return box;
+        },
+        "KCheckboxWithText");
 }
 
 TEST_F(ControlCyclesTest, SpinnersDroppedWhileTurningOrFading)
 {
     auto delegate = std::make_shared<platform::CAAnimationDelegate>();
-    cycle(driver, [&] {
-        auto spinner = NSObject::create<tavro::KActivityIndicator>(CGRect(0, 0, 40, 40));
-        spinner->start(tavro::KActivityIndicator::defaultDuration, delegate);
-        spinner->start();
-        spinner->stop();
-        return spinner;
-    }, "KActivityIndicator");
+    cycle(
+        driver,
+        [&] {
+            auto spinner = NSObject::create<tavro::KActivityIndicator>(CGRect(0, 0, 40, 40));
+            spinner->start(tavro::KActivityIndicator::defaultDuration, delegate);
+            spinner->start();
+            spinner->stop();
+            return spinner;
+        },
+        "KActivityIndicator");
     driver.advanceBy(1);
 }
 
@@ -114,7 +135,7 @@ TEST_F(ControlCyclesTest, ScreensDroppedWithTheirBannersStillSliding)
         window->setRootViewController(navigation);
         screen->showGSM(tavro::KGSMView::GSMViewType::error, std::string("x"), std::string("OK"), i % 2 == 0);
         if (i % 3 == 0)
-            driver.runUntilIdle();  // some are sliding in, the others still queued
+            driver.runUntilIdle(); // some are sliding in, the others still queued
         for (const auto& view : navigation->view()->subviews())
             if (std::dynamic_pointer_cast<tavro::KGSMView>(view))
                 banners.push_back(view);

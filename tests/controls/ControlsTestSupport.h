@@ -23,7 +23,10 @@ namespace controlstest {
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override { tavro::KThemes::setCurrentTheme(std::make_shared<tavro::KThemes>(tavro::KUITheme::darkUI)); }
+    void SetUp() override
+    {
+        tavro::KThemes::setCurrentTheme(std::make_shared<tavro::KThemes>(tavro::KUITheme::darkUI));
+    }
     void TearDown() override
     {
         platform::UIView::cancelAllAnimations();
@@ -44,10 +47,10 @@ inline bool sameColor(const platform::UIColorPtr& a, const platform::UIColorPtr&
     if (!a || !b)
         return !a && !b;
     const double step = 1.0 / 255;
-    return std::abs(a->redComponent() - b->redComponent()) <= step
-        && std::abs(a->greenComponent() - b->greenComponent()) <= step
-        && std::abs(a->blueComponent() - b->blueComponent()) <= step
-        && std::abs(a->alphaComponent() - b->alphaComponent()) <= step;
+    return std::abs(a->redComponent() - b->redComponent()) <= step &&
+           std::abs(a->greenComponent() - b->greenComponent()) <= step &&
+           std::abs(a->blueComponent() - b->blueComponent()) <= step &&
+           std::abs(a->alphaComponent() - b->alphaComponent()) <= step;
 }
 
 // The attribute `key` at the first character of `text`.
@@ -61,11 +64,12 @@ inline std::optional<platform::AttributeValue> firstAttribute(const platform::NS
 
 // The constraints on `view` itself (no second item) for `attribute`.
 inline std::vector<std::shared_ptr<platform::NSLayoutConstraint>> ownConstraints(const platform::UIViewPtr& view,
-                                                                                  platform::NSLayoutAttribute attribute)
+                                                                                 platform::NSLayoutAttribute attribute)
 {
     std::vector<std::shared_ptr<platform::NSLayoutConstraint>> found;
     for (const auto& constraint : view->constraints())
-        if (constraint->firstView() == view && !constraint->hasSecondItem() && constraint->firstAttribute() == attribute)
+        if (constraint->firstView() == view && !constraint->hasSecondItem() &&
+            constraint->firstAttribute() == attribute)
             found.push_back(constraint);
     return found;
 }

@@ -29,7 +29,8 @@ TEST_F(IconButtonsTest, RoundSoftSquareThatRefusesTitles)
     }
     EXPECT_FALSE(button->adjustsImageWhenHighlighted());
     EXPECT_FALSE(button->backgroundImage(UIControlState::normal));
-    EXPECT_EQ(button->backgroundImage(UIControlState::highlighted)->pixelAt(0, 0), (platform::RGBA8{0x18, 0x69, 0xD6, 255}));
+    EXPECT_EQ(button->backgroundImage(UIControlState::highlighted)->pixelAt(0, 0),
+              (platform::RGBA8{0x18, 0x69, 0xD6, 255}));
 
     auto host = NSObject::create<platform::UIView>(platform::CGRect(0, 0, 200, 200));
     host->addSubview(button);
@@ -38,7 +39,8 @@ TEST_F(IconButtonsTest, RoundSoftSquareThatRefusesTitles)
     EXPECT_EQ(button->layer()->cornerRadius(), 20);
     EXPECT_TRUE(button->layer()->masksToBounds());
     platform::NSLayoutConstraint::create(button, platform::NSLayoutAttribute::width, platform::NSLayoutRelation::equal,
-                                         nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 64)->setActive(true);
+                                         nullptr, platform::NSLayoutAttribute::notAnAttribute, 1, 64)
+        ->setActive(true);
     host->layoutIfNeeded();
     EXPECT_EQ(button->frame().size.width, 64) << "a stronger host constraint wins";
     EXPECT_EQ(button->layer()->cornerRadius(), 32);
@@ -89,7 +91,7 @@ TEST_F(IconButtonsTest, BarItemFactoryWiresAFrameSizedButton)
     auto target = std::make_shared<Target>();
     auto icon = tavro::imageWithColor(platform::UIColor::white(), platform::CGSize{12, 12});
     auto item = tavro::TavroSecondaryBarButtonItem::secondaryButtonIconItem(icon, target, &Target::press,
-                                                                           platform::UIColor::orange());
+                                                                            platform::UIColor::orange());
     auto button = std::dynamic_pointer_cast<KSecondaryButtonIcon>(item->customView());
     ASSERT_TRUE(button);
     EXPECT_EQ(button->frame(), platform::CGRect(0, 0, 40, 40));
@@ -99,7 +101,7 @@ TEST_F(IconButtonsTest, BarItemFactoryWiresAFrameSizedButton)
     button->sendActions(platform::UIControlEvents::touchUpInside);
     EXPECT_EQ(target->presses, 1);
     target.reset();
-    button->sendActions(platform::UIControlEvents::touchUpInside);  // a dead target is skipped
+    button->sendActions(platform::UIControlEvents::touchUpInside); // a dead target is skipped
 }
 
 TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)

@@ -18,9 +18,12 @@ namespace {
 void expectPlaces(const PaymentHeaderView& header, CGPoint change, CGPoint description, CGPoint card)
 {
     auto near = [](CGPoint a, CGPoint b) { return std::abs(a.x - b.x) < 1e-9 && std::abs(a.y - b.y) < 1e-9; };
-    EXPECT_TRUE(near(header.changeButton()->center(), change)) << header.changeButton()->center().x << ", " << header.changeButton()->center().y;
-    EXPECT_TRUE(near(header.lableBaseView()->center(), description)) << header.lableBaseView()->center().x << ", " << header.lableBaseView()->center().y;
-    EXPECT_TRUE(near(header.cardAnatomy()->center(), card)) << header.cardAnatomy()->center().x << ", " << header.cardAnatomy()->center().y;
+    EXPECT_TRUE(near(header.changeButton()->center(), change))
+        << header.changeButton()->center().x << ", " << header.changeButton()->center().y;
+    EXPECT_TRUE(near(header.lableBaseView()->center(), description))
+        << header.lableBaseView()->center().x << ", " << header.lableBaseView()->center().y;
+    EXPECT_TRUE(near(header.cardAnatomy()->center(), card))
+        << header.cardAnatomy()->center().x << ", " << header.cardAnatomy()->center().y;
 }
 
 void expectExpandedLook(const PaymentHeaderView& header)
@@ -124,8 +127,8 @@ TEST_F(CardViewsTest, HeaderDescriptionSizesItsBaseAroundTextAndStar)
     EXPECT_NEAR(header->descriptionLabel()->frame().width(), 210, 1e-9);
     EXPECT_LT(header->descriptionLabel()->fontScaleForCurrentBounds(), 1) << "the font shrinks";
 
-    header->setUpCardView("Card 4321", NSObject::create<tavro::TavroCardDetails>("4321", "Debit", nullptr,
-                                                                                 UIColor::red(), nullptr));
+    header->setUpCardView("Card 4321",
+                          NSObject::create<tavro::TavroCardDetails>("4321", "Debit", nullptr, UIColor::red(), nullptr));
     EXPECT_EQ(header->cardText(), "Card 4321");
     EXPECT_TRUE(platform::isEqual(header->cardAnatomy()->cardAnatomy.lock()->backgroundColor(), UIColor::red()));
 }

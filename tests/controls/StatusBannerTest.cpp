@@ -80,7 +80,8 @@ TEST_F(StatusBannerTest, BannersAreColouredByKind)
         EXPECT_TRUE(sameColor(banner->backgroundColor(), hex(colour))) << colour;
         EXPECT_EQ(banner->messageLabel()->font()->pointSize(), 12);
         EXPECT_TRUE(sameColor(banner->messageLabel()->textColor(), platform::UIColor::white()));
-        EXPECT_TRUE(sameColor(banner->actionButton()->titleColor(platform::UIControlState::normal), platform::UIColor::white()));
+        EXPECT_TRUE(sameColor(banner->actionButton()->titleColor(platform::UIControlState::normal),
+                              platform::UIColor::white()));
         EXPECT_EQ(log.lines(), std::vector<std::string>{line});
     }
     log.clear();

@@ -16,7 +16,7 @@ using tavro::TAVROSupportedNetwork;
 
 namespace {
 
-constexpr double kCell = (375.0 - 56) / 6;  // 53.1666...
+constexpr double kCell = (375.0 - 56) / 6; // 53.1666...
 
 // Logos told apart by their grey level.
 std::vector<UIImagePtr> logos(int count)
@@ -128,8 +128,10 @@ TEST_F(CardViewsTest, MoreButtonRevealsAndFoldsTheSecondRow)
                                                        platform::NSLayoutRelation::equal, nullptr,
                                                        platform::NSLayoutAttribute::notAnAttribute, 1, 44);
     grid->addConstraint(height);
-    for (auto edge : {platform::NSLayoutAttribute::top, platform::NSLayoutAttribute::left, platform::NSLayoutAttribute::right})
-        platform::NSLayoutConstraint::create(grid, edge, platform::NSLayoutRelation::equal, host, edge)->setActive(true);
+    for (auto edge :
+         {platform::NSLayoutAttribute::top, platform::NSLayoutAttribute::left, platform::NSLayoutAttribute::right})
+        platform::NSLayoutConstraint::create(grid, edge, platform::NSLayoutRelation::equal, host, edge)
+            ->setActive(true);
     host->layoutIfNeeded();
     grid->prepareView(logos(8));
 

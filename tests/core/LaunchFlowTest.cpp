@@ -24,7 +24,7 @@ TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFramework
 {
     int calls = 0;
     auto request = validPaymentRequest();
-    session()->requestPaymentSession()->setIsUpdated(true);  // left over from an earlier flow
+    session()->requestPaymentSession()->setIsUpdated(true); // left over from an earlier flow
     TavroMerchantSDK::launchRequestPaymentFlow(request, [&](bool, auto, auto) { ++calls; });
 
     EXPECT_EQ(keyWindow(), session()->sdkWindow());
@@ -66,7 +66,8 @@ TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTime
 
     auto navigation = shownNavigation();
     ASSERT_TRUE(navigation);
-    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(navigation->viewControllers().front()));
+    EXPECT_TRUE(
+        std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(navigation->viewControllers().front()));
     EXPECT_EQ(session()->refundPaymentSession()->request(), request);
     EXPECT_EQ(session()->activeCurrencyCode(), "840");
     ASSERT_TRUE(session()->timeoutManager()->timer());
@@ -130,7 +131,7 @@ TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
     EXPECT_FALSE(requestDelegate->results[0].successful);
     EXPECT_FALSE(requestDelegate->results[0].response);
     EXPECT_EQ(requestDelegate->results[0].error->description(), "Merchant name not valid\n");
-    EXPECT_EQ(session()->requestPaymentSession()->delegate(), requestDelegate);  // kept strongly
+    EXPECT_EQ(session()->requestPaymentSession()->delegate(), requestDelegate); // kept strongly
     EXPECT_FALSE(session()->sdkWindow()->rootViewController());
 
     // A closure launch, then a delegate launch: the delegate hears the second failure.

@@ -83,9 +83,9 @@ TEST(PaymentRequestPayload, LengthsCountCodePointsAndTheCrcCountsBytes)
 {
     auto request = NSObject::create<TavroPaymentRequest>();
     request->setPayloadFormatIndicator("");
-    request->setMerchantName("Caf\u00E9");  // 4 code points, 5 bytes
+    request->setMerchantName("Caf\u00E9"); // 4 code points, 5 bytes
     EXPECT_EQ(request->getTLV(), "5904Caf\u00E96304511C");
-    request->setMerchantName("Cafe\u0301");  // one character more as code points
+    request->setMerchantName("Cafe\u0301"); // one character more as code points
     EXPECT_EQ(request->getTLV(), "5905Cafe\u03016304E042");
 
     EXPECT_EQ(request->addToTLV("000201", "05", std::nullopt), "000201");
@@ -132,7 +132,7 @@ TEST(PaymentRequestPayload, AdditionalDataFitCheckAtTheTwoDigitLimit)
     auto request = NSObject::create<TavroPaymentRequest>();
     const auto fitWithContentOf = [&](std::size_t contentLength) {
         request->setBillID(std::string(contentLength - 9, 'b'));
-        request->setPurpose("P");  // "0801P": sub-entries count with their IDs and lengths
+        request->setPurpose("P"); // "0801P": sub-entries count with their IDs and lengths
         request->setStoreID(std::string());
         return request->getAdditionalTlvValidCount();
     };
@@ -200,9 +200,16 @@ TEST(PaymentRequestPayload, AnUnframedDictionaryGivesNoPayloadAndLeavesLaterRequ
 {
     // A template of 100 characters holding what reads like an amount entry.
     const std::string account = "5406999.99" + std::string(86, 'n');
-    auto unframed = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{
-        {"00", "01"}, {"01", "11"}, {"02", "4123456784"}, {"26", AnyValue::Dictionary{{"00", account}}},
-        {"52", "5812"}, {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"}});
+    auto unframed =
+        NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{{"00", "01"},
+                                                                   {"01", "11"},
+                                                                   {"02", "4123456784"},
+                                                                   {"26", AnyValue::Dictionary{{"00", account}}},
+                                                                   {"52", "5812"},
+                                                                   {"53", "356"},
+                                                                   {"58", "IN"},
+                                                                   {"59", "Corner Cafe"},
+                                                                   {"60", "Pune"}});
     unframed->setTransactionAmount("25");
     {
         platform::DebugLogCapture log;
@@ -218,7 +225,8 @@ TEST(PaymentRequestPayload, AnUnframedDictionaryGivesNoPayloadAndLeavesLaterRequ
     plain->setTransactionAmount("25");
     plain->updateTLV();
     plain->updateTLV();
-    EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(), "5402256304" + tavro::TavroQRUtility::checksumText("5402256304"));
+    EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(),
+              "5402256304" + tavro::TavroQRUtility::checksumText("5402256304"));
 }
 
 TEST(PaymentRequestPayload, AnAmountLeftOutSaysSoInOneLine)

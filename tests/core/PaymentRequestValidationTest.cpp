@@ -59,19 +59,25 @@ TEST(PaymentRequestValidation, MerchantFieldsInRuleOrder)
 {
     expectCases({
         {"valid", [](TavroPaymentRequest&) {}, ""},
-        {"indicator 02", [](TavroPaymentRequest& r) { r.setPayloadFormatIndicator("02"); }, "Payload format indicator not valid"},
+        {"indicator 02", [](TavroPaymentRequest& r) { r.setPayloadFormatIndicator("02"); },
+         "Payload format indicator not valid"},
         {"name empty", [](TavroPaymentRequest& r) { r.setMerchantName(""); }, "Merchant name not valid"},
         {"name 25", [](TavroPaymentRequest& r) { r.setMerchantName(std::string(25, 'n')); }, ""},
         {"name 26", [](TavroPaymentRequest& r) { r.setMerchantName(std::string(26, 'n')); }, "Merchant name not valid"},
         // 13 user-perceived characters, 26 code points: payload lengths count code points.
-        {"name decomposed", [](TavroPaymentRequest& r) {
+        {"name decomposed",
+         [](TavroPaymentRequest& r) {
              std::string name;
-             for (int i = 0; i < 13; ++i) name += "e\xCC\x81";
+             for (int i = 0; i < 13; ++i)
+                 name += "e\xCC\x81";
              r.setMerchantName(name);
-         }, "Merchant name not valid"},
+         },
+         "Merchant name not valid"},
         {"mcc 3", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("581"); }, "Merchant category code not valid"},
-        {"mcc 5", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58123"); }, "Merchant category code not valid"},
-        {"mcc letter", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58a2"); }, "Merchant category code not valid"},
+        {"mcc 5", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58123"); },
+         "Merchant category code not valid"},
+        {"mcc letter", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("58a2"); },
+         "Merchant category code not valid"},
         {"mcc other script", [](TavroPaymentRequest& r) { r.setMerchantCategoryCode("\u0665\u0668\u0661\u0662"); }, ""},
         {"city 15", [](TavroPaymentRequest& r) { r.setCityName(std::string(15, 'c')); }, ""},
         {"city 16", [](TavroPaymentRequest& r) { r.setCityName(std::string(16, 'c')); }, "City name not valid"},
@@ -84,7 +90,8 @@ TEST(PaymentRequestValidation, MerchantFieldsInRuleOrder)
         {"currency 000", [](TavroPaymentRequest& r) { r.setCurrencyCode("000"); }, "Currency code not valid"},
         {"currency 35a", [](TavroPaymentRequest& r) { r.setCurrencyCode("35a"); }, "Currency code not valid"},
         {"currency +36", [](TavroPaymentRequest& r) { r.setCurrencyCode("+36"); }, "Currency code not valid"},
-        {"currency other script", [](TavroPaymentRequest& r) { r.setCurrencyCode("\u0663\u0665\u0666"); }, "Currency code not valid"},
+        {"currency other script", [](TavroPaymentRequest& r) { r.setCurrencyCode("\u0663\u0665\u0666"); },
+         "Currency code not valid"},
         {"postal absent", [](TavroPaymentRequest& r) { r.setPostalCode(std::nullopt); }, ""},
         {"postal empty", [](TavroPaymentRequest& r) { r.setPostalCode(""); }, ""},
         {"postal 10", [](TavroPaymentRequest& r) { r.setPostalCode(std::string(10, '1')); }, ""},
@@ -203,8 +210,8 @@ TEST(PaymentRequestValidation, FeeAmountAndPercentageBounds)
 TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDictionary)
 {
     AnyValue::Dictionary valid = {
-        {"00", "01"}, {"01", "11"}, {"02", "4123456784"}, {"52", "5812"},  {"53", "356"},
-        {"58", "IN"}, {"59", "Corner Cafe"},             {"60", "Pune"},
+        {"00", "01"},  {"01", "11"}, {"02", "4123456784"},  {"52", "5812"},
+        {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"},
     };
     auto good = NSObject::create<TavroPaymentRequest>(valid);
     EXPECT_EQ(good->validate(), nullptr);
@@ -216,7 +223,7 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
     const auto verdict = bad->validate();
     ASSERT_NE(verdict, nullptr);
     EXPECT_FALSE(verdict->errorCodes().empty());
-    EXPECT_EQ(verdict, tavro::TLVMapParser::shared().tavroError());  // the parser's own object
+    EXPECT_EQ(verdict, tavro::TLVMapParser::shared().tavroError()); // the parser's own object
 
     // Each request is judged on its own dictionary, whoever primed the parser last.
     EXPECT_EQ(good->validate(), nullptr);

@@ -57,8 +57,8 @@ TEST(TavroRefundPaymentRequest, RulesAreCheckedInOrder)
         {"123", "A Holder", "356", "1", kLast4Length},
         {"12345", "A Holder", "356", "1", kLast4Length},
         {"12a4", "A Holder", "356", "1", kLast4Numeric},
-        {"\u0661\u0662\u0663\u0664", "A Holder", "356", "1", kLast4Numeric},  // digits of another script
-        {"1234", "", "ABC", "-1", kCardholder},  // later rules are not looked at
+        {"\u0661\u0662\u0663\u0664", "A Holder", "356", "1", kLast4Numeric}, // digits of another script
+        {"1234", "", "ABC", "-1", kCardholder},                              // later rules are not looked at
         {"1234", "A Holder", "", "1", kNoCurrency},
         {"1234", "A Holder", "35", "1", kCurrencyLength},
         {"1234", "A Holder", "3560", "1", kCurrencyLength},
@@ -66,14 +66,14 @@ TEST(TavroRefundPaymentRequest, RulesAreCheckedInOrder)
         {"1234", "A Holder", "3 6", "1", kCurrencyFormat},
         {"1234", "A Holder", "000", "1", kCurrencyIso},
         {"1234", "A Holder", "-36", "1", kCurrencyIso},
-        {"1234", "A Holder", "+36", "1", ""},  // one leading sign: read as 36
+        {"1234", "A Holder", "+36", "1", ""}, // one leading sign: read as 36
         {"1234", "A Holder", "036", "1", ""},
         {"1234", "A Holder", "356", "", kAmount},
         {"1234", "A Holder", "356", "0", kAmount},
         {"1234", "A Holder", "356", "0.00", kAmount},
         {"1234", "A Holder", "356", "-5", kAmount},
         {"1234", "A Holder", "356", "ten", kAmount},
-        {"1234", "A Holder", "356", "1e3", kAmount},  // plain decimal text only
+        {"1234", "A Holder", "356", "1e3", kAmount}, // plain decimal text only
         {"1234", "A Holder", "356", "+5", kAmount},
         {"1234", "A Holder", "356", " 5", kAmount},
         {"1234", "A Holder", "356", "inf", kAmount},

@@ -24,11 +24,12 @@ TEST_F(SessionTest, FlowAssignmentReconfiguresTheIdleTimer)
         bool armed;
     };
     const double never = std::numeric_limits<double>::infinity();
-    for (const Case& c : {Case{TavroActiveFlow::none, never, false}, Case{TavroActiveFlow::payMerchant, 30, true},
-                          Case{TavroActiveFlow::payMerchantAlias, 30, true}, Case{TavroActiveFlow::payFriend, 40, true},
-                          Case{TavroActiveFlow::aliasPayFriend, 40, true}, Case{TavroActiveFlow::withdrawCash, 50, true},
-                          Case{TavroActiveFlow::refundPayment, 180, true},
-                          Case{TavroActiveFlow::requestPayment, 180, false}, Case{TavroActiveFlow::none, never, false}}) {
+    for (const Case& c :
+         {Case{TavroActiveFlow::none, never, false}, Case{TavroActiveFlow::payMerchant, 30, true},
+          Case{TavroActiveFlow::payMerchantAlias, 30, true}, Case{TavroActiveFlow::payFriend, 40, true},
+          Case{TavroActiveFlow::aliasPayFriend, 40, true}, Case{TavroActiveFlow::withdrawCash, 50, true},
+          Case{TavroActiveFlow::refundPayment, 180, true}, Case{TavroActiveFlow::requestPayment, 180, false},
+          Case{TavroActiveFlow::none, never, false}}) {
         SCOPED_TRACE(static_cast<int>(c.flow));
         session()->setActiveSessionType(c.flow);
         EXPECT_EQ(session()->activeIdleTimeout(), c.length);
@@ -53,7 +54,7 @@ TEST_F(SessionTest, ActiveCurrencyCodeFollowsTheFlowsRequest)
     EXPECT_EQ(tavro::activeCurrencyCode(), "978");
 
     session()->setActiveSessionType(TavroActiveFlow::requestPayment);
-    EXPECT_EQ(session()->activeCurrencyCode(), "356");  // no request stored yet
+    EXPECT_EQ(session()->activeCurrencyCode(), "356"); // no request stored yet
     auto request = validPaymentRequest();
     request->setCurrencyCode("840");
     session()->requestPaymentSession()->setRequest(request);
@@ -82,8 +83,9 @@ TEST_F(SessionTest, CompletedRefundGoesToTheClosureFirstElseTheDelegate)
     auto delegate = std::make_shared<RefundPaymentDelegate>();
     std::vector<Result> closureResults;
     refund->setDelegate(delegate);
-    refund->setFlowDidFinishCompletionHandler(
-        [&](bool ok, auto response, auto error) { closureResults.push_back({ok, response, error}); });
+    refund->setFlowDidFinishCompletionHandler([&](bool ok, auto response, auto error) {
+        closureResults.push_back({ok, response, error});
+    });
     refund->response()->setRefundAmount("120.00");
 
     // Success drops a passed error and hands the sub-session's own response.
@@ -103,7 +105,7 @@ TEST_F(SessionTest, CompletedRefundGoesToTheClosureFirstElseTheDelegate)
     EXPECT_EQ(delegate->results[0].error, error);
 
     refund->setDelegate(nullptr);
-    refund->sendUpdateForCompletedFlow(true, nullptr);  // dropped silently
+    refund->sendUpdateForCompletedFlow(true, nullptr); // dropped silently
     EXPECT_EQ(delegate->results.size(), 1u);
 }
 

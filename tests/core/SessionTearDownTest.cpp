@@ -24,7 +24,8 @@ private:
 TEST_F(SessionTest, EndTavroFlowTearsDownInOrder)
 {
     std::vector<std::string> events;
-    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [&](bool, auto, auto) { events.push_back("result"); });
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(),
+                                               [&](bool, auto, auto) { events.push_back("result"); });
     finishSlide();
     auto root = session()->sdkWindow()->rootViewController();
     auto lower = platform::NSObject::create<NotingController>("lower", events);

@@ -52,7 +52,7 @@ inline std::shared_ptr<tavro::TavroPaymentRequest> invalidPaymentRequest()
 inline std::shared_ptr<tavro::TavroRefundPaymentRequest> validRefundRequest(std::string currency = "356")
 {
     return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Asha Rao", std::move(currency),
-                                                                       "150.00");
+                                                                        "150.00");
 }
 
 // Refused with "Last four digits of the card cannot be empty".

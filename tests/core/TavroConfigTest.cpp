@@ -91,7 +91,7 @@ TEST(TavroConfig, TimeoutsBelowOneAreReplacedBy180WithOneLine)
         (*config.*set)(1);
         EXPECT_EQ((*config.*get)(), 1);
         EXPECT_EQ(log.lines(), (std::vector<std::string>{"Time out seconds cannot be negative",
-                                                          "Time out seconds cannot be negative"}));
+                                                         "Time out seconds cannot be negative"}));
     }
 }
 
@@ -144,7 +144,7 @@ TEST(TavroConfig, DeepCopyCarriesSettingsSharesImmutablesAndStaysIndependent)
 
     EXPECT_TRUE(copy->isFirstTimeTutorialEnabledForP2M());
     EXPECT_TRUE(copy->isFirstTimeTutorialEnabledForP2P());
-    EXPECT_FALSE(copy->isTLVValidationRequiredForP2M());  // never carried over
+    EXPECT_FALSE(copy->isTLVValidationRequiredForP2M()); // never carried over
     EXPECT_FALSE(copy->showWaitScreen());
     EXPECT_EQ(copy->tavroLogo(), TavroConfig::TavroLogo::variant0);
     EXPECT_EQ(copy->issuerBackButton(), source->issuerBackButton());

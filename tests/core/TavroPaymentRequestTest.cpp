@@ -62,17 +62,17 @@ TEST(TavroPaymentRequest, PlainInitialiserLeavesTipTrioAndAdditionalFieldsAbsent
 TEST(TavroPaymentRequest, TagDictionaryFillsTextFieldsOnlyAndPrimesTheParser)
 {
     const AnyValue::Dictionary dictionary = {
-        {"00", "02"},   {"01", "11"}, {"02", "4123456784"}, {"59", AnyValue::Dictionary{{"00", "x"}}},
-        {"52", 5812},   {"60", "Pune"}, {"58", "IN"},       {"53", "356"},
-        {"55", "02"},   {"56", "10"}, {"57", "5"},          {"61", "411001"},
+        {"00", "02"},   {"01", "11"},   {"02", "4123456784"}, {"59", AnyValue::Dictionary{{"00", "x"}}},
+        {"52", 5812},   {"60", "Pune"}, {"58", "IN"},         {"53", "356"},
+        {"55", "02"},   {"56", "10"},   {"57", "5"},          {"61", "411001"},
         {"04", "PAN1"}, {"54", "99"},
     };
     auto request = NSObject::create<TavroPaymentRequest>(dictionary);
-    EXPECT_EQ(request->payloadFormatIndicator(), "01");  // never read from the dictionary
+    EXPECT_EQ(request->payloadFormatIndicator(), "01"); // never read from the dictionary
     EXPECT_EQ(request->pointOfInitiation(), "11");
     EXPECT_EQ(request->tavroMerchantID(), "4123456784");
-    EXPECT_EQ(request->merchantName(), "");          // a nested dictionary is ignored
-    EXPECT_EQ(request->merchantCategoryCode(), "");  // so is a number
+    EXPECT_EQ(request->merchantName(), "");         // a nested dictionary is ignored
+    EXPECT_EQ(request->merchantCategoryCode(), ""); // so is a number
     EXPECT_EQ(request->cityName(), "Pune");
     EXPECT_EQ(request->postalCode(), "411001");
     EXPECT_EQ(request->mastercardPan1(), "PAN1");
@@ -128,7 +128,7 @@ TEST(TavroPaymentRequest, CloneOfAPlainRequestCopiesEveryFieldIndependently)
 TEST(TavroPaymentRequest, CloneOfADictionaryRequestRebuildsFromItsOwnDictionary)
 {
     auto scanned = NSObject::create<TavroPaymentRequest>(coretest::shortMerchantDictionary());
-    scanned->setTavroMerchantID("changed");  // fields 1 to 16 come back from the dictionary
+    scanned->setTavroMerchantID("changed"); // fields 1 to 16 come back from the dictionary
     setAdditionalFields(*scanned);
 
     // Another request primes the shared parser with another dictionary in between.

@@ -100,5 +100,5 @@ TEST(TavroWindow, EveryDispatchedEventIsAnnounced)
         });
     EXPECT_TRUE(driver.tap(button));
     EXPECT_EQ(taps, 1);          // dispatched as any window does
-    EXPECT_EQ(announcements, 2);  // finger down and finger up
+    EXPECT_EQ(announcements, 2); // finger down and finger up
 }

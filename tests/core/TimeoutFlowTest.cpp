@@ -36,7 +36,7 @@ TEST_F(SessionTest, RefundIdleTimeOutIsPostponedByTouchesAndClosesWithoutAResult
 
     driver.advanceBy(179);
     EXPECT_EQ(observer.posts, 0);
-    driver.tapAt({187, 400});  // a touch anywhere in the framework window
+    driver.tapAt({187, 400}); // a touch anywhere in the framework window
     driver.advanceBy(179.9);
     EXPECT_EQ(observer.posts, 0);
     EXPECT_FALSE(driver.presentedAlert());

@@ -35,7 +35,7 @@ TEST(TavroTimeoutManager, EveryKindOfActivityRestartsTheTimer)
 {
     Idle idle;
     idle.manager->startTimeoutObservation();
-    idle.manager->startTimeoutObservation();  // observing twice still fires once
+    idle.manager->startTimeoutObservation(); // observing twice still fires once
     idle.environment.advanceBy(179);
     idle.post(tavro::StringConstants::SESSION_TOUCH_EVENT_OCCURRED());
     idle.environment.advanceBy(179);
@@ -64,7 +64,7 @@ TEST(TavroTimeoutManager, GoneDelegateOrManagerDropsTheFiring)
     idle.manager->startTimeoutObservation();
     std::weak_ptr<CountingDelegate> weakDelegate = idle.delegate;
     idle.delegate.reset();
-    EXPECT_TRUE(weakDelegate.expired());  // held weakly
+    EXPECT_TRUE(weakDelegate.expired()); // held weakly
     idle.environment.advanceBy(200);
 
     // A manager that goes away takes its timer and its observers with it.

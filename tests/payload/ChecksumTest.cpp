@@ -18,7 +18,8 @@ std::uint16_t referenceCrc(std::string_view text)
     for (unsigned char byte : text) {
         crc ^= static_cast<std::uint16_t>(byte << 8);
         for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 0x8000) ? static_cast<std::uint16_t>((crc << 1) ^ 0x1021) : static_cast<std::uint16_t>(crc << 1);
+            crc =
+                (crc & 0x8000) ? static_cast<std::uint16_t>((crc << 1) ^ 0x1021) : static_cast<std::uint16_t>(crc << 1);
         }
     }
     return crc;
@@ -39,10 +40,8 @@ TEST(ChecksumTest, KnownAnswers)
         const char* padded;
     };
     const Case cases[] = {
-        {"123456789", "29B1", "29B1"},
-        {"00020153039786304", "F0F2", "F0F2"},
-        {"0002015802TX6304", "1F", "001F"},
-        {"0002015802TZ6004Bern6304", "A", "000A"},
+        {"123456789", "29B1", "29B1"},      {"00020153039786304", "F0F2", "F0F2"},
+        {"0002015802TX6304", "1F", "001F"}, {"0002015802TZ6004Bern6304", "A", "000A"},
         {"6304", "6007", "6007"},
     };
     for (const Case& c : cases) {
@@ -93,8 +92,10 @@ TEST(ChecksumTest, FastPathAgreesWithBitwiseReferenceAtEveryLength)
 TEST(ChecksumTest, NonAsciiContributesEveryUtf8Byte)
 {
     // "é" precomposed is two bytes; decomposed it is three ("e" + U+0301).
-    const std::string precomposed = "0002015904Caf\xC3\xA9" "6304";
-    const std::string decomposed = "0002015905Cafe\xCC\x81" "6304";
+    const std::string precomposed = "0002015904Caf\xC3\xA9"
+                                    "6304";
+    const std::string decomposed = "0002015905Cafe\xCC\x81"
+                                   "6304";
     EXPECT_EQ(TavroQRUtility::crc16(precomposed), referenceCrc(precomposed));
     EXPECT_EQ(TavroQRUtility::crc16(decomposed), referenceCrc(decomposed));
     EXPECT_NE(TavroQRUtility::crc16(precomposed), TavroQRUtility::crc16(decomposed));

@@ -28,7 +28,10 @@ std::optional<TLVDecodingError> decodeFresh(std::string_view text)
 TEST(DecoderTest, EmvEntriesLandInTheirProperties)
 {
     TavroPayMerchantTLV model;
-    ASSERT_EQ(decode(model, "000201" "0216" "4111111111111111" "5204541153033565502015802IN5904Shop6006Mumbai6304ABCD"),
+    ASSERT_EQ(decode(model, "000201"
+                            "0216"
+                            "4111111111111111"
+                            "5204541153033565502015802IN5904Shop6006Mumbai6304ABCD"),
               std::nullopt);
     EXPECT_EQ(model.payloadFormatIndicator(), "01");
     EXPECT_EQ(model.tavroMerchantID(), "4111111111111111");
@@ -40,7 +43,7 @@ TEST(DecoderTest, EmvEntriesLandInTheirProperties)
     EXPECT_EQ(model.countryCode(), "IN");
     EXPECT_EQ(model.merchantName(), "Shop");
     EXPECT_EQ(model.cityName(), "Mumbai");
-    EXPECT_EQ(model.crc(), "ABCD");  // the decoder frames the checksum; it does not judge it
+    EXPECT_EQ(model.crc(), "ABCD"); // the decoder frames the checksum; it does not judge it
     EXPECT_FALSE(model.primaryID().has_value());
 
     TavroPayMerchantTLV noTip;
@@ -51,24 +54,49 @@ TEST(DecoderTest, EmvEntriesLandInTheirProperties)
 TEST(DecoderTest, Templates)
 {
     TavroPayMerchantTLV model;
-    ASSERT_EQ(decode(model, "000201" "26060002ab" "6220" "01041234" "2002zz" "0802PP" "64120002ZH0302xy" "63041234"),
+    ASSERT_EQ(decode(model, "000201"
+                            "26060002ab"
+                            "6220"
+                            "01041234"
+                            "2002zz"
+                            "0802PP"
+                            "64120002ZH0302xy"
+                            "63041234"),
               std::nullopt);
     EXPECT_EQ(model.tag26(), (Dictionary{{"00", "ab"}}));
     EXPECT_EQ(model.billID(), "1234");
     EXPECT_EQ(model.purpose(), "PP");
-    EXPECT_EQ(model.additionalDataField(), "01041234" "2002zz" "0802PP");
+    EXPECT_EQ(model.additionalDataField(), "01041234"
+                                           "2002zz"
+                                           "0802PP");
     EXPECT_EQ(model.additionalDataFieldTemplate(), (Dictionary{{"billID", "1234"}, {"20", "zz"}, {"purpose", "PP"}}));
     EXPECT_EQ(model.merchantInformationLanguageTemplate(), (Dictionary{{"languagePreference", "ZH"}, {"03", "xy"}}));
 
     // The same sub-ID in two different templates is fine; twice in one template is not.
-    EXPECT_EQ(decodeFresh("000201" "26060002ab" "27060002cd" "63041234"), std::nullopt);
-    EXPECT_EQ(decodeFresh("000201" "26120002ab0002cd" "63041234"), TLVDecodingError::repeatedTag);
+    EXPECT_EQ(decodeFresh("000201"
+                          "26060002ab"
+                          "27060002cd"
+                          "63041234"),
+              std::nullopt);
+    EXPECT_EQ(decodeFresh("000201"
+                          "26120002ab0002cd"
+                          "63041234"),
+              TLVDecodingError::repeatedTag);
     // Template "62" refuses sub-IDs without a property below 15.
-    EXPECT_EQ(decodeFresh("000201" "62060002ab" "63041234"), TLVDecodingError::invalidTag);
+    EXPECT_EQ(decodeFresh("000201"
+                          "62060002ab"
+                          "63041234"),
+              TLVDecodingError::invalidTag);
     // A sub-entry running past its template's end, though the text goes on.
-    EXPECT_EQ(decodeFresh("000201" "26060003ab" "63041234"), TLVDecodingError::invalidLength);
+    EXPECT_EQ(decodeFresh("000201"
+                          "26060003ab"
+                          "63041234"),
+              TLVDecodingError::invalidLength);
     // "80" is a template: "abc" reads as sub-ID "ab" and an incomplete length.
-    EXPECT_EQ(decodeFresh("000201" "8003abc" "63041234"), TLVDecodingError::invalidLength);
+    EXPECT_EQ(decodeFresh("000201"
+                          "8003abc"
+                          "63041234"),
+              TLVDecodingError::invalidLength);
 }
 
 TEST(DecoderTest, EmvFramingFaults)
@@ -81,22 +109,59 @@ TEST(DecoderTest, EmvFramingFaults)
         {"", TLVDecodingError::invalidLength},
         {"0", TLVDecodingError::invalidLength},
         {"00", TLVDecodingError::invalidLength},
-        {"000201", TLVDecodingError::invalidTag},                    // no "63" entry
-        {"00020163041234" "5", TLVDecodingError::invalidLength},     // one character after "63"
-        {"00020163041234" "5901x", TLVDecodingError::invalidTag},    // an entry after "63"
-        {"00020163041234" "0001x", TLVDecodingError::repeatedTag},   // a repeated ID after "63"
-        {"000201" "5900" "63041234", TLVDecodingError::invalidLength},
-        {"000201" "59-1x" "63041234", TLVDecodingError::invalidLength},
-        {"000201" "59 1x" "63041234", TLVDecodingError::invalidLength},
+        {"000201", TLVDecodingError::invalidTag}, // no "63" entry
+        {"00020163041234"
+         "5",
+         TLVDecodingError::invalidLength}, // one character after "63"
+        {"00020163041234"
+         "5901x",
+         TLVDecodingError::invalidTag}, // an entry after "63"
+        {"00020163041234"
+         "0001x",
+         TLVDecodingError::repeatedTag}, // a repeated ID after "63"
+        {"000201"
+         "5900"
+         "63041234",
+         TLVDecodingError::invalidLength},
+        {"000201"
+         "59-1x"
+         "63041234",
+         TLVDecodingError::invalidLength},
+        {"000201"
+         "59 1x"
+         "63041234",
+         TLVDecodingError::invalidLength},
         // A length field is read only as the writer writes it: two ASCII digits. A signed length
         // would let a payload no wallet reads validate as clean.
-        {"000201" "59+7abcdefg" "63041234", TLVDecodingError::invalidLength},
-        {"000201" "59-0" "63041234", TLVDecodingError::invalidLength},
-        {"000201" "2606" "00+2ab" "63041234", TLVDecodingError::invalidLength},  // sub-lengths too
-        {"000201" "2601x" "63041234", TLVDecodingError::invalidLength},  // a sub-ID cut short
-        {"000201" "5910abc" "63041234", TLVDecodingError::invalidLength},
-        {"000201" "AB01x" "63041234", TLVDecodingError::invalidTag},
-        {"000201" "0001x" "63041234", TLVDecodingError::repeatedTag},
+        {"000201"
+         "59+7abcdefg"
+         "63041234",
+         TLVDecodingError::invalidLength},
+        {"000201"
+         "59-0"
+         "63041234",
+         TLVDecodingError::invalidLength},
+        {"000201"
+         "2606"
+         "00+2ab"
+         "63041234",
+         TLVDecodingError::invalidLength}, // sub-lengths too
+        {"000201"
+         "2601x"
+         "63041234",
+         TLVDecodingError::invalidLength}, // a sub-ID cut short
+        {"000201"
+         "5910abc"
+         "63041234",
+         TLVDecodingError::invalidLength},
+        {"000201"
+         "AB01x"
+         "63041234",
+         TLVDecodingError::invalidTag},
+        {"000201"
+         "0001x"
+         "63041234",
+         TLVDecodingError::repeatedTag},
         {"0002016304", TLVDecodingError::invalidLength},
         {"00020163041234", std::nullopt},
     };
@@ -107,7 +172,11 @@ TEST(DecoderTest, EmvFramingFaults)
 
     // What was stored before a fault stays in the model.
     TavroPayMerchantTLV model;
-    EXPECT_EQ(decode(model, "000201" "5904Shop" "AB01x" "63041234"), TLVDecodingError::invalidTag);
+    EXPECT_EQ(decode(model, "000201"
+                            "5904Shop"
+                            "AB01x"
+                            "63041234"),
+              TLVDecodingError::invalidTag);
     EXPECT_EQ(model.merchantName(), "Shop");
 }
 
@@ -138,11 +207,28 @@ TEST(DecoderTest, LegacyDialect)
     EXPECT_EQ(decodeFresh("1Z" + std::string(35, 'n')), std::nullopt);
     EXPECT_EQ(decodeFresh("1Z" + std::string(34, 'n')), TLVDecodingError::invalidLength);
     EXPECT_EQ(decodeFresh("1a" + std::string(10, 'n') + "2A" + std::string(10, 'c')), std::nullopt);
-    EXPECT_EQ(decodeFresh("1+1x"), TLVDecodingError::invalidLength);  // no sign in a legacy length
+    EXPECT_EQ(decodeFresh("1+1x"), TLVDecodingError::invalidLength); // no sign in a legacy length
 
     TavroPayMerchantTLV model;
     const std::string longName(35, 'n');
-    ASSERT_EQ(decode(model, "09" "411111111" "1z" + longName + "20" "9219" "7" "3" "?1a" "8" "2" "?2" "A" "2" "10" "b" "1" "5"),
+    ASSERT_EQ(decode(model, "09"
+                            "411111111"
+                            "1z" +
+                                longName +
+                                "20"
+                                "9219"
+                                "7"
+                                "3"
+                                "?1a"
+                                "8"
+                                "2"
+                                "?2"
+                                "A"
+                                "2"
+                                "10"
+                                "b"
+                                "1"
+                                "5"),
               std::nullopt);
     EXPECT_EQ(model.tavroMerchantID(), "411111111");
     EXPECT_FALSE(model.tavroMerchantPAN().has_value());
@@ -162,18 +248,26 @@ TEST(DecoderTest, LegacyDialect)
 TEST(DecoderTest, LengthsCountCodePoints)
 {
     TavroPayMerchantTLV precomposed;
-    ASSERT_EQ(decode(precomposed, "0002015904Caf\xC3\xA9" "63041234"), std::nullopt);
+    ASSERT_EQ(decode(precomposed, "0002015904Caf\xC3\xA9"
+                                  "63041234"),
+              std::nullopt);
     EXPECT_EQ(precomposed.merchantName(), "Caf\xC3\xA9");
 
     TavroPayMerchantTLV decomposed;
-    ASSERT_EQ(decode(decomposed, "0002015905Cafe\xCC\x81" "63041234"), std::nullopt);
+    ASSERT_EQ(decode(decomposed, "0002015905Cafe\xCC\x81"
+                                 "63041234"),
+              std::nullopt);
     EXPECT_EQ(decomposed.merchantName(), "Cafe\xCC\x81");
     // Counting the accent with its letter would leave one code point over.
-    EXPECT_NE(decodeFresh("0002015904Cafe\xCC\x81" "63041234"), std::nullopt);
+    EXPECT_NE(decodeFresh("0002015904Cafe\xCC\x81"
+                          "63041234"),
+              std::nullopt);
 
     // A value that begins with a combining mark stays apart from the length before it.
     TavroPayMerchantTLV mark;
-    ASSERT_EQ(decode(mark, "0002015902\xCC\x81x" "63041234"), std::nullopt);
+    ASSERT_EQ(decode(mark, "0002015902\xCC\x81x"
+                           "63041234"),
+              std::nullopt);
     EXPECT_EQ(mark.merchantName(), "\xCC\x81x");
 
     // Legacy lengths count code points as well.
@@ -185,11 +279,14 @@ TEST(DecoderTest, LengthsCountCodePoints)
 TEST(DecoderTest, InvalidUtf8IsUndecodable)
 {
     const std::string cases[] = {
-        "0002015904Caf\xC3" "63041234",     // truncated sequence
-        "0002015904Caf\xFF" "63041234",     // byte never valid
-        "0002015904Ca\xED\xA0\x80" "63041234",  // surrogate
+        "0002015904Caf\xC3"
+        "63041234", // truncated sequence
+        "0002015904Caf\xFF"
+        "63041234", // byte never valid
+        "0002015904Ca\xED\xA0\x80"
+        "63041234", // surrogate
         "15Hell\xC0",
-        std::string("00020159\xE0\xB8", 10),  // text ends inside a sequence
+        std::string("00020159\xE0\xB8", 10), // text ends inside a sequence
     };
     for (const std::string& text : cases) {
         EXPECT_EQ(decodeFresh(text), TLVDecodingError::invalidLength);

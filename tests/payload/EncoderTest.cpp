@@ -53,18 +53,35 @@ TEST(EncoderTest, GivenChecksumIsIgnoredAndRecomputed)
 TEST(EncoderTest, EntriesInAscendingIdOrderWithIndicatorFirstAndChecksumLast)
 {
     const Dictionary dictionary{
-        {"merchantName", "Shop"}, {"60", "Bern"}, {"currencyCode", "756"}, {"00", "01"},
-        {"52", "5411"},           {"58", "CH"},   {"AB", "xy"},
+        {"merchantName", "Shop"},
+        {"60", "Bern"},
+        {"currencyCode", "756"},
+        {"00", "01"},
+        {"52", "5411"},
+        {"58", "CH"},
+        {"AB", "xy"},
     };
     const std::string text = encode(dictionary);
-    EXPECT_EQ(text.substr(0, text.size() - 4),
-              "000201" "52045411" "5303756" "5802CH" "5904Shop" "6004Bern" "AB02xy" "6304");
+    EXPECT_EQ(text.substr(0, text.size() - 4), "000201"
+                                               "52045411"
+                                               "5303756"
+                                               "5802CH"
+                                               "5904Shop"
+                                               "6004Bern"
+                                               "AB02xy"
+                                               "6304");
     EXPECT_TRUE(hasValidTail(text));
 
     // Sub-entries in ascending sub-ID order, whatever their keys.
     const std::string withTemplate =
         encode({{"00", "01"}, {"62", Dictionary{{"storeID", "S1"}, {"01", "B"}, {"20", "x"}, {"6202", "M"}}}});
-    EXPECT_EQ(withTemplate.substr(0, withTemplate.size() - 4), "000201" "6221" "0101B" "0201M" "0302S1" "2001x" "6304");
+    EXPECT_EQ(withTemplate.substr(0, withTemplate.size() - 4), "000201"
+                                                               "6221"
+                                                               "0101B"
+                                                               "0201M"
+                                                               "0302S1"
+                                                               "2001x"
+                                                               "6304");
 }
 
 TEST(EncoderTest, KeysAndValuesItCannotPlaceAreLeftOut)
@@ -93,15 +110,29 @@ TEST(EncoderTest, KeyNormalisation)
     EXPECT_EQ(encode({{"00", "01"}, {"59", "Id"}, {"merchantName", "Name"}}), encode({{"00", "01"}, {"59", "Id"}}));
     // A dictionary under a text property's name is written as a template with that ID.
     const std::string text = encode({{"00", "01"}, {"merchantName", Dictionary{{"00", "ab"}}}});
-    EXPECT_EQ(text.substr(0, text.size() - 4), "000201" "5906" "0002ab" "6304");
+    EXPECT_EQ(text.substr(0, text.size() - 4), "000201"
+                                               "5906"
+                                               "0002ab"
+                                               "6304");
     // A template given by property name; sub-keys by ID, by property name and raw.
     const std::string account = encode({{"00", "01"}, {"tag26", Dictionary{{"00", "ab"}, {"05", "cd"}}}});
-    EXPECT_EQ(account.substr(0, account.size() - 4), "000201" "2612" "0002ab" "0502cd" "6304");
+    EXPECT_EQ(account.substr(0, account.size() - 4), "000201"
+                                                     "2612"
+                                                     "0002ab"
+                                                     "0502cd"
+                                                     "6304");
     // Language names apply in template "64" only.
-    const std::string language = encode({{"00", "01"},
-        {"merchantInformationLanguageTemplate",
-         Dictionary{{"merchantNameAlternateLanguage", "Shop"}, {"merchantCityAlternateLanguage", "Bern"}, {"00", "DE"}}}});
-    EXPECT_EQ(language.substr(0, language.size() - 4), "000201" "6422" "0002DE" "0104Shop" "0204Bern" "6304");
+    const std::string language =
+        encode({{"00", "01"},
+                {"merchantInformationLanguageTemplate", Dictionary{{"merchantNameAlternateLanguage", "Shop"},
+                                                                   {"merchantCityAlternateLanguage", "Bern"},
+                                                                   {"00", "DE"}}}});
+    EXPECT_EQ(language.substr(0, language.size() - 4), "000201"
+                                                       "6422"
+                                                       "0002DE"
+                                                       "0104Shop"
+                                                       "0204Bern"
+                                                       "6304");
 }
 
 TEST(EncoderTest, LengthsCountCodePoints)
@@ -128,7 +159,8 @@ TEST(EncoderTest, FramingReport)
     EXPECT_TRUE(hasValidTail(longValue.text));
 
     // Template content over 99 characters.
-    EXPECT_FALSE(TLVGenerator::encode({{"62", Dictionary{{"01", std::string(60, 'a')}, {"02", std::string(60, 'b')}}}}).framed);
+    EXPECT_FALSE(
+        TLVGenerator::encode({{"62", Dictionary{{"01", std::string(60, 'a')}, {"02", std::string(60, 'b')}}}}).framed);
     // A template under a four-character ID.
     EXPECT_FALSE(TLVGenerator::encode({{"billID", Dictionary{{"01", "x"}}}}).framed);
     // A sub-ID that is not two characters.

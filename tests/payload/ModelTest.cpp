@@ -120,7 +120,7 @@ TEST(ModelTest, CopiesMovesAndComparisonsCarryExactlyTheSetValues)
 {
     TAVROMerchantTLV model;
     model.setMerchantName("Shop with a name longer than fifteen");
-    model.setAddDataNpci2("last");  // the last slot of its kind
+    model.setAddDataNpci2("last"); // the last slot of its kind
     model.setTag26(Dictionary{{"00", "com.example"}});
     model.setPostalCode("");
 
@@ -140,7 +140,7 @@ TEST(ModelTest, CopiesMovesAndComparisonsCarryExactlyTheSetValues)
     moved = model;
     EXPECT_EQ(moved, model);
     moved.setMerchantName(std::nullopt);
-    moved.setMerchantName(std::nullopt);  // clearing an absent value is harmless
+    moved.setMerchantName(std::nullopt); // clearing an absent value is harmless
     EXPECT_FALSE(moved.merchantName().has_value());
     EXPECT_TRUE(model.merchantName().has_value()) << "the copy is independent";
 }
@@ -154,15 +154,9 @@ TEST(ModelTest, EveryPropertyByName)
         SCOPED_TRACE(name);
         AnyValue value;
         switch (TAVROMerchantTLV::kindOf(property)) {
-        case TAVROMerchantTLV::PropertyKind::Bool:
-            value = true;
-            break;
-        case TAVROMerchantTLV::PropertyKind::Text:
-            value = "v-" + name;
-            break;
-        case TAVROMerchantTLV::PropertyKind::Dictionary:
-            value = Dictionary{{"00", name}};
-            break;
+        case TAVROMerchantTLV::PropertyKind::Bool: value = true; break;
+        case TAVROMerchantTLV::PropertyKind::Text: value = "v-" + name; break;
+        case TAVROMerchantTLV::PropertyKind::Dictionary: value = Dictionary{{"00", name}}; break;
         }
         EXPECT_TRUE(model.setValue(name, value));
         EXPECT_EQ(model.value(name), value);
@@ -204,14 +198,14 @@ TEST(ModelTest, MisuseByNameStoresNothingAndLogsOneLine)
     };
     const Case cases[] = {
         {"noSuchProperty", "x"},
-        {"MerchantName", "x"},              // names are case-sensitive
-        {"merchantName", 5},                // a number for text
-        {"merchantName", Dictionary{}},     // a dictionary for text
-        {"tag26", "text"},                  // text for a dictionary
-        {"isTipAvailable", "true"},         // text for the boolean
-        {"isTipAvailable", 1},              // a number for the boolean
-        {"isTipAvailable", nullptr},        // the boolean cannot be cleared
-        {"merchantName", nullptr},          // setProperty never clears
+        {"MerchantName", "x"},          // names are case-sensitive
+        {"merchantName", 5},            // a number for text
+        {"merchantName", Dictionary{}}, // a dictionary for text
+        {"tag26", "text"},              // text for a dictionary
+        {"isTipAvailable", "true"},     // text for the boolean
+        {"isTipAvailable", 1},          // a number for the boolean
+        {"isTipAvailable", nullptr},    // the boolean cannot be cleared
+        {"merchantName", nullptr},      // setProperty never clears
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -29,7 +29,7 @@ TEST(QRCodeErrorTest, DescriptionAndJson)
     QRCodeError error({"6", "48"});
     EXPECT_EQ(error.description(), "6 48 ");
     const std::string json = error.getJSONOutput();
-    EXPECT_NE(json.find('\n'), std::string::npos);  // pretty-printed
+    EXPECT_NE(json.find('\n'), std::string::npos); // pretty-printed
     EXPECT_EQ(parsed(json), expectedJson({AnyValue(6), AnyValue(48)}));
 
     QRCodeError empty({});

@@ -21,11 +21,21 @@ namespace {
 
 // Values of 1 to 12 code points: ASCII, precomposed and decomposed Latin, Thai and Khmer with
 // combining marks, CJK, and a value that begins with a combining mark.
-const std::vector<std::string> kValues = {
-    "A", "Shop", "12.50", "Caf\xC3\xA9", "Cafe\xCC\x81",
-    "\xE0\xB8\x97\xE0\xB8\xB5\xE0\xB9\x88\xE0\xB8\xA3\xE0\xB9\x89\xE0\xB8\xB2\xE0\xB8\x99",      // Thai, with marks
-    "\xE1\x9E\xA0\xE1\x9E\xB6\xE1\x9E\x84\xE1\x9E\x80\xE1\x9E\xB6\xE1\x9E\xA0\xE1\x9F\x92\xE1\x9E\x9C\xE1\x9F\x81",  // Khmer
-    "\xE5\x8C\x97\xE4\xBA\xAC", "\xCC\x81x", "with space", "0123456789AB",
+const std::vector<std::string>
+    kValues =
+        {
+            "A",
+            "Shop",
+            "12.50",
+            "Caf\xC3\xA9",
+            "Cafe\xCC\x81",
+            "\xE0\xB8\x97\xE0\xB8\xB5\xE0\xB9\x88\xE0\xB8\xA3\xE0\xB9\x89\xE0\xB8\xB2\xE0\xB8\x99", // Thai, with marks
+            "\xE1\x9E\xA0\xE1\x9E\xB6\xE1\x9E\x84\xE1\x9E\x80\xE1\x9E\xB6\xE1\x9E\xA0\xE1\x9F\x92\xE1\x9E\x9C\xE1\x9F"
+            "\x81", // Khmer
+            "\xE5\x8C\x97\xE4\xBA\xAC",
+            "\xCC\x81x",
+            "with space",
+            "0123456789AB",
 };
 
 std::string twoDigits(int value)

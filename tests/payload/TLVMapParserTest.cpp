@@ -20,8 +20,8 @@ namespace {
 Dictionary validMerchant()
 {
     return {
-        {"00", "01"}, {"02", "4111111111111111"}, {"52", "5411"}, {"53", "356"},
-        {"58", "IN"}, {"59", "Shop"},             {"60", "Mumbai"},
+        {"00", "01"},   {"02", "4111111111111111"}, {"52", "5411"}, {"53", "356"}, {"58", "IN"},
+        {"59", "Shop"}, {"60", "Mumbai"},
     };
 }
 
@@ -70,7 +70,10 @@ TEST(TLVValidationTest, UnframeableEncoderOutputNeverValidates)
     // A 100-character name built so that, misread with the two-digit length "10", its tail frames
     // as an amount entry and a filler entry: the text is not a payload and must not come out clean.
     Dictionary dictionary = validMerchant();
-    const std::string name = "ShopNameX" "5406999.99" "6577" + std::string(77, 'z');
+    const std::string name = "ShopNameX"
+                             "5406999.99"
+                             "6577" +
+                             std::string(77, 'z');
     ASSERT_EQ(name.size(), 100u);
     dictionary["59"] = name;
     const auto payload = TLVGenerator::encode(dictionary);
@@ -108,7 +111,7 @@ TEST(TLVMapParserTest, PrepareEncodesValidatesAndKeepsTheDictionary)
 
     EXPECT_EQ(parser.tlvString(), TLVGenerator::encodeDictToTLV(validMerchant()));
     EXPECT_EQ(parser.tavroError(), nullptr);
-    EXPECT_EQ(parser.tLVDataDictionary(), dictionary);  // the six removed keys are still there
+    EXPECT_EQ(parser.tLVDataDictionary(), dictionary); // the six removed keys are still there
 }
 
 TEST(TLVMapParserTest, FailuresAndAbsentDictionary)

@@ -48,7 +48,7 @@ TEST(ValidatorChecksum, KnownAnswers)
     const std::string check = "123456789";
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(check.data());
     EXPECT_EQ(TavroPayMerchantTLVValidator::calculateCrcMsb(std::span(bytes, check.size()), 0x8005, 0),
-              0xFEE8);  // CRC-16/UMTS
+              0xFEE8); // CRC-16/UMTS
 }
 
 TEST(ValidatorChecksum, AcceptsExactlyFourHexDigitsOfEitherCase)
@@ -65,7 +65,9 @@ TEST(ValidatorChecksum, AcceptsExactlyFourHexDigitsOfEitherCase)
     EXPECT_EQ(crcCodes("F0F2", std::nullopt), Codes{});
 
     // The covered text is the UTF-8 bytes of everything before the last four characters.
-    const std::string cafe = "0002015905Caf" "e\xCC\x81" "6304";
+    const std::string cafe = "0002015905Caf"
+                             "e\xCC\x81"
+                             "6304";
     EXPECT_EQ(crcCodes(hex4(crcOf(cafe)), cafe + hex4(crcOf(cafe))), Codes{});
     EXPECT_EQ(crcCodes(hex4(crcOf(cafe), false), cafe + hex4(crcOf(cafe), false)), Codes{});
 }
@@ -91,8 +93,12 @@ TEST(ValidatorChecksum, ShortOrOddTextsNeverReadOutOfRange)
     EXPECT_EQ(crcCodes("6007", "6007"), Codes{"48"});
     EXPECT_EQ(crcCodes("6007", "007"), Codes{"48"});
     EXPECT_EQ(crcCodes("6007", ""), Codes{"48"});
-    EXPECT_EQ(crcCodes("FFFF", "6304" "FFFF"), Codes{"48"});  // CRC("6304") is 6007
-    EXPECT_EQ(crcCodes("6007", "6304" "6007"), Codes{});
+    EXPECT_EQ(crcCodes("FFFF", "6304"
+                               "FFFF"),
+              Codes{"48"}); // CRC("6304") is 6007
+    EXPECT_EQ(crcCodes("6007", "6304"
+                               "6007"),
+              Codes{});
     // Four multi-byte characters as the value: unreadable, and the covered text ends on a boundary.
     const std::string wide = "\xC3\x80\xC3\x80\xC3\x80\xC3\x80";
     EXPECT_EQ(crcCodes(wide, "0002016304" + wide), Codes{"48"});

@@ -52,7 +52,7 @@ TEST(ValidatorDriver, EmvDriverReportsInTheOrderOfItsChecks)
     faulty.setMerchantCategoryCode("541");
     faulty.setTavroMerchantID("4111111111111112");
     faulty.setPayloadFormatIndicator("02");
-    faulty.setPrimaryID("?r");  // legacy-only fields are not checked in this dialect
+    faulty.setPrimaryID("?r"); // legacy-only fields are not checked in this dialect
     const Codes expected{"42", "3", "8", "14", "17", "28", "12", "6", "10", "43", "46", "51", "49"};
     EXPECT_EQ(validator.validatePayMerchantTLV01(&faulty), expected);
 
@@ -68,7 +68,7 @@ TEST(ValidatorDriver, EndToEndThroughPayloadText)
 {
     using tavro::TLVGenerator;
     const Dictionary merchant{
-        {"00", "01"}, {"02", "4111111111111111"}, {"52", "5411"}, {"53", "356"},
+        {"00", "01"}, {"02", "4111111111111111"}, {"52", "5411"},   {"53", "356"},
         {"58", "IN"}, {"59", "Corner Shop"},      {"60", "Mumbai"},
     };
     const std::string payload = TLVGenerator::encodeDictToTLV(merchant);

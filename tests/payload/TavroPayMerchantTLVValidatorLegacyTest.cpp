@@ -61,9 +61,9 @@ TEST(ValidatorLegacy, Identifiers)
         {"?z", {"23"}, {"24"}},
         {"?5x", {"20"}, {"24"}},
         {"?r5", {"20", "23"}, {"24"}},
-        {"x?r", {}, {}},  // no marker at the start: no character rule
+        {"x?r", {}, {}},                // no marker at the start: no character rule
         {"?\xC3\xA9", {"23"}, {"24"}},  // one code point after the marker, not in the set
-        {"?e\xCC\x81", {"20"}, {"24"}},  // decomposed: two code points after the marker
+        {"?e\xCC\x81", {"20"}, {"24"}}, // decomposed: two code points after the marker
     };
     for (const Case& c : cases) {
         EXPECT_EQ(primaryCodes(c.id), c.primary) << c.id.value_or("<absent>");
@@ -96,8 +96,8 @@ TEST(ValidatorLegacy, DriverOrderAndFreshList)
     faulty.setMerchantCategoryCode("54");
     faulty.setMerchantName(std::string(26, 'n'));
     faulty.setTavroMerchantID("5111111111111111");
-    faulty.setPostalCode("");                 // not checked in this dialect
-    faulty.setAdditionalDataFieldTemplate(    // nor are templates
+    faulty.setPostalCode("");              // not checked in this dialect
+    faulty.setAdditionalDataFieldTemplate( // nor are templates
         platform::AnyValue::Dictionary{{"billID", std::string(30, 'b')}});
     const Codes expected{"1", "3", "6", "8", "10", "12", "14", "16", "17", "18", "23", "24", "25", "40"};
     EXPECT_EQ(validator.validatePayMerchantTLV00(&faulty), expected);

@@ -26,12 +26,11 @@ struct Case {
 void expectRule(void (TavroPayMerchantTLVValidator::*rule)(const Text&), const std::vector<Case>& cases)
 {
     for (const Case& c : cases) {
-        EXPECT_EQ(run([&](auto& v) { (v.*rule)(c.input); }), c.expected)
-            << "input: " << c.input.value_or("<absent>");
+        EXPECT_EQ(run([&](auto& v) { (v.*rule)(c.input); }), c.expected) << "input: " << c.input.value_or("<absent>");
     }
 }
 
-const std::string kDecomposedE = "e\xCC\x81";  // e + U+0301
+const std::string kDecomposedE = "e\xCC\x81"; // e + U+0301
 
 } // namespace
 
@@ -43,7 +42,7 @@ TEST(ValidatorRootFields, PayloadFormatIndicatorReportsEachCodeOnce)
                    {"01", {}},
                    {"02", {"42"}},
                    {"001", {"41"}},
-                   {"AB", {"42"}},  // two tests report 42, it is listed once
+                   {"AB", {"42"}}, // two tests report 42, it is listed once
                    {"A", {"41", "42"}},
                    {"", {"41"}},
                });
@@ -68,16 +67,16 @@ TEST(ValidatorRootFields, MerchantIdTestsRunInOrderAndAllReport)
         Codes expected;
     };
     const IdCase cases[] = {
-        {"5555555555554444", {"1"}},            // valid Luhn, wrong first digit
-        {"41111111111111113", {"2"}},           // 17 digits passing the Luhn test
-        {"41111111111111111", {"2", "3"}},      // 17 digits failing it
-        {"4111111111111112", {"3"}},            // wrong check digit
-        {"411111111111111A", {"4", "3"}},       // a letter takes its position in the Luhn test
-        {"4A00000000000002", {"4"}},            // ... and adds nothing
-        {"+4111111111111111", {"1", "2"}},      // a sign still reads as a number
+        {"5555555555554444", {"1"}},       // valid Luhn, wrong first digit
+        {"41111111111111113", {"2"}},      // 17 digits passing the Luhn test
+        {"41111111111111111", {"2", "3"}}, // 17 digits failing it
+        {"4111111111111112", {"3"}},       // wrong check digit
+        {"411111111111111A", {"4", "3"}},  // a letter takes its position in the Luhn test
+        {"4A00000000000002", {"4"}},       // ... and adds nothing
+        {"+4111111111111111", {"1", "2"}}, // a sign still reads as a number
         {"-4111111111111111", {"1", "2", "4"}},
-        {"99999999999999999999", {"1", "2", "4"}},        // beyond 64 bits
-        {"18446744073709551615", {"1", "2", "3"}},        // 2^64 - 1 still reads
+        {"99999999999999999999", {"1", "2", "4"}}, // beyond 64 bits
+        {"18446744073709551615", {"1", "2", "3"}}, // 2^64 - 1 still reads
     };
     for (const IdCase& c : cases)
         EXPECT_EQ(run([&](auto& v) { v.validateMerchantID(c.id); }), c.expected) << c.id;
@@ -94,15 +93,18 @@ TEST(ValidatorRootFields, MerchantIdConversionPadsAfterTheSixthCharacter)
     EXPECT_EQ(V::convertMerchantIdToPan("1234567"), "1234560000000007");
     EXPECT_EQ(V::convertMerchantIdToPan("12345678"), "1234560000000078");
     EXPECT_EQ(V::convertMerchantIdToPan("123456789"), "1234560000000789");
-    EXPECT_EQ(V::convertMerchantIdToPan("123456789012345"), "123456078901234" "5");
+    EXPECT_EQ(V::convertMerchantIdToPan("123456789012345"), "123456078901234"
+                                                            "5");
     EXPECT_EQ(V::convertMerchantIdToPan("1234567890123456"), "1234567890123456");
     EXPECT_EQ(V::convertMerchantIdToPan("12345678901234567"), "12345678901234567");
     EXPECT_EQ(V::convertMerchantIdToPan(""), "");
     for (const std::string id : {"1234567", "123456789012345"})
         EXPECT_EQ(V::convertMerchantIdToPan(id).size(), 16u);
     // Counted in code points: a combining mark is a position of its own.
-    EXPECT_EQ(V::convertMerchantIdToPan("12345" + kDecomposedE + "9"),
-              "12345e" "00000000" "\xCC\x81" "9");
+    EXPECT_EQ(V::convertMerchantIdToPan("12345" + kDecomposedE + "9"), "12345e"
+                                                                       "00000000"
+                                                                       "\xCC\x81"
+                                                                       "9");
 }
 
 TEST(ValidatorRootFields, LuhnCheck)
@@ -114,8 +116,8 @@ TEST(ValidatorRootFields, LuhnCheck)
         EXPECT_EQ(V::luhnsAlgorithmCheck(std::string("7992739871") + last), last == '3') << last;
     EXPECT_TRUE(V::luhnsAlgorithmCheck("4111111111111111"));
     // A non-digit adds nothing but shifts the positions of the characters before it.
-    EXPECT_TRUE(V::luhnsAlgorithmCheck("18"));    // 1*2 + 8 = 10
-    EXPECT_FALSE(V::luhnsAlgorithmCheck("1x8"));  // 1 + 8 = 9
+    EXPECT_TRUE(V::luhnsAlgorithmCheck("18"));   // 1*2 + 8 = 10
+    EXPECT_FALSE(V::luhnsAlgorithmCheck("1x8")); // 1 + 8 = 9
     EXPECT_TRUE(V::luhnsAlgorithmCheck("x18"));
 }
 
@@ -128,7 +130,7 @@ TEST(ValidatorRootFields, CategoryCurrencyAndCountry)
                    {"541", {"8"}},
                    {"54111", {"8"}},
                    {"54A1", {"8"}},
-                   {"\xD9\xA5\xD9\xA4\xD9\xA1\xD9\xA1", {}},  // Arabic-Indic digits 5411
+                   {"\xD9\xA5\xD9\xA4\xD9\xA1\xD9\xA1", {}}, // Arabic-Indic digits 5411
                    {"", {"8"}},
                });
     expectRule(&TavroPayMerchantTLVValidator::validateCurrencyCode,
@@ -136,28 +138,27 @@ TEST(ValidatorRootFields, CategoryCurrencyAndCountry)
                    {std::nullopt, {"15"}},
                    {"356", {}},
                    {"840", {}},
-                   {"036", {}},  // looked up by value
+                   {"036", {}}, // looked up by value
                    {"008", {}},
                    {"999", {}},
-                   {"933", {"14"}},  // not in the currency map
+                   {"933", {"14"}}, // not in the currency map
                    {"000", {"14"}},
                    {"36", {"14"}},
                    {"USD", {"14"}},
                    {"+36", {"14"}},
-                   {"\xD9\xA3\xD9\xA5\xD9\xA6", {"14"}},  // Arabic-Indic 356: no numeric value
+                   {"\xD9\xA3\xD9\xA5\xD9\xA6", {"14"}}, // Arabic-Indic 356: no numeric value
                    {"", {"14"}},
                });
-    expectRule(&TavroPayMerchantTLVValidator::validateCountryCode,
-               {
-                   {std::nullopt, {"13"}},
-                   {"IN", {}},
-                   {"US", {}},
-                   {"in", {"12"}},
-                   {"IND", {"12"}},
-                   {"XK", {"12"}},
-                   {"1N", {"12"}},
-                   {"", {"12"}},
-               });
+    expectRule(&TavroPayMerchantTLVValidator::validateCountryCode, {
+                                                                       {std::nullopt, {"13"}},
+                                                                       {"IN", {}},
+                                                                       {"US", {}},
+                                                                       {"in", {"12"}},
+                                                                       {"IND", {"12"}},
+                                                                       {"XK", {"12"}},
+                                                                       {"1N", {"12"}},
+                                                                       {"", {"12"}},
+                                                                   });
 }
 
 TEST(ValidatorRootFields, TransactionAmount)
@@ -171,7 +172,7 @@ TEST(ValidatorRootFields, TransactionAmount)
                    {"5.", {}},
                    {"123456789012", {}},
                    {"1234567890123", {"16"}},
-                   {"1234567890.12", {}},   // 13 characters with a period
+                   {"1234567890.12", {}}, // 13 characters with a period
                    {"12345678901.12", {"16"}},
                    {"0", {"17"}},
                    {"0.00", {"17"}},
@@ -183,7 +184,7 @@ TEST(ValidatorRootFields, TransactionAmount)
                    {" 5", {"17"}},
                    {"1e5", {"17"}},
                    {"\xD9\xA5", {"17"}},  // Arabic-Indic five: a digit, but not a readable number
-                   {"5\xC3\xA9", {"17"}},  // a letter outside ASCII
+                   {"5\xC3\xA9", {"17"}}, // a letter outside ASCII
                    {"", {"16", "17", "18"}},
                });
 }
@@ -198,25 +199,23 @@ TEST(ValidatorRootFields, NameCityAndPostalCodeLengthsCountCodePoints)
                    {name25, {}},
                    {name25 + "N", {"6"}},
                    {"", {"6"}},
-                   {std::string(24, 'N') + "\xC3\xA9", {}},  // precomposed: 25
-                   {std::string(24, 'N') + kDecomposedE, {"6"}},  // decomposed: 26
-                   {"\xE0\xB8\x81\xE0\xB8\xB5", {}},  // Thai letter with a combining vowel
+                   {std::string(24, 'N') + "\xC3\xA9", {}},      // precomposed: 25
+                   {std::string(24, 'N') + kDecomposedE, {"6"}}, // decomposed: 26
+                   {"\xE0\xB8\x81\xE0\xB8\xB5", {}},             // Thai letter with a combining vowel
                });
-    expectRule(&TavroPayMerchantTLVValidator::validateCityName,
-               {
-                   {std::nullopt, {"11"}},
-                   {city15, {}},
-                   {city15 + "C", {"10"}},
-                   {"", {"10"}},
-               });
-    expectRule(&TavroPayMerchantTLVValidator::validatePostalCode,
-               {
-                   {std::nullopt, {}},
-                   {"560001", {}},
-                   {std::string(10, '9'), {}},
-                   {std::string(11, '9'), {"43"}},
-                   {"", {"43"}},
-               });
+    expectRule(&TavroPayMerchantTLVValidator::validateCityName, {
+                                                                    {std::nullopt, {"11"}},
+                                                                    {city15, {}},
+                                                                    {city15 + "C", {"10"}},
+                                                                    {"", {"10"}},
+                                                                });
+    expectRule(&TavroPayMerchantTLVValidator::validatePostalCode, {
+                                                                      {std::nullopt, {}},
+                                                                      {"560001", {}},
+                                                                      {std::string(10, '9'), {}},
+                                                                      {std::string(11, '9'), {"43"}},
+                                                                      {"", {"43"}},
+                                                                  });
 }
 
 TEST(ValidatorRootFields, PresenceAndLengthRule)
@@ -228,8 +227,8 @@ TEST(ValidatorRootFields, PresenceAndLengthRule)
                               {"merchantCityAlternateLanguage", "Paris"},
                               {"billID", std::string(26, 'b')},
                               {"count", 5}};
-    auto check = [](const std::string& type, const std::string& key,
-                    const std::optional<Dictionary>& dictionary, bool mandatory, int min, int max) {
+    auto check = [](const std::string& type, const std::string& key, const std::optional<Dictionary>& dictionary,
+                    bool mandatory, int min, int max) {
         return run([&](auto& v) { v.tagMandatoryLengthCheck(type, key, dictionary, mandatory, min, max); });
     };
     const std::string lang = "merchantInformationLanguageTemplate";

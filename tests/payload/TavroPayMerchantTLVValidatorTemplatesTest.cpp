@@ -39,15 +39,15 @@ TEST(ValidatorTemplates, AdditionalData)
         EXPECT_EQ(additionalDataCodes({{"additionalConsumerDataRequest", request}}), Codes{}) << request;
     for (const char* request : {"AMEE", "X", "am", "", "A E"})
         EXPECT_EQ(additionalDataCodes({{"additionalConsumerDataRequest", request}}), Codes{"46"}) << request;
-    EXPECT_EQ(additionalDataCodes({{"additionalConsumerDataRequest", 3}}), Codes{});  // not text: skipped
+    EXPECT_EQ(additionalDataCodes({{"additionalConsumerDataRequest", 3}}), Codes{}); // not text: skipped
 
     EXPECT_EQ(additionalDataCodes({{"billID", std::string(25, 'b')}}), Codes{});
     EXPECT_EQ(additionalDataCodes({{"billID", std::string(26, 'b')}}), Codes{"45"});
-    EXPECT_EQ(additionalDataCodes({{"15", std::string(26, 'x')}}), Codes{"45"});  // unnamed sub-ID
+    EXPECT_EQ(additionalDataCodes({{"15", std::string(26, 'x')}}), Codes{"45"}); // unnamed sub-ID
     EXPECT_EQ(additionalDataCodes({{"billID", std::string(26, 'b')},
                                    {"mobileNumber", std::string(30, '9')},
                                    {"additionalConsumerDataRequest", "X"}}),
-              (Codes{"46", "45"}));  // entries in key order, each code once
+              (Codes{"46", "45"})); // entries in key order, each code once
 
     TavroPayMerchantTLVValidator validator;
     validator.validateAdditionalDataField(TavroPayMerchantTLV());
@@ -110,8 +110,7 @@ TEST(ValidatorTemplates, MerchantAccountTemplates)
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"01", "x"}}); }), Codes{"49"});
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag51(Dictionary{}); }), Codes{"49"});
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"00", std::string(32, 'u')}}); }), Codes{});
-    EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"00", std::string(33, 'u')}}); }),
-              Codes{"50"});
+    EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"00", std::string(33, 'u')}}); }), Codes{"50"});
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"00", ""}}); }), Codes{"50"});
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag26(Dictionary{{"00", 7}}); }), Codes{"50"});
     EXPECT_EQ(accountCodes([](auto& m) {
@@ -123,7 +122,7 @@ TEST(ValidatorTemplates, MerchantAccountTemplates)
                   m.setTag30(Dictionary{{"00", std::string(40, 'u')}});
                   m.setTag45(Dictionary{});
               }),
-              (Codes{"50", "49"}));  // ascending ID order
+              (Codes{"50", "49"})); // ascending ID order
     // Templates outside 26-51 are not examined here.
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag80(Dictionary{{"01", "x"}}); }), Codes{});
 }

@@ -48,7 +48,7 @@ TEST(ValidatorTipAndFee, IndicatorGovernsWhichFeeFieldMayAppear)
         {"01", std::nullopt, std::nullopt, {}},
         {"01", std::nullopt, "10", {"29"}},
         {"01", "5", "10", {"29"}},
-        {"04", "x", "yyyyyyy", {"28"}},  // fee fields are not examined
+        {"04", "x", "yyyyyyy", {"28"}}, // fee fields are not examined
         {"1", std::nullopt, std::nullopt, {"28"}},
         {"", std::nullopt, std::nullopt, {"28", "30"}, true},
         {"02", std::nullopt, std::nullopt, {"39"}},
@@ -63,7 +63,7 @@ TEST(ValidatorTipAndFee, IndicatorGovernsWhichFeeFieldMayAppear)
         {"03", "not checked", "10", {}},
         // An empty value is present, not absent, in either dialect.
         {"", std::nullopt, std::nullopt, {"28", "30"}},
-        {"", "x", "", {"28", "30"}, true},  // fee fields are not examined
+        {"", "x", "", {"28", "30"}, true}, // fee fields are not examined
         {std::nullopt, "", std::nullopt, {"29"}, true},
         {"01", std::nullopt, "", {"29"}},
         {"02", "", "", {"31", "32", "34", "39"}, true},
@@ -90,7 +90,7 @@ TEST(ValidatorTipAndFee, FeeAmountRule)
         {"02", "", std::nullopt, {"31", "32", "34"}, true},
         {"02", "", std::nullopt, {"31", "32", "34"}},
         {"02", "\xD9\xA5", std::nullopt, {"32"}},  // Arabic-Indic five: a digit, not a number
-        {"02", "5\xC3\xA9", std::nullopt, {"32"}},  // a letter outside ASCII
+        {"02", "5\xC3\xA9", std::nullopt, {"32"}}, // a letter outside ASCII
         {"02", "-5", std::nullopt, {"32"}},
     };
     for (const TipCase& c : cases)
@@ -100,20 +100,13 @@ TEST(ValidatorTipAndFee, FeeAmountRule)
 TEST(ValidatorTipAndFee, FeePercentageRuleHasInclusiveBounds)
 {
     const TipCase cases[] = {
-        {"03", std::nullopt, "0.01", {}},
-        {"03", std::nullopt, "99.99", {}},
-        {"03", std::nullopt, "5.", {}},
-        {"03", std::nullopt, ".5", {}},
-        {"03", std::nullopt, "0.009", {"36"}},
-        {"03", std::nullopt, "100", {"36"}},
-        {"03", std::nullopt, "0", {"36"}},
-        {"03", std::nullopt, "99.991", {"35", "36"}},
-        {"03", std::nullopt, "1%", {"36"}},
-        {"03", std::nullopt, "1..2", {"36"}},
-        {"03", std::nullopt, ".", {"36"}},
-        {"03", std::nullopt, "", {"35", "38"}, true},
-        {"03", std::nullopt, "", {"35", "38"}},
-        {"03", std::nullopt, "\xD9\xA5", {"36"}},
+        {"03", std::nullopt, "0.01", {}},       {"03", std::nullopt, "99.99", {}},
+        {"03", std::nullopt, "5.", {}},         {"03", std::nullopt, ".5", {}},
+        {"03", std::nullopt, "0.009", {"36"}},  {"03", std::nullopt, "100", {"36"}},
+        {"03", std::nullopt, "0", {"36"}},      {"03", std::nullopt, "99.991", {"35", "36"}},
+        {"03", std::nullopt, "1%", {"36"}},     {"03", std::nullopt, "1..2", {"36"}},
+        {"03", std::nullopt, ".", {"36"}},      {"03", std::nullopt, "", {"35", "38"}, true},
+        {"03", std::nullopt, "", {"35", "38"}}, {"03", std::nullopt, "\xD9\xA5", {"36"}},
         {"03", std::nullopt, "5a", {"36"}},
     };
     for (const TipCase& c : cases)

@@ -60,7 +60,7 @@ TEST_F(CardListScreenTest, RowsShowTheCardsWithThePrimaryMarkAndNoSelectionAtFir
         EXPECT_FALSE(marked(shown));
         EXPECT_EQ(shown->primaryCardImageView.lock()->isHidden(), row != 0);
         EXPECT_EQ(shown->cardTitle(), "Bank " + std::to_string(row));
-        EXPECT_EQ(shown->frame().height(), 72);  // the row nib's own height
+        EXPECT_EQ(shown->frame().height(), 72); // the row nib's own height
     }
     EXPECT_EQ(cell(1)->lastFour(), "Network ...1001");
     EXPECT_EQ(cell(2)->lastFour(), " ...1002");
@@ -98,8 +98,8 @@ TEST_F(CardListScreenTest, EachTapMovesTheSelectionMarkAndTellsTheDelegate)
     const auto tick = cell(0)->selectedCardAccessoryImageView.lock();
     // Inside the disc, clear of the white tick.
     const auto inside = tick->convert(platform::CGPoint{16, 16}, cell(0));
-    const auto pixel = image->pixelAt(static_cast<int>(inside.x * image->scale()),
-                                      static_cast<int>(inside.y * image->scale()));
+    const auto pixel =
+        image->pixelAt(static_cast<int>(inside.x * image->scale()), static_cast<int>(inside.y * image->scale()));
     EXPECT_EQ(pixel, (platform::RGBA8{0x00, 0x3E, 0xA9, 0xFF}));
     driver.writePNG(window, "card-list-screen");
 }
@@ -112,7 +112,7 @@ TEST_F(CardListScreenTest, ARowChosenWhileTheOldOneIsOffScreenComesBackUnmarked)
     ASSERT_TRUE(table);
     ASSERT_TRUE(driver.tapRow(table, platform::IndexPath::forRow(11, 0)));
     driver.runUntilIdle();
-    EXPECT_FALSE(cell(0));  // scrolled away
+    EXPECT_FALSE(cell(0)); // scrolled away
     table->scrollToRow(platform::IndexPath::forRow(0, 0), platform::UITableViewScrollPosition::top, false);
     driver.runUntilIdle();
     ASSERT_TRUE(cell(0));

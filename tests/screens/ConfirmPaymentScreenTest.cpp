@@ -37,8 +37,8 @@ protected:
         std::vector<tavro::TAVROPaymentCellModelPtr> rows{
             platform::NSObject::create<tavro::TAVROPaymentCellModel>(CellType::paymentAmount, "Amount", "10")};
         for (int i = 0; i < inputRows; ++i)
-            rows.push_back(platform::NSObject::create<tavro::TAVROPaymentCellModel>(CellType::billNumber, "Bill",
-                                                                                    std::nullopt));
+            rows.push_back(
+                platform::NSObject::create<tavro::TAVROPaymentCellModel>(CellType::billNumber, "Bill", std::nullopt));
         screen->scrollView()->prepareView(rows);
         driver.runUntilIdle();
         return screen;

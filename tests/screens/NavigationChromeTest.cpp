@@ -181,7 +181,8 @@ TEST_F(SessionTest, LaunchedRequestPaymentWindowRenders)
     EXPECT_TRUE(driver.writePNG(session()->sdkWindow(), "request-payment-launch"));
 
     // The back button (a round icon button) shows the configured arrow: white pixels inside it.
-    auto button = shownNavigation()->viewControllers().front()->navigationItem()->leftBarButtonItems().back()->customView();
+    auto button =
+        shownNavigation()->viewControllers().front()->navigationItem()->leftBarButtonItems().back()->customView();
     ASSERT_TRUE(button);
     ASSERT_TRUE(button->window());
     EXPECT_EQ(button->layer()->cornerRadius(), 20);

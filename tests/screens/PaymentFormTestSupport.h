@@ -25,7 +25,7 @@ public:
     bool verdict = true;
     int asked = 0;
     std::vector<std::string> messages;
-    std::vector<std::string> buttonCalls;  // "enable" / "disable", in order
+    std::vector<std::string> buttonCalls; // "enable" / "disable", in order
     std::vector<std::string> totals;
     std::vector<std::string> currencies;
 
@@ -99,7 +99,8 @@ protected:
 
     std::shared_ptr<platform::UINavigationController> navigation()
     {
-        return std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
+        return std::dynamic_pointer_cast<platform::UINavigationController>(
+            session()->sdkWindow()->rootViewController());
     }
     template <class T>
     std::shared_ptr<T> top()

@@ -25,10 +25,10 @@ std::shared_ptr<T> rowAt(const TAVROPaymentScrollView& form, std::size_t index)
 
 TEST_F(PaymentFormTest, RowKindsAndHeightsFollowTheFlow)
 {
-    auto form = buildForm(TavroActiveFlow::requestPayment,
-                          {model(CellType::none), model(CellType::resetButton, "Reset"), model(CellType::billNumber),
-                           model(CellType::mobileNumber, "***"), model(CellType::storeID, "S-12"),
-                           model(CellType::summary)});
+    auto form =
+        buildForm(TavroActiveFlow::requestPayment,
+                  {model(CellType::none), model(CellType::resetButton, "Reset"), model(CellType::billNumber),
+                   model(CellType::mobileNumber, "***"), model(CellType::storeID, "S-12"), model(CellType::summary)});
     ASSERT_EQ(form->subviews().size(), 4u);
     EXPECT_EQ(rowAt<tavro::TAVROButtonCellView>(*form, 0)->frame(), CGRect(0, 0, 375, 62));
 
@@ -76,7 +76,8 @@ TEST_F(PaymentFormTest, AdditionalDataLimitDimsClosedRowsAtNinetyNineAndRefusesA
     request->setStoreID(std::string(25, 's'));
     request->setLoyaltyNumber(std::string(8, 'l'));
     session()->requestPaymentSession()->setRequest(request);
-    auto full = buildForm(TavroActiveFlow::requestPayment, {model(CellType::billNumber, "x"), model(CellType::terminalID)});
+    auto full =
+        buildForm(TavroActiveFlow::requestPayment, {model(CellType::billNumber, "x"), model(CellType::terminalID)});
     owner->buttonCalls.clear();
     full->setAdditionalRequest(request->clone());
     full->checkAdditionalDataLimit();
@@ -85,7 +86,7 @@ TEST_F(PaymentFormTest, AdditionalDataLimitDimsClosedRowsAtNinetyNineAndRefusesA
     auto closed = full->switchCell(CellType::terminalID);
     EXPECT_EQ(closed->leftLabel()->alpha(), 0.4);
     EXPECT_FALSE(closed->rightSwitch()->isUserInteractionEnabled());
-    EXPECT_EQ(full->switchCell(CellType::billNumber)->leftLabel()->alpha(), 1);  // on: left alone
+    EXPECT_EQ(full->switchCell(CellType::billNumber)->leftLabel()->alpha(), 1); // on: left alone
 
     // One character more: the owner hears the message and disables its button; every answer is no.
     owner->buttonCalls.clear();
@@ -158,14 +159,15 @@ TEST_F(PaymentFormTest, OtherFlowsKeepModelsAndRelayTotalsAndTheCurrencyPicker)
 {
     auto amount = model(CellType::billNumber);
     auto form = buildForm(TavroActiveFlow::refundPayment, {amount});
-    EXPECT_EQ(form->subviews()[0]->frame(), CGRect(0, 75, 375, 70));  // below half the header, plus 10
+    EXPECT_EQ(form->subviews()[0]->frame(), CGRect(0, 75, 375, 70)); // below half the header, plus 10
     session()->setTotalPaymentAmount("42.0");
     form->cellViewType(CellType::billNumber, std::nullopt, true);
     EXPECT_EQ(amount->value(), std::optional<std::string>(""));
     EXPECT_EQ(owner->totals, std::vector<std::string>{"42.0"});
     // Without an owner a field is neither judged nor stored.
     form->setPaymentDelegate({});
-    EXPECT_TRUE(form->isVaildData(*std::dynamic_pointer_cast<tavro::TAVROCellView>(form->subviews()[0]), std::string(40, 'x')));
+    EXPECT_TRUE(
+        form->isVaildData(*std::dynamic_pointer_cast<tavro::TAVROCellView>(form->subviews()[0]), std::string(40, 'x')));
     EXPECT_FALSE(form->additionalRequest()->billID());
     form->setPaymentDelegate(owner);
 
@@ -214,7 +216,8 @@ TEST_F(PaymentFormTest, AmountSummaryAndDetailRowsFollowTheFlow)
     ASSERT_EQ(refund->subviews().size(), 2u);
     EXPECT_EQ(refund->subviews()[0]->frame(), CGRect(0, 10, 375, 91));
     EXPECT_EQ(refund->summaryCellView()->frame(), CGRect(0, 101, 375, 126));
-    auto shortDetail = buildForm(TavroActiveFlow::refundPayment, {model(CellType::merchantDetail, std::string("Ja..."))});
+    auto shortDetail =
+        buildForm(TavroActiveFlow::refundPayment, {model(CellType::merchantDetail, std::string("Ja..."))});
     EXPECT_EQ(shortDetail->subviews()[0]->frame().height(), 70);
 
     // Withdraw cash: a fee of "0" leaves the summary out, the default fee keeps an 80-point one.

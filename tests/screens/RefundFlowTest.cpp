@@ -40,8 +40,8 @@ protected:
     {
         finishSlide();
         driver.runUntilIdle();
-        auto navigation = std::dynamic_pointer_cast<platform::UINavigationController>(
-            session()->sdkWindow()->rootViewController());
+        auto navigation =
+            std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
         return navigation ? std::dynamic_pointer_cast<TAVRORefundPaymentViewController>(navigation->topViewController())
                           : nullptr;
     }
@@ -175,8 +175,9 @@ TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)
     ASSERT_TRUE(payAndContinue());
     ASSERT_EQ(delegate->results.size(), 1u);
     EXPECT_TRUE(delegate->results[0].successful);
-    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(delegate->results[0].response)->refundAmount(),
-              "25.00");
+    EXPECT_EQ(
+        std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(delegate->results[0].response)->refundAmount(),
+        "25.00");
 }
 
 TEST_F(RefundFlowTest, AmountsAboveTheRefundAreRefusedAndTheWholeRefundIsAccepted)
@@ -193,8 +194,9 @@ TEST_F(RefundFlowTest, AmountsAboveTheRefundAreRefusedAndTheWholeRefundIsAccepte
     // The whole refund, grouped on screen, reaches the host without grouping.
     typeAmount(*screen, "150000");
     EXPECT_TRUE(pay->isEnabled());
-    EXPECT_EQ(tavro::Utilities::amountFromLocalizedText(
-                  summary->bottomRightLabel()->text().value_or("").substr(4), "356"), 0.0);
+    EXPECT_EQ(
+        tavro::Utilities::amountFromLocalizedText(summary->bottomRightLabel()->text().value_or("").substr(4), "356"),
+        0.0);
     driver.pressDone();
     ASSERT_TRUE(driver.tap("PAY_BUTTON"));
     auto alert = driver.presentedAlert();
@@ -208,7 +210,8 @@ TEST_F(RefundFlowTest, AmountsAboveTheRefundAreRefusedAndTheWholeRefundIsAccepte
 
 TEST_F(RefundFlowTest, ADecimalCommaCurrencyReachesTheHostAsPlainDecimalText)
 {
-    auto screen = launch(platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "752", "2000"));
+    auto screen =
+        launch(platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "752", "2000"));
     ASSERT_TRUE(screen);
     typeAmount(*screen, "123456");
     ASSERT_NE(shownAmount(*screen).find(','), std::string::npos) << shownAmount(*screen);
@@ -270,8 +273,8 @@ TEST_F(RefundFlowTest, ThousandRefundCyclesReleaseEveryScreen)
         TavroMerchantSDK::endTavroFlow();
         finishSlide();
         ASSERT_EQ(keyWindow(), host) << cycle;
-        for (bool gone : {weakScreen.expired(), navigation.expired(), form.expired(), amountRow.expired(),
-                          spinner.expired()})
+        for (bool gone :
+             {weakScreen.expired(), navigation.expired(), form.expired(), amountRow.expired(), spinner.expired()})
             ASSERT_TRUE(gone) << cycle;
     }
     EXPECT_EQ(results.size(), 1000u);

@@ -78,7 +78,7 @@ TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount
     request->setBillID(std::string(25, 'b'));
     request->setMobileNumber(std::string(25, 'm'));
     request->setStoreID(std::string(25, 's'));
-    request->setLoyaltyNumber(std::string(8, 'l'));  // the data is full: closed rows are dimmed
+    request->setLoyaltyNumber(std::string(8, 'l')); // the data is full: closed rows are dimmed
     auto editor = openEditor(request);
     ASSERT_TRUE(editor);
     const auto& form = *editor->scrollView();

@@ -33,8 +33,8 @@ protected:
     // The amount field as the merchant reads it, in the request's currency.
     double shownAmount(const TAVRORequestPaymentDetailsViewController& editor)
     {
-        return tavro::Utilities::amountFromLocalizedText(editor.scrollView()->amountCellView()->inputTextField()->text(),
-                                                         "356");
+        return tavro::Utilities::amountFromLocalizedText(
+            editor.scrollView()->amountCellView()->inputTextField()->text(), "356");
     }
 };
 
@@ -83,7 +83,7 @@ TEST_F(RequestPaymentFlowTest, MerchantAddsAnAmountAndABillNumberThenResetsThem)
     EXPECT_EQ(entries.count("54"), 1u);
     ASSERT_EQ(entries.count("62"), 1u);
     EXPECT_NE(entries.at("62").find("INV-001"), std::string::npos);
-    EXPECT_TRUE(tavro::TLVGenerator::tlvValidation(payload).empty());  // the checksum among the rules
+    EXPECT_TRUE(tavro::TLVGenerator::tlvValidation(payload).empty()); // the checksum among the rules
     EXPECT_EQ(screen->amountLabel()->text(), Text("INR 250.00"));
     EXPECT_FALSE(screen->amountLabel()->isHidden());
 

@@ -111,7 +111,8 @@ TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmoun
     ASSERT_TRUE(driver.tap("Payment_Details_Button"));
     EXPECT_TRUE(navigation()->isNavigationBarHidden());
     driver.advanceBy(0.5);
-    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORequestPaymentDetailsViewController>(navigation()->topViewController()));
+    EXPECT_TRUE(
+        std::dynamic_pointer_cast<tavro::TAVRORequestPaymentDetailsViewController>(navigation()->topViewController()));
     navigation()->setNavigationBarHidden(false, false);
     navigation()->popViewController(true);
     driver.advanceBy(0.5);
@@ -148,7 +149,7 @@ TEST_F(RequestPaymentScreenTest, AnUpdateWithoutADecimalAmountLeavesTheLineHidde
 
 TEST_F(RequestPaymentScreenTest, AFieldRequestNeverShowsAnEarlierScannedRequestsData)
 {
-    platform::AnyValue::Dictionary tags{{"00", "01"}, {"01", "11"}, {"02", "41234568"}, {"52", "5812"},
+    platform::AnyValue::Dictionary tags{{"00", "01"},  {"01", "11"}, {"02", "41234568"},     {"52", "5812"},
                                         {"53", "356"}, {"58", "IN"}, {"59", "Scanned Shop"}, {"60", "Goa"}};
     auto scanned = platform::NSObject::create<tavro::TavroPaymentRequest>(tags);
     auto scannedScreen = launch(scanned);
@@ -181,9 +182,9 @@ TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)
     EXPECT_FALSE(screen->qrSnapView()->superview());
 
     const auto& excluded = sheet->excludedActivityTypes();
-    for (const auto& type : {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo,
-                             platform::UIActivityTypeCopyToPasteboard, platform::UIActivityTypeAddToReadingList,
-                             platform::UIActivityTypePostToVimeo})
+    for (const auto& type :
+         {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo, platform::UIActivityTypeCopyToPasteboard,
+          platform::UIActivityTypeAddToReadingList, platform::UIActivityTypePostToVimeo})
         EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
 
     // The shared card holds the picture of the screen, and its code still scans.

@@ -41,15 +41,11 @@ TEST(UIColorExtensions, HexStringsKnownAnswers)
         Rgb expected;
     };
     const Case cases[] = {
-        {"#F7B600", {247, 182, 0}},
-        {"#f7b600", {247, 182, 0}},
-        {"F7B600", {247, 182, 0}},
-        {"  #F7B600\n", {247, 182, 0}},
-        {"\t#003ea9 \r\n", {0, 62, 169}},
-        {"#GG0000", {0, 0, 0}},    // a piece without hex digits reads as 0
-        {"#1G0000", {1, 0, 0}},    // the scanner stops at the first non-digit
-        {"#00GG7F", {0, 0, 127}},
-        {"#FFFFFF", {255, 255, 255}},
+        {"#F7B600", {247, 182, 0}},       {"#f7b600", {247, 182, 0}},
+        {"F7B600", {247, 182, 0}},        {"  #F7B600\n", {247, 182, 0}},
+        {"\t#003ea9 \r\n", {0, 62, 169}}, {"#GG0000", {0, 0, 0}}, // a piece without hex digits reads as 0
+        {"#1G0000", {1, 0, 0}},                                   // the scanner stops at the first non-digit
+        {"#00GG7F", {0, 0, 127}},         {"#FFFFFF", {255, 255, 255}},
     };
     for (const auto& c : cases) {
         auto color = colorWithHexString(c.text);
@@ -131,9 +127,9 @@ TEST(KThemes, ColorAdjustedForStateReplacesAlphaForSingleStatesOnly)
     EXPECT_EQ(*disabled, *UIColor::create(0.2, 0.4, 0.6, 0.3));
     auto highlighted = KThemes::colorAdjustedForState(translucent, UIControlState::highlighted);
     EXPECT_EQ(*highlighted, *UIColor::create(0.2, 0.4, 0.6, 0.7));
-    for (auto state : {UIControlState::normal, UIControlState::selected,
-                       UIControlState::highlighted | UIControlState::selected,
-                       UIControlState::disabled | UIControlState::highlighted}) {
+    for (auto state :
+         {UIControlState::normal, UIControlState::selected, UIControlState::highlighted | UIControlState::selected,
+          UIControlState::disabled | UIControlState::highlighted}) {
         EXPECT_EQ(KThemes::colorAdjustedForState(translucent, state), translucent);
     }
     EXPECT_EQ(KThemes::colorAdjustedForState(nullptr, UIControlState::disabled), nullptr);

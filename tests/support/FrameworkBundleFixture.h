@@ -18,8 +18,8 @@ public:
     {
         // Bundles are opened once per directory, so every instance gets a directory of its own.
         static std::atomic<int> serial{0};
-        m_dir = std::filesystem::temp_directory_path()
-            / ("tavro-strings-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".bundle");
+        m_dir = std::filesystem::temp_directory_path() /
+                ("tavro-strings-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".bundle");
         std::filesystem::create_directories(m_dir / "en.lproj");
         std::ofstream(m_dir / "en.lproj" / "Localizable.strings") << stringsFile;
         platform::Bundle::registerClassBundle(kFrameworkBundleAnchorClassName,

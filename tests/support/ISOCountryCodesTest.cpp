@@ -21,8 +21,8 @@ TEST(ISOCountryCodes, CurrencyMapHoldsTheListedCodes)
         ASSERT_TRUE(currencies.contains(numeric)) << numeric;
         EXPECT_EQ(currencies.at(numeric), alphabetic);
     }
-    EXPECT_FALSE(currencies.contains(222));  // SVC
-    EXPECT_FALSE(currencies.contains(933));  // BYN
+    EXPECT_FALSE(currencies.contains(222)); // SVC
+    EXPECT_FALSE(currencies.contains(933)); // BYN
     EXPECT_FALSE(currencies.contains(0));
 
     std::set<std::string> alphabetic;
@@ -46,7 +46,7 @@ TEST(ISOCountryCodes, LocaleIdsCoverCurrenciesWithALocale)
         EXPECT_EQ(locale.substr(0, 3), "en_");
         locales.insert(locale);
     }
-    EXPECT_EQ(locales.size(), 151u);  // PKR shares INR's locale
+    EXPECT_EQ(locales.size(), 151u); // PKR shares INR's locale
 
     EXPECT_EQ(ids.at("USD"), "en_US");
     EXPECT_EQ(ids.at("BYR"), "en_BY");

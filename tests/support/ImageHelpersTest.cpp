@@ -39,10 +39,24 @@ protected:
 
 // Every image name the screens, rows and controls ask the framework bundle for.
 const char* const kFrameworkImageNames[] = {
-    "icon_left_arrow", "icon_share", "icon_close", "icon_add_small", "icon_more", "icon_warning",
-    "icon_star", "icon_chevron_right", "tavro_sdk_icon_chevron_down", "tavro_sdk_icon_chevron_up",
-    "network_logo_tavro", "network_logo_mastercard", "network_logo_rupay", "card_network_logo_mastercard",
-    "card_network_logo_rupay", "card_placeholder", "img_cardart_texture", "img_card_logo_kora_white",
+    "icon_left_arrow",
+    "icon_share",
+    "icon_close",
+    "icon_add_small",
+    "icon_more",
+    "icon_warning",
+    "icon_star",
+    "icon_chevron_right",
+    "tavro_sdk_icon_chevron_down",
+    "tavro_sdk_icon_chevron_up",
+    "network_logo_tavro",
+    "network_logo_mastercard",
+    "network_logo_rupay",
+    "card_network_logo_mastercard",
+    "card_network_logo_rupay",
+    "card_placeholder",
+    "img_cardart_texture",
+    "img_card_logo_kora_white",
 };
 
 TEST_F(ImageHelpersTest, EveryArtworkNameResolvesAtEveryScale)

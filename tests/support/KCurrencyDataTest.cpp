@@ -87,7 +87,8 @@ TEST_F(KCurrencyDataTest, TableHoldsTheListedRowsInStoredOrder)
         {{"currencyCode", "933"}, {"currencyId", "BYN"}, {"currencyDescription", "Belarusian ruble"}},
         {{"currencyCode", "776"}, {"currencyId", "TOP"}, {"currencyDescription", "Tongan pa\u02BBanga"}},
         {{"currencyCode", "704"}, {"currencyId", "VND"}, {"currencyDescription", "Vietnamese \u0111\u1ED3ng"}},
-        {{"currencyCode", "678"}, {"currencyId", "STD"},
+        {{"currencyCode", "678"},
+         {"currencyId", "STD"},
          {"currencyDescription", "S\u00E3o Tom\u00E9 and Pr\u00EDncipe dobra"}},
     };
     for (const auto& row : expected)
@@ -202,8 +203,7 @@ TEST_F(KCurrencyDataTest, UnusableStoredValuesAreIgnored)
     }
     m_defaults->set(AnyValue(AnyValue::Array{AnyValue(1)}), KAllSelectedCurrencies);
     KCurrencyData::shared()->increaseCurrencyCount("840");
-    EXPECT_EQ(m_defaults->objectForKey(KAllSelectedCurrencies),
-              AnyValue(AnyValue::Dictionary{{"840", AnyValue(1)}}));
+    EXPECT_EQ(m_defaults->objectForKey(KAllSelectedCurrencies), AnyValue(AnyValue::Dictionary{{"840", AnyValue(1)}}));
 }
 
 TEST_F(KCurrencyDataTest, IncreaseCountsChoicesAndRemembersTheLast)
@@ -211,8 +211,7 @@ TEST_F(KCurrencyDataTest, IncreaseCountsChoicesAndRemembersTheLast)
     auto shared = KCurrencyData::shared();
     shared->increaseCurrencyCount("356");
     shared->increaseCurrencyCount("356");
-    EXPECT_EQ(m_defaults->objectForKey(KAllSelectedCurrencies),
-              AnyValue(AnyValue::Dictionary{{"356", AnyValue(2)}}));
+    EXPECT_EQ(m_defaults->objectForKey(KAllSelectedCurrencies), AnyValue(AnyValue::Dictionary{{"356", AnyValue(2)}}));
     EXPECT_EQ(m_defaults->stringForKey(KRecentCurrency), "356");
 
     // Any text is counted as given, without a table lookup.

@@ -8,8 +8,9 @@ using platform::NSAttributedStringKey;
 TEST(AttributedTextHelpers, AttributesCoverTheWholeUtf16Length)
 {
     // "a" + U+1F600 (two UTF-16 units) + "b": four units in all.
-    auto text = attributedString("a\xF0\x9F\x98\x80" "b", platform::UIColor::red(),
-                                 platform::UIFont::systemFont(14), 3);
+    auto text = attributedString("a\xF0\x9F\x98\x80"
+                                 "b",
+                                 platform::UIColor::red(), platform::UIFont::systemFont(14), 3);
     ASSERT_EQ(text.length(), 4u);
     platform::NSRange range{};
     auto kern = text.attribute(NSAttributedStringKey::kern, 0, &range);

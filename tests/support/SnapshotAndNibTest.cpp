@@ -203,9 +203,8 @@ TEST_F(NibTest, MissingOrUnsuitableNibs)
     EXPECT_TRUE(fallback->subviews().empty());
     EXPECT_EQ(log.lines().size(), 1u);
     EXPECT_TRUE(loadNib("CardContentView", m_bundle)) << "first object not a view: an empty view";
-    NibRegistry::registerNib(m_bundle, "NotAView", [](const std::shared_ptr<void>&) {
-        return NibRegistry::TopLevelObjects{};
-    });
+    NibRegistry::registerNib(m_bundle, "NotAView",
+                             [](const std::shared_ptr<void>&) { return NibRegistry::TopLevelObjects{}; });
     EXPECT_TRUE(loadNib("NotAView", m_bundle));
     EXPECT_TRUE(loadNib("NotAView", nullptr));
 }

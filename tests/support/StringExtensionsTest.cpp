@@ -7,8 +7,8 @@
 using namespace tavro;
 
 namespace {
-const std::string kDecomposedCafe = "Cafe\xCC\x81";        // "Cafe" + U+0301
-const std::string kFlag = "\xF0\x9F\x87\xAE\xF0\x9F\x87\xB3";  // regional indicators I N
+const std::string kDecomposedCafe = "Cafe\xCC\x81";           // "Cafe" + U+0301
+const std::string kFlag = "\xF0\x9F\x87\xAE\xF0\x9F\x87\xB3"; // regional indicators I N
 } // namespace
 
 TEST(StringExtensions, LengthInRangeHasInclusiveBoundsInEitherUnit)
@@ -17,7 +17,7 @@ TEST(StringExtensions, LengthInRangeHasInclusiveBoundsInEitherUnit)
     EXPECT_FALSE(isLengthInRange("", 1, 5));
     EXPECT_FALSE(isLengthInRange("abc", 1, 2));
     EXPECT_TRUE(isLengthInRange("abc", 3, 3));
-    EXPECT_FALSE(isLengthInRange("abc", 4, 2));  // bounds are not reordered
+    EXPECT_FALSE(isLengthInRange("abc", 4, 2)); // bounds are not reordered
 
     // User-perceived characters versus scalar values.
     EXPECT_TRUE(isLengthInRange(kFlag, 1, 1));
@@ -48,7 +48,7 @@ TEST(StringExtensions, RegexIsAContainsTestAndBadPatternsLogOnce)
     EXPECT_TRUE(isMatchingRegex(pattern, "q"));
     EXPECT_FALSE(isMatchingRegex(pattern, "r"));
     EXPECT_FALSE(isMatchingRegex(pattern, "0"));
-    EXPECT_TRUE(isMatchingRegex("b", "abc"));  // anywhere, not whole-text
+    EXPECT_TRUE(isMatchingRegex("b", "abc")); // anywhere, not whole-text
     EXPECT_FALSE(isMatchingRegex(pattern, ""));
 
     platform::DebugLogCapture capture;
@@ -61,8 +61,10 @@ TEST(StringExtensions, EqualityIgnoresCaseButDoesNotFold)
     EXPECT_TRUE(isEqualTo("Fee", "FEE"));
     EXPECT_TRUE(isEqualTo("01", "01"));
     EXPECT_FALSE(isEqualTo("01", "02"));
-    EXPECT_FALSE(isEqualTo("stra\xC3\x9F" "e", "STRASSE"));
-    EXPECT_TRUE(isEqualTo("CAF\xC3\x89", kDecomposedCafe));  // canonical equivalence
+    EXPECT_FALSE(isEqualTo("stra\xC3\x9F"
+                           "e",
+                           "STRASSE"));
+    EXPECT_TRUE(isEqualTo("CAF\xC3\x89", kDecomposedCafe)); // canonical equivalence
 }
 
 TEST(StringExtensions, CreditCardFormatGroupsByFourCharacters)
@@ -78,7 +80,7 @@ TEST(StringExtensions, CreditCardFormatGroupsByFourCharacters)
 
 TEST(StringExtensions, SpacingCoversTheWholeTextInUtf16Units)
 {
-    const std::string text = "Pay \xF0\x9F\x98\x80";  // an emoji outside the basic plane
+    const std::string text = "Pay \xF0\x9F\x98\x80"; // an emoji outside the basic plane
     const auto spaced = attributedStringWithSpacing(text, 2);
     EXPECT_EQ(spaced.string(), text);
     ASSERT_EQ(spaced.length(), 6u);

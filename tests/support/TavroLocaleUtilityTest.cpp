@@ -8,7 +8,7 @@ namespace {
 TEST(TavroLocaleUtility, NumericCodesLeadToTheirLocale)
 {
     const std::pair<const char*, const char*> known[] = {
-        {"840", "en_US"}, {"356", "en_IN"}, {"586", "en_IN"}, {"36", "en_NF"}, {"036", "en_NF"},
+        {"840", "en_US"}, {"356", "en_IN"}, {"586", "en_IN"}, {"36", "en_NF"},  {"036", "en_NF"},
         {"+36", "en_NF"}, {"978", "en_EA"}, {"974", "en_BY"}, {"826", "en_GB"}, {"392", "en_JP"},
     };
     for (const auto& [code, identifier] : known) {
@@ -20,8 +20,8 @@ TEST(TavroLocaleUtility, NumericCodesLeadToTheirLocale)
 
 TEST(TavroLocaleUtility, UnparsableUnknownOrLocaleLessCodesGiveNothing)
 {
-    for (const char* code : {"-36", "", " 36", "36 ", "AUD", "3 6", "99999999999999999999", "999", "932", "997",
-                             "933", "222", "0"}) {
+    for (const char* code :
+         {"-36", "", " 36", "36 ", "AUD", "3 6", "99999999999999999999", "999", "932", "997", "933", "222", "0"}) {
         EXPECT_FALSE(TavroLocaleUtility::localeFromISOCode(code).has_value()) << code;
         EXPECT_EQ(TavroLocaleUtility::getCurrencySymbol(code), CurrencySymbol{}) << code;
     }

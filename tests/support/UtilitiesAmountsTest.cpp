@@ -95,8 +95,8 @@ TEST_F(UtilitiesAmountsTest, TypedDigitsAreMinorUnitsOfTheActiveCurrency)
     // Everything but ASCII digits is dropped: symbols, separators, signs, other scripts' digits.
     EXPECT_EQ(Utilities::getCurrency(std::string("-\u20B91,234.50")).amount, 1234.5);
     EXPECT_EQ(Utilities::getCurrency(std::string("12\u0663\u0664 5")).amount, 1.25);
-    for (const auto& empty : {std::optional<std::string>(), std::optional<std::string>(""),
-                              std::optional<std::string>("abc")}) {
+    for (const auto& empty :
+         {std::optional<std::string>(), std::optional<std::string>(""), std::optional<std::string>("abc")}) {
         auto zero = Utilities::getCurrency(empty);
         EXPECT_EQ(zero.amount, 0);
         EXPECT_EQ(zero.text, "\u20B90.00");

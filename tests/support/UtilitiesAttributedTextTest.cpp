@@ -48,7 +48,7 @@ TEST_F(UtilitiesAttributedTextTest, TwoPartLabelSizes)
     auto total = Utilities::attributedString("INR", "1,234.50", true, false, 0);
     EXPECT_EQ(total.string(), "INR 1,234.50");
     EXPECT_EQ(fontAt(total, 0), (FontAt{16, false}));
-    EXPECT_EQ(fontAt(total, 3), (FontAt{16, false}));  // the blank goes with the first part
+    EXPECT_EQ(fontAt(total, 3), (FontAt{16, false})); // the blank goes with the first part
     EXPECT_EQ(fontAt(total, 4), (FontAt{24, false}));
     EXPECT_FALSE(total.attribute(NSAttributedStringKey::underlineStyle, 0).has_value());
 
@@ -67,7 +67,7 @@ TEST_F(UtilitiesAttributedTextTest, ArabicPutsTheAmountFirst)
     auto label = Utilities::attributedString("INR", "1,234.50", true, false, 20);
     EXPECT_EQ(label.string(), "1,234.50 INR");
     EXPECT_EQ(fontAt(label, 0), (FontAt{20, false}));
-    EXPECT_EQ(fontAt(label, 8), (FontAt{20, false}));  // the blank carries the amount's font
+    EXPECT_EQ(fontAt(label, 8), (FontAt{20, false})); // the blank carries the amount's font
     EXPECT_EQ(fontAt(label, 9), (FontAt{16, false}));
 }
 

@@ -129,7 +129,7 @@ TEST(UIViewConstraintExtensions, BottomLayoutGuideTakesAGapOfZero)
     auto parent = makeView({0, 0, 320, 480});
     auto guide = NSObject::create<platform::UILayoutGuide>();
     parent->addLayoutGuide(guide);
-    auto view = makeView({0, 400, 320, 40}, parent);  // 40 points above the bottom
+    auto view = makeView({0, 400, 320, 40}, parent); // 40 points above the bottom
     auto unused = NSObject::create<platform::UILayoutGuide>();
     auto constraint = addConstraintOn(view, NSLayoutAttribute::bottom, nullptr, guide, unused);
     EXPECT_EQ(constraint->firstGuide(), guide);
@@ -147,8 +147,8 @@ TEST(UIViewConstraintExtensions, PinnedViewsFollowTheirSuperview)
     auto footer = makeView({20, 150, 260, 30}, parent);
     for (const auto& view : {header, footer})
         view->setTranslatesAutoresizingMaskIntoConstraints(false);
-    for (auto attribute : {NSLayoutAttribute::top, NSLayoutAttribute::leading, NSLayoutAttribute::width,
-                           NSLayoutAttribute::height})
+    for (auto attribute :
+         {NSLayoutAttribute::top, NSLayoutAttribute::leading, NSLayoutAttribute::width, NSLayoutAttribute::height})
         addConstraintOn(header, attribute);
     for (auto attribute : {NSLayoutAttribute::bottom, NSLayoutAttribute::leading, NSLayoutAttribute::trailing,
                            NSLayoutAttribute::height})

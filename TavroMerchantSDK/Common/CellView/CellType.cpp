@@ -7,9 +7,10 @@ namespace tavro {
 namespace {
 
 constexpr std::array<std::string_view, 19> kCaseNames = {
-    "none",       "merchantDetail", "message",    "paymentAmount",  "addTip",       "summary",      "billNumber",
-    "mobileNumber", "storeID",      "loyaltyNumber", "referenceID", "consumerID",   "terminalID",   "paymentPurpose",
-    "optionalNote", "saveLater",    "resetButton", "recipientName", "koraCardNumber",
+    "none",        "merchantDetail", "message",       "paymentAmount",  "addTip",
+    "summary",     "billNumber",     "mobileNumber",  "storeID",        "loyaltyNumber",
+    "referenceID", "consumerID",     "terminalID",    "paymentPurpose", "optionalNote",
+    "saveLater",   "resetButton",    "recipientName", "koraCardNumber",
 };
 
 } // namespace

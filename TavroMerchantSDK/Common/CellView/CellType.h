@@ -8,13 +8,13 @@
 namespace tavro {
 
 enum class CellType : int {
-    none = 0,            // no kind yet
-    merchantDetail = 1,  // merchant or agent line: name, ID, city, network logo
-    message = 2,         // informational notice
-    paymentAmount = 3,   // amount entry; its model's value is normalised for the active currency
-    addTip = 4,          // tip entry
-    summary = 5,         // totals panel
-    billNumber = 6,      // kinds 6 to 13: the request's additional-data fields
+    none = 0,           // no kind yet
+    merchantDetail = 1, // merchant or agent line: name, ID, city, network logo
+    message = 2,        // informational notice
+    paymentAmount = 3,  // amount entry; its model's value is normalised for the active currency
+    addTip = 4,         // tip entry
+    summary = 5,        // totals panel
+    billNumber = 6,     // kinds 6 to 13: the request's additional-data fields
     mobileNumber = 7,
     storeID = 8,
     loyaltyNumber = 9,
@@ -23,8 +23,8 @@ enum class CellType : int {
     terminalID = 12,
     paymentPurpose = 13,
     optionalNote = 14,
-    saveLater = 15,      // check box for saving the details
-    resetButton = 16,    // the "Additional Settings" heading with Reset; also the kind Reset reports
+    saveLater = 15,   // check box for saving the details
+    resetButton = 16, // the "Additional Settings" heading with Reset; also the kind Reset reports
     recipientName = 17,
     koraCardNumber = 18, // card number, 16 digits
 };
@@ -32,7 +32,10 @@ enum class CellType : int {
 // The kind with that raw value; nullopt outside 0...18.
 std::optional<CellType> cellTypeFromRawValue(int rawValue);
 
-constexpr int rawValue(CellType type) { return static_cast<int>(type); }
+constexpr int rawValue(CellType type)
+{
+    return static_cast<int>(type);
+}
 
 // The case name as written above ("billNumber", "koraCardNumber").
 std::string_view caseName(CellType type);

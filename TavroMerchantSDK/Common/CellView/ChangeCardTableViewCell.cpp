@@ -25,7 +25,8 @@ void ChangeCardTableViewCell::setHighlighted(bool highlighted, bool animated)
 {
     UITableViewCell::setHighlighted(highlighted, animated);
     if (auto plate = cardBaseView.lock())
-        plate->setBackgroundColor(m_isCurrentTransactionCard ? platform::UIColor::white() : colorWithRGBA(242, 244, 248, 1));
+        plate->setBackgroundColor(m_isCurrentTransactionCard ? platform::UIColor::white()
+                                                             : colorWithRGBA(242, 244, 248, 1));
 }
 
 void ChangeCardTableViewCell::setIsPrimaryTransactionCard(bool primary)
@@ -51,8 +52,8 @@ void ChangeCardTableViewCell::setLastFour(std::string text)
     if (!label)
         return;
     label->setText(m_lastFour);
-    const auto fitting = label->sizeThatFits(
-        platform::CGSize{std::numeric_limits<double>::max(), label->frame().size.height});
+    const auto fitting =
+        label->sizeThatFits(platform::CGSize{std::numeric_limits<double>::max(), label->frame().size.height});
     if (auto width = lastFourWidthConstraint.lock())
         width->setConstant(fitting.width);
     setNeedsDisplay();

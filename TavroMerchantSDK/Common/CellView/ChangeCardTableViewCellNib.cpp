@@ -115,10 +115,11 @@ platform::NibRegistry::TopLevelObjects buildCell(const std::shared_ptr<void>&)
                                    NSLayoutAttribute::centerY, 1, 0),
     });
     lastFour->addConstraints({width, fixed(lastFour, NSLayoutAttribute::height, 18)});
-    star->addConstraints({fixed(star, NSLayoutAttribute::width, kStarSide), fixed(star, NSLayoutAttribute::height, kStarSide)});
+    star->addConstraints(
+        {fixed(star, NSLayoutAttribute::width, kStarSide), fixed(star, NSLayoutAttribute::height, kStarSide)});
 
-    auto tick = NSObject::create<platform::UIImageView>(
-        CGRect(plateWidth - kPadding - kMarkSide, (kCellHeight - 2 * kVerticalInset - kMarkSide) / 2, kMarkSide, kMarkSide));
+    auto tick = NSObject::create<platform::UIImageView>(CGRect(
+        plateWidth - kPadding - kMarkSide, (kCellHeight - 2 * kVerticalInset - kMarkSide) / 2, kMarkSide, kMarkSide));
     tick->setAutoresizingMask(UIViewAutoresizing::flexibleLeftMargin);
     tick->setImage(selectionTick());
     plate->addSubview(tick);

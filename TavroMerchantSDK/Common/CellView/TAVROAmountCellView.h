@@ -30,7 +30,10 @@ public:
     // --- state ---
     // Kept for owners that set it; the row reports to cellViewDelegate() only.
     std::shared_ptr<TAVROCellViewProtocol> amountCellViewDelegate() const { return m_amountCellViewDelegate.lock(); }
-    void setAmountCellViewDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate) { m_amountCellViewDelegate = std::move(delegate); }
+    void setAmountCellViewDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate)
+    {
+        m_amountCellViewDelegate = std::move(delegate);
+    }
     // The alphabetic code shown before the amount; absent until an amount is set or laid out.
     const std::optional<std::string>& currencyString() const { return m_currencyString; }
     void setCurrencyString(std::optional<std::string> code) { m_currencyString = std::move(code); }
@@ -50,7 +53,10 @@ public:
     void setTextFontSize(platform::CGFloat size) { m_textFontSize = size; }
     // Keeps the status bar's top below the field; the tip row deactivates it.
     const platform::NSLayoutConstraintPtr& textBottomConstraint() const { return m_textBottomConstraint; }
-    void setTextBottomConstraint(platform::NSLayoutConstraintPtr constraint) { m_textBottomConstraint = std::move(constraint); }
+    void setTextBottomConstraint(platform::NSLayoutConstraintPtr constraint)
+    {
+        m_textBottomConstraint = std::move(constraint);
+    }
 
     // --- building ---
     // The base's title and bar, the grey background, the field, and the text-change observer.

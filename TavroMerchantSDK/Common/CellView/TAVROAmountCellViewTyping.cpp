@@ -50,8 +50,8 @@ bool TAVROAmountCellView::validateAmountText()
     const auto currencyCode = TavroSession::sharedSession()->activeCurrencyCode();
     const auto shown = Utilities::getISOCurrencyComponents(entry.amount, currencyCode);
     m_amountValue = Utilities::amountFromLocalizedText(shown.formattedAmount, currencyCode);
-    field->setAttributedText(Utilities::attributedString(shown.currencyCode, shown.formattedAmount, true, false,
-                                                         m_textFontSize));
+    field->setAttributedText(
+        Utilities::attributedString(shown.currencyCode, shown.formattedAmount, true, false, m_textFontSize));
     m_isAmountValid = verdict;
     reportValue(field->text(), verdict);
     return verdict;

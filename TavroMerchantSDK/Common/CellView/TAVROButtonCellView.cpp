@@ -10,10 +10,7 @@ namespace tavro {
 using platform::CGRect;
 using platform::NSLayoutAttribute;
 
-TAVROButtonCellView::TAVROButtonCellView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROButtonCellView::TAVROButtonCellView(const CGRect& frame) : UIView(frame) {}
 
 void TAVROButtonCellView::didCreate()
 {
@@ -25,7 +22,8 @@ void TAVROButtonCellView::didCreate()
 void TAVROButtonCellView::addLabel()
 {
     const auto width = frame().size.width;
-    m_leftLabel = NSObject::create<platform::UILabel>(CGRect(marginX, marginY, width - 2 * marginX - buttonWidth, height));
+    m_leftLabel =
+        NSObject::create<platform::UILabel>(CGRect(marginX, marginY, width - 2 * marginX - buttonWidth, height));
     m_leftLabel->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_leftLabel->setText(localizedString("Additional Settings", ""));
     m_leftLabel->setTextColor(colorWithHexString(m_darkTextColorHex));
@@ -38,7 +36,8 @@ void TAVROButtonCellView::addLabel()
 
 void TAVROButtonCellView::addButton()
 {
-    m_rightButton = NSObject::create<platform::UIButton>(CGRect(m_leftLabel->frame().maxX(), marginY, buttonWidth, height));
+    m_rightButton =
+        NSObject::create<platform::UIButton>(CGRect(m_leftLabel->frame().maxX(), marginY, buttonWidth, height));
     m_rightButton->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_rightButton->addTarget(sharedFromThis<TAVROButtonCellView>(), &TAVROButtonCellView::buttonPressed,
                              platform::UIControlEvents::touchUpInside);

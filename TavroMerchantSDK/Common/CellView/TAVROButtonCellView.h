@@ -23,7 +23,10 @@ public:
     static constexpr platform::CGFloat height = 20;
 
     std::shared_ptr<TAVROCellViewProtocol> buttonCellDelegate() const { return m_buttonCellDelegate.lock(); }
-    void setButtonCellDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate) { m_buttonCellDelegate = std::move(delegate); }
+    void setButtonCellDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate)
+    {
+        m_buttonCellDelegate = std::move(delegate);
+    }
     // The kind Reset reports; none until the owner sets it (resetButton).
     CellType cellType() const { return m_cellType; }
     void setCellType(CellType type) { m_cellType = type; }

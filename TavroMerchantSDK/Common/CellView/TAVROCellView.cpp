@@ -17,19 +17,18 @@ using platform::NSLayoutAttribute;
 using platform::UIControlState;
 
 TAVROCellView::TAVROCellView(const CGRect& frame)
-    : UIView(frame)
-    , m_placehoderString(StringConstants::REVIEW_PAYMENT_OPTIONAL())
-    , m_inputTextFieldString(StringConstants::REVIEW_PAYMENT_OPTIONAL())
-    , m_backgroundDefaultColor(colorWithHexString("#F2F4F8"))
-    , m_backgroundActiveColor(platform::UIColor::white())
-    , m_titleDefaultColor(colorWithHexString("#15195A"))
-    , m_titleErrorColor(errorRedColor())
-    , m_errorImage(tavroImage("icon_warning")->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate))
+    : UIView(frame),
+      m_placehoderString(StringConstants::REVIEW_PAYMENT_OPTIONAL()),
+      m_inputTextFieldString(StringConstants::REVIEW_PAYMENT_OPTIONAL()),
+      m_backgroundDefaultColor(colorWithHexString("#F2F4F8")),
+      m_backgroundActiveColor(platform::UIColor::white()),
+      m_titleDefaultColor(colorWithHexString("#15195A")),
+      m_titleErrorColor(errorRedColor()),
+      m_errorImage(tavroImage("icon_warning")->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate))
 {
 }
 
-TAVROCellView::TAVROCellView(const CGRect& frame, FromArchive)
-    : TAVROCellView(frame)
+TAVROCellView::TAVROCellView(const CGRect& frame, FromArchive) : TAVROCellView(frame)
 {
     m_builtAtCreation = false;
 }
@@ -48,8 +47,8 @@ void TAVROCellView::prepareView()
     const auto size = frame().size;
     setBackgroundColor(m_backgroundDefaultColor);
 
-    m_statusBarBaseView = NSObject::create<platform::UIView>(
-        CGRect(0, size.height - statusBarHeight, size.width, statusBarHeight));
+    m_statusBarBaseView =
+        NSObject::create<platform::UIView>(CGRect(0, size.height - statusBarHeight, size.width, statusBarHeight));
     m_statusBarBaseView->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_statusBarBaseView->setBackgroundColor(platform::UIColor::white());
     m_colorStatusBar = NSObject::create<platform::UIView>(CGRect(0, 0, 0, statusBarHeight));

@@ -94,7 +94,10 @@ public:
     bool didSetConstraints() const { return m_didSetConstraints; }
 
     std::shared_ptr<TAVROCellViewProtocol> cellViewDelegate() const { return m_cellViewDelegate.lock(); }
-    void setCellViewDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate) { m_cellViewDelegate = std::move(delegate); }
+    void setCellViewDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate)
+    {
+        m_cellViewDelegate = std::move(delegate);
+    }
 
     // The owner's last verdict. Every assignment shows the focus look (true) or the error look.
     bool isVaildCell() const { return m_isVaildCell; }

@@ -49,8 +49,8 @@ void TAVROCellView::addDoneButtonOn(const std::shared_ptr<platform::UITextField>
     auto toolbar = NSObject::create<platform::UIToolbar>();
     auto flexibleSpace = platform::UIBarButtonItem::flexibleSpace();
     flexibleSpace->setTarget(weakFromThis<TAVROCellView>());
-    auto done = platform::UIBarButtonItem::withTitle(StringConstants::TAVRO_DONE_TITLE(),
-                                                     platform::UIBarButtonItemStyle::done);
+    auto done =
+        platform::UIBarButtonItem::withTitle(StringConstants::TAVRO_DONE_TITLE(), platform::UIBarButtonItemStyle::done);
     done->setTargetAction(field, &platform::UITextField::resignFirstResponder);
     toolbar->setItems({flexibleSpace, done});
     toolbar->sizeToFit();

@@ -18,11 +18,14 @@ constexpr std::string_view kRequestAmountTitle = "Request Amount";
 
 void animateWidth(const platform::UIViewPtr& bar, platform::CGFloat width)
 {
-    platform::UIView::animate(kStatusBarAnimationDuration, 0, platform::UIViewAnimationOptions::none, [&] {
-        auto frame = bar->frame();
-        frame.size.width = width;
-        bar->setFrame(frame);
-    }, [](bool) {});
+    platform::UIView::animate(
+        kStatusBarAnimationDuration, 0, platform::UIViewAnimationOptions::none,
+        [&] {
+            auto frame = bar->frame();
+            frame.size.width = width;
+            bar->setFrame(frame);
+        },
+        [](bool) {});
 }
 
 } // namespace
@@ -97,7 +100,8 @@ void TAVROCellView::focusStateTheme()
 {
     setBackgroundColor(m_backgroundActiveColor);
     if (m_colorStatusBar)
-        m_colorStatusBar->setBackgroundColor(TavroSession::sharedSession()->internalConfiguration()->textFieldStatusColor());
+        m_colorStatusBar->setBackgroundColor(
+            TavroSession::sharedSession()->internalConfiguration()->textFieldStatusColor());
     showStatusBar();
     setTitle(focusTitle(), false);
 }

@@ -39,10 +39,11 @@ void TAVRODropDownCellView::prepareView()
     addDoneButtonOn(field);
     field->setPlaceholder(placehoderString());
     field->setText(inputTextFieldString());
-    platform::NSAttributedString placeholder(placehoderString(), {
-        {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
-        {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
-    });
+    platform::NSAttributedString placeholder(
+        placehoderString(), {
+                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
+                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
+                            });
     field->setAttributedPlaceholder(placeholder);
     field->setTextColor(colorWithHexString("#15195A"));
     field->setFont(platform::UIFont::systemFont(16));

@@ -41,9 +41,9 @@ void TAVROFXAmountCellView::prepareView()
 void TAVROFXAmountCellView::prepareAmountView()
 {
     const auto size = frame().size;
-    auto field = NSObject::create<platform::UITextField>(
-        CGRect(leadingValue, titleBtn()->frame().maxY() - 4, size.width - leadingValue,
-               size.height - statusBarHeight - titleHeight() - 20));
+    auto field = NSObject::create<platform::UITextField>(CGRect(leadingValue, titleBtn()->frame().maxY() - 4,
+                                                                size.width - leadingValue,
+                                                                size.height - statusBarHeight - titleHeight() - 20));
     setInputTextField(field);
     field->setDelegate(weakFromThis<TAVROFXAmountCellView>());
     field->setKeyboardType(platform::UIKeyboardType::numberPad);

@@ -13,8 +13,8 @@ namespace {
 
 std::size_t digitCount(const std::string& text)
 {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-                                                  [](unsigned char c) { return c >= '0' && c <= '9'; }));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](unsigned char c) { return c >= '0' && c <= '9'; }));
 }
 
 } // namespace
@@ -47,9 +47,10 @@ bool TAVROFXAmountCellView::validateAmountText()
     const auto parts = Utilities::getISOCurrencyComponents(entry.amount, currencyCode);
     // Read back in the locale the amount was formatted in, so grouping and decimal separators
     // other than "," and "." count right.
-    m_amountValue = parts.formattedAmount.empty()
-        ? std::nullopt
-        : std::optional<double>(Utilities::amountFromLocalizedText(parts.formattedAmount, currencyCode));
+    m_amountValue =
+        parts.formattedAmount.empty()
+            ? std::nullopt
+            : std::optional<double>(Utilities::amountFromLocalizedText(parts.formattedAmount, currencyCode));
     if (field)
         field->setText(parts.formattedAmount);
     reportValue(fieldText(), valid);

@@ -5,8 +5,7 @@ namespace tavro {
 using platform::CGRect;
 
 TAVROFXDropDownCellView::TAVROFXDropDownCellView(const CGRect& frame, bool isLocked)
-    : TAVRODropDownCellView(frame)
-    , m_isLocked(isLocked)
+    : TAVRODropDownCellView(frame), m_isLocked(isLocked)
 {
 }
 

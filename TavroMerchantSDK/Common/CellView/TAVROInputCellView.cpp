@@ -46,10 +46,11 @@ void TAVROInputCellView::prepareView()
                      platform::UIControlEvents::editingChanged);
     if (isKoraCardNumberCell())
         field->setKeyboardType(platform::UIKeyboardType::numberPad);
-    platform::NSAttributedString placeholder(placehoderString(), {
-        {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
-        {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
-    });
+    platform::NSAttributedString placeholder(
+        placehoderString(), {
+                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
+                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
+                            });
     field->setAttributedPlaceholder(placeholder);
     field->setTextColor(colorWithHexString("#15195A"));
     field->setFont(platform::UIFont::systemFont(16));

@@ -62,9 +62,9 @@ void TAVROInputCellView::animatePlusRotation(double angle)
     auto plus = plusBtn();
     if (!plus)
         return;
-    platform::UIView::animate(kPlusAnimationDuration, 0, platform::UIViewAnimationOptions::none, [&] {
-        plus->setTransform(platform::CGAffineTransform::makeRotation(angle));
-    }, [](bool) {});
+    platform::UIView::animate(
+        kPlusAnimationDuration, 0, platform::UIViewAnimationOptions::none,
+        [&] { plus->setTransform(platform::CGAffineTransform::makeRotation(angle)); }, [](bool) {});
 }
 
 void TAVROInputCellView::clearTextField()

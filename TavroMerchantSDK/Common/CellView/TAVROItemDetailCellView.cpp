@@ -14,10 +14,7 @@ namespace tavro {
 using platform::CGRect;
 using platform::NSLayoutAttribute;
 
-TAVROItemDetailCellView::TAVROItemDetailCellView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROItemDetailCellView::TAVROItemDetailCellView(const CGRect& frame) : UIView(frame) {}
 
 void TAVROItemDetailCellView::didCreate()
 {
@@ -72,8 +69,7 @@ void TAVROItemDetailCellView::prepareView()
     addSubview(m_itemTitleLbl);
     m_itemTitleLbl->setTranslatesAutoresizingMaskIntoConstraints(false);
 
-    m_itemDescriptionLbl = NSObject::create<platform::UILabel>(
-        CGRect(labelX, margin + side / 2, labelWidth, side / 2));
+    m_itemDescriptionLbl = NSObject::create<platform::UILabel>(CGRect(labelX, margin + side / 2, labelWidth, side / 2));
     m_itemDescriptionLbl->setFont(platform::UIFont::systemFont(12));
     m_itemDescriptionLbl->setTextColor(colorWithHexString("#6F7099"));
     m_itemDescriptionLbl->setNumberOfLines(2);

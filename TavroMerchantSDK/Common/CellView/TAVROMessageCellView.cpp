@@ -22,14 +22,9 @@ constexpr const char* kTextColor = "#15195A";
 
 } // namespace
 
-TAVROMessageCellView::TAVROMessageCellView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROMessageCellView::TAVROMessageCellView(const CGRect& frame) : UIView(frame) {}
 
-TAVROMessageCellView::TAVROMessageCellView(const CGRect& frame, FromArchive)
-    : UIView(frame)
-    , m_buildAtCreation(false)
+TAVROMessageCellView::TAVROMessageCellView(const CGRect& frame, FromArchive) : UIView(frame), m_buildAtCreation(false)
 {
 }
 
@@ -51,8 +46,9 @@ void TAVROMessageCellView::prepareView()
     m_messageBtn->setBackgroundColor(platform::UIColor::white());
     m_messageBtn->addTarget(sharedFromThis<TAVROMessageCellView>(), &TAVROMessageCellView::showMessage,
                             platform::UIControlEvents::touchUpInside);
-    m_messageBtn->setImage(tavroImage("icon_warning")->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate),
-                           UIControlState::normal);
+    m_messageBtn->setImage(
+        tavroImage("icon_warning")->withRenderingMode(platform::UIImageRenderingMode::alwaysTemplate),
+        UIControlState::normal);
     m_messageBtn->setTintColor(infoColor());
     m_messageBtn->imageView()->setContentMode(platform::UIViewContentMode::scaleAspectFit);
     m_messageBtn->setTitleColor(colorWithHexString(kTextColor), UIControlState::normal);
@@ -100,16 +96,16 @@ void TAVROMessageCellView::setMessageStr(std::string message)
 }
 
 platform::NSMutableAttributedString TAVROMessageCellView::addBoldText(const std::string& fullString,
-                                                                     const std::vector<std::string>& boldPartsOfString,
-                                                                     const platform::UIFontPtr& font,
-                                                                     const platform::UIFontPtr& boldFont) const
+                                                                      const std::vector<std::string>& boldPartsOfString,
+                                                                      const platform::UIFontPtr& font,
+                                                                      const platform::UIFontPtr& boldFont) const
 {
     using platform::NSAttributedStringKey;
     const auto color = colorWithHexString(kTextColor);
     platform::NSMutableAttributedString result(fullString, {
-        {NSAttributedStringKey::font, font},
-        {NSAttributedStringKey::foregroundColor, color},
-    });
+                                                               {NSAttributedStringKey::font, font},
+                                                               {NSAttributedStringKey::foregroundColor, color},
+                                                           });
     for (const auto& part : boldPartsOfString) {
         if (part.empty())
             continue;

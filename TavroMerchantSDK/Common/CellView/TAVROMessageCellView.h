@@ -37,14 +37,20 @@ public:
     explicit TAVROMessageCellView(const platform::CGRect& frame = {});
     TAVROMessageCellView(const platform::CGRect& frame, FromArchive);
 
-    std::shared_ptr<TAVROMessageCellViewProtocol> messageCellViewDelegate() const { return m_messageCellViewDelegate.lock(); }
+    std::shared_ptr<TAVROMessageCellViewProtocol> messageCellViewDelegate() const
+    {
+        return m_messageCellViewDelegate.lock();
+    }
     void setMessageCellViewDelegate(std::weak_ptr<TAVROMessageCellViewProtocol> delegate)
     {
         m_messageCellViewDelegate = std::move(delegate);
     }
     // The screen that presents and dismisses the alert (weak).
     std::shared_ptr<platform::UIViewController> viewController() const { return m_viewController.lock(); }
-    void setViewController(std::weak_ptr<platform::UIViewController> controller) { m_viewController = std::move(controller); }
+    void setViewController(std::weak_ptr<platform::UIViewController> controller)
+    {
+        m_viewController = std::move(controller);
+    }
     CellType cellType() const { return m_cellType; }
     void setCellType(CellType type) { m_cellType = type; }
     bool didSetConstraints() const { return m_didSetConstraints; }
@@ -65,9 +71,9 @@ public:
     // The full text in `font`, with the first occurrence of each non-empty part in `boldFont`,
     // all in the row's text colour.
     virtual platform::NSMutableAttributedString addBoldText(const std::string& fullString,
-                                                           const std::vector<std::string>& boldPartsOfString,
-                                                           const platform::UIFontPtr& font,
-                                                           const platform::UIFontPtr& boldFont) const;
+                                                            const std::vector<std::string>& boldPartsOfString,
+                                                            const platform::UIFontPtr& font,
+                                                            const platform::UIFontPtr& boldFont) const;
     // The button's title from messageStr and boaldStr (plain while boaldStr is empty).
     virtual void makeBold();
     // The button's action: presents the alert from viewController, if it still exists.

@@ -14,9 +14,7 @@ constexpr std::string_view kMaskedValue = "***";
 
 TAVROPaymentCellModel::TAVROPaymentCellModel(CellType cellType, std::optional<std::string> titleName,
                                              std::optional<std::string> value)
-    : m_cellType(cellType)
-    , m_titleName(std::move(titleName))
-    , m_value(std::move(value))
+    : m_cellType(cellType), m_titleName(std::move(titleName)), m_value(std::move(value))
 {
     const auto& session = TavroSession::sharedSession();
     if (m_value && session->isScanned() && *m_value == kMaskedValue) {

@@ -9,10 +9,7 @@ namespace tavro {
 
 using platform::CGRect;
 
-TAVROQrImageCellView::TAVROQrImageCellView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROQrImageCellView::TAVROQrImageCellView(const CGRect& frame) : UIView(frame) {}
 
 CGRect TAVROQrImageCellView::boxFrame() const
 {
@@ -80,8 +77,8 @@ void TAVROQrImageCellView::updateQrCodeImage()
     const auto target = m_qrImageView->frame().size;
     if (extent.size.width <= 0 || extent.size.height <= 0)
         return;
-    const auto scaled = m_qrCodeImage->transformed(platform::CGAffineTransform::makeScale(
-        target.width / extent.size.width, target.height / extent.size.height));
+    const auto scaled = m_qrCodeImage->transformed(
+        platform::CGAffineTransform::makeScale(target.width / extent.size.width, target.height / extent.size.height));
     m_qrImageView->setImage(platform::UIImage::fromCIImage(scaled));
     m_drawnSize = target;
 }

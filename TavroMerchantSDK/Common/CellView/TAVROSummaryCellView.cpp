@@ -29,7 +29,7 @@ void showUnderlined(UILabel& label, const std::string& text)
 } // namespace
 
 std::shared_ptr<UILabel> TAVROSummaryCellView::makeLabel(std::shared_ptr<UILabel>& slot, const CGRect& frame,
-                                                        const std::string& text)
+                                                         const std::string& text)
 {
     // A rebuilt label takes the place of the earlier one on the row.
     if (slot)
@@ -56,8 +56,9 @@ void TAVROSummaryCellView::addTopLeftLabel()
 void TAVROSummaryCellView::addTopRightLabel()
 {
     const auto w = frame().size.width;
-    auto label = makeLabel(m_topRightLabel, CGRect(m_topLeftLabel->frame().maxX(), margin, (w - 2 * margin) / 2, labelHeight),
-                           m_topRightTitle);
+    auto label =
+        makeLabel(m_topRightLabel, CGRect(m_topLeftLabel->frame().maxX(), margin, (w - 2 * margin) / 2, labelHeight),
+                  m_topRightTitle);
     label->setTextAlignment(platform::NSTextAlignment::right);
     label->setFont(label->font()->withSize(12));
     label->setTextColor(colorWithHexString(lightTextColorHex));
@@ -72,9 +73,10 @@ void TAVROSummaryCellView::addTopRightLabel()
 void TAVROSummaryCellView::addMiddleLeftLabel()
 {
     const auto w = frame().size.width;
-    auto label = makeLabel(m_middleLeftLabel,
-                           CGRect(margin, m_topLeftLabel->frame().maxY() + margin, (w - 2 * margin) / 2 + 20, labelHeight),
-                           m_middleLeftTitle);
+    auto label =
+        makeLabel(m_middleLeftLabel,
+                  CGRect(margin, m_topLeftLabel->frame().maxY() + margin, (w - 2 * margin) / 2 + 20, labelHeight),
+                  m_middleLeftTitle);
     Utilities::changeContentHorizontalAlignment(label);
     label->setFont(label->font()->withSize(12));
     label->setTextColor(colorWithHexString(lightTextColorHex));
@@ -105,9 +107,10 @@ void TAVROSummaryCellView::addMiddleRightLabel()
 void TAVROSummaryCellView::addBottomLeftLabel()
 {
     const auto w = frame().size.width;
-    auto label = makeLabel(m_bottomLeftLabel,
-                           CGRect(margin, m_middleLeftLabel->frame().maxY() + margin, (w - 2 * margin) / 2, labelHeight),
-                           m_bottomLeftTitle);
+    auto label =
+        makeLabel(m_bottomLeftLabel,
+                  CGRect(margin, m_middleLeftLabel->frame().maxY() + margin, (w - 2 * margin) / 2, labelHeight),
+                  m_bottomLeftTitle);
     Utilities::changeContentHorizontalAlignment(label);
     label->setFont(platform::UIFont::boldSystemFont(12));
     label->setTextColor(colorWithHexString(darkTextColorHex));
@@ -142,12 +145,14 @@ void TAVROSummaryCellView::addBottomMsgLabel(bool isOnlyMessage)
     }
     const auto size = frame().size;
     const auto y = isOnlyMessage ? margin : m_middleLeftLabel->frame().maxY() + margin;
-    auto label = makeLabel(m_bottomCenterMsgLabel, CGRect(margin, y, size.width - 2 * margin, size.height - y - margin), "");
+    auto label =
+        makeLabel(m_bottomCenterMsgLabel, CGRect(margin, y, size.width - 2 * margin, size.height - y - margin), "");
     label->setText(std::nullopt);
 
     const auto flow = TavroSession::sharedSession()->activeSessionType();
     if (flow == TavroActiveFlow::payMerchant || flow == TavroActiveFlow::payMerchantAlias) {
-        const auto data = localizedString("Address") + " " + localizedString("Mobile Number") + " " + localizedString("Email");
+        const auto data =
+            localizedString("Address") + " " + localizedString("Mobile Number") + " " + localizedString("Email");
         const bool named = m_cellObject && m_cellObject->merchantName();
         const auto& templateText = named ? StringConstants::CONFIRM_PAYMENT_SUMMARY_DESCRIPTION()
                                          : StringConstants::CONFIRM_PAYMENT_SUMMARY_DESCRIPTION1();
@@ -223,9 +228,7 @@ void TAVROSummaryCellView::prepareView()
         addMiddleRightLabel();
         m_middleLeftLabel->setFont(platform::UIFont::boldSystemFont(12));
         break;
-    default:
-        emphasiseLine2();
-        break;
+    default: emphasiseLine2(); break;
     }
 }
 

@@ -58,7 +58,10 @@ public:
 
     // Held for callers; the row neither sets nor reads them.
     const platform::NSLayoutConstraintPtr& middleLeftTitleConstraint() const { return m_middleLeftTitleConstraint; }
-    void setMiddleLeftTitleConstraint(platform::NSLayoutConstraintPtr constraint) { m_middleLeftTitleConstraint = std::move(constraint); }
+    void setMiddleLeftTitleConstraint(platform::NSLayoutConstraintPtr constraint)
+    {
+        m_middleLeftTitleConstraint = std::move(constraint);
+    }
     const platform::UIViewPtr& underline() const { return m_underline; }
     void setUnderline(platform::UIViewPtr view) { m_underline = std::move(view); }
 
@@ -95,8 +98,8 @@ private:
     void addBottomLeftLabel();
     void addBottomRightLabel();
     // A label at `frame` on the row, in place of `slot`'s earlier one.
-    std::shared_ptr<platform::UILabel> makeLabel(std::shared_ptr<platform::UILabel>& slot, const platform::CGRect& frame,
-                                                 const std::string& text);
+    std::shared_ptr<platform::UILabel> makeLabel(std::shared_ptr<platform::UILabel>& slot,
+                                                 const platform::CGRect& frame, const std::string& text);
     void removeLabels();
     void emphasiseLine2();
     void fillByFlow();

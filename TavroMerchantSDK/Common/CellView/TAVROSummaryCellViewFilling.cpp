@@ -58,12 +58,12 @@ void TAVROSummaryCellView::fillByFlow()
             m_topLeftLabel->setText(StringConstants::REVIEW_PAYMENT_ADDITIONAL_AMOUNT());
         if (m_middleLeftLabel)
             m_middleLeftLabel->setText(StringConstants::REVIEW_PAYMENT_TOTAL_AMOUNT());
-        if (m_cellObject && !m_cellObject->convenienceFeeAmount() && m_cellObject->convenienceFeePercentage()
-            && m_topLeftLabel) {
+        if (m_cellObject && !m_cellObject->convenienceFeeAmount() && m_cellObject->convenienceFeePercentage() &&
+            m_topLeftLabel) {
             const auto& percentage = *m_cellObject->convenienceFeePercentage();
             const bool readable = platform::text::parseDecimal(platform::text::trimWhitespace(percentage)).has_value();
-            m_topLeftLabel->setText((readable ? percentage : std::string("0")) + "% "
-                                    + StringConstants::REVIEW_PAYMENT_ADDITIONAL_AMOUNT());
+            m_topLeftLabel->setText((readable ? percentage : std::string("0")) + "% " +
+                                    StringConstants::REVIEW_PAYMENT_ADDITIONAL_AMOUNT());
         }
     } else if (flow == TavroActiveFlow::refundPayment) {
         prepareView();

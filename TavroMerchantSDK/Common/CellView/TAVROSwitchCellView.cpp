@@ -25,10 +25,7 @@ std::string filledTemplate(std::string_view key, std::string_view label)
 
 } // namespace
 
-TAVROSwitchCellView::TAVROSwitchCellView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROSwitchCellView::TAVROSwitchCellView(const CGRect& frame) : UIView(frame) {}
 
 void TAVROSwitchCellView::didCreate()
 {
@@ -44,8 +41,8 @@ void TAVROSwitchCellView::didCreate()
 void TAVROSwitchCellView::addTitle()
 {
     const auto width = frame().size.width;
-    m_leftLabel = NSObject::create<platform::UILabel>(
-        CGRect(marginX, marginY, width - 2 * marginX - switchWidth, labelHeight));
+    m_leftLabel =
+        NSObject::create<platform::UILabel>(CGRect(marginX, marginY, width - 2 * marginX - switchWidth, labelHeight));
     m_leftLabel->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_leftLabel->setFont(platform::UIFont::systemFont(16));
     m_leftLabel->setTextColor(colorWithHexString(darkTextColorHex));

@@ -42,7 +42,10 @@ public:
     static constexpr const char* lightTextColorHex = "#6F7099";
 
     std::shared_ptr<TAVROCellViewProtocol> switchCellDelegate() const { return m_switchCellDelegate.lock(); }
-    void setSwitchCellDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate) { m_switchCellDelegate = std::move(delegate); }
+    void setSwitchCellDelegate(std::weak_ptr<TAVROCellViewProtocol> delegate)
+    {
+        m_switchCellDelegate = std::move(delegate);
+    }
     // Which request field the row edits; set by the owner (also on the embedded row).
     CellType cellType() const { return m_cellType; }
     void setCellType(CellType type) { m_cellType = type; }

@@ -50,10 +50,11 @@ void TAVROTipCellView::prepareTipView()
     Utilities::changeContentHorizontalAlignment(titleBtn());
     Utilities::changeContentHorizontalAlignment(field);
 
-    field->setAttributedPlaceholder(platform::NSAttributedString(placehoderString(), {
-        {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
-        {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
-    }));
+    field->setAttributedPlaceholder(platform::NSAttributedString(
+        placehoderString(), {
+                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
+                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
+                            }));
     field->setTextColor(colorWithHexString("#15195A"));
     field->setPlaceholder(StringConstants::REVIEW_PAYMENT_OPTIONAL());
 

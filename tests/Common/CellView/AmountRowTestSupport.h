@@ -13,17 +13,17 @@ namespace celltest {
 
 inline bool showsErrorLook(const tavro::TAVROCellView& row)
 {
-    return platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor())
-        && row.colorStatusBar()->frame().size.width == row.frame().size.width
-        && platform::isEqual(row.titleBtn()->titleColor(platform::UIControlState::normal), tavro::errorRedColor());
+    return platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor()) &&
+           row.colorStatusBar()->frame().size.width == row.frame().size.width &&
+           platform::isEqual(row.titleBtn()->titleColor(platform::UIControlState::normal), tavro::errorRedColor());
 }
 
 inline bool showsFocusLook(const tavro::TAVROCellView& row)
 {
-    return platform::isEqual(row.backgroundColor(), platform::UIColor::white())
-        && !platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor())
-        && row.colorStatusBar()->frame().size.width == row.frame().size.width
-        && platform::isEqual(row.titleBtn()->titleColor(platform::UIControlState::normal), row.titleDefaultColor());
+    return platform::isEqual(row.backgroundColor(), platform::UIColor::white()) &&
+           !platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor()) &&
+           row.colorStatusBar()->frame().size.width == row.frame().size.width &&
+           platform::isEqual(row.titleBtn()->titleColor(platform::UIControlState::normal), row.titleDefaultColor());
 }
 
 // Makes `currencyCode` the session's active currency (a request-payment flow with that request).

@@ -61,9 +61,8 @@ inline std::shared_ptr<platform::UITableView> makeCardTable(const std::shared_pt
 inline std::shared_ptr<tavro::TavroCardDetails> card(std::string lastFour, std::string type, std::string network,
                                                      const char* colour)
 {
-    return platform::NSObject::create<tavro::TavroCardDetails>(std::move(lastFour), std::move(type), nullptr,
-                                                               tavro::colorWithHexString(colour), nullptr,
-                                                               std::move(network));
+    return platform::NSObject::create<tavro::TavroCardDetails>(
+        std::move(lastFour), std::move(type), nullptr, tavro::colorWithHexString(colour), nullptr, std::move(network));
 }
 
 } // namespace celltest

@@ -60,7 +60,10 @@ public:
     {
         reports.push_back({type, text, valid});
     }
-    void touchedTextField(CellType type, const std::shared_ptr<platform::UITextField>&) override { touched.push_back(type); }
+    void touchedTextField(CellType type, const std::shared_ptr<platform::UITextField>&) override
+    {
+        touched.push_back(type);
+    }
     void showGSMError(const std::string&) override {}
     void disableUpdateButton() override {}
     void enableUpdateButton() override {}

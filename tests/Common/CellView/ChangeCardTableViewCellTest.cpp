@@ -49,7 +49,7 @@ TEST_F(CardCellTest, LastFourLineAndItsWidth)
     auto named = cellAt(1);
     ASSERT_TRUE(plain && named);
     EXPECT_EQ(plain->cardType.lock()->text(), "Platinum");
-    EXPECT_EQ(plain->cardLastFourDigits.lock()->text(), " ...4242");  // an empty network keeps the blank
+    EXPECT_EQ(plain->cardLastFourDigits.lock()->text(), " ...4242"); // an empty network keeps the blank
     EXPECT_EQ(named->cardLastFourDigits.lock()->text(), "Master Card ...1234");
 
     // Each label is exactly as wide as its one-line text, and the star follows it.

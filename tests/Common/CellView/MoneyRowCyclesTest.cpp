@@ -17,7 +17,8 @@ TEST_F(AmountRowTest, MoneyRowsGoAwayWithTheirForm)
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
     // Each maker creates a row, binds it, adds it to `host` and exercises it.
     const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
-        {"amount", [&](const UIViewPtr& host) {
+        {"amount",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROAmountCellView>(CGRect(0, 0, 375, 100));
              row->setCellViewDelegate(owner);
              host->addSubview(row);
@@ -25,11 +26,13 @@ TEST_F(AmountRowTest, MoneyRowsGoAwayWithTheirForm)
              auto& field = *row->inputTextField();
              row->textFieldShouldBeginEditing(field);
              field.setText("INR 12");
-             platform::NotificationCenter::defaultCenter().post(platform::UITextFieldTextDidChange, row->inputTextField());
+             platform::NotificationCenter::defaultCenter().post(platform::UITextFieldTextDidChange,
+                                                                row->inputTextField());
              row->textFieldDidEndEditing(field);
              return row;
          }},
-        {"tip", [&](const UIViewPtr& host) {
+        {"tip",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROTipCellView>(CGRect(0, 0, 375, 70));
              row->setCellViewDelegate(owner);
              host->addSubview(row);
@@ -40,14 +43,15 @@ TEST_F(AmountRowTest, MoneyRowsGoAwayWithTheirForm)
              row->textFieldDidEndEditing(*row->inputTextField());
              return row;
          }},
-        {"summary", [&](const UIViewPtr& host) {
+        {"summary",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROSummaryCellView>(CGRect(0, 0, 375, 128));
              row->setCellType(TavroActiveFlow::refundPayment);
              host->addSubview(row);
-             row->setCellObject(NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt,
-                                                                               std::string("100")));
-             row->setCellObject(NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt,
-                                                                               std::string("90")));
+             row->setCellObject(
+                 NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt, std::string("100")));
+             row->setCellObject(
+                 NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt, std::string("90")));
              row->updateCellWithAmount(40, 90);
              row->layoutIfNeeded();
              return row;

@@ -16,7 +16,7 @@ namespace {
 constexpr int kScale = 2;
 const RGBA8 kWhite{255, 255, 255, 255};
 const RGBA8 kErrorRed{0xDD, 0x34, 0x58, 255};
-const RGBA8 kDark{0x15, 0x19, 0x5A, 255};  // amount text, totals, and the default focus bar
+const RGBA8 kDark{0x15, 0x19, 0x5A, 255}; // amount text, totals, and the default focus bar
 const RGBA8 kLight{0x6F, 0x70, 0x99, 255};
 const RGBA8 kRowGrey{0xF2, 0xF4, 0xF8, 255};
 const RGBA8 kSelectedBlue{0x00, 0x3E, 0xA9, 255};
@@ -24,8 +24,8 @@ const RGBA8 kBorderGrey{0xB8, 0xBA, 0xCD, 255};
 
 bool near(RGBA8 a, RGBA8 b, int tolerance = 6)
 {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance
-        && a.a > 200;
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance &&
+           a.a > 200;
 }
 
 RGBA8 at(const platform::UIImage& image, double x, double y)
@@ -65,7 +65,7 @@ TEST_F(MoneyRowGalleryTest, AmountRowLooks)
 
     auto resting = snap(row, "amount-rest");
     EXPECT_TRUE(near(at(*resting, 2, 5), kRowGrey));
-    EXPECT_GT(pixels(*resting, amountBand, kDark), 100);  // "INR 0.00"
+    EXPECT_GT(pixels(*resting, amountBand, kDark), 100); // "INR 0.00"
 
     ASSERT_TRUE(driver.focus(row->inputTextField()));
     driver.type("25000");
@@ -76,12 +76,12 @@ TEST_F(MoneyRowGalleryTest, AmountRowLooks)
     EXPECT_TRUE(near(at(*typed, 374, 99), kDark));
     EXPECT_GT(pixels(*typed, amountBand, kDark), pixels(*resting, amountBand, kDark));
 
-    driver.type("12345678");  // 13 digits
+    driver.type("12345678"); // 13 digits
     driver.runUntilIdle();
     auto failed = snap(row, "amount-error");
     EXPECT_TRUE(near(at(*failed, 1, 99), kErrorRed));
     EXPECT_TRUE(near(at(*failed, 374, 99), kErrorRed));
-    EXPECT_GT(pixels(*failed, CGRect(16, 10, 343, 26), kErrorRed), 40);  // "Invalid" title and icon
+    EXPECT_GT(pixels(*failed, CGRect(16, 10, 343, 26), kErrorRed), 40); // "Invalid" title and icon
 }
 
 TEST_F(MoneyRowGalleryTest, TipRowClosedAndOpen)
@@ -92,7 +92,7 @@ TEST_F(MoneyRowGalleryTest, TipRowClosedAndOpen)
 
     auto closed = snap(row, "tip-closed");
     EXPECT_EQ(closed->size().height, 70);
-    EXPECT_GT(pixels(*closed, CGRect(325, 10, 50, 50), kDark, 80), 10);  // the add icon
+    EXPECT_GT(pixels(*closed, CGRect(325, 10, 50, 50), kDark, 80), 10); // the add icon
 
     ASSERT_TRUE(driver.focus(row->inputTextField()));
     ASSERT_TRUE(driver.tap(row->fifteenBtn()));
@@ -100,10 +100,10 @@ TEST_F(MoneyRowGalleryTest, TipRowClosedAndOpen)
     auto open = snap(row, "tip-open-15");
     EXPECT_EQ(open->size().height, 134);
     const auto panel = row->tipBaseView()->frame().origin.y;
-    EXPECT_TRUE(near(at(*open, 192.5 + 5, panel + 10 + 5), kSelectedBlue));   // 15 % selected
-    EXPECT_TRUE(near(at(*open, 101.25 + 5, panel + 10 + 5), kWhite));         // 10 % not
+    EXPECT_TRUE(near(at(*open, 192.5 + 5, panel + 10 + 5), kSelectedBlue));    // 15 % selected
+    EXPECT_TRUE(near(at(*open, 101.25 + 5, panel + 10 + 5), kWhite));          // 10 % not
     EXPECT_TRUE(near(at(*open, 10.5, panel + 30), kBorderGrey, 30));           // the 5 % button's border
-    EXPECT_GT(pixels(*open, CGRect(200, panel + 20, 66, 24), kWhite, 10), 20);  // its white title
+    EXPECT_GT(pixels(*open, CGRect(200, panel + 20, 66, 24), kWhite, 10), 20); // its white title
 }
 
 TEST_F(MoneyRowGalleryTest, SummaryRefundLines)
@@ -114,7 +114,8 @@ TEST_F(MoneyRowGalleryTest, SummaryRefundLines)
     auto row = NSObject::create<tavro::TAVROSummaryCellView>(CGRect(0, 0, 320, 128));
     row->setBackgroundColor(platform::UIColor::white());
     row->setCellType(TavroActiveFlow::refundPayment);
-    row->setCellObject(NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt, std::string("100")));
+    row->setCellObject(
+        NSObject::create<tavro::TAVROPaymentCellModel>(CellType::summary, std::nullopt, std::string("100")));
     row->updateCellWithAmount(40, 100);
     auto window = show(row);
 
@@ -123,5 +124,5 @@ TEST_F(MoneyRowGalleryTest, SummaryRefundLines)
     EXPECT_GT(pixels(*image, CGRect(16, 16, 144, 16), kLight, 20), 20);
     EXPECT_EQ(pixels(*image, CGRect(16, 16, 144, 16), kDark, 20), 0);
     EXPECT_GT(pixels(*image, CGRect(160, 80, 144, 16), kDark, 20), 20);
-    EXPECT_TRUE(near(at(*image, 10, 110), kWhite));  // nothing below the grid
+    EXPECT_TRUE(near(at(*image, 10, 110), kWhite)); // nothing below the grid
 }

@@ -18,7 +18,8 @@ TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
     auto source = std::make_shared<CardListSource>();
     source->cards = {card("4242", "Platinum", "Master Card", "#1869d6")};
     const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
-        {"drop-down", [&](const UIViewPtr& host) {
+        {"drop-down",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROFXDropDownCellView>(CGRect(267, 0, 108, 98), false);
              row->setInputTextFieldString("INR");
              host->addSubview(row);
@@ -26,7 +27,8 @@ TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
              row->virtualBtn()->sendActions(platform::UIControlEvents::touchUpInside);
              return row;
          }},
-        {"fx-amount", [&](const UIViewPtr& host) {
+        {"fx-amount",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROFXAmountCellView>(CGRect(0, 0, 265, 98));
              row->setCellViewDelegate(owner);
              row->setCellType(CellType::paymentAmount);
@@ -37,17 +39,19 @@ TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
              row->amountTextFieldDidChange();
              return row;
          }},
-        {"item-detail", [&](const UIViewPtr& host) {
+        {"item-detail",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROItemDetailCellView>(CGRect(0, 0, 375, 91));
-             auto model = NSObject::create<tavro::TAVROPaymentCellModel>(CellType::merchantDetail, std::nullopt,
-                                                                         std::nullopt);
+             auto model =
+                 NSObject::create<tavro::TAVROPaymentCellModel>(CellType::merchantDetail, std::nullopt, std::nullopt);
              model->setMerchantName("Anna Lopez");
              row->setCellObject(model);
              host->addSubview(row);
              row->layoutIfNeeded();
              return row;
          }},
-        {"card-list", [&](const UIViewPtr& host) {
+        {"card-list",
+         [&](const UIViewPtr& host) {
              auto table = makeCardTable(source);
              host->addSubview(table);
              table->layoutIfNeeded();

@@ -31,7 +31,9 @@ RGBA8 at(const platform::UIImage& image, double x, double y)
 }
 
 // The pixels of a rectangle (in points) close to `colour`, and the columns they span.
-struct Ink { int count = 0, minX = 1 << 30, maxX = -1; };
+struct Ink {
+    int count = 0, minX = 1 << 30, maxX = -1;
+};
 Ink inkIn(const platform::UIImage& image, CGRect rect, RGBA8 colour, int tolerance = 60)
 {
     Ink ink;
@@ -113,7 +115,7 @@ TEST_F(PaymentRowGalleryTest, FXAmountRow)
     auto window = show(row);
     auto zero = snap(row, "fx-amount-zero");
     EXPECT_TRUE(near(at(*zero, 250, 20), kRowGrey));
-    EXPECT_GT(inkIn(*zero, CGRect(16, 40, 120, 40), kText).count, 100);  // "0.00" in 30 points
+    EXPECT_GT(inkIn(*zero, CGRect(16, 40, 120, 40), kText).count, 100); // "0.00" in 30 points
 
     driver.focus(row->inputTextField());
     driver.type("1234567890123");
@@ -135,16 +137,16 @@ TEST_F(PaymentRowGalleryTest, ItemDetailRow)
     person->setCellObject(holder);
     auto personWindow = show(person);
     auto initials = snap(person, "detail-refund");
-    EXPECT_TRUE(near(at(*initials, 19, 45.5), kRowGrey));  // inside the circle, left of the letters
-    EXPECT_EQ(at(*initials, 17, 17).a, 0);                 // the circle's corner stays clear
-    EXPECT_GT(inkIn(*initials, CGRect(30, 35, 30, 20), {0x6F, 0x70, 0x99, 255}).count, 20);  // "AL"
+    EXPECT_TRUE(near(at(*initials, 19, 45.5), kRowGrey)); // inside the circle, left of the letters
+    EXPECT_EQ(at(*initials, 17, 17).a, 0);                // the circle's corner stays clear
+    EXPECT_GT(inkIn(*initials, CGRect(30, 35, 30, 20), {0x6F, 0x70, 0x99, 255}).count, 20); // "AL"
     EXPECT_GT(inkIn(*initials, CGRect(91, 16, 268, 29.5), kText).count, 50);
 
     session()->setActiveSessionType(TavroActiveFlow::payMerchant);
     person->setCellObject(holder);
     person->layoutIfNeeded();
     auto logo = snap(person, "detail-merchant-id");
-    EXPECT_GT(marksIn(*logo, CGRect(16, 16, 59, 59), {0, 0, 0, 0}), 200);  // the network logo
+    EXPECT_GT(marksIn(*logo, CGRect(16, 16, 59, 59), {0, 0, 0, 0}), 200); // the network logo
     EXPECT_GT(inkIn(*logo, CGRect(91, 45.5, 268, 29.5), {0x6F, 0x70, 0x99, 255}).count, 50);
 }
 
@@ -157,7 +159,8 @@ TEST_F(PaymentRowGalleryTest, CardCells)
     auto table = makeCardTable(source);
     auto window = show(table);
     auto plain = table->cellForRow(platform::IndexPath::forRow(0, 0));
-    auto chosen = std::dynamic_pointer_cast<tavro::ChangeCardTableViewCell>(table->cellForRow(platform::IndexPath::forRow(1, 0)));
+    auto chosen =
+        std::dynamic_pointer_cast<tavro::ChangeCardTableViewCell>(table->cellForRow(platform::IndexPath::forRow(1, 0)));
     chosen->setHighlighted(true, false);
 
     auto plainImage = snap(plain, "card-cell");

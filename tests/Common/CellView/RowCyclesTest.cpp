@@ -20,7 +20,8 @@ TEST_F(CellTest, EveryRowGoesAwayWithItsForm)
     auto screen = NSObject::create<platform::UIViewController>();
     // Each maker creates a row, binds it, adds it to `host` and exercises it.
     const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
-        {"input", [&](const UIViewPtr& host) {
+        {"input",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROInputCellView>(CGRect(0, 0, 375, 70));
              row->setCellViewDelegate(owner);
              row->setCellObject(NSObject::create<tavro::TAVROPaymentCellModel>(CellType::billNumber,
@@ -31,7 +32,8 @@ TEST_F(CellTest, EveryRowGoesAwayWithItsForm)
              row->clearTextField();
              return row;
          }},
-        {"switch", [&](const UIViewPtr& host) {
+        {"switch",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROSwitchCellView>(CGRect(0, 0, 375, 212));
              row->setSwitchCellDelegate(owner);
              row->setTopLeftTitle("Store ID");
@@ -41,21 +43,24 @@ TEST_F(CellTest, EveryRowGoesAwayWithItsForm)
              row->rightSwitch()->sendActions(platform::UIControlEvents::valueChanged);
              return row;
          }},
-        {"qr", [&](const UIViewPtr& host) {
+        {"qr",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROQrImageCellView>(CGRect(0, 0, 120, 120));
              host->addSubview(row);
              row->setQrCodeTlv("000201010211");
              row->layoutIfNeeded();
              return row;
          }},
-        {"reset", [&](const UIViewPtr& host) {
+        {"reset",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROButtonCellView>(CGRect(0, 0, 375, 72));
              row->setButtonCellDelegate(owner);
              host->addSubview(row);
              row->rightButton()->sendActions(platform::UIControlEvents::touchUpInside);
              return row;
          }},
-        {"message", [&](const UIViewPtr& host) {
+        {"message",
+         [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROMessageCellView>(CGRect(0, 0, 375, 40));
              row->setViewController(screen);
              row->setBoaldStr("Asha");

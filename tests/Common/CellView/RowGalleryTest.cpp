@@ -19,7 +19,7 @@ namespace {
 constexpr int kScale = 2;
 const RGBA8 kWhite{255, 255, 255, 255};
 const RGBA8 kErrorRed{0xDD, 0x34, 0x58, 255};
-const RGBA8 kFocusBar{0x15, 0x19, 0x5A, 255};  // the default configuration's text-field colour
+const RGBA8 kFocusBar{0x15, 0x19, 0x5A, 255}; // the default configuration's text-field colour
 const RGBA8 kRowGrey{0xF2, 0xF4, 0xF8, 255};
 const RGBA8 kBorderGrey{0xB8, 0xBA, 0xCD, 255};
 
@@ -96,7 +96,7 @@ TEST_F(RowGalleryTest, OtherRows)
     auto switchWindow = show(switchRow);
     auto switchOff = snap(switchRow, "switch-off");
     EXPECT_TRUE(near(at(*switchOff, 100, 71), kWhite));   // the bar under the header
-    EXPECT_TRUE(near(at(*switchOff, 100, 60), kRowGrey));  // the header band
+    EXPECT_TRUE(near(at(*switchOff, 100, 60), kRowGrey)); // the header band
     switchRow->rightSwitch()->setOn(true);
     switchRow->inputCell()->setIsVaildCell(false);
     auto switchError = snap(switchRow, "switch-on-error");
@@ -108,7 +108,7 @@ TEST_F(RowGalleryTest, OtherRows)
     auto qrWindow = show(qr);
     auto qrImage = snap(qr, "qr");
     EXPECT_TRUE(near(at(*qrImage, 50.2, 100), kBorderGrey, 20));
-    EXPECT_EQ(at(*qrImage, 10, 100).a, 0);  // outside the box the row is clear
+    EXPECT_EQ(at(*qrImage, 10, 100).a, 0); // outside the box the row is clear
 
     auto button = NSObject::create<tavro::TAVROButtonCellView>(CGRect(0, 0, 375, 72));
     auto buttonWindow = show(button);
@@ -119,5 +119,5 @@ TEST_F(RowGalleryTest, OtherRows)
     message->setMessageStr("Pay Asha from your list of saved recipients, as you did last time, today");
     auto messageWindow = show(message);
     auto messageImage = snap(message, "message");
-    EXPECT_TRUE(near(at(*messageImage, 200, 1), kRowGrey));  // the row shows 2 points above the button
+    EXPECT_TRUE(near(at(*messageImage, 200, 1), kRowGrey)); // the row shows 2 points above the button
 }

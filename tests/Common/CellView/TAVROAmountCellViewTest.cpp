@@ -40,7 +40,7 @@ TEST_F(AmountCellTest, DigitsEnterFromTheRight)
     ASSERT_TRUE(driver.focus(row->inputTextField()));
     EXPECT_EQ(text(*row), "INR ");
     EXPECT_EQ(owner->touched, std::vector<CellType>{CellType::paymentAmount});
-    ASSERT_EQ(owner->reports.size(), 1u);  // the validation at the start of editing
+    ASSERT_EQ(owner->reports.size(), 1u); // the validation at the start of editing
 
     // The bare prefix keeps its code: backspace is refused and shows the error look.
     EXPECT_EQ(driver.backspace(), 0u);
@@ -62,12 +62,12 @@ TEST_F(AmountCellTest, DigitsEnterFromTheRight)
 
     EXPECT_EQ(driver.backspace(), 1u);
     EXPECT_EQ(text(*row), "INR 25.00");
-    ASSERT_TRUE(driver.paste("1a,2"));  // pasted separators and letters drop out on the re-read
+    ASSERT_TRUE(driver.paste("1a,2")); // pasted separators and letters drop out on the re-read
     EXPECT_EQ(text(*row), "INR 2,500.12");
 
     const auto before = owner->reports.size();
     EXPECT_TRUE(driver.pressDone());
-    ASSERT_EQ(owner->reports.size(), before + 2);  // the validation's report, then the base row's
+    ASSERT_EQ(owner->reports.size(), before + 2); // the validation's report, then the base row's
     EXPECT_EQ(owner->reports.back(), (Report{CellType::paymentAmount, "INR 2,500.12", true}));
     EXPECT_EQ(row->colorStatusBar()->frame().size.width, 0);
 
@@ -109,7 +109,7 @@ TEST_F(AmountCellTest, WithoutAnOwnerTypingStillFormats)
     EXPECT_EQ(driver.type("99"), 2u);
     EXPECT_EQ(text(*row), "INR 0.99");
     EXPECT_EQ(driver.backspace(2), 2u);
-    EXPECT_EQ(text(*row), "INR 0.00");  // deleting back to nothing shows the zero amount
+    EXPECT_EQ(text(*row), "INR 0.00"); // deleting back to nothing shows the zero amount
 }
 
 TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)

@@ -9,14 +9,20 @@ using tavro::TAVROInputCellView;
 
 namespace {
 
-std::shared_ptr<TAVROInputCellView> makeRow() { return NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70)); }
+std::shared_ptr<TAVROInputCellView> makeRow()
+{
+    return NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70));
+}
 
 std::shared_ptr<tavro::TAVROPaymentCellModel> model(CellType type, std::optional<std::string> value)
 {
     return NSObject::create<tavro::TAVROPaymentCellModel>(type, std::string("Store ID"), std::move(value));
 }
 
-std::optional<std::string> title(const TAVROInputCellView& row) { return row.titleBtn()->title(UIControlState::normal); }
+std::optional<std::string> title(const TAVROInputCellView& row)
+{
+    return row.titleBtn()->title(UIControlState::normal);
+}
 
 } // namespace
 

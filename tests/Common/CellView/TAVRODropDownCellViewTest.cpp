@@ -63,7 +63,7 @@ TEST_F(DropDownTest, UnlockedRowTogglesItsLookAndTellsTheOwner)
     EXPECT_TRUE(platform::isEqual(row->backgroundColor(), platform::UIColor::white()));
     EXPECT_TRUE(barShown(*row));
     EXPECT_EQ(dropDownOwner->taps, 1);
-    EXPECT_EQ(driver.focusedTextField(), nullptr);  // the field never takes focus
+    EXPECT_EQ(driver.focusedTextField(), nullptr); // the field never takes focus
 
     ASSERT_TRUE(driver.tap(TAVRODropDownCellView::tapTargetIdentifier));
     driver.advanceBy(1);

@@ -51,7 +51,7 @@ protected:
 TEST_F(FXAmountTest, DigitsEnterAsMinorUnitsAndAreReported)
 {
     auto made = NSObject::create<TAVROFXAmountCellView>(CGRect(0, 0, 265, 98));
-    EXPECT_EQ(made->amountTextFieldCount(), 0);  // no limit before the first layout
+    EXPECT_EQ(made->amountTextFieldCount(), 0); // no limit before the first layout
     made = row();
     EXPECT_EQ(made->inputTextField()->text(), "0.00");
     EXPECT_EQ(made->currencyString(), "INR");
@@ -97,17 +97,17 @@ TEST_F(FXAmountTest, DigitLimitAcceptsOneOverAndRefusesTheNext)
     auto made = row();
     driver.focus(made->inputTextField());
     typeEach(*made, "999999999999");
-    EXPECT_EQ(made->inputTextField()->text(), "9,99,99,99,999.99");  // "0.00" counted three digits; Indian grouping
+    EXPECT_EQ(made->inputTextField()->text(), "9,99,99,99,999.99"); // "0.00" counted three digits; Indian grouping
     EXPECT_FALSE(showsError(*made));
-    driver.type("1");  // the 13th digit: shown, error look, reported invalid
+    driver.type("1"); // the 13th digit: shown, error look, reported invalid
     EXPECT_EQ(made->inputTextField()->text(), "99,99,99,99,999.91");
     EXPECT_TRUE(showsError(*made));
     EXPECT_FALSE(owner->reports.back().valid);
     const auto reports = owner->reports.size();
-    driver.type("2");  // the 14th is refused
+    driver.type("2"); // the 14th is refused
     EXPECT_EQ(made->inputTextField()->text(), "99,99,99,99,999.91");
     EXPECT_EQ(owner->reports.size(), reports);
-    driver.backspace();  // deletions always pass
+    driver.backspace(); // deletions always pass
     EXPECT_EQ(made->inputTextField()->text(), "9,99,99,99,999.99");
     EXPECT_TRUE(owner->reports.back().valid);
 

@@ -5,7 +5,6 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROItemDetailCellView.h"
 
-
 using namespace celltest;
 using tavro::TAVROItemDetailCellView;
 using tavro::TAVROPaymentCellModel;
@@ -19,7 +18,10 @@ std::shared_ptr<TAVROPaymentCellModel> model(std::optional<std::string> name = {
     made->setMerchantId(std::move(id));
     return made;
 }
-std::shared_ptr<TAVROPaymentCellModel> merchantModel(std::string id) { return model({}, std::move(id)); }
+std::shared_ptr<TAVROPaymentCellModel> merchantModel(std::string id)
+{
+    return model({}, std::move(id));
+}
 
 class ItemDetailTest : public CellTest {
 protected:
@@ -49,7 +51,7 @@ TEST_F(ItemDetailTest, ModelBoundBeforeLayoutFillsTheLabelsOnceBuilt)
 
     window = show(made);
     EXPECT_EQ(made->itemTitleLbl()->text(), "4111 1111 1111 1111");
-    EXPECT_EQ(made->itemDescriptionLbl()->text(), "");  // the request flow sets no kind of ID
+    EXPECT_EQ(made->itemDescriptionLbl()->text(), ""); // the request flow sets no kind of ID
 
     // A row 91 high: a 59-point avatar at 16, 16 and two 29.5-point text lines from x 91.
     EXPECT_EQ(made->imageView()->frame(), CGRect(16, 16, 59, 59));
@@ -59,7 +61,10 @@ TEST_F(ItemDetailTest, ModelBoundBeforeLayoutFillsTheLabelsOnceBuilt)
 
 TEST_F(ItemDetailTest, IdsAreGroupedAndLabelledPerFlowAndNetwork)
 {
-    struct Case { TavroActiveFlow flow; std::string id, title, description, image; };
+    struct Case {
+        TavroActiveFlow flow;
+        std::string id, title, description, image;
+    };
     const std::vector<Case> cases = {
         {TavroActiveFlow::payMerchant, "4111111111111111", "4111 1111 1111 1111", "Merchant ID", "network_logo_tavro"},
         {TavroActiveFlow::payMerchant, "5100", "5100", "Master Card Merchant ID", "network_logo_mastercard"},
@@ -91,7 +96,7 @@ TEST_F(ItemDetailTest, NamedFlowsShowNameAndSecondLine)
     EXPECT_EQ(refund->itemDescriptionLbl()->text(), "Visa ...4242");
     EXPECT_EQ(refund->name(), "Anna Maria Lopez");
     EXPECT_EQ(refund->circleView()->initialsLabel()->text(), "AM");
-    ASSERT_TRUE(refund->imageView()->image());  // its pixels are checked by the gallery
+    ASSERT_TRUE(refund->imageView()->image()); // its pixels are checked by the gallery
 
     // A second model replaces what it has and keeps the rest.
     refund->setCellObject(model("Ravi Kumar"));
@@ -119,7 +124,7 @@ TEST_F(ItemDetailTest, NamedFlowsShowNameAndSecondLine)
 TEST_F(ItemDetailTest, AliasFlowNameOrNothing)
 {
     session()->setActiveSessionType(TavroActiveFlow::payMerchantAlias);
-    auto shop = row(model("Corner Shop", "5100"));  // the name wins
+    auto shop = row(model("Corner Shop", "5100")); // the name wins
     EXPECT_EQ(shop->itemTitleLbl()->text(), "Corner Shop");
     EXPECT_EQ(shop->itemDescriptionLbl()->text(), "");
     EXPECT_EQ(shop->cardImage(), "network_logo_tavro");

@@ -34,13 +34,16 @@ protected:
         return NSObject::create<TAVROPaymentCellModel>(CellType::summary, std::nullopt, value);
     }
 
-    static std::string text(const std::shared_ptr<platform::UILabel>& label) { return label->text().value_or("(none)"); }
+    static std::string text(const std::shared_ptr<platform::UILabel>& label)
+    {
+        return label->text().value_or("(none)");
+    }
 
     static bool underlined(const platform::UILabel& label)
     {
         const auto attributed = label.attributedText();
-        return attributed && attributed->length() > 0
-            && attributed->attribute(platform::NSAttributedStringKey::underlineStyle, 0).has_value();
+        return attributed && attributed->length() > 0 &&
+               attributed->attribute(platform::NSAttributedStringKey::underlineStyle, 0).has_value();
     }
 };
 
@@ -138,7 +141,8 @@ TEST_F(SummaryCellTest, PayAndWithdrawTotals)
               "By paying, you share your Address Mobile Number Email with Asha Stores through Asha Stores.");
     row->setCellObject(model(std::nullopt));
     row->addBottomMsgLabel(false);
-    EXPECT_EQ(text(row->bottomCenterMsgLabel()), "By paying, you share your Address Mobile Number Email with the merchant.");
+    EXPECT_EQ(text(row->bottomCenterMsgLabel()),
+              "By paying, you share your Address Mobile Number Email with the merchant.");
     EXPECT_EQ(row->bottomCenterMsgLabel()->frame().origin.y, 80);
 
     // Other flows add a tenth of the amount; the refund row shows it on line 1.

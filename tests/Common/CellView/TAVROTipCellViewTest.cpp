@@ -37,8 +37,8 @@ TEST_F(TipCellTest, ButtonsAndAddButtonGeometry)
 {
     // As built; the layout pass later rounds the frames to the pixel grid.
     auto row = NSObject::create<TAVROTipCellView>(CGRect(0, 0, 375, 70));
-    const std::vector<std::shared_ptr<platform::UIButton>> buttons = {row->fiveBtn(), row->tenBtn(),
-                                                                      row->fifteenBtn(), row->twentyBtn()};
+    const std::vector<std::shared_ptr<platform::UIButton>> buttons = {row->fiveBtn(), row->tenBtn(), row->fifteenBtn(),
+                                                                      row->twentyBtn()};
     const double xs[] = {10, 101.25, 192.5, 283.75};
     const char* titles[] = {"5 %", "10 %", "15 %", "20 %"};
     for (int i = 0; i < 4; ++i) {
@@ -69,7 +69,7 @@ TEST_F(TipCellTest, ButtonsAndAddButtonGeometry)
 TEST_F(TipCellTest, PercentagesTypingAndTheAddButton)
 {
     auto row = makeRow();
-    EXPECT_EQ(row->lastBtn(), row->twentyBtn());  // the buttons' constraints were made once
+    EXPECT_EQ(row->lastBtn(), row->twentyBtn()); // the buttons' constraints were made once
     ASSERT_TRUE(driver.focus(row->inputTextField()));
     EXPECT_EQ(row->heightConstraint()->constant(), 134);
     EXPECT_EQ(row->frame().size.height, 134);

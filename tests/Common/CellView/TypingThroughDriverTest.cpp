@@ -15,20 +15,23 @@ using tavro::TAVROSwitchCellView;
 namespace {
 
 // The form's rule for optional fields: fewer than 26 characters.
-bool formRule(const std::optional<std::string>& text) { return !text || text->size() < 26; }
+bool formRule(const std::optional<std::string>& text)
+{
+    return !text || text->size() < 26;
+}
 
 bool showsError(const tavro::TAVROCellView& row)
 {
-    return !row.isVaildCell() && platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor())
-        && row.colorStatusBar()->frame().size.width == row.frame().size.width
-        && platform::isEqual(row.titleBtn()->titleColor(UIControlState::normal), tavro::errorRedColor());
+    return !row.isVaildCell() && platform::isEqual(row.colorStatusBar()->backgroundColor(), tavro::errorRedColor()) &&
+           row.colorStatusBar()->frame().size.width == row.frame().size.width &&
+           platform::isEqual(row.titleBtn()->titleColor(UIControlState::normal), tavro::errorRedColor());
 }
 
 bool showsFocus(const tavro::TAVROCellView& row)
 {
-    return row.isVaildCell() && platform::isEqual(row.backgroundColor(), platform::UIColor::white())
-        && row.colorStatusBar()->frame().size.width == row.frame().size.width
-        && platform::isEqual(row.titleBtn()->titleColor(UIControlState::normal), row.titleDefaultColor());
+    return row.isVaildCell() && platform::isEqual(row.backgroundColor(), platform::UIColor::white()) &&
+           row.colorStatusBar()->frame().size.width == row.frame().size.width &&
+           platform::isEqual(row.titleBtn()->titleColor(UIControlState::normal), row.titleDefaultColor());
 }
 
 } // namespace
@@ -39,8 +42,8 @@ TEST_F(CellTest, TypingIntoABoundInputRow)
     auto row = NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70));
     row->setCellType(CellType::billNumber);
     row->setCellViewDelegate(owner);
-    row->setCellObject(NSObject::create<tavro::TAVROPaymentCellModel>(CellType::billNumber, std::string("Bill Number"),
-                                                                       std::nullopt));
+    row->setCellObject(
+        NSObject::create<tavro::TAVROPaymentCellModel>(CellType::billNumber, std::string("Bill Number"), std::nullopt));
     owner->verdict = formRule;
     auto window = show(row);
 

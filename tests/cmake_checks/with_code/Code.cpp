@@ -1,1 +1,4 @@
-int codeUnderTest() { return 1; }
+int codeUnderTest()
+{
+    return 1;
+}

@@ -10,7 +10,8 @@ using platform::AnyValue;
 using platform::parseJson;
 using platform::toJson;
 
-TEST(AnyValue, KindsAndTypedReads) {
+TEST(AnyValue, KindsAndTypedReads)
+{
     EXPECT_TRUE(AnyValue().isNull());
     EXPECT_TRUE(AnyValue(nullptr).isNull());
     EXPECT_EQ(AnyValue(true).asBool(), true);
@@ -38,11 +39,12 @@ TEST(AnyValue, KindsAndTypedReads) {
     AnyValue dictionary(AnyValue::Dictionary{{"b", 1}, {"a", "x"}});
     ASSERT_TRUE(dictionary.asDictionary());
     (*dictionary.asDictionary())["c"] = AnyValue::Array{1, 2.5, nullptr};
-    EXPECT_EQ(dictionary.asDictionary()->begin()->first, "a");  // ordered by key
+    EXPECT_EQ(dictionary.asDictionary()->begin()->first, "a"); // ordered by key
     EXPECT_EQ(dictionary.asDictionary()->size(), 3u);
 }
 
-TEST(Json, IntegersAndDoublesStayApartBothWays) {
+TEST(Json, IntegersAndDoublesStayApartBothWays)
+{
     const auto parsed = parseJson(R"({"int": 1, "double": 1.0, "exp": 1e2, "neg": -5,
                                       "big": 9223372036854775807, "small": -9223372036854775808})");
     ASSERT_TRUE(parsed);
@@ -66,7 +68,8 @@ TEST(Json, IntegersAndDoublesStayApartBothWays) {
     EXPECT_TRUE(huge->isDouble());
 }
 
-TEST(Json, RoundTripsNestedValues) {
+TEST(Json, RoundTripsNestedValues)
+{
     const AnyValue value(AnyValue::Dictionary{
         {"name", "Caf\u00E9 \"Le Coin\"\n"},
         {"amount", 12.5},
@@ -83,10 +86,11 @@ TEST(Json, RoundTripsNestedValues) {
     EXPECT_EQ(toJson(AnyValue()), "null");
 }
 
-TEST(Json, InvalidInputGivesNothing) {
-    for (const char* bad : {"", " ", "{", "[1,]", "{\"a\" 1}", "01", "1.", ".5", "NaN", "Infinity",
-                            "'single'", "[1] [2]", "{\"a\":1}x", "\"unterminated", "\"\xFF\"",
-                            "\"\xC0\xAF\"", "// comment\n1", "tru", "\"\\u12\""}) {
+TEST(Json, InvalidInputGivesNothing)
+{
+    for (const char* bad :
+         {"", " ", "{", "[1,]", "{\"a\" 1}", "01", "1.", ".5", "NaN", "Infinity", "'single'", "[1] [2]", "{\"a\":1}x",
+          "\"unterminated", "\"\xFF\"", "\"\xC0\xAF\"", "// comment\n1", "tru", "\"\\u12\""}) {
         EXPECT_EQ(parseJson(bad), std::nullopt) << bad;
     }
     // Absurd nesting is refused rather than exhausting the stack.
@@ -98,7 +102,8 @@ TEST(Json, InvalidInputGivesNothing) {
     EXPECT_TRUE(parseJson("\"" + std::string(1000, '[') + "\\\"\""));
 }
 
-TEST(Json, WritingNeverFails) {
+TEST(Json, WritingNeverFails)
+{
     EXPECT_EQ(toJson(AnyValue(std::numeric_limits<double>::quiet_NaN())), "null");
     EXPECT_EQ(toJson(AnyValue(std::numeric_limits<double>::infinity())), "null");
     EXPECT_EQ(toJson(AnyValue(std::string("a\xFF"))), "\"a\xEF\xBF\xBD\"");

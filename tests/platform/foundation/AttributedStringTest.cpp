@@ -77,11 +77,11 @@ TEST(AttributedString, AttributesSplitAndMergeRuns)
 
     // Underline over a middle stretch makes three runs; removing it merges them again.
     text.addAttribute(Key::underlineStyle, NSUnderlineStyle::single, NSRange{2, 4});
-    EXPECT_EQ(runShape(text), (std::vector<std::pair<NSRange, std::size_t>>{
-                                  {{0, 2}, 1}, {{2, 2}, 2}, {{4, 2}, 3}, {{6, 6}, 2}}));
+    EXPECT_EQ(runShape(text),
+              (std::vector<std::pair<NSRange, std::size_t>>{{{0, 2}, 1}, {{2, 2}, 2}, {{4, 2}, 3}, {{6, 6}, 2}}));
     EXPECT_EQ(text.attribute(Key::underlineStyle, 3)->asInteger(), 1);
     NSRange underline;
-    text.attribute(Key::underlineStyle, 0, &underline);  // absent over 0..2
+    text.attribute(Key::underlineStyle, 0, &underline); // absent over 0..2
     EXPECT_EQ(underline, (NSRange{0, 2}));
     text.removeAttribute(Key::underlineStyle, NSRange{0, text.length()});
     EXPECT_EQ(text.runs().size(), 2u);
@@ -141,7 +141,7 @@ TEST(AttributedString, OutOfRangeEditsAreRefusedAndLogged)
 
     text.addAttribute(Key::kern, 2, NSRange{2, 2});
     text.setAttributes({}, NSRange{4, 0});
-    text.removeAttribute(Key::kern, NSRange{1, SIZE_MAX});  // end would overflow
+    text.removeAttribute(Key::kern, NSRange{1, SIZE_MAX}); // end would overflow
     text.replaceCharacters(NSRange{3, 1}, "x");
     text.deleteCharacters(NSRange{SIZE_MAX, 2});
     EXPECT_FALSE(text.attribute(Key::kern, 3));
@@ -162,7 +162,7 @@ TEST(AttributedString, EnumeratesStretchesOfOneAttribute)
 {
     NSMutableAttributedString text("aaabbbccc");
     text.addAttribute(Key::kern, 1, NSRange{0, 6});
-    text.addAttribute(Key::underlineStyle, 1, NSRange{3, 3});  // splits the kern stretch into runs
+    text.addAttribute(Key::underlineStyle, 1, NSRange{3, 3}); // splits the kern stretch into runs
 
     std::vector<std::pair<std::optional<AttributeValue>, NSRange>> seen;
     text.enumerateAttribute(Key::kern, NSRange{1, 7}, [&](const std::optional<AttributeValue>& value, NSRange range) {
@@ -184,7 +184,8 @@ TEST(AttributedString, MeasuresThroughTheInstalledMeasurer)
     NSAttributedString text("Pay");
     {
         platform::DebugLogCapture log;
-        EXPECT_EQ(text.boundingSize({100, 50}, platform::NSStringDrawingUsesLineFragmentOrigin), (platform::TextSize{}));
+        EXPECT_EQ(text.boundingSize({100, 50}, platform::NSStringDrawingUsesLineFragmentOrigin),
+                  (platform::TextSize{}));
         EXPECT_EQ(log.lines().size(), 1u);
     }
     unsigned seenOptions = 0;

@@ -25,7 +25,7 @@ namespace tavro_like {
 struct FrameworkScreen {};
 namespace controls {
 struct KitButton {};
-}
+} // namespace controls
 } // namespace tavro_like
 
 TEST(Bundle, OpensExistingDirectoriesOnceEach)
@@ -108,9 +108,9 @@ TEST(Bundle, PicksTheImageFileForTheScreenScale)
         double fileScale;
     };
     const Case cases[] = {
-        {"both", 2, "both@2x.png", 2},  {"both", 1, "both.png", 1},       {"both", 3, "both@2x.png", 2},
-        {"both.png", 2, "both@2x.png", 2}, {"plain", 2, "plain.png", 1},  {"retina", 1, "retina@2x.png", 2},
-        {"hd", 2, "hd@3x.png", 3},      {"both", 0, "both.png", 1},
+        {"both", 2, "both@2x.png", 2},     {"both", 1, "both.png", 1},   {"both", 3, "both@2x.png", 2},
+        {"both.png", 2, "both@2x.png", 2}, {"plain", 2, "plain.png", 1}, {"retina", 1, "retina@2x.png", 2},
+        {"hd", 2, "hd@3x.png", 3},         {"both", 0, "both.png", 1},
     };
     for (const auto& c : cases) {
         auto found = bundle->pathForImage(c.name, c.scale);
@@ -136,7 +136,7 @@ TEST(Bundle, MapsClassesToRegisteredBundlesAndOthersToMain)
     Bundle::registerClassBundle("Module.Special", special);
 
     EXPECT_EQ(Bundle::forClass<tavro_like::FrameworkScreen>(), framework);
-    EXPECT_EQ(Bundle::forClass<tavro_like::controls::KitButton>(), kit);  // longest prefix wins
+    EXPECT_EQ(Bundle::forClass<tavro_like::controls::KitButton>(), kit); // longest prefix wins
     EXPECT_EQ(Bundle::forClass("Module.Special"), special);
     EXPECT_EQ(Bundle::forClass<HostScreen>(), Bundle::main());
     EXPECT_EQ(Bundle::forClass("SomeHostClass"), Bundle::main());
@@ -189,11 +189,12 @@ TEST(Bundle, AnUnreadableDirectorySaysSoOnce)
     auto locked = scratch.path("Locked");
     ::chmod(locked.c_str(), 0);
     EXPECT_EXIT(testing_support::runWithoutPrivileges([&] {
-        platform::DebugLogCapture log;
-        auto bundle = Bundle::forPath(locked);
-        return bundle && bundle->localizedString("KEY") == "KEY" && bundle->localizedString("KEY") == "KEY"
-            && log.lines().size() == 1 && log.contains("Locked");
-    }), ::testing::ExitedWithCode(0), "");
+                    platform::DebugLogCapture log;
+                    auto bundle = Bundle::forPath(locked);
+                    return bundle && bundle->localizedString("KEY") == "KEY" &&
+                           bundle->localizedString("KEY") == "KEY" && log.lines().size() == 1 && log.contains("Locked");
+                }),
+                ::testing::ExitedWithCode(0), "");
     ::chmod(locked.c_str(), 0755);
 }
 
@@ -224,7 +225,8 @@ TEST(NibRegistry, InstantiatesRegisteredBuildersWithTheirOwner)
         EXPECT_FALSE(NibRegistry::instantiate(other, "CardView"));
         EXPECT_FALSE(NibRegistry::instantiate(nullptr, "CardView"));
         EXPECT_EQ(log.lines().size(), 2u);
-        NibRegistry::registerNib(nullptr, "X", [](const std::shared_ptr<void>&) { return NibRegistry::TopLevelObjects{}; });
+        NibRegistry::registerNib(nullptr, "X",
+                                 [](const std::shared_ptr<void>&) { return NibRegistry::TopLevelObjects{}; });
         NibRegistry::registerNib(bundle, "Empty", nullptr);
         EXPECT_EQ(log.lines().size(), 4u);
         EXPECT_FALSE(NibRegistry::has(bundle, "Empty"));

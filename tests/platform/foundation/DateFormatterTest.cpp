@@ -80,7 +80,7 @@ TEST(DateFormatter, DefaultsFollowTheCurrentZoneAndNowIsInjectable)
     Date::setNowProvider(nullptr);
     TimeZone::setCurrent(std::nullopt);
     Locale::setCurrent(std::nullopt);
-    EXPECT_GT(Date::now().timeIntervalSince1970, 1.6e9);  // the real clock again
+    EXPECT_GT(Date::now().timeIntervalSince1970, 1.6e9); // the real clock again
 }
 
 TEST(TimeZone, KnowsOffsetsAndRefusesUnknownNames)
@@ -91,7 +91,7 @@ TEST(TimeZone, KnowsOffsetsAndRefusesUnknownNames)
     auto newYork = TimeZone::named("America/New_York");
     ASSERT_TRUE(newYork);
     EXPECT_EQ(newYork->secondsFromGMT(Date{kSixDecember2026}), -5 * 3600);
-    EXPECT_EQ(newYork->secondsFromGMT(Date{kSixDecember2026 - 180 * 86400.0}), -4 * 3600);  // summer
+    EXPECT_EQ(newYork->secondsFromGMT(Date{kSixDecember2026 - 180 * 86400.0}), -4 * 3600); // summer
     EXPECT_EQ(TimeZone::utc().secondsFromGMT(Date{0}), 0);
 
     EXPECT_FALSE(TimeZone::named("Mars/Olympus_Mons"));

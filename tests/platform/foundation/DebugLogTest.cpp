@@ -5,7 +5,8 @@
 using platform::DebugLogCapture;
 using platform::debugLog;
 
-TEST(DebugLog, CaptureCollectsLinesAndKeepsConsoleQuiet) {
+TEST(DebugLog, CaptureCollectsLinesAndKeepsConsoleQuiet)
+{
     const bool wasEnabled = platform::isDebugLogEnabled();
     platform::setDebugLogEnabled(true);
     testing::internal::CaptureStderr();
@@ -15,7 +16,7 @@ TEST(DebugLog, CaptureCollectsLinesAndKeepsConsoleQuiet) {
         debugLog("second\nmessage\n");
         ASSERT_EQ(capture.lines().size(), 2u);
         EXPECT_EQ(capture.lines()[0], "first message");
-        EXPECT_EQ(capture.lines()[1], "second message");  // one line per message
+        EXPECT_EQ(capture.lines()[1], "second message"); // one line per message
         EXPECT_TRUE(capture.contains("cond mess"));
         EXPECT_FALSE(capture.contains("third"));
         capture.clear();
@@ -25,7 +26,8 @@ TEST(DebugLog, CaptureCollectsLinesAndKeepsConsoleQuiet) {
     platform::setDebugLogEnabled(wasEnabled);
 }
 
-TEST(DebugLog, InnermostCaptureCollects) {
+TEST(DebugLog, InnermostCaptureCollects)
+{
     DebugLogCapture outer;
     debugLog("outer 1");
     {
@@ -37,7 +39,8 @@ TEST(DebugLog, InnermostCaptureCollects) {
     EXPECT_EQ(outer.lines(), (std::vector<std::string>{"outer 1", "outer 2"}));
 }
 
-TEST(DebugLog, WritesToStandardErrorOnlyWhenEnabled) {
+TEST(DebugLog, WritesToStandardErrorOnlyWhenEnabled)
+{
     const bool wasEnabled = platform::isDebugLogEnabled();
 
     platform::setDebugLogEnabled(false);

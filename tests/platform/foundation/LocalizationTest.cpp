@@ -31,12 +31,12 @@ TEST(Localization, ChoosesTheFirstServedLanguageThenTheDevelopmentRegion)
     };
     const Case cases[] = {
         {{"en", "fr"}, {"fr"}, "fr"},
-        {{"en", "fr"}, {"de", "fr"}, "fr"},         // first preferred that is available
-        {{"en", "fr"}, {"fr-CA"}, "fr"},            // region dropped
+        {{"en", "fr"}, {"de", "fr"}, "fr"},          // first preferred that is available
+        {{"en", "fr"}, {"fr-CA"}, "fr"},             // region dropped
         {{"en", "pt_BR", "pt"}, {"pt-BR"}, "pt_BR"}, // "-" and "_" alike
-        {{"en", "pt"}, {"PT-br"}, "pt"},            // case does not matter
+        {{"en", "pt"}, {"PT-br"}, "pt"},             // case does not matter
         {{"en", "zh-Hans"}, {"zh-Hans-CN"}, "zh-Hans"},
-        {{"en", "fr"}, {"de"}, "en"},               // development region
+        {{"en", "fr"}, {"de"}, "en"}, // development region
         {{"de", "fr"}, {"ja"}, std::nullopt},
         {{}, {"en"}, std::nullopt},
     };
@@ -71,7 +71,7 @@ TEST(Localization, LooksKeysUpInTheChosenTable)
     EXPECT_EQ(bundle->localizedString("TAVRO_OK"), "OK");
     EXPECT_EQ(bundle->localizedString("TAVRO_OK", "", "Localizable"), "OK");
     EXPECT_EQ(bundle->localizedString("E1", "", "Errors"), "First error");
-    EXPECT_EQ(bundle->localizedString("E1"), "E1");  // other table
+    EXPECT_EQ(bundle->localizedString("E1"), "E1"); // other table
 
     // A missing key gives the default value, or the key itself when the default is empty.
     EXPECT_EQ(bundle->localizedString("NO_SUCH_KEY"), "NO_SUCH_KEY");

@@ -143,7 +143,7 @@ TEST(NotificationCenterTest, RemovingByTokenByOwnerAndByName)
     center.post("D");
     EXPECT_EQ(log.back(), "token-D");
     EXPECT_EQ(std::count(log.begin(), log.end(), "token-D"), 1);
-    EXPECT_EQ(center.observerCount(), 1u);  // other-A
+    EXPECT_EQ(center.observerCount(), 1u); // other-A
 }
 
 TEST(NotificationCenterTest, ObjectFilterDeliversOnlyThatSendersPosts)
@@ -153,7 +153,8 @@ TEST(NotificationCenterTest, ObjectFilterDeliversOnlyThatSendersPosts)
     auto field = std::make_shared<std::string>("amount field");
     auto otherField = std::make_shared<std::string>("other field");
     int calls = 0;
-    center.addObserver("TextDidChange", owner, [&](const Notification&) { ++calls; }, field);
+    center.addObserver(
+        "TextDidChange", owner, [&](const Notification&) { ++calls; }, field);
 
     center.post("TextDidChange", otherField);
     center.post("TextDidChange");

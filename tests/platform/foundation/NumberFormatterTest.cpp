@@ -33,12 +33,9 @@ TEST(Locale, ReportsCodesAndCurrencyFromLocaleData)
         const char* symbol;
     };
     const Case cases[] = {
-        {"en_US", "en", "US", "USD", "$"},
-        {"en_IN", "en", "IN", "INR", "\u20B9"},
-        {"en_GB", "en", "GB", "GBP", "\u00A3"},
-        {"en_JP", "en", "JP", "JPY", "\u00A5"},
-        {"en_EA", "en", "EA", "EUR", "\u20AC"},
-        {"en-US", "en", "US", "USD", "$"},
+        {"en_US", "en", "US", "USD", "$"},      {"en_IN", "en", "IN", "INR", "\u20B9"},
+        {"en_GB", "en", "GB", "GBP", "\u00A3"}, {"en_JP", "en", "JP", "JPY", "\u00A5"},
+        {"en_EA", "en", "EA", "EUR", "\u20AC"}, {"en-US", "en", "US", "USD", "$"},
     };
     for (const auto& c : cases) {
         Locale locale(c.identifier);
@@ -69,8 +66,8 @@ TEST(Locale, CurrentIsSettableAndRegionCodesAreUpperCaseIso)
     for (const char* code : {"us", "XX", "USA", ""})
         EXPECT_EQ(std::find(regions.begin(), regions.end(), code), regions.end()) << code;
     EXPECT_TRUE(std::all_of(regions.begin(), regions.end(), [](const std::string& code) {
-        return code.size() == 2 && std::isupper(static_cast<unsigned char>(code[0]))
-            && std::isupper(static_cast<unsigned char>(code[1]));
+        return code.size() == 2 && std::isupper(static_cast<unsigned char>(code[0])) &&
+               std::isupper(static_cast<unsigned char>(code[1]));
     }));
 }
 
@@ -86,12 +83,30 @@ TEST(NumberFormatter, FormatsCurrencyAsTheLocaleDataFixes)
         {"en_US", 1234.5, "$1,234.50", 2},
         {"en_US", 0, "$0.00", 2},
         {"en_US", -12.5, "-$12.50", 2},
-        {"en_IN", 100000, "\u20B9" "1,00,000.00", 2},    // Indian grouping
-        {"en_IN", 12345678.9, "\u20B9" "1,23,45,678.90", 2},
-        {"en_GB", 1234.5, "\u00A3" "1,234.50", 2},
-        {"en_JP", 1234.5, "\u00A5" "1,234", 0},          // no minor units; half-even keeps 1234
-        {"en_JP", 1235.5, "\u00A5" "1,236", 0},
-        {"en_EA", 1234.5, "\u20AC" "1,234.50", 2},
+        {"en_IN", 100000,
+         "\u20B9"
+         "1,00,000.00",
+         2}, // Indian grouping
+        {"en_IN", 12345678.9,
+         "\u20B9"
+         "1,23,45,678.90",
+         2},
+        {"en_GB", 1234.5,
+         "\u00A3"
+         "1,234.50",
+         2},
+        {"en_JP", 1234.5,
+         "\u00A5"
+         "1,234",
+         0}, // no minor units; half-even keeps 1234
+        {"en_JP", 1235.5,
+         "\u00A5"
+         "1,236",
+         0},
+        {"en_EA", 1234.5,
+         "\u20AC"
+         "1,234.50",
+         2},
     };
     for (const auto& c : cases) {
         auto formatter = currencyFormatter(c.locale);
@@ -121,10 +136,12 @@ TEST(NumberFormatter, AppliesExplicitSettingsOverTheLocaleDefaults)
     EXPECT_TRUE(formatter.usesGroupingSeparator());
 
     formatter.setCurrencyCode("EUR");
-    EXPECT_EQ(formatter.string(3.5), "\u20AC" "3.50");
+    EXPECT_EQ(formatter.string(3.5), "\u20AC"
+                                     "3.50");
     EXPECT_EQ(formatter.currencySymbol(), "\u20AC");
     formatter.setCurrencyCode("JPY");
-    EXPECT_EQ(formatter.string(1234.5), "\u00A5" "1,234");
+    EXPECT_EQ(formatter.string(1234.5), "\u00A5"
+                                        "1,234");
     EXPECT_EQ(formatter.maximumFractionDigits(), 0);
     formatter.setCurrencyCode(std::nullopt);
 
@@ -160,7 +177,7 @@ TEST(NumberFormatter, PlainAndDecimalStyles)
     NumberFormatter plain;
     plain.setLocale(Locale("en_US"));
     EXPECT_EQ(plain.numberStyle(), NumberStyle::none);
-    EXPECT_EQ(plain.string(1234.5), "1234");  // half-even to an integer, no grouping
+    EXPECT_EQ(plain.string(1234.5), "1234"); // half-even to an integer, no grouping
     EXPECT_EQ(plain.string(1235.5), "1236");
     EXPECT_FALSE(plain.usesGroupingSeparator());
 
@@ -187,7 +204,7 @@ TEST(NumberFormatter, ParsesWhatItFormats)
     decimal.setLocale(Locale("en_US"));
     EXPECT_EQ(decimal.number("1,234.5"), 1234.5);
     EXPECT_FALSE(decimal.number(""));
-    EXPECT_FALSE(decimal.number("12abc"));  // the whole text must be a number
+    EXPECT_FALSE(decimal.number("12abc")); // the whole text must be a number
     EXPECT_FALSE(decimal.number("abc"));
 }
 
@@ -196,15 +213,18 @@ TEST(NumberFormatter, FollowsTheCurrentLocaleWhenNoneIsSet)
     NumberFormatter formatter;
     formatter.setNumberStyle(NumberStyle::currency);
     Locale::setCurrent(Locale("en_GB"));
-    EXPECT_EQ(formatter.string(1), "\u00A3" "1.00");
+    EXPECT_EQ(formatter.string(1), "\u00A3"
+                                   "1.00");
     Locale::setCurrent(Locale("en_IN"));
-    EXPECT_EQ(formatter.string(1), "\u20B9" "1.00");
+    EXPECT_EQ(formatter.string(1), "\u20B9"
+                                   "1.00");
     Locale::setCurrent(std::nullopt);
 
     // A copy keeps the settings and formats on its own.
     auto copy = currencyFormatter("en_JP");
     NumberFormatter second = copy;
     copy.setLocale(Locale("en_US"));
-    EXPECT_EQ(second.string(5), "\u00A5" "5");
+    EXPECT_EQ(second.string(5), "\u00A5"
+                                "5");
     EXPECT_EQ(copy.string(5), "$5.00");
 }

@@ -4,7 +4,8 @@
 
 using platform::Regex;
 
-TEST(Regex, WholeMatchVersusSearch) {
+TEST(Regex, WholeMatchVersusSearch)
+{
     const auto digits = Regex::compile("[0-9]+");
     ASSERT_TRUE(digits);
     EXPECT_TRUE(digits->matchesEntirely("12345"));
@@ -14,7 +15,8 @@ TEST(Regex, WholeMatchVersusSearch) {
     EXPECT_FALSE(digits->findsMatch("abc"));
 }
 
-TEST(Regex, Anchors) {
+TEST(Regex, Anchors)
+{
     const auto prefix = Regex::compile("^00");
     ASSERT_TRUE(prefix);
     EXPECT_TRUE(prefix->findsMatch("000201"));
@@ -32,15 +34,16 @@ TEST(Regex, Anchors) {
     EXPECT_TRUE(line->matchesEntirely("a"));
 }
 
-TEST(Regex, UnicodeAwareness) {
+TEST(Regex, UnicodeAwareness)
+{
     const auto letters = Regex::compile("\\p{L}+");
     ASSERT_TRUE(letters);
     EXPECT_TRUE(letters->matchesEntirely("Caf\u00E9\u0E19\u4E2D"));
-    EXPECT_FALSE(letters->matchesEntirely("Cafe\u0301"));  // the mark is not a letter
+    EXPECT_FALSE(letters->matchesEntirely("Cafe\u0301")); // the mark is not a letter
 
     const auto oneCharacter = Regex::compile("^.$");
     ASSERT_TRUE(oneCharacter);
-    EXPECT_TRUE(oneCharacter->findsMatch("\U0001F600"));  // one code point, not two units
+    EXPECT_TRUE(oneCharacter->findsMatch("\U0001F600")); // one code point, not two units
 
     const auto cluster = Regex::compile("\\X");
     ASSERT_TRUE(cluster);
@@ -51,7 +54,8 @@ TEST(Regex, UnicodeAwareness) {
     EXPECT_TRUE(digits->matchesEntirely("\u0661\u0662"));
 }
 
-TEST(Regex, CaseInsensitivity) {
+TEST(Regex, CaseInsensitivity)
+{
     const auto sensitive = Regex::compile("caf\u00E9");
     const auto insensitive = Regex::compile("caf\u00E9", true);
     ASSERT_TRUE(sensitive && insensitive);
@@ -59,7 +63,8 @@ TEST(Regex, CaseInsensitivity) {
     EXPECT_TRUE(insensitive->matchesEntirely("CAF\u00C9"));
 }
 
-TEST(Regex, InvalidPatternsAndInput) {
+TEST(Regex, InvalidPatternsAndInput)
+{
     EXPECT_FALSE(Regex::compile("("));
     EXPECT_FALSE(Regex::compile("[a-"));
     EXPECT_FALSE(Regex::compile("a{2,1}"));
@@ -68,10 +73,12 @@ TEST(Regex, InvalidPatternsAndInput) {
     // Ill-formed input reads as U+FFFD.
     const auto replacement = Regex::compile("a\\x{FFFD}b");
     ASSERT_TRUE(replacement);
-    EXPECT_TRUE(replacement->matchesEntirely("a\xFF" "b"));
+    EXPECT_TRUE(replacement->matchesEntirely("a\xFF"
+                                             "b"));
 }
 
-TEST(Regex, CopiesAndMovesShareTheCompiledPattern) {
+TEST(Regex, CopiesAndMovesShareTheCompiledPattern)
+{
     auto original = Regex::compile("x+");
     ASSERT_TRUE(original);
     Regex copy = *original;
@@ -82,6 +89,6 @@ TEST(Regex, CopiesAndMovesShareTheCompiledPattern) {
     EXPECT_TRUE(assigned.matchesEntirely("x"));
     EXPECT_TRUE(moved.matchesEntirely("xx"));
     // A moved-from pattern matches nothing rather than crashing.
-    EXPECT_FALSE(original->matchesEntirely("x"));  // NOLINT(bugprone-use-after-move)
-    EXPECT_FALSE(original->findsMatch("x"));       // NOLINT(bugprone-use-after-move)
+    EXPECT_FALSE(original->matchesEntirely("x")); // NOLINT(bugprone-use-after-move)
+    EXPECT_FALSE(original->findsMatch("x"));      // NOLINT(bugprone-use-after-move)
 }

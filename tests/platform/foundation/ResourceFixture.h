@@ -15,8 +15,8 @@ public:
     ScratchDirectory()
     {
         static std::atomic<int> counter{0};
-        m_path = std::filesystem::temp_directory_path()
-            / ("resources-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        m_path = std::filesystem::temp_directory_path() /
+                 ("resources-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -120,7 +120,7 @@ TEST_F(RunLoopTest, AdvanceByRejectsBadStepsAndNeedsAManualClock)
     DebugLogCapture capture;
     loop().advanceBy(10);
     EXPECT_TRUE(capture.contains("ManualClock"));
-    EXPECT_TRUE(ran);  // still runs until idle
+    EXPECT_TRUE(ran); // still runs until idle
 }
 
 TEST_F(RunLoopTest, NestedDrivesFromCallbacksAreSafeAndBounded)

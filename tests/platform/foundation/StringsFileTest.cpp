@@ -28,7 +28,7 @@ bare_key.name = "bare";
 )");
     EXPECT_TRUE(log.lines().empty());
     EXPECT_EQ(table, (StringsTable{
-                         {"SCAN_TO_PAY_TITLE", "Scan to pay now"},  // the later entry wins
+                         {"SCAN_TO_PAY_TITLE", "Scan to pay now"}, // the later entry wins
                          {"Merchant ID", "Merchant ID"},
                          {"Invalid [Default Label]", "Invalid [Default Label]"},
                          {"KEY_ONLY", "KEY_ONLY"},
@@ -50,11 +50,11 @@ TEST(StringsFile, DecodesEscapes)
         {R"("k" = "back\\slash";)", "back\\slash"},
         {R"("k" = "a\nb\tc\rd";)", "a\nb\tc\rd"},
         {R"("k" = "\U20B9 \u00e9";)", "\u20B9 \u00E9"},
-        {R"("k" = "\UD83D\UDE00";)", "\U0001F600"},  // surrogate pair joins
-        {R"("k" = "\UD83D!";)", "\uFFFD!"},          // lone surrogate
-        {R"("k" = "\101\060";)", "A0"},              // octal
+        {R"("k" = "\UD83D\UDE00";)", "\U0001F600"}, // surrogate pair joins
+        {R"("k" = "\UD83D!";)", "\uFFFD!"},         // lone surrogate
+        {R"("k" = "\101\060";)", "A0"},             // octal
         {R"("k" = "it\'s \/ ok";)", "it's / ok"},
-        {"\"k\" = \"na\xC3\xAFve \xE2\x82\xB9\";", "na\u00EFve \u20B9"},  // raw UTF-8
+        {"\"k\" = \"na\xC3\xAFve \xE2\x82\xB9\";", "na\u00EFve \u20B9"}, // raw UTF-8
     };
     for (const auto& c : cases) {
         auto table = parseStringsFile(c.source);
@@ -93,13 +93,13 @@ TEST(StringsFile, ReadsByteOrderMarksAndRepairsBadUtf8)
 TEST(StringsFile, MalformedInputKeepsEarlierEntriesAndLogsOneLine)
 {
     const char* broken[] = {
-        "\"one\" = \"1\";\n\"two\" = \"2\" \"three\" = \"3\";",  // missing ';'
-        "\"one\" = \"1\";\n\"two\" = \"never closed;",             // unterminated string
-        "\"one\" = \"1\";\n/* never closed",                        // unterminated comment
-        "\"one\" = \"1\";\n\"two\" = ;",                            // missing value
-        "\"one\" = \"1\";\n= \"2\";",                               // missing key
-        "\"one\" = \"1\";\n\"two\" = \"\\U\";",                     // \U without digits
-        "\"one\" = \"1\";\n\"two\" =",                              // end of file
+        "\"one\" = \"1\";\n\"two\" = \"2\" \"three\" = \"3\";", // missing ';'
+        "\"one\" = \"1\";\n\"two\" = \"never closed;",          // unterminated string
+        "\"one\" = \"1\";\n/* never closed",                    // unterminated comment
+        "\"one\" = \"1\";\n\"two\" = ;",                        // missing value
+        "\"one\" = \"1\";\n= \"2\";",                           // missing key
+        "\"one\" = \"1\";\n\"two\" = \"\\U\";",                 // \U without digits
+        "\"one\" = \"1\";\n\"two\" =",                          // end of file
     };
     for (const char* source : broken) {
         DebugLogCapture log;
@@ -134,7 +134,9 @@ TEST(StringsFile, APermissionDeniedFileSaysSo)
     auto path = scratch.write("Locked.strings", "\"a\" = \"b\";");
     ::chmod(path.c_str(), 0);
     EXPECT_EXIT(testing_support::runWithoutPrivileges([&] {
-        DebugLogCapture log;
-        return !platform::loadStringsFile(path) && log.lines().size() == 1 && log.contains("Locked.strings");
-    }), ::testing::ExitedWithCode(0), "");
+                    DebugLogCapture log;
+                    return !platform::loadStringsFile(path) && log.lines().size() == 1 &&
+                           log.contains("Locked.strings");
+                }),
+                ::testing::ExitedWithCode(0), "");
 }

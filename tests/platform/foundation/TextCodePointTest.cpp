@@ -15,8 +15,8 @@ const std::string kReplacement = "\xEF\xBF\xBD";
 
 // A copy in a heap block of exactly the text's size, so reading past the end trips the sanitizer.
 struct ExactBuffer {
-    explicit ExactBuffer(std::string_view text)
-        : bytes(std::make_unique<char[]>(text.size())), size(text.size()) {
+    explicit ExactBuffer(std::string_view text) : bytes(std::make_unique<char[]>(text.size())), size(text.size())
+    {
         std::copy(text.begin(), text.end(), bytes.get());
     }
     std::string_view view() const { return {bytes.get(), size}; }
@@ -26,7 +26,8 @@ struct ExactBuffer {
 
 } // namespace
 
-TEST(TextCodePoints, CountsBytesCodePointsAndUtf16Units) {
+TEST(TextCodePoints, CountsBytesCodePointsAndUtf16Units)
+{
     struct Case {
         std::string text;
         std::size_t bytes;
@@ -34,12 +35,8 @@ TEST(TextCodePoints, CountsBytesCodePointsAndUtf16Units) {
         std::size_t utf16;
     };
     const Case cases[] = {
-        {"", 0, 0, 0},
-        {"Cafe", 4, 4, 4},
-        {"Caf\u00E9", 5, 4, 4},
-        {"Cafe\u0301", 6, 5, 5},
-        {"\r\n", 2, 2, 2},
-        {"\U0001F469\u200D\U0001F469\u200D\U0001F467", 18, 5, 8},
+        {"", 0, 0, 0},           {"Cafe", 4, 4, 4}, {"Caf\u00E9", 5, 4, 4},
+        {"Cafe\u0301", 6, 5, 5}, {"\r\n", 2, 2, 2}, {"\U0001F469\u200D\U0001F469\u200D\U0001F467", 18, 5, 8},
         {"\u20AC10", 5, 3, 3},
     };
     for (const Case& c : cases) {
@@ -52,8 +49,9 @@ TEST(TextCodePoints, CountsBytesCodePointsAndUtf16Units) {
     }
 }
 
-TEST(TextCodePoints, IndexingAndSlicing) {
-    const std::string text = "a\u00E9\u20AC\U0001F600z";  // 1 + 2 + 3 + 4 + 1 bytes
+TEST(TextCodePoints, IndexingAndSlicing)
+{
+    const std::string text = "a\u00E9\u20AC\U0001F600z"; // 1 + 2 + 3 + 4 + 1 bytes
     EXPECT_EQ(byteOffsetOfCodePoint(text, 0), 0u);
     EXPECT_EQ(byteOffsetOfCodePoint(text, 2), 3u);
     EXPECT_EQ(byteOffsetOfCodePoint(text, 4), 10u);
@@ -75,19 +73,21 @@ TEST(TextCodePoints, IndexingAndSlicing) {
     EXPECT_EQ(codePointAt("", 0), std::nullopt);
 }
 
-TEST(TextCodePoints, ConversionsRoundTripAndReplaceInvalidUnits) {
+TEST(TextCodePoints, ConversionsRoundTripAndReplaceInvalidUnits)
+{
     const std::string text = "x\u00E9\u20AC\U0001F600\U0010FFFF";
     EXPECT_EQ(fromUtf16(toUtf16(text)), text);
     EXPECT_EQ(fromUtf32(toUtf32(text)), text);
     EXPECT_EQ(toUtf32(text), U"x\u00E9\u20AC\U0001F600\U0010FFFF");
 
-    EXPECT_EQ(fromUtf16(u"a\xD800"), "a" + kReplacement);        // lone high surrogate
-    EXPECT_EQ(fromUtf16(u"\xDC00z"), kReplacement + "z");        // lone low surrogate
-    EXPECT_EQ(fromUtf16(u"\xDC00\xD800"), kReplacement + kReplacement);  // reversed pair
+    EXPECT_EQ(fromUtf16(u"a\xD800"), "a" + kReplacement);               // lone high surrogate
+    EXPECT_EQ(fromUtf16(u"\xDC00z"), kReplacement + "z");               // lone low surrogate
+    EXPECT_EQ(fromUtf16(u"\xDC00\xD800"), kReplacement + kReplacement); // reversed pair
     EXPECT_EQ(fromUtf32(std::u32string{0xD800, 0x110000, U'b'}), kReplacement + kReplacement + "b");
 }
 
-TEST(TextCodePoints, IllFormedUtf8ReadsAsOneReplacementPerMaximalSubpart) {
+TEST(TextCodePoints, IllFormedUtf8ReadsAsOneReplacementPerMaximalSubpart)
+{
     struct Case {
         const char* label;
         std::string bytes;
@@ -97,7 +97,10 @@ TEST(TextCodePoints, IllFormedUtf8ReadsAsOneReplacementPerMaximalSubpart) {
         {"truncated two-byte", "\xC3", U"\uFFFD"},
         {"truncated three-byte", "a\xE2\x82", U"a\uFFFD"},
         {"truncated four-byte", "\xF0\x9F\x98", U"\uFFFD"},
-        {"truncated then ASCII", "\xF0\x9F" "b", U"\uFFFDb"},
+        {"truncated then ASCII",
+         "\xF0\x9F"
+         "b",
+         U"\uFFFDb"},
         {"overlong slash", "\xC0\xAF", U"\uFFFD\uFFFD"},
         {"overlong three-byte", "\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},
         {"overlong four-byte", "\xF0\x80\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
@@ -106,8 +109,7 @@ TEST(TextCodePoints, IllFormedUtf8ReadsAsOneReplacementPerMaximalSubpart) {
         {"F5", "\xF5\x80", U"\uFFFD\uFFFD"},
         {"FF", "x\xFF", U"x\uFFFD"},
         {"lone continuation", "\x80\xBF", U"\uFFFD\uFFFD"},
-        {"mixed", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
-         U"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"},
+        {"mixed", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64", U"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -139,9 +141,10 @@ TEST(TextCodePoints, IllFormedUtf8ReadsAsOneReplacementPerMaximalSubpart) {
     }
 }
 
-TEST(TextCodePoints, ValidityOfBoundaryScalars) {
-    for (const char* valid : {"\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF",
-                              "\xEE\x80\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+TEST(TextCodePoints, ValidityOfBoundaryScalars)
+{
+    for (const char* valid : {"\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80",
+                              "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
         SCOPED_TRACE(valid);
         EXPECT_TRUE(isValidUtf8(valid));
         EXPECT_EQ(codePointCount(valid), 1u);
@@ -150,11 +153,11 @@ TEST(TextCodePoints, ValidityOfBoundaryScalars) {
     EXPECT_FALSE(isAscii("plain ASCII text, then \u00E9 past the first words"));
 }
 
-TEST(TextCodePoints, DecodingAgreesWithIcuOnRandomBytes) {
+TEST(TextCodePoints, DecodingAgreesWithIcuOnRandomBytes)
+{
     std::mt19937 random(20240611);
-    const unsigned char interesting[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF,
-                                         0xC0, 0xC1, 0xC2, 0xDF, 0xE0, 0xE1, 0xED, 0xEE, 0xEF,
-                                         0xF0, 0xF1, 0xF4, 0xF5, 0xFF};
+    const unsigned char interesting[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xC1, 0xC2,
+                                         0xDF, 0xE0, 0xE1, 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF4, 0xF5, 0xFF};
     for (int round = 0; round < 2000; ++round) {
         std::string bytes(random() % 12, '\0');
         for (char& b : bytes) {
@@ -178,7 +181,8 @@ TEST(TextCodePoints, DecodingAgreesWithIcuOnRandomBytes) {
     }
 }
 
-TEST(TextCodePoints, EmptyViewsWithoutStorage) {
+TEST(TextCodePoints, EmptyViewsWithoutStorage)
+{
     const std::string_view none;
     EXPECT_TRUE(isValidUtf8(none));
     EXPECT_TRUE(isAscii(none));

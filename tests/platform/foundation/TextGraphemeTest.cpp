@@ -12,7 +12,8 @@ using namespace platform::text;
 namespace {
 
 // Cluster count straight from ICU over the whole text, for checking the segmented fast paths.
-std::size_t icuClusterCount(std::string_view text) {
+std::size_t icuClusterCount(std::string_view text)
+{
     const std::u16string units = toUtf16(text);
     UErrorCode status = U_ZERO_ERROR;
     UBreakIterator* iterator = ubrk_open(UBRK_CHARACTER, "", reinterpret_cast<const UChar*>(units.data()),
@@ -29,7 +30,8 @@ std::size_t icuClusterCount(std::string_view text) {
 
 } // namespace
 
-TEST(TextGraphemes, CountsUserPerceivedCharacters) {
+TEST(TextGraphemes, CountsUserPerceivedCharacters)
+{
     struct Case {
         const char* label;
         std::string text;
@@ -61,7 +63,8 @@ TEST(TextGraphemes, CountsUserPerceivedCharacters) {
     }
 }
 
-TEST(TextGraphemes, IndexingAndSlicing) {
+TEST(TextGraphemes, IndexingAndSlicing)
+{
     const std::string text = "Cafe\u0301 \U0001F1EB\U0001F1F7!\r\n";
     // Clusters: C a f e+U+0301 space flag ! CRLF
     ASSERT_EQ(graphemeCount(text), 8u);
@@ -95,8 +98,10 @@ TEST(TextGraphemes, IndexingAndSlicing) {
     EXPECT_EQ(graphemeAt("", 0), std::nullopt);
 }
 
-TEST(TextGraphemes, IllFormedBytesAreReplacementClusters) {
-    const std::string text = "e\xCC" "a\xFF\xFE";
+TEST(TextGraphemes, IllFormedBytesAreReplacementClusters)
+{
+    const std::string text = "e\xCC"
+                             "a\xFF\xFE";
     EXPECT_EQ(graphemeCount(text), 5u);
     EXPECT_EQ(graphemeAt(text, 1), "\xEF\xBF\xBD");
     EXPECT_EQ(byteOffsetOfGrapheme(text, 2), 2u);
@@ -104,11 +109,12 @@ TEST(TextGraphemes, IllFormedBytesAreReplacementClusters) {
     EXPECT_EQ(graphemeSlice(text, 2), "a\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(TextGraphemes, MixedTextAgreesWithIcuOnWholeText) {
+TEST(TextGraphemes, MixedTextAgreesWithIcuOnWholeText)
+{
     // Random mixes of ASCII (with CR/LF) and characters that join with their neighbours.
     const std::vector<std::string> pieces = {
-        "a", "Z", "1", " ", "\r", "\n", "#", "\u0301", "\u0E49", "\u0E33", "\u200D",
-        "\U0001F469", "\U0001F1EB", "\U0001F3FD", "\u1100", "\u1161", "\u17D2", "\u00E9", "\xFF"};
+        "a",      "Z",          "1",          " ",          "\r",     "\n",     "#",      "\u0301", "\u0E49", "\u0E33",
+        "\u200D", "\U0001F469", "\U0001F1EB", "\U0001F3FD", "\u1100", "\u1161", "\u17D2", "\u00E9", "\xFF"};
     std::mt19937 random(7);
     for (int round = 0; round < 3000; ++round) {
         std::string text;

@@ -7,7 +7,8 @@
 
 using namespace platform::text;
 
-TEST(TextParsing, IntegersAcceptOnlyStrictForms) {
+TEST(TextParsing, IntegersAcceptOnlyStrictForms)
+{
     constexpr auto max = std::numeric_limits<std::int64_t>::max();
     constexpr auto min = std::numeric_limits<std::int64_t>::min();
     struct Case {
@@ -36,7 +37,7 @@ TEST(TextParsing, IntegersAcceptOnlyStrictForms) {
         {"1_000", 10, std::nullopt},
         {"1.0", 10, std::nullopt},
         {"1e3", 10, std::nullopt},
-        {"\u0661", 10, std::nullopt},  // non-ASCII digits are not accepted
+        {"\u0661", 10, std::nullopt}, // non-ASCII digits are not accepted
         {"ff", 16, 255},
         {"FF", 16, 255},
         {"-fF", 16, -255},
@@ -60,7 +61,8 @@ TEST(TextParsing, IntegersAcceptOnlyStrictForms) {
     }
 }
 
-TEST(TextParsing, DecimalsFollowTheStrictGrammar) {
+TEST(TextParsing, DecimalsFollowTheStrictGrammar)
+{
     struct Case {
         const char* text;
         std::optional<double> expected;
@@ -109,7 +111,8 @@ TEST(TextParsing, DecimalsFollowTheStrictGrammar) {
     EXPECT_EQ(parseDecimal("4.9e-324"), std::numeric_limits<double>::denorm_min());
 }
 
-TEST(TextParsing, PlainDecimal) {
+TEST(TextParsing, PlainDecimal)
+{
     for (const char* yes : {"0", "10", "10.", ".5", "123.45", "007"}) {
         EXPECT_TRUE(isPlainDecimal(yes)) << yes;
     }

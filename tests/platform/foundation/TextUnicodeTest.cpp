@@ -4,12 +4,13 @@
 
 using namespace platform::text;
 
-TEST(TextUnicode, CharacterClasses) {
+TEST(TextUnicode, CharacterClasses)
+{
     EXPECT_TRUE(isDecimalDigit(U'7'));
-    EXPECT_TRUE(isDecimalDigit(U'\u0663'));   // Arabic-Indic three
-    EXPECT_TRUE(isDecimalDigit(U'\u0E52'));   // Thai two
-    EXPECT_FALSE(isDecimalDigit(U'\u00B2'));  // superscript two is No, not Nd
-    EXPECT_FALSE(isDecimalDigit(U'\u2167'));  // Roman numeral is Nl
+    EXPECT_TRUE(isDecimalDigit(U'\u0663'));  // Arabic-Indic three
+    EXPECT_TRUE(isDecimalDigit(U'\u0E52'));  // Thai two
+    EXPECT_FALSE(isDecimalDigit(U'\u00B2')); // superscript two is No, not Nd
+    EXPECT_FALSE(isDecimalDigit(U'\u2167')); // Roman numeral is Nl
     EXPECT_FALSE(isDecimalDigit(U'a'));
 
     EXPECT_TRUE(isAsciiDigit(U'0'));
@@ -22,9 +23,9 @@ TEST(TextUnicode, CharacterClasses) {
     EXPECT_FALSE(isLetter(U'\u0301'));
     EXPECT_FALSE(isLetter(U'1'));
 
-    EXPECT_TRUE(isMark(U'\u0301'));   // Mn
-    EXPECT_TRUE(isMark(U'\u17C2'));   // Mc
-    EXPECT_TRUE(isMark(U'\u20DD'));   // Me
+    EXPECT_TRUE(isMark(U'\u0301')); // Mn
+    EXPECT_TRUE(isMark(U'\u17C2')); // Mc
+    EXPECT_TRUE(isMark(U'\u20DD')); // Me
     EXPECT_FALSE(isMark(U'e'));
     EXPECT_TRUE(isLetterOrMark(U'\u0301'));
     EXPECT_TRUE(isLetterOrMark(U'x'));
@@ -34,7 +35,7 @@ TEST(TextUnicode, CharacterClasses) {
     EXPECT_TRUE(isWhitespace(U'\t'));
     EXPECT_TRUE(isWhitespace(U'\u00A0'));
     EXPECT_TRUE(isWhitespace(U'\u3000'));
-    EXPECT_FALSE(isWhitespace(U'\u200B'));  // zero width space is not White_Space
+    EXPECT_FALSE(isWhitespace(U'\u200B')); // zero width space is not White_Space
     EXPECT_FALSE(isWhitespace(U'x'));
 
     for (char32_t outside : {char32_t(0x110000), char32_t(0xFFFFFFFF)}) {
@@ -45,7 +46,8 @@ TEST(TextUnicode, CharacterClasses) {
     }
 }
 
-TEST(TextUnicode, WholeTextDigitTests) {
+TEST(TextUnicode, WholeTextDigitTests)
+{
     EXPECT_TRUE(allDecimalDigits(""));
     EXPECT_TRUE(allDecimalDigits("0123456789"));
     EXPECT_TRUE(allDecimalDigits("\u0661\u0662\u0663"));
@@ -57,33 +59,36 @@ TEST(TextUnicode, WholeTextDigitTests) {
     EXPECT_FALSE(allAsciiDigits("-1"));
 }
 
-TEST(TextUnicode, CaseMappingIsLocaleIndependent) {
+TEST(TextUnicode, CaseMappingIsLocaleIndependent)
+{
     EXPECT_EQ(toUpper("merchant 42"), "MERCHANT 42");
     EXPECT_EQ(toLower("MERCHANT 42"), "merchant 42");
     EXPECT_EQ(toUpper("caf\u00E9"), "CAF\u00C9");
     EXPECT_EQ(toLower("CAF\u00C9"), "caf\u00E9");
-    EXPECT_EQ(toUpper("stra\u00DFe"), "STRASSE");   // full case mapping
-    EXPECT_EQ(toUpper("i"), "I");                    // no Turkish dotted capital
+    EXPECT_EQ(toUpper("stra\u00DFe"), "STRASSE"); // full case mapping
+    EXPECT_EQ(toUpper("i"), "I");                 // no Turkish dotted capital
     EXPECT_EQ(toLower("I"), "i");
-    EXPECT_EQ(toLower("\u0130"), "i\u0307");         // root-locale lowercase of dotted capital I
+    EXPECT_EQ(toLower("\u0130"), "i\u0307"); // root-locale lowercase of dotted capital I
     EXPECT_EQ(toUpper(""), "");
 }
 
-TEST(TextUnicode, NormalisationAndCanonicalEquality) {
+TEST(TextUnicode, NormalisationAndCanonicalEquality)
+{
     EXPECT_EQ(toNFC("Cafe\u0301"), "Caf\u00E9");
     EXPECT_EQ(toNFC("Caf\u00E9"), "Caf\u00E9");
     EXPECT_EQ(toNFC("plain"), "plain");
-    EXPECT_EQ(toNFC("\u212B"), "\u00C5");  // Angstrom sign
+    EXPECT_EQ(toNFC("\u212B"), "\u00C5"); // Angstrom sign
     EXPECT_TRUE(canonicallyEqual("Caf\u00E9", "Cafe\u0301"));
     EXPECT_TRUE(canonicallyEqual("", ""));
-    EXPECT_TRUE(canonicallyEqual("q\u0323\u0307", "q\u0307\u0323"));  // marks reorder
+    EXPECT_TRUE(canonicallyEqual("q\u0323\u0307", "q\u0307\u0323")); // marks reorder
     EXPECT_FALSE(canonicallyEqual("Cafe", "Caf\u00E9"));
-    EXPECT_FALSE(canonicallyEqual("\uFB01", "fi"));  // compatibility, not canonical
+    EXPECT_FALSE(canonicallyEqual("\uFB01", "fi")); // compatibility, not canonical
     // Ill-formed bytes compare as U+FFFD.
     EXPECT_TRUE(canonicallyEqual("a\xFF", "a\xEF\xBF\xBD"));
 }
 
-TEST(TextUnicode, TrimWhitespace) {
+TEST(TextUnicode, TrimWhitespace)
+{
     EXPECT_EQ(trimWhitespace("  hello world \t\r\n"), "hello world");
     EXPECT_EQ(trimWhitespace("\u00A0\u3000x\u2003"), "x");
     EXPECT_EQ(trimWhitespace(" \n "), "");

@@ -46,11 +46,11 @@ TEST_F(TimerTest, IdleTimerReArmedByActivityFiresAfterTheLastActivity)
     arm();
     loop().advanceBy(179);
     arm();
-    loop().advanceBy(179.75);  // up to 358.75
+    loop().advanceBy(179.75); // up to 358.75
     EXPECT_TRUE(firedAt.empty());
     loop().advanceBy(0.25);
     EXPECT_EQ(firedAt, (std::vector<double>{359.0}));
-    loop().advanceBy(1000);  // fires once, never again
+    loop().advanceBy(1000); // fires once, never again
     EXPECT_EQ(firedAt.size(), 1u);
 }
 

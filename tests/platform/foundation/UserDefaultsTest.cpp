@@ -24,8 +24,7 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                ("tavro-defaults-" + std::to_string(::getpid()) + "-" + info->name());
+        m_dir = fs::temp_directory_path() / ("tavro-defaults-" + std::to_string(::getpid()) + "-" + info->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         m_file = m_dir / "defaults.json";
@@ -39,10 +38,7 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
-    static void write(const fs::path& file, const std::string& text)
-    {
-        std::ofstream(file, std::ios::binary) << text;
-    }
+    static void write(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
     std::vector<std::string> filesInDir() const
     {
         std::vector<std::string> names;
@@ -62,7 +58,7 @@ TEST_F(UserDefaultsTest, TypedValuesSurviveASaveAndLoadWithIntegersAndDoublesApa
         auto defaults = UserDefaults::persistent(m_file);
         defaults->set(std::int64_t{3}, "int");
         defaults->set(3.0, "double");
-        defaults->set(std::int64_t{9007199254740993}, "big");  // 2^53 + 1: not exact as a double
+        defaults->set(std::int64_t{9007199254740993}, "big"); // 2^53 + 1: not exact as a double
         defaults->set(true, "flag");
         defaults->set("₹ text", "text");
         defaults->set(AnyValue::Array{1, 2.5, "x"}, "array");
@@ -87,11 +83,11 @@ TEST_F(UserDefaultsTest, ReadsOfAnotherKindAndNullWrites)
     auto defaults = UserDefaults::inMemory();
     defaults->set(1e300, "huge");
     defaults->set("nope", "word");
-    EXPECT_EQ(defaults->integerForKey("huge"), std::numeric_limits<std::int64_t>::max());  // saturates
+    EXPECT_EQ(defaults->integerForKey("huge"), std::numeric_limits<std::int64_t>::max()); // saturates
     EXPECT_EQ(defaults->integerForKey("word"), 0);
     EXPECT_FALSE(defaults->dictionaryForKey("word"));
     EXPECT_FALSE(defaults->stringForKey("huge"));
-    defaults->set(nullptr, "word");  // storing null removes the key
+    defaults->set(nullptr, "word"); // storing null removes the key
     EXPECT_FALSE(defaults->objectForKey("word"));
 }
 
@@ -107,7 +103,7 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
     EXPECT_EQ(second->dictionaryRepresentation(), first->dictionaryRepresentation());
     EXPECT_EQ(second->stringForKey("TAVRORecentCurrency"), "356");
     EXPECT_FALSE(second->objectForKey("temporary"));
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));  // no temporary left
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"})); // no temporary left
 
     // A missing directory is created on the first save.
     auto nested = UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json");
@@ -118,7 +114,7 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
 
 TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
 {
-    const std::string damaged = "{\"TAVRORecentCurrency\": \"356\", ";  // cut off mid-write
+    const std::string damaged = "{\"TAVRORecentCurrency\": \"356\", "; // cut off mid-write
     write(m_file, damaged);
     {
         DebugLogCapture capture;
@@ -194,7 +190,7 @@ TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
     {
         DebugLogCapture capture;
         defaults->set(nested(kMaxDefaultsValueDepth + 1), "tooDeep");
-        defaults->set(nested(1000), "deepest");  // refused without replacing the earlier value
+        defaults->set(nested(1000), "deepest"); // refused without replacing the earlier value
         EXPECT_EQ(capture.lines().size(), 2u);
         EXPECT_TRUE(capture.contains("tooDeep"));
     }
@@ -265,7 +261,7 @@ TEST_F(UserDefaultsTest, StandardStoreLocationAndTestReplacement)
     ::unsetenv("TAVRO_DEFAULTS_PATH");
     ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
     EXPECT_EQ(UserDefaults::standardFilePath(), fs::path("/cfg/tavro-merchant-sdk/defaults.json"));
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
+    ::setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
     ::setenv("HOME", "/home/merchant", 1);
     EXPECT_EQ(UserDefaults::standardFilePath(), fs::path("/home/merchant/.config/tavro-merchant-sdk/defaults.json"));
     ::setenv("TAVRO_DEFAULTS_PATH", m_file.c_str(), 1);

@@ -109,7 +109,7 @@ TEST(UIBezierPathTest, RectAndOvalShapes)
     EXPECT_EQ(rect.elements()[2].points[0], (CGPoint{4, 6}));
 
     UIBezierPath oval = UIBezierPath::ovalIn(CGRect(0, 0, 20, 20));
-    EXPECT_EQ(oval.elements().size(), 6u);  // move, four quarter curves, close
+    EXPECT_EQ(oval.elements().size(), 6u); // move, four quarter curves, close
     expectOnCircle(oval, {10, 10}, 10);
 
     UIImagePtr filled = render(oval, {20, 20}, false);
@@ -123,14 +123,13 @@ TEST(UIBezierPathTest, RoundedRectWithChosenCorners)
     CGRect box(0, 0, 100, 60);
     UIBezierPath path = UIBezierPath::roundedRect(
         box, UIRectCorner::topLeft | UIRectCorner::bottomLeft | UIRectCorner::bottomRight, {10, 20});
-    EXPECT_EQ(typesOf(path),
-              (std::vector<Type>{Type::moveToPoint, Type::addLineToPoint, Type::addLineToPoint, Type::addCurveToPoint,
-                                 Type::addLineToPoint, Type::addCurveToPoint, Type::addLineToPoint,
-                                 Type::addCurveToPoint, Type::closeSubpath}));
+    EXPECT_EQ(typesOf(path), (std::vector<Type>{Type::moveToPoint, Type::addLineToPoint, Type::addLineToPoint,
+                                                Type::addCurveToPoint, Type::addLineToPoint, Type::addCurveToPoint,
+                                                Type::addLineToPoint, Type::addCurveToPoint, Type::closeSubpath}));
     const auto& e = path.elements();
-    EXPECT_EQ(e[0].points[0], (CGPoint{10, 0}));    // after the top-left corner
-    EXPECT_EQ(e[1].points[0], (CGPoint{100, 0}));   // square top-right corner
-    EXPECT_EQ(e[2].points[0], (CGPoint{100, 40}));  // down to the bottom-right corner's start
+    EXPECT_EQ(e[0].points[0], (CGPoint{10, 0}));   // after the top-left corner
+    EXPECT_EQ(e[1].points[0], (CGPoint{100, 0}));  // square top-right corner
+    EXPECT_EQ(e[2].points[0], (CGPoint{100, 40})); // down to the bottom-right corner's start
     EXPECT_EQ(e[3].points[2], (CGPoint{90, 60}));
     EXPECT_EQ(e[5].points[2], (CGPoint{0, 40}));
     EXPECT_EQ(e[7].points[2], (CGPoint{10, 0}));
@@ -156,9 +155,10 @@ TEST(UIBezierPathTest, ArcsFollowScreenClockwise)
     CGPoint c{20, 20};
     double r = 18;
     UIBezierPath head = UIBezierPath::arc(c, r, 3 * pi / 4, pi / 4, true);
-    ASSERT_EQ(head.elements().size(), 4u);  // move + three quarter turns
+    ASSERT_EQ(head.elements().size(), 4u); // move + three quarter turns
     EXPECT_EQ(head.elements()[0].type, Type::moveToPoint);
-    EXPECT_LT(distance(head.elements()[0].points[0], {c.x + r * std::cos(3 * pi / 4), c.y + r * std::sin(3 * pi / 4)}), 1e-9);
+    EXPECT_LT(distance(head.elements()[0].points[0], {c.x + r * std::cos(3 * pi / 4), c.y + r * std::sin(3 * pi / 4)}),
+              1e-9);
     EXPECT_LT(distance(*head.currentPoint(), {c.x + r * std::cos(pi / 4), c.y + r * std::sin(pi / 4)}), 1e-9);
     expectOnCircle(head, c, r);
     UIBezierPath stroked = head;
@@ -168,7 +168,7 @@ TEST(UIBezierPathTest, ArcsFollowScreenClockwise)
     EXPECT_EQ(picture->pixelAt(20, 37).a, 0) << "the gap is at the bottom";
 
     UIBezierPath tail = UIBezierPath::arc(c, r, 3 * pi / 4, 3.0, true);
-    EXPECT_EQ(tail.elements().size(), 2u);  // about 37 degrees: one curve
+    EXPECT_EQ(tail.elements().size(), 2u); // about 37 degrees: one curve
     expectOnCircle(tail, c, r);
 
     // Counter-clockwise from 0 to pi/2 goes the long way round (270 degrees).

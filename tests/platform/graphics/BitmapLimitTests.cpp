@@ -31,7 +31,7 @@ std::string withClaimedSize(std::string png, std::uint32_t width, std::uint32_t 
     };
     putBigEndian(16, width);
     putBigEndian(20, height);
-    putBigEndian(29, crc32Of(png.data() + 12, 17));  // over the type and data of IHDR
+    putBigEndian(29, crc32Of(png.data() + 12, 17)); // over the type and data of IHDR
     return png;
 }
 

@@ -34,7 +34,7 @@ TEST(UIColorTest, AlphaIsReplacedAndComponentsClamped)
 {
     UIColorPtr translucent = UIColor::create(0.2, 0.4, 0.6, 0.5);
     UIColorPtr replaced = translucent->withAlphaComponent(0.3);
-    EXPECT_EQ(replaced->alphaComponent(), 0.3);  // replaced, not 0.15
+    EXPECT_EQ(replaced->alphaComponent(), 0.3); // replaced, not 0.15
     EXPECT_EQ(replaced->redComponent(), 0.2);
     EXPECT_EQ(translucent->alphaComponent(), 0.5) << "the original is unchanged";
 

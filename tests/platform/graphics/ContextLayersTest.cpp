@@ -23,8 +23,8 @@ CGImagePtr drawn(const std::function<void(CGContext&)>& draw)
 
 bool near(const RGBA8& pixel, const RGBA8& expected, int tolerance = 2)
 {
-    return std::abs(pixel.r - expected.r) <= tolerance && std::abs(pixel.g - expected.g) <= tolerance
-        && std::abs(pixel.b - expected.b) <= tolerance && std::abs(pixel.a - expected.a) <= tolerance;
+    return std::abs(pixel.r - expected.r) <= tolerance && std::abs(pixel.g - expected.g) <= tolerance &&
+           std::abs(pixel.b - expected.b) <= tolerance && std::abs(pixel.a - expected.a) <= tolerance;
 }
 
 } // namespace
@@ -36,7 +36,7 @@ TEST(ContextLayersTest, LayerAlphaAppliesToTheCompositeNotEachShape)
         context.setFillColor(UIColor::red());
         context.fill({0, 0, 20, 20});
         context.setFillColor(UIColor::blue());
-        context.fill({0, 0, 10, 20});  // covers the red: the layer shows blue only there
+        context.fill({0, 0, 10, 20}); // covers the red: the layer shows blue only there
         context.endTransparencyLayer(0.5);
     });
     EXPECT_TRUE(near(image->pixelAt(5, 5), {0, 0, 255, 128})) << image->pixelAt(5, 5);
@@ -80,16 +80,16 @@ TEST(ContextLayersTest, UnbalancedCallsAreReportedAndDrawingGoesOn)
 {
     DebugLogCapture log;
     auto image = drawn([](CGContext& context) {
-        context.endTransparencyLayer(0.5);  // nothing open
+        context.endTransparencyLayer(0.5); // nothing open
         context.beginTransparencyLayer();
-        context.restoreGState();  // would undo the layer's own save
-        context.saveGState();     // left open: closed with the layer
+        context.restoreGState(); // would undo the layer's own save
+        context.saveGState();    // left open: closed with the layer
         context.setFillColor(UIColor::blue());
         context.clip({0, 0, 10, 20});
         context.fill({0, 0, 20, 20});
         context.endTransparencyLayer();
         context.setFillColor(UIColor::red());
-        context.fill({10, 0, 10, 20});  // the clip made inside the layer is gone
+        context.fill({10, 0, 10, 20}); // the clip made inside the layer is gone
     });
     EXPECT_EQ(log.lines().size(), 3u);
     EXPECT_EQ(image->pixelAt(5, 10), (RGBA8{0, 0, 255, 255}));
@@ -154,7 +154,7 @@ TEST(ImageCroppingTest, CropsToWholePixelsInsideTheBitmap)
         context.setFillColor(UIColor::blue());
         context.fill({10, 0, 10, 20});
     });
-    auto cropped = image->cropping({8.5, 2.2, 4, 3});  // rounds outward to x 8..13, y 2..6
+    auto cropped = image->cropping({8.5, 2.2, 4, 3}); // rounds outward to x 8..13, y 2..6
     ASSERT_TRUE(cropped);
     EXPECT_EQ(cropped->width(), 5);
     EXPECT_EQ(cropped->height(), 4);

@@ -8,9 +8,9 @@ using namespace platform;
 
 namespace {
 
-const char* const kKhmerName = "ហាងកាហ្វេ ភ្នំពេញ";    // a café in Phnom Penh
-const char* const kThaiName = "ร้านกาแฟสุขุมวิท";         // a café on Sukhumvit
-const char* const kEmojiName = "Café \xF0\x9F\x8D\x9C \xF0\x9F\x98\x80";  // ramen bowl, grinning face
+const char* const kKhmerName = "ហាងកាហ្វេ ភ្នំពេញ";                         // a café in Phnom Penh
+const char* const kThaiName = "ร้านกาแฟสุขุมวิท";                            // a café on Sukhumvit
+const char* const kEmojiName = "Café \xF0\x9F\x8D\x9C \xF0\x9F\x98\x80"; // ramen bowl, grinning face
 
 } // namespace
 
@@ -22,7 +22,7 @@ TEST(FontFallbackTest, KhmerThaiAndEmojiNamesDrawWithoutMissingGlyphBoxes)
         EXPECT_EQ(missingGlyphCount(kEmojiName, *font), 0);
     }
     // A code point no font has still counts, so a zero above means something.
-    EXPECT_GT(missingGlyphCount("\xF3\xB0\x80\x80", *UIFont::systemFont(17)), 0);  // private use U+F0000
+    EXPECT_GT(missingGlyphCount("\xF3\xB0\x80\x80", *UIFont::systemFont(17)), 0); // private use U+F0000
 }
 
 TEST(FontFallbackTest, DejaVuStaysFirstAndFallbacksOnlyFillTheGaps)

@@ -63,7 +63,7 @@ TEST(CGRectTest, InsetIntersectionUnion)
     CGRect r(0, 0, 100, 50);
     EXPECT_EQ(r.insetBy(10, 5), CGRect(10, 5, 80, 40));
     EXPECT_EQ(r.insetBy(-10, -5), CGRect(-10, -5, 120, 60));
-    EXPECT_TRUE(r.insetBy(60, 0).isNull());  // would be -20 wide
+    EXPECT_TRUE(r.insetBy(60, 0).isNull()); // would be -20 wide
     EXPECT_EQ(r.insetBy(50, 25), CGRect(50, 25, 0, 0));
     EXPECT_EQ(r.insetBy(UIEdgeInsets{1, 2, 3, 4}), CGRect(2, 1, 94, 46));
 

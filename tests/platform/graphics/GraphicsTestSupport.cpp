@@ -11,8 +11,8 @@ namespace graphics_test {
 ScratchDirectory::ScratchDirectory()
 {
     static std::atomic<int> counter{0};
-    m_path = std::filesystem::temp_directory_path()
-        / ("graphics-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    m_path = std::filesystem::temp_directory_path() /
+             ("graphics-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(m_path);
 }
 

@@ -84,7 +84,7 @@ TEST(ImageContextTest, DrawingReadsBackByPixels)
     context->fill(CGRect(0, 0, 5, 5));
     context->setStrokeColor(UIColor::blue());
     context->setLineWidth(2);
-    context->stroke(CGRect(6, 6, 3, 3));  // a 2-point line centred on the edge
+    context->stroke(CGRect(6, 6, 3, 3)); // a 2-point line centred on the edge
     UIImagePtr image = UIGraphicsGetImageFromCurrentImageContext();
 
     // The snapshot does not change when drawing goes on.
@@ -95,9 +95,9 @@ TEST(ImageContextTest, DrawingReadsBackByPixels)
     EXPECT_EQ(image->pixelAt(0, 0), kRed);
     EXPECT_EQ(image->pixelAt(9, 9), kRed);
     EXPECT_EQ(image->pixelAt(10, 0), kNone);
-    EXPECT_EQ(image->pixelAt(10, 10), kBlue);  // (5, 5) in points: the stroke's outer edge
+    EXPECT_EQ(image->pixelAt(10, 10), kBlue); // (5, 5) in points: the stroke's outer edge
     EXPECT_EQ(image->pixelAt(12, 12), kBlue);
-    EXPECT_EQ(image->pixelAt(15, 15), kNone);  // (7.5, 7.5): inside the stroked square
+    EXPECT_EQ(image->pixelAt(15, 15), kNone); // (7.5, 7.5): inside the stroked square
     EXPECT_EQ(image->pixelAt(19, 0), kNone);
 }
 
@@ -128,7 +128,7 @@ TEST(ImageContextTest, StackNestsAndPushedContextsAreNotImageContexts)
     EXPECT_EQ(UIGraphicsGetImageFromCurrentImageContext(), nullptr);
     {
         DebugLogCapture log;
-        UIGraphicsEndImageContext();  // must not pop the pushed context
+        UIGraphicsEndImageContext(); // must not pop the pushed context
         EXPECT_EQ(log.lines().size(), 1u);
         EXPECT_EQ(UIGraphicsGetCurrentContext(), pushed);
     }
@@ -136,7 +136,7 @@ TEST(ImageContextTest, StackNestsAndPushedContextsAreNotImageContexts)
     EXPECT_EQ(UIGraphicsGetCurrentContext(), outer);
     {
         DebugLogCapture log;
-        UIGraphicsPopContext();  // must not pop the image context
+        UIGraphicsPopContext(); // must not pop the image context
         EXPECT_EQ(log.lines().size(), 1u);
     }
     UIGraphicsEndImageContext();

@@ -83,8 +83,13 @@ std::string writeRaw(int width, int height, int colorType, int bitDepth, const s
                      const std::vector<spng_plte_entry>& palette = {}, const spng_trns* transparency = nullptr)
 {
     spng_ctx* context = spng_ctx_new(SPNG_CTX_ENCODER);
-    spng_ihdr header{static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
-                     static_cast<std::uint8_t>(bitDepth), static_cast<std::uint8_t>(colorType), 0, 0, 0};
+    spng_ihdr header{static_cast<std::uint32_t>(width),
+                     static_cast<std::uint32_t>(height),
+                     static_cast<std::uint8_t>(bitDepth),
+                     static_cast<std::uint8_t>(colorType),
+                     0,
+                     0,
+                     0};
     spng_set_ihdr(context, &header);
     if (!palette.empty()) {
         spng_plte plte{};
@@ -109,7 +114,9 @@ std::string writeRaw(int width, int height, int colorType, int bitDepth, const s
 TEST(PNGEncoderTest, RoundTripsExactlyThroughTheSystemDecoder)
 {
     std::mt19937 random(7);
-    auto noise = [&](int, int) -> std::uint32_t { return 0xff000000u | static_cast<std::uint32_t>(random() & 0xffffffu); };
+    auto noise = [&](int, int) -> std::uint32_t {
+        return 0xff000000u | static_cast<std::uint32_t>(random() & 0xffffffu);
+    };
     expectRoundTrip(*makeBitmap(37, 23, noise), 2);
 
     auto translucent = [&](int, int) -> std::uint32_t {
@@ -136,7 +143,7 @@ TEST(PNGEncoderTest, RoundTripsExactlyThroughTheSystemDecoder)
 // read or in the tail of a row, must still make the file RGBA.
 TEST(PNGEncoderTest, OneTranslucentPixelAnywhereKeepsTheAlpha)
 {
-    const int width = 11, height = 5;  // rows of two 4-pixel reads and a 3-pixel tail
+    const int width = 11, height = 5; // rows of two 4-pixel reads and a 3-pixel tail
     const CGPoint places[] = {{0, 0}, {1, 2}, {2, 1}, {3, 3}, {6, 4}, {8, 0}, {10, 2}, {10, 4}};
     for (CGPoint place : places) {
         SCOPED_TRACE(testing::Message() << "translucent pixel at " << place);
@@ -153,8 +160,9 @@ TEST(PNGEncoderTest, FlatImagesStaySmall)
 {
     CGImagePtr white = makeBitmap(600, 600, [](int, int) { return 0xffffffffu; });
     EXPECT_LT(encodePNG(*white).size(), 16000u);
-    CGImagePtr checker = makeBitmap(600, 600, [](int x, int y) { return (x / 18 + y / 18) % 2 ? 0xff000000u : 0xffffffffu; });
-    EXPECT_LT(encodePNG(*checker).size(), 60000u);  // about 50 KB at the fastest level
+    CGImagePtr checker =
+        makeBitmap(600, 600, [](int x, int y) { return (x / 18 + y / 18) % 2 ? 0xff000000u : 0xffffffffu; });
+    EXPECT_LT(encodePNG(*checker).size(), 60000u); // about 50 KB at the fastest level
 }
 
 TEST(PNGDecoderTest, ReadsOtherLayoutsAsTheReferenceReaderDoes)
@@ -173,7 +181,7 @@ TEST(PNGDecoderTest, ReadsOtherLayoutsAsTheReferenceReaderDoes)
     paletteAlpha.n_type3_entries = 2;
     paletteAlpha.type3_alpha[0] = 0;
     paletteAlpha.type3_alpha[1] = 128;
-    std::vector<std::uint8_t> indices = noise(9 * 5 / 4 + 5);  // 2-bit indices, 3 bytes a row
+    std::vector<std::uint8_t> indices = noise(9 * 5 / 4 + 5); // 2-bit indices, 3 bytes a row
     indices.resize(3 * 5);
     const struct {
         const char* name;
@@ -182,7 +190,8 @@ TEST(PNGDecoderTest, ReadsOtherLayoutsAsTheReferenceReaderDoes)
         {"grey 8", writeRaw(13, 7, SPNG_COLOR_TYPE_GRAYSCALE, 8, noise(13 * 7))},
         {"grey + alpha 16", writeRaw(5, 4, SPNG_COLOR_TYPE_GRAYSCALE_ALPHA, 16, noise(5 * 4 * 4))},
         {"RGBA 16", writeRaw(6, 3, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 16, noise(6 * 3 * 8))},
-        {"palette 2-bit with transparency", writeRaw(9, 5, SPNG_COLOR_TYPE_INDEXED, 2, indices, palette, &paletteAlpha)},
+        {"palette 2-bit with transparency",
+         writeRaw(9, 5, SPNG_COLOR_TYPE_INDEXED, 2, indices, palette, &paletteAlpha)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

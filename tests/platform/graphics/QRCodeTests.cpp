@@ -18,7 +18,7 @@ using namespace qr_test;
 namespace {
 
 // Byte-mode capacities at level M for versions 1 to 20, from the QR code standard's tables.
-const int kByteCapacityM[] = {14, 26, 42, 62, 84, 106, 122, 152, 180, 213,
+const int kByteCapacityM[] = {14,  26,  42,  62,  84,  106, 122, 152, 180, 213,
                               251, 287, 331, 362, 412, 450, 504, 560, 624, 666};
 
 CIImagePtr generate(const std::string& message, const std::string& level = "M")
@@ -32,7 +32,7 @@ CIImagePtr generate(const std::string& message, const std::string& level = "M")
 int versionOf(const CIImage& image)
 {
     int units = static_cast<int>(image.extent().width());
-    return (units - 2 - 17) / 4;  // one quiet module each side, 4v + 17 modules
+    return (units - 2 - 17) / 4; // one quiet module each side, 4v + 17 modules
 }
 
 // The QR scaled into a `box`-point square and drawn at `scale`, the way the QR row and the share card
@@ -40,8 +40,7 @@ int versionOf(const CIImage& image)
 UIImagePtr renderInBox(const CIImagePtr& qr, double box, double scale)
 {
     CGRect extent = qr->extent();
-    CIImagePtr scaled =
-        qr->transformed(CGAffineTransform::makeScale(box / extent.width(), box / extent.height()));
+    CIImagePtr scaled = qr->transformed(CGAffineTransform::makeScale(box / extent.width(), box / extent.height()));
     UIImagePtr shown = UIImage::fromCIImage(scaled);
     UIGraphicsBeginImageContextWithOptions({box, box}, true, scale);
     UIGraphicsGetCurrentContext()->setFillColor(UIColor::white());
@@ -116,7 +115,7 @@ TEST(QRCodeGeneratorTest, OutputIsModulesWithOneQuietModuleAndStaysSharp)
     CIImagePtr qr = generate("HELLO");
     ASSERT_TRUE(qr);
     const CGImage& modules = *qr->sourceBitmap();
-    ASSERT_EQ(modules.width(), 23);  // version 1: 21 modules + 2
+    ASSERT_EQ(modules.width(), 23); // version 1: 21 modules + 2
     const RGBA8 black{0, 0, 0, 255};
     const RGBA8 white{255, 255, 255, 255};
     for (int i = 0; i < 23; ++i) {
@@ -159,7 +158,7 @@ TEST(QRCodeGeneratorTest, NoOutputAndMisuse)
     EXPECT_EQ(filter->outputImage(), nullptr) << "no message set";
     filter->setValue("", "inputMessage");
     EXPECT_EQ(filter->outputImage(), nullptr) << "empty message";
-    filter->setValue(std::string(2332, 'x'), "inputMessage");  // version 40 at M holds 2331 bytes
+    filter->setValue(std::string(2332, 'x'), "inputMessage"); // version 40 at M holds 2331 bytes
     EXPECT_EQ(filter->outputImage(), nullptr);
     filter->setValue("L", "inputCorrectionLevel");
     EXPECT_TRUE(filter->outputImage()) << "fits at level L";

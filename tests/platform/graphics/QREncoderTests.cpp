@@ -38,16 +38,16 @@ std::string message(size_t length, unsigned seed)
 // symbol identical module for module, across versions with and without alignment and version blocks.
 TEST(QREncoderTest, MatchesTheReferenceMaskSearchExactly)
 {
-    const QRErrorCorrection levels[] = {QRErrorCorrection::low, QRErrorCorrection::medium,
-                                        QRErrorCorrection::quartile, QRErrorCorrection::high};
+    const QRErrorCorrection levels[] = {QRErrorCorrection::low, QRErrorCorrection::medium, QRErrorCorrection::quartile,
+                                        QRErrorCorrection::high};
     unsigned seed = 0;
     for (size_t length : {1, 7, 20, 60, 150, 151, 300, 500, 900, 1200}) {
         for (QRErrorCorrection level : levels) {
             std::string text = message(length, ++seed);
             std::optional<QRSymbol> symbol = encodeQRSymbol(text, level);
             std::vector<std::uint8_t> bytes(text.begin(), text.end());
-            qrcodegen::QrCode reference = qrcodegen::QrCode::encodeSegments(
-                {qrcodegen::QrSegment::makeBytes(bytes)}, eccOf(level), 1, 40, -1, false);
+            qrcodegen::QrCode reference = qrcodegen::QrCode::encodeSegments({qrcodegen::QrSegment::makeBytes(bytes)},
+                                                                            eccOf(level), 1, 40, -1, false);
             ASSERT_TRUE(symbol);
             SCOPED_TRACE("length " + std::to_string(length) + ", version " + std::to_string(symbol->version));
             ASSERT_EQ(symbol->version, reference.getVersion());
@@ -66,8 +66,8 @@ TEST(QREncoderTest, MatchesTheReferenceMaskSearchExactly)
 // interleaving) and their placement agree with the library's symbol at the same mask.
 TEST(QREncoderTest, EveryVersionAndLevelMatchesTheLibrary)
 {
-    const QRErrorCorrection levels[] = {QRErrorCorrection::low, QRErrorCorrection::medium,
-                                        QRErrorCorrection::quartile, QRErrorCorrection::high};
+    const QRErrorCorrection levels[] = {QRErrorCorrection::low, QRErrorCorrection::medium, QRErrorCorrection::quartile,
+                                        QRErrorCorrection::high};
     for (QRErrorCorrection level : levels) {
         int lastVersion = 0;
         for (size_t length = 1;; length += 1 + length / 40) {
@@ -76,8 +76,8 @@ TEST(QREncoderTest, EveryVersionAndLevelMatchesTheLibrary)
             if (!symbol)
                 break;
             std::vector<std::uint8_t> bytes(text.begin(), text.end());
-            qrcodegen::QrCode reference = qrcodegen::QrCode::encodeSegments(
-                {qrcodegen::QrSegment::makeBytes(bytes)}, eccOf(level), 1, 40, symbol->mask, false);
+            qrcodegen::QrCode reference = qrcodegen::QrCode::encodeSegments({qrcodegen::QrSegment::makeBytes(bytes)},
+                                                                            eccOf(level), 1, 40, symbol->mask, false);
             SCOPED_TRACE("length " + std::to_string(length) + ", version " + std::to_string(symbol->version));
             ASSERT_EQ(symbol->version, reference.getVersion());
             int differences = 0;
@@ -96,5 +96,5 @@ TEST(QREncoderTest, EmptyAndTooLongGiveNothing)
     EXPECT_FALSE(encodeQRSymbol("", QRErrorCorrection::medium));
     EXPECT_TRUE(encodeQRSymbol(std::string(2953, 'a'), QRErrorCorrection::low));
     EXPECT_FALSE(encodeQRSymbol(std::string(2954, 'a'), QRErrorCorrection::low));
-    EXPECT_FALSE(encodeQRSymbol(std::string(1274, 'a'), QRErrorCorrection::high));  // H holds 1273
+    EXPECT_FALSE(encodeQRSymbol(std::string(1274, 'a'), QRErrorCorrection::high)); // H holds 1273
 }

@@ -6,7 +6,8 @@
 
 using namespace platform::layout;
 
-TEST(LayoutExpression, OperatorsBuildTheLinearFormTheyRead) {
+TEST(LayoutExpression, OperatorsBuildTheLinearFormTheyRead)
+{
     Variable x("x"), y("y");
     x.setValue(2.0);
     y.setValue(3.0);
@@ -39,7 +40,8 @@ TEST(LayoutExpression, OperatorsBuildTheLinearFormTheyRead) {
     EXPECT_TRUE((x * 3.0 == y + 3.0).isSatisfied());
 }
 
-TEST(LayoutExpression, IdentitiesAreSharedByCopies) {
+TEST(LayoutExpression, IdentitiesAreSharedByCopies)
+{
     Variable x("x");
     Variable copy = x;
     copy.setValue(7.0);
@@ -55,7 +57,8 @@ TEST(LayoutExpression, IdentitiesAreSharedByCopies) {
     EXPECT_TRUE(Constraint(required).sameAs(required));
 }
 
-TEST(LayoutStrength, PrioritiesAreClampedToTheScale) {
+TEST(LayoutStrength, PrioritiesAreClampedToTheScale)
+{
     EXPECT_TRUE(Strength(1000.0).isRequired());
     EXPECT_TRUE(Strength(5000.0).isRequired());
     EXPECT_EQ(Strength(5000.0).priority(), 1000.0);

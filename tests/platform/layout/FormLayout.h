@@ -18,7 +18,9 @@ using namespace platform::layout;
 
 struct Box {
     explicit Box(const std::string& name)
-        : left(name + ".left"), top(name + ".top"), width(name + ".width"), height(name + ".height") {}
+        : left(name + ".left"), top(name + ".top"), width(name + ".width"), height(name + ".height")
+    {
+    }
 
     Expression right() const { return left + width; }
     Expression bottom() const { return top + height; }
@@ -27,12 +29,11 @@ struct Box {
 };
 
 struct FormRow {
-    explicit FormRow(int index)
-        : label("label" + std::to_string(index)), field("field" + std::to_string(index)) {}
+    explicit FormRow(int index) : label("label" + std::to_string(index)), field("field" + std::to_string(index)) {}
 
     Box label;
     Box field;
-    Constraint height = Constraint(Expression(), Relation::Equal);  // the label's fixed height
+    Constraint height = Constraint(Expression(), Relation::Equal); // the label's fixed height
 };
 
 inline constexpr int formRowCount = 40;
@@ -41,12 +42,14 @@ inline constexpr double formMargin = 16.0;
 inline constexpr double formSpacing = 8.0;
 inline constexpr double formRowHeight = 44.0;
 
-inline Strength rowHeightStrength(int index) {
+inline Strength rowHeightStrength(int index)
+{
     return index % 2 == 0 ? Strength::required : Strength(800.0);
 }
 
 struct FormLayout {
-    FormLayout() : container("container") {
+    FormLayout() : container("container")
+    {
         constraints.push_back(container.left == 0.0);
         constraints.push_back(container.top == 0.0);
         containerWidth = container.width == formWidth;
@@ -78,7 +81,8 @@ struct FormLayout {
     }
 
     // Adds every constraint; true when all went in.
-    bool addTo(Solver& solver) const {
+    bool addTo(Solver& solver) const
+    {
         bool ok = true;
         for (const Constraint& constraint : constraints) {
             ok = solver.addConstraint(constraint) == SolverStatus::Ok && ok;

@@ -8,12 +8,14 @@ using namespace formlayout;
 
 namespace {
 
-double rowTop(int index) {
+double rowTop(int index)
+{
     return formMargin + index * (formRowHeight + formSpacing);
 }
 
 // Checks every row's frames; rows from `changedRow` on are `extra` taller (that row) or lower.
-void expectFrames(const FormLayout& form, int changedRow = formRowCount, double extra = 0.0) {
+void expectFrames(const FormLayout& form, int changedRow = formRowCount, double extra = 0.0)
+{
     for (int index = 0; index < formRowCount; ++index) {
         const FormRow& row = form.rows[index];
         const double top = rowTop(index) + (index > changedRow ? extra : 0.0);
@@ -33,7 +35,8 @@ void expectFrames(const FormLayout& form, int changedRow = formRowCount, double 
 
 } // namespace
 
-TEST(LayoutForm, FortyRowsSolveToTheirFramesAndMoveWhenOneRowGrows) {
+TEST(LayoutForm, FortyRowsSolveToTheirFramesAndMoveWhenOneRowGrows)
+{
     FormLayout form;
     EXPECT_EQ(form.constraints.size(), 344u);
     Solver solver;
@@ -69,7 +72,8 @@ TEST(LayoutForm, FortyRowsSolveToTheirFramesAndMoveWhenOneRowGrows) {
     expectFrames(form);
 }
 
-TEST(LayoutForm, ContainerWidthAsAnEditVariableResizesEveryField) {
+TEST(LayoutForm, ContainerWidthAsAnEditVariableResizesEveryField)
+{
     FormLayout form;
     Solver solver;
     ASSERT_TRUE(form.addTo(solver));
@@ -87,7 +91,8 @@ TEST(LayoutForm, ContainerWidthAsAnEditVariableResizesEveryField) {
     expectFrames(form);
 }
 
-TEST(LayoutForm, LongChurnOfConstantChangesKeepsTheSolutionExact) {
+TEST(LayoutForm, LongChurnOfConstantChangesKeepsTheSolutionExact)
+{
     // Hundreds of removals recycle symbol ids several times over.
     FormLayout form;
     Solver solver;

@@ -15,21 +15,20 @@ using namespace platform::layout;
 
 namespace {
 
-double errorOf(const Constraint& constraint) {
+double errorOf(const Constraint& constraint)
+{
     const double value = constraint.expression().value();
     switch (constraint.relation()) {
-    case Relation::LessOrEqual:
-        return std::max(0.0, value);
-    case Relation::GreaterOrEqual:
-        return std::max(0.0, -value);
-    case Relation::Equal:
-        break;
+    case Relation::LessOrEqual: return std::max(0.0, value);
+    case Relation::GreaterOrEqual: return std::max(0.0, -value);
+    case Relation::Equal: break;
     }
     return std::fabs(value);
 }
 
 // Total error per optional priority, highest first.
-std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints) {
+std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints)
+{
     std::map<double, double, std::greater<>> errors;
     for (const Constraint& constraint : constraints) {
         if (!constraint.strength().isRequired()) {
@@ -40,7 +39,8 @@ std::map<double, double, std::greater<>> levelErrors(const std::vector<Constrain
 }
 
 struct RandomSystem {
-    explicit RandomSystem(unsigned seed) : random(seed) {
+    explicit RandomSystem(unsigned seed) : random(seed)
+    {
         for (int index = 0; index < 12; ++index) {
             variables.emplace_back("v" + std::to_string(index));
         }
@@ -49,7 +49,8 @@ struct RandomSystem {
     double uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
-    Constraint randomConstraint() {
+    Constraint randomConstraint()
+    {
         const Variable& a = variables[pick(static_cast<int>(variables.size()))];
         const Variable& b = variables[pick(static_cast<int>(variables.size()))];
         const Expression lhs = a + std::round(uniform(-2.0, 2.0)) * b;
@@ -57,12 +58,9 @@ struct RandomSystem {
         static const double priorities[] = {1000.0, 1000.0, 800.0, 750.0, 250.0, 1.0};
         const Strength strength(priorities[pick(6)]);
         switch (pick(3)) {
-        case 0:
-            return (lhs <= constant) | strength;
-        case 1:
-            return (lhs >= constant) | strength;
-        default:
-            return (lhs == constant) | strength;
+        case 0: return (lhs <= constant) | strength;
+        case 1: return (lhs >= constant) | strength;
+        default: return (lhs == constant) | strength;
         }
     }
 
@@ -72,7 +70,8 @@ struct RandomSystem {
 
 } // namespace
 
-TEST(LayoutSolverConsistency, IncrementalChangesMatchSolvingFromScratch) {
+TEST(LayoutSolverConsistency, IncrementalChangesMatchSolvingFromScratch)
+{
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         RandomSystem system(seed);
@@ -135,10 +134,9 @@ TEST(LayoutSolverConsistency, IncrementalChangesMatchSolvingFromScratch) {
             ASSERT_EQ(incremental.size(), reference.size());
             for (auto mine = incremental.begin(), theirs = reference.begin(); mine != incremental.end();
                  ++mine, ++theirs) {
-                EXPECT_NEAR(mine->second, theirs->second, 1.0e-6)
-                    << "step " << step << ", priority " << mine->first;
+                EXPECT_NEAR(mine->second, theirs->second, 1.0e-6) << "step " << step << ", priority " << mine->first;
             }
-            solver.updateVariables();  // put the incremental solution back for the next step
+            solver.updateVariables(); // put the incremental solution back for the next step
         }
     }
 }

@@ -4,7 +4,8 @@
 
 using namespace platform::layout;
 
-TEST(LayoutSolverDump, NamesRowsObjectivesAndVariables) {
+TEST(LayoutSolverDump, NamesRowsObjectivesAndVariables)
+{
     Solver solver;
     Variable width("width"), unnamed;
     ASSERT_EQ(solver.addConstraint(width == 100.0), SolverStatus::Ok);

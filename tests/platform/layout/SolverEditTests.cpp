@@ -4,7 +4,8 @@
 
 using namespace platform::layout;
 
-TEST(LayoutSolverEdit, SuggestedValuesAreFollowedWithinTheRequiredOnes) {
+TEST(LayoutSolverEdit, SuggestedValuesAreFollowedWithinTheRequiredOnes)
+{
     // A box dragged by its left edge: 100 wide if it can, but it must stay inside [0, 300].
     Solver solver;
     Variable left("left"), width("width");
@@ -19,7 +20,7 @@ TEST(LayoutSolverEdit, SuggestedValuesAreFollowedWithinTheRequiredOnes) {
         double suggested, left, width;
     };
     const Step steps[] = {
-        {50, 50, 100}, {150, 150, 100}, {250, 250, 50}, {400, 280, 20},
+        {50, 50, 100}, {150, 150, 100}, {250, 250, 50},  {400, 280, 20},
         {-30, 0, 100}, {200, 200, 100}, {200, 200, 100}, {10, 10, 100},
     };
     for (const Step& step : steps) {
@@ -38,7 +39,8 @@ TEST(LayoutSolverEdit, SuggestedValuesAreFollowedWithinTheRequiredOnes) {
     EXPECT_DOUBLE_EQ(width.value(), 100.0);
 }
 
-TEST(LayoutSolverEdit, EditStrengthTakesPartInThePriorityOrder) {
+TEST(LayoutSolverEdit, EditStrengthTakesPartInThePriorityOrder)
+{
     Solver solver;
     Variable x("x"), y("y");
     ASSERT_EQ(solver.addConstraint((x == 5.0) | Strength(800.0)), SolverStatus::Ok);
@@ -49,12 +51,13 @@ TEST(LayoutSolverEdit, EditStrengthTakesPartInThePriorityOrder) {
         ASSERT_EQ(solver.suggestValue(x, value), SolverStatus::Ok);
         ASSERT_EQ(solver.suggestValue(y, value), SolverStatus::Ok);
         solver.updateVariables();
-        EXPECT_DOUBLE_EQ(x.value(), value);  // 999 beats 800
-        EXPECT_DOUBLE_EQ(y.value(), 5.0);    // 700 loses to 800
+        EXPECT_DOUBLE_EQ(x.value(), value); // 999 beats 800
+        EXPECT_DOUBLE_EQ(y.value(), 5.0);   // 700 loses to 800
     }
 }
 
-TEST(LayoutSolverEdit, EditsStartAtTheCurrentValueAndFeedDependents) {
+TEST(LayoutSolverEdit, EditsStartAtTheCurrentValueAndFeedDependents)
+{
     Solver solver;
     Variable x("x"), y("y");
     x.setValue(42.0);
@@ -72,7 +75,8 @@ TEST(LayoutSolverEdit, EditsStartAtTheCurrentValueAndFeedDependents) {
     EXPECT_DOUBLE_EQ(y.value(), 100.0);
 }
 
-TEST(LayoutSolverStay, StaysKeepUnderConstrainedVariablesWhereTheyAre) {
+TEST(LayoutSolverStay, StaysKeepUnderConstrainedVariablesWhereTheyAre)
+{
     Solver solver;
     Variable x("x"), y("y");
     ASSERT_EQ(solver.addConstraint(x + y == 100.0), SolverStatus::Ok);

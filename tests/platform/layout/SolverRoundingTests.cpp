@@ -17,21 +17,20 @@ using namespace platform::layout;
 
 namespace {
 
-double errorOf(const Constraint& constraint) {
+double errorOf(const Constraint& constraint)
+{
     const double value = constraint.expression().value();
     switch (constraint.relation()) {
-    case Relation::LessOrEqual:
-        return std::max(0.0, value);
-    case Relation::GreaterOrEqual:
-        return std::max(0.0, -value);
-    case Relation::Equal:
-        break;
+    case Relation::LessOrEqual: return std::max(0.0, value);
+    case Relation::GreaterOrEqual: return std::max(0.0, -value);
+    case Relation::Equal: break;
     }
     return std::fabs(value);
 }
 
 // Total error per optional priority, highest first.
-std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints) {
+std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints)
+{
     std::map<double, double, std::greater<>> errors;
     for (const Constraint& constraint : constraints) {
         if (!constraint.strength().isRequired()) {
@@ -42,7 +41,8 @@ std::map<double, double, std::greater<>> levelErrors(const std::vector<Constrain
 }
 
 // Residual allowed for a constraint at the variables' values: relative to the magnitudes involved.
-double toleranceFor(const Constraint& constraint) {
+double toleranceFor(const Constraint& constraint)
+{
     double scale = std::fabs(constraint.expression().constant());
     for (const Term& term : constraint.expression().terms()) {
         scale = std::max(scale, std::fabs(term.coefficient * term.variable.value()));
@@ -53,7 +53,8 @@ double toleranceFor(const Constraint& constraint) {
 class RoughSystem {
 public:
     RoughSystem(unsigned seed, double smallest, double largest)
-        : m_smallest(smallest), m_largest(largest), m_random(seed) {
+        : m_smallest(smallest), m_largest(largest), m_random(seed)
+    {
         const int variableCount = 4 + pick(6);
         for (int index = 0; index < variableCount; ++index) {
             variables.emplace_back("v" + std::to_string(index));
@@ -67,28 +68,31 @@ public:
 
     double uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
-    const Variable& anyVariable() { return variables[static_cast<std::size_t>(pick(static_cast<int>(variables.size())))]; }
+    const Variable& anyVariable()
+    {
+        return variables[static_cast<std::size_t>(pick(static_cast<int>(variables.size())))];
+    }
 
     // Non-integer, log-uniform between the smallest and largest magnitude.
-    double coefficient() {
+    double coefficient()
+    {
         const double magnitude = std::exp(uniform(std::log(m_smallest), std::log(m_largest)));
         return pick(2) ? magnitude : -magnitude;
     }
 
-    Constraint randomConstraint() {
+    Constraint randomConstraint()
+    {
         Expression lhs = coefficient() * anyVariable();
         for (int extra = pick(3); extra > 0; --extra) {
             lhs = lhs + coefficient() * anyVariable();
         }
         const double constant = uniform(-1.0e4, 1.0e4);
-        const Strength strength(pick(4) == 0 ? 1000.0 : priorities[static_cast<std::size_t>(pick(static_cast<int>(priorities.size())))]);
+        const Strength strength(
+            pick(4) == 0 ? 1000.0 : priorities[static_cast<std::size_t>(pick(static_cast<int>(priorities.size())))]);
         switch (pick(3)) {
-        case 0:
-            return (lhs <= constant) | strength;
-        case 1:
-            return (lhs >= constant) | strength;
-        default:
-            return (lhs == constant) | strength;
+        case 0: return (lhs <= constant) | strength;
+        case 1: return (lhs >= constant) | strength;
+        default: return (lhs == constant) | strength;
         }
     }
 
@@ -102,7 +106,8 @@ private:
 };
 
 // Runs one generated sequence; returns a description of the first mismatch, or an empty string.
-std::string runSequence(RoughSystem system, unsigned seed, int steps) {
+std::string runSequence(RoughSystem system, unsigned seed, int steps)
+{
     Solver solver;
     std::vector<Constraint> active;
     // Every variable is boxed in, so every level has a finite optimum.
@@ -134,7 +139,8 @@ std::string runSequence(RoughSystem system, unsigned seed, int steps) {
                 return where + ": add refused with " + describe(status);
             }
         } else if (action < 9) {
-            const std::size_t index = boxCount + static_cast<std::size_t>(system.pick(static_cast<int>(active.size() - boxCount)));
+            const std::size_t index =
+                boxCount + static_cast<std::size_t>(system.pick(static_cast<int>(active.size() - boxCount)));
             if (solver.removeConstraint(active[index]) != SolverStatus::Ok) {
                 return where + ": remove refused";
             }
@@ -163,12 +169,11 @@ std::string runSequence(RoughSystem system, unsigned seed, int steps) {
         }
         for (const Constraint& constraint : everything) {
             if (constraint.strength().isRequired() && !constraint.isSatisfied(toleranceFor(constraint))) {
-                return where + ": a required constraint is violated by " +
-                       std::to_string(errorOf(constraint));
+                return where + ": a required constraint is violated by " + std::to_string(errorOf(constraint));
             }
         }
         if (step % 10 != 0 && step + 1 != steps) {
-            continue;  // solving from scratch at every step would only repeat the same systems
+            continue; // solving from scratch at every step would only repeat the same systems
         }
         const auto incremental = levelErrors(everything);
 
@@ -180,22 +185,22 @@ std::string runSequence(RoughSystem system, unsigned seed, int steps) {
         }
         fresh.updateVariables();
         const auto reference = levelErrors(everything);
-        for (auto mine = incremental.begin(), theirs = reference.begin(); mine != incremental.end();
-             ++mine, ++theirs) {
+        for (auto mine = incremental.begin(), theirs = reference.begin(); mine != incremental.end(); ++mine, ++theirs) {
             const double tolerance = 1.0e-5 * std::max(1.0e4, theirs->second);
             if (std::fabs(mine->second - theirs->second) > tolerance) {
-                return where + ": priority " + std::to_string(mine->first) + " error " +
-                       std::to_string(mine->second) + " against " + std::to_string(theirs->second);
+                return where + ": priority " + std::to_string(mine->first) + " error " + std::to_string(mine->second) +
+                       " against " + std::to_string(theirs->second);
             }
         }
-        solver.updateVariables();  // put the incremental solution back for the next step
+        solver.updateVariables(); // put the incremental solution back for the next step
     }
     return {};
 }
 
 } // namespace
 
-TEST(LayoutSolverRounding, IncrementalSolvingMatchesSolvingFromScratch) {
+TEST(LayoutSolverRounding, IncrementalSolvingMatchesSolvingFromScratch)
+{
     int failures = 0;
     for (unsigned seed = 1; seed <= 3000 && failures < 10; ++seed) {
         const std::string failure = runSequence(RoughSystem(seed, 0.05, 20.0), seed, 50);

@@ -8,7 +8,8 @@
 
 using namespace platform::layout;
 
-TEST(LayoutSolver, SolvesEqualitiesAndInequalities) {
+TEST(LayoutSolver, SolvesEqualitiesAndInequalities)
+{
     Solver solver;
     Variable x("x"), y("y"), z("z"), left("left"), mid("mid"), right("right");
     ASSERT_EQ(solver.addConstraint(x == 10.0), SolverStatus::Ok);
@@ -33,7 +34,8 @@ TEST(LayoutSolver, SolvesEqualitiesAndInequalities) {
     EXPECT_EQ(solver.constraintCount(), 9u);
 }
 
-TEST(LayoutSolver, HigherPrioritiesWin) {
+TEST(LayoutSolver, HigherPrioritiesWin)
+{
     Solver solver;
     Variable x("x"), y("y"), w("w");
     // Required beats optional.
@@ -53,7 +55,8 @@ TEST(LayoutSolver, HigherPrioritiesWin) {
     EXPECT_DOUBLE_EQ(w.value(), 10.0);
 }
 
-TEST(LayoutSolver, OnePriorityBeatsAnyNumberOfLowerOnes) {
+TEST(LayoutSolver, OnePriorityBeatsAnyNumberOfLowerOnes)
+{
     for (int crowd : {1, 10, 1000}) {
         Solver solver;
         Variable x("x");
@@ -76,7 +79,8 @@ TEST(LayoutSolver, OnePriorityBeatsAnyNumberOfLowerOnes) {
     EXPECT_DOUBLE_EQ(x.value(), 0.0);
 }
 
-TEST(LayoutSolver, RemovingAConstraintRestoresThePreviousSolution) {
+TEST(LayoutSolver, RemovingAConstraintRestoresThePreviousSolution)
+{
     Solver solver;
     Variable left("left"), width("width"), right("right");
     ASSERT_EQ(solver.addConstraint(right == left + width), SolverStatus::Ok);
@@ -89,7 +93,7 @@ TEST(LayoutSolver, RemovingAConstraintRestoresThePreviousSolution) {
     const Constraint shift = (left == 30.0) | Strength(800.0);
     for (int round = 0; round < 3; ++round) {
         ASSERT_EQ(solver.addConstraint(clamp), SolverStatus::Ok);
-        ASSERT_EQ(solver.addConstraint(shift), SolverStatus::Ok);  // loses to the required left == 0
+        ASSERT_EQ(solver.addConstraint(shift), SolverStatus::Ok); // loses to the required left == 0
         solver.updateVariables();
         EXPECT_DOUBLE_EQ(width.value(), 80.0);
         EXPECT_DOUBLE_EQ(left.value(), 0.0);
@@ -111,18 +115,19 @@ TEST(LayoutSolver, RemovingAConstraintRestoresThePreviousSolution) {
     EXPECT_DOUBLE_EQ(left.value(), 0.0);
     ASSERT_EQ(solver.removeConstraint(anchor), SolverStatus::Ok);
     solver.updateVariables();
-    EXPECT_DOUBLE_EQ(left.value(), 0.0);  // the first left == 0 still holds
+    EXPECT_DOUBLE_EQ(left.value(), 0.0); // the first left == 0 still holds
     EXPECT_EQ(solver.constraintCount(), 4u);
 }
 
-TEST(LayoutSolver, UnsatisfiableRequiredConstraintIsRejectedAndTheRestStillSolves) {
+TEST(LayoutSolver, UnsatisfiableRequiredConstraintIsRejectedAndTheRestStillSolves)
+{
     Solver solver;
     Variable x("x"), y("y"), a("a"), b("b"), c("c");
     const Constraint anchor = x == 10.0;
     ASSERT_EQ(solver.addConstraint(anchor), SolverStatus::Ok);
 
-    const Constraint equal = x == 20.0;        // contradicts through required equalities only
-    const Constraint atLeast = x >= 20.0;      // needs the artificial phase to fail
+    const Constraint equal = x == 20.0;   // contradicts through required equalities only
+    const Constraint atLeast = x >= 20.0; // needs the artificial phase to fail
     for (int attempt = 0; attempt < 3; ++attempt) {
         EXPECT_EQ(solver.addConstraint(equal), SolverStatus::UnsatisfiableConstraint);
         EXPECT_EQ(solver.addConstraint(atLeast), SolverStatus::UnsatisfiableConstraint);
@@ -154,7 +159,8 @@ TEST(LayoutSolver, UnsatisfiableRequiredConstraintIsRejectedAndTheRestStillSolve
     EXPECT_DOUBLE_EQ(y.value(), 25.0);
 }
 
-TEST(LayoutSolver, FailedArtificialPhaseLeavesTheTableauConsistent) {
+TEST(LayoutSolver, FailedArtificialPhaseLeavesTheTableauConsistent)
+{
     Solver solver;
     Variable x("x"), y("y");
     const Constraint anchor = x + y <= 10.0;
@@ -177,7 +183,8 @@ TEST(LayoutSolver, FailedArtificialPhaseLeavesTheTableauConsistent) {
     EXPECT_DOUBLE_EQ(y.value(), 4.0);
 }
 
-TEST(LayoutSolver, MisuseIsReportedAndChangesNothing) {
+TEST(LayoutSolver, MisuseIsReportedAndChangesNothing)
+{
     Solver solver;
     Variable x("x"), y("y");
     const Constraint constraint = x == 5.0;
@@ -209,7 +216,8 @@ TEST(LayoutSolver, MisuseIsReportedAndChangesNothing) {
     EXPECT_TRUE(solver.hasConstraint(constraint));
 }
 
-TEST(LayoutSolver, RemovingOneOfTwoRedundantEqualitiesKeepsTheOther) {
+TEST(LayoutSolver, RemovingOneOfTwoRedundantEqualitiesKeepsTheOther)
+{
     // Both orders of removal, with a weaker preference pulling x away.
     for (int removeFirst = 0; removeFirst < 2; ++removeFirst) {
         SCOPED_TRACE("removing constraint " + std::to_string(removeFirst));

@@ -62,12 +62,12 @@ TEST(LayerRendering, BackgroundsBordersCornersHiddenAndAlpha)
     EXPECT_EQ(image->pixelHeight(), 200);
     EXPECT_DOUBLE_EQ(image->scale(), 2);
 
-    EXPECT_PIXEL(image, 11, 11, 0, 0, 255, 255);      // border drawn over the background
-    EXPECT_PIXEL(image, 30, 30, 255, 0, 0, 255);      // background inside the border
-    EXPECT_PIXEL(image, 60.5, 10.5, 255, 255, 255, 255);  // rounded corner clips the subview away
-    EXPECT_PIXEL(image, 75, 25, 255, 255, 0, 255);    // the clipped subview inside
-    EXPECT_PIXEL(image, 25, 75, 255, 255, 255, 255);  // hidden view not drawn
-    EXPECT_PIXEL(image, 75, 75, 127, 127, 255, 255);  // half-transparent blue over white
+    EXPECT_PIXEL(image, 11, 11, 0, 0, 255, 255);         // border drawn over the background
+    EXPECT_PIXEL(image, 30, 30, 255, 0, 0, 255);         // background inside the border
+    EXPECT_PIXEL(image, 60.5, 10.5, 255, 255, 255, 255); // rounded corner clips the subview away
+    EXPECT_PIXEL(image, 75, 25, 255, 255, 0, 255);       // the clipped subview inside
+    EXPECT_PIXEL(image, 25, 75, 255, 255, 255, 255);     // hidden view not drawn
+    EXPECT_PIXEL(image, 75, 75, 127, 127, 255, 255);     // half-transparent blue over white
     EXPECT_PIXEL(image, 5, 5, 255, 255, 255, 255);
 }
 
@@ -98,13 +98,13 @@ TEST(LayerRendering, ShapeLayersMasksAndContentsGravity)
 
     auto image = Renderer::renderView(root, 2);
     ASSERT_TRUE(image);
-    EXPECT_PIXEL(image, 25, 25, 255, 0, 0, 255);   // fill inside the oval
-    EXPECT_PIXEL(image, 25, 1, 0, 0, 255, 255);    // stroke on the oval's top edge
-    EXPECT_PIXEL(image, 2, 2, 0, 0, 0, 0);         // outside the oval: nothing
-    EXPECT_PIXEL(image, 60, 25, 0, 255, 0, 255);   // the mask's opaque half shows the view
-    EXPECT_PIXEL(image, 90, 25, 0, 0, 0, 0);       // its empty half hides it
-    EXPECT_PIXEL(image, 20, 70, 0, 0, 255, 255);   // aspect-fit image in the middle
-    EXPECT_PIXEL(image, 3, 70, 0, 0, 0, 0);        // and not stretched to the sides
+    EXPECT_PIXEL(image, 25, 25, 255, 0, 0, 255); // fill inside the oval
+    EXPECT_PIXEL(image, 25, 1, 0, 0, 255, 255);  // stroke on the oval's top edge
+    EXPECT_PIXEL(image, 2, 2, 0, 0, 0, 0);       // outside the oval: nothing
+    EXPECT_PIXEL(image, 60, 25, 0, 255, 0, 255); // the mask's opaque half shows the view
+    EXPECT_PIXEL(image, 90, 25, 0, 0, 0, 0);     // its empty half hides it
+    EXPECT_PIXEL(image, 20, 70, 0, 0, 255, 255); // aspect-fit image in the middle
+    EXPECT_PIXEL(image, 3, 70, 0, 0, 0, 0);      // and not stretched to the sides
 }
 
 TEST(LayerRendering, DrawsTheBoundsSpaceOfTheViewOnly)
@@ -205,9 +205,12 @@ TEST(LayerRendering, CustomDrawingAndAPendingLayoutPass)
     bar->setTranslatesAutoresizingMaskIntoConstraints(false);
     root->addSubview(bar);
     NSLayoutConstraint::activate({
-        NSLayoutConstraint::create(bar, NSLayoutAttribute::left, NSLayoutRelation::equal, root, NSLayoutAttribute::left),
-        NSLayoutConstraint::create(bar, NSLayoutAttribute::right, NSLayoutRelation::equal, root, NSLayoutAttribute::right),
-        NSLayoutConstraint::create(bar, NSLayoutAttribute::bottom, NSLayoutRelation::equal, root, NSLayoutAttribute::bottom),
+        NSLayoutConstraint::create(bar, NSLayoutAttribute::left, NSLayoutRelation::equal, root,
+                                   NSLayoutAttribute::left),
+        NSLayoutConstraint::create(bar, NSLayoutAttribute::right, NSLayoutRelation::equal, root,
+                                   NSLayoutAttribute::right),
+        NSLayoutConstraint::create(bar, NSLayoutAttribute::bottom, NSLayoutRelation::equal, root,
+                                   NSLayoutAttribute::bottom),
         NSLayoutConstraint::create(bar, NSLayoutAttribute::height, NSLayoutRelation::equal, nullptr,
                                    NSLayoutAttribute::notAnAttribute, 1, 10),
     });

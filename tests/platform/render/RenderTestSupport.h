@@ -23,11 +23,10 @@ inline bool near(const platform::RGBA8& pixel, int r, int g, int b, int a = 255,
     return close(pixel.r, r) && close(pixel.g, g) && close(pixel.b, b) && close(pixel.a, a);
 }
 
-#define EXPECT_PIXEL(image, x, y, r, g, b, a)                                                      \
-    do {                                                                                           \
-        auto pixel_ = render_test::pixelAtPoint(*(image), (x), (y));                               \
-        EXPECT_TRUE(render_test::near(pixel_, (r), (g), (b), (a)))                                 \
-            << "at (" << (x) << ", " << (y) << "): " << pixel_;                                    \
+#define EXPECT_PIXEL(image, x, y, r, g, b, a) \
+    do { \
+        auto pixel_ = render_test::pixelAtPoint(*(image), (x), (y)); \
+        EXPECT_TRUE(render_test::near(pixel_, (r), (g), (b), (a))) << "at (" << (x) << ", " << (y) << "): " << pixel_; \
     } while (false)
 
 // TAVRO_ARTIFACT_DIR, else a folder of the temp directory.
@@ -58,7 +57,13 @@ int countPixels(const platform::UIImage& image, const platform::CGRect& rect, Pr
     return count;
 }
 
-inline bool isDark(const platform::RGBA8& p) { return p.a > 200 && p.r < 90 && p.g < 90 && p.b < 90; }
-inline bool isWhite(const platform::RGBA8& p) { return p.a > 240 && p.r > 240 && p.g > 240 && p.b > 240; }
+inline bool isDark(const platform::RGBA8& p)
+{
+    return p.a > 200 && p.r < 90 && p.g < 90 && p.b < 90;
+}
+inline bool isWhite(const platform::RGBA8& p)
+{
+    return p.a > 240 && p.r > 240 && p.g > 240 && p.b > 240;
+}
 
 } // namespace render_test

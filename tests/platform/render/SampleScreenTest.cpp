@@ -101,13 +101,31 @@ SampleScreen makeSampleScreen()
     return s;
 }
 
-bool isYellow(const RGBA8& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
-bool isRed(const RGBA8& p) { return p.r > 200 && p.g < 60 && p.b < 60; }
-bool isGreen(const RGBA8& p) { return p.g > 200 && p.r < 60 && p.b < 60; }
-bool isBlue(const RGBA8& p) { return p.b > 200 && p.r < 60 && p.g < 60; }
-bool isMidGray(const RGBA8& p) { return p.r > 130 && p.r < 175 && std::abs(p.r - p.b) < 12; }
+bool isYellow(const RGBA8& p)
+{
+    return p.r > 200 && p.g > 200 && p.b < 80;
+}
+bool isRed(const RGBA8& p)
+{
+    return p.r > 200 && p.g < 60 && p.b < 60;
+}
+bool isGreen(const RGBA8& p)
+{
+    return p.g > 200 && p.r < 60 && p.b < 60;
+}
+bool isBlue(const RGBA8& p)
+{
+    return p.b > 200 && p.r < 60 && p.g < 60;
+}
+bool isMidGray(const RGBA8& p)
+{
+    return p.r > 130 && p.r < 175 && std::abs(p.r - p.b) < 12;
+}
 // The placeholder's faint grey (dark text at a low alpha over white).
-bool isFaint(const RGBA8& p) { return p.r > 140 && p.r < 235 && p.b >= p.r; }
+bool isFaint(const RGBA8& p)
+{
+    return p.r > 140 && p.r < 235 && p.b >= p.r;
+}
 
 } // namespace
 
@@ -134,7 +152,7 @@ TEST(SampleScreen, ControlsAreDrawnByState)
     EXPECT_EQ(countPixels(*image, {20, 140, 160, 44}, isWhite), 0);
     EXPECT_GT(countPixels(*image, {195, 140, 160, 44}, isRed), 30);
     EXPECT_GT(countPixels(*image, {20, 200, 44, 44}, isGreen), 300);
-    EXPECT_PIXEL(image, 42, 222, 0, 255, 0, 255);  // the image sits in the middle of the button
+    EXPECT_PIXEL(image, 42, 222, 0, 255, 0, 255); // the image sits in the middle of the button
 
     // Text fields: the text dark, the placeholder faint; the rounded border's edge is not white.
     EXPECT_GT(countPixels(*image, {20, 260, 335, 40}, isDark), 80);

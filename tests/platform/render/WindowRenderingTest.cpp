@@ -37,7 +37,10 @@ protected:
     std::shared_ptr<ManualClock> m_clock = std::make_shared<ManualClock>(0.0);
 };
 
-bool isDark(const RGBA8& p) { return p.r < 80 && p.g < 80 && p.b < 80; }
+bool isDark(const RGBA8& p)
+{
+    return p.r < 80 && p.g < 80 && p.b < 80;
+}
 
 } // namespace
 
@@ -58,10 +61,10 @@ TEST_F(WindowRendering, NavigationBarScreenAndAlertOnTop)
     ASSERT_TRUE(before);
     EXPECT_EQ(before->pixelWidth(), 750);
     EXPECT_EQ(before->pixelHeight(), 1334);
-    EXPECT_PIXEL(before, 5, 10, 0, 128, 255, 255);    // the bar's colour reaches over the status bar
+    EXPECT_PIXEL(before, 5, 10, 0, 128, 255, 255); // the bar's colour reaches over the status bar
     EXPECT_PIXEL(before, 5, 40, 0, 128, 255, 255);
-    EXPECT_PIXEL(before, 5, 300, 255, 0, 0, 255);     // the screen below the bar
-    EXPECT_GT(render_test::countPixels(*before, {120, 24, 135, 36}, isDark), 50);  // the title
+    EXPECT_PIXEL(before, 5, 300, 255, 0, 0, 255);                                 // the screen below the bar
+    EXPECT_GT(render_test::countPixels(*before, {120, 24, 135, 36}, isDark), 50); // the title
 
     auto alert = UIAlertController::create("Refund failed", "Try again later", UIAlertControllerStyle::alert);
     alert->addAction(UIAlertAction::create("OK", UIAlertActionStyle::default_));

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace platform;
 
 TEST(DriverEnvironment, ManualClockScreenAndCleanUp)
@@ -41,7 +40,8 @@ TEST(DriverEnvironment, ManualClockScreenAndCleanUp)
 
         // Left-over work does not survive the driver.
         Timer::scheduledTimer(10, false, [](Timer&) {});
-        UIView::animate(5, [] {}, [](bool) {});
+        UIView::animate(
+            5, [] {}, [](bool) {});
     }
     EXPECT_EQ(RunLoop::main().clock(), before);
     EXPECT_EQ(RunLoop::main().pendingTimerCount(), 0u);
@@ -64,9 +64,8 @@ TEST(DriverEnvironment, ClearingPutsEveryProcessWideSingletonBack)
         EXPECT_EQ(*order, (std::vector<int>{2, 1}));
         token = NotificationCenter::defaultCenter().addObserver("ResetTest", [&](const Notification&) { ++delivered; });
         UserDefaults::standard()->set(7, "resetTestKey");
-        NibRegistry::registerNib(bundle, "ResetTestNib", [](const std::shared_ptr<void>&) {
-            return NibRegistry::TopLevelObjects{};
-        });
+        NibRegistry::registerNib(bundle, "ResetTestNib",
+                                 [](const std::shared_ptr<void>&) { return NibRegistry::TopLevelObjects{}; });
         EXPECT_TRUE(NibRegistry::has(bundle, "ResetTestNib"));
     }
     EXPECT_EQ(*order, (std::vector<int>{2, 1, 2, 1}));
@@ -98,10 +97,10 @@ TEST(DriverEnvironment, DescribesTheScreenAndThePendingWorkAsText)
     RunLoop::main().enqueue([] {});
 
     EXPECT_EQ(driver.describeScreen(), "UIView {{0, 0}, {320, 100.5}}\n"
-                                 "  UILabel {{16, 20}, {120, 21}} id=\"greeting\" text=\"Say \\\"hi\\\"\"\n"
-                                 "    UIView {{0, 0}, {0.1, 2}} hidden alpha=0.5\n"
-                                 "run loop at 0.25: 1 queued block(s), 2 timer(s)\n"
-                                 "  timer at 0.5 (in 0.25)\n"
-                                 "  timer at 2 (in 1.75), repeats every 2\n");
+                                       "  UILabel {{16, 20}, {120, 21}} id=\"greeting\" text=\"Say \\\"hi\\\"\"\n"
+                                       "    UIView {{0, 0}, {0.1, 2}} hidden alpha=0.5\n"
+                                       "run loop at 0.25: 1 queued block(s), 2 timer(s)\n"
+                                       "  timer at 0.5 (in 0.25)\n"
+                                       "  timer at 2 (in 1.75), repeats every 2\n");
     EXPECT_EQ(describeViewTree(nullptr), "(no view)\n");
 }

@@ -69,7 +69,7 @@ TEST(DriverScreens, TapRowScrollsItIntoViewAndSelectsIt)
     driver.runUntilIdle();
 
     EXPECT_TRUE(driver.tapRow(table, IndexPath::forRow(2, 0)));
-    EXPECT_TRUE(driver.tapRow(table, IndexPath::forRow(35, 0)));  // far below the screen
+    EXPECT_TRUE(driver.tapRow(table, IndexPath::forRow(35, 0))); // far below the screen
     EXPECT_EQ(rows->selected, (std::vector<int>{2, 35}));
     EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(35, 0));
     EXPECT_TRUE(driver.findText("Row 35"));
@@ -91,7 +91,8 @@ TEST(DriverScreens, AlertActionsDismissThenRunTheirHandler)
     std::weak_ptr<UIAlertController> weakAlert = alert;
     auto remove = UIAlertAction::create("Delete", UIAlertActionStyle::destructive, [&, weakAlert](UIAlertAction&) {
         auto shown = weakAlert.lock();
-        events.push_back(shown && shown->presentingViewController() ? "handler while shown" : "handler after dismissal");
+        events.push_back(shown && shown->presentingViewController() ? "handler while shown"
+                                                                    : "handler after dismissal");
     });
     remove->setAccessibilityLabel("Remove card");
     alert->addAction(cancel);
@@ -99,11 +100,11 @@ TEST(DriverScreens, AlertActionsDismissThenRunTheirHandler)
     app.navigation->present(alert, true);
 
     EXPECT_EQ(driver.presentedAlert(), alert);
-    EXPECT_EQ(driver.currentScreen(), app.home);  // the alert floats over the screen
+    EXPECT_EQ(driver.currentScreen(), app.home); // the alert floats over the screen
 
     DebugLogCapture log;
     EXPECT_FALSE(driver.tapAlertAction("Keep"));
-    EXPECT_TRUE(driver.tapAlertAction("Remove card"));  // by accessibility label
+    EXPECT_TRUE(driver.tapAlertAction("Remove card")); // by accessibility label
     EXPECT_EQ(events, std::vector<std::string>{"handler after dismissal"});
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_FALSE(driver.tapAlertAction("Delete"));

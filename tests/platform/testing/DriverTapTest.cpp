@@ -31,7 +31,7 @@ TEST(DriverTaps, ReachOnlyWhatAPersonCouldTouch)
     for (auto& button : {plainButton, hiddenButton, disabledButton, inertButton, coveredButton}) {
         root->addSubview(button);
     }
-    root->addSubview(NSObject::create<UIView>(CGRect{0, 200, 200, 60}));  // covers the last button
+    root->addSubview(NSObject::create<UIView>(CGRect{0, 200, 200, 60})); // covers the last button
     plain.attach(*plainButton);
     hidden.attach(*hiddenButton);
     disabled.attach(*disabledButton);
@@ -39,26 +39,27 @@ TEST(DriverTaps, ReachOnlyWhatAPersonCouldTouch)
     covered.attach(*coveredButton);
     auto recognizer = NSObject::create<UITapGestureRecognizer>();
     auto target = std::make_shared<int>(0);
-    recognizer->addTargetAction(target, [&](const std::shared_ptr<void>&, UIGestureRecognizer&) { ++background.count; });
+    recognizer->addTargetAction(target,
+                                [&](const std::shared_ptr<void>&, UIGestureRecognizer&) { ++background.count; });
     root->addGestureRecognizer(recognizer);
 
     DebugLogCapture log;
     EXPECT_TRUE(driver.tap("Plain"));
     EXPECT_EQ(plain.count, 1);
-    EXPECT_EQ(background.count, 0);  // an enabled control keeps its tap
+    EXPECT_EQ(background.count, 0); // an enabled control keeps its tap
 
     EXPECT_FALSE(driver.tap("Hidden"));
     EXPECT_TRUE(log.contains("not visible"));
     EXPECT_EQ(hidden.count, 0);
-    EXPECT_EQ(background.count, 0);  // no touch at all
+    EXPECT_EQ(background.count, 0); // no touch at all
 
-    EXPECT_TRUE(driver.tap("Disabled"));  // reached, but it does nothing
+    EXPECT_TRUE(driver.tap("Disabled")); // reached, but it does nothing
     EXPECT_EQ(disabled.count, 0);
-    EXPECT_FALSE(driver.tap("Inert"));    // the touch falls through to the root
+    EXPECT_FALSE(driver.tap("Inert")); // the touch falls through to the root
     EXPECT_EQ(inert.count, 0);
     EXPECT_FALSE(driver.tap("Covered"));
     EXPECT_EQ(covered.count, 0);
-    EXPECT_EQ(background.count, 3);       // the disabled, inert and covered taps reached the root
+    EXPECT_EQ(background.count, 3); // the disabled, inert and covered taps reached the root
 
     EXPECT_FALSE(driver.tap("Missing"));
     EXPECT_FALSE(driver.tap(UIViewPtr()));
@@ -81,7 +82,7 @@ TEST(DriverTaps, TapTheVisiblePartOfAClippedView)
     EXPECT_TRUE(driver.tap(button));
     EXPECT_EQ(counter.count, 1);
 
-    button->setFrame({10, 120, 100, 100});  // entirely below the clipping view
+    button->setFrame({10, 120, 100, 100}); // entirely below the clipping view
     DebugLogCapture log;
     EXPECT_FALSE(driver.tap(button));
     EXPECT_EQ(counter.count, 1);
@@ -109,10 +110,10 @@ TEST(DriverTaps, FindsByIdentifierAndByVisibleText)
     EXPECT_EQ(driver.find("totalLabel"), label);
     EXPECT_EQ(driver.find<UILabel>("totalLabel"), label);
     EXPECT_FALSE(driver.find<UIButton>("totalLabel"));
-    EXPECT_EQ(driver.find("secret"), hiddenLabel);  // identifiers find hidden views too
-    EXPECT_FALSE(driver.findText("Secret"));        // but nobody can read them
+    EXPECT_EQ(driver.find("secret"), hiddenLabel); // identifiers find hidden views too
+    EXPECT_FALSE(driver.findText("Secret"));       // but nobody can read them
     EXPECT_EQ(driver.findText("Total"), label);
-    EXPECT_EQ(driver.findText("Pay"), button);      // the button, not the label inside it
+    EXPECT_EQ(driver.findText("Pay"), button); // the button, not the label inside it
     EXPECT_EQ(driver.findText("Amount"), field);
     field->setText("12.50");
     EXPECT_FALSE(driver.findText("Amount"));
@@ -148,10 +149,10 @@ TEST(DriverTaps, WindowsReceiveTheTouchesThroughSendEvent)
     TapCounter changes;
     changes.attach(*toggle, UIControlEvents::valueChanged);
 
-    EXPECT_TRUE(driver.toggleSwitch("tips"));  // found in the key window without a root
+    EXPECT_TRUE(driver.toggleSwitch("tips")); // found in the key window without a root
     EXPECT_TRUE(toggle->isOn());
     EXPECT_EQ(changes.count, 1);
-    EXPECT_EQ(window->events, 2);  // touch down and touch up
+    EXPECT_EQ(window->events, 2); // touch down and touch up
 
     toggle->setEnabled(false);
     EXPECT_FALSE(driver.toggleSwitch(toggle));

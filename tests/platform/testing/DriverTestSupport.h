@@ -15,7 +15,8 @@ namespace driver_test {
 // Counts touch-up-inside actions of the buttons it is attached to.
 class TapCounter {
 public:
-    void attach(platform::UIControl& control, platform::UIControlEvents events = platform::UIControlEvents::touchUpInside)
+    void attach(platform::UIControl& control,
+                platform::UIControlEvents events = platform::UIControlEvents::touchUpInside)
     {
         control.addAction([this](platform::UIControl&) { ++count; }, events);
     }
@@ -38,8 +39,8 @@ public:
     void textFieldDidEndEditing(platform::UITextField&) override { calls.push_back("didEnd"); }
     bool textField(platform::UITextField&, platform::NSRange range, const std::string& replacement) override
     {
-        calls.push_back("change " + std::to_string(range.location) + "," + std::to_string(range.length) + " '"
-                        + replacement + "'");
+        calls.push_back("change " + std::to_string(range.location) + "," + std::to_string(range.length) + " '" +
+                        replacement + "'");
         return replacement != refused;
     }
     bool textFieldShouldReturn(platform::UITextField&) override

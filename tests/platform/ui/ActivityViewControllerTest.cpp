@@ -49,12 +49,12 @@ protected:
     std::shared_ptr<UIActivityViewController> presentedSheet(const UIViewControllerPtr& presenter, Finish& finish)
     {
         auto sheet = UIActivityViewController::create({UIActivityItem::image(redSquare())});
-        sheet->setCompletionWithItemsHandler([&finish](const std::optional<UIActivityType>& type, bool completed,
-                                                       const std::vector<UIActivityItem>&) {
-            ++finish.calls;
-            finish.type = type;
-            finish.completed = completed;
-        });
+        sheet->setCompletionWithItemsHandler(
+            [&finish](const std::optional<UIActivityType>& type, bool completed, const std::vector<UIActivityItem>&) {
+                ++finish.calls;
+                finish.type = type;
+                finish.completed = completed;
+            });
         presenter->present(sheet, true);
         advance(0.3);
         return sheet;

@@ -25,7 +25,9 @@ class RecordingAlert : public UIAlertController {
 public:
     RecordingAlert(std::shared_ptr<CallLog> log)
         : UIAlertController(std::string("Confirm"), std::string("Refund INR 250.00?"), UIAlertControllerStyle::alert),
-          m_log(std::move(log)) {}
+          m_log(std::move(log))
+    {
+    }
     void viewDidDisappear(bool animated) override
     {
         UIAlertController::viewDidDisappear(animated);
@@ -82,12 +84,13 @@ TEST_F(AlertControllerTest, TappingAnActionDismissesTheAlertThenRunsItsHandler)
     int handled = 0;
     std::weak_ptr<UIViewController> weakPresenter = presenter;
     alert->addAction(UIAlertAction::create(std::string("Cancel"), UIAlertActionStyle::cancel));
-    alert->addAction(UIAlertAction::create(std::string("Continue"), UIAlertActionStyle::default_, [&](UIAlertAction& action) {
-        m_log->push_back("handler");
-        ++handled;
-        action.setAccessibilityLabel(std::string("Continue_Button"));
-        EXPECT_EQ(weakPresenter.lock()->presentedViewController(), nullptr);
-    }));
+    alert->addAction(
+        UIAlertAction::create(std::string("Continue"), UIAlertActionStyle::default_, [&](UIAlertAction& action) {
+            m_log->push_back("handler");
+            ++handled;
+            action.setAccessibilityLabel(std::string("Continue_Button"));
+            EXPECT_EQ(weakPresenter.lock()->presentedViewController(), nullptr);
+        }));
     presenter->present(alert, true);
     advance(0.3);
     // The presenter stays on screen underneath: no appearance callbacks for it.
@@ -97,7 +100,7 @@ TEST_F(AlertControllerTest, TappingAnActionDismissesTheAlertThenRunsItsHandler)
     auto button = alert->buttonForAction("Continue");
     ASSERT_TRUE(button);
     tapView(button);
-    tapView(button);  // a second tap while the alert goes away is ignored
+    tapView(button); // a second tap while the alert goes away is ignored
     EXPECT_EQ(handled, 0);
     advance(0.29);
     EXPECT_EQ(handled, 0);
@@ -117,7 +120,8 @@ TEST_F(AlertControllerTest, DisabledActionsTakeNoTaps)
     auto window = showInWindow(presenter);
     auto alert = UIAlertController::create(std::nullopt, std::string("Wait"), UIAlertControllerStyle::alert);
     bool handled = false;
-    auto action = UIAlertAction::create(std::string("OK"), UIAlertActionStyle::default_, [&](UIAlertAction&) { handled = true; });
+    auto action =
+        UIAlertAction::create(std::string("OK"), UIAlertActionStyle::default_, [&](UIAlertAction&) { handled = true; });
     action->setEnabled(false);
     alert->addAction(action);
     presenter->present(alert, false);
@@ -138,7 +142,8 @@ TEST_F(AlertControllerTest, ATapOutsideTheBoxReachesARecognizerAroundTheAlert)
     auto presenter = NSObject::create<UIViewController>();
     auto window = showInWindow(presenter);
     // An alert without buttons, closed by a tap on the dimmed surroundings.
-    auto alert = UIAlertController::create(std::string(""), std::string("Recipient name may differ."), UIAlertControllerStyle::alert);
+    auto alert = UIAlertController::create(std::string(""), std::string("Recipient name may differ."),
+                                           UIAlertControllerStyle::alert);
     std::weak_ptr<UIViewController> weakPresenter = presenter;
     std::weak_ptr<UIAlertController> weakAlert = alert;
     auto recognizer = NSObject::create<UITapGestureRecognizer>();
@@ -181,13 +186,14 @@ TEST_F(AlertControllerTest, AlertsAndShareSheetsAreReleasedAfterUse)
         std::weak_ptr<UIAlertController> weakAlert;
         std::weak_ptr<UIActivityViewController> weakSheet;
         {
-            auto alert = UIAlertController::create(std::string("Confirm"), std::string("Refund?"), UIAlertControllerStyle::alert);
+            auto alert = UIAlertController::create(std::string("Confirm"), std::string("Refund?"),
+                                                   UIAlertControllerStyle::alert);
             alert->addAction(UIAlertAction::create(std::string("Cancel"), UIAlertActionStyle::cancel));
             alert->addAction(UIAlertAction::create(std::string("Continue"), UIAlertActionStyle::default_,
                                                    [&handled, weakScreen](UIAlertAction& action) {
                                                        action.setAccessibilityLabel(std::string("Continue_Button"));
                                                        if (auto shown = weakScreen.lock()) {
-                                                           shown->dismiss(true);  // nothing left to dismiss
+                                                           shown->dismiss(true); // nothing left to dismiss
                                                        }
                                                        ++handled;
                                                    }));

@@ -28,8 +28,8 @@ TEST_F(AnchorTest, AnchorsMakeTheConstraintsTheyName)
     };
     const Case cases[] = {
         {anchors(a).top.constraintEqualTo(anchors(b).bottom, 8), A::top, R::equal, b, A::bottom, 1, 8},
-        {anchors(a).leading.constraintGreaterThanOrEqualTo(anchors(b).trailing), A::leading, R::greaterThanOrEqual,
-         b, A::trailing, 1, 0},
+        {anchors(a).leading.constraintGreaterThanOrEqualTo(anchors(b).trailing), A::leading, R::greaterThanOrEqual, b,
+         A::trailing, 1, 0},
         {anchors(a).centerX.constraintLessThanOrEqualTo(anchors(b).centerX, -4), A::centerX, R::lessThanOrEqual, b,
          A::centerX, 1, -4},
         {anchors(a).centerY.constraintEqualTo(anchors(b).centerY), A::centerY, R::equal, b, A::centerY, 1, 0},

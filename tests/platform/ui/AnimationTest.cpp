@@ -21,14 +21,15 @@ TEST_F(AnimationTest, ValuesChangeAtOnceAndCompletionRunsAtDelayPlusDuration)
     auto view = NSObject::create<UIView>(CGRect(0, 0, 10, 10));
     auto untouched = NSObject::create<UIView>();
     std::vector<std::pair<double, bool>> completions;
-    UIView::animate(0.3, 0.2, UIViewAnimationOptions::curveEaseOut,
-                    [&] {
-                        view->setAlpha(0.5);
-                        view->setCenter({100, 100});
-                        view->setTransform(CGAffineTransform::makeRotation(40.0));
-                        untouched->setTag(3);  // not animatable
-                    },
-                    [&](bool finished) { completions.emplace_back(now(), finished); });
+    UIView::animate(
+        0.3, 0.2, UIViewAnimationOptions::curveEaseOut,
+        [&] {
+            view->setAlpha(0.5);
+            view->setCenter({100, 100});
+            view->setTransform(CGAffineTransform::makeRotation(40.0));
+            untouched->setTag(3); // not animatable
+        },
+        [&](bool finished) { completions.emplace_back(now(), finished); });
     EXPECT_EQ(view->alpha(), 0.5);
     EXPECT_EQ(view->center(), (CGPoint{100, 100}));
     EXPECT_EQ(UIView::pendingAnimationCount(), 1u);
@@ -39,7 +40,7 @@ TEST_F(AnimationTest, ValuesChangeAtOnceAndCompletionRunsAtDelayPlusDuration)
     EXPECT_EQ(record.delay, 0.2);
     EXPECT_EQ(record.options, UIViewAnimationOptions::curveEaseOut);
     EXPECT_TRUE(record.hasCompletion);
-    ASSERT_EQ(record.views.size(), 1u);  // touched once, listed once
+    ASSERT_EQ(record.views.size(), 1u); // touched once, listed once
     EXPECT_TRUE(record.touched(view));
     EXPECT_FALSE(record.touched(untouched));
 
@@ -55,7 +56,8 @@ TEST_F(AnimationTest, ValuesChangeAtOnceAndCompletionRunsAtDelayPlusDuration)
     // Zero and nonsense durations complete in the next turn; the short form has no delay.
     completions.clear();
     UIView::animate(-1, nullptr, [&](bool finished) { completions.emplace_back(now(), finished); });
-    UIView::animate(std::numeric_limits<double>::quiet_NaN(), [] {}, nullptr);
+    UIView::animate(
+        std::numeric_limits<double>::quiet_NaN(), [] {}, nullptr);
     EXPECT_EQ(UIView::animationLog().back().duration, 0.0);
     EXPECT_TRUE(completions.empty());
     loop().runOnce();
@@ -96,19 +98,26 @@ TEST_F(AnimationTest, ViewLeavingItsWindowFinishesItsAnimationsUnfinished)
     std::vector<std::string> events;
 
     // The banner pattern: slide down; when done, slide back up after a pause; then remove.
-    UIView::animate(1.0, 0, UIViewAnimationOptions::curveEaseOut,
-                    [&] { banner->setCenter({50, 60}); },
-                    [&](bool finished) {
-                        events.push_back(std::string("down ") + (finished ? "finished" : "cut"));
-                        UIView::animate(1.0, 2.0, UIViewAnimationOptions::curveEaseIn,
-                                        [&] { banner->setCenter({50, 20}); },
-                                        [&](bool upFinished) {
-                                            events.push_back(std::string("up ") + (upFinished ? "finished" : "cut"));
-                                            banner->removeFromSuperview();
-                                        });
-                    });
+    UIView::animate(
+        1.0, 0, UIViewAnimationOptions::curveEaseOut,
+        [&] {
+            banner->setCenter({50, 60});
+        },
+        [&](bool finished) {
+            events.push_back(std::string("down ") + (finished ? "finished" : "cut"));
+            UIView::animate(
+                1.0, 2.0, UIViewAnimationOptions::curveEaseIn,
+                [&] {
+                    banner->setCenter({50, 20});
+                },
+                [&](bool upFinished) {
+                    events.push_back(std::string("up ") + (upFinished ? "finished" : "cut"));
+                    banner->removeFromSuperview();
+                });
+        });
     std::optional<bool> other;
-    UIView::animate(5, [&] { stay->setAlpha(0.5); }, [&](bool finished) { other = finished; });
+    UIView::animate(
+        5, [&] { stay->setAlpha(0.5); }, [&](bool finished) { other = finished; });
 
     loop().advanceBy(1.0);
     EXPECT_EQ(events, (std::vector<std::string>{"down finished"}));
@@ -124,7 +133,12 @@ TEST_F(AnimationTest, ViewLeavingItsWindowFinishesItsAnimationsUnfinished)
     holder->addSubview(moving);
     std::optional<bool> cut;
     double cutAt = -1;
-    UIView::animate(10, [&] { moving->setAlpha(0.3); }, [&](bool finished) { cut = finished; cutAt = now(); });
+    UIView::animate(
+        10, [&] { moving->setAlpha(0.3); },
+        [&](bool finished) {
+            cut = finished;
+            cutAt = now();
+        });
     holder->removeFromSuperview();
     EXPECT_FALSE(cut.has_value());
     loop().runOnce();
@@ -140,7 +154,8 @@ TEST_F(AnimationTest, ViewLeavingItsWindowFinishesItsAnimationsUnfinished)
     auto looseChild = NSObject::create<UIView>();
     loose->addSubview(looseChild);
     std::optional<bool> looseFinished;
-    UIView::animate(1, [&] { looseChild->setAlpha(0); }, [&](bool finished) { looseFinished = finished; });
+    UIView::animate(
+        1, [&] { looseChild->setAlpha(0); }, [&](bool finished) { looseFinished = finished; });
     looseChild->removeFromSuperview();
     loop().advanceBy(1);
     EXPECT_EQ(looseFinished, std::optional<bool>(true));
@@ -181,10 +196,10 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     fade->setDuration(0.5);
     fade->setDelegate(delegate);
     fade->setValue("video", "fadeIn");
-    layer->add(fade);  // without a key
+    layer->add(fade); // without a key
     EXPECT_TRUE(layer->animationKeys().empty());
     ASSERT_EQ(layer->allAnimations().size(), 1u);
-    EXPECT_NE(layer->allAnimations()[0], fade);  // the layer keeps a copy
+    EXPECT_NE(layer->allAnimations()[0], fade); // the layer keeps a copy
 
     auto spin = CABasicAnimation::animation("transform.rotation");
     spin->setToValue(2 * M_PI);
@@ -199,12 +214,12 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     EXPECT_TRUE(std::isinf(added->activeDuration()));
     EXPECT_EQ(added->keyPath(), "transform.rotation");
 
-    EXPECT_TRUE(delegate->events.empty());  // never from inside add
+    EXPECT_TRUE(delegate->events.empty()); // never from inside add
     loop().runOnce();
     EXPECT_EQ(delegate->events, (std::vector<std::string>{"start fadeIn @0.000000", "start spin @0.000000"}));
     loop().advanceBy(0.5);
     EXPECT_EQ(delegate->events.back(), "stop fadeIn finished @0.500000");
-    EXPECT_EQ(layer->allAnimations().size(), 1u);  // removed on completion
+    EXPECT_EQ(layer->allAnimations().size(), 1u); // removed on completion
 
     // The endless spin runs until removed; removal reports it cut, in the next turn.
     loop().advanceBy(100);
@@ -228,9 +243,9 @@ TEST_F(AnimationTest, LayerAnimationsReportStartAndStopOnTheClock)
     EXPECT_EQ(layer->animationKeys(), (std::vector<std::string>{"pulse"}));
     delegate->events.clear();
     loop().advanceBy(1.5);
-    EXPECT_EQ(delegate->events, (std::vector<std::string>{"start fadeOut @100.500000", "stop fadeOut cut @100.500000",
-                                                          "start fadeOut @100.500000",
-                                                          "stop fadeOut finished @102.000000"}));
+    EXPECT_EQ(delegate->events,
+              (std::vector<std::string>{"start fadeOut @100.500000", "stop fadeOut cut @100.500000",
+                                        "start fadeOut @100.500000", "stop fadeOut finished @102.000000"}));
 
     // A dead delegate is not called; a destroyed layer drops its timers.
     auto lonely = CALayer::layer();

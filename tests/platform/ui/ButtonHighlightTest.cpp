@@ -28,7 +28,7 @@ TEST(ButtonHighlightTest, SystemButtonTitleFadesWhileHighlighted)
                 darkest = std::min<int>(darkest, image->pixelAt(x, y).r);
             }
         }
-        return darkest;  // blue ink on white: red drops where the title is drawn
+        return darkest; // blue ink on white: red drops where the title is drawn
     };
     int normalInk = ink();
     EXPECT_EQ(button->titleLabel()->textColor()->alphaComponent(), 1);

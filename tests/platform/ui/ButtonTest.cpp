@@ -23,7 +23,7 @@ TEST(ButtonTest, PerStateContentFallsBackToNormal)
     auto button = NSObject::create<UIButton>(CGRect(0, 0, 100, 40));
     EXPECT_EQ(button->buttonType(), UIButtonType::custom);
     EXPECT_EQ(button->title(normal), std::nullopt);
-    EXPECT_EQ(button->titleColor(normal), nullptr);  // never set: none
+    EXPECT_EQ(button->titleColor(normal), nullptr); // never set: none
     EXPECT_EQ(button->titleColor(highlighted), nullptr);
 
     auto red = UIColor::red();
@@ -110,7 +110,7 @@ TEST(ButtonTest, CurrentContentFollowsTheState)
     EXPECT_EQ(button->titleLabel()->text(), "Fancy");
     EXPECT_EQ(button->currentTitle(), "Off");
     button->setHighlighted(true);
-    EXPECT_EQ(button->titleLabel()->text(), "Pressed");  // the state's own plain title
+    EXPECT_EQ(button->titleLabel()->text(), "Pressed"); // the state's own plain title
 }
 
 TEST(ButtonTest, IntrinsicSizeAndContentPlacement)
@@ -144,7 +144,7 @@ TEST(ButtonTest, IntrinsicSizeAndContentPlacement)
 
     button->setContentHorizontalAlignment(UIControlContentHorizontalAlignment::left);
     button->setContentVerticalAlignment(UIControlContentVerticalAlignment::top);
-    button->setImageEdgeInsets({0, 5, 0, -5});  // moves the image 5 points right
+    button->setImageEdgeInsets({0, 5, 0, -5}); // moves the image 5 points right
     button->layoutIfNeeded();
     EXPECT_DOUBLE_EQ(button->imageView()->frame().minX(), 11);
     EXPECT_DOUBLE_EQ(button->imageView()->frame().minY(), 4);

@@ -80,10 +80,10 @@ TEST_F(ConstraintTest, MismatchedItemsAndAttributesAreInvalidAndNeverActivate)
         double constant;
     };
     const Case cases[] = {
-        {a, A::left, b, A::top, 1, 0},                        // horizontal with vertical
-        {a, A::width, b, A::left, 1, 0},                      // size with position
-        {a, A::top, nullptr, A::notAnAttribute, 1, 10},       // a position cannot equal a constant
-        {a, A::width, nullptr, A::width, 1, 10},              // a second attribute without an item
+        {a, A::left, b, A::top, 1, 0},                  // horizontal with vertical
+        {a, A::width, b, A::left, 1, 0},                // size with position
+        {a, A::top, nullptr, A::notAnAttribute, 1, 10}, // a position cannot equal a constant
+        {a, A::width, nullptr, A::width, 1, 10},        // a second attribute without an item
         {nullptr, A::width, nullptr, A::notAnAttribute, 1, 1},
         {a, A::notAnAttribute, b, A::left, 1, 0},
         {a, A::width, b, A::width, std::nan(""), 0},

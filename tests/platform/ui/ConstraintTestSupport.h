@@ -60,8 +60,8 @@ private:
 // item1.attribute1 (relation) item2.attribute2 * multiplier + constant, made and activated.
 inline NSLayoutConstraintPtr activeConstraint(const UIViewPtr& item1, NSLayoutAttribute attribute1,
                                               NSLayoutRelation relation, const UIViewPtr& item2,
-                                              NSLayoutAttribute attribute2, double multiplier = 1,
-                                              double constant = 0, UILayoutPriority priority = 1000)
+                                              NSLayoutAttribute attribute2, double multiplier = 1, double constant = 0,
+                                              UILayoutPriority priority = 1000)
 {
     auto constraint = NSLayoutConstraint::create(item1, attribute1, relation, item2, attribute2, multiplier, constant);
     constraint->setPriority(priority);

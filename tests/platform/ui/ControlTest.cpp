@@ -37,7 +37,8 @@ TEST(ControlTest, TargetsAreCalledInOrderOfAdditionAndHeldWeakly)
     auto second = recorder(log, "second");
     control->addTarget(first, &Recorder::fired, UIControlEvents::touchUpInside);
     control->addAction([&](UIControl&) { log.push_back("closure"); }, UIControlEvents::touchUpInside);
-    control->addTarget(second, &Recorder::firedWithoutSender, UIControlEvents::touchUpInside | UIControlEvents::valueChanged);
+    control->addTarget(second, &Recorder::firedWithoutSender,
+                       UIControlEvents::touchUpInside | UIControlEvents::valueChanged);
     control->addTarget(first, &Recorder::fired, UIControlEvents::valueChanged);
 
     control->sendActions(UIControlEvents::touchUpInside);
@@ -80,17 +81,19 @@ TEST(ControlTest, ActionsMayChangeTheControlWhileItSends)
     std::vector<std::string> log;
     auto control = NSObject::create<UIControl>(CGRect(0, 0, 50, 50));
     auto late = recorder(log, "late");
-    control->addAction([&, weak = std::weak_ptr<UIControl>(control)](UIControl&) {
-        log.push_back("remover");
-        if (auto c = weak.lock()) {
-            c->removeTarget(late);
-            c->addAction([&](UIControl&) { log.push_back("added during send"); }, UIControlEvents::touchUpInside);
-        }
-    }, UIControlEvents::touchUpInside);
+    control->addAction(
+        [&, weak = std::weak_ptr<UIControl>(control)](UIControl&) {
+            log.push_back("remover");
+            if (auto c = weak.lock()) {
+                c->removeTarget(late);
+                c->addAction([&](UIControl&) { log.push_back("added during send"); }, UIControlEvents::touchUpInside);
+            }
+        },
+        UIControlEvents::touchUpInside);
     control->addTarget(late, &Recorder::fired, UIControlEvents::touchUpInside);
 
     control->sendActions(UIControlEvents::touchUpInside);
-    EXPECT_EQ(log, (std::vector<std::string>{"remover"}));  // removed pair skipped, new one waits
+    EXPECT_EQ(log, (std::vector<std::string>{"remover"})); // removed pair skipped, new one waits
     log.clear();
     control->sendActions(UIControlEvents::touchUpInside);
     EXPECT_EQ(log, (std::vector<std::string>{"remover", "added during send"}));
@@ -99,7 +102,12 @@ TEST(ControlTest, ActionsMayChangeTheControlWhileItSends)
     std::shared_ptr<UIControl> holder = NSObject::create<UIControl>();
     std::weak_ptr<UIControl> watch = holder;
     int calls = 0;
-    holder->addAction([&](UIControl&) { holder.reset(); ++calls; }, UIControlEvents::valueChanged);
+    holder->addAction(
+        [&](UIControl&) {
+            holder.reset();
+            ++calls;
+        },
+        UIControlEvents::valueChanged);
     holder->addAction([&](UIControl&) { ++calls; }, UIControlEvents::valueChanged);
     holder->sendActions(UIControlEvents::valueChanged);
     EXPECT_EQ(calls, 2);
@@ -153,7 +161,7 @@ TEST(ControlTest, TouchesHighlightAndSendInsideOrOutside)
     {
         Finger finger(root, {20, 20});
         finger.moveTo({150, 150});
-        EXPECT_FALSE(control->isHighlighted());  // the highlight follows the finger
+        EXPECT_FALSE(control->isHighlighted()); // the highlight follows the finger
         finger.moveTo({30, 30});
         EXPECT_TRUE(control->isHighlighted());
         finger.moveTo({150, 150});

@@ -23,9 +23,15 @@ using CallLog = std::vector<std::string>;
 // Logs "<name>.<callback>" for every life-cycle callback.
 class RecordingController : public UIViewController {
 public:
-    RecordingController(std::string name, std::shared_ptr<CallLog> log) : m_name(std::move(name)), m_log(std::move(log)) {}
+    RecordingController(std::string name, std::shared_ptr<CallLog> log) : m_name(std::move(name)), m_log(std::move(log))
+    {
+    }
 
-    void loadView() override { record("loadView"); UIViewController::loadView(); }
+    void loadView() override
+    {
+        record("loadView");
+        UIViewController::loadView();
+    }
     void viewDidLoad() override { record("viewDidLoad"); }
     void viewWillAppear(bool) override { record("viewWillAppear"); }
     void viewDidAppear(bool) override

@@ -19,17 +19,17 @@ TEST(HitTestTest, DeepestVisibleInteractiveViewWinsFrontToBack)
     auto back = NSObject::create<UIView>(CGRect(0, 0, 100, 100));
     auto front = NSObject::create<UIView>(CGRect(50, 50, 100, 100));
     auto inner = NSObject::create<UIView>(CGRect(10, 10, 20, 20));
-    auto outside = NSObject::create<UIView>(CGRect(90, 0, 50, 20));  // sticks out of `back`
+    auto outside = NSObject::create<UIView>(CGRect(90, 0, 50, 20)); // sticks out of `back`
     root->addSubview(back);
     root->addSubview(front);
     front->addSubview(inner);
     back->addSubview(outside);
 
     EXPECT_EQ(root->hitTest({10, 10}, nullptr), back);
-    EXPECT_EQ(root->hitTest({60, 60}, nullptr), inner);     // front's child
-    EXPECT_EQ(root->hitTest({55, 55}, nullptr), front);     // overlap: the later subview
-    EXPECT_EQ(root->hitTest({95, 5}, nullptr), outside);    // inside back's bounds
-    EXPECT_EQ(root->hitTest({120, 5}, nullptr), root);      // outside back: not reachable
+    EXPECT_EQ(root->hitTest({60, 60}, nullptr), inner);  // front's child
+    EXPECT_EQ(root->hitTest({55, 55}, nullptr), front);  // overlap: the later subview
+    EXPECT_EQ(root->hitTest({95, 5}, nullptr), outside); // inside back's bounds
+    EXPECT_EQ(root->hitTest({120, 5}, nullptr), root);   // outside back: not reachable
     EXPECT_EQ(root->hitTest({250, 5}, nullptr), nullptr);
     EXPECT_EQ(root->hitTest({200, 200}, nullptr), nullptr); // far edges are outside
 
@@ -41,7 +41,8 @@ TEST(HitTestTest, DeepestVisibleInteractiveViewWinsFrontToBack)
     std::vector<Case> cases = {
         {"hidden", [&] { front->setHidden(true); }, [&] { front->setHidden(false); }},
         {"nearly transparent", [&] { front->setAlpha(0.009); }, [&] { front->setAlpha(1); }},
-        {"interaction off", [&] { front->setUserInteractionEnabled(false); }, [&] { front->setUserInteractionEnabled(true); }},
+        {"interaction off", [&] { front->setUserInteractionEnabled(false); },
+         [&] { front->setUserInteractionEnabled(true); }},
     };
     for (const auto& c : cases) {
         c.change();
@@ -58,7 +59,7 @@ TEST(HitTestTest, DeepestVisibleInteractiveViewWinsFrontToBack)
     front->setBounds({10, 10, 100, 100});
     EXPECT_EQ(root->hitTest({55, 55}, nullptr), inner);
     front->setBounds({0, 0, 100, 100});
-    front->setTransform(CGAffineTransform::makeScale(0.5, 0.5));  // now covers 75..125
+    front->setTransform(CGAffineTransform::makeScale(0.5, 0.5)); // now covers 75..125
     EXPECT_EQ(root->hitTest({60, 60}, nullptr), back);
     EXPECT_EQ(root->hitTest({81, 81}, nullptr), inner);
 }
@@ -70,7 +71,10 @@ public:
     void touchesBegan(const UITouchList&, const std::shared_ptr<UIEvent>&) override { events.push_back("began"); }
     void touchesMoved(const UITouchList&, const std::shared_ptr<UIEvent>&) override { events.push_back("moved"); }
     void touchesEnded(const UITouchList&, const std::shared_ptr<UIEvent>&) override { events.push_back("ended"); }
-    void touchesCancelled(const UITouchList&, const std::shared_ptr<UIEvent>&) override { events.push_back("cancelled"); }
+    void touchesCancelled(const UITouchList&, const std::shared_ptr<UIEvent>&) override
+    {
+        events.push_back("cancelled");
+    }
 };
 
 class TapTarget {
@@ -210,7 +214,7 @@ TEST(GestureTest, ViewCanKeepItsRecognizerFromBeginningAndTouchesOutsideHitNothi
         EXPECT_EQ(target->taps, count - 1);
     }
 
-    tap(window, {500, 500});  // hits nothing: dropped quietly
+    tap(window, {500, 500}); // hits nothing: dropped quietly
     EXPECT_EQ(target->taps, 1);
 }
 

@@ -16,7 +16,7 @@ TEST(ImageViewTest, SizeFollowsTheShownImage)
     EXPECT_EQ(view->intrinsicContentSize(), (CGSize{UIViewNoIntrinsicMetric, UIViewNoIntrinsicMetric}));
     EXPECT_FALSE(view->isUserInteractionEnabled());
 
-    auto image = solidImage({30, 20}, UIColor::red(), 2);  // 60 x 40 pixels at scale 2
+    auto image = solidImage({30, 20}, UIColor::red(), 2); // 60 x 40 pixels at scale 2
     view->setImage(image);
     EXPECT_EQ(view->intrinsicContentSize(), (CGSize{30, 20}));
     view->sizeToFit();
@@ -42,12 +42,9 @@ TEST(ImageViewTest, ContentModesPlaceTheImage)
         CGRect expected;
     };
     const Case cases[] = {
-        {UIViewContentMode::scaleToFill, {0, 0, 100, 50}},
-        {UIViewContentMode::scaleAspectFit, {0, 0, 100, 50}},
-        {UIViewContentMode::center, {40, 20, 20, 10}},
-        {UIViewContentMode::topLeft, {0, 0, 20, 10}},
-        {UIViewContentMode::bottomRight, {80, 40, 20, 10}},
-        {UIViewContentMode::left, {0, 20, 20, 10}},
+        {UIViewContentMode::scaleToFill, {0, 0, 100, 50}},  {UIViewContentMode::scaleAspectFit, {0, 0, 100, 50}},
+        {UIViewContentMode::center, {40, 20, 20, 10}},      {UIViewContentMode::topLeft, {0, 0, 20, 10}},
+        {UIViewContentMode::bottomRight, {80, 40, 20, 10}}, {UIViewContentMode::left, {0, 20, 20, 10}},
         {UIViewContentMode::top, {40, 0, 20, 10}},
     };
     for (const auto& c : cases) {
@@ -68,10 +65,10 @@ TEST(ImageViewTest, TemplateImagesTakeTheTintOthersKeepTheirColours)
     view->setImage(red);
     auto drawn = renderView(root);
     EXPECT_EQ(drawn->pixelAt(20, 20), (RGBA8{255, 0, 0, 255}));
-    EXPECT_EQ(drawn->pixelAt(5, 5), (RGBA8{255, 255, 255, 255}));  // outside the centred image
+    EXPECT_EQ(drawn->pixelAt(5, 5), (RGBA8{255, 255, 255, 255})); // outside the centred image
 
     view->setImage(red->withRenderingMode(UIImageRenderingMode::alwaysTemplate));
-    root->setTintColor(UIColor::green());  // inherited by the image view
+    root->setTintColor(UIColor::green()); // inherited by the image view
     EXPECT_EQ(renderView(root)->pixelAt(20, 20), (RGBA8{0, 255, 0, 255}));
     view->setTintColor(UIColor::blue());
     EXPECT_EQ(renderView(root)->pixelAt(20, 20), (RGBA8{0, 0, 255, 255}));

@@ -176,10 +176,11 @@ TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
 TEST_F(KeyboardTest, UserInfoRectanglesRoundTripAndMalformedOnesAreAbsent)
 {
     CGRect rect{0.5, -3, 375, 216.25};
-    AnyValue::Dictionary info{{"frame", userInfoValue(rect)},
-                              {"integers", AnyValue(AnyValue::Dictionary{{"x", 1}, {"y", 2}, {"width", 3}, {"height", 4}})},
-                              {"partial", AnyValue(AnyValue::Dictionary{{"x", 1.0}, {"y", 2.0}, {"width", 3.0}})},
-                              {"text", "0,0,375,216"}};
+    AnyValue::Dictionary info{
+        {"frame", userInfoValue(rect)},
+        {"integers", AnyValue(AnyValue::Dictionary{{"x", 1}, {"y", 2}, {"width", 3}, {"height", 4}})},
+        {"partial", AnyValue(AnyValue::Dictionary{{"x", 1.0}, {"y", 2.0}, {"width", 3.0}})},
+        {"text", "0,0,375,216"}};
     EXPECT_EQ(rectFromUserInfo(info, "frame"), rect);
     EXPECT_EQ(rectFromUserInfo(info, "integers"), CGRect(1, 2, 3, 4));
     EXPECT_EQ(rectFromUserInfo(info, "partial"), std::nullopt);

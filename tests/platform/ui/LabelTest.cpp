@@ -92,7 +92,7 @@ TEST(LabelTest, ShrinksToFitWidthDownToTheMinimumScale)
 {
     auto label = NSObject::create<UILabel>(CGRect(0, 0, 60, 20));
     label->setText("Reset all the fields");
-    EXPECT_EQ(label->fontScaleForCurrentBounds(), 1);  // not asked to shrink
+    EXPECT_EQ(label->fontScaleForCurrentBounds(), 1); // not asked to shrink
 
     label->setAdjustsFontSizeToFitWidth(true);
     double scale = label->fontScaleForCurrentBounds();

@@ -79,11 +79,11 @@ TEST(LayerRenderTest, BackgroundsSublayersBordersAndCornersLandOnTheRightPixels)
     EXPECT_EQ(image->pixelWidth(), 200);
     expectColor(pixel(image, 5, 5, 2), white);
     expectColor(pixel(image, 30, 30, 2), red);
-    expectColor(pixel(image, 11, 30, 2), blue);   // inside the 4-pt border
+    expectColor(pixel(image, 11, 30, 2), blue); // inside the 4-pt border
     expectColor(pixel(image, 48.5, 30, 2), blue);
-    expectColor(pixel(image, 75, 25, 2), green);  // centre of the circle
-    expectColor(pixel(image, 61, 11, 2), white);  // its cut-off corner
-    expectColor(pixel(image, 95, 95, 2), white);  // hidden layer drew nothing
+    expectColor(pixel(image, 75, 25, 2), green); // centre of the circle
+    expectColor(pixel(image, 61, 11, 2), white); // its cut-off corner
+    expectColor(pixel(image, 95, 95, 2), white); // hidden layer drew nothing
 }
 
 TEST(LayerRenderTest, TransformsClippingOpacityAndMasks)
@@ -134,12 +134,12 @@ TEST(LayerRenderTest, TransformsClippingOpacityAndMasks)
     auto image = renderToImage(root, {100, 100}, 1);
     ASSERT_NE(image, nullptr);
     expectColor(pixel(image, 40, 40, 1), blue);
-    expectColor(pixel(image, 49, 10, 1), transparent);   // clip's own area, left of big
-    expectColor(pixel(image, 70, 60, 1), red);           // masked, left half
-    expectColor(pixel(image, 80, 60, 1), transparent);   // masked, right half
-    expectColor(pixel(image, 65, 10, 1), {255, 0, 0, 128}, 3);  // overlap at group opacity, once
+    expectColor(pixel(image, 49, 10, 1), transparent);         // clip's own area, left of big
+    expectColor(pixel(image, 70, 60, 1), red);                 // masked, left half
+    expectColor(pixel(image, 80, 60, 1), transparent);         // masked, right half
+    expectColor(pixel(image, 65, 10, 1), {255, 0, 0, 128}, 3); // overlap at group opacity, once
     expectColor(pixel(image, 25, 75, 1), green);
-    expectColor(pixel(image, 16, 75, 1), green);  // scaled to 20 x 20 around (25, 75)
+    expectColor(pixel(image, 16, 75, 1), green); // scaled to 20 x 20 around (25, 75)
     expectColor(pixel(image, 14, 75, 1), transparent);
 }
 
@@ -184,10 +184,10 @@ TEST(LayerRenderTest, ShapeLayersAndContentsImagesDraw)
     auto image = renderToImage(root, {60, 60}, 1);
     ASSERT_NE(image, nullptr);
     expectColor(pixel(image, 20, 20, 1), blue);
-    expectColor(pixel(image, 10, 20, 1), red);  // on the stroke
+    expectColor(pixel(image, 10, 20, 1), red); // on the stroke
     expectColor(pixel(image, 5, 5, 1), transparent);
     expectColor(pixel(image, 20, 50, 1), green);
-    expectColor(pixel(image, 45, 50, 1), transparent);  // beyond strokeEnd
+    expectColor(pixel(image, 45, 50, 1), transparent); // beyond strokeEnd
     expectColor(pixel(image, 50, 10, 1), red);
     expectColor(pixel(image, 45, 5, 1), transparent);
 }
@@ -226,7 +226,7 @@ TEST(LayerRenderTest, ViewsDrawTheirContentThroughTheirLayer)
     expectColor(pixel(image, 20, 28, 2), blue);
     expectColor(pixel(image, 5, 5, 2), white);
     expectColor(pixel(image, 5, 35, 2), white);
-    EXPECT_EQ(UIGraphicsGetCurrentContext(), nullptr);  // the pushed context was popped
+    EXPECT_EQ(UIGraphicsGetCurrentContext(), nullptr); // the pushed context was popped
 }
 
 } // namespace

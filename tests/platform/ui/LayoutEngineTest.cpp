@@ -22,7 +22,7 @@ TEST_F(LayoutEngineTest, PinnedEdgesCentringAndNestedViews)
 {
     auto pinned = constrainedChild(m_root);
     pinEqual(pinned, A::leading, m_root, 10);
-    pinEqual(m_root, A::trailing, pinned, 20);  // the superview's edge first, as frame gaps are written
+    pinEqual(m_root, A::trailing, pinned, 20); // the superview's edge first, as frame gaps are written
     pinEqual(pinned, A::top, m_root, 5);
     pinEqual(pinned, A::bottom, m_root, -15);
     auto centred = constrainedChild(m_root);
@@ -39,7 +39,7 @@ TEST_F(LayoutEngineTest, PinnedEdgesCentringAndNestedViews)
     m_root->layoutIfNeeded();
     expectRectNear(pinned->frame(), {10, 5, 270, 180});
     expectRectNear(centred->frame(), {125, 90, 50, 40});
-    expectRectNear(inner->frame(), {2, 0, 135, 10});  // in its superview's space
+    expectRectNear(inner->frame(), {2, 0, 135, 10}); // in its superview's space
     expectRectNear(m_root->frame(), {0, 0, 300, 200});
 
     // The container resizes: everything that hangs on its edges follows in the next pass.
@@ -71,7 +71,7 @@ TEST_F(LayoutEngineTest, HigherPrioritiesWinWhateverTheirNumber)
     m_root->layoutIfNeeded();
     EXPECT_EQ(view->frame().width(), 100);
 
-    soft->setPriority(700);  // now below the 750s
+    soft->setPriority(700); // now below the 750s
     m_root->layoutIfNeeded();
     EXPECT_EQ(view->frame().width(), 250);
 
@@ -414,7 +414,7 @@ TEST_F(LayoutEngineTest, FramesAreRoundedToThePixelGridEdgeByEdge)
     double edge = 0;
     for (const auto& column : columns) {
         CGRect frame = column->frame();
-        EXPECT_EQ(frame.minX(), edge);  // no gaps, no overlaps
+        EXPECT_EQ(frame.minX(), edge); // no gaps, no overlaps
         EXPECT_EQ(frame.minX() * scale, std::round(frame.minX() * scale));
         EXPECT_EQ(frame.maxX() * scale, std::round(frame.maxX() * scale));
         EXPECT_NEAR(frame.width(), 100.0 / 3, 1 / scale);

@@ -25,7 +25,8 @@ std::vector<std::string>& calls()
 // optionally skips the base layoutSubviews().
 class SelfPinningView : public UIView {
 public:
-    SelfPinningView(std::string name, bool callsBaseLayout) : m_name(std::move(name)), m_callsBaseLayout(callsBaseLayout)
+    SelfPinningView(std::string name, bool callsBaseLayout)
+        : m_name(std::move(name)), m_callsBaseLayout(callsBaseLayout)
     {
     }
     UIViewPtr child;
@@ -74,8 +75,8 @@ TEST_F(LayoutEngineTreeTest, AViewWhoseLayoutSubviewsSkipsTheBaseKeepsItsChildre
     // top-down.
     ASSERT_GE(calls().size(), 6u);
     EXPECT_EQ(std::vector<std::string>(calls().begin(), calls().begin() + 6),
-              (std::vector<std::string>{"update normal", "update custom", "update root", "layout root",
-                                        "layout normal", "layout custom"}));
+              (std::vector<std::string>{"update normal", "update custom", "update root", "layout root", "layout normal",
+                                        "layout custom"}));
     expectRectNear(normal->child->frame(), {4, 4, 92, 10});
     expectRectNear(custom->child->frame(), {1, 1, 1, 1});
     ASSERT_TRUE(custom->child->engineFrame().has_value());
@@ -85,14 +86,14 @@ TEST_F(LayoutEngineTreeTest, AViewWhoseLayoutSubviewsSkipsTheBaseKeepsItsChildre
 TEST_F(LayoutEngineTreeTest, ConstraintsBetweenViewsInDifferentSuperviewsShareOneCoordinateSpace)
 {
     auto root = NSObject::create<UIView>(CGRect(0, 0, 320, 480));
-    auto left = NSObject::create<UIView>(CGRect(0, 100, 150, 200));   // placed by frame
-    auto right = constrainedChild(root);                                // placed by constraints
+    auto left = NSObject::create<UIView>(CGRect(0, 100, 150, 200)); // placed by frame
+    auto right = constrainedChild(root);                            // placed by constraints
     root->addSubview(left);
     pinEqual(right, A::top, root, 30);
     activeConstraint(right, A::left, R::equal, left, A::right, 1, 10);
     pinEqual(root, A::trailing, right);
     pinEqual(right, A::bottom, root);
-    auto deep = constrainedChild(right);  // inside a constrained box inside the root
+    auto deep = constrainedChild(right); // inside a constrained box inside the root
     auto label = constrainedChild(left);
     pinEqual(label, A::top, left, 10);
     pinEqual(label, A::left, left, 5);
@@ -107,7 +108,7 @@ TEST_F(LayoutEngineTreeTest, ConstraintsBetweenViewsInDifferentSuperviewsShareOn
     root->layoutIfNeeded();
     expectRectNear(right->frame(), {160, 30, 160, 450});
     expectRectNear(label->frame(), {5, 10, 50, 20});
-    expectRectNear(deep->frame(), {60, 80, 40, 20});  // root y 110 = 30 + 80
+    expectRectNear(deep->frame(), {60, 80, 40, 20}); // root y 110 = 30 + 80
 
     // Moving the frame-placed box moves the label, and its cousin with it.
     left->setFrame({0, 120, 150, 200});

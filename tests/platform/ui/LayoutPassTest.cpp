@@ -125,9 +125,8 @@ TEST_F(LayoutPassTest, BaseLayoutAppliesSolvedFramesAndAnOverrideThatSkipsItKeep
     keeper->addSubview(kept);
     constrained->setTranslatesAutoresizingMaskIntoConstraints(false);
     kept->setTranslatesAutoresizingMaskIntoConstraints(false);
-    engine->frames = {{constrained.get(), {10, 20, 30, 40}},
-                      {kept.get(), {5, 5, 5, 5}},
-                      {translating.get(), {9, 9, 9, 9}}};
+    engine->frames = {
+        {constrained.get(), {10, 20, 30, 40}}, {kept.get(), {5, 5, 5, 5}}, {translating.get(), {9, 9, 9, 9}}};
 
     // A rotated view is placed by centre and bounds, so it keeps its transform.
     constrained->setTransform(CGAffineTransform::makeRotation(0.3));
@@ -135,8 +134,8 @@ TEST_F(LayoutPassTest, BaseLayoutAppliesSolvedFramesAndAnOverrideThatSkipsItKeep
     EXPECT_EQ(constrained->center(), (CGPoint{25, 40}));
     EXPECT_EQ(constrained->bounds().size, (CGSize{30, 40}));
     EXPECT_EQ(constrained->transform(), CGAffineTransform::makeRotation(0.3));
-    expectRectNear(kept->frame(), {0, 0, 1, 1});         // its parent skipped the base
-    expectRectNear(translating->frame(), {3, 3, 3, 3});  // frames given in code stay
+    expectRectNear(kept->frame(), {0, 0, 1, 1});        // its parent skipped the base
+    expectRectNear(translating->frame(), {3, 3, 3, 3}); // frames given in code stay
 
     // A new solved frame marks the parent again, and the next pass applies it.
     engine->frames[constrained.get()] = {0, 0, 50, 50};
@@ -183,9 +182,9 @@ TEST_F(LayoutPassTest, SizeChangesAndHierarchyChangesMarkLayout)
     root->layoutIfNeeded();
     EXPECT_FALSE(child->needsLayout());
 
-    child->setCenter({50, 50});  // moving does not need layout
+    child->setCenter({50, 50}); // moving does not need layout
     EXPECT_FALSE(child->needsLayout());
-    child->setFrame({0, 0, 10, 10});  // resizing does
+    child->setFrame({0, 0, 10, 10}); // resizing does
     EXPECT_TRUE(child->needsLayout());
     root->layoutIfNeeded();
 
@@ -221,7 +220,7 @@ TEST_F(LayoutPassTest, RegisteredWindowsAreLaidOutAtTheEndOfEveryTurn)
     content->setNeedsLayout();
     window->setHidden(true);
     loop().runOnce();
-    EXPECT_TRUE(calls().empty());  // hidden windows wait
+    EXPECT_TRUE(calls().empty()); // hidden windows wait
     window->setHidden(false);
     loop().runOnce();
     EXPECT_EQ(calls(), (std::vector<std::string>{"layout content"}));

@@ -48,7 +48,7 @@ TEST_F(NavigationControllerTest, TheRootGoesThroughTheOverriddenPush)
     EXPECT_EQ(navigation->navigationBar()->topItem(), root->navigationItem());
     EXPECT_FALSE(root->isViewLoaded());
 
-    auto plain = UINavigationController::create(root);  // already in a container: refused
+    auto plain = UINavigationController::create(root); // already in a container: refused
     EXPECT_TRUE(plain->viewControllers().empty());
 }
 

@@ -29,7 +29,8 @@ int greyPixels(const UIImage& image, const CGRect& area)
     for (int y = static_cast<int>(area.minY() * scale); y < static_cast<int>(area.maxY() * scale); ++y) {
         for (int x = static_cast<int>(area.minX() * scale); x < static_cast<int>(area.maxX() * scale); ++x) {
             RGBA8 pixel = image.pixelAt(x, y);
-            bool pure = (pixel.r == 0 && pixel.g == 0 && pixel.b == 0) || (pixel.r == 255 && pixel.g == 255 && pixel.b == 255);
+            bool pure =
+                (pixel.r == 0 && pixel.g == 0 && pixel.b == 0) || (pixel.r == 255 && pixel.g == 255 && pixel.b == 255);
             grey += pure ? 0 : 1;
         }
     }

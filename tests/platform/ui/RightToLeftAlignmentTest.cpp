@@ -13,8 +13,8 @@ namespace {
 using testsupport::inkBounds;
 using testsupport::renderView;
 
-const char* const kHebrew = "שלום עולם";                 // short: fits the width with room to spare
-const char* const kArabicLong = "مرحبا بكم في متجرنا الجديد اليوم وكل يوم";  // wraps at 200 points
+const char* const kHebrew = "שלום עולם";                                    // short: fits the width with room to spare
+const char* const kArabicLong = "مرحبا بكم في متجرنا الجديد اليوم وكل يوم"; // wraps at 200 points
 
 template <class View>
 CGRect inkWith(const std::shared_ptr<View>& view, NSTextAlignment alignment)

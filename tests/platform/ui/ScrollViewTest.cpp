@@ -165,8 +165,8 @@ TEST_F(ScrollViewTest, UserDragFollowsTheFingerAndSettlesWithinTheRange)
     EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 1620}));
     loop().advanceBy(UIScrollView::scrollAnimationDuration);
     EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 1520}));
-    EXPECT_EQ(m_delegate->events, (std::vector<std::string>{"willBeginDragging", "didEndDragging+decelerate",
-                                                            "didEndScrollingAnimation"}));
+    EXPECT_EQ(m_delegate->events,
+              (std::vector<std::string>{"willBeginDragging", "didEndDragging+decelerate", "didEndScrollingAnimation"}));
 
     // Content as wide as the view does not move sideways; a disabled view does not move at all.
     m_scrollView->userScroll({80, -20});

@@ -65,7 +65,7 @@ TEST(SwitchTest, DrawsTrackInTheOnTintAndTheThumbAtItsSide)
     toggle->setThumbTintColor(UIColor::red());
     RGBA8 trackOff = renderView(toggle)->pixelAt(40, 4);
     auto onImage = [&] { return renderView(toggle); };
-    EXPECT_GT(trackOff.b, 200);  // light grey, not the on tint
+    EXPECT_GT(trackOff.b, 200); // light grey, not the on tint
     EXPECT_GT(trackOff.r, 200);
     // Off: the thumb sits on the left.
     EXPECT_EQ(renderView(toggle)->pixelAt(15, 15), (RGBA8{255, 0, 0, 255}));

@@ -59,7 +59,8 @@ public:
     int numberOfRowsInSection(UITableView&, int section) override { return rows.at(static_cast<std::size_t>(section)); }
     std::optional<std::string> titleForHeaderInSection(UITableView&, int section) override
     {
-        return static_cast<std::size_t>(section) < titles.size() ? titles[static_cast<std::size_t>(section)] : std::nullopt;
+        return static_cast<std::size_t>(section) < titles.size() ? titles[static_cast<std::size_t>(section)]
+                                                                 : std::nullopt;
     }
     std::shared_ptr<UITableViewCell> cellForRowAt(UITableView& tableView, const IndexPath& indexPath) override
     {
@@ -67,7 +68,8 @@ public:
         auto cell = std::dynamic_pointer_cast<RecordingCell>(tableView.dequeueReusableCell("row", indexPath));
         if (cell) {
             cell->textLabel()->setText("Row " + std::to_string(indexPath.row));
-            cell->setAccessibilityIdentifier("Cell" + std::to_string(indexPath.section) + "." + std::to_string(indexPath.row));
+            cell->setAccessibilityIdentifier("Cell" + std::to_string(indexPath.section) + "." +
+                                             std::to_string(indexPath.row));
             cell->calls.clear();
             if (configure) {
                 configure(*cell, indexPath);
@@ -79,7 +81,10 @@ public:
     {
         return rowHeight ? rowHeight(indexPath) : UITableViewDelegate::heightForRowAt(tableView, indexPath);
     }
-    void willDisplay(UITableView&, UITableViewCell&, const IndexPath& indexPath) override { displayed.push_back(indexPath); }
+    void willDisplay(UITableView&, UITableViewCell&, const IndexPath& indexPath) override
+    {
+        displayed.push_back(indexPath);
+    }
     void didSelectRowAt(UITableView& tableView, const IndexPath& indexPath) override
     {
         events.push_back("select " + indexPath.description());
@@ -108,10 +113,12 @@ protected:
         m_window = NSObject::create<TestWindowView>(CGRect(0, 0, 320, 480));
         m_table = NSObject::create<UITableView>(CGRect(0, 0, 320, 300));
         m_window->addSubview(m_table);
-        m_table->registerClass([this](const std::string& identifier) -> std::shared_ptr<UITableViewCell> {
-            ++m_cellsMade;
-            return NSObject::create<RecordingCell>(UITableViewCellStyle::default_, identifier);
-        }, "row");
+        m_table->registerClass(
+            [this](const std::string& identifier) -> std::shared_ptr<UITableViewCell> {
+                ++m_cellsMade;
+                return NSObject::create<RecordingCell>(UITableViewCellStyle::default_, identifier);
+            },
+            "row");
         m_table->setRowHeight(60);
         m_source = std::make_shared<TestTableSource>();
         m_table->setDataSource(m_source);
@@ -501,7 +508,7 @@ TEST(TableViewCellTest, BuiltInStylesPlaceTheirLabelsAndShowSelection)
     CGRect detail = subtitle->detailTextLabel()->frame();
     EXPECT_EQ(text.minX(), 15);
     EXPECT_DOUBLE_EQ(detail.minY(), text.maxY());
-    EXPECT_NEAR(text.minY() - 0, 60 - detail.maxY(), 1);  // centred as a pair
+    EXPECT_NEAR(text.minY() - 0, 60 - detail.maxY(), 1); // centred as a pair
 
     auto value1 = NSObject::create<UITableViewCell>(UITableViewCellStyle::value1, "v");
     value1->textLabel()->setText("Total");
@@ -538,12 +545,12 @@ TEST_F(TableViewTest, PlainSectionHeadersStayPinnedWhileTheirSectionScrolls)
         m_table->layoutIfNeeded();
     };
 
-    scrollTo(100);  // section 0's end pushes its header up
+    scrollTo(100); // section 0's end pushes its header up
     ASSERT_TRUE(m_table->headerView(0));
     EXPECT_EQ(m_table->headerView(0)->frame(), CGRect(0, 100, 320, 28));
     EXPECT_EQ(m_table->headerView(1)->frame().minY(), 148);
 
-    scrollTo(400);  // well inside section 1: its header sits at the top of the visible area
+    scrollTo(400); // well inside section 1: its header sits at the top of the visible area
     EXPECT_FALSE(m_table->headerView(0));
     ASSERT_TRUE(m_table->headerView(1));
     EXPECT_EQ(m_table->headerView(1)->frame(), CGRect(0, 400, 320, 28));
@@ -551,12 +558,12 @@ TEST_F(TableViewTest, PlainSectionHeadersStayPinnedWhileTheirSectionScrolls)
     auto subviews = m_table->subviews();
     EXPECT_EQ(subviews.back(), m_table->headerView(1)) << "drawn over the rows scrolling under it";
 
-    scrollTo(1960);  // the end of section 1 pushes its header up; section 2's header follows
+    scrollTo(1960); // the end of section 1 pushes its header up; section 2's header follows
     EXPECT_EQ(m_table->headerView(1)->frame().minY(), 1976 - 28);
     ASSERT_TRUE(m_table->headerView(2));
     EXPECT_EQ(m_table->headerView(2)->frame().minY(), 1976);
 
-    m_table->setContentInset({64, 0, 0, 0});  // under a bar: pinned below it
+    m_table->setContentInset({64, 0, 0, 0}); // under a bar: pinned below it
     scrollTo(400);
     EXPECT_EQ(m_table->headerView(1)->frame().minY(), 464);
 }

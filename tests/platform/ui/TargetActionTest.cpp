@@ -33,7 +33,7 @@ TEST(TargetActionTest, EverySenderHoldsTargetsWeaklyAndRunsThemInOrder)
 
     auto recognizer = NSObject::create<UITapGestureRecognizer>();
     recognizer->addTarget(kept, &Receiver::plain);
-    recognizer->addTarget(kept, &Receiver::fromOther);  // another sender class: skipped
+    recognizer->addTarget(kept, &Receiver::fromOther); // another sender class: skipped
     recognizer->addTargetAction(dropped, [&](const std::shared_ptr<void>&, UIGestureRecognizer& sender) {
         log.push_back("removes");
         sender.removeTarget(kept);

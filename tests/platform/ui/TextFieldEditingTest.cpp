@@ -77,17 +77,20 @@ protected:
     // Logs the field's editing events and notifications into `log`, prefixed.
     void record(const std::shared_ptr<UITextField>& which, const std::string& prefix)
     {
-        auto note = [this, prefix](const std::string& what) { return [this, prefix, what](UIControl&) { log.push_back(prefix + what); }; };
+        auto note = [this, prefix](const std::string& what) {
+            return [this, prefix, what](UIControl&) { log.push_back(prefix + what); };
+        };
         which->addAction(note("editingDidBegin"), UIControlEvents::editingDidBegin);
         which->addAction(note("editingChanged"), UIControlEvents::editingChanged);
         which->addAction(note("editingDidEnd"), UIControlEvents::editingDidEnd);
         auto& center = NotificationCenter::defaultCenter();
-        for (const auto& name : {UITextFieldTextDidBeginEditing, UITextFieldTextDidChange, UITextFieldTextDidEndEditing}) {
+        for (const auto& name :
+             {UITextFieldTextDidBeginEditing, UITextFieldTextDidChange, UITextFieldTextDidEndEditing}) {
             std::string shortName = name.substr(std::string("UITextFieldText").size());
             shortName = shortName.substr(0, shortName.size() - std::string("Notification").size());
-            tokens.push_back(center.addObserver(name, [this, prefix, shortName](const Notification&) {
-                log.push_back(prefix + "posted " + shortName);
-            }, which));
+            tokens.push_back(center.addObserver(
+                name, [this, prefix, shortName](const Notification&) { log.push_back(prefix + "posted " + shortName); },
+                which));
         }
     }
 
@@ -115,7 +118,7 @@ TEST_F(TextFieldEditingTest, TypingAsksTheDelegateAndReportsEachAcceptedKey)
 {
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(field->font()->pointSize(), 17);
-    EXPECT_FALSE(field->userInsertText("a"));  // no keyboard before focus
+    EXPECT_FALSE(field->userInsertText("a")); // no keyboard before focus
     EXPECT_TRUE(take().empty());
 
     ASSERT_TRUE(field->userBeginEditing());
@@ -126,8 +129,8 @@ TEST_F(TextFieldEditingTest, TypingAsksTheDelegateAndReportsEachAcceptedKey)
     EXPECT_EQ(field->userTypeText("ab"), 2u);
     EXPECT_EQ(field->text(), "ab");
     EXPECT_EQ(field->selectedRange(), (NSRange{2, 0}));
-    EXPECT_EQ(take(), (Log{"change {0,0} 'a'", "editingChanged", "posted DidChange",
-                           "change {1,0} 'b'", "editingChanged", "posted DidChange"}));
+    EXPECT_EQ(take(), (Log{"change {0,0} 'a'", "editingChanged", "posted DidChange", "change {1,0} 'b'",
+                           "editingChanged", "posted DidChange"}));
 
     // Typing replaces the selection; backspace removes the selection, else the character before.
     field->userSelect({0, 1});
@@ -136,8 +139,8 @@ TEST_F(TextFieldEditingTest, TypingAsksTheDelegateAndReportsEachAcceptedKey)
     EXPECT_EQ(field->selectedRange(), (NSRange{1, 0}));
     EXPECT_TRUE(field->userDeleteBackward());
     EXPECT_EQ(field->text(), "b");
-    EXPECT_EQ(take(), (Log{"change {0,1} 'X'", "editingChanged", "posted DidChange",
-                           "change {0,1} ''", "editingChanged", "posted DidChange"}));
+    EXPECT_EQ(take(), (Log{"change {0,1} 'X'", "editingChanged", "posted DidChange", "change {0,1} ''",
+                           "editingChanged", "posted DidChange"}));
     // At the start of the text backspace does nothing at all.
     EXPECT_EQ(field->selectedRange(), (NSRange{0, 0}));
     EXPECT_FALSE(field->userDeleteBackward());
@@ -154,9 +157,9 @@ TEST_F(TextFieldEditingTest, RangesCountUtf16UnitsAndBackspaceTakesWholeCharacte
 {
     field->userBeginEditing();
     take();
-    const std::string emoji = "\xF0\x9F\x98\x80";                 // U+1F600: two UTF-16 units
-    const std::string combined = "e\xCC\x81";                      // e + combining acute: two units, one character
-    const std::string flag = "\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7";   // a regional-indicator pair: four units
+    const std::string emoji = "\xF0\x9F\x98\x80";                // U+1F600: two UTF-16 units
+    const std::string combined = "e\xCC\x81";                    // e + combining acute: two units, one character
+    const std::string flag = "\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7"; // a regional-indicator pair: four units
     field->userInsertText("a");
     field->userInsertText(emoji);
     field->userInsertText(combined);
@@ -177,7 +180,8 @@ TEST_F(TextFieldEditingTest, RangesCountUtf16UnitsAndBackspaceTakesWholeCharacte
                 ranges.push_back(entry);
         }
     }
-    EXPECT_EQ(ranges, (std::vector<std::string>{"change {5,4} ''", "change {3,2} ''", "change {1,2} ''", "change {0,1} ''"}));
+    EXPECT_EQ(ranges,
+              (std::vector<std::string>{"change {5,4} ''", "change {3,2} ''", "change {1,2} ''", "change {0,1} ''"}));
     EXPECT_EQ(field->text(), "");
 
     // Typing characters by key splits text into characters, not code points.
@@ -238,7 +242,7 @@ TEST_F(TextFieldEditingTest, ChangesInCodeCallNothing)
     EXPECT_EQ(field->text(), "styled");
     EXPECT_EQ(field->selectedRange(), (NSRange{1, 2}));
     field->setSelectedRange({4, 10});
-    EXPECT_EQ(field->selectedRange(), (NSRange{4, 2}));  // clamped to the text
+    EXPECT_EQ(field->selectedRange(), (NSRange{4, 2})); // clamped to the text
     EXPECT_TRUE(take().empty());
 
     // An edit of attributed text keeps the attributes around it.
@@ -320,7 +324,7 @@ TEST_F(TextFieldEditingTest, EndingEditingDirectlyByAncestorOrByDone)
     take();
     EXPECT_TRUE(field->resignFirstResponder());
     EXPECT_EQ(take(), ended);
-    EXPECT_TRUE(field->resignFirstResponder());  // not editing: nothing to end
+    EXPECT_TRUE(field->resignFirstResponder()); // not editing: nothing to end
     EXPECT_TRUE(take().empty());
 
     field->userBeginEditing();
@@ -378,9 +382,10 @@ TEST_F(TextFieldEditingTest, MovingFocusEndsTheOtherFieldFirst)
     EXPECT_TRUE(other->userBeginEditing());
     Log order = take();
     // The newcomer is asked, then the old field ends, then the newcomer begins.
-    EXPECT_EQ(order, (Log{"shouldBegin", "shouldEnd", "didEnd", "editingDidEnd", "posted DidEndEditing",
-                          "didBegin", "other editingDidBegin", "other posted DidBeginEditing"}));
-    EXPECT_EQ(keyboard, (std::vector<std::pair<void*, bool>>{{field.get(), true}, {field.get(), false}, {other.get(), true}}));
+    EXPECT_EQ(order, (Log{"shouldBegin", "shouldEnd", "didEnd", "editingDidEnd", "posted DidEndEditing", "didBegin",
+                          "other editingDidBegin", "other posted DidBeginEditing"}));
+    EXPECT_EQ(keyboard,
+              (std::vector<std::pair<void*, bool>>{{field.get(), true}, {field.get(), false}, {other.get(), true}}));
 
     // Typing goes to the field that edits, and only its observers hear of it.
     other->userInsertText("q");
@@ -395,7 +400,7 @@ TEST_F(TextFieldEditingTest, DelegateIsWeakAndDisabledFieldsDoNotFocus)
     std::weak_ptr<RecordingDelegate> watch = delegate;
     delegate.reset();
     EXPECT_TRUE(watch.expired());
-    EXPECT_TRUE(field->userBeginEditing());  // defaults: allowed
+    EXPECT_TRUE(field->userBeginEditing()); // defaults: allowed
     EXPECT_TRUE(field->userInsertText("z"));
     EXPECT_EQ(field->text(), "z");
     field->resignFirstResponder();
@@ -428,7 +433,7 @@ TEST_F(TextFieldEditingTest, TapsFocusAndTheClearButtonClears)
     testsupport::tap(root, {clear.midX(), clear.midY()});
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(take(), (Log{"shouldClear", "editingChanged", "posted DidChange"}));
-    EXPECT_FALSE(field->userClear());  // nothing left to clear: the button is gone
+    EXPECT_FALSE(field->userClear()); // nothing left to clear: the button is gone
 }
 
 } // namespace

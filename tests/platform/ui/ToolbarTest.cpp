@@ -29,7 +29,7 @@ TEST(ToolbarTest, ItemsGoLeftToRightWithFlexibleAndFixedSpaces)
     ASSERT_TRUE(doneView);
     EXPECT_EQ(doneView->currentTitle(), "Done");
     EXPECT_TRUE(doneView->titleLabel()->font()->isBold());
-    EXPECT_DOUBLE_EQ(doneView->frame().maxX(), 375 - 16);  // pushed to the right edge
+    EXPECT_DOUBLE_EQ(doneView->frame().maxX(), 375 - 16); // pushed to the right edge
     EXPECT_DOUBLE_EQ(doneView->frame().midY(), 22);
 
     // Fixed spaces take their width; neighbouring items are 8 apart; custom views keep their size.
@@ -37,8 +37,8 @@ TEST(ToolbarTest, ItemsGoLeftToRightWithFlexibleAndFixedSpaces)
     auto a = UIBarButtonItem::withTitle("A");
     auto b = UIBarButtonItem::withCustomView(custom);
     auto c = UIBarButtonItem::withTitle("C");
-    toolbar->setItems({a, UIBarButtonItem::fixedSpace(20), b, c, UIBarButtonItem::flexibleSpace(),
-                       UIBarButtonItem::flexibleSpace()});
+    toolbar->setItems(
+        {a, UIBarButtonItem::fixedSpace(20), b, c, UIBarButtonItem::flexibleSpace(), UIBarButtonItem::flexibleSpace()});
     toolbar->layoutIfNeeded();
     ASSERT_TRUE(toolbar->viewForItem(*a) && toolbar->viewForItem(*c));
     CGRect viewA = toolbar->viewForItem(*a)->frame();
@@ -46,7 +46,7 @@ TEST(ToolbarTest, ItemsGoLeftToRightWithFlexibleAndFixedSpaces)
     EXPECT_DOUBLE_EQ(custom->frame().minX(), viewA.maxX() + 20);
     EXPECT_EQ(custom->frame().size, (CGSize{30, 20}));
     EXPECT_DOUBLE_EQ(toolbar->viewForItem(*c)->frame().minX(), custom->frame().maxX() + 8);
-    EXPECT_EQ(toolbar->viewForItem(*done), nullptr);  // no longer on the bar
+    EXPECT_EQ(toolbar->viewForItem(*done), nullptr); // no longer on the bar
     EXPECT_EQ(done->owningBar(), nullptr);
 
     // A changed item is shown changed after the next layout.

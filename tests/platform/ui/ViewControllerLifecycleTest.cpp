@@ -202,15 +202,15 @@ TEST_F(ViewControllerLifecycleTest, MisusedPresentationsAreLoggedAndIgnored)
     bool called = false;
     DebugLogCapture capture;
 
-    presenter->present(first, false, [&] { called = true; });  // not in a window
+    presenter->present(first, false, [&] { called = true; }); // not in a window
     EXPECT_EQ(presenter->presentedViewController(), nullptr);
 
     auto window = showInWindow(presenter);
     presenter->present(nullptr, false);
     presenter->present(presenter, false);
     presenter->present(first, false);
-    presenter->present(NSObject::create<UIViewController>(), false, [&] { called = true; });  // already presenting
-    first->present(presenter, false);  // its own presenter
+    presenter->present(NSObject::create<UIViewController>(), false, [&] { called = true; }); // already presenting
+    first->present(presenter, false);                                                        // its own presenter
     RunLoop::main().runUntilIdle();
     EXPECT_FALSE(called);
     EXPECT_EQ(presenter->presentedViewController(), first);

@@ -25,7 +25,10 @@ public:
         journal().push_back(m_name + ".willMoveToSuperview(" + (view ? "view" : "null") + ")");
     }
     void didMoveToSuperview() override { journal().push_back(m_name + ".didMoveToSuperview"); }
-    void willMoveToWindow(const std::shared_ptr<UIWindow>&) override { journal().push_back(m_name + ".willMoveToWindow"); }
+    void willMoveToWindow(const std::shared_ptr<UIWindow>&) override
+    {
+        journal().push_back(m_name + ".willMoveToWindow");
+    }
     void didMoveToWindow() override
     {
         journal().push_back(m_name + ".didMoveToWindow(" + (windowView() ? "in" : "out") + ")");
@@ -66,7 +69,7 @@ TEST(ViewHierarchyTest, SubviewOrderAndLayerOrderFollowEveryOperation)
 
     parent->addSubview(a);
     parent->addSubview(b);
-    parent->layer()->addSublayer(extraLayer);  // a standalone layer on top
+    parent->layer()->addSublayer(extraLayer); // a standalone layer on top
     parent->insertSubview(c, 1);
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{a.get(), c.get(), b.get()}));
     // The new view's layer goes right below its next sibling's, not above the standalone layer.
@@ -75,7 +78,7 @@ TEST(ViewHierarchyTest, SubviewOrderAndLayerOrderFollowEveryOperation)
 
     parent->insertSubviewBelow(d, a);
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{d.get(), a.get(), c.get(), b.get()}));
-    parent->insertSubviewAbove(d, c);  // a move within the same parent
+    parent->insertSubviewAbove(d, c); // a move within the same parent
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{a.get(), c.get(), d.get(), b.get()}));
     parent->bringSubviewToFront(a);
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{c.get(), d.get(), b.get(), a.get()}));
@@ -83,7 +86,7 @@ TEST(ViewHierarchyTest, SubviewOrderAndLayerOrderFollowEveryOperation)
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{b.get(), c.get(), d.get(), a.get()}));
     parent->insertSubview(c, 100);
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{b.get(), d.get(), a.get(), c.get()}));
-    parent->addSubview(b);  // re-adding brings to front
+    parent->addSubview(b); // re-adding brings to front
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{d.get(), a.get(), c.get(), b.get()}));
 
     // View layers keep the subviews' relative order.
@@ -100,7 +103,7 @@ TEST(ViewHierarchyTest, SubviewOrderAndLayerOrderFollowEveryOperation)
     EXPECT_EQ(order(*parent), (std::vector<UIView*>{d.get(), c.get(), b.get()}));
     EXPECT_EQ(a->superview(), nullptr);
     EXPECT_EQ(a->layer()->superlayer(), nullptr);
-    a->removeFromSuperview();  // harmless twice
+    a->removeFromSuperview(); // harmless twice
 
     // Moving to another parent takes the view out of the first.
     auto other = NSObject::create<UIView>();
@@ -184,7 +187,7 @@ TEST(ViewHierarchyTest, TagsAndIdentifiersFindViews)
     a->addSubview(deep);
     root->addSubview(b);
     EXPECT_EQ(root->viewWithTag(5), a);
-    EXPECT_EQ(root->viewWithTag(7), deep);  // depth first: a's subtree before b
+    EXPECT_EQ(root->viewWithTag(7), deep); // depth first: a's subtree before b
     EXPECT_EQ(root->viewWithTag(0), root);
     EXPECT_EQ(root->viewWithTag(99), nullptr);
     a->setAccessibilityIdentifier("field");
@@ -230,7 +233,7 @@ TEST_F(ViewResponderTest, FirstResponderMovesResignsAndEndsEditing)
     second->allowResign = false;
     EXPECT_FALSE(first->becomeFirstResponder());
     EXPECT_TRUE(second->isFirstResponder());
-    EXPECT_TRUE(first->endEditing(false));  // nothing under `first`
+    EXPECT_TRUE(first->endEditing(false)); // nothing under `first`
     EXPECT_FALSE(form->endEditing(false));
     EXPECT_TRUE(second->isFirstResponder());
     EXPECT_TRUE(form->endEditing(true));

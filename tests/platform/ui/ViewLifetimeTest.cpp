@@ -42,11 +42,13 @@ protected:
         layer()->add(spin);
         auto child = NSObject::create<UIView>(CGRect(0, 0, 10, 10));
         addSubview(child);
-        UIView::animate(1, [child] { child->setAlpha(0.5); }, [weak](bool) {
-            if (auto view = weak.lock()) {
-                view->setNeedsLayout();
-            }
-        });
+        UIView::animate(
+            1, [child] { child->setAlpha(0.5); },
+            [weak](bool) {
+                if (auto view = weak.lock()) {
+                    view->setNeedsLayout();
+                }
+            });
     }
 };
 
@@ -63,7 +65,7 @@ TEST_F(ViewLifetimeTest, ThousandTreesWithTargetsObserversAndAnimationsAllGoAway
         screen->addSubview(row);
         screen->layoutIfNeeded();
         if (cycle % 2 == 0) {
-            loop().advanceBy(0.5);  // some animations mid-flight, some finished
+            loop().advanceBy(0.5); // some animations mid-flight, some finished
         }
         screen->removeFromSuperview();
         gone.push_back(screen);

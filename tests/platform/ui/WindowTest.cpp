@@ -47,7 +47,8 @@ TEST_F(WindowTest, KeyStatusIsHandedToAnotherWindowAndBack)
     auto overlay = NSObject::create<ObservingWindow>();
     auto app = UIApplication::shared();
     Log notifications;
-    auto token = NotificationCenter::defaultCenter().addObserver(UIWindowDidBecomeKeyNotification,
+    auto token = NotificationCenter::defaultCenter().addObserver(
+        UIWindowDidBecomeKeyNotification,
         [&](const Notification& note) { notifications.push_back(note.object() == host ? "host" : "overlay"); });
 
     EXPECT_TRUE(host->isHidden());
@@ -127,7 +128,8 @@ TEST_F(WindowTest, ReplacingTheRootTakesDownItsPresentations)
     auto second = recorder("B");
     window->setRootViewController(second);
     // A, covered by P, is not on screen any more: only P disappears.
-    EXPECT_EQ(takeLog(), (Log{"P.viewWillDisappear", "P.viewDidDisappear", "B.loadView", "B.viewDidLoad", "B.viewWillAppear"}));
+    EXPECT_EQ(takeLog(),
+              (Log{"P.viewWillDisappear", "P.viewDidDisappear", "B.loadView", "B.viewDidLoad", "B.viewWillAppear"}));
     RunLoop::main().runUntilIdle();
     EXPECT_EQ(takeLog(), (Log{"B.viewDidAppear"}));
     EXPECT_EQ(first->presentedViewController(), nullptr);
@@ -150,7 +152,7 @@ TEST_F(WindowTest, ASubclassSeesEveryEventAndTouchesReachControls)
 
     tapAt({50, 50});
     EXPECT_EQ(controller->taps, 1);
-    tapAt({200, 300});  // on the root view, not the button
+    tapAt({200, 300}); // on the root view, not the button
     EXPECT_EQ(controller->taps, 1);
     EXPECT_EQ(window->log, (Log{"event", "event", "event", "event"}));
 }
@@ -226,8 +228,9 @@ public:
         }
         CGRect frame = content->frame();
         content->setFrame({0, frame.height(), frame.width(), frame.height()});
-        UIView::animate(0.325, 0, UIViewAnimationOptions::curveEaseOut,
-                        [content, frame] { content->setFrame({0, 0, frame.width(), frame.height()}); });
+        UIView::animate(0.325, 0, UIViewAnimationOptions::curveEaseOut, [content, frame] {
+            content->setFrame({0, 0, frame.width(), frame.height()});
+        });
     }
 };
 

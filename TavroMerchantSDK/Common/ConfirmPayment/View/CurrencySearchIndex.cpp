@@ -9,7 +9,8 @@ CurrencySearchIndex::CurrencySearchIndex(const std::vector<KCurrencyDataPtr>& re
     m_entries.reserve(records.size());
     for (const auto& record : records) {
         if (record)
-            m_entries.push_back({record, platform::text::toLower(record->currencyId()), platform::text::toLower(record->currencyDescription())});
+            m_entries.push_back({record, platform::text::toLower(record->currencyId()),
+                                 platform::text::toLower(record->currencyDescription())});
     }
 }
 

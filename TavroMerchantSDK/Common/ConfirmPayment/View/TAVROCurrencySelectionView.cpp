@@ -19,10 +19,7 @@ using platform::CGRect;
 using platform::NSObject;
 using platform::UIView;
 
-TAVROCurrencySelectionView::TAVROCurrencySelectionView(const CGRect& frame)
-    : UIView(frame)
-{
-}
+TAVROCurrencySelectionView::TAVROCurrencySelectionView(const CGRect& frame) : UIView(frame) {}
 
 void TAVROCurrencySelectionView::didCreate()
 {
@@ -144,20 +141,21 @@ void TAVROCurrencySelectionView::setupKeyboardNotifications()
     std::weak_ptr<TAVROCurrencySelectionView> weakSelf = sharedFromThis<TAVROCurrencySelectionView>();
     // Owned by the overlay as well as removed on close, so the observers never outlive it.
     auto owner = std::weak_ptr<const void>(weakSelf);
-    m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardDidShowNotification, owner,
-        [weakSelf](const platform::Notification& notification) {
+    m_keyboardObservers.push_back(center.addObserver(
+        platform::UIKeyboardDidShowNotification, owner, [weakSelf](const platform::Notification& notification) {
             auto self = weakSelf.lock();
             if (!self)
                 return;
             auto end = platform::rectFromUserInfo(notification.userInfo(), platform::UIKeyboardFrameEndUserInfoKey);
             if (!end) {
-                platform::debugLog("TAVROCurrencySelectionView: a keyboard notification without an end frame was ignored");
+                platform::debugLog(
+                    "TAVROCurrencySelectionView: a keyboard notification without an end frame was ignored");
                 return;
             }
             self->m_tableView->setContentInset({0, 0, end->size.height, 0});
         }));
-    m_keyboardObservers.push_back(center.addObserver(platform::UIKeyboardDidHideNotification, owner,
-        [weakSelf](const platform::Notification&) {
+    m_keyboardObservers.push_back(
+        center.addObserver(platform::UIKeyboardDidHideNotification, owner, [weakSelf](const platform::Notification&) {
             if (auto self = weakSelf.lock())
                 self->m_tableView->setContentInset(platform::UIEdgeInsets::zero());
         }));
@@ -178,7 +176,8 @@ void TAVROCurrencySelectionView::show()
 
 void TAVROCurrencySelectionView::hide(std::function<void()> finished)
 {
-    UIView::animate(fadeDuration, [this] { setAlpha(0); }, [finished = std::move(finished)](bool) { finished(); });
+    UIView::animate(
+        fadeDuration, [this] { setAlpha(0); }, [finished = std::move(finished)](bool) { finished(); });
 }
 
 void TAVROCurrencySelectionView::hideView(const std::string& currency)

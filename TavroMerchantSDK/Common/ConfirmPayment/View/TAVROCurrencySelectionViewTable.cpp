@@ -90,8 +90,8 @@ std::shared_ptr<platform::UITableViewCell> TAVROCurrencySelectionView::cellForRo
     label->setTextColor(colorWithHexString("#1D2A59"));
 
     // The highlight follows the active currency, not the last pick.
-    const bool active = platform::text::toLower(record->currencyCode())
-        == platform::text::toLower(TavroSession::sharedSession()->activeCurrencyCode());
+    const bool active = platform::text::toLower(record->currencyCode()) ==
+                        platform::text::toLower(TavroSession::sharedSession()->activeCurrencyCode());
     cell->setSelected(active, false);
     cell->contentView()->setBackgroundColor(active ? colorWithHexString("#F2F4F8") : platform::UIColor::white());
     return cell;

@@ -27,7 +27,8 @@ struct PickerDelegate : tavro::TAVROCurrencySelectionViewDelegate {
     void didCloseSelectionView(const std::string& currency) override
     {
         auto shown = picker.lock();
-        reports.push_back({currency, shown && shown->superview(), sessiontest::TavroSession::sharedSession()->selectedCurrency()});
+        reports.push_back(
+            {currency, shown && shown->superview(), sessiontest::TavroSession::sharedSession()->selectedCurrency()});
     }
 };
 
@@ -54,7 +55,8 @@ protected:
     // Shows a refund flow in `currency`, which becomes the session's active currency.
     void launchFlow(const std::string& currency = "840")
     {
-        tavro::TavroMerchantSDK::launchRefundPaymentFlow(sessiontest::validRefundRequest(currency), [](bool, auto, auto) {});
+        tavro::TavroMerchantSDK::launchRefundPaymentFlow(sessiontest::validRefundRequest(currency),
+                                                         [](bool, auto, auto) {});
         finishSlide();
     }
 
@@ -81,7 +83,8 @@ protected:
     }
     static std::shared_ptr<platform::UITextField> searchField(const TAVROCurrencySelectionView& picker)
     {
-        return std::dynamic_pointer_cast<platform::UITextField>(picker.contentView()->subviews().at(1)->subviews().at(0));
+        return std::dynamic_pointer_cast<platform::UITextField>(
+            picker.contentView()->subviews().at(1)->subviews().at(0));
     }
     // The alphabetic codes of the currencies a table section shows, read from its cells.
     static std::vector<std::string> sectionIds(const TAVROCurrencySelectionView& picker, int section)

@@ -27,7 +27,8 @@ TEST_F(CurrencyPickerTest, OpenPickerDimsTheScreenAroundItsWhitePanel)
     // Outside the panel: the screen under half-transparent black.
     for (auto [x, y] : {std::pair{10.0, 30.0}, {365.0, 400.0}, {187.0, 650.0}}) {
         auto under = at(*before, x, y), dimmed = at(*image, x, y);
-        EXPECT_LE(std::abs(dimmed.r - under.r / 2) + std::abs(dimmed.g - under.g / 2) + std::abs(dimmed.b - under.b / 2), 4)
+        EXPECT_LE(
+            std::abs(dimmed.r - under.r / 2) + std::abs(dimmed.g - under.g / 2) + std::abs(dimmed.b - under.b / 2), 4)
             << x << "," << y;
     }
     EXPECT_EQ(at(*image, 44, 70), (RGBA8{0x15, 0x19, 0x5A, 255})) << "header in the configured colour";

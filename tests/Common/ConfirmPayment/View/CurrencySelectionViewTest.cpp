@@ -14,9 +14,10 @@ TEST_F(CurrencyPickerTest, WithoutRecentCurrenciesOneUntitledSectionHighlightsTh
     EXPECT_EQ(table->numberOfRows(0), 177);
     EXPECT_FALSE(table->headerView(0)) << "an empty title, so no header";
     EXPECT_EQ(table->rectForRow({0, 1}).size.height, 60);
-    EXPECT_EQ(table->cellForRow({0, 0})->textLabel()->text(), std::optional<std::string>("AED - United Arab Emirates dirham"));
+    EXPECT_EQ(table->cellForRow({0, 0})->textLabel()->text(),
+              std::optional<std::string>("AED - United Arab Emirates dirham"));
 
-    const int usd = 148;  // table order
+    const int usd = 148; // table order
     table->scrollToRow({0, usd}, platform::UITableViewScrollPosition::middle, false);
     auto active = table->cellForRow({0, usd});
     ASSERT_TRUE(active);
@@ -31,7 +32,7 @@ TEST_F(CurrencyPickerTest, TypingFiltersBothSectionsByCodeOrNameAndShowsTheMessa
     choose("978");
     choose("978");
     choose("356");
-    choose("392");  // chosen last: first in its section
+    choose("392"); // chosen last: first in its section
     launchFlow("356");
     auto picker = openPicker();
     const auto& table = picker->tableView();
@@ -65,7 +66,7 @@ TEST_F(CurrencyPickerTest, TypingFiltersBothSectionsByCodeOrNameAndShowsTheMessa
     EXPECT_TRUE(picker->errorView()->isHidden());
     driver.backspace(3);
 
-    driver.type("356");  // numeric codes are not searched
+    driver.type("356"); // numeric codes are not searched
     EXPECT_EQ(table->numberOfSections(), 1);
     EXPECT_EQ(table->numberOfRows(0), 0);
     EXPECT_FALSE(picker->errorView()->isHidden());
@@ -89,11 +90,11 @@ TEST_F(CurrencyPickerTest, PickingStoresTheCurrencyThenReportsItsCodeAfterTheFad
         {
             auto picker = openPicker();
             released = picker;
-            platform::IndexPath row{0, 1};  // EUR, after JPY
+            platform::IndexPath row{0, 1}; // EUR, after JPY
             if (!recentSection) {
                 ASSERT_TRUE(driver.focus(searchField(*picker)));
                 driver.type("Rupee");
-                row = {0, 3};  // one section: INR, LKR, MUR, NPR
+                row = {0, 3}; // one section: INR, LKR, MUR, NPR
             }
             ASSERT_TRUE(driver.tapRow(picker->tableView(), row));
             ASSERT_TRUE(session()->selectedCurrency());
@@ -124,7 +125,7 @@ TEST_F(CurrencyPickerTest, CloseReportsTheActiveCurrencyAndEndsEvenWithoutADeleg
     EXPECT_EQ(session()->selectedCurrency(), earlier);
 
     std::weak_ptr<TAVROCurrencySelectionView> released = picker = openPicker();
-    delegate.reset();  // held weakly: the picker does not keep it
+    delegate.reset(); // held weakly: the picker does not keep it
     picker->hideView(session()->activeCurrencyCode());
     driver.advanceBy(TAVROCurrencySelectionView::fadeDuration);
     EXPECT_FALSE(picker->superview());
