@@ -148,7 +148,10 @@ std::uint64_t UIView::nextIntrinsicSizeGeneration()
 
 void UIView::markSubtreeNeedsLayout()
 {
-    for (UIView* view = this; view && !view->m_subtreeNeedsLayout;) {
+    // The whole path up, even past views already marked: during a pass a marked view may lie below
+    // ancestors the pass has already cleared, and a change made there must still bring the pass round
+    // again (a constant changed in layoutSubviews() is then solved and applied at once).
+    for (UIView* view = this; view;) {
         view->m_subtreeNeedsLayout = true;
         auto parent = view->superview();
         view = parent.get();

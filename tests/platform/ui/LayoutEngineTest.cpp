@@ -190,6 +190,38 @@ TEST_F(LayoutEngineTest, ATextFieldGrowsWhenItGetsALeftViewAfterItsFirstLayout)
     EXPECT_NEAR(field->frame().width(), plainWidth + 30, 0.5);
 }
 
+// A view whose layout changes the constant of a constraint on a subview laid out after it.
+class ResizingParent : public UIView {
+public:
+    using UIView::UIView;
+    std::shared_ptr<NSLayoutConstraint> height;
+    void layoutSubviews() override
+    {
+        UIView::layoutSubviews();
+        if (height)
+            height->setConstant(50);
+    }
+};
+
+TEST_F(LayoutEngineTest, AConstantChangedDuringLayoutIsAppliedInTheSamePass)
+{
+    auto parent = constrainedChild<ResizingParent>(m_root);
+    pinEqual(parent, A::left, m_root);
+    pinEqual(parent, A::top, m_root);
+    sizeConstraint(parent, A::width, 100);
+    sizeConstraint(parent, A::height, 100);
+    auto inner = constrainedChild(parent);
+    pinEqual(inner, A::left, parent);
+    pinEqual(inner, A::top, parent);
+    sizeConstraint(inner, A::width, 10);
+    parent->height = sizeConstraint(inner, A::height, 20);
+    // The subview is dirty too when its parent's layout runs, so marking it stops there.
+    inner->setNeedsLayout();
+
+    m_root->layoutIfNeeded();
+    EXPECT_EQ(inner->frame().height(), 50);
+}
+
 TEST_F(LayoutEngineTest, ViewsThatTranslateTheirMaskKeepTheirFramesAndOthersFollowThem)
 {
     auto fixed = NSObject::create<UIView>(CGRect(20, 30, 100, 50));
