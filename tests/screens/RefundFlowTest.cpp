@@ -14,6 +14,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UINavigationController.h"
+#include "LeakCycles.h"
 
 using namespace sessiontest;
 using tavro::TAVRORefundPaymentViewController;
@@ -253,11 +254,11 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
 }
 
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
-TEST_F(RefundFlowTest, ThousandRefundCyclesReleaseEveryScreen)
+TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     const auto observers = center.observerCount();
-    for (int cycle = 0; cycle < 1000; ++cycle) {
+    for (int cycle = 0; cycle < leaktest::flowCycles; ++cycle) {
         auto screen = launch(janeDoe());
         ASSERT_TRUE(screen) << cycle;
         std::weak_ptr<platform::UIViewController> weakScreen = screen;
@@ -277,6 +278,6 @@ TEST_F(RefundFlowTest, ThousandRefundCyclesReleaseEveryScreen)
              {weakScreen.expired(), navigation.expired(), form.expired(), amountRow.expired(), spinner.expired()})
             ASSERT_TRUE(gone) << cycle;
     }
-    EXPECT_EQ(results.size(), 1000u);
+    EXPECT_EQ(results.size(), static_cast<std::size_t>(leaktest::flowCycles));
     EXPECT_EQ(center.observerCount(), observers);
 }
