@@ -30,8 +30,14 @@ inline void appendLength(std::string& out, std::size_t length)
 // Appends `id`, the length and `value`; `length` is the value's code-point count.
 inline void appendEntry(std::string& out, std::string_view id, std::string_view value, std::size_t length)
 {
-    out.append(id);
-    appendLength(out, length);
+    if (id.size() == 2 && length < 100) {
+        // The usual frame: ID and length go in as one four-character piece.
+        const char frame[4] = {id[0], id[1], static_cast<char>('0' + length / 10), static_cast<char>('0' + length % 10)};
+        out.append(frame, 4);
+    } else {
+        out.append(id);
+        appendLength(out, length);
+    }
     out.append(value);
 }
 

@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/payload/TLVDecodingProtocol.h"
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "TavroMerchantSDK/payload/Utf8Cursor.h"
@@ -264,7 +265,7 @@ private:
 
 std::optional<TLVDecodingError> TLVDecodingProtocol::decodeTLV(std::string_view text)
 {
-    const bool ascii = platform::text::isAscii(text);
+    const bool ascii = detail::isAsciiText(text);
     if (!ascii && !platform::text::isValidUtf8(text)) {
         return TLVDecodingError::invalidLength;
     }

@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/PayloadFraming.h"
 #include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TAVROMerchantTLV.h"
@@ -42,6 +43,16 @@ std::size_t codePointCount(std::string_view text)
         }
     }
     return text.size();
+}
+
+// a < b for IDs; two-byte IDs, nearly all of them, compared without a library call.
+bool idLess(std::string_view a, std::string_view b)
+{
+    if (a.size() == 2 && b.size() == 2) {
+        const auto byte = [](char c) { return static_cast<unsigned char>(c); };
+        return byte(a[0]) != byte(b[0]) ? byte(a[0]) < byte(b[0]) : byte(a[1]) < byte(b[1]);
+    }
+    return a < b;
 }
 
 // Stable insertion sort: the lists are short, and this one needs no buffer of its own.
@@ -189,7 +200,7 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
             subEntries.push_back({subIdFor(id, std::nullopt, raw.key), *text});
         }
     }
-    stableSort(subEntries, [](const SubEntry& a, const SubEntry& b) { return a.subId < b.subId; });
+    stableSort(subEntries, [](const SubEntry& a, const SubEntry& b) { return idLess(a.subId, b.subId); });
 
     if (codePointCount(id) != 2) {
         m_framed = false;
@@ -245,7 +256,7 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
             entries.push_back({raw.key, *text, nullptr});
         }
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return idLess(a.id, b.id); });
 
     for (const Entry& entry : entries) {
         if (entry.templateDictionary) {
@@ -258,7 +269,7 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
     std::string& text = writer.text();
     payloadframing::appendChecksumEntry(text);
 
-    if (!platform::text::isAscii(text) && !platform::text::isValidUtf8(text)) {
+    if (!detail::isAsciiText(text) && !platform::text::isValidUtf8(text)) {
         writer.markUnframed();
     }
     return {std::move(text), writer.framed()};

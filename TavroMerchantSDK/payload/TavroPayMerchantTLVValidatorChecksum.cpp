@@ -1,6 +1,7 @@
 // The checksum entry ("63"): CRC-16 (polynomial 0x1021, initial value 0xFFFF) of the payload's
 // UTF-8 bytes up to and including "6304".
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroQRUtility.h"
@@ -58,7 +59,7 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
     if (!crc)
         return;
     const std::size_t crcLength = text::codePointCount(*crc);
-    const bool ascii = text::isAscii(tlvString);
+    const bool ascii = detail::isAsciiText(tlvString);
     const std::size_t payloadLength = ascii ? tlvString.size() : text::codePointCount(tlvString);
     if (crcLength != 4 || payloadLength <= 4) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);

@@ -1,5 +1,6 @@
 // Rules for the root fields of a payload.
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
@@ -47,19 +48,14 @@ bool readsAsUnsigned64(std::string_view value)
 // Luhn mod-10 over ASCII text, from the right; a non-digit adds nothing but uses up its position.
 bool asciiLuhnCheck(std::string_view pan)
 {
+    // A doubled digit's contribution: 2d, less 9 when that has two digits.
+    static constexpr int kDoubled[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
     int sum = 0;
-    int position = 0;
-    for (auto it = pan.rbegin(); it != pan.rend(); ++it) {
-        ++position;
-        if (*it < '0' || *it > '9')
-            continue;
-        int digit = *it - '0';
-        if (position % 2 == 0) {
-            digit *= 2;
-            if (digit >= 10)
-                digit -= 9;
-        }
-        sum += digit;
+    bool doubled = false;
+    for (std::size_t i = pan.size(); i-- > 0; doubled = !doubled) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(pan[i])) - '0';
+        if (digit <= 9)
+            sum += doubled ? kDoubled[digit] : static_cast<int>(digit);
     }
     return sum % 10 == 0;
 }
@@ -67,7 +63,7 @@ bool asciiLuhnCheck(std::string_view pan)
 // luhnsAlgorithmCheck(convertMerchantIdToPan(id)), without building the PAN when the ID is ASCII.
 bool merchantIdPassesLuhn(const std::string& id)
 {
-    if (!text::isAscii(id))
+    if (!detail::isAsciiText(id))
         return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(
             TavroPayMerchantTLVValidator::convertMerchantIdToPan(id));
     if (id.size() < 7 || id.size() > 15)
@@ -129,7 +125,7 @@ std::string TavroPayMerchantTLVValidator::convertMerchantIdToPan(const std::stri
 
 bool TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(const std::string& merchantPan)
 {
-    if (text::isAscii(merchantPan))
+    if (detail::isAsciiText(merchantPan))
         return asciiLuhnCheck(merchantPan);
     const std::u32string scalars = text::toUtf32(merchantPan);
     int sum = 0;
@@ -197,7 +193,7 @@ void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
     if (!isISORegionCode(*code))
         addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
     bool lettersOnly = true;
-    if (text::isAscii(*code)) {
+    if (detail::isAsciiText(*code)) {
         for (char c : *code)
             lettersOnly = lettersOnly && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
     } else {

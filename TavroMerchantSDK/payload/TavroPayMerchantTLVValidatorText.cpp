@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/support/StringExtensions.h"
 #include "TavroMerchantSDK/support/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
@@ -10,7 +11,7 @@ namespace text = platform::text;
 
 bool lengthInRange(std::string_view value, long long minimum, long long maximum)
 {
-    if (text::isAscii(value)) {
+    if (detail::isAsciiText(value)) {
         const auto count = static_cast<long long>(value.size());
         return count >= minimum && count <= maximum;
     }
@@ -19,7 +20,7 @@ bool lengthInRange(std::string_view value, long long minimum, long long maximum)
 
 bool containsLetter(std::string_view value)
 {
-    if (text::isAscii(value)) {
+    if (detail::isAsciiText(value)) {
         for (char c : value) {
             if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
                 return true;
@@ -36,7 +37,7 @@ bool containsLetter(std::string_view value)
 bool containsOtherThanDigitsAndPeriod(std::string_view value)
 {
     const char32_t period = static_cast<unsigned char>(TavroBaseConstants::periodCharacter[0]);
-    if (text::isAscii(value)) {
+    if (detail::isAsciiText(value)) {
         for (char c : value) {
             if (c != static_cast<char>(period) && (c < '0' || c > '9'))
                 return true;

@@ -1,0 +1,29 @@
+#pragma once
+// Whether text is plain ASCII, checked eight bytes at a time: the codec asks this of every whole
+// payload it reads or checks, and payloads are nearly always ASCII.
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace tavro::detail {
+
+// True when every byte is below 0x80 (true for empty text).
+inline bool isAsciiText(std::string_view text)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    const char* data = text.data();
+    std::size_t size = text.size();
+    std::uint64_t seen = 0;
+    for (; size >= sizeof seen; data += sizeof seen, size -= sizeof seen) {
+        std::uint64_t word;
+        std::memcpy(&word, data, sizeof word);
+        seen |= word;
+    }
+    for (; size > 0; ++data, --size) {
+        seen |= static_cast<unsigned char>(*data);
+    }
+    return (seen & kHighBits) == 0;
+}
+
+} // namespace tavro::detail
