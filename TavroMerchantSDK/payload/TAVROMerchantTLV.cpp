@@ -163,12 +163,6 @@ void TAVROMerchantTLV::setProperty(std::string_view key, const platform::AnyValu
     setValue(key, value);
 }
 
-void TAVROMerchantTLV::storeText(Property property, std::string_view value)
-{
-    assert(kindOf(property) == PropertyKind::Text);
-    m_texts.assign(slotOf(property), value);
-}
-
 void TAVROMerchantTLV::storeDictionary(Property property, Dictionary value)
 {
     assert(kindOf(property) == PropertyKind::Dictionary);

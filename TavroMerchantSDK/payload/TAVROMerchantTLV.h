@@ -17,6 +17,7 @@
 #include "platform/foundation/AnyValue.h"
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -163,7 +164,11 @@ public:
 
 protected:
     // Direct stores for the decoder; the property must be of the matching kind.
-    void storeText(Property property, std::string_view value);
+    void storeText(Property property, std::string_view value)
+    {
+        assert(kindOf(property) == PropertyKind::Text);
+        m_texts.assign(slotOf(property), value);
+    }
     void storeDictionary(Property property, Dictionary value);
 
 private:

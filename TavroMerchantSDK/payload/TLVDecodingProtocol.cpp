@@ -11,6 +11,8 @@
 #include <array>
 #include <bitset>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tavro {
@@ -48,23 +50,24 @@ bool isTemplateId(int id)
     return id >= 0 && kTemplateIds[static_cast<std::size_t>(id)];
 }
 
-// The name a sub-entry of template `templateId` is stored under in the template's dictionary.
-std::string subEntryName(std::string_view templateId, std::string_view subId)
+// The name a sub-entry of template `templateId` is stored under in the template's dictionary: a
+// view of a lasting table or of `subId` itself.
+std::string_view subEntryName(std::string_view templateId, std::string_view subId)
 {
     if (sameId(templateId, kLanguageTemplateId)) {
         const auto& names = merchantInformationLanguageTemplateSubTagDictionary();
         if (const auto it = names.find(subId); it != names.end()) {
             return it->second;
         }
-        return std::string(subId);
+        return subId;
     }
     if (sameId(templateId, kAdditionalDataId) && subId.size() == 2) {
         const char key[] = {'6', '2', subId[0], subId[1]};
         if (const auto property = tagtable::propertyForId(std::string_view(key, sizeof key))) {
-            return std::string(TAVROMerchantTLV::nameOf(*property));
+            return TAVROMerchantTLV::nameOf(*property);
         }
     }
-    return std::string(subId);
+    return subId;
 }
 
 class Reader {
@@ -242,7 +245,10 @@ private:
             }
             m_position = field.valueEnd;
             // Distinct sub-IDs give distinct names, and sub-IDs repeat only as a failure above.
-            entries.try_emplace(entries.end(), subEntryName(templateId, subId), std::string(field.value));
+            // Key and text are built in the node, not built elsewhere and moved in.
+            entries.emplace_hint(entries.end(), std::piecewise_construct,
+                                 std::forward_as_tuple(subEntryName(templateId, subId)),
+                                 std::forward_as_tuple(std::string(field.value)));
             if (additionalData && !m_receiver.assignTLV01(templateId, subId, field.length, field.value, std::nullopt)) {
                 return TLVDecodingError::invalidTag;
             }

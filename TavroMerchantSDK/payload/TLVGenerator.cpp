@@ -37,12 +37,7 @@ private:
 // Code points of `text`; a plain byte count for ASCII text.
 std::size_t codePointCount(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return platform::text::codePointCount(text);
-        }
-    }
-    return text.size();
+    return detail::isAsciiText(text) ? text.size() : platform::text::codePointCount(text);
 }
 
 // a < b for IDs; two-byte IDs, nearly all of them, compared without a library call.
