@@ -50,6 +50,15 @@ bool idLess(std::string_view a, std::string_view b)
     return a < b;
 }
 
+// Whether `id` is two code points; two ASCII bytes, the usual case, are told at a glance.
+bool isTwoCodePoints(std::string_view id)
+{
+    if (id.size() == 2 && static_cast<unsigned char>(id[0]) < 0x80 && static_cast<unsigned char>(id[1]) < 0x80) {
+        return true;
+    }
+    return codePointCount(id) == 2;
+}
+
 // Stable insertion sort: the lists are short, and this one needs no buffer of its own.
 template <typename T, typename Less>
 void stableSort(std::pmr::vector<T>& items, Less less)
@@ -135,7 +144,7 @@ public:
 
     void writeEntry(std::string_view id, std::string_view value)
     {
-        if (codePointCount(id) != 2) {
+        if (!isTwoCodePoints(id)) {
             m_framed = false;
         }
         const std::size_t length = codePointCount(value);
@@ -197,7 +206,7 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
     }
     stableSort(subEntries, [](const SubEntry& a, const SubEntry& b) { return idLess(a.subId, b.subId); });
 
-    if (codePointCount(id) != 2) {
+    if (!isTwoCodePoints(id)) {
         m_framed = false;
     }
     m_text.append(id);
@@ -211,9 +220,14 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
     if (length > payloadframing::kMaxValueLength) {
         m_framed = false;
     }
-    std::string digits;
-    payloadframing::appendLength(digits, length);
-    m_text.replace(lengthAt, 2, digits);
+    if (length < 100) {
+        m_text[lengthAt] = static_cast<char>('0' + length / 10);
+        m_text[lengthAt + 1] = static_cast<char>('0' + length % 10);
+    } else {
+        std::string digits;
+        payloadframing::appendLength(digits, length);
+        m_text.replace(lengthAt, 2, digits);
+    }
 }
 
 } // namespace

@@ -158,9 +158,15 @@ TEST(EncoderTest, FramingReport)
     EXPECT_EQ(longValue.text.substr(6, 5), "59100");
     EXPECT_TRUE(hasValidTail(longValue.text));
 
-    // Template content over 99 characters.
-    EXPECT_FALSE(
-        TLVGenerator::encode({{"62", Dictionary{{"01", std::string(60, 'a')}, {"02", std::string(60, 'b')}}}}).framed);
+    // Template content over 99 characters: unframed, its length written out in full.
+    const auto longTemplate =
+        TLVGenerator::encode({{"62", Dictionary{{"01", std::string(60, 'a')}, {"02", std::string(60, 'b')}}}});
+    EXPECT_FALSE(longTemplate.framed);
+    EXPECT_EQ(longTemplate.text.substr(0, 9), "621280160");
+    EXPECT_TRUE(hasValidTail(longTemplate.text));
+    // A template's length counts code points: "0002HI0102\u00E9\u00E9" is 12 of them in 14 bytes.
+    EXPECT_EQ(TLVGenerator::encode({{"64", Dictionary{{"00", "HI"}, {"01", "\xC3\xA9\xC3\xA9"}}}}).text.substr(0, 18),
+              "64120002HI0102\xC3\xA9\xC3\xA9");
     // A template under a four-character ID.
     EXPECT_FALSE(TLVGenerator::encode({{"billID", Dictionary{{"01", "x"}}}}).framed);
     // A sub-ID that is not two characters.
