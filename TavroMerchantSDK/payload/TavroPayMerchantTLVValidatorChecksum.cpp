@@ -4,6 +4,7 @@
 #include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 #include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "platform/foundation/Text.h"
 
@@ -58,7 +59,7 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
 {
     if (!crc)
         return;
-    const std::size_t crcLength = text::codePointCount(*crc);
+    const std::size_t crcLength = validator_text::codePointCount(*crc);
     const bool ascii = detail::isAsciiText(tlvString);
     const std::size_t payloadLength = ascii ? tlvString.size() : text::codePointCount(tlvString);
     if (crcLength != 4 || payloadLength <= 4) {

@@ -81,7 +81,7 @@ void TavroPayMerchantTLVValidator::validatePayloadFormatIndicator(const Optional
 {
     if (!indicator)
         return;
-    if (text::codePointCount(*indicator) != 2)
+    if (validator_text::codePointCount(*indicator) != 2)
         addErrorCode(Codes::payloadFormatIndicatorInvalidLength);
     else if (*indicator != "01")
         addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
@@ -151,7 +151,7 @@ void TavroPayMerchantTLVValidator::validateMerchantCategoryCode(const OptionalTe
         addErrorCode(Codes::merchantCategoryCodeNotPresent);
         return;
     }
-    if (!(text::codePointCount(*code) == 4 && text::allDecimalDigits(*code)))
+    if (!(validator_text::codePointCount(*code) == 4 && text::allDecimalDigits(*code)))
         addErrorCode(Codes::merchantCategoryCodeInvalidLength);
 }
 
@@ -200,7 +200,7 @@ void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
         for (char32_t c : text::toUtf32(*code))
             lettersOnly = lettersOnly && text::isLetterOrMark(c);
     }
-    if (text::codePointCount(*code) != 2 || !lettersOnly)
+    if (validator_text::codePointCount(*code) != 2 || !lettersOnly)
         addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
 }
 

@@ -1,10 +1,20 @@
 #pragma once
 // Character tests shared by the validator's rules. Lengths count Unicode scalar values.
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
+#include "platform/foundation/Text.h"
+
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace tavro::validator_text {
+
+// Code-point count; the byte count of ASCII text, which is nearly every field.
+inline std::size_t codePointCount(std::string_view text)
+{
+    return detail::isAsciiText(text) ? text.size() : platform::text::codePointCount(text);
+}
 
 // minimum <= code-point count <= maximum.
 bool lengthInRange(std::string_view text, long long minimum, long long maximum);
