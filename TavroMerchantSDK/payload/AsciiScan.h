@@ -15,15 +15,20 @@ inline bool isAsciiText(std::string_view text)
     const char* data = text.data();
     std::size_t size = text.size();
     std::uint64_t seen = 0;
-    for (; size >= sizeof seen; data += sizeof seen, size -= sizeof seen) {
-        std::uint64_t word;
+    if (size < sizeof seen) {
+        for (; size > 0; ++data, --size) {
+            seen |= static_cast<unsigned char>(*data);
+        }
+        return (seen & kHighBits) == 0;
+    }
+    std::uint64_t word;
+    for (; size > sizeof word; data += sizeof word, size -= sizeof word) {
         std::memcpy(&word, data, sizeof word);
         seen |= word;
     }
-    for (; size > 0; ++data, --size) {
-        seen |= static_cast<unsigned char>(*data);
-    }
-    return (seen & kHighBits) == 0;
+    // The last word ends at the text's end; it may overlap bytes already seen.
+    std::memcpy(&word, data + size - sizeof word, sizeof word);
+    return ((seen | word) & kHighBits) == 0;
 }
 
 } // namespace tavro::detail
