@@ -6,7 +6,6 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSummaryCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROTipCellView.h"
-#include "platform/foundation/NotificationCenter.h"
 
 using namespace celltest;
 using platform::UIViewPtr;
@@ -16,7 +15,7 @@ TEST_F(AmountRowTest, MoneyRowsGoAwayWithTheirForm)
     session()->refundPaymentSession()->request()->setCurrencyCode("356");
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
     // Each maker creates a row, binds it, adds it to `host` and exercises it.
-    const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
+    const std::vector<std::pair<const char*, RowMaker>> makers = {
         {"amount",
          [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROAmountCellView>(CGRect(0, 0, 375, 100));
@@ -57,22 +56,6 @@ TEST_F(AmountRowTest, MoneyRowsGoAwayWithTheirForm)
              return row;
          }},
     };
-    auto host = NSObject::create<platform::UIView>(CGRect(0, 0, 375, 667));
-    auto window = show(host);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    const auto observers = center.observerCount();
-    for (const auto& [name, make] : makers) {
-        SCOPED_TRACE(name);
-        std::vector<std::weak_ptr<platform::UIView>> made;
-        for (int i = 0; i < 1000; ++i) {
-            auto row = make(host);
-            row->removeFromSuperview();
-            made.push_back(row);
-        }
-        driver.advanceBy(1);
-        EXPECT_EQ(std::count_if(made.begin(), made.end(), [](const auto& row) { return !row.expired(); }), 0);
-        EXPECT_EQ(center.observerCount(), observers);
-        EXPECT_EQ(platform::UIView::pendingAnimationCount(), 0u);
-    }
+    expectRowsGoAway(makers);
     EXPECT_GT(owner->reports.size(), 2000u);
 }

@@ -7,7 +7,6 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROFXDropDownCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROItemDetailCellView.h"
-#include "platform/foundation/NotificationCenter.h"
 
 using namespace celltest;
 using platform::UIViewPtr;
@@ -17,7 +16,7 @@ TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
     auto source = std::make_shared<CardListSource>();
     source->cards = {card("4242", "Platinum", "Master Card", "#1869d6")};
-    const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
+    const std::vector<std::pair<const char*, RowMaker>> makers = {
         {"drop-down",
          [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROFXDropDownCellView>(CGRect(267, 0, 108, 98), false);
@@ -58,21 +57,5 @@ TEST_F(CellTest, PaymentRowsGoAwayWithTheirForm)
              return table;
          }},
     };
-    auto host = NSObject::create<platform::UIView>(CGRect(0, 0, 375, 667));
-    auto window = show(host);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    const auto observers = center.observerCount();
-    for (const auto& [name, make] : makers) {
-        SCOPED_TRACE(name);
-        std::vector<std::weak_ptr<platform::UIView>> made;
-        for (int i = 0; i < 1000; ++i) {
-            auto row = make(host);
-            row->removeFromSuperview();
-            made.push_back(row);
-        }
-        driver.advanceBy(1);
-        EXPECT_EQ(std::count_if(made.begin(), made.end(), [](const auto& row) { return !row.expired(); }), 0);
-        EXPECT_EQ(center.observerCount(), observers);
-        EXPECT_EQ(platform::UIView::pendingAnimationCount(), 0u);
-    }
+    expectRowsGoAway(makers);
 }

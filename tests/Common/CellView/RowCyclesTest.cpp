@@ -9,7 +9,6 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROMessageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROQrImageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
-#include "platform/foundation/NotificationCenter.h"
 
 using namespace celltest;
 using platform::UIViewPtr;
@@ -19,7 +18,7 @@ TEST_F(CellTest, EveryRowGoesAwayWithItsForm)
     session()->setActiveSessionType(TavroActiveFlow::requestPayment);
     auto screen = NSObject::create<platform::UIViewController>();
     // Each maker creates a row, binds it, adds it to `host` and exercises it.
-    const std::vector<std::pair<const char*, std::function<UIViewPtr(const UIViewPtr& host)>>> makers = {
+    const std::vector<std::pair<const char*, RowMaker>> makers = {
         {"input",
          [&](const UIViewPtr& host) {
              auto row = NSObject::create<tavro::TAVROInputCellView>(CGRect(0, 0, 375, 70));
@@ -70,21 +69,5 @@ TEST_F(CellTest, EveryRowGoesAwayWithItsForm)
              return row;
          }},
     };
-    auto host = NSObject::create<platform::UIView>(CGRect(0, 0, 375, 667));
-    auto window = show(host);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    const auto observers = center.observerCount();
-    for (const auto& [name, make] : makers) {
-        SCOPED_TRACE(name);
-        std::vector<std::weak_ptr<platform::UIView>> made;
-        for (int i = 0; i < 1000; ++i) {
-            auto row = make(host);
-            row->removeFromSuperview();
-            made.push_back(row);
-        }
-        driver.advanceBy(1);
-        EXPECT_EQ(std::count_if(made.begin(), made.end(), [](const auto& row) { return !row.expired(); }), 0);
-        EXPECT_EQ(center.observerCount(), observers);
-        EXPECT_EQ(platform::UIView::pendingAnimationCount(), 0u);
-    }
+    expectRowsGoAway(makers);
 }
