@@ -1,6 +1,7 @@
 // Random add/remove/suggest sequences checked against solving the same final system from scratch:
 // every required constraint must hold, and each priority level's total error must be the same
 // (the lexicographic optimum is unique even when the solution is not).
+#include "platform/layout/SolverErrors.h"
 #include "platform/layout/Solver.h"
 
 #include <gtest/gtest.h>
@@ -12,31 +13,10 @@
 #include <vector>
 
 using namespace platform::layout;
+using solvertest::errorOf;
+using solvertest::levelErrors;
 
 namespace {
-
-double errorOf(const Constraint& constraint)
-{
-    const double value = constraint.expression().value();
-    switch (constraint.relation()) {
-    case Relation::LessOrEqual: return std::max(0.0, value);
-    case Relation::GreaterOrEqual: return std::max(0.0, -value);
-    case Relation::Equal: break;
-    }
-    return std::fabs(value);
-}
-
-// Total error per optional priority, highest first.
-std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints)
-{
-    std::map<double, double, std::greater<>> errors;
-    for (const Constraint& constraint : constraints) {
-        if (!constraint.strength().isRequired()) {
-            errors[constraint.strength().priority()] += errorOf(constraint);
-        }
-    }
-    return errors;
-}
 
 struct RandomSystem {
     explicit RandomSystem(unsigned seed) : random(seed)

@@ -2,6 +2,7 @@
 // several priority levels. Thousands of generated add/remove/edit/stay sequences are checked
 // against solving the same final set from scratch: required constraints always hold, and every
 // priority level's total error matches (the lexicographic optimum is unique).
+#include "platform/layout/SolverErrors.h"
 #include "platform/layout/Solver.h"
 
 #include <gtest/gtest.h>
@@ -14,31 +15,10 @@
 #include <vector>
 
 using namespace platform::layout;
+using solvertest::errorOf;
+using solvertest::levelErrors;
 
 namespace {
-
-double errorOf(const Constraint& constraint)
-{
-    const double value = constraint.expression().value();
-    switch (constraint.relation()) {
-    case Relation::LessOrEqual: return std::max(0.0, value);
-    case Relation::GreaterOrEqual: return std::max(0.0, -value);
-    case Relation::Equal: break;
-    }
-    return std::fabs(value);
-}
-
-// Total error per optional priority, highest first.
-std::map<double, double, std::greater<>> levelErrors(const std::vector<Constraint>& constraints)
-{
-    std::map<double, double, std::greater<>> errors;
-    for (const Constraint& constraint : constraints) {
-        if (!constraint.strength().isRequired()) {
-            errors[constraint.strength().priority()] += errorOf(constraint);
-        }
-    }
-    return errors;
-}
 
 // Residual allowed for a constraint at the variables' values: relative to the magnitudes involved.
 double toleranceFor(const Constraint& constraint)
