@@ -9,6 +9,7 @@
 #include "TavroMerchantSDK/support/UIImageExtensions.h"
 #include "TavroMerchantSDK/support/UIViewConstraintExtensions.h"
 #include "TavroMerchantSDK/support/Utilities.h"
+#include "platform/foundation/AttributedStringAttributes.h"
 
 namespace tavro {
 
@@ -83,6 +84,43 @@ void TAVROCellView::addConstraintForTitleBar(const platform::UIViewPtr& view)
     addConstraintOn(view, NSLayoutAttribute::leading);
     addConstraintOn(view, NSLayoutAttribute::trailing);
     addConstraintOn(view, NSLayoutAttribute::height);
+}
+
+void TAVROCellView::addConstraintForPlusBtn(const platform::UIViewPtr& view)
+{
+    addConstraintOn(view, NSLayoutAttribute::trailing);
+    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
+    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
+    addConstraintOn(view, NSLayoutAttribute::width);
+}
+
+void TAVROCellView::addConstraintForTextField(const platform::UIViewPtr& view)
+{
+    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
+    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
+    addConstraintOn(view, NSLayoutAttribute::leading);
+    addConstraintOn(view, NSLayoutAttribute::trailing, plusBtn());
+}
+
+std::shared_ptr<platform::UITextField> TAVROCellView::makeEntryField(platform::CGFloat buttonSide)
+{
+    const auto size = frame().size;
+    const auto g = topTitleGap();
+    const auto t = titleHeight();
+    auto field = NSObject::create<platform::UITextField>(platform::CGRect(
+        leadingValue, t + g + gap, size.width - buttonSide - leadingValue - gap, size.height - t - 2 * g - 4));
+    field->setTranslatesAutoresizingMaskIntoConstraints(false);
+    addDoneButtonOn(field);
+    field->setPlaceholder(placehoderString());
+    platform::NSAttributedString placeholder(
+        placehoderString(), {
+                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
+                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
+                            });
+    field->setAttributedPlaceholder(placeholder);
+    field->setTextColor(colorWithHexString("#15195A"));
+    field->setFont(platform::UIFont::systemFont(16));
+    return field;
 }
 
 void TAVROCellView::updateConstraints()

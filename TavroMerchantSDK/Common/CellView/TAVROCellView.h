@@ -108,6 +108,14 @@ public:
     virtual void prepareView();
     virtual void addConstraintForStatusBar(const platform::UIViewPtr& view);
     virtual void addConstraintForTitleBar(const platform::UIViewPtr& view);
+    // For rows with a field and a trailing button (the plus button, the chevron): the button at the
+    // trailing edge between title and status bar, its width fixed ...
+    void addConstraintForPlusBtn(const platform::UIViewPtr& view);
+    // ... and the field between title and status bar, from its leading inset to the button.
+    void addConstraintForTextField(const platform::UIViewPtr& view);
+    // The entry field of such a row, left of a square button of side `buttonSide`, under the title:
+    // the Done toolbar, the placeholder text in grey, dark 16-point text. Not yet added to the row.
+    std::shared_ptr<platform::UITextField> makeEntryField(platform::CGFloat buttonSide);
     // First pass only: builds what is missing, then pins the status bar and the title.
     void updateConstraints() override;
 

@@ -20,7 +20,6 @@ void TAVRODropDownCellView::prepareView()
         return;
     const auto size = frame().size;
     const auto g = topTitleGap();
-    const auto t = titleHeight();
     const auto side = size.height - 2 * g;
 
     Utilities::changeContentHorizontalAlignment(titleBtn());
@@ -33,20 +32,8 @@ void TAVRODropDownCellView::prepareView()
     chevron->setImage(tavroImage(chevronUpImage), UIControlState::selected);
     setPlusBtn(chevron);
 
-    auto field = NSObject::create<platform::UITextField>(
-        CGRect(leadingValue, t + g + gap, size.width - side - leadingValue - gap, size.height - t - 2 * g - 4));
-    field->setTranslatesAutoresizingMaskIntoConstraints(false);
-    addDoneButtonOn(field);
-    field->setPlaceholder(placehoderString());
+    auto field = makeEntryField(side);
     field->setText(inputTextFieldString());
-    platform::NSAttributedString placeholder(
-        placehoderString(), {
-                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
-                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
-                            });
-    field->setAttributedPlaceholder(placeholder);
-    field->setTextColor(colorWithHexString("#15195A"));
-    field->setFont(platform::UIFont::systemFont(16));
     addSubview(field);
     // The code changes only through inputTextFieldString: the field never takes focus.
     field->setUserInteractionEnabled(false);
@@ -82,22 +69,6 @@ void TAVRODropDownCellView::layoutSubviews()
     setTitleHeight(16);
     if (!inputTextField())
         prepareView();
-}
-
-void TAVRODropDownCellView::addConstraintForPlusBtn(const platform::UIViewPtr& view)
-{
-    addConstraintOn(view, NSLayoutAttribute::trailing);
-    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
-    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
-    addConstraintOn(view, NSLayoutAttribute::width);
-}
-
-void TAVRODropDownCellView::addConstraintForTextField(const platform::UIViewPtr& view)
-{
-    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
-    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
-    addConstraintOn(view, NSLayoutAttribute::leading);
-    addConstraintOn(view, NSLayoutAttribute::trailing, plusBtn());
 }
 
 void TAVRODropDownCellView::dropDownButtonAction(platform::UIButton&)

@@ -47,11 +47,6 @@ public:
     // builds the subviews if no pass did.
     void layoutSubviews() override;
 
-    // Chevron at the trailing edge, between title and status bar, its width fixed.
-    void addConstraintForPlusBtn(const platform::UIViewPtr& view);
-    // Field between title and status bar, from its leading inset to the chevron.
-    void addConstraintForTextField(const platform::UIViewPtr& view);
-
     // The tap target's action: toggles the look, then tells the delegate (if any).
     void dropDownButtonAction(platform::UIButton& sender);
     // The closed look, without telling the delegate.

@@ -21,7 +21,6 @@ void TAVROInputCellView::prepareView()
         return;
     const auto size = frame().size;
     const auto g = topTitleGap();
-    const auto t = titleHeight();
     const auto side = size.height - 2 * g;
 
     Utilities::changeContentHorizontalAlignment(titleBtn());
@@ -36,24 +35,12 @@ void TAVROInputCellView::prepareView()
                     platform::UIControlEvents::touchUpInside);
     setPlusBtn(plus);
 
-    auto field = NSObject::create<platform::UITextField>(
-        CGRect(leadingValue, t + g + gap, size.width - side - leadingValue - gap, size.height - t - 2 * g - 4));
-    field->setTranslatesAutoresizingMaskIntoConstraints(false);
-    addDoneButtonOn(field);
+    auto field = makeEntryField(side);
     field->setDelegate(weakFromThis<TAVROInputCellView>());
-    field->setPlaceholder(placehoderString());
     field->addTarget(sharedFromThis<TAVROCellView>(), &TAVROCellView::textFieldDidChange,
                      platform::UIControlEvents::editingChanged);
     if (isKoraCardNumberCell())
         field->setKeyboardType(platform::UIKeyboardType::numberPad);
-    platform::NSAttributedString placeholder(
-        placehoderString(), {
-                                {platform::NSAttributedStringKey::font, platform::UIFont::systemFont(16)},
-                                {platform::NSAttributedStringKey::foregroundColor, colorWithHexString("#6F7099")},
-                            });
-    field->setAttributedPlaceholder(placeholder);
-    field->setTextColor(colorWithHexString("#15195A"));
-    field->setFont(platform::UIFont::systemFont(16));
     addSubview(field);
     setInputTextField(field);
 
@@ -70,22 +57,6 @@ void TAVROInputCellView::updateConstraints()
         prepareView();
     addConstraintForPlusBtn(plusBtn());
     addConstraintForTextField(inputTextField());
-}
-
-void TAVROInputCellView::addConstraintForPlusBtn(const platform::UIViewPtr& view)
-{
-    addConstraintOn(view, NSLayoutAttribute::trailing);
-    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
-    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
-    addConstraintOn(view, NSLayoutAttribute::width);
-}
-
-void TAVROInputCellView::addConstraintForTextField(const platform::UIViewPtr& view)
-{
-    addConstraintOn(view, NSLayoutAttribute::top, titleBtn());
-    addConstraintOn(view, NSLayoutAttribute::bottom, statusBarBaseView());
-    addConstraintOn(view, NSLayoutAttribute::leading);
-    addConstraintOn(view, NSLayoutAttribute::trailing, plusBtn());
 }
 
 void TAVROInputCellView::layoutSubviews()

@@ -47,8 +47,6 @@ public:
     void clearTextField();
     // Empties the field and shows the normal look without asking the owner; ends editing.
     void resetTextField();
-    void addConstraintForPlusBtn(const platform::UIViewPtr& view);
-    void addConstraintForTextField(const platform::UIViewPtr& view);
     // Hides the plus button and gives the row a white resting background and a grey bar track.
     void makeOptionalText();
 
