@@ -113,12 +113,6 @@ public:
     // An amount report with a text titles the pay button "PAY <text>"; nothing else changes.
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;
-    void showGSMError(const std::string&) override {}
-    void disableUpdateButton() override {}
-    void enableUpdateButton() override {}
-    void didChangeTipsAmount(TAVROCellView&, double) override {}
-    void didChangeCurrency(const std::string&) override {}
-    void updateTotalAmount(const std::string&) override {}
 
     // A card was chosen in the card list above this screen: show it, remember it in the session
     // and pop the list. An index outside cards() is ignored with one debug line.

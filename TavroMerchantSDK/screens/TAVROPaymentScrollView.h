@@ -135,12 +135,8 @@ public:
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;
     // Rows' own messages and button requests stay here; the owner hears the form's decisions.
-    void showGSMError(const std::string&) override {}
-    void disableUpdateButton() override {}
-    void enableUpdateButton() override {}
     void didChangeTipsAmount(TAVROCellView& inputCellView, double tipsAmount) override;
     void didChangeCurrency(const std::string& currency) override;
-    void updateTotalAmount(const std::string&) override {}
     void didSelectDropDownBtnAction() override;
     void didCloseSelectionView(const std::string& currency) override;
 

@@ -109,9 +109,6 @@ public:
     void showGSMError(const std::string& message) override;
     void disableUpdateButton() override;
     void enableUpdateButton() override;
-    void didChangeTipsAmount(TAVROCellView&, double) override {}
-    void didChangeCurrency(const std::string&) override {}
-    void updateTotalAmount(const std::string&) override {}
 
 private:
     // The ten row models, from the session's request.

@@ -39,7 +39,6 @@ public:
     void showGSMError(const std::string& message) override { messages.push_back(message); }
     void disableUpdateButton() override { buttonCalls.push_back("disable"); }
     void enableUpdateButton() override { buttonCalls.push_back("enable"); }
-    void didChangeTipsAmount(tavro::TAVROCellView&, double) override {}
     void didChangeCurrency(const std::string& currency) override { currencies.push_back(currency); }
     void updateTotalAmount(const std::string& total) override { totals.push_back(total); }
 };

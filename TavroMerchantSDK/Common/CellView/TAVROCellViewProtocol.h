@@ -1,7 +1,8 @@
 #pragma once
 // What a form row tells and asks its owner. The owner judges validity; a row only shows the
 // answer. Rows hold their owner weakly and skip every call while there is none. Every adopter
-// implements all nine (an empty body for events it ignores). Main thread only.
+// answers the first three; the six events after them do nothing unless the adopter wants them.
+// Main thread only.
 
 #include "TavroMerchantSDK/Common/CellView/CellType.h"
 
@@ -29,15 +30,15 @@ public:
     // A row's text field is about to begin editing.
     virtual void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) = 0;
     // The owner shows the message in its status banner.
-    virtual void showGSMError(const std::string& message) = 0;
-    virtual void disableUpdateButton() = 0;
-    virtual void enableUpdateButton() = 0;
+    virtual void showGSMError(const std::string& /*message*/) {}
+    virtual void disableUpdateButton() {}
+    virtual void enableUpdateButton() {}
     // The tip row chose a tip percentage.
-    virtual void didChangeTipsAmount(TAVROCellView& inputCellView, double tipsAmount) = 0;
+    virtual void didChangeTipsAmount(TAVROCellView& /*inputCellView*/, double /*tipsAmount*/) {}
     // The form's currency changed; the text names the new currency.
-    virtual void didChangeCurrency(const std::string& currency) = 0;
+    virtual void didChangeCurrency(const std::string& /*currency*/) {}
     // A new total amount was computed.
-    virtual void updateTotalAmount(const std::string& totalAmount) = 0;
+    virtual void updateTotalAmount(const std::string& /*totalAmount*/) {}
 };
 
 } // namespace tavro

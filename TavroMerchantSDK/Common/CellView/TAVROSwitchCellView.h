@@ -79,12 +79,6 @@ public:
     bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;
-    void showGSMError(const std::string&) override {}
-    void disableUpdateButton() override {}
-    void enableUpdateButton() override {}
-    void didChangeTipsAmount(TAVROCellView&, double) override {}
-    void didChangeCurrency(const std::string&) override {}
-    void updateTotalAmount(const std::string&) override {}
 
 protected:
     void didCreate() override;

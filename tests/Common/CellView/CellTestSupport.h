@@ -66,12 +66,6 @@ public:
     {
         touched.push_back(type);
     }
-    void showGSMError(const std::string&) override {}
-    void disableUpdateButton() override {}
-    void enableUpdateButton() override {}
-    void didChangeTipsAmount(tavro::TAVROCellView&, double) override {}
-    void didChangeCurrency(const std::string&) override {}
-    void updateTotalAmount(const std::string&) override {}
 };
 
 class CellTest : public ::testing::Test {
