@@ -86,6 +86,15 @@ protected:
         return window;
     }
 
+    // Writes `view` as "rows/<name>.png" under the artifacts folder and returns its picture.
+    platform::UIImagePtr snap(const platform::UIViewPtr& view, const std::string& name)
+    {
+        EXPECT_TRUE(driver.writePNG(view, "rows/" + name)) << name;
+        auto image = driver.render(view);
+        EXPECT_TRUE(image);
+        return image;
+    }
+
     // Makes a row in a shown form, for expectRowsGoAway().
     using RowMaker = std::function<platform::UIViewPtr(const platform::UIViewPtr& host)>;
 

@@ -3,6 +3,7 @@
 
 #include "Common/CellView/CardListTestSupport.h"
 #include "Common/CellView/CellTestSupport.h"
+#include "Common/CellView/RowPixels.h"
 
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROFXDropDownCellView.h"
@@ -13,22 +14,11 @@ using platform::RGBA8;
 
 namespace {
 
-constexpr int kScale = 2;
 const RGBA8 kWhite{255, 255, 255, 255};
 const RGBA8 kRowGrey{0xF2, 0xF4, 0xF8, 255};
 const RGBA8 kErrorRed{0xDD, 0x34, 0x58, 255};
 const RGBA8 kText{0x15, 0x19, 0x5A, 255};
 const RGBA8 kTickBlue{0x00, 0x3E, 0xA9, 255};
-
-bool near(RGBA8 a, RGBA8 b, int tolerance = 6)
-{
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
-}
-
-RGBA8 at(const platform::UIImage& image, double x, double y)
-{
-    return image.pixelAt(static_cast<int>(x * kScale), static_cast<int>(y * kScale));
-}
 
 // The pixels of a rectangle (in points) close to `colour`, and the columns they span.
 struct Ink {
@@ -58,13 +48,6 @@ int marksIn(const platform::UIImage& image, CGRect rect, RGBA8 background)
 
 class PaymentRowGalleryTest : public CellTest {
 protected:
-    platform::UIImagePtr snap(const platform::UIViewPtr& view, const std::string& name)
-    {
-        EXPECT_TRUE(driver.writePNG(view, "rows/" + name)) << name;
-        auto image = driver.render(view);
-        EXPECT_TRUE(image);
-        return image;
-    }
     std::shared_ptr<tavro::TAVROFXDropDownCellView> dropDown(bool locked)
     {
         const double width = locked ? 88 : 108;

@@ -2,6 +2,7 @@
 // carry the look: the status bar's colour and width, and the title's colour.
 
 #include "Common/CellView/CellTestSupport.h"
+#include "Common/CellView/RowPixels.h"
 
 #include "TavroMerchantSDK/Common/CellView/TAVROButtonCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
@@ -9,30 +10,16 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROQrImageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 
-#include <cstdlib>
-
 using namespace celltest;
 using platform::RGBA8;
 
 namespace {
 
-constexpr int kScale = 2;
 const RGBA8 kWhite{255, 255, 255, 255};
 const RGBA8 kErrorRed{0xDD, 0x34, 0x58, 255};
 const RGBA8 kFocusBar{0x15, 0x19, 0x5A, 255}; // the default configuration's text-field colour
 const RGBA8 kRowGrey{0xF2, 0xF4, 0xF8, 255};
 const RGBA8 kBorderGrey{0xB8, 0xBA, 0xCD, 255};
-
-bool near(RGBA8 a, RGBA8 b, int tolerance = 6)
-{
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
-}
-
-// The colour at a point of the row, in points.
-RGBA8 at(const platform::UIImage& image, double x, double y)
-{
-    return image.pixelAt(static_cast<int>(x * kScale), static_cast<int>(y * kScale));
-}
 
 // Pixels of the title band (y 10 to 36) close to `colour`.
 int titlePixels(const platform::UIImage& image, RGBA8 colour)
@@ -44,16 +31,7 @@ int titlePixels(const platform::UIImage& image, RGBA8 colour)
     return count;
 }
 
-class RowGalleryTest : public CellTest {
-protected:
-    platform::UIImagePtr snap(const platform::UIViewPtr& view, const std::string& name)
-    {
-        EXPECT_TRUE(driver.writePNG(view, "rows/" + name)) << name;
-        auto image = driver.render(view);
-        EXPECT_TRUE(image);
-        return image;
-    }
-};
+class RowGalleryTest : public CellTest {};
 
 } // namespace
 
