@@ -35,13 +35,13 @@ std::optional<std::uint16_t> readChecksum(std::string_view value)
     return number;
 }
 
-// The byte count of the text less its last four code points; nullopt when it has no more than
-// four. `ascii` says whether every byte is below 0x80.
-std::optional<std::size_t> bytesBeforeLastFourCodePoints(std::string_view text, bool ascii)
+// The byte count of the text less its last four code points; 0 when it has no more than four
+// (any more leave at least one byte). `ascii` says whether every byte is below 0x80.
+std::size_t bytesBeforeLastFourCodePoints(std::string_view text, bool ascii)
 {
     constexpr std::size_t kTail = 4;
     if (ascii)
-        return text.size() > kTail ? std::optional(text.size() - kTail) : std::nullopt;
+        return text.size() > kTail ? text.size() - kTail : 0;
     if (text::isValidUtf8(text)) {
         // Every code point of valid UTF-8 starts at a byte that is not a continuation byte
         // (10xxxxxx), so the tail is found from the end without counting the whole text.
@@ -52,13 +52,11 @@ std::optional<std::size_t> bytesBeforeLastFourCodePoints(std::string_view text, 
             if ((static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80)
                 ++starts;
         }
-        return starts == kTail && offset > 0 ? std::optional(offset) : std::nullopt;
+        return starts == kTail ? offset : 0;
     }
     // Ill-formed text counts each maximal ill-formed sequence as one code point.
     const std::size_t length = text::codePointCount(text);
-    if (length <= kTail)
-        return std::nullopt;
-    return text::byteOffsetOfCodePoint(text, length - kTail);
+    return length > kTail ? *text::byteOffsetOfCodePoint(text, length - kTail) : 0;
 }
 
 } // namespace
@@ -86,12 +84,12 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
     if (!crc)
         return;
     const std::size_t crcLength = validator_text::codePointCount(*crc);
-    const auto coveredBytes = bytesBeforeLastFourCodePoints(tlvString, detail::isAsciiText(tlvString));
-    if (crcLength != 4 || !coveredBytes) {
+    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString, detail::isAsciiText(tlvString));
+    if (crcLength != 4 || coveredBytes == 0) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);
         return;
     }
-    const std::uint16_t expected = TavroQRUtility::crc16(tlvString.substr(0, *coveredBytes));
+    const std::uint16_t expected = TavroQRUtility::crc16(tlvString.substr(0, coveredBytes));
     const auto given = readChecksum(*crc);
     if (!given || *given != expected)
         addErrorCode(TavroErrorConstants::crcInvalidValue);
