@@ -62,7 +62,7 @@ constexpr LuhnTable kLuhn = [] {
 bool asciiLuhnCheck(std::string_view pan)
 {
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(pan[i]); };
-    unsigned sum = 0;
+    std::uint64_t sum = 0;
     std::size_t i = pan.size();
     // Pairs from the right: the last of each pair as it stands, the one before it doubled.
     for (; i >= 2; i -= 2)
