@@ -1,6 +1,7 @@
 #pragma once
-// Whether text is plain ASCII, checked eight bytes at a time: the codec asks this of every whole
-// payload it reads or checks, and payloads are nearly always ASCII.
+// Whether text is plain ASCII, or plain ASCII digits, checked eight bytes at a time: the codec
+// asks this of every whole payload it reads or checks and of most fields, and payloads are nearly
+// always ASCII.
 
 #include <cstdint>
 #include <cstring>
@@ -29,6 +30,39 @@ inline bool isAsciiText(std::string_view text)
     // The last word ends at the text's end; it may overlap bytes already seen.
     std::memcpy(&word, data + size - sizeof word, sizeof word);
     return ((seen | word) & kHighBits) == 0;
+}
+
+// True when every byte is an ASCII digit '0' to '9' (true for empty text).
+inline bool isAsciiDigits(std::string_view text)
+{
+    // A byte is a digit when its high nibble is 3 and adding 6 does not carry into it (0x30 to
+    // 0x39). Once every high nibble is 3, no byte's sum can carry into the next byte.
+    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
+    constexpr std::uint64_t kThrees = 0x3030303030303030ULL;
+    constexpr std::uint64_t kSixes = 0x0606060606060606ULL;
+    const auto allDigits = [&](std::uint64_t word) {
+        return (word & kHighNibbles) == kThrees && ((word + kSixes) & kHighNibbles) == kThrees;
+    };
+    const char* data = text.data();
+    std::size_t size = text.size();
+    std::uint64_t word;
+    if (size < sizeof word) {
+        for (; size > 0; ++data, --size) {
+            if (*data < '0' || *data > '9') {
+                return false;
+            }
+        }
+        return true;
+    }
+    for (; size > sizeof word; data += sizeof word, size -= sizeof word) {
+        std::memcpy(&word, data, sizeof word);
+        if (!allDigits(word)) {
+            return false;
+        }
+    }
+    // The last word ends at the text's end; it may overlap bytes already seen.
+    std::memcpy(&word, data + size - sizeof word, sizeof word);
+    return allDigits(word);
 }
 
 } // namespace tavro::detail

@@ -12,14 +12,7 @@ std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
     if (model.decodeTLV(tlvString)) {
         return {TavroErrorConstants::malformedTags};
     }
-    auto& validator = TavroPayMerchantTLVValidator::sharedValidator();
-    if (model.payloadFormatIndicator()) {
-        validator.validatePayMerchantTLV01(&model);
-        validator.validateCRCOfText(model.crc(), tlvString);
-    } else {
-        validator.validatePayMerchantTLV00(&model);
-    }
-    return validator.errorCodes();
+    return TavroPayMerchantTLVValidator::sharedValidator().validateDecodedPayload(model, tlvString);
 }
 
 std::vector<std::string> TLVGenerator::tlvValidation(const EncodedPayload& payload)

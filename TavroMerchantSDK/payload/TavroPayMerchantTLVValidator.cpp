@@ -26,42 +26,65 @@ void TavroPayMerchantTLVValidator::addErrorCode(const std::string& code)
 std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV01(const TavroPayMerchantTLV* model)
 {
     m_errorCodes.clear();
-    if (!model)
-        return m_errorCodes;
-    validatePayloadFormatIndicator(model->payloadFormatIndicator());
-    validateMerchantID(model->tavroMerchantID());
-    validateMerchantCategoryCode(model->merchantCategoryCode());
-    validateCurrencyCode(model->currencyCode());
-    validateTransactAmount(model->transactionAmount());
-    validateTipAndFeeIndicator(*model);
-    validateCountryCode(model->countryCode());
-    validateMerchantName(model->merchantName());
-    validateCityName(model->cityName());
-    validatePostalCode(model->postalCode());
-    validateAdditionalDataField(*model);
-    validateMerchantInformationLanguageTemplate(*model);
-    validateMerchantAccountInformationTemplate(*model);
-    // The checksum is checked by the caller, after this driver.
+    if (model)
+        runPayMerchantTLV01Rules(*model);
     return m_errorCodes;
+}
+
+std::vector<std::string> TavroPayMerchantTLVValidator::validateDecodedPayload(const TavroPayMerchantTLV& model,
+                                                                              std::string_view payloadText)
+{
+    m_errorCodes.clear();
+    if (model.payloadFormatIndicator()) {
+        runPayMerchantTLV01Rules(model);
+        validateCRCOfText(model.crc(), payloadText);
+    } else {
+        runPayMerchantTLV00Rules(model);
+    }
+    return m_errorCodes;
+}
+
+void TavroPayMerchantTLVValidator::runPayMerchantTLV01Rules(const TavroPayMerchantTLV& model)
+{
+    validatePayloadFormatIndicator(model.payloadFormatIndicator());
+    validateMerchantID(model.tavroMerchantID());
+    validateMerchantCategoryCode(model.merchantCategoryCode());
+    validateCurrencyCode(model.currencyCode());
+    validateTransactAmount(model.transactionAmount());
+    validateTipAndFeeIndicator(model);
+    validateCountryCode(model.countryCode());
+    validateMerchantName(model.merchantName());
+    validateCityName(model.cityName());
+    validatePostalCode(model.postalCode());
+    validateAdditionalDataField(model);
+    validateMerchantInformationLanguageTemplate(model);
+    validateMerchantAccountInformationTemplate(model);
+    // The checksum is checked after this driver (validateDecodedPayload, or the caller).
 }
 
 void TavroPayMerchantTLVValidator::tagMandatoryLengthCheck(std::string_view type, const std::string& tagKey,
                                                            const std::optional<Dictionary>& dataDictionary,
                                                            bool isMandatory, int minLenght, int maxLenght)
 {
-    using Language = TavroErrorConstants::merchantLanguageInformationTemplate;
-
     const platform::AnyValue* value = nullptr;
     if (dataDictionary) {
         const auto found = dataDictionary->find(tagKey);
         if (found != dataDictionary->end())
             value = &found->second;
     }
+    checkSubfieldLength(type, tagKey, value, isMandatory, minLenght, maxLenght);
+}
+
+void TavroPayMerchantTLVValidator::checkSubfieldLength(std::string_view type, std::string_view tagKey,
+                                                       const platform::AnyValue* value, bool isMandatory, int minLength,
+                                                       int maxLength)
+{
+    using Language = TavroErrorConstants::merchantLanguageInformationTemplate;
 
     if (value) {
         // A value that is not text cannot hold a valid sub-field: it is judged as a wrong length.
         const std::string* text = value->asString();
-        if (text && validator_text::lengthInRange(*text, minLenght, maxLenght))
+        if (text && validator_text::lengthInRange(*text, minLength, maxLength))
             return;
         if (tagKey == "languagePreference")
             addErrorCode(Language::languagePreferenceInvalidTagLength);

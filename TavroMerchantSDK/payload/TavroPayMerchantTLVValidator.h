@@ -47,6 +47,9 @@ public:
     // Legacy compact dialect: empties the list, then runs the seven shared root-field rules, the
     // identifier rules and the tip-or-convenience check. nullptr gives the empty list.
     std::vector<std::string> validatePayMerchantTLV00(const TavroPayMerchantTLV* model);
+    // A decoded payload with the text it came from: the legacy driver when it has no payload
+    // format indicator, else the EMV driver and then the checksum of the text. The codes found.
+    std::vector<std::string> validateDecodedPayload(const TavroPayMerchantTLV& model, std::string_view payloadText);
 
     // --- root fields; an absent value is judged by the rule itself ---
     void validatePayloadFormatIndicator(const OptionalText& indicator); // "41", "42"
@@ -101,8 +104,14 @@ public:
     void validateSecondaryId(const OptionalText& secondaryId); // "24", "25"
 
 private:
+    // The drivers' rules, on a list already emptied.
+    void runPayMerchantTLV01Rules(const TavroPayMerchantTLV& model);
+    void runPayMerchantTLV00Rules(const TavroPayMerchantTLV& model);
     // Appends the code unless the list already holds it.
     void addErrorCode(const std::string& code);
+    // tagMandatoryLengthCheck of a value already looked up (nullptr when absent).
+    void checkSubfieldLength(std::string_view type, std::string_view tagKey, const platform::AnyValue* value,
+                             bool isMandatory, int minLength, int maxLength);
     void validateLegacyIdentifier(const OptionalText& identifier, std::string_view pattern,
                                   const std::string& lengthCode, const std::string& emptyCode,
                                   const std::string& patternCode);

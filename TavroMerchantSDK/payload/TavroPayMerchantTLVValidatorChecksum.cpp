@@ -35,6 +35,30 @@ std::optional<std::uint16_t> readChecksum(std::string_view value)
     return number;
 }
 
+// The byte count of the text less its last four code points; 0 when it has no more than four
+// (any more leave at least one byte). `ascii` says whether every byte is below 0x80.
+std::size_t bytesBeforeLastFourCodePoints(std::string_view text, bool ascii)
+{
+    constexpr std::size_t kTail = 4;
+    if (ascii)
+        return text.size() > kTail ? text.size() - kTail : 0;
+    if (text::isValidUtf8(text)) {
+        // Every code point of valid UTF-8 starts at a byte that is not a continuation byte
+        // (10xxxxxx), so the tail is found from the end without counting the whole text.
+        std::size_t offset = text.size();
+        std::size_t starts = 0;
+        while (starts < kTail && offset > 0) {
+            --offset;
+            if ((static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80)
+                ++starts;
+        }
+        return starts == kTail ? offset : 0;
+    }
+    // Ill-formed text counts each maximal ill-formed sequence as one code point.
+    const std::size_t length = text::codePointCount(text);
+    return length > kTail ? *text::byteOffsetOfCodePoint(text, length - kTail) : 0;
+}
+
 } // namespace
 
 // The validator's own pair computes exactly what the writer computes, so it is the writer's.
@@ -60,14 +84,11 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
     if (!crc)
         return;
     const std::size_t crcLength = validator_text::codePointCount(*crc);
-    const bool ascii = detail::isAsciiText(tlvString);
-    const std::size_t payloadLength = ascii ? tlvString.size() : text::codePointCount(tlvString);
-    if (crcLength != 4 || payloadLength <= 4) {
+    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString, detail::isAsciiText(tlvString));
+    if (crcLength != 4 || coveredBytes == 0) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);
         return;
     }
-    const std::size_t coveredBytes =
-        ascii ? payloadLength - 4 : *text::byteOffsetOfCodePoint(tlvString, payloadLength - 4);
     const std::uint16_t expected = TavroQRUtility::crc16(tlvString.substr(0, coveredBytes));
     const auto given = readChecksum(*crc);
     if (!given || *given != expected)

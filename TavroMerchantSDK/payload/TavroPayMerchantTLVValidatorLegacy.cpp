@@ -13,19 +13,23 @@ using Codes = TavroErrorConstants;
 std::vector<std::string> TavroPayMerchantTLVValidator::validatePayMerchantTLV00(const TavroPayMerchantTLV* model)
 {
     m_errorCodes.clear();
-    if (!model)
-        return m_errorCodes;
-    validateMerchantID(model->tavroMerchantID());
-    validateMerchantName(model->merchantName());
-    validateMerchantCategoryCode(model->merchantCategoryCode());
-    validateCityName(model->cityName());
-    validateCountryCode(model->countryCode());
-    validateCurrencyCode(model->currencyCode());
-    validateTransactAmount(model->transactionAmount());
-    validatePrimaryId(model->primaryID());
-    validateSecondaryId(model->secondaryID());
-    validateTipAndFeeIndicator(*model);
+    if (model)
+        runPayMerchantTLV00Rules(*model);
     return m_errorCodes;
+}
+
+void TavroPayMerchantTLVValidator::runPayMerchantTLV00Rules(const TavroPayMerchantTLV& model)
+{
+    validateMerchantID(model.tavroMerchantID());
+    validateMerchantName(model.merchantName());
+    validateMerchantCategoryCode(model.merchantCategoryCode());
+    validateCityName(model.cityName());
+    validateCountryCode(model.countryCode());
+    validateCurrencyCode(model.currencyCode());
+    validateTransactAmount(model.transactionAmount());
+    validatePrimaryId(model.primaryID());
+    validateSecondaryId(model.secondaryID());
+    validateTipAndFeeIndicator(model);
 }
 
 void TavroPayMerchantTLVValidator::validatePrimaryId(const OptionalText& primaryId)

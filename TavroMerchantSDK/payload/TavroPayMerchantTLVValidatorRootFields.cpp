@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 
 namespace tavro {
 
@@ -30,40 +29,54 @@ bool readsAsUnsigned64(std::string_view value)
         negative = value.front() == '-';
         value.remove_prefix(1);
     }
-    if (value.empty())
+    if (value.empty() || !detail::isAsciiDigits(value))
         return false;
-    std::uint64_t number = 0;
-    constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
-    for (char c : value) {
-        if (c < '0' || c > '9')
-            return false;
-        const auto digit = static_cast<std::uint64_t>(c - '0');
-        if (number > (max - digit) / 10)
-            return false;
-        number = number * 10 + digit;
-    }
-    return !negative || number == 0;
+    // Zero reads with either sign; any other value by the count of its significant digits: up to
+    // 19 always fit, 20 fit up to the largest value.
+    const std::size_t firstSignificant = value.find_first_not_of('0');
+    if (firstSignificant == std::string_view::npos)
+        return true;
+    if (negative)
+        return false;
+    constexpr std::string_view kLargest = "18446744073709551615";
+    const std::string_view significant = value.substr(firstSignificant);
+    return significant.size() < kLargest.size() || (significant.size() == kLargest.size() && significant <= kLargest);
 }
+
+// Luhn contribution of each byte, as it stands and doubled: a digit d adds d, or 2d less 9 when
+// that has two digits; any other byte adds nothing.
+struct LuhnTable {
+    std::array<std::uint8_t, 256> plain{};
+    std::array<std::uint8_t, 256> doubled{};
+};
+constexpr LuhnTable kLuhn = [] {
+    LuhnTable table;
+    for (int digit = 0; digit <= 9; ++digit) {
+        table.plain['0' + digit] = static_cast<std::uint8_t>(digit);
+        table.doubled['0' + digit] = static_cast<std::uint8_t>(digit < 5 ? 2 * digit : 2 * digit - 9);
+    }
+    return table;
+}();
 
 // Luhn mod-10 over ASCII text, from the right; a non-digit adds nothing but uses up its position.
 bool asciiLuhnCheck(std::string_view pan)
 {
-    // A doubled digit's contribution: 2d, less 9 when that has two digits.
-    static constexpr int kDoubled[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
-    int sum = 0;
-    bool doubled = false;
-    for (std::size_t i = pan.size(); i-- > 0; doubled = !doubled) {
-        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(pan[i])) - '0';
-        if (digit <= 9)
-            sum += doubled ? kDoubled[digit] : static_cast<int>(digit);
-    }
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(pan[i]); };
+    std::uint64_t sum = 0;
+    std::size_t i = pan.size();
+    // Pairs from the right: the last of each pair as it stands, the one before it doubled.
+    for (; i >= 2; i -= 2)
+        sum += kLuhn.plain[byteAt(i - 1)] + kLuhn.doubled[byteAt(i - 2)];
+    if (i == 1)
+        sum += kLuhn.plain[byteAt(0)];
     return sum % 10 == 0;
 }
 
-// luhnsAlgorithmCheck(convertMerchantIdToPan(id)), without building the PAN when the ID is ASCII.
-bool merchantIdPassesLuhn(const std::string& id)
+// luhnsAlgorithmCheck(convertMerchantIdToPan(id)), without building the PAN when the ID is ASCII
+// (`ascii` says whether it is).
+bool merchantIdPassesLuhn(const std::string& id, bool ascii)
 {
-    if (!detail::isAsciiText(id))
+    if (!ascii)
         return TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(
             TavroPayMerchantTLVValidator::convertMerchantIdToPan(id));
     if (id.size() < 7 || id.size() > 15)
@@ -83,9 +96,9 @@ void TavroPayMerchantTLVValidator::validatePayloadFormatIndicator(const Optional
         return;
     if (validator_text::codePointCount(*indicator) != 2)
         addErrorCode(Codes::payloadFormatIndicatorInvalidLength);
-    else if (*indicator != "01")
+    else if (std::string_view(*indicator) != "01")
         addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
-    if (!text::allDecimalDigits(*indicator))
+    if (!allDecimalDigits(*indicator))
         addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
 }
 
@@ -94,12 +107,14 @@ bool TavroPayMerchantTLVValidator::validateMerchantID(const OptionalText& mercha
     if (!merchantId)
         return true;
     const std::string& id = *merchantId;
+    const bool ascii = detail::isAsciiText(id);
+    const std::size_t length = ascii ? id.size() : text::codePointCount(id);
     bool valid = true;
     if (!id.empty() && id.front() != '4') {
         addErrorCode(Codes::merchantIdInvalidStartingDigit);
         valid = false;
     }
-    if (!lengthInRange(id, 8, 16)) {
+    if (length < 8 || length > 16) {
         addErrorCode(Codes::merchantIdInvalidLength);
         valid = false;
     }
@@ -107,7 +122,7 @@ bool TavroPayMerchantTLVValidator::validateMerchantID(const OptionalText& mercha
         addErrorCode(Codes::merchantIdInvalidFormat);
         valid = false;
     }
-    if (!merchantIdPassesLuhn(id)) {
+    if (!merchantIdPassesLuhn(id, ascii)) {
         addErrorCode(Codes::merchantIdInvalidCheckDigit);
         valid = false;
     }
@@ -151,7 +166,7 @@ void TavroPayMerchantTLVValidator::validateMerchantCategoryCode(const OptionalTe
         addErrorCode(Codes::merchantCategoryCodeNotPresent);
         return;
     }
-    if (!(validator_text::codePointCount(*code) == 4 && text::allDecimalDigits(*code)))
+    if (!(validator_text::codePointCount(*code) == 4 && allDecimalDigits(*code)))
         addErrorCode(Codes::merchantCategoryCodeInvalidLength);
 }
 
@@ -163,9 +178,9 @@ void TavroPayMerchantTLVValidator::validateCurrencyCode(const OptionalText& code
     }
     bool known = false;
     // Digits of other scripts have no numeric value, so only ASCII digits can name a currency.
-    if (code->size() == 3 && text::allAsciiDigits(*code)) {
+    if (code->size() == 3 && detail::isAsciiDigits(*code)) {
         const int number = ((*code)[0] - '0') * 100 + ((*code)[1] - '0') * 10 + ((*code)[2] - '0');
-        known = ISOCountryCodes::availableISOCurrencies().contains(number);
+        known = ISOCountryCodes::isISOCurrencyNumber(number);
     }
     if (!known)
         addErrorCode(Codes::currencyCodeInvaidLength);
@@ -175,7 +190,7 @@ void TavroPayMerchantTLVValidator::validateTransactAmount(const OptionalText& am
 {
     if (!amount)
         return;
-    const bool digitsOnly = text::allDecimalDigits(*amount);
+    const bool digitsOnly = allDecimalDigits(*amount);
     if (!lengthInRange(*amount, 1, digitsOnly ? 12 : 13))
         addErrorCode(Codes::transactionAmountInvalidLength);
     if (!isPositiveAmount(*amount))
@@ -190,8 +205,10 @@ void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
         addErrorCode(Codes::countryCodeNotPresent);
         return;
     }
-    if (!isISORegionCode(*code))
-        addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
+    // A region code is two upper-case ASCII letters, so it passes the second test as well.
+    if (isISORegionCode(*code))
+        return;
+    addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
     bool lettersOnly = true;
     if (detail::isAsciiText(*code)) {
         for (char c : *code)

@@ -1,7 +1,6 @@
 // Templates: additional data ("62"), merchant information in an alternate language ("64") and
 // merchant account information ("26" to "51").
 
-#include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
@@ -20,6 +19,7 @@ namespace {
 
 constexpr std::string_view kAdditionalDataType = "AdditionalDataField";
 constexpr std::string_view kLanguageTemplateType = "merchantInformationLanguageTemplate";
+constexpr std::string_view kConsumerDataRequestName = "additionalConsumerDataRequest";
 
 // Only the three upper-case letters A, M and E, in any order and repeated.
 bool isConsumerDataRequest(std::string_view value)
@@ -27,7 +27,8 @@ bool isConsumerDataRequest(std::string_view value)
     return value.find_first_not_of("AME") == std::string_view::npos;
 }
 
-// One line for the debug log. It holds customers' data, so it never goes to standard output.
+// One line for the debug log. It holds customers' data, so it never goes to standard output. Built
+// only when the log is listening: validation runs for every payload read.
 std::string describeTemplate(const Dictionary& dictionary)
 {
     std::string line = "Additional data field template: {";
@@ -48,23 +49,65 @@ struct SubtagLimits {
     int maximum;
 };
 
-SubtagLimits validateSubtags(std::string_view name)
+// The sub-fields of the language template with rules of their own, in the order of their sub-IDs
+// "00", "01", "02" (merchantInformationLanguageTemplateSubTagDictionary).
+struct LanguageSubfield {
+    std::string_view name;
+    SubtagLimits limits;
+};
+constexpr std::array<LanguageSubfield, 3> kLanguageSubfields{{
+    {"languagePreference", {true, 2, 2}},
+    {"merchantNameAlternateLanguage", {true, 1, 25}},
+    {"merchantCityAlternateLanguage", {false, 1, 15}},
+}};
+// Any other sub-field of the language template.
+constexpr SubtagLimits kOtherLanguageSubfieldLimits{false, 1, 99};
+
+// Position of `name` in kLanguageSubfields; kLanguageSubfields.size() for any other name.
+std::size_t languageSubfieldIndex(std::string_view name)
 {
-    if (name == "languagePreference")
-        return {true, 2, 2};
-    if (name == "merchantNameAlternateLanguage")
-        return {true, 1, 25};
-    if (name == "merchantCityAlternateLanguage")
-        return {false, 1, 15};
-    return {false, 1, 99};
+    std::size_t index = 0;
+    while (index < kLanguageSubfields.size() && kLanguageSubfields[index].name != name)
+        ++index;
+    return index;
 }
 
-// The merchant account templates "26" to "51", in ascending ID order.
-std::array<const std::optional<Dictionary>*, 26> merchantAccountTemplates(const TAVROMerchantTLV& m)
+// Calls `check` with each merchant account template "26" to "51" that the payload holds, in
+// ascending ID order. Each accessor is called in place rather than collected in a list first:
+// most payloads hold one or two of the 26, and this runs for every payload.
+template <typename Check>
+void forEachMerchantAccountTemplate(const TAVROMerchantTLV& m, Check&& check)
 {
-    return {&m.tag26(), &m.tag27(), &m.tag28(), &m.tag29(), &m.tag30(), &m.tag31(), &m.tag32(), &m.tag33(), &m.tag34(),
-            &m.tag35(), &m.tag36(), &m.tag37(), &m.tag38(), &m.tag39(), &m.tag40(), &m.tag41(), &m.tag42(), &m.tag43(),
-            &m.tag44(), &m.tag45(), &m.tag46(), &m.tag47(), &m.tag48(), &m.tag49(), &m.tag50(), &m.tag51()};
+    const auto visit = [&](const std::optional<Dictionary>& slot) {
+        if (slot)
+            check(*slot);
+    };
+    visit(m.tag26());
+    visit(m.tag27());
+    visit(m.tag28());
+    visit(m.tag29());
+    visit(m.tag30());
+    visit(m.tag31());
+    visit(m.tag32());
+    visit(m.tag33());
+    visit(m.tag34());
+    visit(m.tag35());
+    visit(m.tag36());
+    visit(m.tag37());
+    visit(m.tag38());
+    visit(m.tag39());
+    visit(m.tag40());
+    visit(m.tag41());
+    visit(m.tag42());
+    visit(m.tag43());
+    visit(m.tag44());
+    visit(m.tag45());
+    visit(m.tag46());
+    visit(m.tag47());
+    visit(m.tag48());
+    visit(m.tag49());
+    visit(m.tag50());
+    visit(m.tag51());
 }
 
 } // namespace
@@ -74,10 +117,11 @@ void TavroPayMerchantTLVValidator::validateAdditionalDataField(const TavroPayMer
     const auto& dataTemplate = model.additionalDataFieldTemplate();
     if (!dataTemplate)
         return;
-    platform::debugLog(describeTemplate(*dataTemplate));
+    if (platform::isDebugLogActive())
+        platform::debugLog(describeTemplate(*dataTemplate));
 
     for (const auto& [name, value] : *dataTemplate) {
-        if (name == "additionalConsumerDataRequest") {
+        if (name == kConsumerDataRequestName) {
             const std::string* request = value.asString();
             if (!request)
                 continue;
@@ -87,7 +131,7 @@ void TavroPayMerchantTLVValidator::validateAdditionalDataField(const TavroPayMer
                 addErrorCode(Codes::additionalConsumerDataInvalidValue);
             continue;
         }
-        tagMandatoryLengthCheck(kAdditionalDataType, name, dataTemplate, false, 1, 25);
+        checkSubfieldLength(kAdditionalDataType, name, &value, false, 1, 25);
     }
 }
 
@@ -96,35 +140,38 @@ void TavroPayMerchantTLVValidator::validateMerchantInformationLanguageTemplate(c
     const auto& languageTemplate = model.merchantInformationLanguageTemplate();
     if (!languageTemplate)
         return;
-    auto check = [&](const std::string& name) {
-        const SubtagLimits limits = validateSubtags(name);
-        tagMandatoryLengthCheck(kLanguageTemplateType, name, languageTemplate, limits.isMandatory, limits.minimum,
-                                limits.maximum);
+    auto check = [&](std::string_view name, const platform::AnyValue* value, const SubtagLimits& limits) {
+        checkSubfieldLength(kLanguageTemplateType, name, value, limits.isMandatory, limits.minimum, limits.maximum);
     };
-    // First the known names, so missing mandatory ones are found; then whatever the template holds.
-    for (const auto& entry : merchantInformationLanguageTemplateSubTagDictionary())
-        check(entry.second);
-    for (const auto& entry : *languageTemplate)
-        check(entry.first);
+    // First the known sub-fields, so missing mandatory ones are found; then the other names the
+    // template holds, in its order.
+    std::array<const platform::AnyValue*, kLanguageSubfields.size()> knownValues{};
+    for (const auto& [name, value] : *languageTemplate) {
+        if (const std::size_t index = languageSubfieldIndex(name); index < knownValues.size())
+            knownValues[index] = &value;
+    }
+    for (std::size_t index = 0; index < kLanguageSubfields.size(); ++index)
+        check(kLanguageSubfields[index].name, knownValues[index], kLanguageSubfields[index].limits);
+    for (const auto& [name, value] : *languageTemplate) {
+        if (languageSubfieldIndex(name) == kLanguageSubfields.size())
+            check(name, &value, kOtherLanguageSubfieldLimits);
+    }
 }
 
 void TavroPayMerchantTLVValidator::validateMerchantAccountInformationTemplate(const TavroPayMerchantTLV& model)
 {
     using Account = Codes::merchantAccountInformationTemplate;
-    for (const std::optional<Dictionary>* slot : merchantAccountTemplates(model)) {
-        const auto& accountTemplate = *slot;
-        if (!accountTemplate)
-            continue;
-        const auto identifier = accountTemplate->find("00");
-        if (identifier == accountTemplate->end()) {
+    forEachMerchantAccountTemplate(model, [&](const Dictionary& accountTemplate) {
+        const auto identifier = accountTemplate.find("00");
+        if (identifier == accountTemplate.end()) {
             addErrorCode(Account::missingUniqueIdentifier);
-            continue;
+            return;
         }
         // A unique identifier that is not text is as unusable as one of the wrong length.
         const std::string* text = identifier->second.asString();
         if (!text || !lengthInRange(*text, 1, 32))
             addErrorCode(Account::invalidLength);
-    }
+    });
 }
 
 } // namespace tavro

@@ -1,7 +1,6 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 
 #include "TavroMerchantSDK/payload/AsciiScan.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
 #include "TavroMerchantSDK/support/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
@@ -9,13 +8,12 @@ namespace tavro::validator_text {
 
 namespace text = platform::text;
 
-bool lengthInRange(std::string_view value, long long minimum, long long maximum)
+bool allDecimalDigits(std::string_view value)
 {
-    if (detail::isAsciiText(value)) {
-        const auto count = static_cast<long long>(value.size());
-        return count >= minimum && count <= maximum;
-    }
-    return isLengthInRange(value, minimum, maximum, TextUnit::codePoints);
+    if (detail::isAsciiDigits(value))
+        return true;
+    // The only ASCII decimal digits are '0' to '9'; other scripts' digits need the Unicode test.
+    return !detail::isAsciiText(value) && text::allDecimalDigits(value);
 }
 
 bool containsLetter(std::string_view value)
@@ -60,9 +58,16 @@ std::optional<double> plainDecimalValue(std::string_view value)
 
 bool isPositiveAmount(std::string_view value)
 {
-    if (containsLetter(value) || containsOtherThanDigitsAndPeriod(value))
+    // Only a plain decimal has a value here, and it holds nothing but ASCII digits and at most one
+    // period, so it passes the letter and character tests: those need no scan of their own.
+    if (!text::isPlainDecimal(value))
         return false;
-    const auto number = plainDecimalValue(value);
+    // Up to 300 characters a plain decimal lies between 1e-300 and 1e300 or is zero, so it can
+    // neither overflow nor round to zero: it is above zero when some digit is not zero.
+    constexpr std::size_t kSafeLength = 300;
+    if (value.size() <= kSafeLength)
+        return value.find_first_not_of("0.") != std::string_view::npos;
+    const auto number = text::parseDecimal(value);
     return number && *number > 0;
 }
 

@@ -16,8 +16,15 @@ inline std::size_t codePointCount(std::string_view text)
     return detail::isAsciiText(text) ? text.size() : platform::text::codePointCount(text);
 }
 
-// minimum <= code-point count <= maximum.
-bool lengthInRange(std::string_view text, long long minimum, long long maximum);
+// minimum <= code-point count <= maximum. Inline: every field asks it, and nearly every field is
+// ASCII.
+inline bool lengthInRange(std::string_view text, long long minimum, long long maximum)
+{
+    const auto count = static_cast<long long>(codePointCount(text));
+    return count >= minimum && count <= maximum;
+}
+// Every scalar is a decimal digit (Nd, any script); true for the empty text.
+bool allDecimalDigits(std::string_view text);
 // Some scalar is a letter or mark (general categories L and M).
 bool containsLetter(std::string_view text);
 // Some scalar is neither a decimal digit (Nd, any script) nor the period.

@@ -1,5 +1,6 @@
 // The tip-or-convenience indicator ("55") and the two fee fields it governs ("56", "57").
 
+#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
@@ -21,11 +22,15 @@ enum class TipAndFeeIndicatorType { Tip, Fee, Percentage };
 
 std::optional<TipAndFeeIndicatorType> indicatorType(const std::string& indicator)
 {
-    if (isEqualTo(indicator, "01"))
+    // Digits have no case, so ASCII text matches only exactly; other text takes the comparison
+    // that folds case and canonical forms.
+    const bool ascii = detail::isAsciiText(indicator);
+    const auto matches = [&](std::string_view raw) { return ascii ? indicator == raw : isEqualTo(indicator, raw); };
+    if (matches("01"))
         return TipAndFeeIndicatorType::Tip;
-    if (isEqualTo(indicator, "02"))
+    if (matches("02"))
         return TipAndFeeIndicatorType::Fee;
-    if (isEqualTo(indicator, "03"))
+    if (matches("03"))
         return TipAndFeeIndicatorType::Percentage;
     return std::nullopt;
 }
@@ -34,9 +39,9 @@ std::optional<TipAndFeeIndicatorType> indicatorType(const std::string& indicator
 
 void TavroPayMerchantTLVValidator::validateTipAndFeeIndicator(const TavroPayMerchantTLV& model)
 {
-    const auto indicator = model.tipAndFeeIndicator();
-    const auto feeAmount = model.convenienceFeeAmount();
-    const auto feePercentage = model.convenienceFeePercentage();
+    const OptionalText& indicator = model.tipAndFeeIndicator();
+    const OptionalText& feeAmount = model.convenienceFeeAmount();
+    const OptionalText& feePercentage = model.convenienceFeePercentage();
 
     if (!indicator) {
         if (feeAmount)

@@ -15,6 +15,8 @@ struct ISOCountryCodes {
     // ISO 4217 numeric code (840, not "840") -> alphabetic code ("USD"); 179 entries, both sides
     // unique.
     static const std::map<std::int64_t, std::string>& availableISOCurrencies();
+    // availableISOCurrencies().contains(number), without the tree walk.
+    static bool isISOCurrencyNumber(std::int64_t number);
 
     // Alphabetic code -> locale identifier "en_" + region ("USD" -> "en_US"); 152 entries, every
     // key a value of availableISOCurrencies().

@@ -74,6 +74,13 @@ bool isDebugLogEnabled()
     return log.enabled;
 }
 
+bool isDebugLogActive()
+{
+    DebugLogState& log = state();
+    std::lock_guard lock(log.mutex);
+    return log.enabled || log.innermostCapture;
+}
+
 DebugLogCapture::DebugLogCapture()
 {
     DebugLogState& log = state();

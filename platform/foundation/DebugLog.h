@@ -15,6 +15,9 @@ void debugLog(std::string_view message);
 // TAVRO_DEBUG_LOG=1 enables it at start-up.
 void setDebugLogEnabled(bool enabled);
 bool isDebugLogEnabled();
+// Whether a line logged now would be written or captured; callers whose message is costly to
+// build ask this first.
+bool isDebugLogActive();
 
 // Collects every line logged while it lives (captures nest; the innermost one collects).
 class DebugLogCapture {

@@ -72,6 +72,29 @@ TEST(ValidatorChecksum, AcceptsExactlyFourHexDigitsOfEitherCase)
     EXPECT_EQ(crcCodes(hex4(crcOf(cafe), false), cafe + hex4(crcOf(cafe), false)), Codes{});
 }
 
+TEST(ValidatorChecksum, CoveredTextEndsFourCodePointsFromTheEnd)
+{
+    // Well-formed text: the last four code points are the value, whatever comes before them.
+    for (const std::string& head : {std::string("\xE5\x95\x86"), std::string("\xF0\x9F\x98\x80x"),
+                                    std::string("0002015902\xE5\x95\x86\xC3\xA9"
+                                                "6304")}) {
+        const std::string value = hex4(crcOf(head));
+        EXPECT_EQ(crcCodes(value, head + value), Codes{}) << head;
+    }
+    // Four code points only, however many bytes: nothing is covered.
+    EXPECT_EQ(crcCodes("FFFF", "\xE5\x95\x86"
+                               "FFF"),
+              Codes{"48"});
+    // Ill-formed text: each ill-formed sequence counts as one code point.
+    for (const std::string& head : {std::string("0002015902\xFF\xFE"
+                                                "6304"),
+                                    std::string("\xE0\x80"), std::string("\xF0\x9F\x98")}) {
+        const std::string value = hex4(crcOf(head));
+        EXPECT_EQ(crcCodes(value, head + value), Codes{}) << head;
+    }
+    EXPECT_EQ(crcCodes("6007", std::string("\xE0\x80") + "007"), Codes{"48"}); // three bytes, four code points
+}
+
 TEST(ValidatorChecksum, SignedValueIsAMismatch)
 {
     // Find a payload whose checksum is below 0x1000, so "+" and three digits would read as it.

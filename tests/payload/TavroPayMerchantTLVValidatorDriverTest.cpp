@@ -64,6 +64,25 @@ TEST(ValidatorDriver, EmvDriverReportsInTheOrderOfItsChecks)
     EXPECT_EQ(validator.errorCodes(), Codes{"48"});
 }
 
+TEST(ValidatorDriver, DecodedPayloadTakesTheDriverOfItsDialect)
+{
+    auto& validator = TavroPayMerchantTLVValidator::sharedValidator();
+    const std::string text = "00020153039786304F0F2";
+    TavroPayMerchantTLV emv = validModel();
+    emv.setCrc("F0F2");
+    EXPECT_EQ(validator.validateDecodedPayload(emv, text), Codes{});
+    emv.setCrc("0000");
+    emv.setMerchantName(std::nullopt);
+    EXPECT_EQ(validator.validateDecodedPayload(emv, text), (Codes{"7", "48"})); // the checksum after the fields
+    EXPECT_EQ(validator.errorCodes(), (Codes{"7", "48"}));
+
+    // Without a payload format indicator: the legacy driver, and no checksum.
+    TavroPayMerchantTLV legacy = emv;
+    legacy.setPayloadFormatIndicator(std::nullopt);
+    legacy.setPrimaryID("?r");
+    EXPECT_EQ(validator.validateDecodedPayload(legacy, text), (Codes{"7", "23"}));
+}
+
 TEST(ValidatorDriver, EndToEndThroughPayloadText)
 {
     using tavro::TLVGenerator;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using tavro::TavroPayMerchantTLVValidator;
@@ -86,6 +87,24 @@ TEST(ValidatorRootFields, MerchantIdTestsRunInOrderAndAllReport)
     EXPECT_EQ(run([](auto& v) { v.validateMerchantID("411111112"); }), Codes{});
 }
 
+TEST(ValidatorRootFields, MerchantIdFormatReadsAnyUnsigned64BitValue)
+{
+    auto readsAsNumber = [](const std::string& id) {
+        const Codes codes = run([&](auto& v) { v.validateMerchantID(id); });
+        return std::find(codes.begin(), codes.end(), "4") == codes.end();
+    };
+    const std::string zeros(30, '0');
+    for (const std::string& id :
+         std::vector<std::string>{"18446744073709551615", "+18446744073709551615", zeros + "18446744073709551615",
+                                  "9999999999999999999", "0", "+0", "-0", "-" + zeros, zeros + "1"})
+        EXPECT_TRUE(readsAsNumber(id)) << id;
+    for (const std::string& id :
+         std::vector<std::string>{"18446744073709551616", "18446744073709551625", "18446744073709552615",
+                                  "28446744073709551615", "100000000000000000000", zeros + "18446744073709551616", "-1",
+                                  "-" + zeros + "1", "+", "-", "", "+-1", "1844674407370955161x", "1 "})
+        EXPECT_FALSE(readsAsNumber(id)) << id;
+}
+
 TEST(ValidatorRootFields, MerchantIdConversionPadsAfterTheSixthCharacter)
 {
     using V = TavroPayMerchantTLVValidator;
@@ -119,6 +138,17 @@ TEST(ValidatorRootFields, LuhnCheck)
     EXPECT_TRUE(V::luhnsAlgorithmCheck("18"));   // 1*2 + 8 = 10
     EXPECT_FALSE(V::luhnsAlgorithmCheck("1x8")); // 1 + 8 = 9
     EXPECT_TRUE(V::luhnsAlgorithmCheck("x18"));
+
+    // ASCII text and text with a non-ASCII character agree: the character counts as a non-digit.
+    std::string digits;
+    for (int length = 0; length < 24; ++length) {
+        for (const std::string& prefix : {std::string("x"), std::string("xy")}) {
+            const std::string wide = prefix.size() == 1 ? "\xC3\xA9" : "\xC3\xA9\xE0\xA5\xA7";
+            EXPECT_EQ(V::luhnsAlgorithmCheck(prefix + digits), V::luhnsAlgorithmCheck(wide + digits)) << digits;
+            EXPECT_EQ(V::luhnsAlgorithmCheck(digits + prefix), V::luhnsAlgorithmCheck(digits + wide)) << digits;
+        }
+        digits += static_cast<char>('0' + (length * 7 + 3) % 10);
+    }
 }
 
 TEST(ValidatorRootFields, CategoryCurrencyAndCountry)
@@ -131,6 +161,8 @@ TEST(ValidatorRootFields, CategoryCurrencyAndCountry)
                    {"54111", {"8"}},
                    {"54A1", {"8"}},
                    {"\xD9\xA5\xD9\xA4\xD9\xA1\xD9\xA1", {}}, // Arabic-Indic digits 5411
+                   {"54\xD9\xA1\xD9\xA1", {}},               // ... mixed with ASCII digits
+                   {"54\xD9\xA1\xC3\xA9", {"8"}},
                    {"", {"8"}},
                });
     expectRule(&TavroPayMerchantTLVValidator::validateCurrencyCode,
@@ -187,6 +219,25 @@ TEST(ValidatorRootFields, TransactionAmount)
                    {"5\xC3\xA9", {"17"}}, // a letter outside ASCII
                    {"", {"16", "17", "18"}},
                });
+}
+
+// Long amounts: up to the length where a double could overflow or round to zero, and beyond it.
+TEST(ValidatorRootFields, LongAmountsAreJudgedByTheirValue)
+{
+    const auto zeros = [](std::size_t n) { return std::string(n, '0'); };
+    const auto fraction = [&](std::size_t n) { return "0." + zeros(n - 3) + "1"; }; // n characters
+    for (const std::size_t length : {299, 300, 301, 302, 305}) {
+        EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount(fraction(length)); }), Codes{"16"}) << length;
+        EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount("1" + zeros(length - 1)); }), Codes{"16"}) << length;
+        EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount(zeros(length)); }), (Codes{"16", "17"})) << length;
+        EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount(zeros(length - 1) + "."); }), (Codes{"16", "17"}));
+        EXPECT_EQ(run([&](auto& v) { v.validateConvenienceFeeAmount(fraction(length)); }), Codes{"31"}) << length;
+    }
+    // Too small to be told from zero, and too large to read.
+    EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount(fraction(400)); }), (Codes{"16", "17"}));
+    EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount("1" + zeros(309)); }), (Codes{"16", "17"}));
+    EXPECT_EQ(run([&](auto& v) { v.validateTransactAmount("1" + zeros(308)); }), Codes{"16"});
+    EXPECT_EQ(run([&](auto& v) { v.validateConvenienceFeeAmount("1" + zeros(309)); }), (Codes{"31", "32"}));
 }
 
 TEST(ValidatorRootFields, NameCityAndPostalCodeLengthsCountCodePoints)

@@ -61,7 +61,11 @@ TEST(ValidatorTemplates, AdditionalDataTraceGoesOnlyToTheDebugLog)
     additionalDataCodes({{"mobileNumber", "9876543210"}});
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     ASSERT_EQ(capture.lines().size(), 1u);
-    EXPECT_TRUE(capture.contains("9876543210"));
+    EXPECT_EQ(capture.lines()[0], "Additional data field template: {mobileNumber: 9876543210}");
+    capture.clear();
+    additionalDataCodes({{"billID", 5}, {"mobileNumber", "98"}});
+    EXPECT_EQ(capture.lines(), std::vector<std::string>{"Additional data field template: {billID: <not text>, "
+                                                        "mobileNumber: 98}"});
 }
 
 TEST(ValidatorTemplates, LanguageTemplate)
@@ -85,6 +89,11 @@ TEST(ValidatorTemplates, LanguageTemplate)
     EXPECT_EQ(with("merchantCityAlternateLanguage", std::string(16, 'c')), Codes{"55"});
     EXPECT_EQ(with("03", std::string(99, 'x')), Codes{});
     EXPECT_EQ(with("03", std::string(100, 'x')), Codes{"55"});
+    // Known names come first, in sub-ID order, whatever order the template keeps its names in.
+    EXPECT_EQ(languageCodes({{"03", std::string(100, 'x')},
+                             {"languagePreference", "eng"},
+                             {"merchantCityAlternateLanguage", std::string(16, 'c')}}),
+              (Codes{"53", "52", "55"}));
     // Chinese name of 25 characters: 75 bytes, 25 code points.
     std::string chinese;
     for (int i = 0; i < 25; ++i)
@@ -123,6 +132,14 @@ TEST(ValidatorTemplates, MerchantAccountTemplates)
                   m.setTag45(Dictionary{});
               }),
               (Codes{"50", "49"})); // ascending ID order
+    // Each of the 26 is examined.
+    for (int id = 26; id <= 51; ++id) {
+        EXPECT_EQ(accountCodes([&](auto& m) {
+                      ASSERT_TRUE(m.setValue("tag" + std::to_string(id), platform::AnyValue(Dictionary{})));
+                  }),
+                  Codes{"49"})
+            << id;
+    }
     // Templates outside 26-51 are not examined here.
     EXPECT_EQ(accountCodes([](auto& m) { m.setTag80(Dictionary{{"01", "x"}}); }), Codes{});
 }

@@ -26,6 +26,28 @@ TEST(AsciiScan, FindsAHighByteAtEveryPosition)
     }
 }
 
+// The word-at-a-time digit test must refuse every non-digit byte wherever it sits, including the
+// bytes just outside '0'-'9' and those sharing the digits' high nibble (':' to '?').
+TEST(AsciiScan, DigitTestRefusesEveryOtherByteAtEveryPosition)
+{
+    EXPECT_TRUE(detail::isAsciiDigits(""));
+    for (std::size_t size = 1; size <= 24; ++size) {
+        std::string digits(size, '0');
+        for (std::size_t i = 0; i < size; ++i)
+            digits[i] = static_cast<char>('0' + i % 10);
+        EXPECT_TRUE(detail::isAsciiDigits(digits)) << size;
+        for (std::size_t at = 0; at < size; ++at) {
+            for (int byte = 0; byte < 256; ++byte) {
+                if (byte >= '0' && byte <= '9')
+                    continue;
+                std::string marked = digits;
+                marked[at] = static_cast<char>(byte);
+                ASSERT_FALSE(detail::isAsciiDigits(marked)) << size << " " << at << " " << byte;
+            }
+        }
+    }
+}
+
 // The region-code lookup agrees with the published list for every two-byte text, so the edges of
 // its letter ranges (the bytes around 'A' and 'Z', lower case, high bytes) are all covered.
 TEST(ISORegionCodeLookup, AgreesWithTheListForEveryTwoByteText)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
 using namespace tavro;
@@ -29,6 +30,16 @@ TEST(ISOCountryCodes, CurrencyMapHoldsTheListedCodes)
     for (const auto& entry : currencies)
         alphabetic.insert(entry.second);
     EXPECT_EQ(alphabetic.size(), currencies.size());
+}
+
+TEST(ISOCountryCodes, CurrencyNumberTestAgreesWithTheMap)
+{
+    const auto& currencies = ISOCountryCodes::availableISOCurrencies();
+    for (std::int64_t number = -70; number < 1070; ++number)
+        ASSERT_EQ(ISOCountryCodes::isISOCurrencyNumber(number), currencies.contains(number)) << number;
+    EXPECT_FALSE(ISOCountryCodes::isISOCurrencyNumber(INT64_MIN));
+    EXPECT_FALSE(ISOCountryCodes::isISOCurrencyNumber(INT64_MAX));
+    EXPECT_FALSE(ISOCountryCodes::isISOCurrencyNumber(356 + 1024)); // no wrap-around
 }
 
 TEST(ISOCountryCodes, LocaleIdsCoverCurrenciesWithALocale)

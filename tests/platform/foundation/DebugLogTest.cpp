@@ -58,3 +58,18 @@ TEST(DebugLog, WritesToStandardErrorOnlyWhenEnabled)
 
     platform::setDebugLogEnabled(wasEnabled);
 }
+
+TEST(DebugLog, ActiveWhenEnabledOrCaptured)
+{
+    const bool wasEnabled = platform::isDebugLogEnabled();
+    platform::setDebugLogEnabled(false);
+    EXPECT_FALSE(platform::isDebugLogActive());
+    {
+        DebugLogCapture capture;
+        EXPECT_TRUE(platform::isDebugLogActive());
+    }
+    EXPECT_FALSE(platform::isDebugLogActive());
+    platform::setDebugLogEnabled(true);
+    EXPECT_TRUE(platform::isDebugLogActive());
+    platform::setDebugLogEnabled(wasEnabled);
+}
