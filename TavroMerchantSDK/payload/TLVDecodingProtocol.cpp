@@ -219,7 +219,13 @@ private:
     {
         // A template holds at most 99 characters and every whole sub-entry at least five, so at
         // most 20 sub-IDs are read.
-        std::array<std::string_view, 20> seen;
+        // Left uninitialised: only the first `seenCount` are ever read.
+        struct SeenId {
+            const char* data;
+            std::size_t size;
+            std::string_view view() const { return {data, size}; }
+        };
+        SeenId seen[20];
         std::size_t seenCount = 0;
         Dictionary entries;
         const bool additionalData = sameId(templateId, kAdditionalDataId);
@@ -229,14 +235,14 @@ private:
                 return TLVDecodingError::invalidTagLength;
             }
             const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
-            const auto seenEnd = seen.begin() + static_cast<std::ptrdiff_t>(seenCount);
-            if (std::find_if(seen.begin(), seenEnd, [subId](std::string_view other) {
-                    return subId.size() == 2 ? sameId(subId, other) : subId == other;
+            const SeenId* seenEnd = seen + seenCount;
+            if (std::find_if(seen, seenEnd, [subId](const SeenId& other) {
+                    return subId.size() == 2 ? sameId(subId, other.view()) : subId == other.view();
                 }) != seenEnd) {
                 return TLVDecodingError::repeatedTag;
             }
-            assert(seenCount < seen.size());
-            seen[seenCount++] = subId;
+            assert(seenCount < std::size(seen));
+            seen[seenCount++] = {subId.data(), subId.size()};
             m_position = *subIdEnd;
 
             Field field{};
