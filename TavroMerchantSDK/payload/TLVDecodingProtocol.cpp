@@ -236,7 +236,7 @@ private:
             }
             const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
             const SeenId* seenEnd = seen + seenCount;
-            if (std::find_if(seen, seenEnd, [subId](const SeenId& other) {
+            if (std::find_if(static_cast<const SeenId*>(seen), seenEnd, [subId](const SeenId& other) {
                     return subId.size() == 2 ? sameId(subId, other.view()) : subId == other.view();
                 }) != seenEnd) {
                 return TLVDecodingError::repeatedTag;
