@@ -163,10 +163,4 @@ void TAVROMerchantTLV::setProperty(std::string_view key, const platform::AnyValu
     setValue(key, value);
 }
 
-void TAVROMerchantTLV::storeDictionary(Property property, Dictionary value)
-{
-    assert(kindOf(property) == PropertyKind::Dictionary);
-    m_dictionaries.set(slotOf(property), std::move(value));
-}
-
 } // namespace tavro

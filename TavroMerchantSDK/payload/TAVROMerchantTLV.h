@@ -169,7 +169,11 @@ protected:
         assert(kindOf(property) == PropertyKind::Text);
         m_texts.assign(slotOf(property), value);
     }
-    void storeDictionary(Property property, Dictionary value);
+    void storeDictionary(Property property, Dictionary&& value)
+    {
+        assert(kindOf(property) == PropertyKind::Dictionary);
+        m_dictionaries.assign(slotOf(property), std::move(value));
+    }
 
 private:
     bool m_isTipAvailable = false;

@@ -20,7 +20,6 @@ namespace tavro {
 namespace {
 
 using Dictionary = platform::AnyValue::Dictionary;
-using detail::Utf8Cursor;
 
 constexpr std::string_view kChecksumId = QRCodeTag::crc;
 constexpr std::string_view kAdditionalDataId = QRCodeTag::additionalDataFieldTemplate;
@@ -70,24 +69,38 @@ std::string_view subEntryName(std::string_view templateId, std::string_view subI
     return subId;
 }
 
+// Reads one payload; `Cursor` steps over its code points (detail::AsciiCursor or Utf8Cursor).
+template <typename Cursor>
 class Reader {
 public:
-    Reader(TLVDecodingProtocol& receiver, std::string_view text, bool ascii)
-        : m_receiver(receiver), m_cursor(text, ascii)
+    Reader(TLVDecodingProtocol& receiver, std::string_view text) : m_receiver(receiver), m_cursor(text) {}
+
+    std::optional<TLVDecodingError> read()
     {
+        if (!m_cursor.advance(0, 2, m_cursor.size())) {
+            return TLVDecodingError::invalidLength;
+        }
+        auto error = m_cursor.slice(0, 2) == "00" ? readEmv() : readLegacy();
+        if (error == TLVDecodingError::invalidTagLength) {
+            return TLVDecodingError::invalidLength;
+        }
+        return error;
     }
+
+private:
 
     std::optional<TLVDecodingError> readEmv()
     {
         std::bitset<100> seen;
         std::string_view lastId;
         const std::size_t end = m_cursor.size();
-        while (m_position < end) {
-            const auto idEnd = m_cursor.advance(m_position, 2, end);
+        std::size_t position = 0;
+        while (position < end) {
+            const auto idEnd = m_cursor.advance(position, 2, end);
             if (!idEnd) {
                 return TLVDecodingError::invalidTagLength;
             }
-            const std::string_view id = m_cursor.slice(m_position, *idEnd);
+            const std::string_view id = m_cursor.slice(position, *idEnd);
             // A non-numeric ID never reaches a second entry: its store fails first.
             const int idValue = tagtable::twoDigitValue(id);
             if (idValue >= 0) {
@@ -96,26 +109,24 @@ public:
                 }
                 seen.set(static_cast<std::size_t>(idValue));
             }
-            m_position = *idEnd;
-
             Field field{};
-            if (!readLengthAndValue(end, field)) {
+            if (!readLengthAndValue(*idEnd, end, field)) {
                 return TLVDecodingError::invalidTagLength;
             }
+            position = field.valueEnd;
             lastId = id;
             if (sameId(id, kAdditionalDataId)) {
                 if (!m_receiver.assignTLV01(id, m_noSubtag, field.length, field.value, std::nullopt)) {
                     return TLVDecodingError::invalidTag;
                 }
-                if (auto error = readSubEntries(id, field.length, field.valueEnd)) {
+                if (auto error = readSubEntries(id, field)) {
                     return error;
                 }
             } else if (isTemplateId(idValue)) {
-                if (auto error = readSubEntries(id, field.length, field.valueEnd)) {
+                if (auto error = readSubEntries(id, field)) {
                     return error;
                 }
             } else {
-                m_position = field.valueEnd;
                 if (!m_receiver.assignTLV01(id, m_noSubtag, field.length, field.value, std::nullopt)) {
                     return TLVDecodingError::invalidTag;
                 }
@@ -131,9 +142,10 @@ public:
     {
         bool seen[128] = {};
         const std::size_t end = m_cursor.size();
-        while (m_position < end) {
-            const std::size_t tagEnd = *m_cursor.advance(m_position, 1, end);
-            const std::string_view rawTag = m_cursor.slice(m_position, tagEnd);
+        std::size_t position = 0;
+        while (position < end) {
+            const std::size_t tagEnd = *m_cursor.advance(position, 1, end);
+            const std::string_view rawTag = m_cursor.slice(position, tagEnd);
             // Only ASCII tags can be known ones; any other tag fails at the store on first sight.
             std::string tag(rawTag);
             const bool asciiTag = tag.size() == 1;
@@ -159,7 +171,7 @@ public:
             if (asciiTag) {
                 seen[static_cast<unsigned char>(tag[0])] = true;
             }
-            m_position = *valueEnd;
+            position = *valueEnd;
             if (!m_receiver.assignTLV00(tag, length, m_cursor.slice(*lengthEnd, *valueEnd))) {
                 return TLVDecodingError::invalidTag;
             }
@@ -167,10 +179,10 @@ public:
         return std::nullopt;
     }
 
-private:
     struct Field {
         int length;
         std::string_view value;
+        std::size_t valueStart;
         std::size_t valueEnd;
     };
 
@@ -188,16 +200,15 @@ private:
         return -1;
     }
 
-    // Reads a two-digit length field (two ASCII digits, at least 01) at the cursor and frames the
-    // value after it, both within `limit`, into `field`. Leaves the cursor at the start of the
-    // value. False when no whole field is there.
-    bool readLengthAndValue(std::size_t limit, Field& field)
+    // Reads a two-digit length field (two ASCII digits, at least 01) at `from` and frames the
+    // value after it, both within `limit`, into `field`. False when no whole field is there.
+    bool readLengthAndValue(std::size_t from, std::size_t limit, Field& field)
     {
-        const auto lengthEnd = m_cursor.advance(m_position, 2, limit);
+        const auto lengthEnd = m_cursor.advance(from, 2, limit);
         if (!lengthEnd) {
             return false;
         }
-        const int length = tagtable::twoDigitValue(m_cursor.slice(m_position, *lengthEnd));
+        const int length = tagtable::twoDigitValue(m_cursor.slice(from, *lengthEnd));
         if (length < 1) {
             return false;
         }
@@ -205,55 +216,61 @@ private:
         if (!valueEnd) {
             return false;
         }
-        m_position = *lengthEnd;
         field.length = length;
         field.value = m_cursor.slice(*lengthEnd, *valueEnd);
+        field.valueStart = *lengthEnd;
         field.valueEnd = *valueEnd;
         return true;
     }
 
-    // Reads the sub-entries of template `templateId` from the cursor up to `templateEnd`, then
-    // stores the whole template. Leaves the cursor at `templateEnd`.
-    std::optional<TLVDecodingError> readSubEntries(std::string_view templateId, int templateLength,
-                                                   std::size_t templateEnd)
+    // Reads the sub-entries of template `templateId`, whose value `field` frames, then stores the
+    // whole template.
+    std::optional<TLVDecodingError> readSubEntries(std::string_view templateId, const Field& field)
     {
+        const std::size_t templateEnd = field.valueEnd;
+        std::size_t position = field.valueStart;
         // A template holds at most 99 characters and every whole sub-entry at least five, so at
         // most 20 sub-IDs are read.
-        std::array<std::string_view, 20> seen;
+        // Left uninitialised: only the first `seenCount` are ever read.
+        struct SeenId {
+            const char* data;
+            std::size_t size;
+            std::string_view view() const { return {data, size}; }
+        };
+        SeenId seen[20];
         std::size_t seenCount = 0;
         Dictionary entries;
         const bool additionalData = sameId(templateId, kAdditionalDataId);
-        while (m_position < templateEnd) {
-            const auto subIdEnd = m_cursor.advance(m_position, 2, templateEnd);
+        while (position < templateEnd) {
+            const auto subIdEnd = m_cursor.advance(position, 2, templateEnd);
             if (!subIdEnd) {
                 return TLVDecodingError::invalidTagLength;
             }
-            const std::string_view subId = m_cursor.slice(m_position, *subIdEnd);
-            const auto seenEnd = seen.begin() + static_cast<std::ptrdiff_t>(seenCount);
-            if (std::find_if(seen.begin(), seenEnd, [subId](std::string_view other) {
-                    return subId.size() == 2 ? sameId(subId, other) : subId == other;
+            const std::string_view subId = m_cursor.slice(position, *subIdEnd);
+            const SeenId* seenEnd = seen + seenCount;
+            if (std::find_if(static_cast<const SeenId*>(seen), seenEnd, [subId](const SeenId& other) {
+                    return subId.size() == 2 ? sameId(subId, other.view()) : subId == other.view();
                 }) != seenEnd) {
                 return TLVDecodingError::repeatedTag;
             }
-            assert(seenCount < seen.size());
-            seen[seenCount++] = subId;
-            m_position = *subIdEnd;
-
-            Field field{};
-            if (!readLengthAndValue(templateEnd, field)) {
+            assert(seenCount < std::size(seen));
+            seen[seenCount++] = {subId.data(), subId.size()};
+            Field subField{};
+            if (!readLengthAndValue(*subIdEnd, templateEnd, subField)) {
                 return TLVDecodingError::invalidTagLength;
             }
-            m_position = field.valueEnd;
+            position = subField.valueEnd;
             // Distinct sub-IDs give distinct names, and sub-IDs repeat only as a failure above.
             // Key and text are built in the node, not built elsewhere and moved in.
             entries.emplace_hint(entries.end(), std::piecewise_construct,
                                  std::forward_as_tuple(subEntryName(templateId, subId)),
-                                 std::forward_as_tuple(std::string(field.value)));
-            if (additionalData && !m_receiver.assignTLV01(templateId, subId, field.length, field.value, std::nullopt)) {
+                                 std::forward_as_tuple(std::string(subField.value)));
+            if (additionalData &&
+                !m_receiver.assignTLV01(templateId, subId, subField.length, subField.value, std::nullopt)) {
                 return TLVDecodingError::invalidTag;
             }
         }
-        if (!m_receiver.assignTLV01(templateId, std::nullopt, templateLength, {}, std::move(entries))) {
+        if (!m_receiver.assignTLV01(templateId, std::nullopt, field.length, {}, std::move(entries))) {
             return TLVDecodingError::invalidTag;
         }
         return std::nullopt;
@@ -263,8 +280,7 @@ private:
     // Passed for every top-level entry. Made once, so that the argument is copied from memory
     // written long before instead of being assembled on the stack each time.
     const std::optional<std::string_view> m_noSubtag;
-    Utf8Cursor m_cursor;
-    std::size_t m_position = 0;
+    Cursor m_cursor;
 };
 
 } // namespace
@@ -275,15 +291,10 @@ std::optional<TLVDecodingError> TLVDecodingProtocol::decodeTLV(std::string_view 
     if (!ascii && !platform::text::isValidUtf8(text)) {
         return TLVDecodingError::invalidLength;
     }
-    Reader reader(*this, text, ascii);
-    if (!Utf8Cursor(text, ascii).advance(0, 2, text.size())) {
-        return TLVDecodingError::invalidLength;
+    if (ascii) {
+        return Reader<detail::AsciiCursor>(*this, text).read();
     }
-    auto error = text.starts_with("00") ? reader.readEmv() : reader.readLegacy();
-    if (error == TLVDecodingError::invalidTagLength) {
-        return TLVDecodingError::invalidLength;
-    }
-    return error;
+    return Reader<detail::Utf8Cursor>(*this, text).read();
 }
 
 } // namespace tavro

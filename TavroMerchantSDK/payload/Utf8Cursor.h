@@ -1,6 +1,8 @@
 #pragma once
 // Steps over code points of text already known to be valid UTF-8, in byte offsets. Internal to
 // the codec's readers; every step is bounded by a byte limit, so nothing past it is read.
+// Payloads are nearly always ASCII, where a step is a plain addition: the readers are compiled
+// once for each kind of text, so the ASCII one carries no per-step test.
 
 #include <cstddef>
 #include <optional>
@@ -8,35 +10,37 @@
 
 namespace tavro::detail {
 
-class Utf8Cursor {
+template <bool kAsciiOnly>
+class CodePointCursor {
 public:
-    // Precondition: `text` is valid UTF-8 (platform::text::isValidUtf8). `ascii` says that every
-    // byte is below 0x80, which makes each step a plain addition.
-    Utf8Cursor(std::string_view text, bool ascii) : m_text(text), m_ascii(ascii) {}
+    // Precondition: `text` is valid UTF-8 (platform::text::isValidUtf8), and every byte is below
+    // 0x80 when `kAsciiOnly`.
+    explicit CodePointCursor(std::string_view text) : m_text(text) {}
 
     // The byte offset `count` code points after `from`, when that is at most `limit`; nullopt
     // when fewer than `count` code points lie between `from` and `limit`.
     std::optional<std::size_t> advance(std::size_t from, std::size_t count, std::size_t limit) const
     {
-        if (m_ascii) {
+        if constexpr (kAsciiOnly) {
             if (count > limit - from) {
                 return std::nullopt;
             }
             return from + count;
-        }
-        std::size_t offset = from;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (offset >= limit) {
+        } else {
+            std::size_t offset = from;
+            for (std::size_t i = 0; i < count; ++i) {
+                if (offset >= limit) {
+                    return std::nullopt;
+                }
+                offset += sequenceLength(static_cast<unsigned char>(m_text[offset]));
+            }
+            // A sequence never straddles `limit` when `limit` is a code-point boundary, which every
+            // limit the readers use is; the check keeps a wrong limit from reading past it.
+            if (offset > limit) {
                 return std::nullopt;
             }
-            offset += sequenceLength(static_cast<unsigned char>(m_text[offset]));
+            return offset;
         }
-        // A sequence never straddles `limit` when `limit` is a code-point boundary, which every
-        // limit the readers use is; the check keeps a wrong limit from reading past it.
-        if (offset > limit) {
-            return std::nullopt;
-        }
-        return offset;
     }
 
     std::string_view slice(std::size_t from, std::size_t to) const { return m_text.substr(from, to - from); }
@@ -58,7 +62,9 @@ private:
     }
 
     std::string_view m_text;
-    bool m_ascii;
 };
+
+using AsciiCursor = CodePointCursor<true>;
+using Utf8Cursor = CodePointCursor<false>;
 
 } // namespace tavro::detail
