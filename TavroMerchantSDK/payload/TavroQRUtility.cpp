@@ -95,18 +95,29 @@ constexpr std::uint64_t xPowerMod(unsigned power)
 // Folding with carry-less multiplication. The text is read as one long polynomial, 16 bytes at a
 // time, first byte highest. A 128-bit block H * x^64 + L followed by `distance` more bits of
 // text counts, modulo the polynomial P, as H * (x^(distance + 64) mod P) + L * (x^distance mod P),
-// which fits in 80 bits: so the text read so far folds into one 16-byte remainder with the same
-// CRC, and the slicing tables finish the remainder and the last few bytes.
+// which fits in 80 bits: so the whole text folds into one 16-byte remainder with the same CRC,
+// which the slicing tables finish. Zero bytes in front of a text leave a CRC that starts from zero
+// unchanged, so a text whose length is no multiple of 16 is read as if led by enough of them.
 class Folding {
 public:
+    // `size` is at least 32.
     __attribute__((target("pclmul,ssse3"))) static std::uint16_t crcOf(const std::uint8_t* data, std::size_t size,
                                                                        std::uint16_t crc)
     {
-        // The CRC to start from counts as if added to the text's first two bytes.
-        const auto initial = static_cast<long long>(std::uint64_t{crc} << 48);
-        __m128i remainder = _mm_xor_si128(load(data), _mm_set_epi64x(initial, 0));
-        data += 16;
-        size -= 16;
+        // The first block: the CRC to start from added to its first two bytes, which leaves a
+        // CRC that starts from zero, then its bytes moved down past the zeros that lead them. A
+        // first block of one byte has no room for that: the byte goes through the table first.
+        if (size % 16 == 1) {
+            crc = step(kSlices[0], crc, *data);
+            ++data;
+            --size;
+        }
+        const std::size_t leadingZeros = (16 - size % 16) % 16;
+        const __m128i first = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)),
+                                            _mm_cvtsi32_si128((crc >> 8) | ((crc & 0xFF) << 8)));
+        __m128i remainder = _mm_shuffle_epi8(first, reversalAfter(leadingZeros));
+        data += 16 - leadingZeros;
+        size -= 16 - leadingZeros;
         // Four blocks a step: only the remainder's fold waits for the step before.
         const __m128i by512 = multipliers<512>(), by384 = multipliers<384>(), by256 = multipliers<256>();
         const __m128i by128 = multipliers<128>();
@@ -115,24 +126,29 @@ public:
                                       _mm_xor_si128(fold(load(data + 16), by256), fold(load(data + 32), by128)));
             remainder = _mm_xor_si128(remainder, load(data + 48));
         }
-        for (; size >= 16; data += 16, size -= 16) {
+        for (; size > 0; data += 16, size -= 16) {
             remainder = _mm_xor_si128(fold(remainder, by128), load(data));
         }
         alignas(16) std::uint8_t bytes[16];
-        _mm_store_si128(reinterpret_cast<__m128i*>(bytes), _mm_shuffle_epi8(remainder, byteReversal()));
-        return slicingCrc(data, size, crcOfEightBytes(crcOfEightBytes(0, bytes), bytes + 8));
+        _mm_store_si128(reinterpret_cast<__m128i*>(bytes), _mm_shuffle_epi8(remainder, reversalAfter(0)));
+        return crcOfEightBytes(crcOfEightBytes(0, bytes), bytes + 8);
     }
 
 private:
-    __attribute__((target("ssse3"))) static __m128i byteReversal()
+    // The shuffle that reverses a block's first 16 - `zeros` bytes and puts `zeros` zero bytes
+    // above them: the block's bytes as a polynomial, first byte highest, led by that many zeros.
+    __attribute__((target("ssse3"))) static __m128i reversalAfter(std::size_t zeros)
     {
-        return _mm_set_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+        static constexpr std::uint8_t kWindow[32] = {15,   14,   13,   12,   11,   10,   9,    8,    7,    6,    5,
+                                                     4,    3,    2,    1,    0,    0x80, 0x80, 0x80, 0x80, 0x80, 0x80,
+                                                     0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kWindow + zeros));
     }
 
     // Sixteen bytes as a 128-bit polynomial, the first byte highest.
     __attribute__((target("ssse3"))) static __m128i load(const std::uint8_t* data)
     {
-        return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), byteReversal());
+        return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), reversalAfter(0));
     }
 
     // The multipliers that move a block `distance` bits: for its low half, then its high half.
