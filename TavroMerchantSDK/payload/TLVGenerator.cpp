@@ -107,16 +107,18 @@ void forEachKey(const Dictionary& dictionary, Visit visit)
     // Complete by the time the names come (kIdKeysComeFirst).
     std::bitset<TAVROMerchantTLV::propertyCount> givenById;
     for (const auto& [key, value] : dictionary) {
-        if (const auto property = tagtable::propertyForId(key)) {
+        std::string_view id = key;
+        std::optional<Property> property = tagtable::propertyForId(key);
+        if (property) {
             givenById.set(static_cast<std::size_t>(*property));
-            visit(std::string_view(key), property, value);
         } else if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
-            if (!givenById.test(static_cast<std::size_t>(*named))) {
-                visit(tagtable::idOf(*named), named, value);
+            if (givenById.test(static_cast<std::size_t>(*named))) {
+                continue;
             }
-        } else {
-            visit(std::string_view(key), std::optional<Property>(), value);
+            id = tagtable::idOf(*named);
+            property = named;
         }
+        visit(id, property, value);
     }
 }
 
