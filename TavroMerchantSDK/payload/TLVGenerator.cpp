@@ -191,15 +191,15 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
     std::pmr::vector<SubEntry> subEntries(m_memory);
     subEntries.reserve(dictionary.size());
     std::size_t rawRank = TAVROMerchantTLV::propertyCount;
-    forEachKey(dictionary, [&](std::string_view key, std::optional<Property> property, const AnyValue& value) {
+    forEachKey(dictionary, [&](std::string_view keyId, std::optional<Property> property, const AnyValue& value) {
         const std::string* text = value.asString();
         if (!text) {
             return;
         }
         if (property) {
-            subEntries.push_back({key.substr(key.size() - 2), static_cast<std::size_t>(*property), text});
+            subEntries.push_back({keyId.substr(keyId.size() - 2), static_cast<std::size_t>(*property), text});
         } else {
-            subEntries.push_back({subIdForKey(id, key), rawRank++, text});
+            subEntries.push_back({subIdForKey(id, keyId), rawRank++, text});
         }
     });
     insertionSort(subEntries, [](const SubEntry& a, const SubEntry& b) {
@@ -211,6 +211,8 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
     const std::size_t lengthAt = m_text.size();
     m_text.append("00");
     const std::size_t contentAt = m_text.size();
+    // m_ascii tells for the content alone while it is written: ASCII content counts its bytes.
+    // Other content is counted as a whole, as a piece may end inside a character the next completes.
     const bool asciiBefore = m_ascii;
     m_ascii = true;
     for (const SubEntry& subEntry : subEntries) {

@@ -168,7 +168,10 @@ private:
 
 bool hasCarrylessMultiply()
 {
-    static const bool supported = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("ssse3");
+    static const bool supported = [] {
+        __builtin_cpu_init(); // in case the first checksum is taken before static initialisation ends
+        return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("ssse3");
+    }();
     return supported;
 }
 #endif
