@@ -7,8 +7,8 @@
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "platform/foundation/Text.h"
 
-#include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <memory_resource>
 #include <vector>
@@ -34,10 +34,27 @@ private:
     std::pmr::monotonic_buffer_resource m_resource{m_buffer.data(), m_buffer.size()};
 };
 
-// Code points of `text`; a plain byte count for ASCII text.
-std::size_t codePointCount(std::string_view text)
+// The code points of a piece of text, and whether it is plain ASCII.
+struct Measure {
+    std::size_t codePoints;
+    bool ascii;
+};
+
+Measure measure(std::string_view text)
 {
-    return detail::isAsciiText(text) ? text.size() : platform::text::codePointCount(text);
+    if (detail::isAsciiText(text)) {
+        return {text.size(), true};
+    }
+    return {platform::text::codePointCount(text), false};
+}
+
+// measure() for an ID; two ASCII bytes, the usual case, are told at a glance.
+Measure measureId(std::string_view id)
+{
+    if (id.size() == 2 && static_cast<unsigned char>(id[0]) < 0x80 && static_cast<unsigned char>(id[1]) < 0x80) {
+        return {2, true};
+    }
+    return measure(id);
 }
 
 // a < b for IDs; two-byte IDs, nearly all of them, compared without a library call.
@@ -50,20 +67,14 @@ bool idLess(std::string_view a, std::string_view b)
     return a < b;
 }
 
-// Whether `id` is two code points; two ASCII bytes, the usual case, are told at a glance.
-bool isTwoCodePoints(std::string_view id)
-{
-    if (id.size() == 2 && static_cast<unsigned char>(id[0]) < 0x80 && static_cast<unsigned char>(id[1]) < 0x80) {
-        return true;
-    }
-    return codePointCount(id) == 2;
-}
-
-// Stable insertion sort: the lists are short, and this one needs no buffer of its own.
+// Insertion sort: the lists are short and mostly in order already, as dictionary keys come sorted.
 template <typename T, typename Less>
-void stableSort(std::pmr::vector<T>& items, Less less)
+void insertionSort(std::pmr::vector<T>& items, Less less)
 {
     for (std::size_t i = 1; i < items.size(); ++i) {
+        if (!less(items[i], items[i - 1])) {
+            continue;
+        }
         T item = items[i];
         std::size_t j = i;
         for (; j > 0 && less(item, items[j - 1]); --j) {
@@ -73,69 +84,48 @@ void stableSort(std::pmr::vector<T>& items, Less less)
     }
 }
 
-// A dictionary with its keys rewritten: keys that are payload IDs become the property holding
-// that ID (an ID key wins over the property's own name), property names stay properties, and
-// every other key stays as it is.
-class NormalizedKeys {
-public:
-    NormalizedKeys(const Dictionary& dictionary, std::pmr::memory_resource* memory)
-        : m_properties(memory), m_rawKeys(memory)
-    {
-        m_properties.reserve(dictionary.size());
-        for (const auto& [key, value] : dictionary) {
-            if (const auto property = tagtable::propertyForId(key)) {
-                m_properties.push_back({*property, true, &value});
-            } else if (const auto named = TAVROMerchantTLV::propertyNamed(key);
-                       named && !tagtable::idOf(*named).empty()) {
-                m_properties.push_back({*named, false, &value});
-            } else {
-                m_rawKeys.push_back({key, &value});
+// Payload IDs begin with a digit and the names of the properties holding them with a letter, so
+// in a dictionary every ID key comes before every such name.
+constexpr bool kIdKeysComeFirst = [] {
+    bool first = true;
+#define TAVRO_ID_BEFORE_NAME(id, name, Name, Kind) \
+    first = first && id[0] >= '0' && id[0] <= '9' && #name[0] >= 'a' && #name[0] <= 'z';
+    TAVRO_MODEL_PROPERTY_ROWS(TAVRO_ID_BEFORE_NAME, TAVRO_EXTRA_ROW_IGNORED)
+#undef TAVRO_ID_BEFORE_NAME
+    return first;
+}();
+static_assert(kIdKeysComeFirst);
+
+// Calls `visit(id, property, value)` for each key of `dictionary`, in key order. A key that is a
+// payload ID stands for the property holding that ID; a property's name stands for the property
+// unless the property's ID is also a key (the value under the ID wins); `id` is then that
+// property's ID. Every other key (names of the properties without an ID included) comes as
+// itself, with no property.
+template <typename Visit>
+void forEachKey(const Dictionary& dictionary, Visit visit)
+{
+    // Complete by the time the names come (kIdKeysComeFirst).
+    std::bitset<TAVROMerchantTLV::propertyCount> givenById;
+    for (const auto& [key, value] : dictionary) {
+        std::string_view id = key;
+        std::optional<Property> property = tagtable::propertyForId(key);
+        if (property) {
+            givenById.set(static_cast<std::size_t>(*property));
+        } else if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
+            if (givenById.test(static_cast<std::size_t>(*named))) {
+                continue;
             }
+            id = tagtable::idOf(*named);
+            property = named;
         }
-        // One value per property; the one given under the ID comes first and stays.
-        stableSort(m_properties, [](const PropertyValue& a, const PropertyValue& b) {
-            return a.property != b.property ? a.property < b.property : a.fromId > b.fromId;
-        });
-        m_properties.erase(
-            std::unique(m_properties.begin(), m_properties.end(),
-                        [](const PropertyValue& a, const PropertyValue& b) { return a.property == b.property; }),
-            m_properties.end());
+        visit(id, property, value);
     }
-
-    struct PropertyValue {
-        Property property;
-        bool fromId;
-        const AnyValue* value;
-    };
-    // Each property given, once, in declaration order.
-    const std::pmr::vector<PropertyValue>& properties() const { return m_properties; }
-
-    const AnyValue* valueOf(Property property) const
-    {
-        for (const PropertyValue& entry : m_properties) {
-            if (entry.property == property) {
-                return entry.value;
-            }
-        }
-        return nullptr;
-    }
-
-    struct RawEntry {
-        std::string_view key;
-        const AnyValue* value;
-    };
-    const std::pmr::vector<RawEntry>& rawKeys() const { return m_rawKeys; }
-
-private:
-    std::pmr::vector<PropertyValue> m_properties;
-    std::pmr::vector<RawEntry> m_rawKeys;
-};
+}
 
 // A top-level entry: a text value, or a template whose content is written when its turn comes.
 struct Entry {
     std::string_view id;
-    std::string_view text;
-    const Dictionary* templateDictionary;
+    const AnyValue* value;
 };
 
 class Writer {
@@ -144,37 +134,41 @@ public:
 
     void writeEntry(std::string_view id, std::string_view value)
     {
-        if (!isTwoCodePoints(id)) {
+        const Measure idMeasure = measureId(id);
+        const Measure valueMeasure = measure(value);
+        if (idMeasure.codePoints != 2 || valueMeasure.codePoints > payloadframing::kMaxValueLength) {
             m_framed = false;
         }
-        const std::size_t length = codePointCount(value);
-        if (length > payloadframing::kMaxValueLength) {
-            m_framed = false;
-        }
-        payloadframing::appendEntry(m_text, id, value, length);
+        m_ascii = m_ascii && idMeasure.ascii && valueMeasure.ascii;
+        payloadframing::appendEntry(m_text, id, value, valueMeasure.codePoints);
     }
 
     // Template `id` with its text sub-entries in ascending sub-ID order, written in place: the
     // length is filled in once the content is written.
     void writeTemplate(std::string_view id, const Dictionary& dictionary);
 
-    std::string& text() { return m_text; }
-    bool framed() const { return m_framed; }
-    void markUnframed() { m_framed = false; }
+    // Appends the checksum entry and hands over the text, with whether it is a payload.
+    EncodedPayload finish()
+    {
+        payloadframing::appendChecksumEntry(m_text);
+        if (!m_ascii && !platform::text::isValidUtf8(m_text)) {
+            m_framed = false;
+        }
+        return {std::move(m_text), m_framed};
+    }
 
 private:
     std::pmr::memory_resource* m_memory;
     std::string m_text;
     bool m_framed = true;
+    // Whether every byte written is ASCII: known from the pieces, so the text is not scanned again.
+    bool m_ascii = true;
 };
 
-// The sub-ID a template sub-key is written under.
-std::string_view subIdFor(std::string_view templateId, std::optional<Property> property, std::string_view key)
+// The sub-ID a raw template key is written under: the key itself, or in the language template
+// the sub-ID of a sub-field name.
+std::string_view subIdForKey(std::string_view templateId, std::string_view key)
 {
-    if (property) {
-        const std::string_view id = tagtable::idOf(*property);
-        return id.substr(id.size() - 2);
-    }
     if (templateId == kLanguageTemplateId) {
         for (const auto& [subId, name] : merchantInformationLanguageTemplateSubTagDictionary()) {
             if (name == key) {
@@ -187,37 +181,47 @@ std::string_view subIdFor(std::string_view templateId, std::optional<Property> p
 
 void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
 {
+    // Sub-entries under the same sub-ID keep the order of their properties' declaration, and
+    // come after them in key order when they stand for no property.
     struct SubEntry {
         std::string_view subId;
-        std::string_view value;
+        std::size_t rank;
+        const std::string* value;
     };
     std::pmr::vector<SubEntry> subEntries(m_memory);
     subEntries.reserve(dictionary.size());
-    const NormalizedKeys keys(dictionary, m_memory);
-    for (const auto& [property, fromId, value] : keys.properties()) {
-        if (const std::string* text = value->asString()) {
-            subEntries.push_back({subIdFor(id, property, {}), *text});
+    std::size_t rawRank = TAVROMerchantTLV::propertyCount;
+    forEachKey(dictionary, [&](std::string_view keyId, std::optional<Property> property, const AnyValue& value) {
+        const std::string* text = value.asString();
+        if (!text) {
+            return;
         }
-    }
-    for (const auto& raw : keys.rawKeys()) {
-        if (const std::string* text = raw.value->asString()) {
-            subEntries.push_back({subIdFor(id, std::nullopt, raw.key), *text});
+        if (property) {
+            subEntries.push_back({keyId.substr(keyId.size() - 2), static_cast<std::size_t>(*property), text});
+        } else {
+            subEntries.push_back({subIdForKey(id, keyId), rawRank++, text});
         }
-    }
-    stableSort(subEntries, [](const SubEntry& a, const SubEntry& b) { return idLess(a.subId, b.subId); });
+    });
+    insertionSort(subEntries, [](const SubEntry& a, const SubEntry& b) {
+        return a.subId != b.subId ? idLess(a.subId, b.subId) : a.rank < b.rank;
+    });
 
-    if (!isTwoCodePoints(id)) {
-        m_framed = false;
-    }
+    const Measure idMeasure = measureId(id);
     m_text.append(id);
     const std::size_t lengthAt = m_text.size();
     m_text.append("00");
     const std::size_t contentAt = m_text.size();
+    // m_ascii tells for the content alone while it is written: ASCII content counts its bytes.
+    // Other content is counted as a whole, as a piece may end inside a character the next completes.
+    const bool asciiBefore = m_ascii;
+    m_ascii = true;
     for (const SubEntry& subEntry : subEntries) {
-        writeEntry(subEntry.subId, subEntry.value);
+        writeEntry(subEntry.subId, *subEntry.value);
     }
-    const std::size_t length = codePointCount(std::string_view(m_text).substr(contentAt));
-    if (length > payloadframing::kMaxValueLength) {
+    const std::string_view content = std::string_view(m_text).substr(contentAt);
+    const std::size_t length = m_ascii ? content.size() : platform::text::codePointCount(content);
+    m_ascii = m_ascii && asciiBefore && idMeasure.ascii;
+    if (idMeasure.codePoints != 2 || length > payloadframing::kMaxValueLength) {
         m_framed = false;
     }
     if (length < 100) {
@@ -235,53 +239,38 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
 EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
 {
     Scratch scratch;
-    const NormalizedKeys keys(qrCodeDictionary, scratch.resource());
-    Writer writer(scratch.resource());
-
-    if (const AnyValue* indicator = keys.valueOf(Property::payloadFormatIndicator)) {
-        if (const std::string* text = indicator->asString()) {
-            writer.writeEntry(tagtable::idOf(Property::payloadFormatIndicator), *text);
-        }
-    }
-
+    const std::string* indicator = nullptr;
     std::pmr::vector<Entry> entries(scratch.resource());
     entries.reserve(qrCodeDictionary.size());
-    for (const auto& [property, fromId, value] : keys.properties()) {
-        if (property == Property::payloadFormatIndicator || property == Property::crc) {
-            continue;
-        }
-        const std::string_view id = tagtable::idOf(property);
-        if (const std::string* text = value->asString()) {
+    forEachKey(qrCodeDictionary, [&](std::string_view id, std::optional<Property> property, const AnyValue& value) {
+        if (property == Property::payloadFormatIndicator) {
+            indicator = value.asString();
+        } else if (property == Property::crc) {
+            // Always computed.
+        } else if (value.isString()) {
             // Sub-field names of template "62" carry four-character IDs: not written at the top.
-            if (id.size() == 2) {
-                entries.push_back({id, *text, nullptr});
+            if (property ? id.size() == 2 : measureId(id).codePoints == 2) {
+                entries.push_back({id, &value});
             }
-        } else if (const Dictionary* dictionary = value->asDictionary()) {
-            entries.push_back({id, {}, dictionary});
+        } else if (property && value.isDictionary()) {
+            entries.push_back({id, &value});
         }
-    }
-    for (const auto& raw : keys.rawKeys()) {
-        if (const std::string* text = raw.value->asString(); text && codePointCount(raw.key) == 2) {
-            entries.push_back({raw.key, *text, nullptr});
-        }
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return idLess(a.id, b.id); });
+    });
+    insertionSort(entries, [](const Entry& a, const Entry& b) { return idLess(a.id, b.id); });
 
+    Writer writer(scratch.resource());
+    if (indicator) {
+        writer.writeEntry(tagtable::idOf(Property::payloadFormatIndicator), *indicator);
+    }
     for (const Entry& entry : entries) {
-        if (entry.templateDictionary) {
-            writer.writeTemplate(entry.id, *entry.templateDictionary);
+        if (const std::string* text = entry.value->asString()) {
+            writer.writeEntry(entry.id, *text);
         } else {
-            writer.writeEntry(entry.id, entry.text);
+            writer.writeTemplate(entry.id, *entry.value->asDictionary());
         }
     }
 
-    std::string& text = writer.text();
-    payloadframing::appendChecksumEntry(text);
-
-    if (!detail::isAsciiText(text) && !platform::text::isValidUtf8(text)) {
-        writer.markUnframed();
-    }
-    return {std::move(text), writer.framed()};
+    return writer.finish();
 }
 
 std::string TLVGenerator::encodeDictToTLV(const Dictionary& qrCodeDictionary)

@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace tavro {
 
 namespace {
@@ -53,18 +57,134 @@ std::uint16_t crcWithTable(const std::array<std::uint16_t, 256>& table, const st
     return crc;
 }
 
-std::uint16_t fastCrc(const std::uint8_t* data, std::size_t size, std::uint16_t crc)
+// The CRC after eight more bytes: eight independent lookups.
+inline std::uint16_t crcOfEightBytes(std::uint16_t crc, const std::uint8_t* data)
 {
-    while (size >= kSliceCount) {
-        const std::uint8_t b0 = static_cast<std::uint8_t>(data[0] ^ (crc >> 8));
-        const std::uint8_t b1 = static_cast<std::uint8_t>(data[1] ^ (crc & 0xFF));
-        crc = static_cast<std::uint16_t>(kSlices[7][b0] ^ kSlices[6][b1] ^ kSlices[5][data[2]] ^ kSlices[4][data[3]] ^
-                                         kSlices[3][data[4]] ^ kSlices[2][data[5]] ^ kSlices[1][data[6]] ^
-                                         kSlices[0][data[7]]);
-        data += kSliceCount;
-        size -= kSliceCount;
+    const auto b0 = static_cast<std::uint8_t>(data[0] ^ (crc >> 8));
+    const auto b1 = static_cast<std::uint8_t>(data[1] ^ (crc & 0xFF));
+    return static_cast<std::uint16_t>(kSlices[7][b0] ^ kSlices[6][b1] ^ kSlices[5][data[2]] ^ kSlices[4][data[3]] ^
+                                      kSlices[3][data[4]] ^ kSlices[2][data[5]] ^ kSlices[1][data[6]] ^
+                                      kSlices[0][data[7]]);
+}
+
+// Slicing by eight: the portable path, and the one for short texts.
+std::uint16_t slicingCrc(const std::uint8_t* data, std::size_t size, std::uint16_t crc)
+{
+    for (; size >= kSliceCount; data += kSliceCount, size -= kSliceCount) {
+        crc = crcOfEightBytes(crc, data);
     }
     return crcWithTable(kSlices[0], data, size, crc);
+}
+
+#if defined(__x86_64__)
+#define TAVRO_CRC_FOLDING 1
+
+// x^power mod the payload polynomial.
+constexpr std::uint64_t xPowerMod(unsigned power)
+{
+    std::uint32_t remainder = 1;
+    for (unsigned i = 0; i < power; ++i) {
+        remainder <<= 1;
+        if (remainder & 0x10000) {
+            remainder ^= 0x10000 | TavroQRUtility::crcPolynomial;
+        }
+    }
+    return remainder;
+}
+
+// Folding with carry-less multiplication. The text is read as one long polynomial, 16 bytes at a
+// time, first byte highest. A 128-bit block H * x^64 + L followed by `distance` more bits of
+// text counts, modulo the polynomial P, as H * (x^(distance + 64) mod P) + L * (x^distance mod P),
+// which fits in 80 bits: so the whole text folds into one 16-byte remainder with the same CRC,
+// which the slicing tables finish. Zero bytes in front of a text leave a CRC that starts from zero
+// unchanged, so a text whose length is no multiple of 16 is read as if led by enough of them.
+class Folding {
+public:
+    // `size` is at least 32.
+    __attribute__((target("pclmul,ssse3"))) static std::uint16_t crcOf(const std::uint8_t* data, std::size_t size,
+                                                                       std::uint16_t crc)
+    {
+        // The first block: the CRC to start from added to its first two bytes, which leaves a
+        // CRC that starts from zero, then its bytes moved down past the zeros that lead them. A
+        // first block of one byte has no room for that: the byte goes through the table first.
+        if (size % 16 == 1) {
+            crc = step(kSlices[0], crc, *data);
+            ++data;
+            --size;
+        }
+        const std::size_t leadingZeros = (16 - size % 16) % 16;
+        const __m128i first = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)),
+                                            _mm_cvtsi32_si128((crc >> 8) | ((crc & 0xFF) << 8)));
+        __m128i remainder = _mm_shuffle_epi8(first, reversalAfter(leadingZeros));
+        data += 16 - leadingZeros;
+        size -= 16 - leadingZeros;
+        // Four blocks a step: only the remainder's fold waits for the step before.
+        const __m128i by512 = multipliers<512>(), by384 = multipliers<384>(), by256 = multipliers<256>();
+        const __m128i by128 = multipliers<128>();
+        for (; size >= 64; data += 64, size -= 64) {
+            remainder = _mm_xor_si128(_mm_xor_si128(fold(remainder, by512), fold(load(data), by384)),
+                                      _mm_xor_si128(fold(load(data + 16), by256), fold(load(data + 32), by128)));
+            remainder = _mm_xor_si128(remainder, load(data + 48));
+        }
+        for (; size > 0; data += 16, size -= 16) {
+            remainder = _mm_xor_si128(fold(remainder, by128), load(data));
+        }
+        alignas(16) std::uint8_t bytes[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(bytes), _mm_shuffle_epi8(remainder, reversalAfter(0)));
+        return crcOfEightBytes(crcOfEightBytes(0, bytes), bytes + 8);
+    }
+
+private:
+    // The shuffle that reverses a block's first 16 - `zeros` bytes and puts `zeros` zero bytes
+    // above them: the block's bytes as a polynomial, first byte highest, led by that many zeros.
+    __attribute__((target("ssse3"))) static __m128i reversalAfter(std::size_t zeros)
+    {
+        static constexpr std::uint8_t kWindow[32] = {15,   14,   13,   12,   11,   10,   9,    8,    7,    6,    5,
+                                                     4,    3,    2,    1,    0,    0x80, 0x80, 0x80, 0x80, 0x80, 0x80,
+                                                     0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kWindow + zeros));
+    }
+
+    // Sixteen bytes as a 128-bit polynomial, the first byte highest.
+    __attribute__((target("ssse3"))) static __m128i load(const std::uint8_t* data)
+    {
+        return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), reversalAfter(0));
+    }
+
+    // The multipliers that move a block `distance` bits: for its low half, then its high half.
+    template <unsigned distance>
+    static __m128i multipliers()
+    {
+        constexpr std::uint64_t low = xPowerMod(distance), high = xPowerMod(distance + 64);
+        return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+    }
+
+    __attribute__((target("pclmul"))) static __m128i fold(__m128i block, __m128i multipliers)
+    {
+        return _mm_xor_si128(_mm_clmulepi64_si128(block, multipliers, 0x00),
+                             _mm_clmulepi64_si128(block, multipliers, 0x11));
+    }
+};
+
+bool hasCarrylessMultiply()
+{
+    static const bool supported = [] {
+        __builtin_cpu_init(); // in case the first checksum is taken before static initialisation ends
+        return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("ssse3");
+    }();
+    return supported;
+}
+#endif
+
+std::uint16_t fastCrc(const std::uint8_t* data, std::size_t size, std::uint16_t crc)
+{
+#ifdef TAVRO_CRC_FOLDING
+    // Below two blocks the slicing tables alone are as fast.
+    if (size >= 32 && hasCarrylessMultiply()) {
+        return Folding::crcOf(data, size, crc);
+    }
+#endif
+    return slicingCrc(data, size, crc);
 }
 
 std::string hexWithoutLeadingZeros(std::uint16_t value)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -68,24 +69,41 @@ TEST(ChecksumTest, TableEntriesAndOtherPolynomials)
     EXPECT_EQ(TavroQRUtility::calculateCrcMsb({}, 0x1021, 0xFFFF), 0xFFFF);
 }
 
-TEST(ChecksumTest, FastPathAgreesWithBitwiseReferenceAtEveryLength)
+TEST(ChecksumTest, FastPathsAgreeWithBitwiseReferenceAtEveryLengthAndAlignment)
 {
+    // Long enough for every path (bytes one by one, eight at a time, sixteen-byte blocks four at a
+    // time), every remainder after them, and every start within a block.
     std::mt19937 random(1234);
-    std::string text;
-    for (int length = 0; length < 300; ++length) {
-        SCOPED_TRACE(length);
-        const auto expected = referenceCrc(text);
-        EXPECT_EQ(TavroQRUtility::crc16(text), expected);
-        EXPECT_EQ(TavroQRUtility::calculateCrcMsb(bytesOf(text), 0x1021, 0xFFFF), expected);
-        // The general path (table built from the argument) must agree for a seed other than 0xFFFF.
-        const auto generic = TavroQRUtility::calculateCrcMsb(bytesOf(text), 0x1021, 0x1D0F);
-        std::uint16_t slow = 0x1D0F;
-        const auto table = TavroQRUtility::genCrc16TableMsb(0x1021);
-        for (unsigned char b : text) {
-            slow = static_cast<std::uint16_t>(table[(b ^ (slow >> 8)) & 0xFF] ^ ((slow & 0xFF) << 8));
+    std::vector<std::uint8_t> buffer(616);
+    for (std::uint8_t& byte : buffer) {
+        byte = static_cast<std::uint8_t>(random() & 0xFF);
+    }
+    const auto table = TavroQRUtility::genCrc16TableMsb(0x1021);
+    for (std::size_t start = 0; start < 16; ++start) {
+        for (std::size_t length = 0; length <= 600; ++length) {
+            SCOPED_TRACE(testing::Message() << "start " << start << ", length " << length);
+            const std::span<const std::uint8_t> bytes(buffer.data() + start, length);
+            const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+            ASSERT_EQ(TavroQRUtility::crc16(text), referenceCrc(text));
+            // Another initial value goes through the same paths.
+            std::uint16_t slow = 0x1D0F;
+            for (std::uint8_t b : bytes) {
+                slow = static_cast<std::uint16_t>(table[(b ^ (slow >> 8)) & 0xFF] ^ ((slow & 0xFF) << 8));
+            }
+            ASSERT_EQ(TavroQRUtility::calculateCrcMsb(bytes, 0x1021, 0x1D0F), slow);
         }
-        EXPECT_EQ(generic, slow);
-        text.push_back(static_cast<char>(random() & 0xFF));
+    }
+    // Every initial value, across the point where the folded paths begin.
+    for (std::uint32_t initial = 0; initial <= 0xFFFF; initial += 0x0101) {
+        for (std::size_t length : {15, 16, 17, 64, 80}) {
+            const std::span<const std::uint8_t> bytes(buffer.data(), length);
+            std::uint16_t slow = static_cast<std::uint16_t>(initial);
+            for (std::uint8_t b : bytes) {
+                slow = static_cast<std::uint16_t>(table[(b ^ (slow >> 8)) & 0xFF] ^ ((slow & 0xFF) << 8));
+            }
+            ASSERT_EQ(TavroQRUtility::calculateCrcMsb(bytes, 0x1021, static_cast<std::uint16_t>(initial)), slow)
+                << "initial " << initial << ", length " << length;
+        }
     }
 }
 

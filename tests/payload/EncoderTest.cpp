@@ -135,6 +135,36 @@ TEST(EncoderTest, KeyNormalisation)
                                                        "6304");
 }
 
+TEST(EncoderTest, SubEntriesUnderOneSubIdKeepPropertyOrderThenKeyOrder)
+{
+    // "01" stands for pointOfInitiation and "billID" for "6201": both are written under "01",
+    // in the order the properties are declared, whichever key sorts first.
+    const std::string text = encode({{"62", Dictionary{{"billID", "B"}, {"01", "P"}}}});
+    EXPECT_EQ(text.substr(0, 14), "62100101P0101B");
+    // In the language template a sub-field name comes after the property with the same sub-ID.
+    const std::string language = encode(
+        {{"64",
+          Dictionary{{"languagePreference", "L"}, {"merchantNameAlternateLanguage", "N"}, {"00", "P"}, {"zz", "Z"}}}});
+    EXPECT_EQ(language.substr(0, 24), "64200001P0001L0101Nzz01Z");
+    // The ID wins inside a template too, even when its value is left out.
+    EXPECT_EQ(encode({{"62", Dictionary{{"6201", 5}, {"billID", "B"}}}}).substr(0, 4), "6200");
+}
+
+TEST(EncoderTest, TemplateLengthCountsItsContentAsAWhole)
+{
+    // The value "\xC3" and the next sub-ID "\xA9x" are each ill-formed, but meet as "\u00E9": the
+    // content "0001\u00E9x01y" is nine code points, not the ten its pieces count.
+    const auto payload = TLVGenerator::encode({{"26", Dictionary{{"00", "\xC3"}, {"\xA9x", "y"}}}});
+    EXPECT_EQ(payload.text.substr(0, 14), "26090001\xC3\xA9x01y");
+    EXPECT_TRUE(payload.framed);
+    EXPECT_TRUE(hasValidTail(payload.text));
+    // Ill-formed text that stays so counts as one code point per ill-formed piece, and is no payload.
+    const auto broken = TLVGenerator::encode({{"26", Dictionary{{"00", "\xC3"}, {"01", "y"}}}});
+    EXPECT_EQ(broken.text.substr(0, 14), "26100001\xC3"
+                                         "0101y");
+    EXPECT_FALSE(broken.framed);
+}
+
 TEST(EncoderTest, LengthsCountCodePoints)
 {
     const std::string precomposed = encode({{"00", "01"}, {"59", "Caf\xC3\xA9"}});
