@@ -105,18 +105,25 @@ bool TavroPayMerchantTLV::storeNamed(Property property, std::string_view value,
                                      std::optional<platform::AnyValue::Dictionary>& valueDictionary)
 {
     const PropertyKind kind = kindOf(property);
-    if (valueDictionary) {
-        if (kind != PropertyKind::Dictionary) {
-            return setValue(property, platform::AnyValue(std::move(*valueDictionary))); // refuses, logs
-        }
+    if (valueDictionary && kind == PropertyKind::Dictionary) {
         storeDictionary(property, std::move(*valueDictionary));
         return true;
     }
-    if (kind != PropertyKind::Text) {
-        return setValue(property, platform::AnyValue(std::string(value))); // refuses, logs
+    if (!valueDictionary && kind == PropertyKind::Text) {
+        storeText(property, value);
+        return true;
     }
-    storeText(property, value);
-    return true;
+    return refuseValue(property, value, valueDictionary);
+}
+
+bool TavroPayMerchantTLV::refuseValue(Property property, std::string_view value,
+                                      std::optional<platform::AnyValue::Dictionary>& valueDictionary)
+{
+    // setValue refuses a value of the wrong kind and logs why.
+    if (valueDictionary) {
+        return setValue(property, platform::AnyValue(std::move(*valueDictionary)));
+    }
+    return setValue(property, platform::AnyValue(std::string(value)));
 }
 
 void TavroPayMerchantTLV::updateTipAvailability(std::string_view indicator)

@@ -22,6 +22,9 @@ public:
 private:
     bool storeNamed(Property property, std::string_view value,
                     std::optional<platform::AnyValue::Dictionary>& valueDictionary);
+    // A value of the wrong kind for its property: not stored, one debug line, false.
+    [[gnu::cold]] bool refuseValue(Property property, std::string_view value,
+                                   std::optional<platform::AnyValue::Dictionary>& valueDictionary);
     void updateTipAvailability(std::string_view indicator);
 };
 
