@@ -21,8 +21,8 @@ using solvertest::levelErrors;
 
 namespace {
 
-// Generated sequences per coefficient spread. The sanitizer build, where a sequence costs many
-// times more, runs a sixth of them.
+// Generated sequences per coefficient spread. The sanitizer build, where a sequence costs about
+// sixty times more, runs a sixth of them.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr unsigned sequenceCount = 500;
 #elif defined(__has_feature)
@@ -210,7 +210,7 @@ void expectIncrementalMatchesScratch(double smallest, double largest, unsigned s
 
 TEST(LayoutSolverRounding, IncrementalSolvingMatchesSolvingFromScratch)
 {
-    expectIncrementalMatchesScratch(0.05, 20.0, 3000);
+    expectIncrementalMatchesScratch(0.05, 20.0, sequenceCount);
 }
 
 // Pivots on elements four orders of magnitude below the rest of their row, residue next to
