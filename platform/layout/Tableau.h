@@ -117,8 +117,8 @@ private:
     Level* findLevel(double priority);
     bool minimize(Row& objective, std::size_t higherLevels);
     Symbol enteringSymbol(Row& objective, Level* own, std::size_t higherLevels);
-    bool isBlocked(Symbol symbol, double gain, std::size_t higherLevels);
-    double freshCost(Level& level, Symbol symbol);
+    double freshCost(const Level& level, Symbol symbol) const;
+    static void setCost(Level& level, Symbol symbol, double cost);
     Symbol leavingRowFor(Symbol entering) const;
     Symbol dualEnteringSymbol(const Row& row);
     void noteIfInfeasible(const BasicRow& entry);
@@ -139,6 +139,7 @@ private:
 
     std::vector<double> m_bestRatios; // scratch for dualEnteringSymbol
     std::vector<double> m_ratios;
+    std::vector<Row::Cell> m_freshCosts; // scratch for enteringSymbol
 };
 
 } // namespace platform::layout

@@ -18,8 +18,9 @@ namespace platform::layout {
 
 namespace {
 
-// A higher level's cost this small next to the improvement it would block is not worth keeping a
-// lower level from improving: the higher level gives way for trades beyond a billion to one.
+// A higher level's cost this small next to the improvement it would block (for improvements below
+// one: this small outright) is not worth keeping a lower level from improving: the higher level
+// gives way for trades beyond a billion to one.
 constexpr double negligibleTradeRatio = 1.0e-9;
 
 // A higher level's cost this small next to the improvement it would block may be rounding; it is
@@ -138,57 +139,59 @@ bool Tableau::minimize(Row& objective, std::size_t higherLevels)
     }
 }
 
-// Whether a higher level would get worse if symbol entered for the given gain per unit.
-bool Tableau::isBlocked(Symbol symbol, double gain, std::size_t higherLevels)
-{
-    const double negligibleCost = negligibleTradeRatio * std::max(1.0, gain);
-    const double suspiciousCost = suspiciousCostRatio * gain;
-    for (std::size_t index = 0; index < higherLevels; ++index) {
-        const double cost = m_levels[index].objective.coefficientFor(symbol);
-        if (cost > negligibleCost && (cost >= suspiciousCost || freshCost(m_levels[index], symbol) > 0.0)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The first symbol (by id) whose cost in the objective is negative and that no higher level
-// blocks. Suspiciously small costs of the own level are summed afresh first.
+// blocks: a higher level blocks with a positive cost unless that cost is negligible next to the
+// gain, or sums afresh to zero. Suspiciously small costs of the own level are summed afresh first.
 Symbol Tableau::enteringSymbol(Row& objective, Level* own, std::size_t higherLevels)
 {
-    const std::vector<Row::Cell>& cells = objective.cells();
+    Symbol entering;
     double suspectGain = -1.0; // computed on first use
-    for (std::size_t index = 0; index < cells.size(); ++index) {
-        if (cells[index].coefficient >= 0.0 || !cells[index].symbol.isPivotable()) {
+    m_freshCosts.clear();
+    for (const Row::Cell& cell : objective.cells()) {
+        if (cell.coefficient >= 0.0 || !cell.symbol.isPivotable()) {
             continue;
         }
-        const Symbol symbol = cells[index].symbol;
-        double gain = -cells[index].coefficient;
+        double gain = -cell.coefficient;
         if (own && gain < smallGain) {
             if (suspectGain < 0.0) {
                 suspectGain = suspiciousGainRatio * largestMagnitude(objective);
             }
             if (gain <= suspectGain) {
-                gain = -freshCost(*own, symbol);
-                if (index >= cells.size() || cells[index].symbol != symbol) {
-                    --index; // the cell went, and the next one moved into its place (wraps at 0)
-                }
-                if (gain <= 0.0) {
+                const double cost = freshCost(*own, cell.symbol);
+                m_freshCosts.push_back(Row::Cell{cell.symbol, cost}); // written back after the scan
+                if (cost >= 0.0) {
                     continue;
                 }
+                gain = -cost;
             }
         }
-        if (!isBlocked(symbol, gain, higherLevels)) {
-            return symbol;
+        const double negligibleCost = negligibleTradeRatio * std::max(1.0, gain);
+        const double suspiciousCost = suspiciousCostRatio * gain;
+        bool blocked = false;
+        for (std::size_t index = 0; index < higherLevels && !blocked; ++index) {
+            Level& level = m_levels[index];
+            double cost = level.objective.coefficientFor(cell.symbol);
+            if (cost > negligibleCost && cost < suspiciousCost) {
+                cost = freshCost(level, cell.symbol);
+                setCost(level, cell.symbol, cost);
+            }
+            blocked = cost > negligibleCost;
+        }
+        if (!blocked) {
+            entering = cell.symbol;
+            break;
         }
     }
-    return Symbol{};
+    for (const Row::Cell& fresh : m_freshCosts) {
+        setCost(*own, fresh.symbol, fresh.coefficient);
+    }
+    return entering;
 }
 
 // Objectives are kept up to date by substitution, and after many pivots a cost can drift from
 // what its level's definition gives now. This sums the cost of a non-basic symbol afresh from the
-// definition and the basic rows, writes it back, and returns it (zero if it is only rounding).
-double Tableau::freshCost(Level& level, Symbol symbol)
+// definition and the basic rows; zero if it is only rounding.
+double Tableau::freshCost(const Level& level, Symbol symbol) const
 {
     double sum = 0.0;
     double magnitude = 0.0;
@@ -204,12 +207,13 @@ double Tableau::freshCost(Level& level, Symbol symbol)
         sum += term;
         magnitude += std::fabs(term);
     }
-    if (std::fabs(sum) <= relativeCancellationTolerance * magnitude) {
-        sum = 0.0;
-    }
+    return std::fabs(sum) <= relativeCancellationTolerance * magnitude ? 0.0 : sum;
+}
+
+void Tableau::setCost(Level& level, Symbol symbol, double cost)
+{
     level.objective.remove(symbol);
-    level.objective.insert(symbol, sum);
-    return sum;
+    level.objective.insert(symbol, cost);
 }
 
 // The restricted row that first reaches zero as entering grows (minimum ratio test, ties by
