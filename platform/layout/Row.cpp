@@ -36,7 +36,7 @@ void Row::insert(Symbol symbol, double coefficient)
         } else {
             it->coefficient = sum;
         }
-    } else if (!nearZero(coefficient)) {
+    } else if (!isResidue(coefficient)) {
         m_cells.insert(it, Cell{symbol, coefficient});
     }
 }
@@ -65,7 +65,7 @@ void Row::insert(const Row& other, double coefficient)
             merged.push_back(*mine++);
         } else if (mine == m_cells.end() || theirs->symbol.id < mine->symbol.id) {
             const double value = theirs->coefficient * coefficient;
-            if (!nearZero(value)) {
+            if (!isResidue(value)) {
                 merged.push_back(Cell{theirs->symbol, value});
             }
             ++theirs;

@@ -5,6 +5,7 @@
 
 #include "platform/layout/Symbol.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -17,12 +18,22 @@ inline bool nearZero(double value)
     return std::fabs(value) < nearZeroThreshold;
 }
 
+// Row coefficients below this are dropped as rounding residue. Far below nearZeroThreshold: with
+// coefficients spread over several orders of magnitude, products of a few of them are genuinely
+// that small, and dropping them would break the equations they belong to.
+inline constexpr double residueThreshold = 1.0e-12;
+
+inline bool isResidue(double coefficient)
+{
+    return std::fabs(coefficient) < residueThreshold;
+}
+
 // Whether sum = a + b is only rounding left over from cancelling a against b: near zero relative
 // to the larger operand (and absolutely, for operands below one). Coefficients in the thousands
 // leave residues far above any fixed threshold.
 inline bool cancelsOut(double sum, double a, double b)
 {
-    return std::fabs(sum) < nearZeroThreshold * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
+    return std::fabs(sum) < residueThreshold * std::max(1.0, std::max(std::fabs(a), std::fabs(b)));
 }
 
 class Row {

@@ -68,6 +68,7 @@ bool Solver::hasConstraint(const Constraint& constraint) const
 
 SolverStatus Solver::add(const Constraint& constraint)
 {
+    ++m_revision;
     Tag tag;
     Row row = createRow(constraint, tag);
     Symbol subject = chooseSubject(row, tag);
@@ -103,6 +104,7 @@ SolverStatus Solver::add(const Constraint& constraint)
 
 void Solver::remove(const ConstraintRecord& record)
 {
+    ++m_revision;
     const Tag& tag = record.tag;
     const Strength strength = record.constraint.strength();
 

@@ -59,7 +59,9 @@ public:
     bool hasStay(const Variable& variable) const;
 
     // Writes the solution into every variable that is in at least one constraint. Variables that
-    // left the solver keep their last value.
+    // left the solver keep their last value. In badly scaled systems (coefficients spread over
+    // orders of magnitude) it first checks that the required constraints hold, and solves all
+    // constraints afresh if rounding broke one.
     void updateVariables();
 
     // Constraints added through addConstraint (edit variables and stays not counted).
@@ -104,6 +106,8 @@ private:
     bool isFresh(Symbol symbol) const;
     void optimize();
     void rebuild();
+    void writeValues();
+    bool requiredConstraintsHold() const;
 
     Tableau m_tableau;
     std::unordered_map<const void*, ConstraintRecord> m_constraints;
@@ -114,6 +118,9 @@ private:
     std::vector<Symbol> m_freshSymbols;                             // symbols made by the current createRow
     std::uint64_t m_nextOrder = 0;
     bool m_rebuilding = false;
+    bool m_rebuiltForRounding = false;  // rounding broke the tableau once: keep checking the solution
+    std::uint64_t m_revision = 0;        // counts changes to the constraints and edit values
+    std::uint64_t m_checkedRevision = 0; // the revision whose solution was last checked
 };
 
 } // namespace platform::layout

@@ -12,6 +12,10 @@ namespace platform::layout {
 
 namespace {
 
+// How far a required constraint may miss, relative to its largest term, before the solution
+// counts as broken by rounding.
+constexpr double requiredResidueTolerance = 1.0e-8;
+
 // variable == value, as "variable - value = 0".
 Constraint holdAt(const Variable& variable, double value, Strength strength)
 {
@@ -65,6 +69,7 @@ SolverStatus Solver::suggestValue(const Variable& variable, double value)
     if (!std::isfinite(value)) {
         return misuse("suggestValue", SolverStatus::NonFiniteValue);
     }
+    ++m_revision;
     EditRecord& edit = found->second;
     const double delta = value - edit.constant;
     edit.constant = value;
@@ -119,11 +124,55 @@ bool Solver::hasStay(const Variable& variable) const
 
 void Solver::updateVariables()
 {
+    writeValues();
+    // Pivots on small elements magnify rounding; in such systems the rows can drift far enough
+    // from the constraints that a required one no longer holds. Solving afresh puts it right.
+    // Checked once per change, and only where rounding has shown itself.
+    if (m_checkedRevision == m_revision || !(m_rebuiltForRounding || m_tableau.hasLostPrecision())) {
+        return;
+    }
+    if (!requiredConstraintsHold()) {
+        rebuild();
+        writeValues();
+    }
+    m_checkedRevision = m_revision;
+}
+
+void Solver::writeValues()
+{
     for (VariableRecord& record : m_variables) {
         const Row* row = m_tableau.rowFor(record.symbol);
         // A non-basic variable sits at zero; adding 0.0 turns -0.0 into 0.0.
         record.variable.setValue((row ? row->constant() : 0.0) + 0.0);
     }
+}
+
+// Whether every required constraint holds at the variables' values, up to rounding relative to
+// the largest of its terms.
+bool Solver::requiredConstraintsHold() const
+{
+    for (const auto& entry : m_constraints) {
+        const Constraint& constraint = entry.second.constraint;
+        if (!constraint.strength().isRequired()) {
+            continue;
+        }
+        const Expression& expression = constraint.expression();
+        double scale = std::fabs(expression.constant());
+        double value = expression.constant();
+        for (const Term& term : expression.terms()) {
+            const double product = term.coefficient * term.variable.value();
+            value += product;
+            scale = std::max(scale, std::fabs(product));
+        }
+        const double tolerance = requiredResidueTolerance * std::max(1.0, scale);
+        const bool holds = constraint.relation() == Relation::LessOrEqual      ? value <= tolerance
+                           : constraint.relation() == Relation::GreaterOrEqual ? value >= -tolerance
+                                                                               : std::fabs(value) <= tolerance;
+        if (!holds) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Rounding broke an invariant of the tableau (badly scaled coefficients can do that): solve the
@@ -135,6 +184,7 @@ void Solver::rebuild()
         return;
     }
     m_rebuilding = true;
+    m_rebuiltForRounding = true;
     debugLog("layout solver: rounding broke the tableau; rebuilding it from its constraints");
 
     std::vector<ConstraintRecord> records;

@@ -3,10 +3,15 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace platform::layout {
 
 namespace {
+
+// Dividing a row by a pivot element this much smaller than its largest coefficient magnifies the
+// rounding in it enough that the solution is worth checking.
+constexpr double lossyPivotRatio = 1.0e-1;
 
 // Released ids are swept out of the rows in batches, so removing a constraint does not scan the
 // whole tableau every time.
@@ -120,6 +125,13 @@ void Tableau::substitute(Symbol symbol, const Row& row, Scope scope)
 void Tableau::pivot(Symbol leaving, Symbol entering)
 {
     Row row = takeRow(leaving);
+    double largest = 0.0;
+    for (const Row::Cell& cell : row.cells()) {
+        largest = std::max(largest, std::fabs(cell.coefficient));
+    }
+    if (std::fabs(row.coefficientFor(entering)) < lossyPivotRatio * largest) {
+        m_precisionLost = true;
+    }
     row.solveFor(leaving, entering);
     substitute(entering, row);
     insertRow(entering, std::move(row));
@@ -167,21 +179,6 @@ void Tableau::addToObjective(double priority, Symbol symbol, double weight)
         level->objective.insert(*row, weight);
     } else {
         level->objective.insert(symbol, weight);
-    }
-}
-
-void Tableau::refreshObjectives()
-{
-    for (Level& level : m_levels) {
-        Row objective;
-        for (const Row::Cell& cell : level.definition.cells()) {
-            if (const Row* row = rowFor(cell.symbol)) {
-                objective.insert(*row, cell.coefficient);
-            } else {
-                objective.insert(cell.symbol, cell.coefficient);
-            }
-        }
-        level.objective = std::move(objective);
     }
 }
 

@@ -80,12 +80,17 @@ public:
     void shiftEditConstant(Symbol plusError, Symbol minusError, double delta);
 
     // Dual simplex over the rows recorded as infeasible. Needs dual feasibility (an optimal
-    // objective). Returns false only if an invariant was broken.
+    // objective). Where rounding made a pivot choice doubtful, the primal simplex runs after it.
+    // Returns false only if an invariant was broken.
     bool dualOptimize();
 
     // Whether every restricted basic symbol is non-negative, within rounding of its row's size.
     // Rounding can break this in badly scaled systems; the owner then rebuilds the tableau.
     bool isFeasible() const;
+
+    // Whether some pivot divided by an element much smaller than the rest of its row, which
+    // magnifies rounding (badly scaled coefficients): the owner should check the solution.
+    bool hasLostPrecision() const { return m_precisionLost; }
 
     // --- inspection ----------------------------------------------------------------------------------
 
@@ -111,9 +116,9 @@ private:
     }
     Level* findLevel(double priority);
     bool minimize(Row& objective, std::size_t higherLevels);
-    bool minimizeLevels();
-    Symbol enteringSymbol(const Row& objective, std::size_t higherLevels);
-    void refreshObjectives();
+    Symbol enteringSymbol(Row& objective, Level* own, std::size_t higherLevels);
+    double freshCost(const Level& level, Symbol symbol) const;
+    static void setCost(Level& level, Symbol symbol, double cost);
     Symbol leavingRowFor(Symbol entering) const;
     Symbol dualEnteringSymbol(const Row& row);
     void noteIfInfeasible(const BasicRow& entry);
@@ -124,7 +129,8 @@ private:
     std::vector<Level> m_levels;              // highest priority first
     std::optional<Row> m_artificial;          // only during addWithArtificialVariable
     std::vector<Symbol> m_infeasible;
-    bool m_suspectBlocked = false; // a higher level blocked a symbol by a barely positive cost
+    bool m_precisionLost = false;     // see hasLostPrecision
+    bool m_suspectDualChoice = false; // a dual pivot was picked among costs equal within rounding
 
     std::uint32_t m_nextId = 1;
     std::vector<std::uint32_t> m_freeIds;
@@ -133,6 +139,7 @@ private:
 
     std::vector<double> m_bestRatios; // scratch for dualEnteringSymbol
     std::vector<double> m_ratios;
+    std::vector<Row::Cell> m_freshCosts; // scratch for enteringSymbol
 };
 
 } // namespace platform::layout
