@@ -1,6 +1,5 @@
 #include "TavroMerchantSDK/payload/TLVDecodingProtocol.h"
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "TavroMerchantSDK/payload/Utf8Cursor.h"
@@ -88,7 +87,6 @@ public:
     }
 
 private:
-
     std::optional<TLVDecodingError> readEmv()
     {
         std::bitset<100> seen;
@@ -287,7 +285,7 @@ private:
 
 std::optional<TLVDecodingError> TLVDecodingProtocol::decodeTLV(std::string_view text)
 {
-    const bool ascii = detail::isAsciiText(text);
+    const bool ascii = platform::text::isAscii(text);
     if (!ascii && !platform::text::isValidUtf8(text)) {
         return TLVDecodingError::invalidLength;
     }

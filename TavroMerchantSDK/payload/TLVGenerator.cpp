@@ -1,6 +1,5 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/PayloadFraming.h"
 #include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TAVROMerchantTLV.h"
@@ -42,7 +41,7 @@ struct Measure {
 
 Measure measure(std::string_view text)
 {
-    if (detail::isAsciiText(text)) {
+    if (platform::text::isAscii(text)) {
         return {text.size(), true};
     }
     return {platform::text::codePointCount(text), false};

@@ -1,7 +1,6 @@
 // The checksum entry ("63"): CRC-16 (polynomial 0x1021, initial value 0xFFFF) of the payload's
 // UTF-8 bytes up to and including "6304".
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
@@ -84,7 +83,7 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
     if (!crc)
         return;
     const std::size_t crcLength = validator_text::codePointCount(*crc);
-    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString, detail::isAsciiText(tlvString));
+    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString, platform::text::isAscii(tlvString));
     if (crcLength != 4 || coveredBytes == 0) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);
         return;

@@ -1,6 +1,5 @@
 // Rules for the root fields of a payload.
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
@@ -29,7 +28,7 @@ bool readsAsUnsigned64(std::string_view value)
         negative = value.front() == '-';
         value.remove_prefix(1);
     }
-    if (value.empty() || !detail::isAsciiDigits(value))
+    if (value.empty() || !platform::text::allAsciiDigits(value))
         return false;
     // Zero reads with either sign; any other value by the count of its significant digits: up to
     // 19 always fit, 20 fit up to the largest value.
@@ -98,7 +97,7 @@ void TavroPayMerchantTLVValidator::validatePayloadFormatIndicator(const Optional
         addErrorCode(Codes::payloadFormatIndicatorInvalidLength);
     else if (std::string_view(*indicator) != "01")
         addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
-    if (!allDecimalDigits(*indicator))
+    if (!text::allDecimalDigits(*indicator))
         addErrorCode(Codes::payloadFormatIndicatorInvalidValue);
 }
 
@@ -107,7 +106,7 @@ bool TavroPayMerchantTLVValidator::validateMerchantID(const OptionalText& mercha
     if (!merchantId)
         return true;
     const std::string& id = *merchantId;
-    const bool ascii = detail::isAsciiText(id);
+    const bool ascii = platform::text::isAscii(id);
     const std::size_t length = ascii ? id.size() : text::codePointCount(id);
     bool valid = true;
     if (!id.empty() && id.front() != '4') {
@@ -140,7 +139,7 @@ std::string TavroPayMerchantTLVValidator::convertMerchantIdToPan(const std::stri
 
 bool TavroPayMerchantTLVValidator::luhnsAlgorithmCheck(const std::string& merchantPan)
 {
-    if (detail::isAsciiText(merchantPan))
+    if (platform::text::isAscii(merchantPan))
         return asciiLuhnCheck(merchantPan);
     const std::u32string scalars = text::toUtf32(merchantPan);
     int sum = 0;
@@ -166,7 +165,7 @@ void TavroPayMerchantTLVValidator::validateMerchantCategoryCode(const OptionalTe
         addErrorCode(Codes::merchantCategoryCodeNotPresent);
         return;
     }
-    if (!(validator_text::codePointCount(*code) == 4 && allDecimalDigits(*code)))
+    if (!(validator_text::codePointCount(*code) == 4 && text::allDecimalDigits(*code)))
         addErrorCode(Codes::merchantCategoryCodeInvalidLength);
 }
 
@@ -178,7 +177,7 @@ void TavroPayMerchantTLVValidator::validateCurrencyCode(const OptionalText& code
     }
     bool known = false;
     // Digits of other scripts have no numeric value, so only ASCII digits can name a currency.
-    if (code->size() == 3 && detail::isAsciiDigits(*code)) {
+    if (code->size() == 3 && platform::text::allAsciiDigits(*code)) {
         const int number = ((*code)[0] - '0') * 100 + ((*code)[1] - '0') * 10 + ((*code)[2] - '0');
         known = ISOCountryCodes::isISOCurrencyNumber(number);
     }
@@ -190,7 +189,7 @@ void TavroPayMerchantTLVValidator::validateTransactAmount(const OptionalText& am
 {
     if (!amount)
         return;
-    const bool digitsOnly = allDecimalDigits(*amount);
+    const bool digitsOnly = text::allDecimalDigits(*amount);
     if (!lengthInRange(*amount, 1, digitsOnly ? 12 : 13))
         addErrorCode(Codes::transactionAmountInvalidLength);
     if (!isPositiveAmount(*amount))
@@ -210,7 +209,7 @@ void TavroPayMerchantTLVValidator::validateCountryCode(const OptionalText& code)
         return;
     addErrorCode(Codes::countryCodeInvalidLengthOrCharacters);
     bool lettersOnly = true;
-    if (detail::isAsciiText(*code)) {
+    if (platform::text::isAscii(*code)) {
         for (char c : *code)
             lettersOnly = lettersOnly && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
     } else {

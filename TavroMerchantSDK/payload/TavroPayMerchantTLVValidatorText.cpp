@@ -1,6 +1,5 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/support/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
@@ -8,17 +7,9 @@ namespace tavro::validator_text {
 
 namespace text = platform::text;
 
-bool allDecimalDigits(std::string_view value)
-{
-    if (detail::isAsciiDigits(value))
-        return true;
-    // The only ASCII decimal digits are '0' to '9'; other scripts' digits need the Unicode test.
-    return !detail::isAsciiText(value) && text::allDecimalDigits(value);
-}
-
 bool containsLetter(std::string_view value)
 {
-    if (detail::isAsciiText(value)) {
+    if (platform::text::isAscii(value)) {
         for (char c : value) {
             if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
                 return true;
@@ -35,7 +26,7 @@ bool containsLetter(std::string_view value)
 bool containsOtherThanDigitsAndPeriod(std::string_view value)
 {
     const char32_t period = static_cast<unsigned char>(TavroBaseConstants::periodCharacter[0]);
-    if (detail::isAsciiText(value)) {
+    if (platform::text::isAscii(value)) {
         for (char c : value) {
             if (c != static_cast<char>(period) && (c < '0' || c > '9'))
                 return true;

@@ -1,7 +1,6 @@
 #pragma once
 // Character tests shared by the validator's rules. Lengths count Unicode scalar values.
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "platform/foundation/Text.h"
 
 #include <cstddef>
@@ -13,7 +12,7 @@ namespace tavro::validator_text {
 // Code-point count; the byte count of ASCII text, which is nearly every field.
 inline std::size_t codePointCount(std::string_view text)
 {
-    return detail::isAsciiText(text) ? text.size() : platform::text::codePointCount(text);
+    return platform::text::isAscii(text) ? text.size() : platform::text::codePointCount(text);
 }
 
 // minimum <= code-point count <= maximum. Inline: every field asks it, and nearly every field is
@@ -23,8 +22,6 @@ inline bool lengthInRange(std::string_view text, long long minimum, long long ma
     const auto count = static_cast<long long>(codePointCount(text));
     return count >= minimum && count <= maximum;
 }
-// Every scalar is a decimal digit (Nd, any script); true for the empty text.
-bool allDecimalDigits(std::string_view text);
 // Some scalar is a letter or mark (general categories L and M).
 bool containsLetter(std::string_view text);
 // Some scalar is neither a decimal digit (Nd, any script) nor the period.

@@ -1,11 +1,11 @@
 // The tip-or-convenience indicator ("55") and the two fee fields it governs ("56", "57").
 
-#include "TavroMerchantSDK/payload/AsciiScan.h"
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 #include "TavroMerchantSDK/support/StringExtensions.h"
+#include "platform/foundation/Text.h"
 
 #include <optional>
 
@@ -24,7 +24,7 @@ std::optional<TipAndFeeIndicatorType> indicatorType(const std::string& indicator
 {
     // Digits have no case, so ASCII text matches only exactly; other text takes the comparison
     // that folds case and canonical forms.
-    const bool ascii = detail::isAsciiText(indicator);
+    const bool ascii = platform::text::isAscii(indicator);
     const auto matches = [&](std::string_view raw) { return ascii ? indicator == raw : isEqualTo(indicator, raw); };
     if (matches("01"))
         return TipAndFeeIndicatorType::Tip;

@@ -10,6 +10,8 @@
 // the end of the input. Text handed back (slices, mapped text) is always well-formed UTF-8;
 // byte offsets refer to the text as given.
 
+#include "platform/foundation/TextAscii.h" // isAscii, allAsciiDigits
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,7 +21,6 @@
 namespace platform::text {
 
 bool isValidUtf8(std::string_view text);
-bool isAscii(std::string_view text);
 
 // --- code points (Unicode scalar values) ---
 std::size_t codePointCount(std::string_view text);
@@ -52,9 +53,8 @@ bool isMark(char32_t c);         // general category M*
 bool isLetterOrMark(char32_t c);
 bool isAsciiDigit(char32_t c);
 bool isWhitespace(char32_t c); // White_Space property
-// True when every code point of the text passes the test (true for empty text).
+// True when every code point of the text is a decimal digit of any script (true for empty text).
 bool allDecimalDigits(std::string_view text);
-bool allAsciiDigits(std::string_view text);
 
 // --- case mapping and normalisation (locale-independent) ---
 std::string toUpper(std::string_view text);

@@ -88,17 +88,11 @@ bool isWhitespace(char32_t c)
 
 bool allDecimalDigits(std::string_view text)
 {
-    return allCodePoints(text, [](char32_t c) { return isAsciiDigit(c) || isDecimalDigit(c); });
-}
-
-bool allAsciiDigits(std::string_view text)
-{
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
+    if (allAsciiDigits(text)) {
+        return true;
     }
-    return true;
+    // The only ASCII decimal digits are '0' to '9'; other scripts' digits need the Unicode test.
+    return !isAscii(text) && allCodePoints(text, [](char32_t c) { return isAsciiDigit(c) || isDecimalDigit(c); });
 }
 
 std::string toUpper(std::string_view text)

@@ -79,11 +79,6 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-bool isAscii(std::string_view text)
-{
-    return asciiPrefixLength(text) == text.size();
-}
-
 std::u32string toUtf32(std::string_view text)
 {
     std::u32string out;

@@ -1,16 +1,16 @@
 #pragma once
-// Whether text is plain ASCII, or plain ASCII digits, checked eight bytes at a time: the codec
-// asks this of every whole payload it reads or checks and of most fields, and payloads are nearly
-// always ASCII.
+// ASCII questions asked of whole texts, eight bytes at a time. Inline: payload codecs ask them of
+// every field, and nearly every field is short and ASCII.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
-namespace tavro::detail {
+namespace platform::text {
 
-// True when every byte is below 0x80 (true for empty text).
-inline bool isAsciiText(std::string_view text)
+// True when every byte is below 0x80 (true for the empty text).
+inline bool isAscii(std::string_view text)
 {
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     const char* data = text.data();
@@ -32,8 +32,8 @@ inline bool isAsciiText(std::string_view text)
     return ((seen | word) & kHighBits) == 0;
 }
 
-// True when every byte is an ASCII digit '0' to '9' (true for empty text).
-inline bool isAsciiDigits(std::string_view text)
+// True when every byte is an ASCII digit '0' to '9' (true for the empty text).
+inline bool allAsciiDigits(std::string_view text)
 {
     // A byte is a digit when its high nibble is 3 and adding 6 does not carry into it (0x30 to
     // 0x39). Once every high nibble is 3, no byte's sum can carry into the next byte.
@@ -65,4 +65,4 @@ inline bool isAsciiDigits(std::string_view text)
     return allDigits(word);
 }
 
-} // namespace tavro::detail
+} // namespace platform::text
