@@ -96,6 +96,15 @@ double Row::coefficientFor(Symbol symbol) const
     return it != m_cells.end() ? it->coefficient : 0.0;
 }
 
+double Row::largestCoefficient() const
+{
+    double largest = 0.0;
+    for (const Cell& cell : m_cells) {
+        largest = std::max(largest, std::fabs(cell.coefficient));
+    }
+    return largest;
+}
+
 void Row::reverseSign()
 {
     m_constant = -m_constant;

@@ -63,6 +63,9 @@ public:
 
     // 0 if the symbol is not in the row.
     double coefficientFor(Symbol symbol) const;
+    // The largest magnitude among the coefficients (0 for a constant row): the scale that pivot
+    // and rounding tolerances are measured against.
+    double largestCoefficient() const;
 
     void reverseSign();
 

@@ -118,7 +118,7 @@ private:
     std::vector<Symbol> m_freshSymbols;                             // symbols made by the current createRow
     std::uint64_t m_nextOrder = 0;
     bool m_rebuilding = false;
-    bool m_rebuiltForRounding = false;  // rounding broke the tableau once: keep checking the solution
+    bool m_rebuiltForRounding = false;   // rounding broke the tableau once: keep checking the solution
     std::uint64_t m_revision = 0;        // counts changes to the constraints and edit values
     std::uint64_t m_checkedRevision = 0; // the revision whose solution was last checked
 };

@@ -158,17 +158,10 @@ bool Solver::requiredConstraintsHold() const
         }
         const Expression& expression = constraint.expression();
         double scale = std::fabs(expression.constant());
-        double value = expression.constant();
         for (const Term& term : expression.terms()) {
-            const double product = term.coefficient * term.variable.value();
-            value += product;
-            scale = std::max(scale, std::fabs(product));
+            scale = std::max(scale, std::fabs(term.coefficient * term.variable.value()));
         }
-        const double tolerance = requiredResidueTolerance * std::max(1.0, scale);
-        const bool holds = constraint.relation() == Relation::LessOrEqual      ? value <= tolerance
-                           : constraint.relation() == Relation::GreaterOrEqual ? value >= -tolerance
-                                                                               : std::fabs(value) <= tolerance;
-        if (!holds) {
+        if (!constraint.isSatisfied(requiredResidueTolerance * std::max(1.0, scale))) {
             return false;
         }
     }

@@ -125,11 +125,7 @@ void Tableau::substitute(Symbol symbol, const Row& row, Scope scope)
 void Tableau::pivot(Symbol leaving, Symbol entering)
 {
     Row row = takeRow(leaving);
-    double largest = 0.0;
-    for (const Row::Cell& cell : row.cells()) {
-        largest = std::max(largest, std::fabs(cell.coefficient));
-    }
-    if (std::fabs(row.coefficientFor(entering)) < lossyPivotRatio * largest) {
+    if (std::fabs(row.coefficientFor(entering)) < lossyPivotRatio * row.largestCoefficient()) {
         m_precisionLost = true;
     }
     row.solveFor(leaving, entering);

@@ -58,18 +58,9 @@ constexpr double relativePivotTolerance = 1.0e-9;
 // One pivot element dwarfs another when it is this many times larger.
 constexpr double dominatingPivotRatio = 1.0e3;
 
-double largestMagnitude(const Row& row)
-{
-    double largest = 0.0;
-    for (const Row::Cell& cell : row.cells()) {
-        largest = std::max(largest, std::fabs(cell.coefficient));
-    }
-    return largest;
-}
-
 bool isUsablePivot(double coefficient, const Row& row)
 {
-    return std::fabs(coefficient) >= relativePivotTolerance * largestMagnitude(row);
+    return std::fabs(coefficient) >= relativePivotTolerance * row.largestCoefficient();
 }
 
 bool dwarfs(double coefficient, double other)
@@ -121,7 +112,7 @@ bool Tableau::minimize(Row& objective, std::size_t higherLevels)
             // coefficient is rounding residue. A small one is dropped; a large one means the
             // tableau has to be rebuilt.
             const double cost = own ? freshCost(*own, entering) : objective.coefficientFor(entering);
-            if (-cost <= suspiciousGainRatio * largestMagnitude(objective)) {
+            if (-cost <= suspiciousGainRatio * objective.largestCoefficient()) {
                 objective.remove(entering);
                 continue;
             }
@@ -129,7 +120,7 @@ bool Tableau::minimize(Row& objective, std::size_t higherLevels)
         }
         const Row& leavingRow = *rowFor(leaving);
         if (!isUsablePivot(leavingRow.coefficientFor(entering), leavingRow) &&
-            -objective.coefficientFor(entering) <= suspiciousGainRatio * largestMagnitude(objective)) {
+            -objective.coefficientFor(entering) <= suspiciousGainRatio * objective.largestCoefficient()) {
             // A barely-there gain through a barely-there pivot: both are most likely rounding of
             // zeros, and the pivot would blow the rows up for nothing.
             objective.remove(entering);
@@ -154,7 +145,7 @@ Symbol Tableau::enteringSymbol(Row& objective, Level* own, std::size_t higherLev
         double gain = -cell.coefficient;
         if (own && gain < smallGain) {
             if (suspectGain < 0.0) {
-                suspectGain = suspiciousGainRatio * largestMagnitude(objective);
+                suspectGain = suspiciousGainRatio * objective.largestCoefficient();
             }
             if (gain <= suspectGain) {
                 const double cost = freshCost(*own, cell.symbol);
@@ -243,7 +234,7 @@ Symbol Tableau::leavingRowFor(Symbol entering) const
         }
         bound = std::min(bound, -(constant + ratioTestTolerance * std::max(1.0, std::fabs(constant))) / coefficient);
     }
-    if (!best.isValid() || -bestCoefficient >= smallPivotRatio * largestMagnitude(*rowFor(best))) {
+    if (!best.isValid() || -bestCoefficient >= smallPivotRatio * rowFor(best)->largestCoefficient()) {
         return best;
     }
     Symbol steadier = best;
@@ -288,22 +279,21 @@ bool Tableau::addWithArtificialVariable(const Row& row)
         if (!artificialRow.isConstant()) {
             // Its value is zero: any symbol of the row can take its place. Prefer restricted ones.
             // The first one, unless a later one's coefficient dwarfs it.
-            Symbol entering;
-            double enteringCoefficient = 0.0;
-            for (const Row::Cell& cell : artificialRow.cells()) {
-                if (cell.symbol.isPivotable() &&
-                    (!entering.isValid() || dwarfs(cell.coefficient, enteringCoefficient))) {
-                    entering = cell.symbol;
-                    enteringCoefficient = cell.coefficient;
-                }
-            }
-            if (!entering.isValid()) {
+            const auto firstUnlessDwarfed = [&](bool pivotableOnly) {
+                Symbol chosen;
+                double chosenCoefficient = 0.0;
                 for (const Row::Cell& cell : artificialRow.cells()) {
-                    if (!entering.isValid() || dwarfs(cell.coefficient, enteringCoefficient)) {
-                        entering = cell.symbol;
-                        enteringCoefficient = cell.coefficient;
+                    if ((!pivotableOnly || cell.symbol.isPivotable()) &&
+                        (!chosen.isValid() || dwarfs(cell.coefficient, chosenCoefficient))) {
+                        chosen = cell.symbol;
+                        chosenCoefficient = cell.coefficient;
                     }
                 }
+                return chosen;
+            };
+            Symbol entering = firstUnlessDwarfed(true);
+            if (!entering.isValid()) {
+                entering = firstUnlessDwarfed(false);
             }
             artificialRow.solveFor(artificial, entering);
             substitute(entering, artificialRow);
@@ -422,10 +412,7 @@ bool Tableau::isFeasible() const
         if (!entry.basic.isRestricted() || entry.row.constant() >= 0.0) {
             continue;
         }
-        double scale = 1.0;
-        for (const Row::Cell& cell : entry.row.cells()) {
-            scale = std::max(scale, std::fabs(cell.coefficient));
-        }
+        const double scale = std::max(1.0, entry.row.largestCoefficient());
         if (entry.row.constant() < -relativeFeasibilityTolerance * scale) {
             return false;
         }
@@ -440,7 +427,7 @@ Symbol Tableau::dualEnteringSymbol(const Row& row)
 {
     Symbol best;
     double bestCoefficient = 0.0;
-    const double smallestPivot = relativePivotTolerance * largestMagnitude(row);
+    const double smallestPivot = relativePivotTolerance * row.largestCoefficient();
     for (const Row::Cell& cell : row.cells()) {
         if (cell.coefficient <= 0.0 || cell.symbol.isDummy()) {
             continue;
