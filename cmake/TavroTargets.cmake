@@ -1,13 +1,24 @@
-# tavro_library(<target> <dirs> DEPS <libs...>)
-# One static library per source folder; every .cpp below the folders belongs to it. A folder that
+# tavro_drop_excluded(<list var> <root> <subdirs>): removes from the list the files below root/subdir.
+function(tavro_drop_excluded list_var root subdirs)
+  set(kept ${${list_var}})
+  foreach(sub IN LISTS subdirs)
+    list(FILTER kept EXCLUDE REGEX "^${root}/${sub}/")
+  endforeach()
+  set(${list_var} ${kept} PARENT_SCOPE)
+endfunction()
+
+# tavro_library(<target> <dirs> [EXCLUDE <subdirs...>] DEPS <libs...>)
+# One static library per source folder; every .cpp below the folders belongs to it, except those below
+# an EXCLUDE folder (a nested folder that is a library of its own). A folder that
 # does not exist or holds no .cpp is a configure error, never a silently empty library; only the
 # folders listed in TAVRO_PENDING_FOLDERS (subsystems whose first sources are still to come) may be
 # missing or empty, and a target made only of such folders is an interface target marked pending.
 function(tavro_library target dirs)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS dirs)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${dir}/*.cpp")
+    tavro_drop_excluded(found "${PROJECT_SOURCE_DIR}" "${ARG_EXCLUDE}")
     if(found)
       list(APPEND sources ${found})
     elseif(NOT dir IN_LIST TAVRO_PENDING_FOLDERS)
@@ -33,10 +44,11 @@ endfunction()
 # each tests/<dir>, testing <library> (the first of DEPS). A library with code must have its tests: no
 # .cpp below the folders is a configure error, unless the library is still pending.
 function(tavro_test name dirs)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS dirs)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+    tavro_drop_excluded(found "${CMAKE_CURRENT_SOURCE_DIR}" "${ARG_EXCLUDE}")
     list(APPEND sources ${found})
   endforeach()
   if(NOT sources)

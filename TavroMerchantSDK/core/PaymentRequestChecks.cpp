@@ -2,10 +2,10 @@
 
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
-#include "TavroMerchantSDK/support/ISORegionCodes.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
-#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISORegionCodes.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>

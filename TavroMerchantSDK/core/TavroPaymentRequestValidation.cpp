@@ -3,7 +3,7 @@
 #include "TavroMerchantSDK/core/PaymentRequestChecks.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 
 namespace tavro {
 

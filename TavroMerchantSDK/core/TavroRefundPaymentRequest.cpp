@@ -1,10 +1,10 @@
 #include "TavroMerchantSDK/core/TavroRefundPaymentRequest.h"
 
 #include "TavroMerchantSDK/core/PlainDecimal.h"
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
-#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
 namespace tavro {

@@ -2,7 +2,7 @@
 
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/support/SessionServices.h"
-#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/ResetForTesting.h"
 
 namespace tavro {

@@ -3,7 +3,7 @@
 // prepareTLV(), then read tlvString (the payload text) and tavroError (absent when valid).
 // One shared instance; not for use from two threads at once.
 
-#include "TavroMerchantSDK/support/TavroError.h"
+#include "TavroMerchantSDK/support/base/TavroError.h"
 #include "platform/foundation/AnyValue.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 
 namespace tavro {
 

@@ -3,8 +3,8 @@
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
-#include "TavroMerchantSDK/support/ISORegionCodes.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISORegionCodes.h"
 #include "platform/foundation/Text.h"
 
 #include <algorithm>

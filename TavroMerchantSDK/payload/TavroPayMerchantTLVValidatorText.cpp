@@ -1,6 +1,6 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidatorText.h"
 
-#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
 namespace tavro::validator_text {

@@ -7,7 +7,7 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "TavroMerchantSDK/Common/ConfirmPayment/View/TAVROCurrencySelectionView.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "platform/ui/UIScreen.h"
 
 namespace tavro {

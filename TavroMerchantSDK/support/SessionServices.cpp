@@ -1,6 +1,6 @@
 #include "TavroMerchantSDK/support/SessionServices.h"
 
-#include "TavroMerchantSDK/support/TavroBaseConstants.h"
+#include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 
 #include <mutex>
 

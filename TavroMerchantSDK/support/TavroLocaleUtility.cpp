@@ -1,6 +1,6 @@
 #include "TavroMerchantSDK/support/TavroLocaleUtility.h"
 
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 #include "platform/foundation/Text.h"
 
 namespace tavro {

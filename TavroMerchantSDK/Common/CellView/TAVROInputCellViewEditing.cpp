@@ -3,7 +3,7 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
 
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/TextReplacing.h"
 
 namespace tavro {

@@ -2,7 +2,7 @@
 
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "TavroMerchantSDK/support/UIViewConstraintExtensions.h"
 #include "platform/graphics/UIFont.h"

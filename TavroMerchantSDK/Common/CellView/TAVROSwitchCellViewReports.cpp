@@ -4,7 +4,7 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 
 #include "TavroMerchantSDK/core/TavroSession.h"
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/TextReplacing.h"
 
 namespace tavro {

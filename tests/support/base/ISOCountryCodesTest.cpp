@@ -1,5 +1,5 @@
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
-#include "TavroMerchantSDK/support/ISORegionCodes.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISORegionCodes.h"
 
 #include <gtest/gtest.h>
 

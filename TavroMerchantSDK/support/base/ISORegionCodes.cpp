@@ -1,4 +1,4 @@
-#include "TavroMerchantSDK/support/ISORegionCodes.h"
+#include "TavroMerchantSDK/support/base/ISORegionCodes.h"
 
 #include <algorithm>
 #include <array>

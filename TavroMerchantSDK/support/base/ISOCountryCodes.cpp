@@ -1,4 +1,4 @@
-#include "TavroMerchantSDK/support/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "TavroMerchantSDK/support/TavroError.h"
+#include "TavroMerchantSDK/support/base/TavroError.h"
 
 #include <gtest/gtest.h>
 

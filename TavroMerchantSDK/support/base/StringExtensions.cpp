@@ -1,4 +1,4 @@
-#include "TavroMerchantSDK/support/StringExtensions.h"
+#include "TavroMerchantSDK/support/base/StringExtensions.h"
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/Regex.h"
