@@ -84,11 +84,6 @@ protected:
         driver.runUntilIdle();
         return top<TAVRORequestPaymentViewController>();
     }
-    void endFlow()
-    {
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
-    }
 
     static CGRect inWindow(const UIViewPtr& view) { return view->convert(view->bounds(), nullptr); }
 
@@ -171,8 +166,10 @@ TEST_P(BottomButtonLayoutTest, BottomButtonsEndFlushWithTheScreen)
             EXPECT_EQ(inWindow(shown.form).maxY(), inWindow(shown.button).minY());
         }
         driver.writePNG(shown.window, std::string("bottom-button-") + name);
-        if (shown.window == session()->sdkWindow())
-            endFlow();
+        if (shown.window == session()->sdkWindow()) {
+            TavroMerchantSDK::endTavroFlow();
+            finishSlide();
+        }
     }
 }
 
