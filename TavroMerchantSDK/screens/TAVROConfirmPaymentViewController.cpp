@@ -10,7 +10,6 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/UIFont.h"
-#include "platform/ui/NSLayoutAnchor.h"
 #include "platform/ui/UINavigationController.h"
 
 namespace tavro {
@@ -66,7 +65,7 @@ void TAVROConfirmPaymentViewController::createViews()
     const CGFloat height = root->frame().height();
     const auto self = sharedFromThis<TAVROConfirmPaymentViewController>();
 
-    const CGFloat formBottom = height - m_payButtonHeight - payButtonBottomGap;
+    const CGFloat formBottom = height - m_payButtonHeight;
     m_payButton = NSObject::create<KPrimaryButton>(CGRect(0, formBottom, width, m_payButtonHeight));
     m_payButton->setTranslatesAutoresizingMaskIntoConstraints(false);
     m_payButton->setTitle(platform::text::toUpper(StringConstants::REVIEW_PAYMENT_PAY()),
@@ -105,9 +104,7 @@ void TAVROConfirmPaymentViewController::addConstraintForPayButton(const std::sha
 {
     addConstraintOn(button, NSLayoutAttribute::leading);
     addConstraintOn(button, NSLayoutAttribute::trailing);
-    platform::anchors(button)
-        .bottom.constraintEqualTo(platform::anchors(bottomLayoutGuide()).top, -payButtonBottomGap)
-        ->setActive(true);
+    addConstraintOn(button, NSLayoutAttribute::bottom, nullptr, bottomLayoutGuide());
     addConstraintOn(button, NSLayoutAttribute::height);
 }
 

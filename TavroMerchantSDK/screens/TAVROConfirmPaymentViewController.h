@@ -36,8 +36,6 @@ class TAVROConfirmPaymentViewController : public TavroBaseViewController,
                                           public TransactionCardDelegate,
                                           public platform::UIScrollViewDelegate {
 public:
-    // Room between the pay button's bottom and the bottom layout guide.
-    static constexpr platform::CGFloat payButtonBottomGap = 64;
     // Extra scroll for a focused amount row, whose field is taller than it looks.
     static constexpr platform::CGFloat amountRowExtraScroll = 50;
     // Side of the spinner shown on the pay button.

@@ -1,6 +1,7 @@
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 
 #include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/support/Utilities.h"
@@ -26,10 +27,11 @@ void TAVRORequestPaymentViewController::viewDidLoad()
 void TAVRORequestPaymentViewController::viewDidAppear(bool animated)
 {
     platform::UIViewController::viewDidAppear(animated);
-    if (auto payload = requestPayload())
-        m_qrImageCellView->setQrCodeTlv(std::move(payload));
+    auto payload = requestPayload();
+    if (payload)
+        m_qrImageCellView->setQrCodeTlv(payload);
     if (TavroSession::sharedSession()->requestPaymentSession()->isUpdated())
-        showUpdatedAmount();
+        showPaymentDetails(payload);
 }
 
 std::optional<std::string> TAVRORequestPaymentViewController::requestPayload() const
@@ -42,29 +44,46 @@ std::optional<std::string> TAVRORequestPaymentViewController::requestPayload() c
     return request->getTLV();
 }
 
-std::string TAVRORequestPaymentViewController::formattedRequestAmount() const
+std::string TAVRORequestPaymentViewController::formattedAmount(std::string_view decimalText)
 {
-    const auto& request = TavroSession::sharedSession()->requestPaymentSession()->request();
-    if (!request || !request->transactionAmount())
-        return "";
-    auto amount = platform::text::parseDecimal(*request->transactionAmount());
+    auto amount = platform::text::parseDecimal(decimalText);
     if (!amount)
         return "";
     auto components = Utilities::getISOCurrencyComponents(*amount, TavroSession::sharedSession()->activeCurrencyCode());
     return components.currencyCode + " " + components.formattedAmount;
 }
 
-void TAVRORequestPaymentViewController::showUpdatedAmount()
+std::string TAVRORequestPaymentViewController::formattedRequestAmount() const
 {
-    auto text = formattedRequestAmount();
-    if (text.empty()) {
-        // The editor writes a decimal text; anything else is left off rather than shown raw.
-        platform::debugLog("TAVRORequestPaymentViewController: the updated request has no decimal amount");
-        return;
+    const auto& request = TavroSession::sharedSession()->requestPaymentSession()->request();
+    if (!request || !request->transactionAmount())
+        return "";
+    return formattedAmount(*request->transactionAmount());
+}
+
+void TAVRORequestPaymentViewController::showPaymentDetails(const std::optional<std::string>& payload)
+{
+    // The lines say only what the code carries: a customer must not read an amount the payload
+    // does not hold, so they follow the decoded entries, not the request's fields.
+    TavroPayMerchantTLV entries;
+    bool decoded = false;
+    if (payload && !payload->empty()) {
+        decoded = !entries.decodeTLV(*payload);
+        if (!decoded)
+            platform::debugLog("TAVRORequestPaymentViewController: the payload does not decode; no amount line");
     }
-    m_amountLabel->setText(std::move(text));
-    m_amountLabel->setHidden(false);
-    m_paymentDetailLabel->setHidden(false);
+    const bool hasAmount = decoded && entries.transactionAmount();
+    const bool hasDetails = decoded && (entries.additionalDataFieldTemplate() || entries.additionalDataField());
+
+    std::string text = hasAmount ? formattedAmount(*entries.transactionAmount()) : "";
+    if (hasAmount && text.empty())
+        // The writers put a decimal text there; anything else is left off rather than shown raw.
+        platform::debugLog("TAVRORequestPaymentViewController: the payload holds no decimal amount");
+    const bool showAmount = !text.empty();
+    if (showAmount)
+        m_amountLabel->setText(std::move(text));
+    m_amountLabel->setHidden(!showAmount);
+    m_paymentDetailLabel->setHidden(!hasAmount && !hasDetails);
 }
 
 void TAVRORequestPaymentViewController::detailsButtonPressed()

@@ -24,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavro {
@@ -40,7 +41,7 @@ public:
     const std::shared_ptr<TAVROSupportedNetwork>& supportedNetwork() const { return m_supportedNetwork; }
     const std::shared_ptr<platform::UILabel>& merchantNameLabel() const { return m_merchantNameLabel; }
     const std::shared_ptr<platform::UILabel>& merchantCityLabel() const { return m_merchantCityLabel; }
-    // Hidden until the request was updated in the editor.
+    // Hidden until the request was updated in the editor, then shown as the payload holds them.
     const std::shared_ptr<platform::UILabel>& amountLabel() const { return m_amountLabel; }
     const std::shared_ptr<platform::UILabel>& paymentDetailLabel() const { return m_paymentDetailLabel; }
     const std::shared_ptr<platform::UIButton>& paymentDetailButton() const { return m_paymentDetailButton; }
@@ -55,8 +56,8 @@ public:
     void loadView() override;
     // Title and share button.
     void viewDidLoad() override;
-    // Renders the request's payload into the QR row and, when the request was updated, shows the
-    // amount line.
+    // Renders the request's payload into the QR row and, when the request was updated, shows or
+    // hides the amount line and its caption after what that payload holds.
     void viewDidAppear(bool animated) override;
 
     // Builds the view tree, once.
@@ -67,7 +68,7 @@ public:
     virtual void popAction();
     // Opens the additional-details editor over the screen, with the bar hidden.
     virtual void detailsButtonPressed();
-    // Pins `view` to the root view's edges and 64 points above the bottom layout guide, with the
+    // Pins `view` to the root view's edges and its bottom to the bottom layout guide, with the
     // details button's height.
     virtual void addConstraintForPaymentDetailButton(const platform::UIViewPtr& view);
     // Pins `view` full-width, 16 points below the root view's top, 24 points high.
@@ -80,6 +81,9 @@ public:
 
     // The amount line's text for the request, "" when the request has no decimal amount.
     std::string formattedRequestAmount() const;
+    // `decimalText` as the amount line shows it: the active currency's alphabetic code, a space and
+    // the amount formatted for that currency; "" when the text is not a decimal number.
+    static std::string formattedAmount(std::string_view decimalText);
 
 private:
     // Adds a fresh hidden share card over the safe area of the root view.
@@ -88,7 +92,9 @@ private:
     std::vector<platform::UIActivityItem> makeSharingQRView();
     // The payload of the session's request (nothing without a request).
     std::optional<std::string> requestPayload() const;
-    void showUpdatedAmount();
+    // The amount line shows the payload's amount entry ("54") and the caption shows with an amount
+    // or an additional-data entry ("62"); each is hidden otherwise, both without a payload.
+    void showPaymentDetails(const std::optional<std::string>& payload);
 
     std::shared_ptr<platform::UILabel> m_scanToPayLabel;
     std::shared_ptr<platform::UIImageView> m_arrowImageView;

@@ -1,5 +1,5 @@
 // The request-payment screen's view tree: a centred column hanging from the caption, each view
-// from the bottom of the one above it, and the details button pinned near the bottom.
+// from the bottom of the one above it, and the details button pinned to the bottom layout guide.
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 
 #include "TavroMerchantSDK/core/TavroSession.h"
@@ -7,6 +7,7 @@
 #include "TavroMerchantSDK/support/TAVROThemes.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "TavroMerchantSDK/support/UIImageExtensions.h"
+#include "TavroMerchantSDK/support/UIViewConstraintExtensions.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/NSLayoutAnchor.h"
@@ -126,7 +127,7 @@ void TAVRORequestPaymentViewController::addConstraintForPaymentDetailButton(cons
     auto root = this->view();
     anchors(view).leading.constraintEqualTo(anchors(root).leading)->setActive(true);
     anchors(view).trailing.constraintEqualTo(anchors(root).trailing)->setActive(true);
-    anchors(view).bottom.constraintEqualTo(anchors(bottomLayoutGuide()).top, -64)->setActive(true);
+    addConstraintOn(view, platform::NSLayoutAttribute::bottom, nullptr, bottomLayoutGuide());
     anchors(view).height.constraintEqualToConstant(m_paymentDetailButtonHeight)->setActive(true);
 }
 

@@ -104,6 +104,79 @@ TEST_F(RequestPaymentFlowTest, MerchantAddsAnAmountAndABillNumberThenResetsThem)
     EXPECT_EQ(delegateCalls, 0);
 }
 
+// After an update the amount line and its caption follow the payload just drawn: the amount only
+// with an amount entry, the caption with an amount or an additional-data entry, neither without a
+// payload; a line shown before hides again. The caption keeps its place whether or not the amount
+// shows above it.
+TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
+{
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    auto screen = top<TAVRORequestPaymentViewController>();
+    ASSERT_TRUE(screen);
+    auto typeAmount = [this](const char* digits) {
+        auto editor = openEditor();
+        ASSERT_TRUE(editor);
+        ASSERT_TRUE(driver.focus(editor->scrollView()->amountCellView()->inputTextField()));
+        driver.backspace(12);
+        driver.type(digits);
+        driver.pressDone();
+        ASSERT_TRUE(pressUpdate());
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        Text amount; // none: the amount line is hidden
+        bool captionShown;
+    };
+    const std::vector<Step> steps{
+        {"a bill number, amount left at zero",
+         [&] {
+             ASSERT_TRUE(openEditor());
+             ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+             driver.advanceBy(0.3);
+             driver.typeInto("billNumberTextField", "INV-9");
+             driver.pressDone();
+             ASSERT_TRUE(pressUpdate());
+         },
+         std::nullopt, true},
+        {"an amount added", [&] { typeAmount("25000"); }, "INR 250.00", true},
+        {"the amount back at zero", [&] { typeAmount("0"); }, std::nullopt, true},
+        {"reset",
+         [&] {
+             ASSERT_TRUE(openEditor());
+             ASSERT_TRUE(driver.tapText("Reset"));
+             driver.advanceBy(0.3);
+             ASSERT_TRUE(pressUpdate());
+         },
+         std::nullopt, false},
+        {"an amount alone", [&] { typeAmount("900"); }, "INR 9.00", true},
+        {"no payload",
+         [&] {
+             session()->requestPaymentSession()->setRequest(nullptr);
+             screen->viewDidAppear(false);
+         },
+         std::nullopt, false},
+    };
+    std::optional<platform::CGRect> captionFrame;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        driver.runUntilIdle();
+        ASSERT_TRUE(session()->requestPaymentSession()->isUpdated());
+        EXPECT_EQ(!screen->amountLabel()->isHidden(), step.amount.has_value());
+        EXPECT_EQ(!screen->paymentDetailLabel()->isHidden(), step.captionShown);
+        if (step.amount) {
+            EXPECT_EQ(screen->amountLabel()->text(), step.amount);
+        }
+        if (step.captionShown) {
+            if (!captionFrame)
+                captionFrame = screen->paymentDetailLabel()->frame();
+            EXPECT_EQ(screen->paymentDetailLabel()->frame(), *captionFrame);
+        }
+    }
+}
+
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
 TEST_F(RequestPaymentFlowTest, RepeatedDetailsCyclesReleaseEveryScreenAndRow)
 {

@@ -1,0 +1,233 @@
+// Where the flows' bottom buttons stand, and what that leaves to the share picture and to the QR
+// screen's column, at the two phone sizes the framework is pictured at. Checked in rendered pixels.
+
+#include "screens/PaymentFormTestSupport.h"
+
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
+#include "TavroMerchantSDK/screens/TAVROConfirmPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
+#include "TavroMerchantSDK/support/UIColorExtensions.h"
+#include "platform/testing/ScreenSetup.h"
+#include "platform/ui/UIScreen.h"
+
+#include <cstdlib>
+#include <functional>
+
+using platform::CGRect;
+using platform::NSObject;
+using platform::RGBA8;
+using platform::UIViewPtr;
+using tavro::TAVRORequestPaymentViewController;
+using tavro::TavroMerchantSDK;
+
+namespace {
+
+// A colour nothing else on these screens uses, so a pixel of it belongs to a bottom button.
+constexpr const char* kButtonHex = "#C81E7B";
+constexpr RGBA8 kButtonColour{0xC8, 0x1E, 0x7B, 0xFF};
+
+bool isButtonColour(RGBA8 pixel)
+{
+    return std::abs(pixel.r - kButtonColour.r) <= 2 && std::abs(pixel.g - kButtonColour.g) <= 2 &&
+           std::abs(pixel.b - kButtonColour.b) <= 2 && pixel.a == 0xFF;
+}
+
+// The pixels of `image` inside `rect` (points; the whole image without one) that pass `test`.
+int countPixels(const platform::UIImage& image, const std::function<bool(int x, int y)>& test,
+                std::optional<CGRect> rect = std::nullopt)
+{
+    const double scale = image.scale();
+    const int x0 = rect ? static_cast<int>(rect->minX() * scale) : 0;
+    const int y0 = rect ? static_cast<int>(rect->minY() * scale) : 0;
+    const int x1 = rect ? static_cast<int>(rect->maxX() * scale) : image.pixelWidth();
+    const int y1 = rect ? static_cast<int>(rect->maxY() * scale) : image.pixelHeight();
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            count += test(x, y) ? 1 : 0;
+    return count;
+}
+
+struct ScreenSize {
+    double width;
+    double height;
+};
+
+std::string sizeName(const ::testing::TestParamInfo<ScreenSize>& info)
+{
+    return std::to_string(static_cast<int>(info.param.width)) + "x" +
+           std::to_string(static_cast<int>(info.param.height));
+}
+
+class BottomButtonLayoutTest : public formtest::RequestFlowTest, public ::testing::WithParamInterface<ScreenSize> {
+protected:
+    // The screen takes its size before the host's window is made; the session's window, which
+    // outlives the cases, is given it too.
+    void SetUp() override
+    {
+        platform::configureTestScreen(GetParam().width, GetParam().height, 2);
+        RequestFlowTest::SetUp();
+        session()->sdkWindow()->setFrame(platform::UIScreen::main()->bounds());
+        auto config = NSObject::create<tavro::TavroConfig>();
+        config->setActionButtonColor(tavro::colorWithHexString(kButtonHex));
+        TavroMerchantSDK::setupOneTimeConfiguration(config);
+    }
+
+    bool smallScreen() const { return GetParam().height < 667; }
+
+    std::shared_ptr<TAVRORequestPaymentViewController> launchRequest()
+    {
+        TavroMerchantSDK::launchRequestPaymentFlow(sessiontest::validPaymentRequest(), [](bool, auto, auto) {});
+        finishSlide();
+        driver.runUntilIdle();
+        return top<TAVRORequestPaymentViewController>();
+    }
+
+    static CGRect inWindow(const UIViewPtr& view) { return view->convert(view->bounds(), nullptr); }
+
+    // Window pixels inside `view`'s rectangle that differ from `view` rendered alone: what other
+    // views draw over it.
+    int pixelsDrawnOver(const UIViewPtr& window, const UIViewPtr& view)
+    {
+        auto screen = driver.render(window);
+        auto alone = driver.render(view);
+        if (!screen || !alone)
+            return -1;
+        const auto rect = inWindow(view);
+        const double scale = screen->scale();
+        return countPixels(
+            *screen,
+            [&](int x, int y) {
+                return screen->pixelAt(x, y) != alone->pixelAt(x - static_cast<int>(rect.minX() * scale),
+                                                               y - static_cast<int>(rect.minY() * scale));
+            },
+            rect);
+    }
+};
+
+} // namespace
+
+// The details button and the pay buttons end flush with the bottom of the screen: its last point
+// row is the button's colour all across, and a form above a pay button reaches down to it.
+TEST_P(BottomButtonLayoutTest, BottomButtonsEndFlushWithTheScreen)
+{
+    struct Shown {
+        std::shared_ptr<platform::UIWindow> window;
+        UIViewPtr button;
+        UIViewPtr form; // the form that should end at the button, if the screen has one
+    };
+    std::shared_ptr<platform::UIWindow> confirmWindow;
+    const std::vector<std::pair<const char*, std::function<Shown()>>> screens{
+        {"request-payment",
+         [&] {
+             auto screen = launchRequest();
+             return Shown{session()->sdkWindow(), screen ? screen->paymentDetailButton() : nullptr, nullptr};
+         }},
+        {"refund",
+         [&] {
+             TavroMerchantSDK::launchRefundPaymentFlow(sessiontest::validRefundRequest(), [](bool, auto, auto) {});
+             finishSlide();
+             driver.runUntilIdle();
+             auto screen = top<tavro::TAVRORefundPaymentViewController>();
+             if (!screen)
+                 return Shown{};
+             return Shown{session()->sdkWindow(), screen->payButton(), screen->scrollView()};
+         }},
+        {"confirm",
+         [&] {
+             session()->refundPaymentSession()->setRequest(sessiontest::validRefundRequest());
+             session()->setActiveSessionType(sessiontest::TavroActiveFlow::refundPayment);
+             auto screen = NSObject::create<tavro::TAVROConfirmPaymentViewController>();
+             screen->setScreenType(sessiontest::TavroActiveFlow::refundPayment);
+             confirmWindow = NSObject::create<platform::UIWindow>();
+             confirmWindow->setRootViewController(NSObject::create<tavro::TavroMerchantNavigationController>(screen));
+             confirmWindow->makeKeyAndVisible();
+             screen->scrollView()->prepareView(std::vector<tavro::TAVROPaymentCellModelPtr>{
+                 formtest::model(tavro::CellType::paymentAmount, "10", "Amount")});
+             driver.runUntilIdle();
+             return Shown{confirmWindow, screen->payButton(), screen->scrollView()};
+         }},
+    };
+
+    for (const auto& [name, show] : screens) {
+        SCOPED_TRACE(name);
+        const auto shown = show();
+        ASSERT_TRUE(shown.window && shown.button);
+        auto image = driver.render(shown.window);
+        ASSERT_TRUE(image);
+        const auto bounds = shown.window->bounds();
+        const CGRect lastRow(0, bounds.height() - 1, bounds.width(), 1);
+        const int off = countPixels(
+            *image, [&](int x, int y) { return !isButtonColour(image->pixelAt(x, y)); }, lastRow);
+        EXPECT_EQ(off, 0) << inWindow(shown.button);
+        if (shown.form) {
+            EXPECT_EQ(inWindow(shown.form).maxY(), inWindow(shown.button).minY());
+        }
+        driver.writePNG(shown.window, std::string("bottom-button-") + name);
+        if (shown.window == session()->sdkWindow()) {
+            TavroMerchantSDK::endTavroFlow();
+            finishSlide();
+        }
+    }
+}
+
+// The share card's picture of the screen stops where the details button starts, so none of the
+// button is in it.
+TEST_P(BottomButtonLayoutTest, SharedPictureStopsAtTheDetailsButton)
+{
+    auto screen = launchRequest();
+    ASSERT_TRUE(screen);
+    ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
+    ASSERT_TRUE(screen->qrSnapView());
+    auto picture = screen->qrSnapView()->qrImageView()->image();
+    ASSERT_TRUE(picture);
+    const auto button = screen->paymentDetailButton()->frame();
+    EXPECT_EQ(picture->size().height, button.minY());
+    EXPECT_EQ(countPixels(*picture, [&](int x, int y) { return isButtonColour(picture->pixelAt(x, y)); }), 0);
+    EXPECT_TRUE(driver.cancelShareSheet());
+}
+
+// The QR screen's column (name, city, amount, caption) ends above the details button and draws
+// nothing over it: at the larger size in every state, at the smaller one with the grid collapsed
+// (expanded there, a shown amount may reach under the button).
+TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
+{
+    struct State {
+        bool expanded;
+        bool amount;
+    };
+    auto screen = launchRequest();
+    ASSERT_TRUE(screen);
+    const auto& grid = screen->supportedNetwork();
+    for (const State state : {State{false, false}, State{true, false}, State{false, true}, State{true, true}}) {
+        if (state.expanded && smallScreen())
+            continue;
+        SCOPED_TRACE(std::string(state.expanded ? "expanded" : "collapsed") + (state.amount ? ", amount" : ""));
+        if (state.amount && screen->amountLabel()->isHidden()) {
+            auto editor = openEditor();
+            ASSERT_TRUE(editor);
+            ASSERT_TRUE(driver.focus(editor->scrollView()->amountCellView()->inputTextField()));
+            driver.type("25000");
+            driver.pressDone();
+            ASSERT_TRUE(pressUpdate());
+            ASSERT_FALSE(screen->amountLabel()->isHidden());
+        }
+        if (grid->isExpanded() != state.expanded)
+            grid->moreClicked(true);
+        driver.runUntilIdle();
+
+        double columnEnd = 0;
+        for (const UIViewPtr& label : {UIViewPtr(screen->merchantNameLabel()), UIViewPtr(screen->merchantCityLabel()),
+                                       UIViewPtr(screen->amountLabel()), UIViewPtr(screen->paymentDetailLabel())})
+            if (!label->isHidden())
+                columnEnd = std::max(columnEnd, label->frame().maxY());
+        EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
+        EXPECT_EQ(pixelsDrawnOver(session()->sdkWindow(), screen->paymentDetailButton()), 0);
+    }
+    driver.writePNG(session()->sdkWindow(), smallScreen() ? "request-payment-small" : "request-payment-large");
+}
+
+INSTANTIATE_TEST_SUITE_P(PhoneSizes, BottomButtonLayoutTest,
+                         ::testing::Values(ScreenSize{375, 667}, ScreenSize{320, 568}), sizeName);
