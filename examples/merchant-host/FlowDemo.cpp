@@ -5,6 +5,7 @@
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "platform/testing/UIDriver.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
 
 #include <cstdio>
@@ -55,6 +56,8 @@ void showRefusal(HostWalk& walk, const HostOptions& options, const std::shared_p
 
 int runFlowDemo(const HostOptions& options)
 {
+    // Before any window exists: windows take the screen's size when they are made.
+    platform::UIScreen::main()->setBounds({0, 0, options.screenWidth, options.screenHeight});
     platform::UIDriver driver;
     auto host = makeHostWindow();
     driver.runUntilIdle();
