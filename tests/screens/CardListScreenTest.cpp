@@ -62,11 +62,6 @@ TEST_F(CardListScreenTest, RowsShowTheCardsWithThePrimaryMarkAndNoSelectionAtFir
         EXPECT_EQ(shown->cardTitle(), "Bank " + std::to_string(row));
         EXPECT_EQ(shown->frame().height(), 72); // measured from the row nib's constraints
     }
-    auto table = screen->tableView.lock();
-    ASSERT_TRUE(table);
-    const auto first = platform::IndexPath::forRow(0, 0);
-    EXPECT_EQ(screen->heightForRowAt(*table, first), platform::UITableViewAutomaticDimension);
-    EXPECT_EQ(screen->estimatedHeightForRowAt(*table, first), platform::UITableViewAutomaticDimension);
     EXPECT_EQ(cell(1)->lastFour(), "Network ...1001");
     EXPECT_EQ(cell(2)->lastFour(), " ...1002");
     EXPECT_FALSE(cell(3));
