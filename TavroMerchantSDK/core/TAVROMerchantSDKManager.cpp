@@ -60,6 +60,8 @@ void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<Tavr
     if (!screensAreRegistered())
         return;
     flowSession->setRequest(request);
+    // A response handed to the host by an earlier flow stays as it was delivered.
+    flowSession->setResponse(platform::NSObject::create<TavroRefundPaymentResponse>());
     session->setActiveSessionType(TavroActiveFlow::refundPayment);
     showFirstScreen(tavroFlowScreenMakers().refundPaymentScreen());
 }

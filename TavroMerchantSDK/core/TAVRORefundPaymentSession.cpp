@@ -19,6 +19,15 @@ void TAVRORefundPaymentSession::setRequest(std::shared_ptr<TavroRefundPaymentReq
     m_request = std::move(request);
 }
 
+void TAVRORefundPaymentSession::setResponse(std::shared_ptr<TavroRefundPaymentResponse> response)
+{
+    if (!response) {
+        platform::debugLog("TAVRORefundPaymentSession: a refund response cannot be null");
+        return;
+    }
+    m_response = std::move(response);
+}
+
 void TAVRORefundPaymentSession::sendUpdateForCompletedFlow(bool successful, std::shared_ptr<TavroError> error) const
 {
     std::shared_ptr<TavroRefundPaymentResponse> response;

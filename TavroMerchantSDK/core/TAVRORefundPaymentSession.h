@@ -1,7 +1,8 @@
 #pragma once
 // The refund flow's part of the session: the refund request, the response the refund screen fills
 // in and the host's result channel. Created once with the session and reused by every later
-// launch. Main thread only.
+// launch; each successful launch gives it a new response, so a response already handed to the
+// host never changes. Main thread only.
 
 #include "TavroMerchantSDK/core/TavroRefundPaymentDelegate.h"
 #include "TavroMerchantSDK/core/TavroRefundPaymentRequest.h"
@@ -26,8 +27,10 @@ public:
     const std::shared_ptr<TavroRefundPaymentRequest>& request() const { return m_request; }
     void setRequest(std::shared_ptr<TavroRefundPaymentRequest> request);
 
-    // Never null; reused by every refund flow of the process.
+    // Never null: refundAmount "0.0" until the refund screen writes the amount. Replaced by each
+    // successful launch; a null argument is refused with one debug line.
     const std::shared_ptr<TavroRefundPaymentResponse>& response() const { return m_response; }
+    void setResponse(std::shared_ptr<TavroRefundPaymentResponse> response);
 
     // Held strongly: the host may hand over a delegate it keeps nowhere else.
     const std::shared_ptr<TavroRefundPaymentDelegate>& delegate() const { return m_delegate; }

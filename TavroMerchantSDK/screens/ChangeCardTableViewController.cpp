@@ -15,10 +15,6 @@ using platform::UITableView;
 
 namespace {
 
-// The card cell nib's height. Its plate is placed by autoresizing, so the cell's constraints
-// cannot size it and an automatic row would measure nothing.
-constexpr double kCardRowHeight = 72;
-
 std::shared_ptr<platform::Bundle> frameworkBundle()
 {
     return bundleForClass(std::type_index(typeid(ChangeCardTableViewCell)));
@@ -75,12 +71,12 @@ int ChangeCardTableViewController::numberOfRowsInSection(UITableView&, int)
 
 double ChangeCardTableViewController::heightForRowAt(UITableView&, const IndexPath&)
 {
-    return kCardRowHeight;
+    return platform::UITableViewAutomaticDimension;
 }
 
 double ChangeCardTableViewController::estimatedHeightForRowAt(UITableView&, const IndexPath&)
 {
-    return kCardRowHeight;
+    return platform::UITableViewAutomaticDimension;
 }
 
 std::shared_ptr<platform::UITableViewCell> ChangeCardTableViewController::cellForRowAt(UITableView& table,

@@ -73,7 +73,7 @@ public:
     int numberOfRowsInSection(platform::UITableView& tableView, int section) override;
     std::shared_ptr<platform::UITableViewCell> cellForRowAt(platform::UITableView& tableView,
                                                             const platform::IndexPath& indexPath) override;
-    // Rows are as high as the card cell's nib.
+    // Automatic: each row is as high as the card cell's constraints make it (72 points).
     double heightForRowAt(platform::UITableView& tableView, const platform::IndexPath& indexPath) override;
     double estimatedHeightForRowAt(platform::UITableView& tableView, const platform::IndexPath& indexPath) override;
     void didSelectRowAt(platform::UITableView& tableView, const platform::IndexPath& indexPath) override;

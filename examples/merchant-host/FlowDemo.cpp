@@ -3,8 +3,10 @@
 #include "HostWalk.h"
 
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
+#include "TavroMerchantSDK/core/TavroSession.h"
 #include "platform/testing/UIDriver.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
 
 #include <cstdio>
@@ -56,11 +58,20 @@ void showRefusal(HostWalk& walk, const HostOptions& options, const std::shared_p
 int runFlowDemo(const HostOptions& options)
 {
     platform::UIDriver driver;
+    // After the driver, which starts from the default screen, and before any window is made:
+    // windows take the screen's size when they are made.
+    platform::UIScreen::main()->setBounds({0, 0, options.screenWidth, options.screenHeight});
     auto host = makeHostWindow();
     driver.runUntilIdle();
     std::error_code ignored;
     std::filesystem::create_directories(options.outputDirectory, ignored);
     HostWalk walk(driver, options.outputDirectory);
+    const auto screen = platform::UIScreen::main()->bounds().size;
+    const auto shown = TavroSession::sharedSession()->sdkWindow()->frame().size;
+    char size[64];
+    std::snprintf(size, sizeof size, "%g x %g points", screen.width, screen.height);
+    walk.report("screen", size,
+                shown == screen && screen.width == options.screenWidth && screen.height == options.screenHeight);
 
     if (options.request)
         walkRequestPayment(walk, options.merchantID, options.merchantName, options.city, options.categoryCode,

@@ -16,6 +16,9 @@ struct HostOptions {
     bool refund = true;
     // Where the pictures of the screens are written.
     std::string outputDirectory = "merchant-host-output";
+    // The device screen the flows are shown on, in points.
+    double screenWidth = 375;
+    double screenHeight = 667;
     bool showHelp = false;
 };
 

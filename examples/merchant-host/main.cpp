@@ -45,6 +45,8 @@ std::string joined(const std::vector<std::string>& codes)
 
 int main(int argc, char** argv)
 {
+    // Each line goes out as it is printed, also when a log reader pipes the output.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     HostOptions options;
     std::string problem;
     if (!parseHostOptions(argc, argv, options, problem)) {

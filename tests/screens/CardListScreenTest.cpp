@@ -60,7 +60,7 @@ TEST_F(CardListScreenTest, RowsShowTheCardsWithThePrimaryMarkAndNoSelectionAtFir
         EXPECT_FALSE(marked(shown));
         EXPECT_EQ(shown->primaryCardImageView.lock()->isHidden(), row != 0);
         EXPECT_EQ(shown->cardTitle(), "Bank " + std::to_string(row));
-        EXPECT_EQ(shown->frame().height(), 72); // the row nib's own height
+        EXPECT_EQ(shown->frame().height(), 72); // measured from the row nib's constraints
     }
     EXPECT_EQ(cell(1)->lastFour(), "Network ...1001");
     EXPECT_EQ(cell(2)->lastFour(), " ...1002");

@@ -224,6 +224,40 @@ TEST_F(RefundFlowTest, ADecimalCommaCurrencyReachesTheHostAsPlainDecimalText)
               "1234.56");
 }
 
+TEST_F(RefundFlowTest, AResponseTheHostKeptNeverChangesAfterLaterLaunches)
+{
+    auto screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    typeAmount(*screen, "2500");
+    driver.pressDone();
+    ASSERT_TRUE(payAndContinue());
+    ASSERT_EQ(results.size(), 1u);
+    const auto kept = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
+    ASSERT_TRUE(kept);
+    TavroMerchantSDK::endTavroFlow();
+    finishSlide();
+
+    // A refused launch leaves the sub-session's response alone.
+    const auto& flowSession = session()->refundPaymentSession();
+    TavroMerchantSDK::launchRefundPaymentFlow(janeDoe("0"), [this](bool ok, auto response, auto error) {
+        results.push_back({ok, response, error});
+    });
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_FALSE(results[1].successful);
+    EXPECT_EQ(flowSession->response(), kept);
+
+    screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    EXPECT_NE(flowSession->response(), kept);
+    typeAmount(*screen, "8000");
+    driver.pressDone();
+    ASSERT_TRUE(payAndContinue());
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[2].response)->refundAmount(),
+              "80.00");
+    EXPECT_EQ(kept->refundAmount(), "25.00");
+}
+
 TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
 {
     auto screen = launch(janeDoe());

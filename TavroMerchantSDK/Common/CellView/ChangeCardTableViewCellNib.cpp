@@ -80,12 +80,26 @@ platform::NibRegistry::TopLevelObjects buildCell(const std::shared_ptr<void>&)
     content->setFrame(cell->bounds());
 
     const double plateWidth = kCellWidth - 2 * kSideInset;
-    auto plate = NSObject::create<platform::UIView>(
-        CGRect(kSideInset, kVerticalInset, plateWidth, kCellHeight - 2 * kVerticalInset));
-    plate->setAutoresizingMask(UIViewAutoresizing::flexibleWidth | UIViewAutoresizing::flexibleHeight);
+    const double plateHeight = kCellHeight - 2 * kVerticalInset;
+    auto plate = NSObject::create<platform::UIView>(CGRect(kSideInset, kVerticalInset, plateWidth, plateHeight));
+    plate->setTranslatesAutoresizingMaskIntoConstraints(false);
     plate->setBackgroundColor(defaultCellBackgroudColor());
     plate->layer()->setCornerRadius(8);
     content->addSubview(plate);
+    // The plate's inset edges and soft height are what make a self-sizing row 72 points high.
+    auto plateHeightConstraint = fixed(plate, NSLayoutAttribute::height, plateHeight);
+    plateHeightConstraint->setPriority(800);
+    plate->addConstraint(plateHeightConstraint);
+    content->addConstraints({
+        NSLayoutConstraint::create(plate, NSLayoutAttribute::leading, NSLayoutRelation::equal, content,
+                                   NSLayoutAttribute::leading, 1, kSideInset),
+        NSLayoutConstraint::create(content, NSLayoutAttribute::trailing, NSLayoutRelation::equal, plate,
+                                   NSLayoutAttribute::trailing, 1, kSideInset),
+        NSLayoutConstraint::create(plate, NSLayoutAttribute::top, NSLayoutRelation::equal, content,
+                                   NSLayoutAttribute::top, 1, kVerticalInset),
+        NSLayoutConstraint::create(content, NSLayoutAttribute::bottom, NSLayoutRelation::equal, plate,
+                                   NSLayoutAttribute::bottom, 1, kVerticalInset),
+    });
 
     auto card = NSObject::create<TavroCardAnatomy>(CGRect(kPadding, kPadding, kCardWidth, kCardHeight));
     plate->addSubview(card);

@@ -34,6 +34,11 @@ void TAVROInputCellView::prepareView()
     plus->addTarget(sharedFromThis<TAVROInputCellView>(), &TAVROInputCellView::clearTextField,
                     platform::UIControlEvents::touchUpInside);
     setPlusBtn(plus);
+    // The title ends where the field does, before the clear button: a right-aligned title would
+    // otherwise run under its icon.
+    auto title = titleBtn()->frame();
+    title.size.width = plus->frame().minX() - gap - title.minX();
+    titleBtn()->setFrame(title);
 
     auto field = makeEntryField(side);
     field->setDelegate(weakFromThis<TAVROInputCellView>());
@@ -45,6 +50,18 @@ void TAVROInputCellView::prepareView()
     setInputTextField(field);
 
     setUserInteractionEnabled(true);
+}
+
+void TAVROInputCellView::addConstraintForTitleBar(const platform::UIViewPtr& view)
+{
+    if (view != titleBtn() || !plusBtn()) {
+        TAVROCellView::addConstraintForTitleBar(view);
+        return;
+    }
+    addConstraintOn(view, NSLayoutAttribute::top);
+    addConstraintOn(view, NSLayoutAttribute::leading);
+    addConstraintOn(view, NSLayoutAttribute::trailing, plusBtn());
+    addConstraintOn(view, NSLayoutAttribute::height);
 }
 
 void TAVROInputCellView::updateConstraints()

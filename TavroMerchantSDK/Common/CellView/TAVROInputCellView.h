@@ -30,6 +30,9 @@ public:
 
     // Builds the base's bar and title, then (once) the plus button and the field.
     void prepareView() override;
+    // The title as the base pins it, except its trailing edge: 1 point before the plus button,
+    // like the field's.
+    void addConstraintForTitleBar(const platform::UIViewPtr& view) override;
     // First pass only: builds what is missing, then pins the plus button and the field.
     void updateConstraints() override;
     // After the platform's layout, the title gap and height become 15 and 16; an archived row

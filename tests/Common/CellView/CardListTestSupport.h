@@ -53,7 +53,8 @@ inline std::shared_ptr<platform::UITableView> makeCardTable(const std::shared_pt
     table->registerNib(tavro::bundleForClass(std::type_index(typeid(tavro::ChangeCardTableViewCell))),
                        tavro::StringConstants::LIST_ITEM_CHANGE_CARD_CELL(),
                        tavro::StringConstants::RID_CHANGE_CARD_CELL());
-    table->setRowHeight(72);
+    // Self-sizing, as the card list has it: each row measures its cell's constraints.
+    table->setRowHeight(platform::UITableViewAutomaticDimension);
     table->setDataSource(source);
     return table;
 }

@@ -43,6 +43,21 @@ TEST_F(CardCellTest, FreshCellFromTheNibShowsNoMark)
     EXPECT_TRUE(platform::isEqual(fresh->backgroundColor(), platform::UIColor::clear()));
 }
 
+TEST_F(CardCellTest, SelfSizingRowsMeasureSeventyTwoPointsAtEveryWidth)
+{
+    for (double width : {375.0, 320.0}) {
+        SCOPED_TRACE(width);
+        table->setFrame(CGRect(0, 0, width, 300));
+        table->reloadData();
+        driver.runUntilIdle();
+        for (int row = 0; row < 2; ++row) {
+            EXPECT_EQ(table->rectForRow(IndexPath::forRow(row, 0)).size.height, 72) << row;
+            auto plate = cellAt(row)->cardBaseView.lock();
+            EXPECT_EQ(plate->frame(), CGRect(16, 4, width - 32, 64)) << row;
+        }
+    }
+}
+
 TEST_F(CardCellTest, LastFourLineAndItsWidth)
 {
     auto plain = cellAt(0);

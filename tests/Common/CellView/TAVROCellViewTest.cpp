@@ -28,7 +28,8 @@ std::optional<std::string> title(const TAVROInputCellView& row)
 
 TEST_F(CellTest, BaseRowGeometryFollowsItsWidth)
 {
-    auto row = makeRow();
+    // The base row alone: the input row's title stops short of its plus button.
+    auto row = NSObject::create<tavro::TAVROCellView>(CGRect(0, 0, 375, 70));
     EXPECT_EQ(row->titleBtn()->frame(), CGRect(16, 10, 343, 26));
     EXPECT_EQ(row->statusBarBaseView()->frame(), CGRect(0, 68, 375, 2));
     EXPECT_EQ(row->colorStatusBar()->frame().size.width, 0);

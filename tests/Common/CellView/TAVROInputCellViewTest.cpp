@@ -2,6 +2,7 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
+#include "platform/foundation/Locale.h"
 
 using namespace celltest;
 using platform::CGAffineTransform;
@@ -38,7 +39,30 @@ TEST_F(InputRowTest, GeometryOfASeventyPointRow)
     EXPECT_FALSE(archived->titleBtn());
     archived->layoutSubviews();
     ASSERT_TRUE(archived->inputTextField());
-    EXPECT_EQ(archived->titleBtn()->frame(), CGRect(16, 15, 343, 16));
+    EXPECT_EQ(archived->titleBtn()->frame(), CGRect(16, 15, 318, 16));
+}
+
+TEST_F(InputRowTest, TheTitleEndsBeforeTheClearButtonInEitherDirection)
+{
+    for (const char* locale : {"ar_AE", "en_US"}) {
+        SCOPED_TRACE(locale);
+        platform::Locale::setCurrent(platform::Locale(locale));
+        auto titled = NSObject::create<TAVROInputCellView>(CGRect(0, 0, 375, 70));
+        platform::Locale::setCurrent(std::nullopt);
+        titled->setTitle(titled->localizedSetString("Bill Number"), false);
+        auto shown = show(titled);
+        const auto clear = titled->plusBtn()->frame();
+        const auto title = titled->titleBtn()->frame();
+        const auto label = titled->titleBtn()->titleLabel();
+        const auto text = label->convert(label->bounds(), titled);
+        EXPECT_EQ(title, CGRect(16, 10, 308, 26));
+        EXPECT_FALSE(text.intersects(clear)) << text << " under " << clear;
+        // Right-aligned in Arabic: the text ends at the title's end, just before the button.
+        if (std::string_view(locale) == "ar_AE")
+            EXPECT_NEAR(text.maxX(), title.maxX(), 1) << text;
+        else
+            EXPECT_NEAR(text.minX(), title.minX(), 1) << text;
+    }
 }
 
 TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)

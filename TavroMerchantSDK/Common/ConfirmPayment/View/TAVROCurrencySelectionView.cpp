@@ -182,6 +182,10 @@ void TAVROCurrencySelectionView::hide(std::function<void()> finished)
 
 void TAVROCurrencySelectionView::hideView(const std::string& currency)
 {
+    // The faded overlay lets touches through, so its owner may close it again before it is gone.
+    if (m_isClosing)
+        return;
+    m_isClosing = true;
     removeKeyboardObservers();
     std::weak_ptr<TAVROCurrencySelectionView> weakSelf = sharedFromThis<TAVROCurrencySelectionView>();
     hide([weakSelf, currency] {

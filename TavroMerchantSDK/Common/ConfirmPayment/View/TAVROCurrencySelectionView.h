@@ -80,7 +80,8 @@ public:
     // Fades the overlay in (alpha 0 to 1 in 0.2 s).
     void show();
     // Stops listening to the keyboard, fades out in 0.2 s, then leaves the superview and reports
-    // `currency` to the delegate (if it is still there).
+    // `currency` to the delegate (if it is still there). Only the first close counts: a close or a
+    // pick while the overlay fades out is ignored, so each opening makes one report.
     void hideView(const std::string& currency);
     // The header's close control: hideView() with the session's active currency code.
     void closeBtnAction();
@@ -100,7 +101,8 @@ public:
     // A new cell for every row ("CurrencyCell<row>"), highlighted when it is the active currency.
     std::shared_ptr<platform::UITableViewCell> cellForRowAt(platform::UITableView& tableView,
                                                             const platform::IndexPath& indexPath) override;
-    // Picks the row's currency: closes with its numeric code and stores it in the session.
+    // Picks the row's currency: closes with its numeric code and stores it in the session. Ignored
+    // once the overlay is closing.
     void didSelectRowAt(platform::UITableView& tableView, const platform::IndexPath& indexPath) override;
     void didDeselectRowAt(platform::UITableView& tableView, const platform::IndexPath& indexPath) override;
 
@@ -135,6 +137,7 @@ private:
     std::shared_ptr<platform::UITableView> m_tableView;
     platform::UIViewPtr m_errorView;
     double m_currentY = 0;
+    bool m_isClosing = false;
     std::weak_ptr<TAVROCurrencySelectionViewDelegate> m_currencySelectionDelegate;
 
     CurrencySearchIndex m_currencySearch;

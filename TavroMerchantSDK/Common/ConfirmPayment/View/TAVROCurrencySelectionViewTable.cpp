@@ -99,6 +99,8 @@ std::shared_ptr<platform::UITableViewCell> TAVROCurrencySelectionView::cellForRo
 
 void TAVROCurrencySelectionView::didSelectRowAt(UITableView& tableView, const IndexPath& indexPath)
 {
+    if (m_isClosing)
+        return;
     if (auto cell = tableView.cellForRow(indexPath))
         cell->contentView()->setBackgroundColor(colorWithHexString("#F2F4F8"));
     auto record = recordAt(indexPath);

@@ -110,6 +110,31 @@ TEST_F(CurrencyPickerTest, PickingStoresTheCurrencyThenReportsItsCodeAfterTheFad
     }
 }
 
+TEST_F(CurrencyPickerTest, ASecondCloseDuringTheFadeAfterAPickIsIgnored)
+{
+    launchFlow("840");
+    using Close = std::function<void(TAVROCurrencySelectionView&)>;
+    const std::pair<const char*, Close> secondCloses[] = {
+        {"the owner closes it", [this](auto& picker) { picker.hideView(session()->activeCurrencyCode()); }},
+        {"the close control", [](auto& picker) { picker.closeBtnAction(); }},
+        {"another pick", [](auto& picker) { picker.didSelectRowAt(*picker.tableView(), {0, 2}); }},
+    };
+    for (const auto& [name, secondClose] : secondCloses) {
+        SCOPED_TRACE(name);
+        delegate->reports.clear();
+        auto picker = openPicker();
+        ASSERT_TRUE(driver.tapRow(picker->tableView(), {0, 0})); // AED
+        driver.advanceBy(TAVROCurrencySelectionView::fadeDuration / 2);
+        secondClose(*picker);
+        driver.advanceBy(TAVROCurrencySelectionView::fadeDuration);
+        ASSERT_EQ(delegate->reports.size(), 1u);
+        EXPECT_EQ(delegate->reports[0].currency, "784");
+        ASSERT_TRUE(session()->selectedCurrency());
+        EXPECT_EQ(session()->selectedCurrency()->currencyId(), "AED");
+        EXPECT_FALSE(picker->superview());
+    }
+}
+
 TEST_F(CurrencyPickerTest, CloseReportsTheActiveCurrencyAndEndsEvenWithoutADelegate)
 {
     launchFlow("356");
