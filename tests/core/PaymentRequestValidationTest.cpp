@@ -277,9 +277,11 @@ TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
         "\xed\xa0\x80",                                    // an encoded surrogate
         "Pune\n",       "\x7f",    "\xc2\x85", "\xc2\x9f", // C0, DEL and C1 controls
     };
-    for (const auto& [name, set, message] : fields) {
+    for (const auto& field : fields) {
+        const auto& [name, set, message] = field;
         for (const char* bad : badTexts) {
-            EXPECT_EQ(messageAfter([&](TavroPaymentRequest& r) { set(r, bad); }), message) << name << " " << bad;
+            const Edit edit = [&field, bad](TavroPaymentRequest& r) { std::get<Set>(field)(r, bad); };
+            EXPECT_EQ(messageAfter(edit), message) << name << " " << bad;
         }
     }
     // Just past the controls, and beyond the basic plane: valid.
