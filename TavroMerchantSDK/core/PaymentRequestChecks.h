@@ -11,6 +11,9 @@ namespace tavro::paymentrequestchecks {
 
 using OptionalText = std::optional<std::string>;
 
+// Text that can go into a payload: valid UTF-8 (no truncated, overlong or surrogate encodings)
+// without control characters (general category Cc: U+0000 to U+001F, U+007F to U+009F).
+bool isPayloadText(std::string_view value);
 // Exactly "01".
 bool validatePayloadFormatIndicator(const OptionalText& value);
 // Starts with "4", 8 to 16 ASCII digits, and its PAN passes the Luhn check.

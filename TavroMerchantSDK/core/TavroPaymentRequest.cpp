@@ -68,13 +68,12 @@ TavroPaymentRequest::TavroPaymentRequest(platform::AnyValue::Dictionary tagValue
       m_npciid2(textFor(tagValueDictionary, "07")),
       m_tagValueDictionary(std::move(tagValueDictionary))
 {
-    primeSharedParser();
+    primeParser(TLVMapParser::shared());
     TavroSessionState::shared().setMerchantSDKEmvCoSupported(true);
 }
 
-void TavroPaymentRequest::primeSharedParser() const
+void TavroPaymentRequest::primeParser(TLVMapParser& parser) const
 {
-    TLVMapParser& parser = TLVMapParser::shared();
     parser.setTLVDataDictionary(m_tagValueDictionary);
     parser.prepareTLV();
 }

@@ -20,6 +20,8 @@
 
 namespace tavro {
 
+class TLVMapParser;
+
 class TavroPaymentRequest : public platform::NSObject {
 public:
     using OptionalText = std::optional<std::string>;
@@ -107,9 +109,14 @@ public:
     std::shared_ptr<TavroPaymentRequest> clone() const;
 
     // Null when the request may start the flow, else an error holding the message of the first
-    // failing rule. For a request made from a tag dictionary whose fields pass, the shared
-    // parser's verdict on that dictionary: its own error object (null when valid), or the code
-    // "0" when it produced no payload.
+    // failing rule. Every field is checked in declaration order: its text must be valid UTF-8
+    // without control characters, and a field with a rule of its own must pass that rule; a
+    // failing field reports its rule's message, or "Payload field <name> not valid" when it has
+    // none. For a request made from a tag dictionary whose fields pass, the shared parser's
+    // verdict on that dictionary follows: its own error object, or the code "0" when it produced
+    // no payload. Last, the payload this request would show must pass the payload validator;
+    // else the error holds the validator's codes in order. Changes no shared state beyond
+    // re-priming the shared parser with a tag-dictionary request's own dictionary.
     std::shared_ptr<TavroError> validate() const;
 
     // --- payload ---
@@ -134,8 +141,16 @@ public:
     std::pair<bool, bool> getAdditionalTlvValidCount() const;
 
 private:
-    // Hands this request's dictionary to the shared parser and lets it encode and judge it.
-    void primeSharedParser() const;
+    // Hands this request's dictionary to `parser` and lets it encode and judge it.
+    void primeParser(TLVMapParser& parser) const;
+    // updateTLV() and getTLV() on `parser` in place of the shared one.
+    void updateTLV(TLVMapParser& parser) const;
+    std::string payloadText(TLVMapParser& parser) const;
+    // validate()'s field rules, in declaration order; null when every field passes.
+    std::shared_ptr<TavroError> fieldFailure() const;
+    // The payload validator's verdict on the payload this request would show, built in a parser
+    // of its own so that nothing shared changes; null when it passes.
+    std::shared_ptr<TavroError> shownPayloadFailure() const;
     // The additional-data template content, each sub-entry framed as the writers do.
     std::string additionalDataContent() const;
     // Appends "54" (when the amount counts) and the "62" template to `payload`.

@@ -108,10 +108,14 @@ std::string TavroPaymentRequest::getTLVForPlainObject() const
 
 void TavroPaymentRequest::updateTLV() const
 {
+    updateTLV(TLVMapParser::shared());
+}
+
+void TavroPaymentRequest::updateTLV(TLVMapParser& parser) const
+{
     if (m_tagValueDictionary) {
-        primeSharedParser();
+        primeParser(parser);
     }
-    TLVMapParser& parser = TLVMapParser::shared();
     // A dictionary that could not be framed leaves text that is no payload (its validation says
     // "0"); editing it would misread values as entries.
     const auto& refusal = parser.tavroError();
@@ -134,11 +138,16 @@ void TavroPaymentRequest::updateTLV() const
 
 std::string TavroPaymentRequest::getTLV() const
 {
+    return payloadText(TLVMapParser::shared());
+}
+
+std::string TavroPaymentRequest::payloadText(TLVMapParser& parser) const
+{
     if (!m_tagValueDictionary) {
         return getTLVForPlainObject();
     }
-    updateTLV();
-    return TLVMapParser::shared().tlvString();
+    updateTLV(parser);
+    return parser.tlvString();
 }
 
 std::pair<bool, bool> TavroPaymentRequest::getAdditionalTlvValidCount() const

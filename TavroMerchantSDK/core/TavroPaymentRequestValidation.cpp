@@ -1,13 +1,19 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 
 #include "TavroMerchantSDK/core/PaymentRequestChecks.h"
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 
+#include <functional>
+#include <string_view>
+
 namespace tavro {
 
 namespace {
+
+using TextView = std::optional<std::string_view>;
 
 std::shared_ptr<TavroError> failure(const std::string& message)
 {
@@ -19,57 +25,112 @@ bool codePointsInRange(std::string_view value, long long minimum, long long maxi
     return isLengthInRange(value, minimum, maximum, TextUnit::codePoints);
 }
 
+TextView view(const std::string& value)
+{
+    return value;
+}
+
+TextView view(const std::optional<std::string>& value)
+{
+    return value ? TextView(*value) : std::nullopt;
+}
+
+// One field as validate() walks it: its text is checked first, then its own rule, if any.
+struct FieldCheck {
+    std::string_view name;
+    TextView value;
+    std::function<bool()> rule = nullptr;
+    // The rule's message; a field without a rule reports "Payload field <name> not valid".
+    const std::string* message = nullptr;
+};
+
 } // namespace
+
+std::shared_ptr<TavroError> TavroPaymentRequest::fieldFailure() const
+{
+    namespace checks = paymentrequestchecks;
+    using S = StringConstants;
+
+    const FieldCheck fields[] = {
+        {"payloadFormatIndicator", view(m_payloadFormatIndicator),
+         [this] { return checks::validatePayloadFormatIndicator(m_payloadFormatIndicator); },
+         &S::PAYLOAD_FORMAT_INDICATOR_NOT_VALID()},
+        {"pointOfInitiation", view(m_pointOfInitiation)},
+        {"tavroMerchantID", view(m_tavroMerchantID), [this] { return checks::validateMerchantID(m_tavroMerchantID); },
+         &S::MERCHANT_ID_NOT_VALID()},
+        {"merchantName", view(m_merchantName), [this] { return codePointsInRange(m_merchantName, 1, 25); },
+         &S::MERCHANT_NAME_NOT_VALID()},
+        {"merchantCategoryCode", view(m_merchantCategoryCode),
+         [this] { return checks::validateMerchantCategoryCode(m_merchantCategoryCode); },
+         &S::MERCHANT_CATEGORY_CODE_NOT_VALID()},
+        {"cityName", view(m_cityName), [this] { return codePointsInRange(m_cityName, 1, 15); },
+         &S::CITY_NAME_NOT_VALID()},
+        {"countryCode", view(m_countryCode), [this] { return checks::validateCountryCode(m_countryCode); },
+         &S::COUNTRY_CODE_NOT_VALID()},
+        {"currencyCode", view(m_currencyCode), [this] { return checks::validateCurrencyCode(m_currencyCode); },
+         &S::CURRENCY_CODE_NOT_VALID()},
+        {"tipIndicator", view(m_tipIndicator), [this] { return checks::validateTipAndFeeIndicator(m_tipIndicator); },
+         &S::TIP_INDICATOR_NOT_VALID()},
+        {"tipAmount", view(m_tipAmount),
+         [this] { return checks::validateConvenienceFeeAmount(m_tipAmount, m_tipIndicator); },
+         &S::TIP_AMOUNT_NOT_VALID()},
+        {"tipPercentage", view(m_tipPercentage),
+         [this] { return checks::validateConveniencePercentage(m_tipPercentage, m_tipIndicator); },
+         &S::TIP_PERCENTAGE_NOT_VALID()},
+        {"postalCode", view(m_postalCode), [this] { return !m_postalCode || codePointsInRange(*m_postalCode, 0, 10); },
+         &S::POSTAL_CODE_NOT_VALID()},
+        {"mastercardPan1", view(m_mastercardPan1)},
+        {"mastercardPan2", view(m_mastercardPan2)},
+        {"npciid1", view(m_npciid1)},
+        {"npciid2", view(m_npciid2)},
+        {"transactionAmount", view(m_transactionAmount)},
+        {"billID", view(m_billID)},
+        {"mobileNumber", view(m_mobileNumber)},
+        {"storeID", view(m_storeID)},
+        {"loyaltyNumber", view(m_loyaltyNumber)},
+        {"referenceID", view(m_referenceID)},
+        {"consumerID", view(m_consumerID)},
+        {"terminalID", view(m_terminalID)},
+        {"purpose", view(m_purpose)},
+    };
+    for (const FieldCheck& field : fields) {
+        const bool textPasses = !field.value || checks::isPayloadText(*field.value);
+        if (!textPasses || (field.rule && !field.rule())) {
+            return failure(field.message ? *field.message : S::PAYLOAD_FIELD_NOT_VALID(field.name));
+        }
+    }
+    return nullptr;
+}
+
+std::shared_ptr<TavroError> TavroPaymentRequest::shownPayloadFailure() const
+{
+    TLVMapParser scratch;
+    auto codes = TLVGenerator::tlvValidation(payloadText(scratch));
+    if (codes.empty()) {
+        return nullptr;
+    }
+    return std::make_shared<TavroError>(std::move(codes));
+}
 
 std::shared_ptr<TavroError> TavroPaymentRequest::validate() const
 {
-    namespace checks = paymentrequestchecks;
-
-    if (!checks::validatePayloadFormatIndicator(m_payloadFormatIndicator)) {
-        return failure(StringConstants::PAYLOAD_FORMAT_INDICATOR_NOT_VALID());
+    if (auto failed = fieldFailure()) {
+        return failed;
     }
-    if (!checks::validateMerchantID(m_tavroMerchantID)) {
-        return failure(StringConstants::MERCHANT_ID_NOT_VALID());
+    if (m_tagValueDictionary) {
+        // The parser's verdict on this request's own dictionary, not on whichever request primed
+        // it last.
+        TLVMapParser& parser = TLVMapParser::shared();
+        primeParser(parser);
+        if (parser.tlvString().empty()) {
+            return std::make_shared<TavroError>(std::string("0"));
+        }
+        if (parser.tavroError()) {
+            return parser.tavroError();
+        }
     }
-    if (!codePointsInRange(m_merchantName, 1, 25)) {
-        return failure(StringConstants::MERCHANT_NAME_NOT_VALID());
-    }
-    if (!checks::validateMerchantCategoryCode(m_merchantCategoryCode)) {
-        return failure(StringConstants::MERCHANT_CATEGORY_CODE_NOT_VALID());
-    }
-    if (!codePointsInRange(m_cityName, 1, 15)) {
-        return failure(StringConstants::CITY_NAME_NOT_VALID());
-    }
-    if (!checks::validateCountryCode(m_countryCode)) {
-        return failure(StringConstants::COUNTRY_CODE_NOT_VALID());
-    }
-    if (!checks::validateCurrencyCode(m_currencyCode)) {
-        return failure(StringConstants::CURRENCY_CODE_NOT_VALID());
-    }
-    if (!checks::validateTipAndFeeIndicator(m_tipIndicator)) {
-        return failure(StringConstants::TIP_INDICATOR_NOT_VALID());
-    }
-    if (!checks::validateConvenienceFeeAmount(m_tipAmount, m_tipIndicator)) {
-        return failure(StringConstants::TIP_AMOUNT_NOT_VALID());
-    }
-    if (!checks::validateConveniencePercentage(m_tipPercentage, m_tipIndicator)) {
-        return failure(StringConstants::TIP_PERCENTAGE_NOT_VALID());
-    }
-    if (m_postalCode && !codePointsInRange(*m_postalCode, 0, 10)) {
-        return failure(StringConstants::POSTAL_CODE_NOT_VALID());
-    }
-
-    if (!m_tagValueDictionary) {
-        return nullptr;
-    }
-    // The parser's verdict on this request's own dictionary, not on whichever request primed
-    // it last.
-    primeSharedParser();
-    const TLVMapParser& parser = TLVMapParser::shared();
-    if (parser.tlvString().empty()) {
-        return std::make_shared<TavroError>(std::string("0"));
-    }
-    return parser.tavroError();
+    // What the QR screen would draw must pass the checks a wallet's scan goes through.
+    return shownPayloadFailure();
 }
 
 } // namespace tavro

@@ -2,7 +2,9 @@
 
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
+#include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/TavroLocaleUtility.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
@@ -10,6 +12,9 @@
 namespace tavro {
 
 namespace {
+
+// Amounts the screen shows and compares survive a round trip through a double up to here.
+constexpr std::size_t kMaximumSignificantDigits = 15;
 
 std::shared_ptr<TavroError> failure(const std::string& message)
 {
@@ -59,11 +64,26 @@ std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
     if (!ISOCountryCodes::availableISOCurrencies().contains(*code)) {
         return failure(StringConstants::CURRENCY_CODE_INVALID_ISO_FORMAT());
     }
-    const auto amount = readPlainDecimal(m_refundAmount);
-    if (!amount || *amount <= 0) {
+    // Without a locale the amount field has no minor unit to type in, and no amount is valid.
+    if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
+        return failure(StringConstants::CURRENCY_CODE_NO_MINOR_UNIT());
+    }
+    const auto maximum = maximumRefundAmount();
+    if (!maximum || significantDigitCount(*maximum) == 0 ||
+        significantDigitCount(*maximum) > kMaximumSignificantDigits) {
         return failure(StringConstants::REFUND_AMOUNT_INVALID());
     }
     return nullptr;
+}
+
+std::optional<std::string> TavroRefundPaymentRequest::maximumRefundAmount() const
+{
+    if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
+        return std::nullopt;
+    }
+    // The same formatter the amount field reads typed digits with.
+    const int fractionDigits = currencyFormatting(m_currencyCode)->formatter->minimumFractionDigits();
+    return truncatedPlainDecimal(m_refundAmount, fractionDigits);
 }
 
 } // namespace tavro

@@ -44,14 +44,16 @@ void TAVRORefundPaymentViewController::loadView()
     scrollViewTopConstraint()->setConstant(0);
 
     const auto& request = refundSession()->request();
+    // The field starts at the most that may be refunded, and the summary shows it as the original.
+    const auto maximum = request->maximumRefundAmount().value_or("0");
     auto holder = NSObject::create<TAVROPaymentCellModel>(CellType::merchantDetail, request->cardHolderName(),
                                                           request->cardHolderName());
     holder->setMerchantName(request->cardHolderName());
     holder->setMerchantCity(std::string(kCardLinePrefix) + request->last4());
     auto amount = NSObject::create<TAVROPaymentCellModel>(
-        CellType::paymentAmount, StringConstants::REVIEW_PAYMENT_REFUND_AMOUNT(), request->refundAmount());
-    auto summary = NSObject::create<TAVROPaymentCellModel>(CellType::summary, StringConstants::SUMMARY_TITLE(),
-                                                           request->refundAmount());
+        CellType::paymentAmount, StringConstants::REVIEW_PAYMENT_REFUND_AMOUNT(), maximum);
+    auto summary =
+        NSObject::create<TAVROPaymentCellModel>(CellType::summary, StringConstants::SUMMARY_TITLE(), maximum);
     setPaymentCellObjects(std::vector<TAVROPaymentCellModelPtr>{holder, amount, summary});
 
     const auto& form = scrollView();
@@ -67,21 +69,30 @@ void TAVRORefundPaymentViewController::viewDidLoad()
     setTitle(StringConstants::REVIEW_PAYMENT_REFUND_TITLE());
 }
 
-std::optional<double> TAVRORefundPaymentViewController::maximumRefund() const
+std::optional<std::string> TAVRORefundPaymentViewController::maximumRefund() const
 {
-    return readPlainDecimal(refundSession()->request()->refundAmount());
+    return refundSession()->request()->maximumRefundAmount();
+}
+
+std::optional<std::string> TAVRORefundPaymentViewController::refundText(const OptionalText& text)
+{
+    const auto currencyCode = TavroSession::sharedSession()->activeCurrencyCode();
+    const double amount = Utilities::getCurrency(text).amount;
+    return Utilities::plainAmountText(Utilities::getISOCurrencyComponents(amount, currencyCode).formattedAmount,
+                                      currencyCode);
 }
 
 bool TAVRORefundPaymentViewController::isVaildData(TAVROCellView&, const OptionalText& text)
 {
-    const double amount = Utilities::getCurrency(text).amount;
+    // Judged on the very text the host would get, so nothing above the maximum is ever reported.
+    const auto amount = refundText(text);
     const auto maximum = maximumRefund();
-    return amount > 0 && maximum && amount <= *maximum;
+    return amount && maximum && comparePlainDecimals(*amount, "0") > 0 && comparePlainDecimals(*amount, *maximum) <= 0;
 }
 
 void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText& dataString, bool isVaild)
 {
-    const double maximum = maximumRefund().value_or(0);
+    const double maximum = readPlainDecimal(maximumRefund().value_or("0")).value_or(0);
     const auto& button = payButton();
     const auto& summary = scrollView() ? scrollView()->summaryCellView() : nullptr;
     if (dataString && isVaild) {
@@ -89,9 +100,7 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
         const auto components =
             Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
         // The host gets plain decimal text, whatever separators the currency's locale shows.
-        refundSession()->response()->setRefundAmount(
-            Utilities::plainAmountText(components.formattedAmount, TavroSession::sharedSession()->activeCurrencyCode())
-                .value_or(""));
+        refundSession()->response()->setRefundAmount(refundText(dataString).value_or(""));
         button->setTitle(Utilities::localizedAmountString(StringConstants::kRefund(), components.formattedAmount,
                                                           components.currencyCode),
                          platform::UIControlState::normal);

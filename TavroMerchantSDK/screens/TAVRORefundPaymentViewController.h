@@ -1,10 +1,11 @@
 #pragma once
 // TAVRORefundPaymentViewController: the refund flow's only screen, a confirm screen without the
 // card header. It shows who is refunded (card holder and card), takes the refund amount (more
-// than 0, at most the requested refund) with its summary, keeps the pay button in step with the
-// amount's validity, asks for confirmation in an alert and, on Continue, shows the spinner and
-// reports success with the amount through the session's refund sub-session. It reads the refund
-// request from that sub-session and writes only its response's refundAmount.
+// than 0, at most the requested refund cut down to the currency's minor unit) with its summary,
+// keeps the pay button in step with the amount's validity, asks for confirmation in an alert
+// and, on Continue, shows the spinner and reports success with the amount through the session's
+// refund sub-session. It reads the refund request from that sub-session and writes only its
+// response's refundAmount.
 // Make with NSObject::create<TAVRORefundPaymentViewController>(). Main thread only.
 
 #include "TavroMerchantSDK/core/TavroRefundPaymentResponse.h"
@@ -32,7 +33,7 @@ public:
     // The refund title.
     void viewDidLoad() override;
 
-    // Valid when the typed amount is above 0 and at most the requested refund.
+    // Valid when the typed amount is above 0 and at most the request's maximumRefundAmount().
     bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
     // From the amount row: a valid amount goes into the sub-session's response and titles and
     // enables the pay button; anything else disables it. The summary follows either way.
@@ -42,8 +43,11 @@ public:
     void payButtonPressed() override;
 
 private:
-    // The requested refund as a number; nullopt when the request's text is not a decimal number.
-    std::optional<double> maximumRefund() const;
+    // The most that may be refunded, as plain decimal text; nullopt when there is none.
+    std::optional<std::string> maximumRefund() const;
+    // A typed amount as the plain decimal text the host receives for it; nullopt when the active
+    // currency cannot show it.
+    static std::optional<std::string> refundText(const std::optional<std::string>& text);
     // Cancel closes the alert; Continue shows the spinner and reports success.
     void presentConfirmation(double amount);
     void confirmRefund(platform::UIAlertAction& action);

@@ -66,11 +66,18 @@ TAVRO_FIXED_CONSTANT(TIP_INDICATOR_NOT_VALID, "Tip indicator not valid")
 TAVRO_FIXED_CONSTANT(TIP_AMOUNT_NOT_VALID, "Tip amount not valid")
 TAVRO_FIXED_CONSTANT(TIP_PERCENTAGE_NOT_VALID, "Tip percentage not valid")
 TAVRO_FIXED_CONSTANT(POSTAL_CODE_NOT_VALID, "Postal code not valid")
+
+std::string StringConstants::PAYLOAD_FIELD_NOT_VALID(std::string_view fieldName)
+{
+    return "Payload field " + std::string(fieldName) + " not valid";
+}
+
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_LENGTH, "Currency code must be 3 characters long")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_FORMAT,
                      "Invalid currency code format. Currency code must be in integer format")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_IS_NOT_PRESENT, "Currency code is not present")
 TAVRO_FIXED_CONSTANT(CURRENCY_CODE_INVALID_ISO_FORMAT, "Currency Code is not in ISO format")
+TAVRO_FIXED_CONSTANT(CURRENCY_CODE_NO_MINOR_UNIT, "Currency code has no minor unit")
 TAVRO_FIXED_CONSTANT(CARDHOLDER_INVALID, "Cardholder name is invalid")
 TAVRO_FIXED_CONSTANT(REFUND_AMOUNT_INVALID, "Refund amount is invalid")
 TAVRO_FIXED_CONSTANT(LIST_ITEM_CHANGE_CARD_CELL, "ChangeCardTableViewCell")

@@ -5,6 +5,7 @@
 // concurrent first use.
 
 #include <string>
+#include <string_view>
 
 namespace tavro {
 
@@ -61,10 +62,14 @@ struct StringConstants {
     static const std::string& TIP_AMOUNT_NOT_VALID();
     static const std::string& TIP_PERCENTAGE_NOT_VALID();
     static const std::string& POSTAL_CODE_NOT_VALID();
+    // "Payload field <name> not valid": a request field without a rule of its own whose text is
+    // not valid UTF-8 or holds a control character.
+    static std::string PAYLOAD_FIELD_NOT_VALID(std::string_view fieldName);
     static const std::string& CURRENCY_CODE_INVALID_LENGTH();
     static const std::string& CURRENCY_CODE_INVALID_FORMAT();
     static const std::string& CURRENCY_CODE_IS_NOT_PRESENT();
     static const std::string& CURRENCY_CODE_INVALID_ISO_FORMAT();
+    static const std::string& CURRENCY_CODE_NO_MINOR_UNIT();
     static const std::string& CARDHOLDER_INVALID();
     static const std::string& REFUND_AMOUNT_INVALID();
     static const std::string& LIST_ITEM_CHANGE_CARD_CELL();

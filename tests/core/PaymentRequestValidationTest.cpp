@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/core/PaymentRequestChecks.h"
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
+#include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "PaymentRequestTestSupport.h"
 
@@ -236,4 +237,97 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
 
     // A plain request never reports the parser's verdict.
     EXPECT_EQ(coretest::validRequest()->validate(), nullptr);
+}
+
+TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
+{
+    using Set = std::function<void(TavroPaymentRequest&, const std::string&)>;
+    const auto own = [](const char* name) { return "Payload field " + std::string(name) + " not valid"; };
+    const std::tuple<const char*, Set, std::string> fields[] = {
+        {"payloadFormatIndicator", [](auto& r, auto& v) { r.setPayloadFormatIndicator(v); },
+         "Payload format indicator not valid"},
+        {"pointOfInitiation", [](auto& r, auto& v) { r.setPointOfInitiation(v); }, own("pointOfInitiation")},
+        {"tavroMerchantID", [](auto& r, auto& v) { r.setTavroMerchantID(v); }, "Merchant ID not valid"},
+        {"merchantName", [](auto& r, auto& v) { r.setMerchantName(v); }, "Merchant name not valid"},
+        {"merchantCategoryCode", [](auto& r, auto& v) { r.setMerchantCategoryCode(v); },
+         "Merchant category code not valid"},
+        {"cityName", [](auto& r, auto& v) { r.setCityName(v); }, "City name not valid"},
+        {"countryCode", [](auto& r, auto& v) { r.setCountryCode(v); }, "Country code not valid"},
+        {"currencyCode", [](auto& r, auto& v) { r.setCurrencyCode(v); }, "Currency code not valid"},
+        {"tipIndicator", [](auto& r, auto& v) { r.setTipIndicator(v); }, "Tip indicator not valid"},
+        {"tipAmount", [](auto& r, auto& v) { r.setTipAmount(v); }, kTipAmount},
+        {"tipPercentage", [](auto& r, auto& v) { r.setTipPercentage(v); }, kTipPercentage},
+        {"postalCode", [](auto& r, auto& v) { r.setPostalCode(v); }, "Postal code not valid"},
+        {"mastercardPan1", [](auto& r, auto& v) { r.setMastercardPan1(v); }, own("mastercardPan1")},
+        {"mastercardPan2", [](auto& r, auto& v) { r.setMastercardPan2(v); }, own("mastercardPan2")},
+        {"npciid1", [](auto& r, auto& v) { r.setNpciid1(v); }, own("npciid1")},
+        {"npciid2", [](auto& r, auto& v) { r.setNpciid2(v); }, own("npciid2")},
+        {"transactionAmount", [](auto& r, auto& v) { r.setTransactionAmount(v); }, own("transactionAmount")},
+        {"billID", [](auto& r, auto& v) { r.setBillID(v); }, own("billID")},
+        {"mobileNumber", [](auto& r, auto& v) { r.setMobileNumber(v); }, own("mobileNumber")},
+        {"storeID", [](auto& r, auto& v) { r.setStoreID(v); }, own("storeID")},
+        {"loyaltyNumber", [](auto& r, auto& v) { r.setLoyaltyNumber(v); }, own("loyaltyNumber")},
+        {"referenceID", [](auto& r, auto& v) { r.setReferenceID(v); }, own("referenceID")},
+        {"consumerID", [](auto& r, auto& v) { r.setConsumerID(v); }, own("consumerID")},
+        {"terminalID", [](auto& r, auto& v) { r.setTerminalID(v); }, own("terminalID")},
+        {"purpose", [](auto& r, auto& v) { r.setPurpose(v); }, own("purpose")},
+    };
+    const char* badTexts[] = {
+        "Cafe\xff\xfe", "Caf\xc3", "\xc0\xaf",             // stray bytes, a truncated and an overlong encoding
+        "\xed\xa0\x80",                                    // an encoded surrogate
+        "Pune\n",       "\x7f",    "\xc2\x85", "\xc2\x9f", // C0, DEL and C1 controls
+    };
+    for (const auto& field : fields) {
+        const auto& [name, set, message] = field;
+        for (const char* bad : badTexts) {
+            const Edit edit = [&field, bad](TavroPaymentRequest& r) { std::get<Set>(field)(r, bad); };
+            EXPECT_EQ(messageAfter(edit), message) << name << " " << bad;
+        }
+    }
+    // Just past the controls, and beyond the basic plane: valid.
+    for (const char* good : {"\xc2\xa0", "Caf\xc3\xa9", "\xf0\x9f\x98\x80"}) {
+        EXPECT_EQ(messageAfter([&](TavroPaymentRequest& r) { r.setBillID(good); }), "") << good;
+    }
+    // Fields are walked in declaration order.
+    EXPECT_EQ(messageAfter([](TavroPaymentRequest& r) {
+                  r.setTavroMerchantID("5");
+                  r.setPointOfInitiation("\x01");
+              }),
+              own("pointOfInitiation"));
+    EXPECT_EQ(messageAfter([](TavroPaymentRequest& r) {
+                  r.setPurpose("\x01");
+                  r.setCityName("Pune\x01");
+              }),
+              "City name not valid");
+}
+
+TEST(PaymentRequestValidation, ThePayloadShownMustPassThePayloadValidator)
+{
+    const AnyValue::Dictionary dictionary = {
+        {"00", "01"},  {"01", "11"}, {"02", "4123456784"},  {"52", "5812"},
+        {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"},
+    };
+    const std::tuple<const char*, Edit, std::vector<std::string>> cases[] = {
+        {"amount of 14 characters", [](TavroPaymentRequest& r) { r.setTransactionAmount("99999999999.99"); }, {"16"}},
+        {"bill of 80 characters", [](TavroPaymentRequest& r) { r.setBillID(std::string(80, 'B')); }, {"45"}},
+    };
+    auto& parser = tavro::TLVMapParser::shared();
+    for (const auto& [name, edit, codes] : cases) {
+        for (auto request : {coretest::validRequest(), NSObject::create<TavroPaymentRequest>(dictionary)}) {
+            const bool fromDictionary = request->tagValueDictionary().has_value();
+            SCOPED_TRACE(std::string(name) + (fromDictionary ? ", from a dictionary" : ""));
+            edit(*request);
+            const auto primed = parser.tlvString();
+            const auto primedError = parser.tavroError();
+            const bool flag = tavro::TavroSessionState::shared().merchantSDKEmvCoSupported();
+            const auto error = request->validate();
+            EXPECT_EQ(error ? error->errorCodes() : std::vector<std::string>{}, codes);
+            // Built aside: the request's amount and bill never reach the shared parser's text.
+            EXPECT_EQ(parser.tlvString(), primed);
+            EXPECT_EQ(tavro::TavroSessionState::shared().merchantSDKEmvCoSupported(), flag);
+            if (!fromDictionary) {
+                EXPECT_EQ(parser.tavroError(), primedError);
+            }
+        }
+    }
 }

@@ -16,6 +16,7 @@ constexpr const char* kNoCurrency = "Currency code is not present";
 constexpr const char* kCurrencyLength = "Currency code must be 3 characters long";
 constexpr const char* kCurrencyFormat = "Invalid currency code format. Currency code must be in integer format";
 constexpr const char* kCurrencyIso = "Currency Code is not in ISO format";
+constexpr const char* kNoMinorUnit = "Currency code has no minor unit";
 constexpr const char* kAmount = "Refund amount is invalid";
 
 std::string messageFor(const char* last4, const char* name, const char* currency, const char* amount)
@@ -80,6 +81,11 @@ TEST(TavroRefundPaymentRequest, RulesAreCheckedInOrder)
         {"1234", "A Holder", "356", "0.01", ""},
         {"1234", "A Holder", "356", "150", ""},
         {"1234", "A Holder", "356", "5.", ""},
+        {"1234", "A Holder", "990", "ten", kNoMinorUnit}, // before the amount is looked at
+        // At most 15 significant digits, counted once cut to the minor unit.
+        {"1234", "A Holder", "356", "123456789012345.00", ""},
+        {"1234", "A Holder", "356", "1234567890123.456", ""},
+        {"1234", "A Holder", "356", "12345678901234.56", kAmount},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(messageFor(c.last4, c.name, c.currency, c.amount), c.message)

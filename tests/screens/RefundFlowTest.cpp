@@ -315,3 +315,63 @@ TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
     EXPECT_EQ(results.size(), static_cast<std::size_t>(leaktest::flowCycles));
     EXPECT_EQ(center.observerCount(), observers);
 }
+
+// The most that may be refunded is the host's amount cut down, never rounded up, to the minor
+// unit the field types in; amounts that leave nothing, or more than a double keeps, are refused.
+TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
+{
+    const std::string kInvalid = tavro::StringConstants::REFUND_AMOUNT_INVALID();
+    const std::string kNoMinorUnit = "Currency code has no minor unit";
+    struct Case {
+        const char* currency;
+        const char* amount;
+        const char* field;   // the field's starting text; also the summary's original amount
+        const char* largest; // digits typed for the largest amount accepted, which the host hears
+        const char* refused; // digits typed for one minor unit more
+        std::string message; // the launch's refusal; empty when the screen opens
+    };
+    const Case cases[] = {
+        {"356", "100.999", "100.99", "10099", "10100", ""},
+        {"840", "99.995", "99.99", "9999", "10000", ""},
+        {"356", "0.015", "0.01", "1", "2", ""},
+        {"356", "0.29", "0.29", "29", "30", ""}, // 0.29 * 100 is 28.999... in a double
+        {"392", "1234.9", "1,234", "1234", "1235", ""},
+        {"048", "1.2345", "1.234", "1234", "1235", ""}, // three minor digits
+        {"356", "999999999999999.999", "", "", "", kInvalid},
+        {"356", "9007199254740993", "", "", "", kInvalid},
+        {"356", "0.001", "", "", "", kInvalid},
+        {"392", "0.5", "", "", "", kInvalid},
+        {"990", "10", "", "", "", kNoMinorUnit},
+        {"997", "10", "", "", "", kNoMinorUnit},
+        {"999", "10", "", "", "", kNoMinorUnit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.currency) + " " + c.amount);
+        results.clear();
+        auto screen = launch(
+            platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", c.currency, c.amount));
+        if (!c.message.empty()) {
+            EXPECT_FALSE(screen);
+            ASSERT_EQ(results.size(), 1u);
+            ASSERT_TRUE(results[0].error);
+            EXPECT_EQ(results[0].error->errorCodes(), std::vector<std::string>{c.message});
+            continue;
+        }
+        ASSERT_TRUE(screen);
+        const auto& pay = screen->payButton();
+        EXPECT_EQ(shownAmount(*screen), c.field);
+        const auto original = screen->scrollView()->summaryCellView()->topRightLabel()->text().value_or("");
+        EXPECT_EQ(original.substr(original.find(' ') + 1), c.field);
+        typeAmount(*screen, c.refused);
+        EXPECT_FALSE(pay->isEnabled());
+        typeAmount(*screen, c.largest);
+        EXPECT_TRUE(pay->isEnabled());
+        driver.pressDone();
+        ASSERT_TRUE(payAndContinue());
+        ASSERT_EQ(results.size(), 1u);
+        const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
+        EXPECT_EQ(response->refundAmount(), tavro::Utilities::plainAmountText(c.field, c.currency));
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
+}
