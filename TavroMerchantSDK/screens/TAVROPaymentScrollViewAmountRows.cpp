@@ -79,9 +79,16 @@ void TAVROPaymentScrollView::addPaymentAmountRow(const TAVROPaymentCellModelPtr&
     if (model->value()) {
         if (model->value()->empty())
             model->setValue(std::string("0"));
-        if (auto number = readPlainDecimal(*model->value())) {
-            const auto components =
-                Utilities::getISOCurrencyComponents(*number, TavroSession::sharedSession()->activeCurrencyCode());
+        // The model holds the amount as its currency shows it ("2000,00" where the comma is the
+        // decimal separator); a plain decimal is read as it stands.
+        const auto currencyCode = TavroSession::sharedSession()->activeCurrencyCode();
+        auto number = readPlainDecimal(*model->value());
+        if (!number) {
+            if (const auto plain = Utilities::plainAmountText(model->value(), currencyCode))
+                number = readPlainDecimal(*plain);
+        }
+        if (number) {
+            const auto components = Utilities::getISOCurrencyComponents(*number, currencyCode);
             amount->setAmount(components.formattedAmount, components.currencyCode);
         }
     }

@@ -337,6 +337,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"356", "0.29", "0.29", "29", "30", ""}, // 0.29 * 100 is 28.999... in a double
         {"392", "1234.9", "1,234", "1234", "1235", ""},
         {"048", "1.2345", "1.234", "1234", "1235", ""}, // three minor digits
+        {"752", "150.505", "150,50", "15050", "15051", ""}, // a decimal comma
         {"356", "999999999999999.999", "", "", "", kInvalid},
         {"356", "9007199254740993", "", "", "", kInvalid},
         {"356", "0.001", "", "", "", kInvalid},
