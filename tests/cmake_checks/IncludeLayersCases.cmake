@@ -4,33 +4,11 @@ if(NOT CHECK OR NOT WORK)
   message(FATAL_ERROR "CHECK and WORK must be set")
 endif()
 
-set(failures "")
-# judge(<case> <file in the tree> <its text> <expected: accepted | texts the refusal must show>)
-function(judge case path text)
-  set(expected ${ARGN})
-  set(root "${WORK}/${case}")
-  file(REMOVE_RECURSE "${root}")
-  file(WRITE "${root}/${path}" "${text}\n")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${root} -P ${CHECK}
-                  RESULT_VARIABLE result ERROR_VARIABLE output OUTPUT_QUIET)
-  if(expected STREQUAL "accepted")
-    if(NOT result EQUAL 0)
-      set(failures "${failures}${case}: refused, expected accepted:\n${output}\n" PARENT_SCOPE)
-    endif()
-  elseif(result EQUAL 0)
-    set(failures "${failures}${case}: accepted, expected refused\n" PARENT_SCOPE)
-  else()
-    foreach(shown IN LISTS expected)
-      if(NOT output MATCHES "${shown}")
-        set(failures "${failures}${case}: refused without showing \"${shown}\":\n${output}\n" PARENT_SCOPE)
-      endif()
-    endforeach()
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/JudgeCheck.cmake)
 
-set(core_includes "#include \"TavroMerchantSDK/support/KUtils.h\"\n#include \"TavroMerchantSDK/payload/QRCodeTag.h\"")
 judge(core_includes_below TavroMerchantSDK/core/Session.cpp
-      "${core_includes}\n#include \"TavroMerchantSDK/support/base/TavroError.h\"\n#include \"platform/ui/UIView.h\"" accepted)
+      "#include \"TavroMerchantSDK/support/KUtils.h\"\n#include \"TavroMerchantSDK/payload/QRCodeTag.h\"
+#include \"TavroMerchantSDK/support/base/TavroError.h\"\n#include \"platform/ui/UIView.h\"" accepted)
 judge(confirm_payment_includes_cells TavroMerchantSDK/Common/ConfirmPayment/View/Picker.h
       "#include \"TavroMerchantSDK/Common/CellView/Row.h\"\n#include \"TavroMerchantSDK/screens/Screen.h\"" accepted)
 judge(commented_include TavroMerchantSDK/payload/Codec.cpp "// see TavroMerchantSDK/core/TavroSession.h\n#include <vector>"

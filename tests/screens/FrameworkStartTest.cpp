@@ -50,9 +50,11 @@ struct EntryPoint {
     std::function<std::string()> callAndCheck;
 };
 
-std::string launchedScreenProblem(bool shown)
+// What is wrong after a launch that should show `Screen`.
+template <class Screen>
+std::string launchProblems()
 {
-    return shown ? "" : "no flow screen shown; ";
+    return (shownScreen<Screen>() ? "" : "no flow screen shown; ") + missingWiring();
 }
 
 } // namespace
@@ -75,28 +77,24 @@ TEST(FrameworkStartDeathTest, EveryEntryPointWiresAFreshProcess)
         {"launchRequestPaymentFlow with a closure",
          [] {
              TavroMerchantSDK::launchRequestPaymentFlow(sessiontest::validPaymentRequest(), [](bool, auto, auto) {});
-             return launchedScreenProblem(shownScreen<tavro::TAVRORequestPaymentViewController>() != nullptr) +
-                    missingWiring();
+             return launchProblems<tavro::TAVRORequestPaymentViewController>();
          }},
         {"launchRequestPaymentFlow with a delegate",
          [] {
              auto delegate = std::make_shared<sessiontest::RequestPaymentDelegate>();
              TavroMerchantSDK::launchRequestPaymentFlow(sessiontest::validPaymentRequest(), delegate);
-             return launchedScreenProblem(shownScreen<tavro::TAVRORequestPaymentViewController>() != nullptr) +
-                    missingWiring();
+             return launchProblems<tavro::TAVRORequestPaymentViewController>();
          }},
         {"launchRefundPaymentFlow",
          [] {
              TavroMerchantSDK::launchRefundPaymentFlow(sessiontest::validRefundRequest(), [](bool, auto, auto) {});
-             return launchedScreenProblem(shownScreen<tavro::TAVRORefundPaymentViewController>() != nullptr) +
-                    missingWiring();
+             return launchProblems<tavro::TAVRORefundPaymentViewController>();
          }},
         {"launchRefundPaymnetFlow",
          [] {
              auto delegate = std::make_shared<sessiontest::RefundPaymentDelegate>();
              TavroMerchantSDK::launchRefundPaymnetFlow(sessiontest::validRefundRequest(), delegate);
-             return launchedScreenProblem(shownScreen<tavro::TAVRORefundPaymentViewController>() != nullptr) +
-                    missingWiring();
+             return launchProblems<tavro::TAVRORefundPaymentViewController>();
          }},
         {"endTavroFlow",
          [] {
