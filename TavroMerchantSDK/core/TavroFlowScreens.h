@@ -1,8 +1,7 @@
 #pragma once
 // How the launcher makes the first screen of each flow and the navigation controller around it.
 // The screens live in a library above the core, so they register their makers here
-// (registerTavroScreens(), defined by the screens library, does it once); the core never names a
-// screen class.
+// (TavroMerchantSDK::start() does it); the core never names a screen class.
 
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIViewController.h"
@@ -28,9 +27,5 @@ struct TavroFlowScreenMakers {
 void registerTavroFlowScreenMakers(TavroFlowScreenMakers makers);
 // The makers installed last; empty functions before any registration.
 const TavroFlowScreenMakers& tavroFlowScreenMakers();
-
-// Defined by the screens library: registers the screens' makers and the framework-bundle anchor.
-// Idempotent. The public entry points call it before every launch.
-void registerTavroScreens();
 
 } // namespace tavro

@@ -5,8 +5,8 @@
 // once, before the launch returns; a confirmed refund when the merchant confirms it. Every entry
 // point must be called on the main thread.
 //
-// The launch functions are defined in this header so that every program that launches a flow also
-// links the screens' registration (the screens library sits above the core).
+// The entry points are defined in this header so that every program that calls one also links
+// start(), which the screens library defines (it sits above the core).
 
 #include "TavroMerchantSDK/core/TAVROMerchantSDKManager.h"
 #include "TavroMerchantSDK/core/TavroConfig.h"
@@ -23,6 +23,12 @@ namespace tavro {
 class TavroMerchantSDK : public platform::NSObject {
 public:
     TavroMerchantSDK() = default;
+
+    // Wires the framework's layers together: the session becomes the source of the active currency
+    // and the flow-button colours the reference data reads, and the launcher learns the flow screens
+    // and the framework bundle's anchor class. Does its work on the first call only; every entry
+    // point below calls it, and a host may call it first, at start-up. Main thread.
+    static void start();
 
     // Stores a deep copy of `config` in the session; refused with the line "Error: Cannot set
     // configuration during SDK Flow" while a flow is active.
@@ -49,10 +55,16 @@ public:
     static void endTavroFlow(std::function<void()> completion = {});
 };
 
+inline void TavroMerchantSDK::setupOneTimeConfiguration(const std::shared_ptr<TavroConfig>& config)
+{
+    start();
+    TavroSession::sharedSession()->setConfiguration(config);
+}
+
 inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
                                                        std::shared_ptr<TavroRequestPaymentDelegate> delegate)
 {
-    registerTavroScreens();
+    start();
     TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
     TAVROMerchantSDKManager::launchRequestPaymentFlow(request, std::move(delegate));
 }
@@ -60,7 +72,7 @@ inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<Tav
 inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
                                                        TavroRequestPaymentCompletionHandler completionHandler)
 {
-    registerTavroScreens();
+    start();
     TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(
         std::move(completionHandler));
     TAVROMerchantSDKManager::launchRequestPaymentFlow(request, nullptr);
@@ -69,7 +81,7 @@ inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<Tav
 inline void TavroMerchantSDK::launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                                       TavroRefundPaymentCompletionHandler completionHandler)
 {
-    registerTavroScreens();
+    start();
     TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(
         std::move(completionHandler));
     TAVROMerchantSDKManager::launchRefundPaymentFlow(request, nullptr);
@@ -78,9 +90,15 @@ inline void TavroMerchantSDK::launchRefundPaymentFlow(const std::shared_ptr<Tavr
 inline void TavroMerchantSDK::launchRefundPaymnetFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                                       std::shared_ptr<TavroRefundPaymentDelegate> delegate)
 {
-    registerTavroScreens();
+    start();
     TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
     TAVROMerchantSDKManager::launchRefundPaymentFlow(request, std::move(delegate));
+}
+
+inline void TavroMerchantSDK::endTavroFlow(std::function<void()> completion)
+{
+    start();
+    TavroSession::sharedSession()->dismissSDKWindow(std::move(completion));
 }
 
 } // namespace tavro

@@ -1,26 +1,10 @@
 #include "TavroMerchantSDK/core/TavroSession.h"
 
 #include "TavroMerchantSDK/core/TavroSessionState.h"
-#include "TavroMerchantSDK/support/SessionServices.h"
 #include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/ResetForTesting.h"
 
 namespace tavro {
-
-namespace {
-
-// The reference data reads the session through these providers; it links below the core.
-void registerSessionProviders()
-{
-    registerActiveCurrencyCodeProvider([] { return TavroSession::sharedSession()->activeCurrencyCode(); });
-    registerActionButtonColorsProvider([] {
-        const auto& config = TavroSession::sharedSession()->internalConfiguration();
-        return ActionButtonColors{config->actionButtonColor(), config->actionButtonActiveColor(),
-                                  config->actionButtonFontColor()};
-    });
-}
-
-} // namespace
 
 TavroSession::TavroSession()
     : m_refundPaymentSession(std::make_shared<TAVRORefundPaymentSession>()),
@@ -33,7 +17,6 @@ const std::shared_ptr<TavroSession>& TavroSession::sharedSession()
     // Never destroyed: the window and its controllers must not be torn down during exit.
     static const std::shared_ptr<TavroSession>* session = [] {
         auto* created = new std::shared_ptr<TavroSession>(new TavroSession());
-        registerSessionProviders();
         platform::registerResetForTesting(&TavroSession::resetForTesting);
         return created;
     }();

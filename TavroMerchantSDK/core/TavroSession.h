@@ -15,9 +15,9 @@ namespace tavro {
 
 class TavroSession : public TavroSessionBase {
 public:
-    // The one session: created on first use, once per process, and never released. Creating it
-    // also makes it the source of the active currency and the flow-button colours that the
-    // reference data reads.
+    // The one session: created on first use, once per process, and never released.
+    // TavroMerchantSDK::start() makes it the source of the active currency and the flow-button
+    // colours that the reference data reads.
     static const std::shared_ptr<TavroSession>& sharedSession();
     // Puts the shared session back as it is at process start, apart from the window it keeps for
     // good (emptied and hidden): no flow, no host window, a plain configuration, fresh flow

@@ -6,10 +6,8 @@
 
 namespace tavro {
 
-// The platform's bounding size of `text` in `box` with NSStringDrawingOptions `options`. While
-// the platform has no measurer installed, the text is measured directly with the settings labels
-// draw with (runs without a font in the system font of 12 points), so results never depend on
-// whether a renderer ran first.
+// The bounding size of `text` in `box` with NSStringDrawingOptions `options`, measured as labels
+// draw it (runs without a font in the system font of 12 points); see platform::measureAttributedText.
 platform::TextSize measureBoundingSize(const platform::NSAttributedString& text, platform::TextSize box,
                                        unsigned options);
 

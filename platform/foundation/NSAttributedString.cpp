@@ -4,14 +4,10 @@
 #include "platform/foundation/Text.h"
 
 #include <algorithm>
-#include <mutex>
 
 namespace platform {
 
 namespace {
-
-std::mutex g_measurerMutex;
-NSAttributedString::Measurer g_measurer;
 
 std::optional<AttributeValue> find(const TextAttributes& attributes, std::string_view key)
 {
@@ -186,26 +182,6 @@ NSAttributedString NSAttributedString::attributedSubstring(NSRange range) const
         part.m_segments.push_back({piece.length, attributes});
     });
     return part;
-}
-
-void NSAttributedString::setMeasurer(Measurer measurer)
-{
-    std::lock_guard lock(g_measurerMutex);
-    g_measurer = std::move(measurer);
-}
-
-TextSize NSAttributedString::boundingSize(TextSize box, unsigned options) const
-{
-    Measurer measurer;
-    {
-        std::lock_guard lock(g_measurerMutex);
-        measurer = g_measurer;
-    }
-    if (!measurer) {
-        debugLog("NSAttributedString boundingSize: no text measurer is installed");
-        return {};
-    }
-    return measurer(*this, box, options);
 }
 
 } // namespace platform

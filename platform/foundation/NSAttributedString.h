@@ -13,7 +13,7 @@
 
 namespace platform {
 
-// Options for measuring drawn text.
+// Options for measuring drawn text (platform/graphics/TextMeasurement.h measures).
 enum NSStringDrawingOptions : unsigned {
     NSStringDrawingUsesLineFragmentOrigin = 1,
     NSStringDrawingUsesFontLeading = 2,
@@ -66,13 +66,6 @@ public:
     NSAttributedString attributedSubstring(NSRange range) const;
 
     bool operator==(const NSAttributedString&) const = default;
-
-    // --- measurement (the UI layer installs the measurer) ---
-    using Measurer = std::function<TextSize(const NSAttributedString&, TextSize box, unsigned options)>;
-    static void setMeasurer(Measurer measurer);
-    // Size of the text laid out in `box` with NSStringDrawingOptions; zero (and one debug line)
-    // while no measurer is installed.
-    TextSize boundingSize(TextSize box, unsigned options) const;
 
 protected:
     struct Segment {

@@ -5,6 +5,7 @@
 #include "platform/foundation/SystemClock.h"
 #include "platform/foundation/Timer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,9 +33,26 @@ void RunLoop::setClock(std::shared_ptr<Clock> clock)
     m_clock = clock ? std::move(clock) : std::make_shared<SystemClock>();
 }
 
-void RunLoop::setDisplayPassHook(std::function<void()> hook)
+RunLoop::DisplayPassToken RunLoop::addDisplayPass(std::function<void()> pass)
 {
-    m_displayPassHook = std::move(hook);
+    if (!pass) {
+        debugLog("RunLoop::addDisplayPass: empty pass not added");
+        return 0;
+    }
+    DisplayPassToken token = m_nextDisplayPassToken++;
+    m_displayPasses.emplace_back(token, std::move(pass));
+    return token;
+}
+
+void RunLoop::removeDisplayPass(DisplayPassToken token)
+{
+    std::erase_if(m_displayPasses, [token](const auto& entry) { return entry.first == token; });
+}
+
+bool RunLoop::hasDisplayPass(DisplayPassToken token) const
+{
+    return std::any_of(m_displayPasses.begin(), m_displayPasses.end(),
+                       [token](const auto& entry) { return entry.first == token; });
 }
 
 void RunLoop::enqueue(std::function<void()> block)
@@ -75,14 +93,24 @@ bool RunLoop::enterDrive(const char* what)
     return true;
 }
 
-void RunLoop::runOnce()
+RunLoopTurn RunLoop::runOnce()
 {
     if (!enterDrive("runOnce"))
-        return;
-    drainQueue();
-    fireDueTimers();
-    runDisplayPass();
+        return {};
+    RunLoopTurn done = runTurn();
     leaveDrive();
+    return done;
+}
+
+RunLoopTurn RunLoop::runTurn()
+{
+    RunLoopTurn done;
+    done.ranBlocks = drainQueue();
+    done.firedTimers = fireDueTimers();
+    runDisplayPasses();
+    // Read last, so events delivered by this turn's own work count too.
+    done.handledEvents = std::exchange(m_eventHandled, false);
+    return done;
 }
 
 void RunLoop::runUntilIdle()
@@ -95,9 +123,7 @@ void RunLoop::runUntilIdle()
                      " turns; stopped");
             break;
         }
-        drainQueue();
-        fireDueTimers();
-        runDisplayPass();
+        runTurn();
         if (queuedBlockCount() == 0 && !hasDueTimer())
             break;
     }
@@ -136,8 +162,9 @@ void RunLoop::advanceBy(double seconds)
     leaveDrive();
 }
 
-void RunLoop::drainQueue()
+bool RunLoop::drainQueue()
 {
+    bool ran = false;
     std::uint64_t limit;
     {
         std::lock_guard lock(m_queueMutex);
@@ -148,16 +175,18 @@ void RunLoop::drainQueue()
         {
             std::lock_guard lock(m_queueMutex);
             if (m_queue.empty() || m_queue.front().sequence >= limit)
-                return;
+                return ran;
             block = std::move(m_queue.front().block);
             m_queue.pop_front();
         }
         block();
+        ran = true;
     }
 }
 
-void RunLoop::fireDueTimers()
+bool RunLoop::fireDueTimers()
 {
+    bool fired = false;
     // Fire what was due when the phase began; timers scheduled by these callbacks wait a turn.
     const double phaseNow = now();
     const std::uint64_t sequenceLimit = m_nextTimerSequence;
@@ -166,7 +195,8 @@ void RunLoop::fireDueTimers()
         while (it != m_timers.end() && it->first.first <= phaseNow && it->first.second >= sequenceLimit)
             ++it;
         if (it == m_timers.end() || it->first.first > phaseNow)
-            return;
+            return fired;
+        fired = true;
 
         std::shared_ptr<Timer> timer = it->second;
         m_timers.erase(it);
@@ -187,12 +217,14 @@ void RunLoop::fireDueTimers()
     }
 }
 
-void RunLoop::runDisplayPass()
+void RunLoop::runDisplayPasses()
 {
-    if (!m_displayPassHook)
-        return;
-    auto hook = m_displayPassHook;
-    hook();
+    // A snapshot: passes may add or remove passes (or themselves) while they run.
+    auto passes = m_displayPasses;
+    for (auto& [token, pass] : passes) {
+        if (hasDisplayPass(token))
+            pass();
+    }
 }
 
 void RunLoop::schedule(const std::shared_ptr<Timer>& timer)
@@ -228,6 +260,8 @@ void RunLoop::reset()
     for (auto& timer : timers)
         timer->invalidate();
     m_timers.clear();
+    m_displayPasses.clear();
+    m_eventHandled = false;
 }
 
 } // namespace platform

@@ -2,8 +2,8 @@
 // RunLoop: the one loop of the main thread. Everything in the system runs inside its turns.
 //
 // One turn: drain the main queue (blocks queued while draining wait for the next turn), fire the
-// timers that are due in (fire date, scheduling order) order, then run one layout-and-display pass
-// through the hook the UI layer registers.
+// timers that are due in (fire date, scheduling order) order, then run the display passes: the UI
+// layer's layout pass, and any a host joins.
 //
 // The loop runs on an injectable clock; tests give it a ManualClock and drive it with
 // runUntilIdle() and advanceBy(). Work that schedules more work, invalidates timers or runs the
@@ -21,10 +21,22 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
 class Timer;
+
+// What one turn of the loop did. After a turn that did anything a frame is due: what is on screen
+// may have changed.
+struct RunLoopTurn {
+    bool ranBlocks = false;     // drained at least one queued block
+    bool firedTimers = false;   // fired at least one timer
+    bool handledEvents = false; // input events were delivered since the turn before (noteEventHandled)
+
+    bool frameDue() const { return ranBlocks || firedTimers || handledEvents; }
+    bool operator==(const RunLoopTurn&) const = default;
+};
 
 class RunLoop {
 public:
@@ -36,15 +48,27 @@ public:
     std::shared_ptr<Clock> clock() const { return m_clock; }
     double now() const { return m_clock->now(); }
 
-    // Runs once at the end of every turn (the UI layer's layout-and-display pass). Empty clears it.
-    void setDisplayPassHook(std::function<void()> hook);
+    // --- display passes: run at the end of every turn, in the order they were added ---
+    using DisplayPassToken = std::uint64_t;
+    // Adds `pass` and returns the token that removes it (never 0; tokens are not reused). An empty
+    // function is logged and not added (token 0).
+    DisplayPassToken addDisplayPass(std::function<void()> pass);
+    // Removes the pass; unknown tokens (and 0) are ignored. A pass removed while the passes run does
+    // not run in that turn; a pass added then runs from the next turn.
+    void removeDisplayPass(DisplayPassToken token);
+    bool hasDisplayPass(DisplayPassToken token) const;
+    std::size_t displayPassCount() const { return m_displayPasses.size(); }
+
+    // Records that an input event (a touch, a key) was delivered outside the loop's own work; the
+    // next turn reports it. Main thread.
+    void noteEventHandled() { m_eventHandled = true; }
 
     // Queues `block` for the drain of the next turn. Never runs it synchronously. Callable from
     // any thread; an empty block is logged and dropped.
     void enqueue(std::function<void()> block);
 
-    // Runs exactly one turn.
-    void runOnce();
+    // Runs exactly one turn and says what it did; nothing when called nested too deeply.
+    RunLoopTurn runOnce();
     // Runs turns until no block is queued and no timer is due (at least one turn). Gives up with
     // one debug line after a large number of turns, so work that keeps re-queuing itself ends.
     void runUntilIdle();
@@ -60,7 +84,8 @@ public:
     // Fire date of the earliest scheduled timer, if any timer can ever fire.
     std::optional<double> nextFireDate() const;
 
-    // Drops every queued block and invalidates every scheduled timer (between tests).
+    // Drops every queued block, invalidates every scheduled timer and removes every display pass
+    // (between tests; the UI joins again when a window shows).
     void reset();
 
     // The pending work as text, for test failures and the debug log: the clock time, how many
@@ -84,12 +109,16 @@ private:
 
     bool enterDrive(const char* what);
     void leaveDrive() { --m_driveDepth; }
-    void drainQueue();
-    void fireDueTimers();
-    void runDisplayPass();
+    RunLoopTurn runTurn();
+    // Each returns whether it ran anything.
+    bool drainQueue();
+    bool fireDueTimers();
+    void runDisplayPasses();
 
     std::shared_ptr<Clock> m_clock;
-    std::function<void()> m_displayPassHook;
+    std::vector<std::pair<DisplayPassToken, std::function<void()>>> m_displayPasses;
+    DisplayPassToken m_nextDisplayPassToken = 1;
+    bool m_eventHandled = false;
 
     mutable std::mutex m_queueMutex;
     std::deque<QueuedBlock> m_queue;

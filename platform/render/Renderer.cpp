@@ -5,7 +5,6 @@
 #include "platform/graphics/CGContext.h"
 #include "platform/graphics/ScreenScale.h"
 #include "platform/render/PNGOutput.h"
-#include "platform/render/TextMeasurement.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
@@ -39,7 +38,6 @@ UIImagePtr Renderer::renderLayer(const std::shared_ptr<CALayer>& layer, double s
         debugLog("Renderer: no layer to render");
         return nullptr;
     }
-    ensureTextMeasurementInstalled();
     auto canvas = BitmapCanvas::open(layer->bounds().standardized().size, effectiveScale(scale), false);
     if (!canvas) {
         return nullptr;
@@ -65,7 +63,6 @@ UIImagePtr Renderer::renderWindow(const UIViewPtr& window)
         debugLog("Renderer: no window to render");
         return nullptr;
     }
-    ensureTextMeasurementInstalled();
     window->layoutIfNeeded();
     auto canvas = BitmapCanvas::open(window->bounds().standardized().size, mainScreenScale(), true);
     if (!canvas) {
@@ -77,7 +74,6 @@ UIImagePtr Renderer::renderWindow(const UIViewPtr& window)
 
 UIImagePtr Renderer::renderScreen()
 {
-    ensureTextMeasurementInstalled();
     auto screen = UIScreen::main();
     auto canvas = BitmapCanvas::open(screen->bounds().size, screen->scale(), true);
     if (!canvas) {

@@ -5,7 +5,6 @@
 #include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/UserDefaults.h"
-#include "platform/render/TextMeasurement.h"
 #include "platform/testing/ScreenSetup.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIKeyboard.h"
@@ -20,7 +19,6 @@ TestEnvironment::TestEnvironment()
     clearState();
     RunLoop::main().setClock(m_clock);
     configureTestScreen(kScreenWidth, kScreenHeight, kScreenScale);
-    installTextMeasurement();
 }
 
 TestEnvironment::~TestEnvironment()

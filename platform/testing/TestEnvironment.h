@@ -1,8 +1,8 @@
 #pragma once
 // TestEnvironment: the process-wide state a UI test runs in, set up on construction and put back
 // on destruction: a manual clock (starting at 0) on RunLoop::main() with an empty queue and no
-// timers, no first responder, no pending view animations, a 375 x 667 point screen at scale 2, and
-// the text measurement of the renderer installed. Every process-wide singleton is put back too:
+// timers, no first responder, no pending view animations and a 375 x 667 point screen at scale 2.
+// Every process-wide singleton is put back too:
 // those registered through registerResetForTesting() (the framework's), then the notification
 // center (no observers), user defaults (an empty in-memory store) and the nib registry (empty).
 //

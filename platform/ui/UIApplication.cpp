@@ -1,6 +1,7 @@
 #include "platform/ui/UIApplication.h"
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIEvent.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UITouch.h"
@@ -122,6 +123,7 @@ void UIApplication::sendEvent(const std::shared_ptr<UIEvent>& event)
         target = keyWindow();
     }
     if (target) {
+        RunLoop::main().noteEventHandled();
         target->sendEvent(event);
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/NSMutableAttributedString.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Text.h"
 #include "platform/ui/UITextFieldTextRange.h"
 
@@ -84,6 +85,8 @@ bool UITextField::checkEditing(const char* operation)
         debugLog(std::string("UITextField: ") + operation + " while the field is not editing; ignored");
         return false;
     }
+    // A key reached the field: the host's next turn is due a frame.
+    RunLoop::main().noteEventHandled();
     return true;
 }
 

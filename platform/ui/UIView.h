@@ -274,15 +274,15 @@ public:
     static void cancelAllAnimations();
 
     // --- windows and the per-turn pass ---
-    // Windows register themselves so the end-of-turn pass lays them out; registering also installs
-    // the run loop's display-pass hook. Held weakly.
+    // Windows register themselves so the end-of-turn pass lays them out; registering also joins the
+    // run loop's display passes. Held weakly.
     static void registerWindow(const UIViewPtr& window);
     static void unregisterWindow(const UIView& window);
     static std::vector<UIViewPtr> registeredWindows();
     // Runs layoutIfNeeded() on every registered, visible window.
     static void layoutAllWindowsIfNeeded();
-    // Installs layoutAllWindowsIfNeeded() as RunLoop::main()'s display-pass hook.
-    static void installDisplayPassHook();
+    // Adds layoutAllWindowsIfNeeded() to RunLoop::main()'s display passes unless it is there.
+    static void joinDisplayPass();
 
 protected:
     // For subclasses that back the view with another layer class.

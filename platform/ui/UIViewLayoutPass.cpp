@@ -343,7 +343,7 @@ void UIView::registerWindow(const UIViewPtr& window)
                                  }),
                   windows.end());
     windows.push_back(window);
-    installDisplayPassHook();
+    joinDisplayPass();
 }
 
 void UIView::unregisterWindow(const UIView& window)
@@ -377,9 +377,12 @@ void UIView::layoutAllWindowsIfNeeded()
     }
 }
 
-void UIView::installDisplayPassHook()
+void UIView::joinDisplayPass()
 {
-    RunLoop::main().setDisplayPassHook([] { UIView::layoutAllWindowsIfNeeded(); });
+    static RunLoop::DisplayPassToken token = 0;
+    RunLoop& loop = RunLoop::main();
+    if (!loop.hasDisplayPass(token))
+        token = loop.addDisplayPass([] { UIView::layoutAllWindowsIfNeeded(); });
 }
 
 } // namespace platform

@@ -138,7 +138,7 @@ void UIWindow::setHidden(bool hidden)
     auto keepAlive = sharedFromThis<UIWindow>();
     if (!hidden) {
         m_orderStamp = nextOrderStamp();
-        UIView::installDisplayPassHook();
+        UIView::joinDisplayPass();
         setNeedsLayout();
         rootWillShow();
         return;

@@ -4,6 +4,7 @@
 // configuration) before and after every case, plus small pixel and colour helpers.
 
 #include "TavroMerchantSDK/core/TavroConfig.h"
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "platform/foundation/NSObject.h"
@@ -31,7 +32,11 @@ inline void resetCardViewsSession()
 
 class CardViewsTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetCardViewsSession(); }
+    void SetUp() override
+    {
+        tavro::TavroMerchantSDK::start();
+        resetCardViewsSession();
+    }
     void TearDown() override { resetCardViewsSession(); }
 
     const std::shared_ptr<tavro::TavroSession>& session() const { return tavro::TavroSession::sharedSession(); }

@@ -2,6 +2,7 @@
 // Shared fixture of the controls tests: a UI driver on a manual clock, a dark theme, and helpers to
 // read attributed titles and rendered pixels.
 
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/support/KThemes.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 
@@ -25,6 +26,7 @@ class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        tavro::TavroMerchantSDK::start();
         tavro::KThemes::setCurrentTheme(std::make_shared<tavro::KThemes>(tavro::KUITheme::darkUI));
     }
     void TearDown() override

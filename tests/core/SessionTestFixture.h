@@ -92,6 +92,7 @@ protected:
     // after each case.
     void SetUp() override
     {
+        tavro::TavroMerchantSDK::start();
         host = platform::NSObject::create<HostWindow>();
         host->setRootViewController(platform::NSObject::create<platform::UIViewController>());
         host->makeKeyAndVisible();

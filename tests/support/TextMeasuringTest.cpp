@@ -43,16 +43,5 @@ TEST(TextMeasuring, RequiredWidthIsTheUnroundedOneLineWidth)
     EXPECT_EQ(requiredWidth(platform::NSAttributedString(), 20), 0);
 }
 
-TEST(TextMeasuring, AnInstalledMeasurerIsAsked)
-{
-    platform::NSAttributedString::setMeasurer(
-        [](const platform::NSAttributedString&, platform::TextSize box, unsigned options) {
-            return platform::TextSize{options == 11 ? 123.0 : 0.0, box.width == 10000 ? 7.5 : 40.2};
-        });
-    EXPECT_EQ(requiredWidth(platform::NSAttributedString("x"), 30), 123.0);
-    EXPECT_EQ(height("x", 50, UIFont::systemFont(12)), 41);
-    platform::NSAttributedString::setMeasurer(nullptr);
-}
-
 } // namespace
 } // namespace tavro

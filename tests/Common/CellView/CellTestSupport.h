@@ -3,6 +3,7 @@
 // case and gives a UI driver on the manual clock, and an owner that records what rows tell it.
 
 #include "TavroMerchantSDK/Common/CellView/TAVROCellView.h"
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
@@ -70,7 +71,11 @@ public:
 
 class CellTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetSession(); }
+    void SetUp() override
+    {
+        tavro::TavroMerchantSDK::start();
+        resetSession();
+    }
     void TearDown() override { resetSession(); }
 
     static const std::shared_ptr<tavro::TavroSession>& session() { return tavro::TavroSession::sharedSession(); }

@@ -179,21 +179,3 @@ TEST(AttributedString, EnumeratesStretchesOfOneAttribute)
     EXPECT_EQ(runs, (std::vector<NSRange>{{2, 1}, {3, 3}, {6, 1}}));
 }
 
-TEST(AttributedString, MeasuresThroughTheInstalledMeasurer)
-{
-    NSAttributedString text("Pay");
-    {
-        platform::DebugLogCapture log;
-        EXPECT_EQ(text.boundingSize({100, 50}, platform::NSStringDrawingUsesLineFragmentOrigin),
-                  (platform::TextSize{}));
-        EXPECT_EQ(log.lines().size(), 1u);
-    }
-    unsigned seenOptions = 0;
-    NSAttributedString::setMeasurer([&](const NSAttributedString& measured, platform::TextSize box, unsigned options) {
-        seenOptions = options;
-        return platform::TextSize{static_cast<double>(measured.length()) * 10, box.height};
-    });
-    EXPECT_EQ(text.boundingSize({10000, 20}, 11), (platform::TextSize{30, 20}));
-    EXPECT_EQ(seenOptions, 11u);
-    NSAttributedString::setMeasurer(nullptr);
-}

@@ -40,7 +40,7 @@ TEST_F(RunLoopTest, AsyncNeverRunsSynchronouslyAndDrainsInOrder)
 TEST_F(RunLoopTest, TurnDrainsQueueThenFiresTimersThenRunsOneDisplayPass)
 {
     std::vector<std::string> log;
-    loop().setDisplayPassHook([&] { log.push_back("display"); });
+    loop().addDisplayPass([&] { log.push_back("display"); });
     Timer::scheduledTimer(0, false, [&](Timer&) { log.push_back("timer"); });
     DispatchQueue::main().async([&] { log.push_back("block"); });
     loop().runOnce();

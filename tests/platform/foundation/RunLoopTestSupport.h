@@ -14,13 +14,11 @@ protected:
     void SetUp() override
     {
         loop().reset();
-        loop().setDisplayPassHook({});
         loop().setClock(m_clock);
     }
     void TearDown() override
     {
         loop().reset();
-        loop().setDisplayPassHook({});
         loop().setClock(nullptr);
     }
 

@@ -159,7 +159,7 @@ TEST_F(TimerTest, CallbacksThatInvalidateOrScheduleTimersAreSafe)
     victim = Timer::scheduledTimer(1, false, [&](Timer&) { log.push_back("victim"); });
 
     int displayPasses = 0;
-    loop().setDisplayPassHook([&] {
+    loop().addDisplayPass([&] {
         ++displayPasses;
         log.push_back("display");
     });

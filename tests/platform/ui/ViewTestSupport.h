@@ -35,7 +35,6 @@ protected:
     {
         UIView::cancelAllAnimations();
         RunLoop::main().reset();
-        RunLoop::main().setDisplayPassHook({});
         UIView::clearAnimationLog();
         UIResponder::clearFirstResponder();
     }

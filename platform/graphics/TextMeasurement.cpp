@@ -1,10 +1,9 @@
-#include "platform/render/TextMeasurement.h"
+#include "platform/graphics/TextMeasurement.h"
 
 #include "platform/graphics/LabelText.h"
 #include "platform/graphics/UIFont.h"
 
 #include <cmath>
-#include <mutex>
 
 namespace platform {
 
@@ -27,17 +26,6 @@ TextSize measureAttributedText(const NSAttributedString& text, TextSize box, uns
     bool wraps = (options & NSStringDrawingUsesLineFragmentOrigin) != 0 && std::isfinite(box.width) && box.width > 0;
     CGSize size = measureLabelText(text, style, wraps ? box.width : 0);
     return {size.width, size.height};
-}
-
-void installTextMeasurement()
-{
-    NSAttributedString::setMeasurer(measureAttributedText);
-}
-
-void ensureTextMeasurementInstalled()
-{
-    static std::once_flag installed;
-    std::call_once(installed, installTextMeasurement);
 }
 
 } // namespace platform

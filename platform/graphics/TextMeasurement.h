@@ -1,7 +1,6 @@
 #pragma once
-// Measurement of attributed text for NSAttributedString::boundingSize, with the same text layout the
-// labels, buttons and text fields draw with (graphics/LabelText.h), so a measured text is exactly as
-// big as it is drawn.
+// Measurement of attributed text in a box, with the same text layout the labels, buttons and text
+// fields draw with (LabelText.h), so a measured text is exactly as big as it is drawn.
 #include "platform/foundation/NSAttributedString.h"
 
 namespace platform {
@@ -13,11 +12,5 @@ namespace platform {
 // - the box's height does not cut lines off (the full height is returned);
 // - widths and heights are the typographic (logical) extents, unrounded; empty text is 0 x 0.
 TextSize measureAttributedText(const NSAttributedString& text, TextSize box, unsigned options);
-
-// Installs measureAttributedText as NSAttributedString's measurer (replacing any other). Hosts call it
-// at start-up; the UI driver's environment and the renderer install it too.
-void installTextMeasurement();
-// Installs it the first time it is called in the process, and never again.
-void ensureTextMeasurementInstalled();
 
 } // namespace platform

@@ -1,0 +1,26 @@
+# judge() for the cases of a source-tree check: writes one file into a fresh tree under WORK, runs the
+# check script CHECK on it and adds to `failures` when the verdict is not the expected one.
+# Included by the *Cases.cmake scripts, which report `failures` at their end.
+set(failures "")
+# judge(<case> <file in the tree> <its text> <expected: accepted | texts the refusal must show>)
+function(judge case path text)
+  set(expected ${ARGN})
+  set(root "${WORK}/${case}")
+  file(REMOVE_RECURSE "${root}")
+  file(WRITE "${root}/${path}" "${text}\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${root} -P ${CHECK}
+                  RESULT_VARIABLE result ERROR_VARIABLE output OUTPUT_QUIET)
+  if(expected STREQUAL "accepted")
+    if(NOT result EQUAL 0)
+      set(failures "${failures}${case}: refused, expected accepted:\n${output}\n" PARENT_SCOPE)
+    endif()
+  elseif(result EQUAL 0)
+    set(failures "${failures}${case}: accepted, expected refused\n" PARENT_SCOPE)
+  else()
+    foreach(shown IN LISTS expected)
+      if(NOT output MATCHES "${shown}")
+        set(failures "${failures}${case}: refused without showing \"${shown}\":\n${output}\n" PARENT_SCOPE)
+      endif()
+    endforeach()
+  endif()
+endfunction()
