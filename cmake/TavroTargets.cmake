@@ -1,3 +1,18 @@
+include(GNUInstallDirs)
+
+# tavro_warnings(<target>): the project's warning flags, private to its own targets so a host that
+# adds the framework keeps its own. TAVRO_WERROR (CI) makes them errors.
+function(tavro_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${TAVRO_WERROR}>:-Werror>)
+  # GCC 12 at -O3 warns inside inlined standard-library code: -Wrestrict on std::string's copies
+  # (char_traits.h) and -Wmaybe-uninitialized on std::optional's storage read behind its has_value
+  # test. Both are false positives of that compiler; later ones and clang keep the warnings.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
+     AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-restrict -Wno-maybe-uninitialized)
+  endif()
+endfunction()
+
 # tavro_drop_excluded(<list var> <root> <subdirs>): removes from the list the files below root/subdir.
 function(tavro_drop_excluded list_var root subdirs)
   set(kept ${${list_var}})
@@ -13,6 +28,8 @@ endfunction()
 # does not exist or holds no .cpp is a configure error, never a silently empty library; only the
 # folders listed in TAVRO_PENDING_FOLDERS (subsystems whose first sources are still to come) may be
 # missing or empty, and a target made only of such folders is an interface target marked pending.
+# Users of a library get C++20 and its include root: the source tree in the build, include/tavro
+# once installed.
 function(tavro_library target dirs)
   cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   set(sources "")
@@ -30,12 +47,21 @@ function(tavro_library target dirs)
   endforeach()
   if(sources)
     add_library(${target} STATIC ${sources})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+                                                $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tavro>)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    tavro_warnings(${target})
+    # Every library file carries the project's name, so a host's lib/ holds no "libplatform_ui.a".
+    if(NOT target MATCHES "^tavro_")
+      set_target_properties(${target} PROPERTIES OUTPUT_NAME "tavro_${target}")
+    endif()
   else()
     add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+                                                   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tavro>)
     target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    target_compile_features(${target} INTERFACE cxx_std_20)
     set_property(TARGET ${target} PROPERTY TAVRO_PENDING TRUE)
   endif()
 endfunction()
@@ -62,6 +88,7 @@ function(tavro_test name dirs)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  tavro_warnings(${name})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The README's test command: installs what is missing, then
-#   1. builds with gcc and runs every test,
+#   1. builds with gcc and runs every test, then installs that build and takes it as hosts do
+#      (scripts/check-packaging.sh),
 #   2. builds with clang + ASan + UBSan and runs every test again (any report fails),
 #   3. runs each fuzz target for a bounded time from its seed corpus (any crash fails).
 # FUZZ_SECONDS (default 60) bounds each fuzz target.
@@ -10,8 +11,12 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 echo "== release build and tests"
+export TAVRO_INSTALL_PREFIX="$PWD/build/packaging/prefix"
 scripts/build.sh release
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+
+echo "== packaging"
+scripts/check-packaging.sh
 
 echo "== sanitizer build and tests"
 scripts/build.sh sanitize

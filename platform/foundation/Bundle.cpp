@@ -1,5 +1,6 @@
 #include "platform/foundation/Bundle.h"
 
+#include "platform/foundation/BundleLookup.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/Localization.h"
 
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -125,27 +127,64 @@ std::string Bundle::description() const
     return "Bundle <" + m_path + ">";
 }
 
+namespace {
+
+// Where a build puts the framework bundle: its install location, then its source tree; a build
+// that names neither looks beside the executable.
+std::vector<std::string> frameworkBundleDefaults()
+{
+    std::vector<std::string> defaults;
+#ifdef TAVRO_INSTALLED_BUNDLE_DIR
+    defaults.push_back(TAVRO_INSTALLED_BUNDLE_DIR);
+#endif
+#ifdef TAVRO_SOURCE_BUNDLE_DIR
+    defaults.push_back(TAVRO_SOURCE_BUNDLE_DIR);
+#endif
+    if (defaults.empty())
+        defaults.push_back((fs::path(executableDirectory()) / "TavroMerchantSDK.bundle").string());
+    return defaults;
+}
+
+const char* frameworkBundleOverride()
+{
+    return std::getenv("TAVRO_BUNDLE_PATH");
+}
+
+BundleLookup lookUpFrameworkBundle()
+{
+    return lookUpBundle(bundleSearchPaths(frameworkBundleOverride(), frameworkBundleDefaults()));
+}
+
+// True the first time a failed lookup with this description is seen, so each is reported once.
+bool firstReportOf(const std::string& problem)
+{
+    static std::mutex mutex;
+    static std::set<std::string, std::less<>> reported;
+    std::lock_guard lock(mutex);
+    return reported.insert(problem).second;
+}
+
+} // namespace
+
 std::string Bundle::frameworkPath()
 {
-    const char* fromEnvironment = std::getenv("TAVRO_BUNDLE_PATH");
-    if (fromEnvironment && *fromEnvironment)
-        return fromEnvironment;
-#ifdef TAVRO_DEFAULT_BUNDLE_DIR
-    return TAVRO_DEFAULT_BUNDLE_DIR;
-#else
-    return (fs::path(executableDirectory()) / "TavroMerchantSDK.bundle").string();
-#endif
+    return lookUpFrameworkBundle().path;
 }
 
 std::shared_ptr<Bundle> Bundle::framework()
 {
-    std::string path = frameworkPath();
-    std::error_code error;
-    if (!fs::is_directory(path, error)) {
-        static std::once_flag reported;
-        std::call_once(reported, [&] { debugLog("Framework bundle not found at " + path); });
+    BundleLookup lookup = lookUpFrameworkBundle();
+    auto bundle = open(normalizedDirectory(lookup.path));
+    if (!lookup.found && firstReportOf(lookup.problem)) {
+        const char* overridePath = frameworkBundleOverride();
+        const bool overridden = overridePath && *overridePath;
+        debugLog("Framework bundle not found: " + lookup.problem +
+                 (overridden ? ", as TAVRO_BUNDLE_PATH says" : "; set TAVRO_BUNDLE_PATH to the bundle's directory") +
+                 ". Texts show their keys and images are missing.");
+        std::lock_guard lock(bundle->m_mutex);
+        bundle->m_problemReported = true;
     }
-    return open(normalizedDirectory(path));
+    return bundle;
 }
 
 std::vector<std::string> Bundle::localizations() const
@@ -161,7 +200,8 @@ std::vector<std::string> Bundle::localizations() const
                 names.push_back(entry.stem().string());
         }
         // A missing directory is reported where it is opened; one that cannot be read says so here.
-        if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+        if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory &&
+            !m_problemReported)
             debugLog(description() + " cannot be read (" + error.message() + "); its strings are shown as keys");
         std::sort(names.begin(), names.end());
         m_localizations = std::move(names);

@@ -36,9 +36,13 @@ public:
     static std::vector<std::shared_ptr<Bundle>> allBundles();
 
     // The embedded framework's resource bundle: the directory named by the environment variable
-    // TAVRO_BUNDLE_PATH, else the build's default (TAVRO_DEFAULT_BUNDLE_DIR). Never null: a
-    // missing directory gives a bundle whose lookups all miss (and one debug line).
+    // TAVRO_BUNDLE_PATH when it is set; otherwise the first readable one of the install location
+    // (share/TavroMerchantSDK/TavroMerchantSDK.bundle under the configured prefix) and the source
+    // tree's bundle (a build that was never installed). Never null: when no place serves, one
+    // debug line names every place looked in, and the bundle of the first place is given, whose
+    // lookups all miss.
     static std::shared_ptr<Bundle> framework();
+    // The directory framework() uses.
     static std::string frameworkPath();
 
     // --- bundle for class ---
@@ -110,6 +114,8 @@ private:
     };
     mutable std::mutex m_mutex;
     mutable std::optional<std::vector<std::string>> m_localizations;
+    // framework() already said this directory cannot serve; reading it quietly misses.
+    bool m_problemReported = false;
     mutable std::map<std::string, CachedTable, std::less<>> m_tables;
 };
 

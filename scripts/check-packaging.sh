@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Usage: scripts/check-packaging.sh [ninja arguments, e.g. -j3]
+# The framework as hosts take it. Needs the release tree built after configuring it with
+# TAVRO_INSTALL_PREFIX set (scripts/test.sh does both); then:
+#   1. installs the release tree into that prefix (no second build) and checks the layout, and that
+#      the CMake package names no path of this machine outside the prefix,
+#   2. builds the example host against the prefix through find_package only and runs it; the
+#      codec-only program's link line must name no drawing or UI library,
+#   3. builds the same host through pkg-config --static and runs it,
+#   4. builds the framework as a subproject of a C++17 host, inside a shared library, and runs it;
+#      that configure must look for no test dependency and define no test, benchmark or sample target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+prefix="${TAVRO_INSTALL_PREFIX:?set TAVRO_INSTALL_PREFIX to the install prefix build/release was configured with}"
+work="$root/build/packaging"
+ninja_args=("$@")
+
+fail() {
+  echo "check-packaging: $*" >&2
+  exit 1
+}
+step() {
+  echo "-- $* ($SECONDS s)"
+}
+# quietly <command...>: runs it, showing its output only when it fails.
+quietly() {
+  local log
+  log=$(mktemp)
+  if ! "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    fail "failed: $*"
+  fi
+  rm -f "$log"
+}
+
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+configured=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' build/release/CMakeCache.txt)
+[ "$configured" = "$prefix" ] || fail "build/release installs into '$configured', not '$prefix'"
+
+step "install into $prefix"
+rm -rf "$prefix" "$work/find-package" "$work/pkg-config" "$work/subproject"
+quietly cmake --install build/release
+for file in lib/libtavro_screens.a lib/libtavro_payload.a lib/libtavro_platform_foundation.a \
+  include/tavro/TavroMerchantSDK/core/TavroMerchantSDK.h include/tavro/platform/foundation/RunLoop.h \
+  share/TavroMerchantSDK/TavroMerchantSDK.bundle/en.lproj/Localizable.strings \
+  lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfig.cmake lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfigVersion.cmake \
+  lib/cmake/TavroMerchantSDK/TavroMerchantSDKTargets.cmake lib/pkgconfig/TavroMerchantSDK.pc; do
+  [ -e "$prefix/$file" ] || fail "the install lacks $file"
+done
+if grep -rn -e "$root" "$prefix/lib/cmake" "$prefix/lib/pkgconfig"; then
+  fail "the installed package names a path of the build machine"
+fi
+
+step "example host through find_package"
+quietly cmake -S examples/embedding-host -B "$work/find-package" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
+  -DCMAKE_PREFIX_PATH="$prefix" "${launcher[@]}"
+quietly cmake --build "$work/find-package" -- "${ninja_args[@]}"
+payload_link=$(ninja -C "$work/find-package" -t commands payload-only | tail -n 1)
+[[ "$payload_link" == *libtavro_payload.a* ]] || fail "the codec-only link does not take the codec: $payload_link"
+if grep -E -o "cairo|pango|tavro_platform_(graphics|ui|render|testing)|tavro_(support|core|controls|cells|screens)\.a" \
+  <<<"$payload_link"; then
+  fail "the codec-only link carries drawing or UI libraries: $payload_link"
+fi
+# Unset, so the bundle is the installed one (or, failing that, the source tree's).
+env -u TAVRO_BUNDLE_PATH "$work/find-package/payload-only" >/dev/null
+env -u TAVRO_BUNDLE_PATH "$work/find-package/embedding-host" "$work/find-package/qr.png"
+
+step "example host through pkg-config"
+mkdir -p "$work/pkg-config"
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
+compiler=(g++)
+if command -v ccache >/dev/null 2>&1; then compiler=(ccache g++); fi
+host_sources=()
+for source in examples/embedding-host/*.cpp; do
+  [ "$(basename "$source")" = payload_only.cpp ] || host_sources+=("$source")
+done
+# shellcheck disable=SC2046 # pkg-config's flags are separate words
+"${compiler[@]}" -std=c++20 $(pkg-config --static --cflags TavroMerchantSDK) "${host_sources[@]}" \
+  -o "$work/pkg-config/embedding-host" $(pkg-config --static --libs TavroMerchantSDK)
+env -u TAVRO_BUNDLE_PATH "$work/pkg-config/embedding-host" >/dev/null
+
+step "framework as a subproject of a C++17 host, in a shared library"
+quietly cmake -S tests/subproject_host -B "$work/subproject" -G Ninja -DCMAKE_CXX_COMPILER=g++ "${launcher[@]}"
+if grep -E -i "^(GTest_DIR|GTEST_|benchmark_DIR)|zxing|qrcodegen" "$work/subproject/CMakeCache.txt"; then
+  fail "the subproject's configure looked for a test dependency"
+fi
+if ninja -C "$work/subproject" -t targets all | grep -E "(^|/)(test_|bench_|fuzz_|merchant-host)"; then
+  fail "the subproject defines targets of the framework's own tests, benchmarks or sample host"
+fi
+quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
+[ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "the subproject built the UI driver it does not link"
+"$work/subproject/plugin_user"
+
+step "packaging checks passed"

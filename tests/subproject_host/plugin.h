@@ -1,0 +1,15 @@
+#pragma once
+// The plugin's interface, plain enough for any C++ standard.
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Encodes and validates a fixed merchant's payload, then launches the request-payment flow with a
+// request that lacks the merchant's name. 0 when the payload is valid and the launch is refused
+// with a message; otherwise the number of the step that went wrong.
+int merchant_plugin_check(void);
+
+#ifdef __cplusplus
+}
+#endif
