@@ -45,12 +45,19 @@ std::size_t clusterBoundary(const std::u16string& text, std::size_t index, bool 
     return boundary == UBRK_DONE ? index : static_cast<std::size_t>(boundary);
 }
 
-// The smallest font size and line height in the text, at the style's scale.
+// The size and line height of a font, at the style's scale.
 struct FontBounds {
     CGFloat size;
     CGFloat lineHeight;
 };
 
+FontBounds scaled(FontBounds bounds, const LabelTextStyle& style)
+{
+    const double scale = style.fontScale > 0 && std::isfinite(style.fontScale) ? style.fontScale : 1;
+    return {bounds.size * scale, bounds.lineHeight * scale};
+}
+
+// The smallest font size and line height in the text.
 FontBounds smallestFont(const NSAttributedString& text, const LabelTextStyle& style)
 {
     const UIFont& base = effectiveFont(style);
@@ -65,8 +72,17 @@ FontBounds smallestFont(const NSAttributedString& text, const LabelTextStyle& st
             bounds.lineHeight = std::min(bounds.lineHeight, font->lineHeight());
         }
     }
-    const double scale = style.fontScale > 0 && std::isfinite(style.fontScale) ? style.fontScale : 1;
-    return {bounds.size * scale, bounds.lineHeight * scale};
+    return scaled(bounds, style);
+}
+
+// The first guess at how many UTF-16 units the shown lines, and kExtraLines more, can hold.
+double firstBudget(FontBounds font, CGFloat width, int maxLines, CGFloat maxHeight)
+{
+    double lines = maxLines > 0 ? maxLines : std::numeric_limits<double>::infinity();
+    if (std::isfinite(maxHeight)) {
+        lines = std::min(lines, std::floor(std::max(0.0, maxHeight + 0.5) / font.lineHeight) + 1);
+    }
+    return (lines + kExtraLines) * (std::ceil(width / (kNarrowestAdvance * font.size)) + 1);
 }
 
 // Whether a laid-out part runs at least kExtraLines lines past those that show.
@@ -88,18 +104,18 @@ ShownText shownText(const NSAttributedString& text, const LabelTextStyle& style,
     if (!(width > 0) || !std::isfinite(width) || (maxLines <= 0 && !std::isfinite(maxHeight))) {
         return whole;
     }
-    const FontBounds font = smallestFont(text, style);
-    double lines = maxLines > 0 ? maxLines : std::numeric_limits<double>::infinity();
-    if (std::isfinite(maxHeight)) {
-        lines = std::min(lines, std::floor(std::max(0.0, maxHeight + 0.5) / font.lineHeight) + 1);
-    }
-    const double unitsPerLine = std::ceil(width / (kNarrowestAdvance * font.size)) + 1;
     const std::size_t length = text.length();
     const double sides = ends == ShownEnds::both ? 2 : 1;
+    // Smaller fonts only make the guess larger, so a text within the guess for the style's font is laid
+    // out whole.
+    const UIFont& base = effectiveFont(style);
+    if (firstBudget(scaled({base.pointSize(), base.lineHeight()}, style), width, maxLines, maxHeight) * sides >=
+        static_cast<double>(length)) {
+        return whole;
+    }
     const std::u16string& units = text.utf16();
-
-    for (double budget = (lines + kExtraLines) * unitsPerLine; budget * sides < static_cast<double>(length);
-         budget *= kGrowth) {
+    for (double budget = firstBudget(smallestFont(text, style), width, maxLines, maxHeight);
+         budget * sides < static_cast<double>(length); budget *= kGrowth) {
         const auto keep = static_cast<std::size_t>(budget);
         const std::size_t headEnd = ends == ShownEnds::end ? 0 : clusterBoundary(units, keep, true);
         const std::size_t tailStart = ends == ShownEnds::start ? length : clusterBoundary(units, length - keep, false);

@@ -257,7 +257,7 @@ TEST_F(RefundFlowTest, AVeryLongCardHolderNameLeavesContinueOnScreen)
 {
     std::string words;
     while (words.size() < 1'000)
-        words += "Jane Doe ";
+        words += "MUHAMMAD WASEEM AKRAM ";
     const std::string names[] = {words.substr(0, 1'000), std::string(100'000, 'J')};
     for (const auto& name : names) {
         SCOPED_TRACE(name.size());
