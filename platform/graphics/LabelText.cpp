@@ -2,6 +2,7 @@
 
 #include "platform/graphics/AttributedTextLayout.h"
 #include "platform/graphics/ShownText.h"
+#include "platform/graphics/UnwrappedTextSize.h"
 
 #include <pango/pangocairo.h>
 
@@ -89,6 +90,12 @@ CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& st
     }
     if (!textLayoutHasFont()) {
         return glyphlessSize(text, style, maxHeight);
+    }
+    const bool wraps = maxWidth > 0 && std::isfinite(maxWidth);
+    if (!wraps) {
+        if (auto size = unwrappedTextSize(text, style, style.maximumLines, maxHeight)) {
+            return *size;
+        }
     }
     ShownText shown = shownText(text, style, maxWidth, style.maximumLines, maxHeight, ShownEnds::start);
     PangoLayoutPtr layout =

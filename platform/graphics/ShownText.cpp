@@ -3,14 +3,13 @@
 #include "platform/foundation/AttributedStringAttributes.h"
 #include "platform/foundation/NSMutableAttributedString.h"
 #include "platform/graphics/AttributedTextLayout.h"
+#include "platform/graphics/ClusterBoundary.h"
 
 #include <pango/pango.h>
-#include <unicode/ubrk.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 namespace platform {
 
@@ -21,29 +20,6 @@ namespace {
 constexpr double kNarrowestAdvance = 0.25;
 constexpr int kExtraLines = 2;
 constexpr double kGrowth = 4;
-
-struct BreakIteratorClose {
-    void operator()(UBreakIterator* iterator) const { ubrk_close(iterator); }
-};
-
-// The cluster boundary at or after `index` (forward) or at or before it; the index itself when the
-// text has no break data.
-std::size_t clusterBoundary(const std::u16string& text, std::size_t index, bool forward)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UBreakIterator, BreakIteratorClose> iterator(
-        ubrk_open(UBRK_CHARACTER, "", reinterpret_cast<const UChar*>(text.data()),
-                  static_cast<int32_t>(text.size()), &status));
-    if (U_FAILURE(status) || !iterator) {
-        return index;
-    }
-    const auto at = static_cast<int32_t>(index);
-    if (ubrk_isBoundary(iterator.get(), at)) {
-        return index;
-    }
-    const int32_t boundary = forward ? ubrk_following(iterator.get(), at) : ubrk_preceding(iterator.get(), at);
-    return boundary == UBRK_DONE ? index : static_cast<std::size_t>(boundary);
-}
 
 // The size and line height of a font, at the style's scale.
 struct FontBounds {

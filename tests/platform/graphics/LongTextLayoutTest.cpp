@@ -150,3 +150,38 @@ TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
         }
     }
 }
+
+TEST(LongTextLayout, AVeryLongLineMeasuresItsWholeWidth)
+{
+    LabelTextStyle style;
+    style.font = UIFont::systemFont(13);
+    style.maximumLines = 0;
+    const CGFloat lineHeight = measureLabelText(NSAttributedString("W"), style, 0).height;
+    struct Case {
+        std::string piece;
+        std::string before; // lines before and after the long one
+        std::string after;
+        int maxLines;
+        int linesKept;
+    };
+    // Well past the two million points where a line's width overflows Pango's units.
+    const Case cases[] = {
+        {"W", "", "", 0, 1},
+        {"Ravi Kumar ", "", "", 0, 1},
+        {"W", "Card holder\n", "\nKora ...1234", 0, 3},
+        {"W", "Card holder\n", "\nKora ...1234", 2, 2},
+    };
+    for (const auto& [piece, before, after, maxLines, linesKept] : cases) {
+        SCOPED_TRACE(before + piece + after + ", lines " + std::to_string(maxLines));
+        constexpr std::size_t repeats = 200'000;
+        std::string line;
+        for (std::size_t i = 0; i < repeats; ++i) {
+            line += piece;
+        }
+        style.maximumLines = maxLines;
+        const CGSize size = measureLabelText(NSAttributedString(before + line + after), style, 0);
+        const CGFloat expected = repeats * measureLabelText(NSAttributedString(piece), style, 0).width;
+        EXPECT_NEAR(size.width, expected, expected * 1e-5);
+        EXPECT_NEAR(size.height, linesKept * lineHeight, 0.01);
+    }
+}
