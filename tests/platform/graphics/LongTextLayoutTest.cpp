@@ -1,6 +1,5 @@
-// Very long text in labels whose lines are limited: only what can show is laid out, and what shows
-// is what the whole text would show; a word longer than a line breaks between clusters.
-#include "platform/foundation/NSMutableAttributedString.h"
+// Very long text: a label limited in lines shows what the whole text would show, a word longer than a
+// line breaks between clusters, and a line wider than Pango's units measures its whole width.
 #include "platform/foundation/Text.h"
 #include "platform/graphics/ImageContext.h"
 #include "platform/graphics/LabelText.h"
@@ -9,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 using namespace platform;
 
@@ -24,14 +24,6 @@ std::string repeated(const std::string& piece, std::size_t units)
     return text;
 }
 
-// The text with its first word in a larger bold face, so the lines differ in height.
-NSAttributedString withLargeFirstWord(const std::string& text)
-{
-    NSMutableAttributedString styled(text);
-    styled.addAttribute(NSAttributedStringKey::font, AttributeValue(UIFont::boldSystemFont(22)), {0, 4});
-    return NSAttributedString(styled);
-}
-
 UIImagePtr drawn(const NSAttributedString& text, const LabelTextStyle& style, CGSize size)
 {
     UIGraphicsBeginImageContextWithOptions(size, false, 1);
@@ -41,99 +33,71 @@ UIImagePtr drawn(const NSAttributedString& text, const LabelTextStyle& style, CG
     return image;
 }
 
-bool samePixels(const UIImagePtr& a, const UIImagePtr& b)
+LabelTextStyle styleOf(int lines, NSLineBreakMode mode)
 {
-    return a && b && a->pngData() == b->pngData();
+    LabelTextStyle style;
+    style.font = UIFont::systemFont(13);
+    style.maximumLines = lines;
+    style.lineBreakMode = mode;
+    return style;
 }
-
-// Whether anything is drawn in the rightmost `band` columns.
-bool inkNearRightEdge(const UIImage& image, int band)
-{
-    for (int x = image.pixelWidth() - band; x < image.pixelWidth(); ++x) {
-        for (int y = 0; y < image.pixelHeight(); ++y) {
-            if (image.pixelAt(x, y).a != 0) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-struct LimitedLabel {
-    const char* name;
-    int lines;
-    NSLineBreakMode mode;
-    CGSize size;
-};
 
 } // namespace
 
-TEST(LongTextLayout, ALimitedLabelShowsTheSameWhateverFollowsWhatCanShow)
+TEST(LongTextLayout, ALimitedLabelShowsWhatTheWholeTextWould)
 {
-    const LimitedLabel labels[] = {
-        {"two lines, tail truncated", 2, NSLineBreakMode::byTruncatingTail, {238, 60}},
-        {"lines its height allows", 0, NSLineBreakMode::byWordWrapping, {238, 100}},
-        {"lines its height allows, tail truncated", 0, NSLineBreakMode::byTruncatingTail, {238, 100}},
-        {"two lines, char wrapped", 2, NSLineBreakMode::byCharWrapping, {238, 60}},
-        {"one line, tail truncated", 1, NSLineBreakMode::byTruncatingTail, {200, 20}},
-        {"one line, head truncated", 1, NSLineBreakMode::byTruncatingHead, {200, 20}},
-        {"one line, middle truncated", 1, NSLineBreakMode::byTruncatingMiddle, {200, 20}},
-        {"one line, clipped", 1, NSLineBreakMode::byClipping, {200, 20}},
-    };
-    const std::string pieces[] = {"RaviKumarSa", "Ravi Kumar ", "ร้านกาแฟสุขุมวิท"};
+    using Mode = NSLineBreakMode;
+    const struct {
+        int lines;
+        Mode mode;
+        CGSize size;
+    } labels[] = {{2, Mode::byTruncatingTail, {238, 60}},    {0, Mode::byWordWrapping, {238, 100}},
+                  {0, Mode::byTruncatingTail, {238, 100}},   {2, Mode::byCharWrapping, {238, 60}},
+                  {1, Mode::byTruncatingTail, {200, 20}},    {1, Mode::byTruncatingHead, {200, 20}},
+                  {1, Mode::byTruncatingMiddle, {200, 20}},  {1, Mode::byClipping, {200, 20}}};
     for (const auto& label : labels) {
-        LabelTextStyle style;
-        style.font = UIFont::systemFont(13);
-        style.maximumLines = label.lines;
-        style.lineBreakMode = label.mode;
+        const LabelTextStyle style = styleOf(label.lines, label.mode);
         const bool oneLine = label.lines == 1;
-        const bool endShows = oneLine && label.mode == NSLineBreakMode::byTruncatingHead;
-        const bool bothEndsShow = oneLine && label.mode == NSLineBreakMode::byTruncatingMiddle;
-        for (const auto& piece : pieces) {
-            // More than the label shows, little enough to be laid out whole; then 100 KB more where
-            // it does not show.
+        for (const std::string piece : {"RaviKumarSa", "Ravi Kumar ", "ร้านกาแฟสุขุมวิท"}) {
+            SCOPED_TRACE(piece + " in " + std::to_string(label.lines) + " lines, mode " +
+                         std::to_string(static_cast<int>(label.mode)));
+            // More than the label shows but laid out whole, and the same with 100 KB more where it
+            // does not show (before it when the line shows its end, between the ends for the middle).
             const std::string shown = repeated(piece, oneLine ? 150 : 600);
             const std::string more = repeated(piece, 100'000);
-            const std::string reference = bothEndsShow ? shown + shown : shown;
-            const std::string longer = endShows ? more + shown : bothEndsShow ? shown + more + shown : shown + more;
-            for (bool styled : {false, true}) {
-                if (styled && endShows) {
-                    continue;
+            const bool end = oneLine && label.mode == Mode::byTruncatingHead;
+            const bool both = oneLine && label.mode == Mode::byTruncatingMiddle;
+            const NSAttributedString reference(both ? shown + shown : shown);
+            const NSAttributedString longer(end ? more + shown : both ? shown + more + shown : shown + more);
+            const auto image = drawn(longer, style, label.size);
+            const auto expected = drawn(reference, style, label.size);
+            ASSERT_TRUE(image && expected);
+            EXPECT_TRUE(image->pngData() == expected->pngData());
+            if (oneLine) {
+                // Too long for the label, the line reaches its end, truncated or clipped.
+                bool ink = false;
+                for (int x = image->pixelWidth() - 16; x < image->pixelWidth(); ++x) {
+                    for (int y = 0; y < image->pixelHeight(); ++y) {
+                        ink = ink || image->pixelAt(x, y).a != 0;
+                    }
                 }
-                SCOPED_TRACE(std::string(label.name) + " / " + piece + (styled ? " / styled" : ""));
-                const auto make = [styled](const std::string& text) {
-                    return styled ? withLargeFirstWord(text) : NSAttributedString(text);
-                };
-                const auto image = drawn(make(longer), style, label.size);
-                EXPECT_TRUE(samePixels(image, drawn(make(reference), style, label.size)));
-                if (oneLine) {
-                    // A line too long for the label reaches its end, truncated or clipped.
-                    ASSERT_TRUE(image);
-                    EXPECT_TRUE(inkNearRightEdge(*image, 16));
-                    continue;
-                }
-                const CGSize size = measureLabelText(make(longer), style, label.size.width, label.size.height);
-                EXPECT_EQ(size, measureLabelText(make(reference), style, label.size.width, label.size.height));
-                if (!styled) {
-                    // Full lines, as many as the label holds.
-                    const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
-                    const double lines = label.lines > 0 ? label.lines : std::floor((label.size.height + 0.5) / one.height);
-                    EXPECT_NEAR(size.height, lines * one.height, 0.01);
-                    EXPECT_GT(size.width, label.size.width - one.width);
-                }
+                EXPECT_TRUE(ink);
+                continue;
             }
+            // Full lines, as many as the label holds.
+            const CGSize size = measureLabelText(longer, style, label.size.width, label.size.height);
+            const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
+            const double lines = label.lines > 0 ? label.lines : std::floor((label.size.height + 0.5) / one.height);
+            EXPECT_NEAR(size.height, lines * one.height, 0.01);
+            EXPECT_GT(size.width, label.size.width - one.width);
         }
     }
 }
 
 TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
 {
-    LabelTextStyle style;
-    style.font = UIFont::systemFont(13);
-    style.maximumLines = 0;
-    style.lineBreakMode = NSLineBreakMode::byWordWrapping;
+    const LabelTextStyle style = styleOf(0, NSLineBreakMode::byWordWrapping);
     constexpr CGFloat width = 238;
-    // Clusters of one letter, and of a letter and its accent; words of a few lines and of many.
     for (const std::string cluster : {"a", "e\u0301"}) {
         const CGSize one = measureLabelText(NSAttributedString(cluster), style, 0);
         const double perLine = std::floor(width / one.width);
@@ -143,7 +107,7 @@ TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
             // Every line full, none with room kept for a hyphen.
             const CGSize wrapped = measureLabelText(NSAttributedString(word), style, width);
             EXPECT_NEAR(wrapped.width, perLine * one.width, 0.01);
-            EXPECT_NEAR(wrapped.height, std::ceil(static_cast<double>(count) / perLine) * one.height, 0.01);
+            EXPECT_NEAR(wrapped.height, std::ceil(count / perLine) * one.height, 0.01);
             // After a short word, it starts on a line of its own.
             const CGSize after = measureLabelText(NSAttributedString("Dear " + word), style, width);
             EXPECT_NEAR(after.height, wrapped.height + one.height, 0.01);
@@ -151,37 +115,18 @@ TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
     }
 }
 
-TEST(LongTextLayout, AVeryLongLineMeasuresItsWholeWidth)
+TEST(LongTextLayout, ALineWiderThanTwoMillionPointsMeasuresItsWholeWidth)
 {
-    LabelTextStyle style;
-    style.font = UIFont::systemFont(13);
-    style.maximumLines = 0;
-    const CGFloat lineHeight = measureLabelText(NSAttributedString("W"), style, 0).height;
-    struct Case {
-        std::string piece;
-        std::string before; // lines before and after the long one
-        std::string after;
-        int maxLines;
-        int linesKept;
-    };
-    // Well past the two million points where a line's width overflows Pango's units.
-    const Case cases[] = {
-        {"W", "", "", 0, 1},
-        {"Ravi Kumar ", "", "", 0, 1},
-        {"W", "Card holder\n", "\nKora ...1234", 0, 3},
-        {"W", "Card holder\n", "\nKora ...1234", 2, 2},
-    };
-    for (const auto& [piece, before, after, maxLines, linesKept] : cases) {
-        SCOPED_TRACE(before + piece + after + ", lines " + std::to_string(maxLines));
-        constexpr std::size_t repeats = 200'000;
-        std::string line;
-        for (std::size_t i = 0; i < repeats; ++i) {
-            line += piece;
-        }
-        style.maximumLines = maxLines;
-        const CGSize size = measureLabelText(NSAttributedString(before + line + after), style, 0);
-        const CGFloat expected = repeats * measureLabelText(NSAttributedString(piece), style, 0).width;
-        EXPECT_NEAR(size.width, expected, expected * 1e-5);
-        EXPECT_NEAR(size.height, linesKept * lineHeight, 0.01);
+    // {piece repeated 200,000 times, text around it, line limit, lines kept}
+    const std::tuple<std::string, std::string, int, int> cases[] = {
+        {"W", "", 0, 1}, {"Ravi Kumar ", "", 0, 1}, {"W", "\n", 0, 3}, {"W", "\n", 2, 2}};
+    for (const auto& [piece, around, lines, kept] : cases) {
+        SCOPED_TRACE(piece + ", lines " + std::to_string(lines));
+        const LabelTextStyle style = styleOf(lines, NSLineBreakMode::byTruncatingTail);
+        const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
+        const std::string line = repeated(piece, 200'000 * piece.size());
+        const CGSize size = measureLabelText(NSAttributedString(around + line + around), style, 0);
+        EXPECT_NEAR(size.width, 200'000 * one.width, 200'000 * one.width * 1e-5);
+        EXPECT_NEAR(size.height, kept * one.height, 0.01);
     }
 }

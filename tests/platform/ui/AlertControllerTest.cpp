@@ -220,55 +220,6 @@ TEST_F(AlertControllerTest, AlertsAndShareSheetsAreReleasedAfterUse)
     EXPECT_EQ(screen->view()->window(), window);
 }
 
-TEST_F(AlertControllerTest, AMessageTooLongForTheScreenIsClippedAndEveryActionStaysReachable)
-{
-    std::string spaced;
-    while (spaced.size() < 1'000) {
-        spaced += "Ravi Kumar ";
-    }
-    struct Case {
-        std::string message;
-        int actions;
-    };
-    const Case cases[] = {
-        {"Refund " + std::string(1'000, 'W') + "?", 2}, // one long word; two actions side by side
-        {spaced, 3},                                    // words; actions stacked
-        {std::string(100'000, 'W'), 2},
-        {std::string(200, '\n') + "Refund?", 1},        // many short lines
-    };
-    auto presenter = NSObject::create<UIViewController>();
-    auto window = showInWindow(presenter);
-    for (const auto& [message, actions] : cases) {
-        SCOPED_TRACE(message.substr(0, 12) + "... (" + std::to_string(message.size()) + " bytes)");
-        auto alert = UIAlertController::create(std::string("Confirm refund"), message, UIAlertControllerStyle::alert);
-        int handled = 0;
-        for (int i = 0; i < actions; ++i) {
-            alert->addAction(UIAlertAction::create("Action " + std::to_string(i), UIAlertActionStyle::default_,
-                                                   [&handled](UIAlertAction&) { ++handled; }));
-        }
-        presenter->present(alert, false);
-        RunLoop::main().runUntilIdle();
-
-        EXPECT_TRUE(window->bounds().contains(alert->contentView()->frame()));
-        for (int i = 0; i < actions; ++i) {
-            auto button = alert->buttonForAction("Action " + std::to_string(i));
-            ASSERT_TRUE(button);
-            EXPECT_DOUBLE_EQ(button->frame().height(), UIAlertController::buttonHeight);
-            EXPECT_TRUE(window->bounds().contains(button->convert(button->bounds(), nullptr)));
-        }
-        // The message keeps the lines that fit: less than all of it, more than nothing.
-        const auto label = alert->messageLabel();
-        EXPECT_GT(label->frame().height(), 0);
-        EXPECT_LT(label->frame().height(), label->sizeThatFits({label->frame().width(), 1e9}).height);
-        EXPECT_TRUE(label->bounds().contains(label->textRect(label->bounds(), 0)));
-
-        tapView(alert->buttonForAction("Action " + std::to_string(actions - 1)));
-        advance(0.3);
-        EXPECT_EQ(handled, 1);
-        EXPECT_EQ(presenter->presentedViewController(), nullptr);
-    }
-}
-
 TEST_F(AlertControllerTest, ActionSheetSitsAtTheBottom)
 {
     auto sheet = UIAlertController::create(std::nullopt, std::nullopt, UIAlertControllerStyle::actionSheet);
