@@ -2,6 +2,7 @@
 
 #include "platform/foundation/AttributedStringAttributes.h"
 #include "platform/foundation/Text.h"
+#include "platform/graphics/LongRunBreaks.h"
 
 #include <pango/pangocairo.h>
 
@@ -135,6 +136,10 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
 
     std::vector<std::size_t> offsets;
     std::string utf8 = toUtf8WithOffsets(text.utf16(), offsets);
+    bool wraps = wrapWidth > 0 && std::isfinite(wrapWidth) && wrapWidth * PANGO_SCALE < G_MAXINT;
+    const bool wrapsWords = style.lineBreakMode != NSLineBreakMode::byCharWrapping;
+    const std::vector<ByteRange> longRuns = wraps && wrapsWords ? insertBreaksInLongRuns(utf8, offsets)
+                                                                : std::vector<ByteRange>();
     PangoAttrList* list = pango_attr_list_new();
     for (const auto& run : text.runs()) {
         if (run.attributes.empty() || run.range.length == 0) {
@@ -143,13 +148,17 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
         addRunAttributes(list, run.attributes, static_cast<guint>(offsets[run.range.location]),
                          static_cast<guint>(offsets[run.range.end()]), scale);
     }
+    for (const auto& [start, end] : longRuns) {
+        PangoAttribute* noHyphens = pango_attr_insert_hyphens_new(FALSE);
+        noHyphens->start_index = static_cast<guint>(start);
+        noHyphens->end_index = static_cast<guint>(end);
+        pango_attr_list_insert(list, noHyphens);
+    }
     pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
     pango_layout_set_attributes(layout.get(), list);
     pango_attr_list_unref(list);
 
-    bool wraps = wrapWidth > 0 && std::isfinite(wrapWidth) && wrapWidth * PANGO_SCALE < G_MAXINT;
-    pango_layout_set_wrap(layout.get(), style.lineBreakMode == NSLineBreakMode::byCharWrapping ? PANGO_WRAP_CHAR
-                                                                                               : PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_wrap(layout.get(), wrapsWords ? PANGO_WRAP_WORD_CHAR : PANGO_WRAP_CHAR);
     pango_layout_set_width(layout.get(), wraps ? static_cast<int>(std::floor(wrapWidth * PANGO_SCALE)) : -1);
     pango_layout_set_alignment(layout.get(), pangoAlignment(style.alignment, isRightToLeft(text.utf16())));
     pango_layout_set_justify(layout.get(), style.alignment == NSTextAlignment::justified);
@@ -157,6 +166,42 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
         *utf16ToByte = std::move(offsets);
     }
     return layout;
+}
+
+LineExtent lineExtent(PangoLayout* layout, int maxLines)
+{
+    LineExtent extent;
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+        int top = 0;
+        pango_layout_iter_get_line_yrange(iter, &top, &extent.bottom);
+        extent.widest = std::max(extent.widest, logical.width);
+        ++extent.count;
+    } while ((maxLines <= 0 || extent.count < maxLines) && pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+    return extent;
+}
+
+int linesFitting(PangoLayout* layout, CGFloat height)
+{
+    if (!std::isfinite(height)) {
+        return pango_layout_get_line_count(layout);
+    }
+    int fitting = 0;
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+        int top = 0;
+        int bottom = 0;
+        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
+        if (static_cast<CGFloat>(bottom) / PANGO_SCALE > height + 0.5) {
+            break;
+        }
+        ++fitting;
+    } while (pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+    return std::max(1, fitting);
 }
 
 } // namespace platform

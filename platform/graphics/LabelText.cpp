@@ -1,11 +1,14 @@
 #include "platform/graphics/LabelText.h"
 
 #include "platform/graphics/AttributedTextLayout.h"
+#include "platform/graphics/ShownText.h"
+#include "platform/graphics/UnwrappedTextSize.h"
 
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace platform {
@@ -22,45 +25,37 @@ PangoEllipsizeMode ellipsizeMode(NSLineBreakMode mode)
     }
 }
 
-struct LineExtent {
-    int widest = 0; // Pango units
-    int bottom = 0; // Pango units, bottom of the last counted line
-    int count = 0;
-};
-
-// Widest line and bottom of the first `maxLines` lines (0: all).
-LineExtent lineExtent(PangoLayout* layout, int maxLines)
+// Which ends of a one-line text show when it is truncated.
+ShownEnds shownEnds(NSLineBreakMode mode)
 {
-    LineExtent extent;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        PangoRectangle logical;
-        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-        int top = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &extent.bottom);
-        extent.widest = std::max(extent.widest, logical.width);
-        ++extent.count;
-    } while ((maxLines <= 0 || extent.count < maxLines) && pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
-    return extent;
+    switch (mode) {
+    case NSLineBreakMode::byTruncatingHead: return ShownEnds::end;
+    case NSLineBreakMode::byTruncatingMiddle: return ShownEnds::both;
+    default: return ShownEnds::start;
+    }
 }
 
-// How many lines fit into `height` points (at least one).
-int linesFitting(PangoLayout* layout, CGFloat height)
+// The size of text without glyphs: no width, one line of the style font's height per paragraph.
+CGSize glyphlessSize(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxHeight)
 {
-    int fitting = 0;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        int top = 0;
-        int bottom = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
-        if (static_cast<CGFloat>(bottom) / PANGO_SCALE > height + 0.5) {
-            break;
+    const double scale = style.fontScale > 0 && std::isfinite(style.fontScale) ? style.fontScale : 1;
+    const CGFloat lineHeight = effectiveFont(style).lineHeight() * scale;
+    const std::u16string& units = text.utf16();
+    int lines = 1;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        const bool crlf = unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n';
+        if (unit == u'\n' || (unit == u'\r' && !crlf) || unit == u'\u2028' || unit == u'\u2029') {
+            ++lines;
         }
-        ++fitting;
-    } while (pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
-    return std::max(1, fitting);
+    }
+    if (style.maximumLines > 0) {
+        lines = std::min(lines, style.maximumLines);
+    }
+    if (std::isfinite(maxHeight) && lineHeight > 0) {
+        lines = std::min(lines, std::max(1, static_cast<int>(std::floor((maxHeight + 0.5) / lineHeight))));
+    }
+    return {0, lines * lineHeight};
 }
 
 // Whether the layout's text fits `width` on one line. Pango wraps and ellipsizes before it trims
@@ -87,13 +82,30 @@ const UIFont& effectiveFont(const LabelTextStyle& style)
     return style.font ? *style.font : *fallback;
 }
 
-CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth)
+CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth,
+                        CGFloat maxHeight)
 {
     if (text.length() == 0) {
         return {0, 0};
     }
-    auto layout = makeAttributedTextLayout(nullptr, text, style, maxWidth);
-    LineExtent extent = lineExtent(layout.get(), style.maximumLines);
+    if (!textLayoutHasFont()) {
+        return glyphlessSize(text, style, maxHeight);
+    }
+    const bool wraps = maxWidth > 0 && std::isfinite(maxWidth);
+    if (!wraps) {
+        if (auto size = unwrappedTextSize(text, style, style.maximumLines, maxHeight)) {
+            return *size;
+        }
+    }
+    ShownText shown = shownText(text, style, maxWidth, style.maximumLines, maxHeight, ShownEnds::start);
+    PangoLayoutPtr layout =
+        shown.layout ? std::move(shown.layout) : makeAttributedTextLayout(nullptr, text, style, maxWidth);
+    int lines = style.maximumLines;
+    if (std::isfinite(maxHeight)) {
+        const int fitting = linesFitting(layout.get(), maxHeight);
+        lines = lines > 0 ? std::min(lines, fitting) : fitting;
+    }
+    LineExtent extent = lineExtent(layout.get(), lines);
     return {static_cast<CGFloat>(extent.widest) / PANGO_SCALE, static_cast<CGFloat>(extent.bottom) / PANGO_SCALE};
 }
 
@@ -106,14 +118,20 @@ CGFloat singleLineTextWidth(const NSAttributedString& text, const LabelTextStyle
 
 void drawLabelText(CGContext& context, const NSAttributedString& text, const CGRect& rect, const LabelTextStyle& style)
 {
-    if (text.length() == 0 || rect.width() <= 0 || rect.height() <= 0) {
+    if (text.length() == 0 || rect.width() <= 0 || rect.height() <= 0 || !textLayoutHasFont()) {
         return;
     }
     cairo_t* cr = context.cairo();
     bool multiLine = style.maximumLines != 1;
     bool wraps = multiLine || wrapsLines(style.lineBreakMode);
     bool clipsSingleLine = !multiLine && style.lineBreakMode == NSLineBreakMode::byClipping;
-    auto layout = makeAttributedTextLayout(cr, text, style, clipsSingleLine ? 0 : rect.width());
+    // Only the part of a long text that can show is laid out, the part measuring takes.
+    const CGFloat unlimited = std::numeric_limits<CGFloat>::infinity();
+    ShownText shownPart = multiLine ? shownText(text, style, rect.width(), style.maximumLines, rect.height(),
+                                                ShownEnds::start)
+                                    : shownText(text, style, rect.width(), 1, unlimited, shownEnds(style.lineBreakMode));
+    const bool cut = shownPart.part.has_value();
+    auto layout = makeAttributedTextLayout(cr, cut ? *shownPart.part : text, style, clipsSingleLine ? 0 : rect.width());
     PangoLayout* pango = layout.get();
 
     int shown = 1;
@@ -128,8 +146,10 @@ void drawLabelText(CGContext& context, const NSAttributedString& text, const CGR
             }
         }
         if (truncates && pango_layout_get_line_count(pango) > shown) {
-            // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is.
-            pango_layout_set_ellipsize(pango, shown == 1 ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
+            // Pango ellipsizes the last line kept by a negative height; one line takes the mode as is,
+            // except the one line of a cut multi-line text, which kept only the text's start.
+            const bool asIs = shown == 1 && !(multiLine && cut);
+            pango_layout_set_ellipsize(pango, asIs ? ellipsizeMode(style.lineBreakMode) : PANGO_ELLIPSIZE_END);
             pango_layout_set_height(pango, -shown);
         } else if (truncates && !wraps) {
             pango_layout_set_ellipsize(pango, ellipsizeMode(style.lineBreakMode));

@@ -2,12 +2,16 @@
 // Measuring and drawing the attributed text of labels, button titles and text fields. Runs carry
 // font, colour, background, kern and underline; runs without a font or colour take the style's.
 // Measuring and drawing lay text out the same way, so a measured text is exactly as big as it is drawn.
+// Without a usable font (graphics/TextLayout.h) text has no glyphs: no width, one line of the font's
+// nominal height per paragraph, nothing drawn.
 #include "platform/foundation/NSAttributedString.h"
 #include "platform/graphics/CGContext.h"
 #include "platform/graphics/CGRect.h"
 #include "platform/graphics/NSTextAlignment.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIFont.h"
+
+#include <limits>
 
 namespace platform {
 
@@ -21,8 +25,10 @@ struct LabelTextStyle {
 };
 
 // The size of the text wrapped at `maxWidth` (<= 0 or not finite: no wrapping), cut after
-// style.maximumLines lines. Empty text measures 0 x 0. Not rounded.
-CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth);
+// style.maximumLines lines and after the lines that fit `maxHeight` (at least one). Empty text measures
+// 0 x 0. Not rounded. With lines limited, only the part of the text they can show is laid out.
+CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth,
+                        CGFloat maxHeight = std::numeric_limits<CGFloat>::infinity());
 
 // The width of the text on one line (no wrapping), at style.fontScale.
 CGFloat singleLineTextWidth(const NSAttributedString& text, const LabelTextStyle& style);

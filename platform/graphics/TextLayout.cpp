@@ -1,5 +1,8 @@
 #include "platform/graphics/TextLayout.h"
 
+#include "platform/foundation/DebugLog.h"
+#include "platform/graphics/LabelText.h"
+
 #include <pango/pangocairo.h>
 
 #include <cmath>
@@ -35,12 +38,6 @@ PangoContext* measuringContext()
     return context;
 }
 
-PangoLayout* sharedMeasuringLayout()
-{
-    static PangoLayout* layout = pango_layout_new(measuringContext());
-    return layout;
-}
-
 } // namespace
 
 void GObjectUnref::operator()(void* object) const
@@ -69,33 +66,33 @@ PangoLayoutPtr createMeasuringLayout()
     return PangoLayoutPtr(pango_layout_new(measuringContext()));
 }
 
+bool textLayoutHasFont()
+{
+    static const bool found = [] {
+        PangoFontDescription* description = pango_font_description_from_string("DejaVu Sans 12");
+        PangoFont* font = pango_context_load_font(measuringContext(), description);
+        pango_font_description_free(description);
+        if (!font) {
+            debugLog("Text layout: no usable font (is the font folder readable?); text is measured without "
+                     "glyphs and not drawn");
+            return false;
+        }
+        g_object_unref(font);
+        return true;
+    }();
+    return found;
+}
+
 CGSize measureText(std::string_view text, const UIFont& font, CGFloat maxWidth, int maxLines)
 {
     if (text.empty())
         return {0, 0};
-    PangoLayout* layout = sharedMeasuringLayout();
-    pango_layout_set_font_description(layout, font.pangoDescription());
-    pango_layout_set_attributes(layout, nullptr);
-    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-    bool wraps = maxWidth > 0 && std::isfinite(maxWidth) && maxWidth * PANGO_SCALE < G_MAXINT;
-    pango_layout_set_width(layout, wraps ? static_cast<int>(std::floor(maxWidth * PANGO_SCALE)) : -1);
-    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
-
-    int widest = 0;
-    int bottom = 0;
-    int lineCount = 0;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        PangoRectangle logical;
-        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-        int top = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
-        if (logical.width > widest)
-            widest = logical.width;
-        ++lineCount;
-    } while ((maxLines <= 0 || lineCount < maxLines) && pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
-    return {static_cast<CGFloat>(widest) / PANGO_SCALE, static_cast<CGFloat>(bottom) / PANGO_SCALE};
+    LabelTextStyle style;
+    style.font = font.withSize(font.pointSize());
+    style.alignment = NSTextAlignment::left;
+    style.lineBreakMode = NSLineBreakMode::byWordWrapping;
+    style.maximumLines = maxLines;
+    return measureLabelText(NSAttributedString(text), style, maxWidth);
 }
 
 } // namespace platform

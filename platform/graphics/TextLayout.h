@@ -27,9 +27,15 @@ PangoLayoutPtr createTextLayout(cairo_t* cr);
 // A new layout on the shared measuring context (a 1 x 1 scratch surface made once and kept).
 PangoLayoutPtr createMeasuringLayout();
 
+// Whether text layout can load a font at all. Without one (no fonts installed, or the font folder
+// unreadable) Pango's line metrics are undefined, so text has no glyphs: it measures as empty lines of
+// the font's nominal height and draws nothing. The first call that finds no font logs one debug line.
+bool textLayoutHasFont();
+
 // The size the text occupies in `font`, wrapped at `maxWidth` points (word wrap, breaking inside a word
 // only when the word alone is wider; pass a non-positive or infinite width for no wrapping) and cut
-// after `maxLines` lines (0 for no limit). Empty text measures 0 x 0. Sizes are not rounded.
+// after `maxLines` lines (0 for no limit). Empty text measures 0 x 0. Sizes are not rounded. The
+// same layout as a label's (graphics/LabelText.h) with no attributes.
 CGSize measureText(std::string_view text, const UIFont& font, CGFloat maxWidth = 0, int maxLines = 0);
 
 } // namespace platform

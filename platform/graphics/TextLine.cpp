@@ -17,6 +17,11 @@ struct TextLine::Layout {
 TextLine::TextLine(CGContext& context, const NSAttributedString& text, const LabelTextStyle& style)
     : m_context(context), m_layout(std::make_unique<Layout>())
 {
+    if (!textLayoutHasFont()) {
+        // No glyphs: the line has no width and the height of a line of the font.
+        m_height = effectiveFont(style).lineHeight();
+        return;
+    }
     m_layout->pango = makeAttributedTextLayout(context.cairo(), text, style, 0, &m_layout->utf16ToByte);
     PangoRectangle logical;
     pango_layout_get_extents(m_layout->pango.get(), nullptr, &logical);
@@ -30,7 +35,7 @@ TextLine::~TextLine() = default;
 CGFloat TextLine::offsetOf(std::size_t index) const
 {
     const auto& offsets = m_layout->utf16ToByte;
-    if (offsets.empty()) {
+    if (offsets.empty() || !m_layout->pango) {
         return 0;
     }
     PangoRectangle position;
@@ -41,6 +46,9 @@ CGFloat TextLine::offsetOf(std::size_t index) const
 
 void TextLine::draw(CGPoint origin, const UIColorPtr& color) const
 {
+    if (!m_layout->pango) {
+        return;
+    }
     cairo_t* cr = m_context.cairo();
     (color ? color : UIColor::black())->setAsSource(cr, m_context.alpha());
     cairo_move_to(cr, origin.x, origin.y);

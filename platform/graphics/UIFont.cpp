@@ -43,6 +43,13 @@ FontMetrics metricsFor(const PangoFontDescription* description, CGFloat size, bo
     auto key = std::make_pair(bold, size);
     if (auto found = cache.find(key); found != cache.end())
         return found->second;
+    if (!textLayoutHasFont()) {
+        // No font to ask: the system face's own proportions (DejaVu Sans: ascent 1901 and descent 483
+        // of 2048 units), so that lines keep the height they would have.
+        constexpr CGFloat kAscent = 1901.0 / 2048;
+        constexpr CGFloat kLineHeight = (1901.0 + 483.0) / 2048;
+        return {size * kAscent, size * (kAscent - kLineHeight), size * kLineHeight};
+    }
 
     // One laid-out line gives the height the renderer will really use for each line.
     PangoLayoutPtr layout = createMeasuringLayout();

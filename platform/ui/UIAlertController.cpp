@@ -14,6 +14,8 @@ namespace {
 constexpr double textMargin = 16;
 constexpr double textTopMargin = 20;
 constexpr double sheetMargin = 8;
+constexpr double screenMargin = 20; // an alert's box from the top and bottom of the screen
+constexpr double titleSpacing = 4;
 constexpr double separatorWidth = 0.5;
 
 // The alert's box: taps inside it are the alert's own and never reach recognizers around it.
@@ -225,25 +227,31 @@ void UIAlertController::layoutContent(const CGRect& bounds)
     bool sheet = m_preferredStyle == UIAlertControllerStyle::actionSheet;
     double width = sheet ? std::max(0.0, bounds.width() - 2 * sheetMargin) : alertWidth;
     double inner = std::max(0.0, width - 2 * textMargin);
+    bool sideBySide = !sheet && m_buttons.size() == 2;
+    double actionsHeight = buttonHeight * static_cast<double>(sideBySide ? 1 : m_buttons.size());
+    // The box stays on screen with all its actions: the title and message get the height left, and
+    // whatever does not fit in it is clipped.
+    double textRoom = bounds.height() - 2 * (sheet ? sheetMargin : screenMargin) - actionsHeight;
     double y = 0;
     bool titled = hasText(title());
     bool messaged = hasText(m_message);
     if (titled || messaged) {
+        textRoom -= 2 * textTopMargin + (titled && messaged ? titleSpacing : 0);
         y += textTopMargin;
         if (titled) {
-            CGSize size = m_titleLabel->sizeThatFits({inner, 1e6});
-            m_titleLabel->setFrame({textMargin, y, inner, size.height});
-            y += size.height;
+            double height = m_titleLabel->textRect({0, 0, inner, std::max(0.0, textRoom)}, 0).height();
+            m_titleLabel->setFrame({textMargin, y, inner, height});
+            y += height;
+            textRoom -= height;
         }
         if (messaged) {
-            y += titled ? 4 : 0;
-            CGSize size = m_messageLabel->sizeThatFits({inner, 1e6});
-            m_messageLabel->setFrame({textMargin, y, inner, size.height});
-            y += size.height;
+            y += titled ? titleSpacing : 0;
+            double height = m_messageLabel->textRect({0, 0, inner, std::max(0.0, textRoom)}, 0).height();
+            m_messageLabel->setFrame({textMargin, y, inner, height});
+            y += height;
         }
         y += textTopMargin;
     }
-    bool sideBySide = !sheet && m_buttons.size() == 2;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         if (sideBySide) {
             double x = static_cast<double>(i) * width / 2;

@@ -3,7 +3,8 @@
 //
 // It presents over the full screen without covering its presenter (the presenter gets no appearance
 // callbacks). Its view is a dimmed full-screen view holding the alert's box: title, message and one
-// button per action, in the order the actions were added. Taps inside the box never reach tap
+// button per action, in the order the actions were added. The box always fits the screen with all its
+// actions: a title or message too long for the height left is clipped to the lines that fit. Taps inside the box never reach tap
 // recognizers of the views around it; taps on the dimmed area do (a recognizer put on the alert
 // view's superview sees taps outside the box).
 //

@@ -87,7 +87,8 @@ public:
     virtual CGRect imageRect(const CGRect& contentRect) const;
     virtual CGRect backgroundRect(const CGRect& bounds) const { return bounds; }
 
-    // Title and image side by side plus the content insets (at least the background image's size).
+    // Title and image side by side plus the content insets (at least the background image's size). A
+    // title without glyphs counts as a square of its line height.
     CGSize intrinsicContentSize() const override;
     CGSize sizeThatFits(CGSize size) const override;
     void layoutSubviews() override;

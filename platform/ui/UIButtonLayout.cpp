@@ -101,6 +101,11 @@ CGSize UIButton::intrinsicContentSize() const
 {
     CGSize image = imageSize();
     CGSize title = titleSize(-1);
+    if (title.width <= 0 && title.height > 0) {
+        // A title without glyphs (no usable font) has a line's height but no width; the button keeps
+        // a square of that line, so it stays big enough to see and tap.
+        title.width = title.height;
+    }
     CGSize size{image.width + title.width + m_contentInsets.left + m_contentInsets.right,
                 std::max(image.height, title.height) + m_contentInsets.top + m_contentInsets.bottom};
     if (auto background = currentBackgroundImage()) {

@@ -213,7 +213,7 @@ CGRect UILabel::textRect(const CGRect& rect, int lines) const
 {
     LabelTextStyle style = textStyle(fontScaleForCurrentBounds());
     style.maximumLines = lines;
-    CGSize size = roundedUp(measureLabelText(m_content, style, lines == 1 ? 0 : rect.width()));
+    CGSize size = roundedUp(measureLabelText(m_content, style, lines == 1 ? 0 : rect.width(), rect.height()));
     size.width = std::min(size.width, rect.width());
     size.height = std::min(size.height, rect.height());
     return {rect.minX(), rect.minY() + (rect.height() - size.height) / 2, size.width, size.height};

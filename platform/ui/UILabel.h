@@ -66,7 +66,8 @@ public:
 
     // The factor by which the font is drawn in the current bounds (1 unless shrinking to fit).
     double fontScaleForCurrentBounds() const;
-    // The rectangle the text occupies within `bounds` when limited to `lines` (0: no limit).
+    // The rectangle the text occupies within `bounds` when limited to `lines` (0: no limit) and to the
+    // whole lines that fit the height of `bounds` (at least one).
     CGRect textRect(const CGRect& bounds, int lines) const;
 
     void draw(CGContext& context, const CGRect& rect) override;

@@ -287,6 +287,31 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
     EXPECT_TRUE(results.empty());
 }
 
+TEST_F(RefundFlowTest, AVeryLongCardHolderNameLeavesContinueOnScreen)
+{
+    std::string words;
+    while (words.size() < 1'000)
+        words += "MUHAMMAD WASEEM AKRAM ";
+    const std::string names[] = {words.substr(0, 1'000), std::string(100'000, 'J')};
+    for (const auto& name : names) {
+        SCOPED_TRACE(name.size());
+        results.clear();
+        auto screen = launch(platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", name, "356", "100"));
+        ASSERT_TRUE(screen);
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        auto alert = driver.presentedAlert();
+        ASSERT_TRUE(alert);
+        auto button = alert->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE());
+        ASSERT_TRUE(button);
+        EXPECT_TRUE(session()->sdkWindow()->bounds().contains(button->convert(button->bounds(), nullptr)));
+        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_TRUE(results[0].successful);
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
+}
+
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
 TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
 {

@@ -1,0 +1,132 @@
+// Very long text: a label limited in lines shows what the whole text would show, a word longer than a
+// line breaks between clusters, and a line wider than Pango's units measures its whole width.
+#include "platform/foundation/Text.h"
+#include "platform/graphics/ImageContext.h"
+#include "platform/graphics/LabelText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <tuple>
+
+using namespace platform;
+
+namespace {
+
+// `piece` repeated up to at least `units` UTF-16 units.
+std::string repeated(const std::string& piece, std::size_t units)
+{
+    std::string text;
+    for (std::size_t length = 0; length < units; length += text::utf16Length(piece)) {
+        text += piece;
+    }
+    return text;
+}
+
+UIImagePtr drawn(const NSAttributedString& text, const LabelTextStyle& style, CGSize size)
+{
+    UIGraphicsBeginImageContextWithOptions(size, false, 1);
+    drawLabelText(*UIGraphicsGetCurrentContext(), text, {0, 0, size.width, size.height}, style);
+    auto image = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    return image;
+}
+
+LabelTextStyle styleOf(int lines, NSLineBreakMode mode)
+{
+    LabelTextStyle style;
+    style.font = UIFont::systemFont(13);
+    style.maximumLines = lines;
+    style.lineBreakMode = mode;
+    return style;
+}
+
+} // namespace
+
+TEST(LongTextLayout, ALimitedLabelShowsWhatTheWholeTextWould)
+{
+    using Mode = NSLineBreakMode;
+    const struct {
+        int lines;
+        Mode mode;
+        CGSize size;
+    } labels[] = {{2, Mode::byTruncatingTail, {238, 60}},    {0, Mode::byWordWrapping, {238, 100}},
+                  {0, Mode::byTruncatingTail, {238, 100}},   {2, Mode::byCharWrapping, {238, 60}},
+                  {1, Mode::byTruncatingTail, {200, 20}},    {1, Mode::byTruncatingHead, {200, 20}},
+                  {1, Mode::byTruncatingMiddle, {200, 20}},  {1, Mode::byClipping, {200, 20}}};
+    for (const auto& label : labels) {
+        const LabelTextStyle style = styleOf(label.lines, label.mode);
+        const bool oneLine = label.lines == 1;
+        for (const std::string piece : {"RaviKumarSa", "Ravi Kumar ", "ร้านกาแฟสุขุมวิท"}) {
+            SCOPED_TRACE(piece + " in " + std::to_string(label.lines) + " lines, mode " +
+                         std::to_string(static_cast<int>(label.mode)));
+            // More than the label shows but laid out whole, and the same with 100 KB more where it
+            // does not show (before it when the line shows its end, between the ends for the middle).
+            const std::string shown = repeated(piece, oneLine ? 150 : 600);
+            const std::string more = repeated(piece, 100'000);
+            const bool end = oneLine && label.mode == Mode::byTruncatingHead;
+            const bool both = oneLine && label.mode == Mode::byTruncatingMiddle;
+            const NSAttributedString reference(both ? shown + shown : shown);
+            const NSAttributedString longer(end ? more + shown : both ? shown + more + shown : shown + more);
+            const auto image = drawn(longer, style, label.size);
+            const auto expected = drawn(reference, style, label.size);
+            ASSERT_TRUE(image && expected);
+            EXPECT_TRUE(image->pngData() == expected->pngData());
+            if (oneLine) {
+                // Too long for the label, the line reaches its end, truncated or clipped.
+                bool ink = false;
+                for (int x = image->pixelWidth() - 16; x < image->pixelWidth(); ++x) {
+                    for (int y = 0; y < image->pixelHeight(); ++y) {
+                        ink = ink || image->pixelAt(x, y).a != 0;
+                    }
+                }
+                EXPECT_TRUE(ink);
+                continue;
+            }
+            // Full lines, as many as the label holds.
+            const CGSize size = measureLabelText(longer, style, label.size.width, label.size.height);
+            const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
+            const double lines = label.lines > 0 ? label.lines : std::floor((label.size.height + 0.5) / one.height);
+            EXPECT_NEAR(size.height, lines * one.height, 0.01);
+            EXPECT_GT(size.width, label.size.width - one.width);
+        }
+    }
+}
+
+TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
+{
+    const LabelTextStyle style = styleOf(0, NSLineBreakMode::byWordWrapping);
+    constexpr CGFloat width = 238;
+    for (const std::string cluster : {"a", "e\u0301"}) {
+        const CGSize one = measureLabelText(NSAttributedString(cluster), style, 0);
+        const double perLine = std::floor(width / one.width);
+        for (std::size_t count : {300, 3'000}) {
+            SCOPED_TRACE(cluster + " x " + std::to_string(count));
+            const std::string word = repeated(cluster, text::utf16Length(cluster) * count);
+            // Every line full, none with room kept for a hyphen.
+            const CGSize wrapped = measureLabelText(NSAttributedString(word), style, width);
+            EXPECT_NEAR(wrapped.width, perLine * one.width, 0.01);
+            EXPECT_NEAR(wrapped.height, std::ceil(count / perLine) * one.height, 0.01);
+            // After a short word, it starts on a line of its own.
+            const CGSize after = measureLabelText(NSAttributedString("Dear " + word), style, width);
+            EXPECT_NEAR(after.height, wrapped.height + one.height, 0.01);
+        }
+    }
+}
+
+TEST(LongTextLayout, ALineWiderThanTwoMillionPointsMeasuresItsWholeWidth)
+{
+    // {piece repeated 200,000 times, text around it, line limit, lines kept}
+    const std::tuple<std::string, std::string, int, int> cases[] = {
+        {"W", "", 0, 1}, {"Ravi Kumar ", "", 0, 1}, {"W", "\n", 0, 3}, {"W", "\n", 2, 2}};
+    for (const auto& [piece, around, lines, kept] : cases) {
+        SCOPED_TRACE(piece + ", lines " + std::to_string(lines));
+        const LabelTextStyle style = styleOf(lines, NSLineBreakMode::byTruncatingTail);
+        const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
+        const std::string line = repeated(piece, 200'000 * piece.size());
+        const CGSize size = measureLabelText(NSAttributedString(around + line + around), style, 0);
+        EXPECT_NEAR(size.width, 200'000 * one.width, 200'000 * one.width * 1e-5);
+        EXPECT_NEAR(size.height, kept * one.height, 0.01);
+    }
+}
