@@ -2,6 +2,8 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/foundation/UserDefaultsFile.h"
 
+#include "WithoutPrivileges.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -10,6 +12,7 @@
 #include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -171,6 +174,100 @@ TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
     late->set(1, "count");
     EXPECT_TRUE(fs::is_fifo(m_file));
     EXPECT_EQ(capture.lines().size(), 1u);
+}
+
+// What the store finds at its path and what it leaves there after a change: a file it may not
+// read, or one too large to read, stays exactly as it was (settings live in memory); a file it
+// may take is rewritten where it really is, with the permission bits it had.
+TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions)
+{
+    struct Row {
+        const char* name;
+        std::function<void()> prepare;
+        bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
+        bool leftAlone;         // else rewritten
+    };
+    const std::string stored = "{\"kept\": 1}";
+    const Row rows[] = {
+        {"no read permission",
+         [&] {
+             write(m_file, stored);
+             fs::permissions(m_file, fs::perms::none);
+             fs::permissions(m_dir, fs::perms::all); // it could be moved aside
+         },
+         true, true},
+        {"over the size cap",
+         [&] {
+             write(m_file, "");
+             fs::resize_file(m_file, kMaxDefaultsFileSize + 1); // sparse: nothing is written
+         },
+         false, true},
+        {"through a link",
+         [&] {
+             fs::create_directory(m_dir / "real");
+             write(m_dir / "real" / "store.json", stored);
+             fs::permissions(m_dir / "real" / "store.json", fs::perms(0640));
+             fs::create_symlink(fs::path("real") / "store.json", m_file);
+         },
+         false, false},
+        {"with its own permission bits",
+         [&] {
+             write(m_file, stored);
+             fs::permissions(m_file, fs::perms(0664));
+         },
+         false, false},
+    };
+    struct State {
+        bool isLink;
+        fs::path linkTarget;
+        int permissions;
+        std::string contents;
+        std::vector<std::string> tree;
+    };
+    auto state = [&] {
+        std::error_code ignored;
+        State now{fs::is_symlink(m_file),
+                  fs::read_symlink(m_file, ignored),
+                  static_cast<int>(fs::status(m_file).permissions()),
+                  read(m_file),
+                  {}};
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir))
+            now.tree.push_back(fs::relative(entry.path(), m_dir).string());
+        std::sort(now.tree.begin(), now.tree.end());
+        return now;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        row.prepare();
+        const State before = state();
+        auto loadAndChange = [&] {
+            DebugLogCapture log;
+            auto defaults = UserDefaults::persistent(m_file);
+            defaults->set(2, "fresh");
+            return defaults->integerForKey("fresh") == 2 &&
+                   defaults->integerForKey("kept") == (row.leftAlone ? 0 : 1) &&
+                   log.lines().size() == (row.leftAlone ? 1u : 0u) && (!row.leftAlone || log.contains("left alone"));
+        };
+        if (row.withoutPrivileges)
+            EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
+        else
+            EXPECT_TRUE(loadAndChange());
+        State after = state();
+        if (!row.leftAlone) {
+            auto reloaded = UserDefaults::persistent(m_file);
+            EXPECT_EQ(reloaded->integerForKey("kept"), 1);
+            EXPECT_EQ(reloaded->integerForKey("fresh"), 2);
+        } else {
+            EXPECT_TRUE(after.contents == before.contents);
+        }
+        EXPECT_EQ(after.tree, before.tree) << "no copy moved aside, no temporary left";
+        EXPECT_EQ(after.isLink, before.isLink);
+        EXPECT_EQ(after.linkTarget, before.linkTarget);
+        EXPECT_EQ(after.permissions, before.permissions);
+    }
+    fs::permissions(m_dir, fs::perms(0755));
 }
 
 TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
