@@ -4,7 +4,6 @@
 
 TEST(PayloadFraming, RemovesTopLevelEntriesOnlyFromWholeEntries)
 {
-    using tavro::payloadframing::droppingLastCodePoints;
     using tavro::payloadframing::removingTopLevelEntries;
     EXPECT_EQ(removingTopLevelEntries("00020154022562090105INV425303356", {"54", "62"}), "0002015303356");
     // "62" inside a value is not an entry of its own.
@@ -13,7 +12,21 @@ TEST(PayloadFraming, RemovesTopLevelEntriesOnlyFromWholeEntries)
     EXPECT_EQ(removingTopLevelEntries("000201549912", {"54"}), std::nullopt);
     EXPECT_EQ(removingTopLevelEntries("0002015x", {"54"}), std::nullopt);
     EXPECT_EQ(removingTopLevelEntries("", {"54"}), "");
+}
 
-    EXPECT_EQ(droppingLastCodePoints("6304ABCD", 8), "");
-    EXPECT_EQ(droppingLastCodePoints("\u00E9\u00E96304ABCD", 8), "\u00E9\u00E9");
+TEST(PayloadFraming, EntriesBeforeTheChecksumEntryOnlyFromAClosedRunOfEntries)
+{
+    using tavro::payloadframing::entriesBeforeChecksumEntry;
+    const std::pair<const char*, std::optional<std::string_view>> cases[] = {
+        {"0002015303356630442AB", "0002015303356"},
+        {"6304ABCD", ""},
+        {"59046304630442AB", "59046304"}, // "6304" inside a value closes nothing
+        {"", std::nullopt},
+        {"6304", std::nullopt},
+        {"000201", std::nullopt},               // no checksum entry
+        {"630442AB000201", std::nullopt},       // not the last entry
+        {"\u00E9\u00E96304ABCD", std::nullopt}, // not whole entries before it
+    };
+    for (const auto& [payload, entries] : cases)
+        EXPECT_EQ(entriesBeforeChecksumEntry(payload), entries) << payload;
 }
