@@ -13,7 +13,8 @@ scripts/install-deps.sh
 echo "== release build and tests"
 export TAVRO_INSTALL_PREFIX="$PWD/build/packaging/prefix"
 scripts/build.sh release
-ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+seed=$((RANDOM % 99999 + 1)); echo "tests run in shuffled order: GTEST_RANDOM_SEED=$seed repeats it"
+GTEST_SHUFFLE=1 GTEST_RANDOM_SEED=$seed ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 
 echo "== packaging"
 scripts/check-packaging.sh

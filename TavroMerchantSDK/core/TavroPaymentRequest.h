@@ -129,9 +129,11 @@ public:
     // entry; a value over 99 characters (code points) is left out with one debug line.
     std::string getTLVForPlainObject() const;
     // Rewrites the shared parser's text with this request's amount and additional data and a new
-    // CRC: the old CRC entry (the last 8 characters; shorter text counts as empty) and any
-    // top-level "54" and "62" entries are removed first, so repeating it changes nothing. A
-    // request made from a tag dictionary first primes the parser from its own dictionary.
+    // CRC: the old CRC entry and any top-level "54" and "62" entries are removed first, so
+    // repeating it changes nothing. Text that is not a run of whole entries closed by the CRC
+    // entry (empty text included) is no payload: it becomes empty, with one debug line, on this
+    // call and every later one. A request made from a tag dictionary first primes the parser
+    // from its own dictionary.
     void updateTLV() const;
     // `tlvString` + tag + two-digit length + value; unchanged for an absent or empty value, and
     // for one over 99 code points (one debug line).

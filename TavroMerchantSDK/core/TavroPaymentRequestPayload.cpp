@@ -120,14 +120,18 @@ void TavroPaymentRequest::updateTLV(TLVMapParser& parser) const
     // "0"); editing it would misread values as entries.
     const auto& refusal = parser.tavroError();
     const bool unframed = m_tagValueDictionary && refusal && refusal->errorCodes() == std::vector<std::string>{"0"};
+    // Only a payload is edited: whole entries closed by the checksum entry. Anything else, the
+    // empty text an earlier refusal left included, gives no payload again.
     std::optional<std::string> payload;
     if (!unframed) {
-        payload = payloadframing::removingTopLevelEntries(
-            payloadframing::droppingLastCodePoints(parser.tlvString(), payloadframing::kChecksumEntryLength),
-            {QRCodeTag::transactionAmount, QRCodeTag::additionalDataFieldTemplate});
+        if (const auto entries = payloadframing::entriesBeforeChecksumEntry(parser.tlvString())) {
+            payload = payloadframing::removingTopLevelEntries(
+                *entries, {QRCodeTag::transactionAmount, QRCodeTag::additionalDataFieldTemplate});
+        }
     }
     if (!payload) {
-        platform::debugLog("Payload not written: the parser's text is not a run of whole entries");
+        platform::debugLog("Payload not written: the parser's text is not a run of whole entries ending with the "
+                           "checksum entry");
         parser.setTlvString(std::string());
         return;
     }

@@ -62,14 +62,22 @@ std::optional<std::string> removingTopLevelEntries(std::string_view payload,
     return result;
 }
 
-std::string droppingLastCodePoints(std::string_view payload, std::size_t count)
+std::optional<std::string_view> entriesBeforeChecksumEntry(std::string_view payload)
 {
-    const std::size_t total = platform::text::codePointCount(payload);
-    if (total < count) {
-        return {};
+    std::size_t lastEntry = 0;
+    for (std::size_t offset = 0; offset < payload.size();) {
+        const std::size_t size = entrySize(payload.substr(offset));
+        if (size == 0) {
+            return std::nullopt;
+        }
+        lastEntry = offset;
+        offset += size;
     }
-    const auto end = platform::text::byteOffsetOfCodePoint(payload, total - count);
-    return std::string(payload.substr(0, end.value_or(0)));
+    const std::string_view last = payload.substr(lastEntry);
+    if (last.substr(0, 2) != QRCodeTag::crc || last.substr(2, 2) != "04") {
+        return std::nullopt;
+    }
+    return payload.substr(0, lastEntry);
 }
 
 } // namespace tavro::payloadframing

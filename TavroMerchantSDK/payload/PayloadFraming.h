@@ -49,7 +49,8 @@ void appendChecksumEntry(std::string& payload);
 std::optional<std::string> removingTopLevelEntries(std::string_view payload,
                                                    std::initializer_list<std::string_view> ids);
 
-// `payload` without its last `count` code points; empty text when it has fewer than `count`.
-std::string droppingLastCodePoints(std::string_view payload, std::size_t count);
+// The entries of `payload` before its closing checksum entry (ID "63", length "04"); nullopt when
+// the text is not a run of whole entries ending with that entry (empty text included).
+std::optional<std::string_view> entriesBeforeChecksumEntry(std::string_view payload);
 
 } // namespace tavro::payloadframing

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -98,10 +99,37 @@ int createTemporary(const std::filesystem::path& directory, const std::filesyste
     return -1;
 }
 
+// The file a write to `file` must replace: `file` itself, or the final target of a link.
+std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
+        return file;
+    std::filesystem::path target = std::filesystem::canonical(file, ec);
+    if (ec) {
+        fail(error, "cannot follow the link " + file.string(), ec.value());
+        return std::nullopt;
+    }
+    return target;
+}
+
+// Gives the temporary file the permission bits of the file it replaces, when there is one.
+bool keepPermissions(int fd, const std::filesystem::path& file)
+{
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return ::fchmod(fd, info.st_mode & 07777) == 0;
+}
+
 } // namespace
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error)
+bool writeFileAtomically(const std::filesystem::path& requested, std::string_view contents, std::string* error)
 {
+    const std::optional<std::filesystem::path> target = replacedFile(requested, error);
+    if (!target)
+        return false;
+    const std::filesystem::path& file = *target;
     const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
     std::error_code ec;
     std::filesystem::create_directories(directory, ec);
@@ -115,7 +143,7 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view con
         return fail(error, "cannot create a temporary file in " + directory.string(), errno);
 
     // The lock is held until the rename, so no cleaner takes the file while it is being written.
-    if (!writeAll(fd, contents) || ::fsync(fd) != 0) {
+    if (!keepPermissions(fd, file) || !writeAll(fd, contents) || ::fsync(fd) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
         ::close(fd);

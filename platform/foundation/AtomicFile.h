@@ -10,8 +10,11 @@
 namespace platform {
 
 // Temporary files that writers killed mid-save left next to `file` are removed first.
-// Creates missing parent directories. On failure returns false, leaves the old file untouched,
-// removes the temporary file and describes the failure in `error` (when given).
+// Creates missing parent directories. A `file` that is a symbolic link is replaced at the link's
+// final target (the link stays a link; a link that leads nowhere is a failure). A file that
+// exists keeps its permission bits; a new one is readable and writable by its owner only.
+// On failure returns false, leaves the old file untouched, removes the temporary file and
+// describes the failure in `error` (when given).
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error = nullptr);
 
 } // namespace platform

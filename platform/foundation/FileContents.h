@@ -1,13 +1,27 @@
 #pragma once
 // Reading a whole file into memory.
 
+#include <cstddef>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 
 namespace platform {
 
-// The bytes of `file`; nullopt when it is missing, not a regular file, or cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+// Why readWholeFile() gave no bytes.
+enum class FileReadFailure {
+    missing,          // nothing at the path, or a link that leads nowhere
+    notRegularFile,   // a directory, FIFO, device or socket (never opened for reading)
+    permissionDenied, // the file, or a folder on its way, may not be read
+    tooLarge,         // more than the caller's limit
+    unreadable,       // any other error while opening or reading
+};
+
+// The bytes of `file` (a regular file, or a link to one), at most `maxBytes` of them; nullopt
+// otherwise, with the reason in `failure` when given. A file over the limit is not read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file,
+                                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
+                                         FileReadFailure* failure = nullptr);
 
 } // namespace platform

@@ -54,11 +54,20 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
         return {{}, false};
     }
 
-    if (auto text = readWholeFile(file)) {
+    FileReadFailure failure = FileReadFailure::unreadable;
+    if (auto text = readWholeFile(file, kMaxDefaultsFileSize, &failure)) {
         if (auto value = parseJson(*text)) {
             if (auto* dictionary = value->asDictionary())
                 return {std::move(*dictionary), true};
         }
+    } else if (failure == FileReadFailure::permissionDenied || failure == FileReadFailure::tooLarge) {
+        // Nothing says the file is damaged: it stays for whoever can read it.
+        debugLog("UserDefaults: " + file.string() +
+                 (failure == FileReadFailure::tooLarge
+                      ? " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB"
+                      : std::string(" may not be read")) +
+                 "; it is left alone and defaults are kept in memory only");
+        return {{}, false};
     }
 
     if (auto aside = moveAside(file)) {

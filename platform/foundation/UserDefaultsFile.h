@@ -12,24 +12,30 @@ namespace platform {
 struct LoadedDefaults {
     AnyValue::Dictionary values;
     // False when something at the path must not be replaced: a damaged file that could not be
-    // moved aside, or anything that is not a regular file.
+    // moved aside, a file that may not be read or is too large, or anything that is not a
+    // regular file.
     bool writable = true;
 };
+
+// Largest defaults file that is read; a larger one is no store this process keeps.
+constexpr std::size_t kMaxDefaultsFileSize = 16 * 1024 * 1024;
 
 // Deepest nesting of a stored value that the file keeps readable (the file's own object is one
 // more level).
 constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
 
 // Reads `file`. A missing file is an empty store. Anything at the path that is not a regular file
-// (or a link to one) is left alone: one debug line, an empty store that is not writable. A
-// regular file that cannot be read, is not JSON, or is not a JSON object is renamed to
-// "<name>.corrupt-<n>" (the first unused n from 1), one debug line says so, and the store starts
-// empty.
+// (or a link to one), a file this process may not read, and one over kMaxDefaultsFileSize are
+// left alone: one debug line, an empty store that is not writable, so settings live in memory
+// only. A regular file that fails to read otherwise, is not JSON, or is not a JSON object is
+// renamed to "<name>.corrupt-<n>" (the first unused n from 1), one debug line says so, and the
+// store starts empty.
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
-// Replaces `file` atomically with `values` as JSON; logs one line and returns false on failure
-// (including something that is not a regular file at the path, which is left alone), in which
-// case the previous file is unchanged.
+// Replaces `file` atomically with `values` as JSON (through a link, its target; keeping the
+// file's permission bits); logs one line and returns false on failure (including something that
+// is not a regular file at the path, which is left alone), in which case the previous file is
+// unchanged.
 bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values);
 
 } // namespace platform

@@ -46,11 +46,13 @@ public:
     // Decodes PNG bytes. Undecodable bytes: nullptr and one debug line.
     static UIImagePtr fromPNGData(std::string_view bytes, double scale = 1.0);
     // Loads a PNG file; a name ending in "@2x" or "@3x" (before ".png") sets the scale.
-    // A missing file: nullptr. An undecodable one: nullptr and one debug line.
+    // A missing file: nullptr. An undecodable one: nullptr and one debug line the first time;
+    // later loads refuse it unread until the file changes.
     static UIImagePtr contentsOfFile(const std::string& path);
     // Looks up `name` in the directory `bundleDirectory`: "name@Nx.png" for the screen's scale N first,
     // then the lower scales down to "name.png", then the higher ones (up to 3x). A ".png" extension on the
-    // name is allowed. Not found or empty name: nullptr. A corrupt file: nullptr and one debug line.
+    // name is allowed. Not found or empty name: nullptr. A corrupt file: nullptr, refused as
+    // contentsOfFile() does.
     static UIImagePtr named(const std::string& name, const std::string& bundleDirectory, double screenScale);
     // The same lookup in a bundle (its localisation folders first, then its top level).
     static UIImagePtr named(const std::string& name, const Bundle& bundle, double screenScale);

@@ -4,6 +4,7 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/graphics/BrokenImageFiles.h"
 #include "platform/graphics/PNGDecoder.h"
 #include "platform/graphics/PNGEncoder.h"
 
@@ -24,16 +25,23 @@ double scaleFromFileStem(const std::string& stem)
     return (digit >= '1' && digit <= '9') ? double(digit - '0') : 1.0;
 }
 
-// A missing file gives nullptr silently; an unreadable one with one debug line.
+// A missing file gives nullptr silently; one that does not decode gives nullptr with one debug
+// line, the first time only: it is not read again until it changes.
 UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 {
+    const std::optional<BrokenImageFiles::Identity> identity = BrokenImageFiles::identify(path);
+    if (identity && BrokenImageFiles::contains(*identity))
+        return nullptr;
     std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
         return nullptr;
     std::string problem;
     UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes, &problem), scale);
-    if (!image)
+    if (!image) {
         debugLog("UIImage: " + path.string() + " is not a readable PNG image: " + problem);
+        if (identity)
+            BrokenImageFiles::insert(*identity);
+    }
     return image;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/foundation/ResetForTesting.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/graphics/BrokenImageFiles.h"
 #include "platform/testing/ScreenSetup.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIKeyboard.h"
@@ -42,6 +43,7 @@ void TestEnvironment::clearState()
     UIKeyboard::shared().reset();
     UIApplication::shared()->reset();
     UserDefaults::resetForTesting();
+    BrokenImageFiles::resetForTesting();
     RunLoop::main().reset();
 }
 

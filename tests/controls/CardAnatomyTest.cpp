@@ -127,6 +127,9 @@ TEST_F(CardViewsTest, CardArtIsPaintedFromCardDetails)
 
 TEST_F(CardViewsTest, BrokenCardNibsGiveAnEmptyCardAndOneDebugLine)
 {
+    // The card views register their nibs once per process on first use; that must be behind us,
+    // or it would undo the replacements below when this test runs first.
+    tavro::ensureCardAnatomyNibsRegistered();
     struct Restore {
         ~Restore() { tavro::registerCardAnatomyNibs(); }
     } restore;

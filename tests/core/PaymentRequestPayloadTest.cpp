@@ -1,7 +1,6 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
-#include "TavroMerchantSDK/payload/TavroQRUtility.h"
 #include "PaymentRequestTestSupport.h"
 #include "platform/foundation/DebugLog.h"
 
@@ -169,12 +168,23 @@ TEST(PaymentRequestPayload, UpdateRewritesTheParserTextIdempotently)
     request->setTransactionAmount("30");
     request->updateTLV();
     EXPECT_EQ(parser.tlvString(), "000201010212020841234567530335654023062090105INV426304EF0F");
+}
 
-    // Text too short to hold a CRC entry counts as empty.
+TEST(PaymentRequestPayload, ParserTextThatIsNoPayloadGivesNoneOnEveryUpdate)
+{
+    auto& parser = tavro::TLVMapParser::shared();
+    auto request = NSObject::create<TavroPaymentRequest>();
     request->setTransactionAmount("25");
-    parser.setTlvString("6304");
-    request->updateTLV();
-    EXPECT_EQ(parser.tlvString(), "54022562090105INV4263041E5B");
+    // Not a run of whole entries closed by the CRC entry; empty text is what a refusal leaves.
+    for (const char* text : {"\U0001F600\U0001F6006304ABCD", "", "6304", "000201", "0002016304ABC"}) {
+        parser.setTlvString(text);
+        for (int call = 1; call <= 3; ++call) {
+            platform::DebugLogCapture log;
+            request->updateTLV();
+            EXPECT_EQ(parser.tlvString(), "") << text << ", call " << call;
+            EXPECT_EQ(log.lines().size(), 1u) << text << ", call " << call;
+        }
+    }
 }
 
 TEST(PaymentRequestPayload, DictionaryRequestsWriteFromTheirOwnDictionary)
@@ -219,14 +229,13 @@ TEST(PaymentRequestPayload, AnUnframedDictionaryGivesNoPayloadAndLeavesLaterRequ
     ASSERT_TRUE(unframed->validate());
     EXPECT_EQ(unframed->validate()->errorCodes(), std::vector<std::string>{"0"});
 
-    // A plain request after it writes its own payload, and repeated updates never stack amounts.
+    // A plain request after it writes its own payload; updates of the emptied text still give none.
     EXPECT_EQ(workedRequest()->getTLV(), kWorkedPayload);
     auto plain = NSObject::create<TavroPaymentRequest>();
     plain->setTransactionAmount("25");
     plain->updateTLV();
     plain->updateTLV();
-    EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(),
-              "5402256304" + tavro::TavroQRUtility::checksumText("5402256304"));
+    EXPECT_EQ(tavro::TLVMapParser::shared().tlvString(), "");
 }
 
 TEST(PaymentRequestPayload, AnAmountLeftOutSaysSoInOneLine)

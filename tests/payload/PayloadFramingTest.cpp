@@ -4,7 +4,6 @@
 
 TEST(PayloadFraming, RemovesTopLevelEntriesOnlyFromWholeEntries)
 {
-    using tavro::payloadframing::droppingLastCodePoints;
     using tavro::payloadframing::removingTopLevelEntries;
     EXPECT_EQ(removingTopLevelEntries("00020154022562090105INV425303356", {"54", "62"}), "0002015303356");
     // "62" inside a value is not an entry of its own.
@@ -14,6 +13,8 @@ TEST(PayloadFraming, RemovesTopLevelEntriesOnlyFromWholeEntries)
     EXPECT_EQ(removingTopLevelEntries("0002015x", {"54"}), std::nullopt);
     EXPECT_EQ(removingTopLevelEntries("", {"54"}), "");
 
-    EXPECT_EQ(droppingLastCodePoints("6304ABCD", 8), "");
-    EXPECT_EQ(droppingLastCodePoints("\u00E9\u00E96304ABCD", 8), "\u00E9\u00E9");
+    using tavro::payloadframing::entriesBeforeChecksumEntry;
+    EXPECT_EQ(entriesBeforeChecksumEntry("0002015303356630442AB"), "0002015303356");
+    EXPECT_EQ(entriesBeforeChecksumEntry("59046304630442AB"), "59046304"); // "6304" in a value closes nothing
+    EXPECT_EQ(entriesBeforeChecksumEntry("630442AB000201"), std::nullopt); // not the last entry
 }

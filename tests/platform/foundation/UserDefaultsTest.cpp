@@ -2,6 +2,8 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/foundation/UserDefaultsFile.h"
 
+#include "WithoutPrivileges.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -10,6 +12,7 @@
 #include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -171,6 +174,85 @@ TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
     late->set(1, "count");
     EXPECT_TRUE(fs::is_fifo(m_file));
     EXPECT_EQ(capture.lines().size(), 1u);
+}
+
+// What the store finds at its path and what it leaves there after a change: a file it may not
+// read, or one too large to read, stays exactly as it was (settings live in memory); a file it
+// may take is rewritten where it really is, with the permission bits it had.
+TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions)
+{
+    const std::string stored = "{\"kept\": 1}";
+    struct Row {
+        const char* name;
+        std::function<void()> prepare;
+        bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
+        bool leftAlone;         // else rewritten
+    };
+    const Row rows[] = {
+        {"no read permission",
+         [&] {
+             write(m_file, stored);
+             fs::permissions(m_file, fs::perms::none);
+             fs::permissions(m_dir, fs::perms::all); // it could be moved aside
+         },
+         true, true},
+        {"over the size cap",
+         [&] {
+             write(m_file, "");
+             fs::resize_file(m_file, kMaxDefaultsFileSize + 1); // sparse: nothing is written
+         },
+         false, true},
+        {"a link to a file with its own permission bits",
+         [&] {
+             fs::create_directory(m_dir / "real");
+             write(m_dir / "real" / "store.json", stored);
+             fs::permissions(m_dir / "real" / "store.json", fs::perms(0640));
+             fs::create_symlink(fs::path("real") / "store.json", m_file);
+         },
+         false, false},
+    };
+    // All that a change must leave as it was, but the contents: the link, the permission bits, the
+    // files in the folder (no copy moved aside, no temporary left).
+    auto layout = [&] {
+        std::error_code notALink;
+        std::vector<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir))
+            names.push_back(entry.path().lexically_relative(m_dir).string());
+        std::sort(names.begin(), names.end());
+        std::ostringstream text;
+        text << "link to '" << fs::read_symlink(m_file, notALink).string() << "', permissions " << std::oct
+             << static_cast<int>(fs::status(m_file).permissions()) << ", files:";
+        for (const auto& name : names)
+            text << " " << name;
+        return text.str();
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        row.prepare();
+        const std::string layoutBefore = layout();
+        const std::string contentsBefore = read(m_file);
+        auto loadAndChange = [&] {
+            DebugLogCapture log;
+            auto defaults = UserDefaults::persistent(m_file);
+            defaults->set(2, "fresh");
+            return defaults->integerForKey("fresh") == 2 && defaults->integerForKey("kept") == !row.leftAlone &&
+                   log.lines().size() == row.leftAlone && (!row.leftAlone || log.contains("left alone"));
+        };
+        if (row.withoutPrivileges)
+            EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
+        else
+            EXPECT_TRUE(loadAndChange());
+        EXPECT_EQ(layout(), layoutBefore);
+        if (row.leftAlone) {
+            EXPECT_TRUE(read(m_file) == contentsBefore);
+        } else {
+            EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(),
+                      (AnyValue::Dictionary{{"kept", 1}, {"fresh", 2}}));
+        }
+    }
+    fs::permissions(m_dir, fs::perms(0755));
 }
 
 TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace platform;
 using graphics_test::ScratchDirectory;
 using graphics_test::solidImage;
@@ -94,6 +96,37 @@ TEST_F(NamedImageTest, MissingAndCorruptFiles)
     log.clear();
     EXPECT_EQ(UIImage::fromPNGData("not a png"), nullptr);
     EXPECT_EQ(log.lines().size(), 1u);
+}
+
+// A file that does not decode is read and refused once, however often it is asked for, by any
+// of the lookups; once the file changes it is read again.
+TEST_F(NamedImageTest, ABrokenFileIsReadOnceUntilItChanges)
+{
+    const std::string broken = std::string("\x89PNG\r\n\x1a\n", 8) + "not image data either";
+    std::shared_ptr<Bundle> bundle = Bundle::forPath(dir());
+    ASSERT_TRUE(bundle);
+    const std::pair<const char*, std::function<UIImagePtr()>> lookups[] = {
+        {"in a folder", [&] { return UIImage::named("folder", dir(), 2); }},
+        {"in a bundle", [&] { return UIImage::named("bundled", *bundle, 2); }},
+        {"by path", [&] { return UIImage::contentsOfFile(dir() + "/path.png"); }},
+    };
+    const char* files[] = {"folder.png", "bundled.png", "path.png"};
+    for (std::size_t i = 0; i < std::size(lookups); ++i) {
+        SCOPED_TRACE(lookups[i].first);
+        const auto& lookup = lookups[i].second;
+        m_dir.write(files[i], broken);
+        DebugLogCapture log;
+        for (int use = 0; use < 12; ++use)
+            EXPECT_EQ(lookup(), nullptr);
+        EXPECT_EQ(log.lines().size(), 1u);
+
+        m_dir.write(files[i], pngOf(solidImage({4, 4}, 1, UIColor::green())));
+        ASSERT_TRUE(lookup()) << "a mended file is read again";
+        m_dir.write(files[i], broken + ", and damaged again");
+        EXPECT_EQ(lookup(), nullptr);
+        EXPECT_EQ(lookup(), nullptr);
+        EXPECT_EQ(log.lines().size(), 2u);
+    }
 }
 
 TEST_F(NamedImageTest, LooksUpThroughABundle)

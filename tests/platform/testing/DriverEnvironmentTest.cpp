@@ -50,11 +50,16 @@ TEST(DriverEnvironment, ManualClockScreenAndCleanUp)
 
 TEST(DriverEnvironment, ClearingPutsEveryProcessWideSingletonBack)
 {
-    // Registered resets run newest first, when an environment starts and when it ends.
-    static auto order = std::make_shared<std::vector<int>>();
-    registerResetForTesting([log = order] { log->push_back(1); });
-    registerResetForTesting([log = order] { log->push_back(2); });
-    registerResetForTesting(nullptr);
+    // Registered resets run newest first, when an environment starts and when it ends. They stay
+    // registered for the life of the process, so they are added once however often this runs.
+    static const auto order = [] {
+        auto log = std::make_shared<std::vector<int>>();
+        registerResetForTesting([log] { log->push_back(1); });
+        registerResetForTesting([log] { log->push_back(2); });
+        registerResetForTesting(nullptr);
+        return log;
+    }();
+    order->clear();
 
     auto bundle = Bundle::main();
     int delivered = 0;
