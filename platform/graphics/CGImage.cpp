@@ -89,14 +89,22 @@ CGImagePtr CGImage::copyOf(cairo_surface_t* surface)
     return adopt(argbCopy(surface));
 }
 
+const std::uint8_t* CGImage::pixelData() const
+{
+    return cairo_image_surface_get_data(m_surface);
+}
+
+int CGImage::bytesPerRow() const
+{
+    return cairo_image_surface_get_stride(m_surface);
+}
+
 RGBA8 CGImage::pixelAt(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return {};
-    const unsigned char* data = cairo_image_surface_get_data(m_surface);
-    int stride = cairo_image_surface_get_stride(m_surface);
     std::uint32_t word;
-    std::memcpy(&word, data + y * stride + x * 4, 4);
+    std::memcpy(&word, pixelData() + static_cast<std::ptrdiff_t>(y) * bytesPerRow() + x * 4, 4);
     return unpremultipliedPixel(word);
 }
 

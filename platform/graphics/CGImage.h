@@ -55,6 +55,11 @@ public:
     int height() const { return m_height; }
     // For drawing from only; its pixels must not be changed.
     cairo_surface_t* surface() const { return m_surface; }
+    // The whole bitmap for a host to present or copy: height() rows of bytesPerRow() bytes (at least
+    // 4 * width()), each pixel one native-endian 32-bit word 0xAARRGGBB with the colour premultiplied
+    // by alpha. Valid while the image lives; never to be written.
+    const std::uint8_t* pixelData() const;
+    int bytesPerRow() const;
     // The pixel at column x, row y; a transparent black pixel outside the bitmap.
     RGBA8 pixelAt(int x, int y) const;
     // A copy of the pixels in `rect` (pixel coordinates, rounded outward to whole pixels and cut to

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 using namespace platform;
@@ -177,6 +178,19 @@ TEST(UIImageTest, PngRoundTripKeepsPixelsAndTakesTheGivenScale)
     EXPECT_EQ(half.b, 255);
     EXPECT_NEAR(half.a, 128, 1);
     EXPECT_EQ(decoded->pixelAt(3, 1), kNone);
+
+    // A host reads the same pixels as whole premultiplied words, row by row.
+    const CGImagePtr bitmap = original->cgImage();
+    ASSERT_GE(bitmap->bytesPerRow(), 4 * bitmap->width());
+    auto word = [&](int x, int y) {
+        std::uint32_t value;
+        std::memcpy(&value, bitmap->pixelData() + y * bitmap->bytesPerRow() + x * 4, 4);
+        return value;
+    };
+    EXPECT_EQ(word(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(word(1, 0) >> 24, word(1, 0) & 0xFF) << "blue premultiplied by its alpha";
+    EXPECT_NEAR(word(1, 0) >> 24, 128, 1);
+    EXPECT_EQ(word(3, 1), 0u);
 
     ScratchDirectory dir;
     std::string path = (dir.path() / "shot@2x.png").string();
