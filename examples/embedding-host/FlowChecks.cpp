@@ -6,7 +6,6 @@
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "platform/render/Renderer.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UINavigationController.h"
@@ -97,8 +96,8 @@ bool checkRequestPayment(const std::string& pngPath)
         return false;
     }
 
-    // Frames out: the window's pixels at the screen's scale.
-    auto image = platform::Renderer::renderWindow(frameworkWindow());
+    // Frames out: the last frame the host's loop drew, at the screen's scale.
+    auto image = latestFrame();
     const auto screen = platform::UIScreen::main();
     const bool sized = image && image->pixelWidth() == int(screen->bounds().width() * screen->scale()) &&
                        image->pixelHeight() == int(screen->bounds().height() * screen->scale());

@@ -1,6 +1,8 @@
 #include "HostLoop.h"
 
 #include "platform/foundation/RunLoop.h"
+#include "platform/render/Renderer.h"
+#include "platform/ui/UIView.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +11,26 @@
 namespace {
 
 constexpr double kFrameInterval = 1.0 / 60;
+
+struct Frames {
+    platform::UIImagePtr latest;
+    int drawn = 0;
+    double lastDrawn = -kFrameInterval;
+};
+
+Frames& frames()
+{
+    static Frames shared;
+    return shared;
+}
+
+// A real host would hand the image's pixel buffer to its display here.
+void present(platform::UIImagePtr frame, double now)
+{
+    frames().latest = std::move(frame);
+    frames().lastDrawn = now;
+    ++frames().drawn;
+}
 
 } // namespace
 
@@ -19,7 +41,10 @@ bool pumpUntil(const std::function<bool()>& done, double seconds)
     while (!done()) {
         if (loop.now() >= deadline)
             return false;
-        loop.runOnce();
+        const platform::RunLoopTurn turn = loop.runOnce();
+        const bool animating = platform::UIView::pendingAnimationCount() > 0;
+        if (turn.frameDue() || (animating && loop.now() - frames().lastDrawn >= kFrameInterval))
+            present(platform::Renderer::renderScreen(), loop.now());
         if (loop.queuedBlockCount() == 0) {
             double wait = kFrameInterval;
             if (auto next = loop.nextFireDate())
@@ -33,4 +58,14 @@ bool pumpUntil(const std::function<bool()>& done, double seconds)
 void pumpFor(double seconds)
 {
     pumpUntil([] { return false; }, seconds);
+}
+
+platform::UIImagePtr latestFrame()
+{
+    return frames().latest;
+}
+
+int framesDrawn()
+{
+    return frames().drawn;
 }

@@ -9,6 +9,7 @@
 #include "HostLoop.h"
 #include "PayloadCheck.h"
 
+#include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "platform/foundation/NSObject.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/SystemClock.h"
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
     platform::UIScreen::main()->setBounds({0, 0, 375, 667});
     platform::UIScreen::main()->setScale(2);
 
+    // Wires the framework once; the entry points would do it too.
+    tavro::TavroMerchantSDK::start();
+
     bool ok = checkPayload();
 
     // The merchant app's own window, key before the framework opens its own over it.
@@ -43,6 +47,7 @@ int main(int argc, char** argv)
     const bool hostKeyAgain = platform::UIApplication::shared()->keyWindow() == host;
     std::printf("%-9s: %s\n", "host", hostKeyAgain ? "key again" : "FAILED, not key");
     ok = ok && hostKeyAgain;
+    std::printf("%-9s: %d drawn as they fell due\n", "frames", framesDrawn());
     std::printf("%s\n", ok ? "all steps behaved" : "some step FAILED");
     return ok ? 0 : 1;
 }
