@@ -242,48 +242,44 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
 TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
 {
     using Set = std::function<void(TavroPaymentRequest&, const std::string&)>;
+#define SET(setter) [](TavroPaymentRequest& r, const std::string& v) { r.setter(v); }
     const auto own = [](const char* name) { return "Payload field " + std::string(name) + " not valid"; };
     const std::tuple<const char*, Set, std::string> fields[] = {
-        {"payloadFormatIndicator", [](auto& r, auto& v) { r.setPayloadFormatIndicator(v); },
-         "Payload format indicator not valid"},
-        {"pointOfInitiation", [](auto& r, auto& v) { r.setPointOfInitiation(v); }, own("pointOfInitiation")},
-        {"tavroMerchantID", [](auto& r, auto& v) { r.setTavroMerchantID(v); }, "Merchant ID not valid"},
-        {"merchantName", [](auto& r, auto& v) { r.setMerchantName(v); }, "Merchant name not valid"},
-        {"merchantCategoryCode", [](auto& r, auto& v) { r.setMerchantCategoryCode(v); },
-         "Merchant category code not valid"},
-        {"cityName", [](auto& r, auto& v) { r.setCityName(v); }, "City name not valid"},
-        {"countryCode", [](auto& r, auto& v) { r.setCountryCode(v); }, "Country code not valid"},
-        {"currencyCode", [](auto& r, auto& v) { r.setCurrencyCode(v); }, "Currency code not valid"},
-        {"tipIndicator", [](auto& r, auto& v) { r.setTipIndicator(v); }, "Tip indicator not valid"},
-        {"tipAmount", [](auto& r, auto& v) { r.setTipAmount(v); }, kTipAmount},
-        {"tipPercentage", [](auto& r, auto& v) { r.setTipPercentage(v); }, kTipPercentage},
-        {"postalCode", [](auto& r, auto& v) { r.setPostalCode(v); }, "Postal code not valid"},
-        {"mastercardPan1", [](auto& r, auto& v) { r.setMastercardPan1(v); }, own("mastercardPan1")},
-        {"mastercardPan2", [](auto& r, auto& v) { r.setMastercardPan2(v); }, own("mastercardPan2")},
-        {"npciid1", [](auto& r, auto& v) { r.setNpciid1(v); }, own("npciid1")},
-        {"npciid2", [](auto& r, auto& v) { r.setNpciid2(v); }, own("npciid2")},
-        {"transactionAmount", [](auto& r, auto& v) { r.setTransactionAmount(v); }, own("transactionAmount")},
-        {"billID", [](auto& r, auto& v) { r.setBillID(v); }, own("billID")},
-        {"mobileNumber", [](auto& r, auto& v) { r.setMobileNumber(v); }, own("mobileNumber")},
-        {"storeID", [](auto& r, auto& v) { r.setStoreID(v); }, own("storeID")},
-        {"loyaltyNumber", [](auto& r, auto& v) { r.setLoyaltyNumber(v); }, own("loyaltyNumber")},
-        {"referenceID", [](auto& r, auto& v) { r.setReferenceID(v); }, own("referenceID")},
-        {"consumerID", [](auto& r, auto& v) { r.setConsumerID(v); }, own("consumerID")},
-        {"terminalID", [](auto& r, auto& v) { r.setTerminalID(v); }, own("terminalID")},
-        {"purpose", [](auto& r, auto& v) { r.setPurpose(v); }, own("purpose")},
+        {"payloadFormatIndicator", SET(setPayloadFormatIndicator), "Payload format indicator not valid"},
+        {"pointOfInitiation", SET(setPointOfInitiation), own("pointOfInitiation")},
+        {"tavroMerchantID", SET(setTavroMerchantID), "Merchant ID not valid"},
+        {"merchantName", SET(setMerchantName), "Merchant name not valid"},
+        {"merchantCategoryCode", SET(setMerchantCategoryCode), "Merchant category code not valid"},
+        {"cityName", SET(setCityName), "City name not valid"},
+        {"countryCode", SET(setCountryCode), "Country code not valid"},
+        {"currencyCode", SET(setCurrencyCode), "Currency code not valid"},
+        {"tipIndicator", SET(setTipIndicator), "Tip indicator not valid"},
+        {"tipAmount", SET(setTipAmount), kTipAmount},
+        {"tipPercentage", SET(setTipPercentage), kTipPercentage},
+        {"postalCode", SET(setPostalCode), "Postal code not valid"},
+        {"mastercardPan1", SET(setMastercardPan1), own("mastercardPan1")},
+        {"mastercardPan2", SET(setMastercardPan2), own("mastercardPan2")},
+        {"npciid1", SET(setNpciid1), own("npciid1")},
+        {"npciid2", SET(setNpciid2), own("npciid2")},
+        {"transactionAmount", SET(setTransactionAmount), own("transactionAmount")},
+        {"billID", SET(setBillID), own("billID")},
+        {"mobileNumber", SET(setMobileNumber), own("mobileNumber")},
+        {"storeID", SET(setStoreID), own("storeID")},
+        {"loyaltyNumber", SET(setLoyaltyNumber), own("loyaltyNumber")},
+        {"referenceID", SET(setReferenceID), own("referenceID")},
+        {"consumerID", SET(setConsumerID), own("consumerID")},
+        {"terminalID", SET(setTerminalID), own("terminalID")},
+        {"purpose", SET(setPurpose), own("purpose")},
     };
+#undef SET
     const char* badTexts[] = {
         "Cafe\xff\xfe", "Caf\xc3", "\xc0\xaf",             // stray bytes, a truncated and an overlong encoding
         "\xed\xa0\x80",                                    // an encoded surrogate
         "Pune\n",       "\x7f",    "\xc2\x85", "\xc2\x9f", // C0, DEL and C1 controls
     };
-    for (const auto& field : fields) {
-        const auto& [name, set, message] = field;
-        for (const char* bad : badTexts) {
-            const Edit edit = [&field, bad](TavroPaymentRequest& r) { std::get<Set>(field)(r, bad); };
-            EXPECT_EQ(messageAfter(edit), message) << name << " " << bad;
-        }
-    }
+    for (const auto& [name, set, message] : fields)
+        for (const char* bad : badTexts)
+            EXPECT_EQ(messageAfter(std::bind(set, std::placeholders::_1, bad)), message) << name << " " << bad;
     // Just past the controls, and beyond the basic plane: valid.
     for (const char* good : {"\xc2\xa0", "Caf\xc3\xa9", "\xf0\x9f\x98\x80"}) {
         EXPECT_EQ(messageAfter([&](TavroPaymentRequest& r) { r.setBillID(good); }), "") << good;

@@ -10,12 +10,11 @@
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "platform/testing/ScreenSetup.h"
+#include "platform/render/RenderTestSupport.h"
 #include "platform/ui/UIScreen.h"
 
-#include <cstdlib>
-#include <functional>
-
 using platform::CGRect;
+using platform::CGSize;
 using platform::NSObject;
 using platform::RGBA8;
 using platform::UIViewPtr;
@@ -25,53 +24,20 @@ using tavro::TavroMerchantSDK;
 namespace {
 
 // A colour nothing else on these screens uses, so a pixel of it belongs to a bottom button.
-constexpr const char* kButtonHex = "#C81E7B";
-constexpr RGBA8 kButtonColour{0xC8, 0x1E, 0x7B, 0xFF};
-
-bool isButtonColour(RGBA8 pixel)
+bool isButtonColour(const RGBA8& pixel)
 {
-    return std::abs(pixel.r - kButtonColour.r) <= 2 && std::abs(pixel.g - kButtonColour.g) <= 2 &&
-           std::abs(pixel.b - kButtonColour.b) <= 2 && pixel.a == 0xFF;
+    return render_test::near(pixel, 0xC8, 0x1E, 0x7B, 0xFF, 2);
 }
 
-// The pixels of `image` inside `rect` (points; the whole image without one) that pass `test`.
-int countPixels(const platform::UIImage& image, const std::function<bool(int x, int y)>& test,
-                std::optional<CGRect> rect = std::nullopt)
-{
-    const double scale = image.scale();
-    const int x0 = rect ? static_cast<int>(rect->minX() * scale) : 0;
-    const int y0 = rect ? static_cast<int>(rect->minY() * scale) : 0;
-    const int x1 = rect ? static_cast<int>(rect->maxX() * scale) : image.pixelWidth();
-    const int y1 = rect ? static_cast<int>(rect->maxY() * scale) : image.pixelHeight();
-    int count = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            count += test(x, y) ? 1 : 0;
-    return count;
-}
-
-struct ScreenSize {
-    double width;
-    double height;
-};
-
-std::string sizeName(const ::testing::TestParamInfo<ScreenSize>& info)
-{
-    return std::to_string(static_cast<int>(info.param.width)) + "x" +
-           std::to_string(static_cast<int>(info.param.height));
-}
-
-class BottomButtonLayoutTest : public formtest::RequestFlowTest, public ::testing::WithParamInterface<ScreenSize> {
+class BottomButtonLayoutTest : public formtest::RequestFlowTest, public ::testing::WithParamInterface<CGSize> {
 protected:
-    // The screen takes its size before the host's window is made; the session's window, which
-    // outlives the cases, is given it too.
     void SetUp() override
     {
         platform::configureTestScreen(GetParam().width, GetParam().height, 2);
         RequestFlowTest::SetUp();
         session()->sdkWindow()->setFrame(platform::UIScreen::main()->bounds());
         auto config = NSObject::create<tavro::TavroConfig>();
-        config->setActionButtonColor(tavro::colorWithHexString(kButtonHex));
+        config->setActionButtonColor(tavro::colorWithHexString("#C81E7B"));
         TavroMerchantSDK::setupOneTimeConfiguration(config);
     }
 
@@ -87,23 +53,21 @@ protected:
 
     static CGRect inWindow(const UIViewPtr& view) { return view->convert(view->bounds(), nullptr); }
 
-    // Window pixels inside `view`'s rectangle that differ from `view` rendered alone: what other
-    // views draw over it.
+    // Window pixels inside `view` that differ from `view` rendered alone: what other views draw over it.
     int pixelsDrawnOver(const UIViewPtr& window, const UIViewPtr& view)
     {
         auto screen = driver.render(window);
         auto alone = driver.render(view);
         if (!screen || !alone)
             return -1;
-        const auto rect = inWindow(view);
+        const CGRect rect = inWindow(view);
         const double scale = screen->scale();
-        return countPixels(
-            *screen,
-            [&](int x, int y) {
-                return screen->pixelAt(x, y) != alone->pixelAt(x - static_cast<int>(rect.minX() * scale),
-                                                               y - static_cast<int>(rect.minY() * scale));
-            },
-            rect);
+        const int x0 = static_cast<int>(rect.minX() * scale), y0 = static_cast<int>(rect.minY() * scale);
+        int count = 0;
+        for (int y = y0; y < static_cast<int>(rect.maxY() * scale); ++y)
+            for (int x = x0; x < static_cast<int>(rect.maxX() * scale); ++x)
+                count += screen->pixelAt(x, y) != alone->pixelAt(x - x0, y - y0);
+        return count;
     }
 };
 
@@ -131,9 +95,7 @@ TEST_P(BottomButtonLayoutTest, BottomButtonsEndFlushWithTheScreen)
              finishSlide();
              driver.runUntilIdle();
              auto screen = top<tavro::TAVRORefundPaymentViewController>();
-             if (!screen)
-                 return Shown{};
-             return Shown{session()->sdkWindow(), screen->payButton(), screen->scrollView()};
+             return screen ? Shown{session()->sdkWindow(), screen->payButton(), screen->scrollView()} : Shown{};
          }},
         {"confirm",
          [&] {
@@ -157,11 +119,9 @@ TEST_P(BottomButtonLayoutTest, BottomButtonsEndFlushWithTheScreen)
         ASSERT_TRUE(shown.window && shown.button);
         auto image = driver.render(shown.window);
         ASSERT_TRUE(image);
-        const auto bounds = shown.window->bounds();
-        const CGRect lastRow(0, bounds.height() - 1, bounds.width(), 1);
-        const int off = countPixels(
-            *image, [&](int x, int y) { return !isButtonColour(image->pixelAt(x, y)); }, lastRow);
-        EXPECT_EQ(off, 0) << inWindow(shown.button);
+        const CGRect lastRow(0, shown.window->bounds().height() - 1, shown.window->bounds().width(), 1);
+        EXPECT_EQ(render_test::countPixels(*image, lastRow, [](auto p) { return !isButtonColour(p); }), 0)
+            << inWindow(shown.button);
         if (shown.form) {
             EXPECT_EQ(inWindow(shown.form).maxY(), inWindow(shown.button).minY());
         }
@@ -185,7 +145,7 @@ TEST_P(BottomButtonLayoutTest, SharedPictureStopsAtTheDetailsButton)
     ASSERT_TRUE(picture);
     const auto button = screen->paymentDetailButton()->frame();
     EXPECT_EQ(picture->size().height, button.minY());
-    EXPECT_EQ(countPixels(*picture, [&](int x, int y) { return isButtonColour(picture->pixelAt(x, y)); }), 0);
+    EXPECT_EQ(render_test::countPixels(*picture, CGRect(platform::CGPoint(), picture->size()), isButtonColour), 0);
     EXPECT_TRUE(driver.cancelShareSheet());
 }
 
@@ -194,40 +154,41 @@ TEST_P(BottomButtonLayoutTest, SharedPictureStopsAtTheDetailsButton)
 // (expanded there, a shown amount may reach under the button).
 TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
 {
-    struct State {
-        bool expanded;
-        bool amount;
-    };
     auto screen = launchRequest();
     ASSERT_TRUE(screen);
     const auto& grid = screen->supportedNetwork();
-    for (const State state : {State{false, false}, State{true, false}, State{false, true}, State{true, true}}) {
-        if (state.expanded && smallScreen())
-            continue;
-        SCOPED_TRACE(std::string(state.expanded ? "expanded" : "collapsed") + (state.amount ? ", amount" : ""));
-        if (state.amount && screen->amountLabel()->isHidden()) {
-            auto editor = openEditor();
-            ASSERT_TRUE(editor);
-            ASSERT_TRUE(driver.focus(editor->scrollView()->amountCellView()->inputTextField()));
-            driver.type("25000");
-            driver.pressDone();
-            ASSERT_TRUE(pressUpdate());
-            ASSERT_FALSE(screen->amountLabel()->isHidden());
-        }
-        if (grid->isExpanded() != state.expanded)
-            grid->moreClicked(true);
-        driver.runUntilIdle();
+    for (const bool amount : {false, true})
+        for (const bool expanded : {false, true}) {
+            if (expanded && smallScreen())
+                continue;
+            SCOPED_TRACE(std::string(expanded ? "expanded" : "collapsed") + (amount ? ", amount" : ""));
+            if (amount && screen->amountLabel()->isHidden()) {
+                auto editor = openEditor();
+                ASSERT_TRUE(editor);
+                ASSERT_TRUE(driver.focus(editor->scrollView()->amountCellView()->inputTextField()));
+                driver.type("25000");
+                driver.pressDone();
+                ASSERT_TRUE(pressUpdate());
+                ASSERT_FALSE(screen->amountLabel()->isHidden());
+            }
+            if (grid->isExpanded() != expanded)
+                grid->moreClicked(true);
+            driver.runUntilIdle();
 
-        double columnEnd = 0;
-        for (const UIViewPtr& label : {UIViewPtr(screen->merchantNameLabel()), UIViewPtr(screen->merchantCityLabel()),
-                                       UIViewPtr(screen->amountLabel()), UIViewPtr(screen->paymentDetailLabel())})
-            if (!label->isHidden())
-                columnEnd = std::max(columnEnd, label->frame().maxY());
-        EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
-        EXPECT_EQ(pixelsDrawnOver(session()->sdkWindow(), screen->paymentDetailButton()), 0);
-    }
+            double columnEnd = 0;
+            for (const UIViewPtr& label :
+                 {UIViewPtr(screen->merchantNameLabel()), UIViewPtr(screen->merchantCityLabel()),
+                  UIViewPtr(screen->amountLabel()), UIViewPtr(screen->paymentDetailLabel())})
+                if (!label->isHidden())
+                    columnEnd = std::max(columnEnd, label->frame().maxY());
+            EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
+            EXPECT_EQ(pixelsDrawnOver(session()->sdkWindow(), screen->paymentDetailButton()), 0);
+        }
     driver.writePNG(session()->sdkWindow(), smallScreen() ? "request-payment-small" : "request-payment-large");
 }
 
-INSTANTIATE_TEST_SUITE_P(PhoneSizes, BottomButtonLayoutTest,
-                         ::testing::Values(ScreenSize{375, 667}, ScreenSize{320, 568}), sizeName);
+INSTANTIATE_TEST_SUITE_P(PhoneSizes, BottomButtonLayoutTest, ::testing::Values(CGSize{375, 667}, CGSize{320, 568}),
+                         [](const auto& info) {
+                             return std::to_string(int(info.param.width)) + "x" +
+                                    std::to_string(int(info.param.height));
+                         });

@@ -33,11 +33,6 @@ std::string missingWiring()
     return missing;
 }
 
-bool showsFlow()
-{
-    return TavroSession::sharedSession()->sdkWindow()->rootViewController() != nullptr;
-}
-
 } // namespace
 
 TEST(FrameworkStartDeathTest, EveryEntryPointWiresAFreshProcess)
@@ -68,8 +63,8 @@ TEST(FrameworkStartDeathTest, EveryEntryPointWiresAFreshProcess)
             {
                 platform::UIDriver driver;
                 entry.call();
-                std::string shown = entry.opensFlow && !showsFlow() ? "no flow shown; " : "";
-                std::string problems = shown + missingWiring();
+                const bool shown = TavroSession::sharedSession()->sdkWindow()->rootViewController() != nullptr;
+                const std::string problems = (entry.opensFlow && !shown ? "no flow shown; " : "") + missingWiring();
                 std::cerr << problems;
                 std::exit(problems.empty() ? 0 : 1);
             },

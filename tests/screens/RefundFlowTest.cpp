@@ -253,8 +253,6 @@ TEST_F(RefundFlowTest, AResponseTheHostKeptNeverChangesAfterLaterLaunches)
     driver.pressDone();
     ASSERT_TRUE(payAndContinue());
     ASSERT_EQ(results.size(), 3u);
-    EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[2].response)->refundAmount(),
-              "80.00");
     EXPECT_EQ(kept->refundAmount(), "25.00");
 }
 

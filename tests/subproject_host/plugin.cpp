@@ -11,15 +11,8 @@ static_assert(__cplusplus >= 202002L, "the framework's targets carry C++20");
 
 int merchant_plugin_check(void)
 {
-    platform::AnyValue::Dictionary tags;
-    tags["00"] = "01";
-    tags["01"] = "11";
-    tags["02"] = "4111111111111111";
-    tags["52"] = "5812";
-    tags["53"] = "356";
-    tags["58"] = "IN";
-    tags["59"] = "Chai Point";
-    tags["60"] = "Pune";
+    const platform::AnyValue::Dictionary tags{{"00", "01"},  {"01", "11"}, {"02", "4111111111111111"}, {"52", "5812"},
+                                              {"53", "356"}, {"58", "IN"}, {"59", "Chai Point"},       {"60", "Pune"}};
     if (!tavro::TLVGenerator::tlvValidation(tavro::TLVGenerator::encode(tags)).empty())
         return 1;
 

@@ -18,26 +18,18 @@ using platform::lookUpBundle;
 namespace {
 
 // Sets TAVRO_BUNDLE_PATH (nullopt: unsets it) for one scope.
-class BundlePathOverride {
-public:
+struct BundlePathOverride {
     explicit BundlePathOverride(const std::optional<std::string>& value)
     {
         if (const char* saved = std::getenv("TAVRO_BUNDLE_PATH"))
             m_saved = saved;
-        if (value)
-            ::setenv("TAVRO_BUNDLE_PATH", value->c_str(), 1);
-        else
-            ::unsetenv("TAVRO_BUNDLE_PATH");
+        put(value);
     }
-    ~BundlePathOverride()
+    ~BundlePathOverride() { put(m_saved); }
+    static void put(const std::optional<std::string>& value)
     {
-        if (m_saved)
-            ::setenv("TAVRO_BUNDLE_PATH", m_saved->c_str(), 1);
-        else
-            ::unsetenv("TAVRO_BUNDLE_PATH");
+        value ? ::setenv("TAVRO_BUNDLE_PATH", value->c_str(), 1) : ::unsetenv("TAVRO_BUNDLE_PATH");
     }
-
-private:
     std::optional<std::string> m_saved;
 };
 

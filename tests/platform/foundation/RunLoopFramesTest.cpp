@@ -12,23 +12,19 @@
 namespace platform {
 namespace {
 
-class RunLoopFramesTest : public testsupport::ManualRunLoopTest {
-protected:
-    // A timer in `interval` seconds, and the clock moved on by `elapsed`.
-    void dueIn(double interval, double elapsed)
-    {
-        Timer::scheduledTimer(interval, false, [](Timer&) {});
-        clock().advance(elapsed);
-    }
-};
+using RunLoopFramesTest = testsupport::ManualRunLoopTest;
 
 TEST_F(RunLoopFramesTest, ATurnSaysWhetherItRanABlockATimerOrAnEvent)
 {
+    auto timerDueIn = [this](double left) {
+        Timer::scheduledTimer(0.5, false, [](Timer&) {});
+        clock().advance(0.5 - left);
+    };
     const std::vector<std::tuple<const char*, std::function<void()>, RunLoopTurn>> cases = {
         {"idle", [] {}, {}},
         {"queued block", [] { DispatchQueue::main().async([] {}); }, {true, false, false}},
-        {"timer not yet due", [this] { dueIn(0.5, 0.49); }, {}},
-        {"timer due", [this] { dueIn(0.5, 0.5); }, {false, true, false}},
+        {"timer not yet due", [&] { timerDueIn(0.01); }, {}},
+        {"timer due", [&] { timerDueIn(0); }, {false, true, false}},
         {"event between turns", [] { RunLoop::main().noteEventHandled(); }, {false, false, true}},
         {"event from a block",
          [] { DispatchQueue::main().async([] { RunLoop::main().noteEventHandled(); }); },

@@ -107,23 +107,21 @@ TEST_F(NamedImageTest, ABrokenFileIsReadOnceUntilItChanges)
     std::shared_ptr<Bundle> bundle = Bundle::forPath(dir());
     ASSERT_TRUE(bundle);
     const std::pair<const char*, std::function<UIImagePtr()>> lookups[] = {
-        {"in a folder", [&] { return UIImage::named("folder", dir(), 2); }},
-        {"in a bundle", [&] { return UIImage::named("bundled", *bundle, 2); }},
-        {"by path", [&] { return UIImage::contentsOfFile(dir() + "/path.png"); }},
+        {"folder.png", [&] { return UIImage::named("folder", dir(), 2); }},
+        {"bundled.png", [&] { return UIImage::named("bundled", *bundle, 2); }},
+        {"path.png", [&] { return UIImage::contentsOfFile(dir() + "/path.png"); }},
     };
-    const char* files[] = {"folder.png", "bundled.png", "path.png"};
-    for (std::size_t i = 0; i < std::size(lookups); ++i) {
-        SCOPED_TRACE(lookups[i].first);
-        const auto& lookup = lookups[i].second;
-        m_dir.write(files[i], broken);
+    for (const auto& [file, lookup] : lookups) {
+        SCOPED_TRACE(file);
+        m_dir.write(file, broken);
         DebugLogCapture log;
         for (int use = 0; use < 12; ++use)
             EXPECT_EQ(lookup(), nullptr);
         EXPECT_EQ(log.lines().size(), 1u);
 
-        m_dir.write(files[i], pngOf(solidImage({4, 4}, 1, UIColor::green())));
+        m_dir.write(file, pngOf(solidImage({4, 4}, 1, UIColor::green())));
         ASSERT_TRUE(lookup()) << "a mended file is read again";
-        m_dir.write(files[i], broken + ", and damaged again");
+        m_dir.write(file, broken + ", and damaged again");
         EXPECT_EQ(lookup(), nullptr);
         EXPECT_EQ(lookup(), nullptr);
         EXPECT_EQ(log.lines().size(), 2u);

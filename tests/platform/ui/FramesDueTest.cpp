@@ -31,11 +31,7 @@ TEST(FramesDue, TheUIAndAHostShareTheDisplayPassesAndInputMakesAFrameDue)
     EXPECT_EQ(loop.displayPassCount(), 2u); // joined once for both windows
 
     const std::vector<std::tuple<const char*, std::function<void()>, bool>> inputs = {
-        {"tap through the application",
-         [&] {
-             injectTap(field, {10, 10}, loop.now());
-         },
-         true},
+        {"tap through the application", [&] { injectTap(field, {10, 10}, loop.now()); }, true},
         {"key into the focused field", [&] { field->userInsertText("7"); }, true},
         {"key after the field lost the focus",
          [&] {

@@ -29,9 +29,8 @@ bool checkWithoutFonts()
     bool passed = true;
     auto check = [&passed](bool ok, const char* what) {
         passed = passed && ok;
-        if (!ok) {
+        if (!ok)
             std::fprintf(stderr, "failed: %s\n", what);
-        }
     };
     DebugLogCapture log;
     TestEnvironment environment;
@@ -77,13 +76,11 @@ bool checkWithoutFonts()
 std::string emptyFontConfiguration()
 {
     const char* inherited = std::getenv("FONTCONFIG_FILE");
-    if (inherited && std::string(inherited).find("/no-fonts-") != std::string::npos) {
+    if (inherited && std::string(inherited).find("/no-fonts-") != std::string::npos)
         return inherited;
-    }
     char folder[] = "/tmp/no-fonts-XXXXXX";
-    if (!::mkdtemp(folder)) {
+    if (!::mkdtemp(folder))
         return {};
-    }
     const std::string path = std::string(folder) + "/fonts.conf";
     std::ofstream(path) << "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" << folder << "</cachedir></fontconfig>\n";
     return path;
