@@ -36,13 +36,16 @@ void walkRequestPayment(HostWalk& walk, const std::string& merchantID, const std
     driver.advanceBy(0.5);
     walk.picture("details-editor");
 
+    // Typed digits are minor units of the currency: 250.00 where it has two decimals, 25,000 where none.
     const bool amountTyped = driver.typeInto("paymentAmountTextField", "25000") == 5;
+    const auto amountField = driver.find("paymentAmountTextField");
+    const std::string typedAmount = amountField ? platform::UIDriver::textOf(*amountField).value_or("") : "";
     driver.pressDone();
     const bool switched = driver.toggleSwitch("billNumberSwitch");
     driver.advanceBy(0.3);
     const bool billTyped = driver.typeInto("billNumberTextField", "INV-001") == 7;
     driver.pressDone();
-    walk.report("typed", "amount 250.00 and bill number INV-001", amountTyped && switched && billTyped);
+    walk.report("typed", "amount " + typedAmount + " and bill number INV-001", amountTyped && switched && billTyped);
     walk.picture("details-filled");
 
     walk.report("update", "UPDATE pressed", driver.tap("Update_Payment_Details_Button"));
