@@ -168,19 +168,30 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
     return layout;
 }
 
-LineExtent lineExtent(PangoLayout* layout, int maxLines)
+void forEachLine(PangoLayout* layout, const std::function<bool(const LineBox&)>& visit)
 {
-    LineExtent extent;
     PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    bool more = true;
     do {
         PangoRectangle logical;
         pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-        int top = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &extent.bottom);
-        extent.widest = std::max(extent.widest, logical.width);
-        ++extent.count;
-    } while ((maxLines <= 0 || extent.count < maxLines) && pango_layout_iter_next_line(iter));
+        LineBox line;
+        line.width = logical.width;
+        pango_layout_iter_get_line_yrange(iter, &line.top, &line.bottom);
+        more = visit(line);
+    } while (more && pango_layout_iter_next_line(iter));
     pango_layout_iter_free(iter);
+}
+
+LineExtent lineExtent(PangoLayout* layout, int maxLines)
+{
+    LineExtent extent;
+    forEachLine(layout, [&](const LineBox& line) {
+        extent.widest = std::max(extent.widest, line.width);
+        extent.bottom = line.bottom;
+        ++extent.count;
+        return maxLines <= 0 || extent.count < maxLines;
+    });
     return extent;
 }
 
@@ -190,17 +201,13 @@ int linesFitting(PangoLayout* layout, CGFloat height)
         return pango_layout_get_line_count(layout);
     }
     int fitting = 0;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-        int top = 0;
-        int bottom = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
-        if (static_cast<CGFloat>(bottom) / PANGO_SCALE > height + 0.5) {
-            break;
+    forEachLine(layout, [&](const LineBox& line) {
+        if (static_cast<CGFloat>(line.bottom) / PANGO_SCALE > height + 0.5) {
+            return false;
         }
         ++fitting;
-    } while (pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
+        return true;
+    });
     return std::max(1, fitting);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/graphics/TextLayout.h"
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -19,6 +20,16 @@ namespace platform {
 // offset in the layout's text of every UTF-16 position of the text (length + 1 entries).
 PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& text, const LabelTextStyle& style,
                                         CGFloat wrapWidth, std::vector<std::size_t>* utf16ToByte = nullptr);
+
+// One laid-out line, in Pango units: its logical width and the top and bottom of its band.
+struct LineBox {
+    int width = 0;
+    int top = 0;
+    int bottom = 0;
+};
+
+// Calls `visit` with each line of `layout` from the first, until it returns false or the lines end.
+void forEachLine(PangoLayout* layout, const std::function<bool(const LineBox&)>& visit);
 
 struct LineExtent {
     int widest = 0; // Pango units

@@ -22,16 +22,11 @@ std::vector<Line> linesOf(const NSAttributedString& piece, const LabelTextStyle&
 {
     PangoLayoutPtr layout = makeAttributedTextLayout(nullptr, piece, style, 0);
     std::vector<Line> lines;
-    PangoLayoutIter* iter = pango_layout_get_iter(layout.get());
-    do {
-        PangoRectangle logical;
-        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-        int top = 0;
-        int bottom = 0;
-        pango_layout_iter_get_line_yrange(iter, &top, &bottom);
-        lines.push_back({static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(bottom - top) / PANGO_SCALE});
-    } while (pango_layout_iter_next_line(iter));
-    pango_layout_iter_free(iter);
+    forEachLine(layout.get(), [&lines](const LineBox& line) {
+        lines.push_back({static_cast<double>(line.width) / PANGO_SCALE,
+                         static_cast<double>(line.bottom - line.top) / PANGO_SCALE});
+        return true;
+    });
     return lines;
 }
 
