@@ -44,30 +44,33 @@ bool isSomethingElse(const std::filesystem::path& file)
 
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
-        return {};
-    if (isSomethingElse(file)) {
-        debugLog("UserDefaults: " + file.string() +
-                 " is not a regular file; it is left alone and defaults are "
-                 "kept in memory only");
-        return {{}, false};
-    }
-
     FileReadFailure failure = FileReadFailure::unreadable;
-    if (auto text = readWholeFile(file, kMaxDefaultsFileSize, &failure)) {
+    const std::optional<std::string> text = readWholeFile(file, kMaxDefaultsFileSize, &failure);
+    if (text) {
         if (auto value = parseJson(*text)) {
             if (auto* dictionary = value->asDictionary())
                 return {std::move(*dictionary), true};
         }
-    } else if (failure == FileReadFailure::permissionDenied || failure == FileReadFailure::tooLarge) {
-        // Nothing says the file is damaged: it stays for whoever can read it.
-        debugLog("UserDefaults: " + file.string() +
-                 (failure == FileReadFailure::tooLarge
-                      ? " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB"
-                      : std::string(" may not be read")) +
-                 "; it is left alone and defaults are kept in memory only");
-        return {{}, false};
+    } else {
+        std::error_code ec;
+        // A link that leads nowhere reads as missing, but it is something at the path all the same.
+        const bool danglingLink = failure == FileReadFailure::missing &&
+                                  std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec));
+        if (failure == FileReadFailure::missing && !danglingLink)
+            return {};
+        // Nothing says these are damaged: they stay for whoever can read them.
+        std::string why;
+        if (failure == FileReadFailure::notRegularFile || danglingLink)
+            why = " is not a regular file";
+        else if (failure == FileReadFailure::permissionDenied)
+            why = " may not be read";
+        else if (failure == FileReadFailure::tooLarge)
+            why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB";
+        if (!why.empty()) {
+            debugLog("UserDefaults: " + file.string() + why +
+                     "; it is left alone and defaults are kept in memory only");
+            return {{}, false};
+        }
     }
 
     if (auto aside = moveAside(file)) {
