@@ -44,7 +44,8 @@ CGSize glyphlessSize(const NSAttributedString& text, const LabelTextStyle& style
     const CGFloat lineHeight = effectiveFont(style).lineHeight() * scale;
     const std::u16string& units = text.utf16();
     int lines = 1;
-    for (std::size_t at = nextLineBreak(units, 0); at < units.size(); at = nextLineBreak(units, pastLineBreak(units, at))) {
+    for (std::size_t at = nextLineBreak(units, 0); at < units.size();
+         at = nextLineBreak(units, pastLineBreak(units, at))) {
         ++lines;
     }
     if (style.maximumLines > 0) {

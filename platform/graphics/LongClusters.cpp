@@ -77,7 +77,7 @@ void shortenLongClusters(std::string& text, std::vector<std::size_t>& offsets)
     kept.append(text, from);
     text = std::move(kept);
 
-    std::size_t passed = 0;      // dropped ranges wholly before the offset
+    std::size_t passed = 0;       // dropped ranges wholly before the offset
     std::size_t droppedBytes = 0; // their bytes
     for (std::size_t& offset : offsets) {
         while (passed < dropped.size() && dropped[passed].second <= offset) {

@@ -25,8 +25,8 @@ std::optional<CGSize> unlimitedTextSize(const NSAttributedString& text, const La
         if (end < units.size() && units[end] == u'\n' && units[end - 1] == u'\r') {
             --end; // the break is the whole CR LF
         }
-        PangoLayoutPtr layout = makeAttributedTextLayout(nullptr, text.attributedSubstring({start, end - start}), style,
-                                                         width);
+        PangoLayoutPtr layout =
+            makeAttributedTextLayout(nullptr, text.attributedSubstring({start, end - start}), style, width);
         const LineExtent extent = lineExtent(layout.get(), 0);
         widest = std::max(widest, static_cast<double>(extent.widest) / PANGO_SCALE);
         height += static_cast<double>(extent.bottom) / PANGO_SCALE;

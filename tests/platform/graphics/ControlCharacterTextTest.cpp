@@ -30,9 +30,12 @@ TEST(ControlCharacterText, ControlCharactersLayOutAsReplacementsWithoutWarnings)
     style.maximumLines = 0;
     style.lineBreakMode = NSLineBreakMode::byWordWrapping;
     // {what the text holds, what it shows}
-    const std::pair<std::string, std::string> cases[] = {
-        {std::string(1, '\0'), "\uFFFD"}, {"\x01", "\uFFFD"}, {"\x7F", "\uFFFD"},
-        {"\u0085", "\uFFFD"},             {"\r\n", "\n"},     {"\xFF", "\uFFFD"}};
+    const std::pair<std::string, std::string> cases[] = {{std::string(1, '\0'), "\uFFFD"},
+                                                         {"\x01", "\uFFFD"},
+                                                         {"\x7F", "\uFFFD"},
+                                                         {"\u0085", "\uFFFD"},
+                                                         {"\r\n", "\n"},
+                                                         {"\xFF", "\uFFFD"}};
     for (const auto& [held, shown] : cases) {
         SCOPED_TRACE(testing::PrintToString(held));
         // Longer than a short text, so the wrapped layout looks for long runs too.

@@ -119,9 +119,10 @@ TEST(LongTextLayout, AnUnwrappedLineMeasuresAtMostOneHundredThousandPoints)
 {
     // {piece, times, text around it, line limit, lines kept}
     const std::tuple<std::string, std::size_t, std::string, int, int> cases[] = {
-        {"W", 200'000, "", 0, 1},  {"Ravi Kumar ", 200'000, "", 0, 1}, {"W", 200'000, "\n", 0, 3},
-        {"W", 200'000, "\n", 2, 2}, {"a\t", 100'000, "", 1, 1},        {"W", 8'000, "", 0, 1},
-        {"W", 5'000, "", 0, 1},    {"W", 5'000, "\n", 0, 3}};
+        {"W", 200'000, "", 0, 1},   {"Ravi Kumar ", 200'000, "", 0, 1},
+        {"W", 200'000, "\n", 0, 3}, {"W", 200'000, "\n", 2, 2},
+        {"a\t", 100'000, "", 1, 1}, {"W", 8'000, "", 0, 1},
+        {"W", 5'000, "", 0, 1},     {"W", 5'000, "\n", 0, 3}};
     for (const auto& [piece, times, around, lines, kept] : cases) {
         SCOPED_TRACE(piece + " x " + std::to_string(times) + ", lines " + std::to_string(lines));
         const LabelTextStyle style = styleOf(lines, NSLineBreakMode::byTruncatingTail);
@@ -164,7 +165,8 @@ TEST(LongTextLayout, AnUnlimitedWrappedTextOfManyLinesMeasuresAllOfThem)
     for (const std::string line : {"A\n", "A\r\n"}) {
         SCOPED_TRACE(line.size());
         const CGSize one = measureLabelText(NSAttributedString("A"), style, 238);
-        const CGSize size = measureLabelText(NSAttributedString(repeated(line, 20'000 * line.size()) + "A"), style, 238);
+        const CGSize size =
+            measureLabelText(NSAttributedString(repeated(line, 20'000 * line.size()) + "A"), style, 238);
         EXPECT_NEAR(size.height, 20'001 * one.height, 0.01);
         EXPECT_NEAR(size.width, one.width, 0.01);
     }
