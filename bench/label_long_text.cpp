@@ -1,5 +1,7 @@
-// Labels holding a very long name (one word, or words with spaces), from 100 KB to 1 MB: measuring and
-// drawing a label whose lines are limited costs what its few lines cost, not what the whole text costs.
+// Labels holding a very long name, from 100 KB to 1 MB, of five shapes: one word, words with spaces,
+// one-letter lines, letters between tabs, and one letter under a single cluster of combining accents.
+// Measuring and drawing a label whose lines are limited costs what its few lines cost, not what the
+// whole text costs.
 #include "platform/graphics/ImageContext.h"
 #include "platform/ui/UILabel.h"
 
@@ -14,15 +16,17 @@ namespace {
 constexpr double kWidth = 238; // an alert's message width
 constexpr double kTall = 400;  // the height an alert's message may take
 
-std::string longName(std::size_t bytes, bool spaced)
+enum Shape { kWord, kWords, kLines, kTabs, kGrapheme };
+
+std::string longName(std::size_t bytes, int shape)
 {
-    const std::string piece = spaced ? "Ravi Kumar " : "RaviKumarSa";
-    std::string name;
-    name.reserve(bytes + piece.size());
+    const char* pieces[] = {"RaviKumarSa", "Ravi Kumar ", "A\n", "a\t", "\u0301"};
+    std::string name = shape == kGrapheme ? "a" : "";
+    name.reserve(bytes + 16);
     while (name.size() < bytes) {
-        name += piece;
+        name += pieces[shape];
     }
-    name.resize(bytes);
+    name.resize(shape == kGrapheme ? bytes - (bytes - 1) % 2 : bytes);
     return name;
 }
 
@@ -32,18 +36,18 @@ std::shared_ptr<UILabel> makeLabel(const benchmark::State& state, int lines)
     label->setFont(UIFont::systemFont(13));
     label->setNumberOfLines(lines);
     label->setLineBreakMode(NSLineBreakMode::byWordWrapping);
-    label->setText(longName(static_cast<std::size_t>(state.range(0)), state.range(1) != 0));
+    label->setText(longName(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1))));
     return label;
 }
 
 void sizes(benchmark::internal::Benchmark* bench)
 {
-    for (int spaced : {0, 1}) {
+    for (int shape : {kWord, kWords, kLines, kTabs, kGrapheme}) {
         for (long bytes : {100L << 10, 200L << 10, 400L << 10, 800L << 10, 1L << 20}) {
-            bench->Args({bytes, spaced});
+            bench->Args({bytes, shape});
         }
     }
-    bench->ArgNames({"bytes", "spaced"})->Unit(benchmark::kMillisecond);
+    bench->ArgNames({"bytes", "shape"})->Unit(benchmark::kMillisecond);
 }
 
 // Two lines at the alert's width, as a row's description label is measured.

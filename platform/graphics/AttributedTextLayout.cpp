@@ -2,6 +2,7 @@
 
 #include "platform/foundation/AttributedStringAttributes.h"
 #include "platform/foundation/Text.h"
+#include "platform/graphics/LongClusters.h"
 #include "platform/graphics/LongRunBreaks.h"
 
 #include <pango/pangocairo.h>
@@ -35,8 +36,16 @@ guint16 channel(double component)
     return static_cast<guint16>(std::lround(std::clamp(component, 0.0, 1.0) * 65535));
 }
 
-// UTF-16 to UTF-8 with the byte offset of every UTF-16 position; an unpaired surrogate becomes
-// U+FFFD. The second unit of a pair maps to the start of its character.
+// Shown as U+FFFD: an unpaired surrogate, and a control character other than tab, line feed and
+// carriage return (they have no glyph, and Pango would cut the text at a NUL).
+bool showsAsReplacement(char32_t unit)
+{
+    return (unit < 0x20 && unit != u'\t' && unit != u'\n' && unit != u'\r') || (unit >= 0x7F && unit <= 0x9F) ||
+           (unit >= 0xD800 && unit <= 0xDFFF);
+}
+
+// UTF-16 to UTF-8 with the byte offset of every UTF-16 position; an unpaired surrogate or a control
+// character becomes U+FFFD. The second unit of a pair maps to the start of its character.
 std::string toUtf8WithOffsets(const std::u16string& text, std::vector<std::size_t>& offsets)
 {
     std::string out;
@@ -53,7 +62,7 @@ std::string toUtf8WithOffsets(const std::u16string& text, std::vector<std::size_
             i += 2;
             continue;
         }
-        if (unit >= 0xD800 && unit <= 0xDFFF) {
+        if (showsAsReplacement(unit)) {
             unit = 0xFFFD;
         }
         platform::text::appendUtf8(out, unit);
@@ -136,6 +145,7 @@ PangoLayoutPtr makeAttributedTextLayout(cairo_t* cr, const NSAttributedString& t
 
     std::vector<std::size_t> offsets;
     std::string utf8 = toUtf8WithOffsets(text.utf16(), offsets);
+    shortenLongClusters(utf8, offsets);
     bool wraps = wrapWidth > 0 && std::isfinite(wrapWidth) && wrapWidth * PANGO_SCALE < G_MAXINT;
     const bool wrapsWords = style.lineBreakMode != NSLineBreakMode::byCharWrapping;
     const std::vector<ByteRange> longRuns = wraps && wrapsWords ? insertBreaksInLongRuns(utf8, offsets)

@@ -1,7 +1,9 @@
 #include "platform/graphics/LabelText.h"
 
 #include "platform/graphics/AttributedTextLayout.h"
+#include "platform/graphics/LineBreaks.h"
 #include "platform/graphics/ShownText.h"
+#include "platform/graphics/UnlimitedTextSize.h"
 #include "platform/graphics/UnwrappedTextSize.h"
 
 #include <pango/pangocairo.h>
@@ -42,12 +44,9 @@ CGSize glyphlessSize(const NSAttributedString& text, const LabelTextStyle& style
     const CGFloat lineHeight = effectiveFont(style).lineHeight() * scale;
     const std::u16string& units = text.utf16();
     int lines = 1;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t unit = units[i];
-        const bool crlf = unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n';
-        if (unit == u'\n' || (unit == u'\r' && !crlf) || unit == u'\u2028' || unit == u'\u2029') {
-            ++lines;
-        }
+    for (std::size_t at = nextLineBreak(units, 0); at < units.size();
+         at = nextLineBreak(units, pastLineBreak(units, at))) {
+        ++lines;
     }
     if (style.maximumLines > 0) {
         lines = std::min(lines, style.maximumLines);
@@ -96,6 +95,10 @@ CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& st
         if (auto size = unwrappedTextSize(text, style, style.maximumLines, maxHeight)) {
             return *size;
         }
+    } else if (style.maximumLines <= 0 && !std::isfinite(maxHeight)) {
+        if (auto size = unlimitedTextSize(text, style, maxWidth)) {
+            return *size;
+        }
     }
     ShownText shown = shownText(text, style, maxWidth, style.maximumLines, maxHeight, ShownEnds::start);
     PangoLayoutPtr layout =
@@ -106,7 +109,8 @@ CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& st
         lines = lines > 0 ? std::min(lines, fitting) : fitting;
     }
     LineExtent extent = lineExtent(layout.get(), lines);
-    return {static_cast<CGFloat>(extent.widest) / PANGO_SCALE, static_cast<CGFloat>(extent.bottom) / PANGO_SCALE};
+    const CGFloat width = static_cast<CGFloat>(extent.widest) / PANGO_SCALE;
+    return {wraps ? width : std::min(width, kWidestUnwrappedLine), static_cast<CGFloat>(extent.bottom) / PANGO_SCALE};
 }
 
 CGFloat singleLineTextWidth(const NSAttributedString& text, const LabelTextStyle& style)

@@ -26,7 +26,8 @@ struct LabelTextStyle {
 
 // The size of the text wrapped at `maxWidth` (<= 0 or not finite: no wrapping), cut after
 // style.maximumLines lines and after the lines that fit `maxHeight` (at least one). Empty text measures
-// 0 x 0. Not rounded. With lines limited, only the part of the text they can show is laid out.
+// 0 x 0. Not rounded. With lines limited, only the part of the text they can show is laid out. Without
+// wrapping a line measures at most 100,000 points wide.
 CGSize measureLabelText(const NSAttributedString& text, const LabelTextStyle& style, CGFloat maxWidth,
                         CGFloat maxHeight = std::numeric_limits<CGFloat>::infinity());
 

@@ -16,7 +16,12 @@ struct LongRuns {
 LongRuns findLongRuns(const std::string& text)
 {
     LongRuns found;
-    const glong characters = g_utf8_strlen(text.data(), static_cast<gssize>(text.size()));
+    // Pango fills one attribute per character of the whole text, counted as here, and one more
+    // (g_utf8_strlen would stop at a NUL).
+    glong characters = 0;
+    for (const char* at = text.data(); at < text.data() + text.size(); at = g_utf8_next_char(at)) {
+        ++characters;
+    }
     std::vector<PangoLogAttr> attributes(static_cast<std::size_t>(characters) + 1);
     pango_get_log_attrs(text.data(), static_cast<int>(text.size()), -1, pango_language_get_default(),
                         attributes.data(), static_cast<int>(attributes.size()));

@@ -1,5 +1,8 @@
 // Very long text: a label limited in lines shows what the whole text would show, a word longer than a
-// line breaks between clusters, and a line wider than Pango's units measures its whole width.
+// line breaks between clusters, a line without wrapping measures at most 100,000 points, a cluster is
+// laid out with at most 32 code points, and a text of more lines than Pango's int heights hold
+// measures all of them.
+#include "platform/foundation/NSMutableAttributedString.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/ImageContext.h"
 #include "platform/graphics/LabelText.h"
@@ -7,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -111,18 +115,59 @@ TEST(LongTextLayout, AWordLongerThanALineBreaksBetweenClustersWithoutAHyphen)
     }
 }
 
-TEST(LongTextLayout, ALineWiderThanTwoMillionPointsMeasuresItsWholeWidth)
+TEST(LongTextLayout, AnUnwrappedLineMeasuresAtMostOneHundredThousandPoints)
 {
-    // {piece repeated 200,000 times, text around it, line limit, lines kept}
-    const std::tuple<std::string, std::string, int, int> cases[] = {
-        {"W", "", 0, 1}, {"Ravi Kumar ", "", 0, 1}, {"W", "\n", 0, 3}, {"W", "\n", 2, 2}};
-    for (const auto& [piece, around, lines, kept] : cases) {
-        SCOPED_TRACE(piece + ", lines " + std::to_string(lines));
+    // {piece, times, text around it, line limit, lines kept}
+    const std::tuple<std::string, std::size_t, std::string, int, int> cases[] = {
+        {"W", 200'000, "", 0, 1},   {"Ravi Kumar ", 200'000, "", 0, 1},
+        {"W", 200'000, "\n", 0, 3}, {"W", 200'000, "\n", 2, 2},
+        {"a\t", 100'000, "", 1, 1}, {"W", 8'000, "", 0, 1},
+        {"W", 5'000, "", 0, 1},     {"W", 5'000, "\n", 0, 3}};
+    for (const auto& [piece, times, around, lines, kept] : cases) {
+        SCOPED_TRACE(piece + " x " + std::to_string(times) + ", lines " + std::to_string(lines));
         const LabelTextStyle style = styleOf(lines, NSLineBreakMode::byTruncatingTail);
         const CGSize one = measureLabelText(NSAttributedString(piece), style, 0);
-        const std::string line = repeated(piece, 200'000 * piece.size());
+        const std::string line = repeated(piece, times * piece.size());
         const CGSize size = measureLabelText(NSAttributedString(around + line + around), style, 0);
-        EXPECT_NEAR(size.width, 200'000 * one.width, 200'000 * one.width * 1e-5);
+        EXPECT_NEAR(size.width, std::min(100'000.0, times * one.width), 1);
         EXPECT_NEAR(size.height, kept * one.height, 0.01);
+    }
+}
+
+TEST(LongTextLayout, AClusterOfMoreThan32CodePointsIsLaidOutWithItsFirst32)
+{
+    const LabelTextStyle style = styleOf(0, NSLineBreakMode::byWordWrapping);
+    auto withRedEnd = [](const std::string& text) {
+        NSMutableAttributedString styled(text + " RED");
+        styled.addAttribute(NSAttributedStringKey::foregroundColor, UIColor::red(), {styled.length() - 3, 3});
+        return NSAttributedString(styled);
+    };
+    for (const std::string base : {"a", "\u0915"}) {
+        const std::string mark = base == "a" ? "\u0301" : "\u093E";
+        const std::string first32 = "x" + base + repeated(mark, 31);
+        for (std::size_t marks : {40, 5'000}) {
+            SCOPED_TRACE(base + " with " + std::to_string(marks) + " marks");
+            const std::string longer = "x" + base + repeated(mark, marks);
+            EXPECT_EQ(measureLabelText(withRedEnd(longer), style, 0), measureLabelText(withRedEnd(first32), style, 0));
+            const auto image = drawn(withRedEnd(longer), style, {238, 60});
+            const auto expected = drawn(withRedEnd(first32), style, {238, 60});
+            ASSERT_TRUE(image && expected);
+            EXPECT_TRUE(image->pngData() == expected->pngData());
+        }
+    }
+}
+
+TEST(LongTextLayout, AnUnlimitedWrappedTextOfManyLinesMeasuresAllOfThem)
+{
+    // At 100 points Pango's int heights end near 18,000 lines.
+    LabelTextStyle style = styleOf(0, NSLineBreakMode::byWordWrapping);
+    style.font = UIFont::systemFont(100);
+    for (const std::string line : {"A\n", "A\r\n"}) {
+        SCOPED_TRACE(line.size());
+        const CGSize one = measureLabelText(NSAttributedString("A"), style, 238);
+        const CGSize size =
+            measureLabelText(NSAttributedString(repeated(line, 20'000 * line.size()) + "A"), style, 238);
+        EXPECT_NEAR(size.height, 20'001 * one.height, 0.01);
+        EXPECT_NEAR(size.width, one.width, 0.01);
     }
 }
