@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tavro {
 
@@ -114,9 +115,16 @@ public:
     // failing field reports its rule's message, or "Payload field <name> not valid" when it has
     // none. For a request made from a tag dictionary whose fields pass, the shared parser's
     // verdict on that dictionary follows: its own error object, or the code "0" when it produced
-    // no payload. Last, the payload this request would show must pass the payload validator;
-    // else the error holds the validator's codes in order. Changes no shared state beyond
-    // re-priming the shared parser with a tag-dictionary request's own dictionary.
+    // no payload. Last, the payload this request would show must pass the payload validator and
+    // carry every value set on the request that it writes (fields 2 to 25; 17 to 25 for a
+    // tag-dictionary request), and a positive amount must have no digit past its currency's
+    // minor unit (currencies without a locale aside). Else the error holds the validator's codes
+    // in the validator's step order, each once: for a value left out, "16"/"17" as the amount
+    // rule judges its text, "45" for additional data, "50" for "04" to "07"; "17" for an amount
+    // finer than its currency; exactly "0" when the point of initiation is left out. An absent or
+    // empty amount, and one of zero or less ("0", "-5"), is neither written nor refused. Changes
+    // no shared state beyond re-priming the shared parser with a tag-dictionary request's own
+    // dictionary.
     std::shared_ptr<TavroError> validate() const;
 
     // --- payload ---
@@ -143,20 +151,37 @@ public:
     std::pair<bool, bool> getAdditionalTlvValidCount() const;
 
 private:
+    // Payload IDs of values set on the request that a payload leaves out: too long to frame, or
+    // an amount that is neither a positive plain decimal nor one of zero or less ("0", "-5").
+    // Sub-entries of "62" by their full ID ("6201"), the whole template as "62".
+    using LeftOutIds = std::vector<std::string>;
+    struct WrittenPayload {
+        std::string text;
+        LeftOutIds leftOut;
+    };
+
     // Hands this request's dictionary to `parser` and lets it encode and judge it.
     void primeParser(TLVMapParser& parser) const;
-    // updateTLV() and getTLV() on `parser` in place of the shared one.
-    void updateTLV(TLVMapParser& parser) const;
-    std::string payloadText(TLVMapParser& parser) const;
+    // updateTLV() on `parser` in place of the shared one; what it left out of fields 17 to 25.
+    LeftOutIds updateTLV(TLVMapParser& parser) const;
+    // getTLV() on `parser` in place of the shared one, with what it left out.
+    WrittenPayload writePayload(TLVMapParser& parser) const;
+    // getTLVForPlainObject(), with what it left out of fields 2 to 25.
+    WrittenPayload writePlainPayload() const;
     // validate()'s field rules, in declaration order; null when every field passes.
     std::shared_ptr<TavroError> fieldFailure() const;
     // The payload validator's verdict on the payload this request would show, built in a parser
-    // of its own so that nothing shared changes; null when it passes.
+    // of its own so that nothing shared changes, joined by codes for what it leaves out and for
+    // an amount finer than its currency's minor unit; null when it passes.
     std::shared_ptr<TavroError> shownPayloadFailure() const;
-    // The additional-data template content, each sub-entry framed as the writers do.
-    std::string additionalDataContent() const;
+    // Codes for `leftOut` and for the amount's precision, in no particular order; exactly "0"
+    // when the point of initiation is left out.
+    std::vector<std::string> unwrittenValueCodes(const LeftOutIds& leftOut) const;
+    // The additional-data template content, each sub-entry framed as the writers do; sub-entries
+    // too long to frame are left out and named in `leftOut`.
+    std::string additionalDataContent(LeftOutIds& leftOut) const;
     // Appends "54" (when the amount counts) and the "62" template to `payload`.
-    void appendAmountAndAdditionalData(std::string& payload) const;
+    void appendAmountAndAdditionalData(std::string& payload, LeftOutIds& leftOut) const;
 
     std::string m_payloadFormatIndicator = "01";
     OptionalText m_pointOfInitiation;

@@ -22,25 +22,35 @@ constexpr std::string_view subId(std::string_view id)
     return id.substr(2);
 }
 
-void appendEntry(std::string& payload, std::string_view tag, std::string_view value)
+// Appends the entry; false when a value is set but too long to frame, and so left out.
+bool appendEntry(std::string& payload, std::string_view tag, std::string_view value)
 {
     const std::size_t length = platform::text::codePointCount(value);
     if (length == 0) {
-        return;
+        return true;
     }
     if (length > kMaxValueLength) {
         platform::debugLog("Payload entry " + std::string(tag) + " left out: its value has " + std::to_string(length) +
                            " characters, more than 99");
-        return;
+        return false;
     }
     payloadframing::appendEntry(payload, tag, value, length);
+    return true;
 }
 
-void appendEntry(std::string& payload, std::string_view tag, const std::optional<std::string>& value)
+bool appendEntry(std::string& payload, std::string_view tag, const std::optional<std::string>& value)
 {
-    if (value) {
-        appendEntry(payload, tag, std::string_view(*value));
+    return !value || appendEntry(payload, tag, std::string_view(*value));
+}
+
+// Plain decimal text, or "-" and plain decimal text: an amount of zero or less, which asks for
+// no amount rather than a wrong one.
+bool isAmountOfNothing(std::string_view amount)
+{
+    if (amount.starts_with('-')) {
+        return platform::text::isPlainDecimal(amount.substr(1));
     }
+    return platform::text::isPlainDecimal(amount) && significantDigitCount(amount) == 0;
 }
 
 } // namespace
@@ -53,57 +63,78 @@ std::string TavroPaymentRequest::addToTLV(const std::string& tlvString, const st
     return result;
 }
 
-std::string TavroPaymentRequest::additionalDataContent() const
+std::string TavroPaymentRequest::additionalDataContent(LeftOutIds& leftOut) const
 {
     std::string content;
-    appendEntry(content, subId(QRCodeTag::billID), m_billID);
-    appendEntry(content, subId(QRCodeTag::mobileNumber), m_mobileNumber);
-    appendEntry(content, subId(QRCodeTag::storeID), m_storeID);
-    appendEntry(content, subId(QRCodeTag::loyaltyNumber), m_loyaltyNumber);
-    appendEntry(content, subId(QRCodeTag::referenceID), m_referenceID);
-    appendEntry(content, subId(QRCodeTag::consumerID), m_consumerID);
-    appendEntry(content, subId(QRCodeTag::terminalID), m_terminalID);
-    appendEntry(content, subId(QRCodeTag::purpose), m_purpose);
+    const std::pair<std::string_view, const OptionalText*> fields[] = {
+        {QRCodeTag::billID, &m_billID},           {QRCodeTag::mobileNumber, &m_mobileNumber},
+        {QRCodeTag::storeID, &m_storeID},         {QRCodeTag::loyaltyNumber, &m_loyaltyNumber},
+        {QRCodeTag::referenceID, &m_referenceID}, {QRCodeTag::consumerID, &m_consumerID},
+        {QRCodeTag::terminalID, &m_terminalID},   {QRCodeTag::purpose, &m_purpose},
+    };
+    for (const auto& [id, value] : fields) {
+        if (!appendEntry(content, subId(id), *value)) {
+            leftOut.emplace_back(id);
+        }
+    }
     return content;
 }
 
-void TavroPaymentRequest::appendAmountAndAdditionalData(std::string& payload) const
+void TavroPaymentRequest::appendAmountAndAdditionalData(std::string& payload, LeftOutIds& leftOut) const
 {
     if (m_transactionAmount && !m_transactionAmount->empty()) {
-        const auto amount = readPlainDecimal(*m_transactionAmount);
-        if (amount && *amount > 0) {
-            appendEntry(payload, QRCodeTag::transactionAmount, std::string_view(*m_transactionAmount));
+        const std::string& amount = *m_transactionAmount;
+        if (platform::text::isPlainDecimal(amount) && significantDigitCount(amount) > 0) {
+            if (!appendEntry(payload, QRCodeTag::transactionAmount, std::string_view(amount))) {
+                leftOut.emplace_back(QRCodeTag::transactionAmount);
+            }
         } else {
-            platform::debugLog("Payload amount left out: \"" + *m_transactionAmount +
-                               "\" is not a positive plain decimal");
+            platform::debugLog("Payload amount left out: \"" + amount + "\" is not a positive plain decimal");
+            if (!isAmountOfNothing(amount)) {
+                leftOut.emplace_back(QRCodeTag::transactionAmount);
+            }
         }
     }
-    appendEntry(payload, QRCodeTag::additionalDataFieldTemplate, std::string_view(additionalDataContent()));
+    const std::string content = additionalDataContent(leftOut);
+    if (!appendEntry(payload, QRCodeTag::additionalDataFieldTemplate, std::string_view(content))) {
+        leftOut.emplace_back(QRCodeTag::additionalDataFieldTemplate);
+    }
 }
 
 std::string TavroPaymentRequest::getTLVForPlainObject() const
 {
-    std::string payload;
+    return writePlainPayload().text;
+}
+
+TavroPaymentRequest::WrittenPayload TavroPaymentRequest::writePlainPayload() const
+{
+    WrittenPayload written;
+    std::string& payload = written.text;
     payload.reserve(192);
-    appendEntry(payload, QRCodeTag::payloadFormatIndicator, std::string_view(m_payloadFormatIndicator));
-    appendEntry(payload, QRCodeTag::pointOfInitiation, m_pointOfInitiation);
-    appendEntry(payload, QRCodeTag::tavroMerchantID, std::string_view(m_tavroMerchantID));
-    appendEntry(payload, QRCodeTag::merchantName, std::string_view(m_merchantName));
-    appendEntry(payload, QRCodeTag::merchantCategoryCode, std::string_view(m_merchantCategoryCode));
-    appendEntry(payload, QRCodeTag::cityName, std::string_view(m_cityName));
-    appendEntry(payload, QRCodeTag::countryCode, std::string_view(m_countryCode));
-    appendEntry(payload, QRCodeTag::currencyCode, std::string_view(m_currencyCode));
-    appendEntry(payload, QRCodeTag::tipAndFeeIndicator, m_tipIndicator);
-    appendEntry(payload, QRCodeTag::convenienceFeeAmount, m_tipAmount);
-    appendEntry(payload, QRCodeTag::convenienceFeePercentage, m_tipPercentage);
-    appendEntry(payload, QRCodeTag::postalCode, m_postalCode);
-    appendEntry(payload, QRCodeTag::masterCardPAN1, std::string_view(m_mastercardPan1));
-    appendEntry(payload, QRCodeTag::masterCardPAN2, std::string_view(m_mastercardPan2));
-    appendEntry(payload, QRCodeTag::npciid1, std::string_view(m_npciid1));
-    appendEntry(payload, QRCodeTag::npciid2, std::string_view(m_npciid2));
-    appendAmountAndAdditionalData(payload);
+    const auto add = [&](std::string_view tag, const auto& value) {
+        if (!appendEntry(payload, tag, value)) {
+            written.leftOut.emplace_back(tag);
+        }
+    };
+    add(QRCodeTag::payloadFormatIndicator, std::string_view(m_payloadFormatIndicator));
+    add(QRCodeTag::pointOfInitiation, m_pointOfInitiation);
+    add(QRCodeTag::tavroMerchantID, std::string_view(m_tavroMerchantID));
+    add(QRCodeTag::merchantName, std::string_view(m_merchantName));
+    add(QRCodeTag::merchantCategoryCode, std::string_view(m_merchantCategoryCode));
+    add(QRCodeTag::cityName, std::string_view(m_cityName));
+    add(QRCodeTag::countryCode, std::string_view(m_countryCode));
+    add(QRCodeTag::currencyCode, std::string_view(m_currencyCode));
+    add(QRCodeTag::tipAndFeeIndicator, m_tipIndicator);
+    add(QRCodeTag::convenienceFeeAmount, m_tipAmount);
+    add(QRCodeTag::convenienceFeePercentage, m_tipPercentage);
+    add(QRCodeTag::postalCode, m_postalCode);
+    add(QRCodeTag::masterCardPAN1, std::string_view(m_mastercardPan1));
+    add(QRCodeTag::masterCardPAN2, std::string_view(m_mastercardPan2));
+    add(QRCodeTag::npciid1, std::string_view(m_npciid1));
+    add(QRCodeTag::npciid2, std::string_view(m_npciid2));
+    appendAmountAndAdditionalData(payload, written.leftOut);
     payloadframing::appendChecksumEntry(payload);
-    return payload;
+    return written;
 }
 
 void TavroPaymentRequest::updateTLV() const
@@ -111,7 +142,7 @@ void TavroPaymentRequest::updateTLV() const
     updateTLV(TLVMapParser::shared());
 }
 
-void TavroPaymentRequest::updateTLV(TLVMapParser& parser) const
+TavroPaymentRequest::LeftOutIds TavroPaymentRequest::updateTLV(TLVMapParser& parser) const
 {
     if (m_tagValueDictionary) {
         primeParser(parser);
@@ -133,25 +164,27 @@ void TavroPaymentRequest::updateTLV(TLVMapParser& parser) const
         platform::debugLog("Payload not written: the parser's text is not a run of whole entries ending with the "
                            "checksum entry");
         parser.setTlvString(std::string());
-        return;
+        return {};
     }
-    appendAmountAndAdditionalData(*payload);
+    LeftOutIds leftOut;
+    appendAmountAndAdditionalData(*payload, leftOut);
     payloadframing::appendChecksumEntry(*payload);
     parser.setTlvString(std::move(*payload));
+    return leftOut;
 }
 
 std::string TavroPaymentRequest::getTLV() const
 {
-    return payloadText(TLVMapParser::shared());
+    return writePayload(TLVMapParser::shared()).text;
 }
 
-std::string TavroPaymentRequest::payloadText(TLVMapParser& parser) const
+TavroPaymentRequest::WrittenPayload TavroPaymentRequest::writePayload(TLVMapParser& parser) const
 {
     if (!m_tagValueDictionary) {
-        return getTLVForPlainObject();
+        return writePlainPayload();
     }
-    updateTLV(parser);
-    return parser.tlvString();
+    auto leftOut = updateTLV(parser);
+    return {parser.tlvString(), std::move(leftOut)};
 }
 
 std::pair<bool, bool> TavroPaymentRequest::getAdditionalTlvValidCount() const

@@ -1,10 +1,17 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 
 #include "TavroMerchantSDK/core/PaymentRequestChecks.h"
+#include "TavroMerchantSDK/core/PlainDecimal.h"
+#include "TavroMerchantSDK/payload/QRCodeTag.h"
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
+#include "TavroMerchantSDK/payload/TavroErrorConstants.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+#include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/TavroLocaleUtility.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
+#include "platform/foundation/Text.h"
 
 #include <functional>
 #include <string_view>
@@ -102,14 +109,52 @@ std::shared_ptr<TavroError> TavroPaymentRequest::fieldFailure() const
     return nullptr;
 }
 
+std::vector<std::string> TavroPaymentRequest::unwrittenValueCodes(const LeftOutIds& leftOut) const
+{
+    const std::vector<std::string> malformed = {TavroErrorConstants::malformedTags};
+    std::vector<std::string> codes;
+    for (const std::string& id : leftOut) {
+        if (id == QRCodeTag::transactionAmount) {
+            // What the validator says of that amount text: its length, and that it is no amount.
+            TavroPayMerchantTLVValidator amountRule;
+            amountRule.validateTransactAmount(m_transactionAmount);
+            codes.insert(codes.end(), amountRule.errorCodes().begin(), amountRule.errorCodes().end());
+        } else if (id.starts_with(QRCodeTag::additionalDataFieldTemplate)) {
+            codes.push_back(TavroErrorConstants::additionalDataInformationInvalidLength);
+        } else if (id == QRCodeTag::masterCardPAN1 || id == QRCodeTag::masterCardPAN2 || id == QRCodeTag::npciid1 ||
+                   id == QRCodeTag::npciid2) {
+            codes.push_back(TavroErrorConstants::merchantAccountInformationTemplate::invalidLength);
+        } else {
+            return malformed;
+        }
+    }
+    // An amount is exact in its currency: a digit past its minor unit would be lost by the wallet.
+    const auto& amount = m_transactionAmount;
+    if (amount && platform::text::isPlainDecimal(*amount) && TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
+        const int fractionDigits = currencyFormatting(m_currencyCode)->formatter->minimumFractionDigits();
+        const auto exact = truncatedPlainDecimal(*amount, fractionDigits);
+        if (exact && comparePlainDecimals(*exact, *amount) != 0) {
+            codes.push_back(TavroErrorConstants::transactionAmountIncorrectValue);
+        }
+    }
+    return codes;
+}
+
 std::shared_ptr<TavroError> TavroPaymentRequest::shownPayloadFailure() const
 {
     TLVMapParser scratch;
-    auto codes = TLVGenerator::tlvValidation(payloadText(scratch));
+    const auto written = writePayload(scratch);
+    auto codes = TLVGenerator::tlvValidation(written.text);
+    const auto unwritten = unwrittenValueCodes(written.leftOut);
+    const std::vector<std::string> malformed = {TavroErrorConstants::malformedTags};
+    if (codes == malformed || unwritten == malformed) {
+        return std::make_shared<TavroError>(malformed);
+    }
+    codes.insert(codes.end(), unwritten.begin(), unwritten.end());
     if (codes.empty()) {
         return nullptr;
     }
-    return std::make_shared<TavroError>(std::move(codes));
+    return std::make_shared<TavroError>(TavroPayMerchantTLVValidator::inStepOrder(codes));
 }
 
 std::shared_ptr<TavroError> TavroPaymentRequest::validate() const

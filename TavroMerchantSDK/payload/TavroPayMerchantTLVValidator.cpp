@@ -62,6 +62,63 @@ void TavroPayMerchantTLVValidator::runPayMerchantTLV01Rules(const TavroPayMercha
     // The checksum is checked after this driver (validateDecodedPayload, or the caller).
 }
 
+namespace {
+
+// The step of runPayMerchantTLV01Rules that reports `code`, the checksum after them; keep in step
+// with the driver.
+int stepOf(std::string_view code)
+{
+    using Codes = TavroErrorConstants;
+    using Account = Codes::merchantAccountInformationTemplate;
+    using Language = Codes::merchantLanguageInformationTemplate;
+    static const std::vector<std::vector<std::string_view>> steps = {
+        {Codes::payloadFormatIndicatorInvalidLength, Codes::payloadFormatIndicatorInvalidValue},
+        {Codes::merchantIdInvalidStartingDigit, Codes::merchantIdInvalidLength, Codes::merchantIdInvalidFormat,
+         Codes::merchantIdInvalidCheckDigit},
+        {Codes::merchantCategoryCodeNotPresent, Codes::merchantCategoryCodeInvalidLength},
+        {Codes::currencyCodeNotPresent, Codes::currencyCodeInvaidLength},
+        {Codes::transactionAmountInvalidLength, Codes::transactionAmountIncorrectValue,
+         Codes::transactionAmountTagPresentWithoutAmountValue},
+        {Codes::tipAndFeeIndicatorInvalidCriteria, Codes::tipAndFeeIndicatorInvalidTagsPresent,
+         Codes::tipAndFeeIndicatorTagPresentWithoutValue, Codes::convenienceFeeAmountInvalidLength,
+         Codes::convenienceFeeAmountIncorrectValue, Codes::convenienceFeeTagPresentWithoutValue,
+         Codes::convenienceFeePercentageInvalidLength, Codes::convenienceFeePercentageIncorrectValue,
+         Codes::convenienceFeePercentageTagPresentWithoutValue, Codes::convenienceInvalidTagPresent,
+         Codes::convenienceFeePercentageInvalidTagPresent},
+        {Codes::countryCodeNotPresent, Codes::countryCodeInvalidLengthOrCharacters},
+        {Codes::merchantNameNotPresent, Codes::merchantNameInvalidLengthOrCharacters},
+        {Codes::cityNameNotPresent, Codes::cityNameInvalidLengthOrCharacters},
+        {Codes::postalCodeIndicatorInvalidLength},
+        {Codes::additionalDataInformationInvalidLength, Codes::additionalConsumerDataInvalidValue},
+        {Language::missingLanguagePreferenceTag, Language::missingMerchantNameTag,
+         Language::languagePreferenceInvalidTagLength, Language::merchantNameInvalidTagLength,
+         Language::invalidLengthTag},
+        {Account::missingUniqueIdentifier, Account::invalidLength},
+        {Codes::crcInvalidValue},
+    };
+    int step = 0;
+    for (const auto& stepCodes : steps) {
+        if (std::find(stepCodes.begin(), stepCodes.end(), code) != stepCodes.end())
+            return step;
+        ++step;
+    }
+    return step;
+}
+
+} // namespace
+
+std::vector<std::string> TavroPayMerchantTLVValidator::inStepOrder(const std::vector<std::string>& codes)
+{
+    std::vector<std::string> ordered;
+    for (const auto& code : codes) {
+        if (std::find(ordered.begin(), ordered.end(), code) == ordered.end())
+            ordered.push_back(code);
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const std::string& a, const std::string& b) { return stepOf(a) < stepOf(b); });
+    return ordered;
+}
+
 void TavroPayMerchantTLVValidator::tagMandatoryLengthCheck(std::string_view type, const std::string& tagKey,
                                                            const std::optional<Dictionary>& dataDictionary,
                                                            bool isMandatory, int minLenght, int maxLenght)

@@ -51,6 +51,11 @@ public:
     // format indicator, else the EMV driver and then the checksum of the text. The codes found.
     std::vector<std::string> validateDecodedPayload(const TavroPayMerchantTLV& model, std::string_view payloadText);
 
+    // `codes` of the EMV dialect as one validation would list them: each once, ordered by the
+    // driver's step that reports it (then the checksum), keeping their order within a step.
+    // Codes no step of that dialect reports go last, in their order.
+    static std::vector<std::string> inStepOrder(const std::vector<std::string>& codes);
+
     // --- root fields; an absent value is judged by the rule itself ---
     void validatePayloadFormatIndicator(const OptionalText& indicator); // "41", "42"
     // "1", "2", "4", "3" in that order; true when none of the four tests failed.

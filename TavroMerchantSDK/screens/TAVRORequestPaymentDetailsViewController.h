@@ -88,6 +88,8 @@ public:
     // Shows the bar and pops; nothing is written.
     virtual void closeViewContoller();
     // The amount and the eight optional fields into the session's request (which must exist).
+    // The amount row's value replaces the session's amount only when it differs by value from
+    // that amount cut to the currency's digits; otherwise the host's text stays, absent included.
     virtual void updateSessionVar();
     // The nine editable fields from the session's request into the working copy.
     virtual void updateVCVar();

@@ -5,7 +5,9 @@
 
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/Utilities.h"
+#include "platform/foundation/Text.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
 #include <charconv>
@@ -18,16 +20,35 @@ namespace {
 
 constexpr std::string_view kCustomerEntersValue = "***";
 
-// The shortest decimal text that reads back as `amount`, with at least one fraction digit
-// (12.5 -> "12.5", 100 -> "100.0").
-std::string shortestDecimalText(double amount)
+// The decimal places of the session currency's amounts: what the amount row types and shows.
+int amountFractionDigits()
 {
+    return currencyFormatting(TavroSession::sharedSession()->activeCurrencyCode())->formatter->minimumFractionDigits();
+}
+
+// The shortest decimal text that reads back as `amount`, with at least one fraction digit
+// (12.5 -> "12.5", 100 -> "100.0"); in a currency without minor unit a whole amount goes without
+// it where it would pass the payload's 13 characters ("999999999999").
+std::string shortestDecimalText(double amount, int fractionDigits)
+{
+    constexpr std::size_t kPayloadAmountLength = 13;
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::fixed);
     std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
-    if (text.find('.') == std::string::npos)
+    if (text.find('.') == std::string::npos && (fractionDigits > 0 || text.size() + 2 <= kPayloadAmountLength))
         text += ".0";
     return text;
+}
+
+// Whether the amount row's value `rowAmount` is the session's amount as the row shows it: equal
+// by value to the session's text cut to the currency's digits, absent or empty text being 0.
+bool isSessionAmount(const OptionalText& sessionAmount, const std::string& rowAmount, int fractionDigits)
+{
+    if (sessionAmount == rowAmount)
+        return true;
+    const auto shown = truncatedPlainDecimal(sessionAmount && !sessionAmount->empty() ? *sessionAmount : "0",
+                                             fractionDigits);
+    return shown && platform::text::isPlainDecimal(rowAmount) && comparePlainDecimals(*shown, rowAmount) == 0;
 }
 
 using Getter = const OptionalText& (TavroPaymentRequest::*)() const;
@@ -107,7 +128,8 @@ void TAVRORequestPaymentDetailsViewController::resetOptionalFields(bool isVaild,
 void TAVRORequestPaymentDetailsViewController::updateCellVar(CellType cellType, const OptionalText& dataString)
 {
     if (cellType == CellType::paymentAmount) {
-        m_request->setTransactionAmount(shortestDecimalText(Utilities::getCurrency(dataString).amount));
+        m_request->setTransactionAmount(
+            shortestDecimalText(Utilities::getCurrency(dataString).amount, amountFractionDigits()));
         return;
     }
     for (const auto& field : kOptionalFields) {
@@ -123,7 +145,9 @@ void TAVRORequestPaymentDetailsViewController::updateSessionVar()
     const auto& sessionRequest = TavroSession::sharedSession()->requestPaymentSession()->request();
     if (!sessionRequest)
         return;
-    if (const auto& amount = m_request->transactionAmount()) {
+    // An amount the row shows as it was stays as the host wrote it, absent included.
+    const auto& amount = m_request->transactionAmount();
+    if (amount && !isSessionAmount(sessionRequest->transactionAmount(), *amount, amountFractionDigits())) {
         const auto number = readPlainDecimal(*amount);
         sessionRequest->setTransactionAmount(number && *number == 0 ? std::string("0.0") : *amount);
     }

@@ -214,7 +214,12 @@ TEST_F(RefundFlowTest, ADecimalCommaCurrencyReachesTheHostAsPlainDecimalText)
     auto screen =
         launch(platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "752", "2000"));
     ASSERT_TRUE(screen);
-    typeAmount(*screen, "123456");
+    typeAmount(*screen, "99");
+    // Pasted, an amount in the currency's format replaces the typed one, cut to its minor unit;
+    // one with a decimal point is no amount here.
+    driver.paste("12.5");
+    EXPECT_EQ(shownAmount(*screen), "0,99");
+    driver.paste("1234,567");
     ASSERT_NE(shownAmount(*screen).find(','), std::string::npos) << shownAmount(*screen);
     driver.pressDone();
     ASSERT_TRUE(driver.tap("PAY_BUTTON"));

@@ -177,6 +177,66 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
     }
 }
 
+// The amount is the host's to the last digit: what the merchant leaves alone is written back as it
+// came, a typed or pasted amount is exact in the currency, and the code drawn passes validation.
+TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmounts)
+{
+    enum class Act { addBill, type, paste };
+    struct Case {
+        const char* currency;
+        Text hostAmount;
+        Act act;
+        const char* input; // digits typed, or text pasted, into the amount field
+        const char* field; // the field's text when UPDATE is pressed
+        Text written;      // the session's amount after UPDATE
+    };
+    const Case cases[] = {
+        {"356", "100.990", Act::addBill, "", "100.99", "100.990"},
+        {"392", "1500.00", Act::addBill, "", "1,500", "1500.00"},
+        {"356", std::nullopt, Act::type, "0", "0.00", std::nullopt},
+        {"356", "250", Act::type, "25000", "250.00", "250"},
+        {"392", std::nullopt, Act::type, "999999999999", "999,999,999,999", "999999999999"},
+        {"356", std::nullopt, Act::paste, "12.5", "12.50", "12.5"},
+        {"356", "250", Act::paste, "1,234.567", "1,234.56", "1234.56"},
+        {"392", std::nullopt, Act::paste, "1500.75", "1,500", "1500.0"},
+        {"752", "20", Act::paste, "12,5", "12,50", "12.5"},
+        {"356", "250", Act::paste, "-5.00", "250.00", "250"},
+        {"356", "250", Act::paste, "123456789012.34", "250.00", "250"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.currency) + " " + c.hostAmount.value_or("absent") + " " + c.input);
+        auto request = validPaymentRequest();
+        request->setCurrencyCode(c.currency);
+        request->setTransactionAmount(c.hostAmount);
+        auto editor = openEditor(request);
+        ASSERT_TRUE(editor);
+        const auto field = editor->scrollView()->amountCellView()->inputTextField();
+        if (c.act == Act::addBill) {
+            ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+            driver.advanceBy(0.3);
+            driver.typeInto("billNumberTextField", "INV-1");
+        } else {
+            ASSERT_TRUE(driver.focus(field));
+            if (c.act == Act::type) {
+                driver.backspace(20);
+                driver.type(c.input);
+            } else {
+                driver.paste(c.input);
+            }
+        }
+        EXPECT_EQ(field->text(), c.field);
+        driver.pressDone();
+        editor.reset();
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_EQ(request->transactionAmount(), c.written);
+        auto screen = top<TAVRORequestPaymentViewController>();
+        ASSERT_TRUE(screen);
+        EXPECT_EQ(tavro::TLVGenerator::tlvValidation(scanned(*screen)), std::vector<std::string>{});
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
+}
+
 // Run under LeakSanitizer as well: closing a flow leaves no screen, form or row behind.
 TEST_F(RequestPaymentFlowTest, RepeatedDetailsCyclesReleaseEveryScreenAndRow)
 {

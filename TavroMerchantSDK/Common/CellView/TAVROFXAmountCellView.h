@@ -8,7 +8,10 @@
 // The row never judges the amount: it asks its owner (cellViewDelegate) on every change and
 // shows the answer, apart from its one rule, the digit limit: the shown text may hold 12 digits
 // (10 in a tip row, cellType addTip); one digit more is accepted and shown and reported as
-// invalid, a further one is refused; deletions are always allowed.
+// invalid, a further one is refused; deletions are always allowed. A paste that is not digits
+// alone is a whole amount in the currency's own format ("1,234.5"): it replaces the amount, cut
+// down (never rounded up) to the currency's minor unit, within the same limit; one that is no
+// such amount (a sign, letters, another decimal separator) leaves the field as it is.
 //
 // Make with NSObject::create<TAVROFXAmountCellView>(frame). Main thread only.
 
@@ -85,6 +88,8 @@ public:
     void textFieldDidEndEditing(platform::UITextField& field) override;
 
 private:
+    // The field's amount replaced by the pasted amount text, as described above.
+    void pasteAmount(platform::UITextField& field, const std::string& pasted);
     // currencyString, or "" before any currency was set.
     std::string currencyText() const { return m_currencyString.value_or(""); }
     // The field's text; absent while there is no field.
