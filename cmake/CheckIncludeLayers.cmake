@@ -1,90 +1,105 @@
-# The include rule of the layers, in their link order:
-#   platform -> support/base -> payload -> support -> core -> controls -> cells -> screens
-# The platform never includes the framework; a framework folder includes only itself, the folders below
-# it and the platform. A framework source in a folder that is no layer is refused too, so a new folder
-# gets its place here first. Tests, benchmarks and hosts may include anything.
+# The include rule of the layers (cmake/TavroLayers.cmake): a product source (platform/,
+# TavroMerchantSDK/) includes only its own library's folders and the libraries its library reaches
+# through the table. A quoted include names its file from the source root (platform/... or
+# TavroMerchantSDK/...), never relative to the including file, so the rule sees every include. Only
+# platform/testing includes the UI driver, and a source in a folder that is no layer is refused, so a
+# new folder gets its place in the table first. Tests, benchmarks and hosts may include anything.
 #
-# In a project: include(CheckIncludeLayers.cmake) then tavro_check_include_layers(<source dir>).
+# In a project: include(CheckIncludeLayers.cmake), then tavro_check_include_layers(<source dir>) checks
+# at configure time and tavro_include_layers_step(<source dir>) checks again on every build that
+# follows an edit (the libraries depend on its stamp).
 # As a script: cmake -DROOT=<source dir> -P CheckIncludeLayers.cmake
 # Either way a broken rule is a fatal error that lists every offending include.
 
-# Framework folders bottom up, one layer each; a layer may span several folders ("a|b"). A nested folder
-# that is a layer of its own (support/base) is matched before its parent.
-set(TAVRO_FRAMEWORK_LAYERS
-  "support/base"
-  "payload"
-  "support"
-  "core"
-  "controls"
-  "Common/CellView"
-  "screens|Common/ConfirmPayment")
-set(TAVRO_FRAMEWORK_LAYER_NAMES support/base payload support core controls cells screens)
+cmake_policy(VERSION 3.21)
 
-# Sets <out_var> to the index of the layer holding the framework path <path> (relative to the source
-# root), or -1 when it is in no layer. Longer folders are tried first, so a nested layer wins.
-function(tavro_framework_layer path out_var)
-  set(best -1)
+set(TAVRO_INCLUDE_LAYERS_SCRIPT "${CMAKE_CURRENT_LIST_FILE}")
+set(TAVRO_LAYERS_FILE "${CMAKE_CURRENT_LIST_DIR}/TavroLayers.cmake")
+include("${TAVRO_LAYERS_FILE}")
+
+# Sets <out_var> to the library whose folders hold <path> (relative to the source root), or "" when
+# none does. The longest folder wins, so a nested library owns its folder.
+function(tavro_layer_of path out_var)
+  set(best "")
   set(best_length 0)
-  set(index 0)
-  foreach(layer IN LISTS TAVRO_FRAMEWORK_LAYERS)
-    string(REPLACE "|" ";" folders "${layer}")
-    foreach(folder IN LISTS folders)
+  foreach(library IN LISTS TAVRO_LAYERS)
+    foreach(folder IN LISTS TAVRO_LAYER_${library}_FOLDERS)
       string(LENGTH "${folder}" length)
-      string(FIND "${path}" "TavroMerchantSDK/${folder}/" at)
+      string(FIND "${path}" "${folder}/" at)
       if(at EQUAL 0 AND length GREATER best_length)
-        set(best ${index})
+        set(best ${library})
         set(best_length ${length})
       endif()
     endforeach()
-    math(EXPR index "${index} + 1")
   endforeach()
-  set(${out_var} ${best} PARENT_SCOPE)
+  set(${out_var} "${best}" PARENT_SCOPE)
+endfunction()
+
+# Appends to <problems_var> what is wrong with <file> (relative to the source root) including <included>.
+function(tavro_judge_include file own included problems_var)
+  set(problem "")
+  if(NOT included MATCHES "^(platform|TavroMerchantSDK)/")
+    set(problem "a quoted include starts at platform/ or TavroMerchantSDK/")
+  elseif(included MATCHES "^platform/testing/" AND NOT own STREQUAL "tavro_platform_testing")
+    set(problem "only the tests and hosts include the UI driver")
+  elseif(included MATCHES "^TavroMerchantSDK/" AND file MATCHES "^platform/")
+    set(problem "the platform never includes the framework")
+  else()
+    tavro_layer_of("${included}" theirs)
+    if(NOT theirs)
+      set(problem "it is in no layer")
+    elseif(NOT theirs IN_LIST TAVRO_LAYER_${own}_REACH)
+      set(problem "${own} does not use ${theirs}")
+    endif()
+  endif()
+  if(problem)
+    set(${problems_var} "${${problems_var}}  ${file} includes ${included}: ${problem}\n" PARENT_SCOPE)
+  endif()
 endfunction()
 
 function(tavro_check_include_layers root)
   file(GLOB_RECURSE sources
     "${root}/platform/*.h" "${root}/platform/*.cpp"
     "${root}/TavroMerchantSDK/*.h" "${root}/TavroMerchantSDK/*.cpp")
-  set(include_pattern "^[ \t]*#[ \t]*include[ \t]*[<\"](platform|TavroMerchantSDK)/[^\">]*[\">]")
+  set(include_pattern "^[ \t]*#[ \t]*include[ \t]*(\"[^\"]*\"|<(platform|TavroMerchantSDK)/[^>]*>)")
   set(problems "")
   foreach(file IN LISTS sources)
     file(RELATIVE_PATH relative "${root}" "${file}")
-    set(own -1)
-    if(relative MATCHES "^TavroMerchantSDK/")
-      tavro_framework_layer("${relative}" own)
-      if(own EQUAL -1)
-        string(APPEND problems "  ${relative} is in no layer\n")
-        continue()
-      endif()
+    tavro_layer_of("${relative}" own)
+    if(NOT own)
+      string(APPEND problems "  ${relative} is in no layer\n")
+      continue()
     endif()
     file(STRINGS "${file}" hits REGEX "${include_pattern}")
     foreach(hit IN LISTS hits)
       string(REGEX MATCH "[<\"]([^\">]*)[\">]" ignored "${hit}")
-      set(included "${CMAKE_MATCH_1}")
-      if(NOT included MATCHES "^TavroMerchantSDK/")
-        continue()
-      endif()
-      if(relative MATCHES "^platform/")
-        string(APPEND problems "  ${relative} includes ${included}: the platform never includes the framework\n")
-        continue()
-      endif()
-      tavro_framework_layer("${included}" theirs)
-      if(theirs EQUAL -1)
-        string(APPEND problems "  ${relative} includes ${included}, which is in no layer\n")
-      elseif(theirs GREATER own)
-        list(GET TAVRO_FRAMEWORK_LAYER_NAMES ${own} own_name)
-        list(GET TAVRO_FRAMEWORK_LAYER_NAMES ${theirs} their_name)
-        string(APPEND problems "  ${relative} includes ${included}: ${their_name} is above ${own_name}\n")
-      endif()
+      tavro_judge_include("${relative}" ${own} "${CMAKE_MATCH_1}" problems)
     endforeach()
   endforeach()
   if(problems)
-    list(JOIN TAVRO_FRAMEWORK_LAYER_NAMES " -> " order)
-    message(FATAL_ERROR "Includes against the layers (platform -> ${order}):\n${problems}")
+    message(FATAL_ERROR "Includes against the layers (cmake/TavroLayers.cmake):\n${problems}")
   endif()
 endfunction()
 
-if(CMAKE_SCRIPT_MODE_FILE)
+# A build step that runs the check whenever a product source changes; every library waits for it, so
+# an edit that breaks the rule fails the next incremental build.
+function(tavro_include_layers_step root)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    "${root}/platform/*.h" "${root}/platform/*.cpp"
+    "${root}/TavroMerchantSDK/*.h" "${root}/TavroMerchantSDK/*.cpp")
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/tavro_include_layers.stamp")
+  add_custom_command(OUTPUT "${stamp}"
+    COMMAND ${CMAKE_COMMAND} -DROOT=${root} -P "${TAVRO_INCLUDE_LAYERS_SCRIPT}"
+    COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
+    DEPENDS ${sources} "${TAVRO_INCLUDE_LAYERS_SCRIPT}" "${TAVRO_LAYERS_FILE}"
+    COMMENT "Checking includes against the layers" VERBATIM)
+  add_custom_target(tavro_include_layers DEPENDS "${stamp}")
+  foreach(library IN LISTS TAVRO_LAYERS)
+    add_dependencies(${library} tavro_include_layers)
+  endforeach()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
   if(NOT ROOT)
     message(FATAL_ERROR "ROOT is not set")
   endif()

@@ -12,18 +12,28 @@ pkg_check_modules(TAVRO_SPNG REQUIRED IMPORTED_TARGET spng)
 # Test-only dependencies, looked for only when the tests are built (never for a host that adds
 # the framework as a subproject): qrcodegen holds our QR encoder bit-exact, zxing-cpp decodes
 # every QR code the platform draws, GoogleTest runs them.
-if(TAVRO_TESTS)
-  pkg_check_modules(TAVRO_QRCODEGEN REQUIRED IMPORTED_TARGET qrcodegencpp)
-  pkg_check_modules(TAVRO_ZXING QUIET IMPORTED_TARGET zxing)
-  if(NOT TAVRO_ZXING_FOUND)
-    message(FATAL_ERROR "The tests need the zxing-cpp QR decoder (pkg-config module \"zxing\", Debian package "
-                        "libzxing-dev; scripts/install-deps.sh installs it). Install it, or configure with "
-                        "-DTAVRO_TESTS=OFF.")
+# tavro_require_for(<option> <found> <what>): stops the configure when a dependency of the tests or
+# benchmarks is missing, naming the option that builds without them.
+function(tavro_require_for option found what)
+  if(NOT found)
+    message(FATAL_ERROR "${option} needs ${what}, which was not found (scripts/install-deps.sh installs it). "
+                        "Install it, or configure with -D${option}=OFF.")
   endif()
+endfunction()
+
+if(TAVRO_TESTS)
+  pkg_check_modules(TAVRO_QRCODEGEN QUIET IMPORTED_TARGET qrcodegencpp)
+  tavro_require_for(TAVRO_TESTS "${TAVRO_QRCODEGEN_FOUND}"
+                    "the qrcodegen QR encoder (pkg-config module \"qrcodegencpp\", Debian package libqrcodegencpp-dev)")
+  pkg_check_modules(TAVRO_ZXING QUIET IMPORTED_TARGET zxing)
+  tavro_require_for(TAVRO_TESTS "${TAVRO_ZXING_FOUND}"
+                    "the zxing-cpp QR decoder (pkg-config module \"zxing\", Debian package libzxing-dev)")
   add_library(tavro::qrcodegen ALIAS PkgConfig::TAVRO_QRCODEGEN)
   add_library(tavro::zxing ALIAS PkgConfig::TAVRO_ZXING)
-  find_package(GTest REQUIRED)
+  find_package(GTest QUIET)
+  tavro_require_for(TAVRO_TESTS "${GTest_FOUND}" "GoogleTest (Debian packages libgtest-dev and libgmock-dev)")
 endif()
 if(TAVRO_BENCH)
-  find_package(benchmark REQUIRED)
+  find_package(benchmark QUIET)
+  tavro_require_for(TAVRO_BENCH "${benchmark_FOUND}" "Google Benchmark (Debian package libbenchmark-dev)")
 endif()

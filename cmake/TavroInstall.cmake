@@ -1,16 +1,22 @@
 # Install rules: the static libraries, the public headers under include/tavro/ at their tree paths, the
-# framework bundle under share/TavroMerchantSDK/, the CMake package and a pkg-config file.
+# framework bundle under share/TavroMerchantSDK/, the CMake package and the pkg-config files. What is
+# installed and in which package component comes from the table of the layers (TavroLayers.cmake).
 include(CMakePackageConfigHelpers)
 
-# Every library of the product, bottom up (the order pkg-config's static link line reverses).
-set(tavro_installed_libraries
-  platform_foundation platform_graphics platform_layout platform_ui platform_render platform_testing
-  tavro_support_base tavro_payload tavro_support tavro_core tavro_controls tavro_cells tavro_screens)
-
+# One export set per package component, so a host that asks only for the codec loads no target that
+# names a drawing library. A component's file is TavroMerchantSDK-<component>-targets.cmake.
 set(tavro_package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/TavroMerchantSDK")
-install(TARGETS ${tavro_installed_libraries} TavroMerchantSDK EXPORT TavroMerchantSDKTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(EXPORT TavroMerchantSDKTargets NAMESPACE TavroMerchantSDK:: DESTINATION ${tavro_package_dir})
+foreach(component IN LISTS TAVRO_COMPONENTS)
+  set(targets "")
+  foreach(library IN LISTS TAVRO_LAYERS)
+    if(TAVRO_LAYER_${library}_COMPONENT STREQUAL component)
+      list(APPEND targets ${library})
+    endif()
+  endforeach()
+  install(TARGETS ${targets} EXPORT TavroMerchantSDK-${component} ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(EXPORT TavroMerchantSDK-${component} NAMESPACE TavroMerchantSDK:: DESTINATION ${tavro_package_dir}
+    FILE TavroMerchantSDK-${component}-targets.cmake)
+endforeach()
 install(DIRECTORY platform/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavro/platform FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY TavroMerchantSDK/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavro/TavroMerchantSDK
   FILES_MATCHING PATTERN "*.h" PATTERN "resources" EXCLUDE)
@@ -24,21 +30,29 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/package/TavroMerchantSDK
 install(FILES "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfig.cmake"
   "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfigVersion.cmake" DESTINATION ${tavro_package_dir})
 
-# pkg-config: the flow libraries top down (a static link resolves each against the ones after it),
-# the system libraries as private requirements; the prefix is found from the file's own place, so
-# the installed tree can move.
-set(tavro_pkgconfig_libs "")
-foreach(library IN LISTS tavro_installed_libraries)
-  if(NOT library STREQUAL "platform_testing")
-    get_target_property(file_name ${library} OUTPUT_NAME)
-    if(NOT file_name)
-      set(file_name ${library})
-    endif()
-    string(PREPEND tavro_pkgconfig_libs "-l${file_name} ")
-  endif()
-endforeach()
-string(STRIP "${tavro_pkgconfig_libs}" tavro_pkgconfig_libs)
+# pkg-config: TavroMerchantSDK (the flows, the codec and the renderer) and TavroMerchantSDK-payload (the
+# codec alone). Each lists the archives its top library reaches, top down (a static link resolves each
+# against the ones after it), and the system libraries as private requirements; the prefix is found
+# from the file's own place, so the installed tree can move.
 file(RELATIVE_PATH tavro_pkgconfig_to_prefix "${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig" "${CMAKE_INSTALL_PREFIX}")
 string(REGEX REPLACE "/$" "" tavro_pkgconfig_to_prefix "${tavro_pkgconfig_to_prefix}")
-configure_file(cmake/TavroMerchantSDK.pc.in "${PROJECT_BINARY_DIR}/package/TavroMerchantSDK.pc" @ONLY)
-install(FILES "${PROJECT_BINARY_DIR}/package/TavroMerchantSDK.pc" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+# tavro_pkgconfig_file(<file name> <top library> <description> <required modules>)
+function(tavro_pkgconfig_file name top description requires)
+  set(tavro_pkgconfig_name ${name})
+  set(tavro_pkgconfig_description "${description}")
+  set(tavro_pkgconfig_requires "${requires}")
+  set(tavro_pkgconfig_libs "")
+  foreach(library IN LISTS TAVRO_LAYERS)
+    if(library IN_LIST TAVRO_LAYER_${top}_REACH AND TAVRO_LAYER_${library}_FOLDERS)
+      string(PREPEND tavro_pkgconfig_libs "-l${library} ")
+    endif()
+  endforeach()
+  string(STRIP "${tavro_pkgconfig_libs}" tavro_pkgconfig_libs)
+  configure_file(cmake/TavroMerchantSDK.pc.in "${PROJECT_BINARY_DIR}/package/${name}.pc" @ONLY)
+  install(FILES "${PROJECT_BINARY_DIR}/package/${name}.pc" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endfunction()
+tavro_pkgconfig_file(TavroMerchantSDK tavro_merchant_sdk
+  "Merchant-side QR-code card payments: payload codec, request-payment and refund flows, renderer"
+  "icu-uc icu-i18n cairo pangocairo pangoft2 spng")
+tavro_pkgconfig_file(TavroMerchantSDK-payload tavro_payload
+  "Merchant-side QR-code card payments: the payload codec alone" "icu-uc icu-i18n")

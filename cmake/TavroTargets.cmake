@@ -52,10 +52,9 @@ function(tavro_library target dirs)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
     target_compile_features(${target} PUBLIC cxx_std_20)
     tavro_warnings(${target})
-    # Every library file carries the project's name, so a host's lib/ holds no "libplatform_ui.a".
-    if(NOT target MATCHES "^tavro_")
-      set_target_properties(${target} PROPERTIES OUTPUT_NAME "tavro_${target}")
-    endif()
+    # Position-independent code lets GCC assume any global function may be replaced at run time, which
+    # stops it inlining calls between a library's own functions; these archives are never interposed.
+    target_compile_options(${target} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-semantic-interposition>)
   else()
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
@@ -63,6 +62,36 @@ function(tavro_library target dirs)
     target_link_libraries(${target} INTERFACE ${ARG_DEPS})
     target_compile_features(${target} INTERFACE cxx_std_20)
     set_property(TARGET ${target} PROPERTY TAVRO_PENDING TRUE)
+  endif()
+endfunction()
+
+# tavro_layer_target(<library>): the target of one entry of the layers table (TavroLayers.cmake): a
+# library of its folders, leaving out the folders of libraries nested in them, linking the libraries it
+# uses and its system libraries; or an interface target when it has no folders. An entry with an export
+# name is also TavroMerchantSDK::<export name>, as the installed package names it.
+function(tavro_layer_target library)
+  set(folders ${TAVRO_LAYER_${library}_FOLDERS})
+  set(deps ${TAVRO_LAYER_${library}_USES} ${TAVRO_LAYER_${library}_LINKS})
+  if(folders)
+    set(nested "")
+    foreach(other IN LISTS TAVRO_LAYERS)
+      foreach(folder IN LISTS TAVRO_LAYER_${other}_FOLDERS)
+        foreach(own IN LISTS folders)
+          if(folder MATCHES "^${own}/")
+            list(APPEND nested ${folder})
+          endif()
+        endforeach()
+      endforeach()
+    endforeach()
+    tavro_library(${library} "${folders}" EXCLUDE ${nested} DEPS ${deps})
+  else()
+    add_library(${library} INTERFACE)
+    target_link_libraries(${library} INTERFACE ${deps})
+  endif()
+  set(export_name ${TAVRO_LAYER_${library}_EXPORT})
+  if(export_name)
+    set_target_properties(${library} PROPERTIES EXPORT_NAME ${export_name})
+    add_library(TavroMerchantSDK::${export_name} ALIAS ${library})
   endif()
 endfunction()
 

@@ -8,7 +8,10 @@
 #      codec-only program's link line must name no drawing or UI library,
 #   3. builds the same host through pkg-config --static and runs it,
 #   4. builds the framework as a subproject of a C++17 host, inside a shared library, and runs it;
-#      that configure must look for no test dependency and define no test, benchmark or sample target.
+#      that configure must look for no test dependency and define no test, benchmark or sample target,
+#      and the host owns a target named platform_ui,
+#   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload component
+#      through find_package and TavroMerchantSDK-payload through pkg-config.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -43,13 +46,16 @@ configured=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' build/release/CMakeCache.
 [ "$configured" = "$prefix" ] || fail "build/release installs into '$configured', not '$prefix'"
 
 step "install into $prefix"
-rm -rf "$prefix" "$work/find-package" "$work/pkg-config" "$work/subproject"
+rm -rf "$prefix" "$work/find-package" "$work/pkg-config" "$work/subproject" "$work/codec-only"
 quietly cmake --install build/release
 for file in lib/libtavro_screens.a lib/libtavro_payload.a lib/libtavro_platform_foundation.a \
   include/tavro/TavroMerchantSDK/core/TavroMerchantSDK.h include/tavro/platform/foundation/RunLoop.h \
   share/TavroMerchantSDK/TavroMerchantSDK.bundle/en.lproj/Localizable.strings \
   lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfig.cmake lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfigVersion.cmake \
-  lib/cmake/TavroMerchantSDK/TavroMerchantSDKTargets.cmake lib/pkgconfig/TavroMerchantSDK.pc; do
+  lib/cmake/TavroMerchantSDK/TavroMerchantSDK-payload-targets.cmake \
+  lib/cmake/TavroMerchantSDK/TavroMerchantSDK-ui-targets.cmake \
+  lib/cmake/TavroMerchantSDK/TavroMerchantSDK-testing-targets.cmake \
+  lib/pkgconfig/TavroMerchantSDK.pc lib/pkgconfig/TavroMerchantSDK-payload.pc; do
   [ -e "$prefix/$file" ] || fail "the install lacks $file"
 done
 if grep -rn -e "$root" "$prefix/lib/cmake" "$prefix/lib/pkgconfig"; then
@@ -85,7 +91,11 @@ done
 env -u TAVRO_BUNDLE_PATH "$work/pkg-config/embedding-host" >/dev/null
 
 step "framework as a subproject of a C++17 host, in a shared library"
-quietly cmake -S tests/subproject_host -B "$work/subproject" -G Ninja -DCMAKE_CXX_COMPILER=g++ "${launcher[@]}"
+subproject_log=$(cmake -S tests/subproject_host -B "$work/subproject" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
+  "${launcher[@]}" 2>&1) || { echo "$subproject_log" >&2; fail "the subproject host does not configure"; }
+# The host builds shared libraries by default: one line says the framework's stay static.
+grep -q "libraries stay static and are built position-independent" <<<"$subproject_log" ||
+  fail "the subproject's configure does not say its libraries stay static under BUILD_SHARED_LIBS"
 if grep -E -i "^(GTest_DIR|GTEST_|benchmark_DIR)|zxing|qrcodegen" "$work/subproject/CMakeCache.txt"; then
   fail "the subproject's configure looked for a test dependency"
 fi
@@ -95,5 +105,55 @@ fi
 quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
 [ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "the subproject built the UI driver it does not link"
 "$work/subproject/plugin_user"
+
+# ---- codec-only host: the payload package component and TavroMerchantSDK-payload.pc ----------------
+# A pkg-config directory with only ICU's files (and what they require), and no nlohmann_json package:
+# the payload component configures, builds and runs the codec-only program, the default component
+# names the drawing modules it misses, an unknown component names the three there are.
+check_codec_only_host() {
+  local dir="$work/codec-only" icu="$work/codec-only/icu-pkgconfig" module file
+  mkdir -p "$icu"
+  local pending=(icu-uc icu-i18n)
+  while [ ${#pending[@]} -gt 0 ]; do
+    module=${pending[0]}
+    pending=("${pending[@]:1}")
+    [ -e "$icu/$module.pc" ] && continue
+    file="$(pkg-config --variable=pcfiledir "$module")/$module.pc"
+    ln -s "$file" "$icu/$module.pc"
+    # shellcheck disable=SC2207 # module names are single words
+    pending+=($(pkg-config --print-requires --print-requires-private "$module" | awk '{print $1}'))
+  done
+  if grep -n -i "nlohmann" "$prefix"/lib/cmake/TavroMerchantSDK/*.cmake; then
+    fail "the installed package asks for nlohmann_json, which the library uses only inside"
+  fi
+  local configure=(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu" cmake -S examples/embedding-host -B "$dir/build"
+    -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_DISABLE_FIND_PACKAGE_nlohmann_json=ON
+    "${launcher[@]}")
+  local log
+  if log=$("${configure[@]}" -DHOST_COMPONENTS= 2>&1); then
+    fail "the default component configured without the drawing libraries"
+  fi
+  tr -s ' \n' ' ' <<<"$log" | grep -q "ui component needs the pkg-config modules cairo, pangocairo, pangoft2, spng" ||
+    { echo "$log" >&2; fail "the default component does not name the modules it misses"; }
+  if log=$("${configure[@]}" -DHOST_COMPONENTS=codec 2>&1); then
+    fail "an unknown component was accepted"
+  fi
+  tr -s ' \n' ' ' <<<"$log" | grep -q "the components are payload .*ui .*testing" ||
+    { echo "$log" >&2; fail "an unknown component does not name the components"; }
+  quietly "${configure[@]}" -DHOST_COMPONENTS=payload
+  quietly cmake --build "$dir/build" -- "${ninja_args[@]}"
+  env -u TAVRO_BUNDLE_PATH "$dir/build/payload-only" >/dev/null
+
+  local flags
+  flags=$(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$prefix/lib/pkgconfig" \
+    pkg-config --static --cflags --libs TavroMerchantSDK-payload) || fail "pkg-config cannot take TavroMerchantSDK-payload"
+  # shellcheck disable=SC2086 # pkg-config's flags are separate words
+  "${compiler[@]}" -std=c++20 examples/embedding-host/payload_only.cpp examples/embedding-host/PayloadCheck.cpp \
+    -o "$dir/payload-only-pkg-config" $flags
+  "$dir/payload-only-pkg-config" >/dev/null
+}
+step "codec-only host with only ICU known to pkg-config"
+check_codec_only_host
+# ---- end of the codec-only host -------------------------------------------------------------------
 
 step "packaging checks passed"

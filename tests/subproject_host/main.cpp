@@ -4,6 +4,7 @@
 #include <cstdio>
 
 static_assert(__cplusplus == 201703L, "the host's own code stays at its default, C++17");
+static_assert(HOST_UI == 1, "the host's own platform_ui target reaches its program");
 
 int main()
 {
