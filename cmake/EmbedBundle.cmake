@@ -2,21 +2,26 @@
 # byte string in a generated source, listed with its path inside the folder, so the library serves
 # its resources from memory wherever it is installed (see platform/foundation/EmbeddedFiles.h).
 #
-# Included, it defines tavro_embed_bundle(); run with `cmake -DBUNDLE_DIR=<folder>
-# -DOUTPUT=<file.cpp> -P EmbedBundle.cmake`, it writes the source.
+# Included, it defines tavro_embed_bundle(); run with `cmake -DBUNDLE_DIR=<folder> -DFILES=<a|b|...>
+# -DOUTPUT=<file.cpp> -P EmbedBundle.cmake`, it writes the source from those files of the folder.
 
 set(TAVRO_EMBED_BUNDLE_SCRIPT "${CMAKE_CURRENT_LIST_FILE}")
 
 # tavro_embed_bundle(<target> <folder>): adds to <target> the source defining
 # tavro::builtInBundleFiles() with every file below <folder> (relative to the project). The source
-# is written again when a file of the folder changes; a file added or removed re-runs the configure.
+# is written again when a file of the folder changes; a file added or removed re-runs the configure,
+# which changes the command (it lists the files) and so writes the source again.
 function(tavro_embed_bundle target folder)
   set(dir "${PROJECT_SOURCE_DIR}/${folder}")
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS LIST_DIRECTORIES false "${dir}/*")
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS LIST_DIRECTORIES false RELATIVE "${dir}" "${dir}/*")
+  list(SORT files)
+  list(TRANSFORM files PREPEND "${dir}/" OUTPUT_VARIABLE paths)
+  string(REPLACE ";" "|" listed "${files}")
   set(output "${PROJECT_BINARY_DIR}/generated/${target}_bundle.cpp")
   add_custom_command(OUTPUT "${output}"
-    COMMAND "${CMAKE_COMMAND}" "-DBUNDLE_DIR=${dir}" "-DOUTPUT=${output}" -P "${TAVRO_EMBED_BUNDLE_SCRIPT}"
-    DEPENDS ${files} "${TAVRO_EMBED_BUNDLE_SCRIPT}"
+    COMMAND "${CMAKE_COMMAND}" "-DBUNDLE_DIR=${dir}" "-DFILES=${listed}" "-DOUTPUT=${output}"
+            -P "${TAVRO_EMBED_BUNDLE_SCRIPT}"
+    DEPENDS ${paths} "${TAVRO_EMBED_BUNDLE_SCRIPT}"
     COMMENT "Compiling ${folder} into ${target}" VERBATIM)
   target_sources(${target} PRIVATE "${output}")
 endfunction()
@@ -27,8 +32,7 @@ endif()
 
 # 32 bytes a line: a pattern of 64 hex digits (CMake's expressions have no repetition count).
 string(REPEAT "[0-9a-f]" 64 line_of_hex)
-file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${BUNDLE_DIR}" "${BUNDLE_DIR}/*")
-list(SORT files)
+string(REPLACE "|" ";" files "${FILES}")
 set(arrays "")
 set(entries "")
 set(index 0)
