@@ -32,12 +32,8 @@ OpenBundles& openBundles()
 
 std::string normalizedDirectory(std::string_view path)
 {
-    if (isEmbeddedPath(path)) {
-        std::string text = fs::path(path).lexically_normal().generic_string();
-        while (text.size() > 1 && text.back() == '/')
-            text.pop_back();
-        return text;
-    }
+    if (isEmbeddedPath(path))
+        return normalizedEmbeddedPath(path);
     std::error_code error;
     fs::path canonical = fs::weakly_canonical(fs::path(path), error);
     if (error)

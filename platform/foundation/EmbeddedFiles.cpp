@@ -21,15 +21,6 @@ Registry& registry()
     return instance;
 }
 
-// `path` with "." and ".." resolved and no trailing '/'.
-std::string normalized(std::string_view path)
-{
-    std::string text = std::filesystem::path(path).lexically_normal().generic_string();
-    while (text.size() > 1 && text.back() == '/')
-        text.pop_back();
-    return text;
-}
-
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
@@ -50,7 +41,7 @@ void forEachBelow(const Registry& files, const std::string& folder, Visit visit)
 
 std::string registerEmbeddedFiles(std::string_view name, std::span<const EmbeddedFile> files)
 {
-    const std::string root = normalized(std::string(kEmbeddedRoot) + std::string(name));
+    const std::string root = normalizedEmbeddedPath(std::string(kEmbeddedRoot) + std::string(name));
     auto& shared = registry();
     std::lock_guard lock(shared.mutex);
     const std::string prefix = root + "/";
@@ -60,20 +51,28 @@ std::string registerEmbeddedFiles(std::string_view name, std::span<const Embedde
         ++last;
     shared.files.erase(first, last);
     for (const auto& file : files)
-        shared.files.insert_or_assign(normalized(prefix + std::string(file.path)), file.bytes);
+        shared.files.insert_or_assign(normalizedEmbeddedPath(prefix + std::string(file.path)), file.bytes);
     return root;
+}
+
+std::string normalizedEmbeddedPath(std::string_view path)
+{
+    std::string text = std::filesystem::path(path).lexically_normal().generic_string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
 }
 
 bool isEmbeddedPath(std::string_view path)
 {
-    return startsWith(normalized(path) + "/", kEmbeddedRoot);
+    return startsWith(normalizedEmbeddedPath(path) + "/", kEmbeddedRoot);
 }
 
 EmbeddedEntry embeddedEntry(std::string_view path)
 {
     if (!isEmbeddedPath(path))
         return EmbeddedEntry::none;
-    const std::string key = normalized(path);
+    const std::string key = normalizedEmbeddedPath(path);
     auto& shared = registry();
     std::lock_guard lock(shared.mutex);
     if (shared.files.find(key) != shared.files.end())
@@ -89,7 +88,7 @@ std::optional<std::string_view> embeddedFileBytes(std::string_view path)
         return std::nullopt;
     auto& shared = registry();
     std::lock_guard lock(shared.mutex);
-    auto found = shared.files.find(normalized(path));
+    auto found = shared.files.find(normalizedEmbeddedPath(path));
     if (found == shared.files.end())
         return std::nullopt;
     return found->second;
@@ -102,7 +101,7 @@ std::vector<std::string> embeddedSubfolders(std::string_view path)
         return names;
     auto& shared = registry();
     std::lock_guard lock(shared.mutex);
-    forEachBelow(shared, normalized(path), [&names](std::string_view relative) {
+    forEachBelow(shared, normalizedEmbeddedPath(path), [&names](std::string_view relative) {
         const auto slash = relative.find('/');
         if (slash != std::string_view::npos && (names.empty() || names.back() != relative.substr(0, slash)))
             names.emplace_back(relative.substr(0, slash));

@@ -26,6 +26,8 @@ std::string registerEmbeddedFiles(std::string_view name, std::span<const Embedde
 
 // Whether `path` lies under kEmbeddedRoot (once ".." and "." are resolved).
 bool isEmbeddedPath(std::string_view path);
+// `path` with "." and ".." resolved and no trailing '/': the one spelling of an embedded path.
+std::string normalizedEmbeddedPath(std::string_view path);
 
 enum class EmbeddedEntry { none, file, folder };
 // What `path` names among the registered files; a folder is any prefix of a file's path.
