@@ -33,7 +33,7 @@ public:
     static std::shared_ptr<Bundle> main();
     // Overrides the main bundle's directory; nullopt restores the executable's directory.
     static void setMainBundlePath(std::optional<std::string> path);
-    // The bundle of an existing directory; nullptr when `path` is not a directory.
+    // The bundle of an existing directory or compiled-in folder; nullptr when `path` is neither.
     static std::shared_ptr<Bundle> forPath(std::string_view path);
     // Every bundle opened so far, in opening order.
     static std::vector<std::shared_ptr<Bundle>> allBundles();
