@@ -121,6 +121,6 @@ function(tavro_test name dirs)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "TAVRO_ARTIFACT_DIR=${PROJECT_BINARY_DIR}/artifacts;TAVRO_BUNDLE_PATH=${PROJECT_SOURCE_DIR}/TavroMerchantSDK/resources/TavroMerchantSDK.bundle"
+    ENVIRONMENT "TAVRO_ARTIFACT_DIR=${PROJECT_BINARY_DIR}/artifacts"
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
 endfunction()

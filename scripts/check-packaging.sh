@@ -11,7 +11,10 @@
 #      that configure must look for no test dependency and define no test, benchmark or sample target,
 #      and the host owns a target named platform_ui,
 #   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload component
-#      through find_package and TavroMerchantSDK-payload through pkg-config.
+#      through find_package and TavroMerchantSDK-payload through pkg-config,
+#   6. moves the prefix, and installs again with --prefix elsewhere: a host built against either and
+#      run from another folder with no variable set shows the framework's texts and images, and no
+#      installed library names the source tree, the build tree or a prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -72,7 +75,7 @@ if grep -E -o "cairo|pango|tavro_platform_(graphics|ui|render|testing)|tavro_(su
   <<<"$payload_link"; then
   fail "the codec-only link carries drawing or UI libraries: $payload_link"
 fi
-# Unset, so the bundle is the installed one (or, failing that, the source tree's).
+# Unset, so the bundle is the one compiled into the library.
 env -u TAVRO_BUNDLE_PATH "$work/find-package/payload-only" >/dev/null
 env -u TAVRO_BUNDLE_PATH "$work/find-package/embedding-host" "$work/find-package/qr.png"
 
@@ -155,5 +158,47 @@ check_codec_only_host() {
 step "codec-only host with only ICU known to pkg-config"
 check_codec_only_host
 # ---- end of the codec-only host -------------------------------------------------------------------
+
+# --- the bundle goes wherever the library goes ---------------------------------------------------
+
+# host_from_prefix <prefix> <build dir>: builds the example host against <prefix> and runs it from a
+# folder of its own with no bundle variable set; it checks the title's text and the network logos.
+host_from_prefix() {
+  local install="$1" build="$2"
+  quietly cmake -S examples/embedding-host -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
+    -DCMAKE_PREFIX_PATH="$install" "${launcher[@]}"
+  quietly cmake --build "$build" --target embedding-host -- "${ninja_args[@]}"
+  mkdir -p "$build/elsewhere"
+  (cd "$build/elsewhere" && quietly env -u TAVRO_BUNDLE_PATH -u TAVRO_DEBUG_LOG "$build/embedding-host")
+}
+
+# no_build_paths <prefix> <paths...>: no installed library holds any of the paths.
+no_build_paths() {
+  local install="$1" library needle
+  shift
+  for library in "$install"/lib/*.a; do
+    for needle in "$@"; do
+      if strings -a "$library" | grep -F -q -e "$needle"; then
+        fail "$(basename "$library") names $needle"
+      fi
+    done
+  done
+}
+
+check_relocation() {
+  local moved="$work/relocated/moved" other="$work/relocated/other"
+  rm -rf "$work/relocated"
+  mkdir -p "$work/relocated"
+  step "installed prefix moved to $moved"
+  mv "$prefix" "$moved"
+  host_from_prefix "$moved" "$work/relocated/moved-host"
+  step "installed with --prefix $other"
+  quietly cmake --install build/release --prefix "$other"
+  host_from_prefix "$other" "$work/relocated/other-host"
+  no_build_paths "$moved" "$root" "$root/build/release" "$prefix" "$moved" "$other"
+  no_build_paths "$other" "$root" "$root/build/release" "$prefix" "$moved" "$other"
+  mv "$moved" "$prefix"
+}
+check_relocation
 
 step "packaging checks passed"

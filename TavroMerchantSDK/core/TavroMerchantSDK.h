@@ -24,9 +24,10 @@ class TavroMerchantSDK : public platform::NSObject {
 public:
     TavroMerchantSDK() = default;
 
-    // Wires the framework's layers together: the session becomes the source of the active currency
-    // and the flow-button colours the reference data reads, and the launcher learns the flow screens
-    // and the framework bundle's anchor class. Does its work on the first call only; every entry
+    // Wires the framework's layers together: the bundle compiled into the library becomes the
+    // framework bundle, the session becomes the source of the active currency and the flow-button
+    // colours the reference data reads, and the launcher learns the flow screens and the framework
+    // bundle's anchor class. Does its work on the first call only; every entry
     // point below calls it, and a host may call it first, at start-up. Main thread.
     static void start();
 

@@ -1,7 +1,8 @@
 // The framework's start-up wiring. Lower layers declare what they need of higher ones (the reference
 // data reads the session; the core's launcher makes screens; the bundle lookup needs an anchor class
-// of the screens) and the higher layers are plugged in here, once, so the link order never runs
-// backwards and nothing depends on which part a host touched first.
+// of the screens; the platform serves the bundle the support library carries) and the higher layers
+// are plugged in here, once, so the link order never runs backwards and nothing depends on which
+// part a host touched first.
 #include "TavroMerchantSDK/core/TavroFlowScreens.h"
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
@@ -49,6 +50,7 @@ void TavroMerchantSDK::start()
 {
     static std::once_flag started;
     std::call_once(started, [] {
+        registerBuiltInBundle();
         registerSessionProviders();
         registerFlowScreens();
     });

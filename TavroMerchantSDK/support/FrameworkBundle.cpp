@@ -1,5 +1,7 @@
 #include "TavroMerchantSDK/support/FrameworkBundle.h"
 
+#include "TavroMerchantSDK/support/BuiltInBundleFiles.h"
+
 #include <mutex>
 
 namespace tavro {
@@ -23,8 +25,16 @@ void registerFrameworkBundleAnchor(std::optional<std::type_index> type)
     g_anchor = type;
 }
 
+void registerBuiltInBundle()
+{
+    static std::once_flag registered;
+    std::call_once(registered,
+                   [] { platform::Bundle::registerFrameworkFiles(kBuiltInBundleName, builtInBundleFiles()); });
+}
+
 void registerFrameworkClasses()
 {
+    registerBuiltInBundle();
     platform::Bundle::registerClassNamePrefix("tavro::", platform::Bundle::framework());
 }
 

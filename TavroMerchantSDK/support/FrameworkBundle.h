@@ -19,9 +19,12 @@ inline constexpr const char* kFrameworkBundleAnchorClassName = "tavro::TAVRONavi
 // anchor up by kFrameworkBundleAnchorClassName.
 void registerFrameworkBundleAnchor(std::optional<std::type_index> anchor);
 
+// Hands the bundle compiled into the library to the platform as its framework bundle. Idempotent;
+// start() and registerFrameworkClasses() do it.
+void registerBuiltInBundle();
+
 // Maps every class of the framework's namespace ("tavro::") to the platform's framework bundle
-// (TAVRO_BUNDLE_PATH, else the build's default directory). Idempotent; frameworkBundle() does it
-// on first use.
+// (TAVRO_BUNDLE_PATH, else the built-in one). Idempotent; frameworkBundle() does it on first use.
 void registerFrameworkClasses();
 
 // The bundle that holds the anchor class, found anew on every call. When the lookup yields the

@@ -7,6 +7,7 @@
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/ui/UIAlertController.h"
+#include "platform/ui/UIImageView.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIScreen.h"
@@ -57,8 +58,9 @@ bool closeFlow()
     return report("close", pumpUntil([&closed] { return closed; }, kPatience));
 }
 
-// Share of dark pixels in `rect` (points) of an image of the whole window.
-double darkShare(const platform::UIImage& image, const platform::CGRect& rect)
+// Share of the pixels in `rect` (points) of an image of the whole window darker than `level`
+// (0 to 255, on average over red, green and blue).
+double shareDarkerThan(const platform::UIImage& image, const platform::CGRect& rect, int level)
 {
     const double scale = image.scale();
     int dark = 0;
@@ -66,11 +68,33 @@ double darkShare(const platform::UIImage& image, const platform::CGRect& rect)
     for (int y = int(rect.minY() * scale); y < int(rect.maxY() * scale); ++y) {
         for (int x = int(rect.minX() * scale); x < int(rect.maxX() * scale); ++x) {
             const auto pixel = image.pixelAt(x, y);
-            dark += (pixel.r + pixel.g + pixel.b) < 3 * 96;
+            dark += (pixel.r + pixel.g + pixel.b) < 3 * level;
             ++total;
         }
     }
     return total ? double(dark) / total : 0;
+}
+
+// The framework's own resources reached the screen: the title is its text, not its key, and every
+// supported network's logo left ink in the frame.
+bool checkResources(const TAVRORequestPaymentViewController& screen, const platform::UIImage& frame)
+{
+    const std::string title = screen.title().value_or("");
+    bool ok = report("title", !title.empty() && title != "REQUEST_PAYMENT_TITLE", "\"" + title + "\"");
+    int logos = 0;
+    int drawn = 0;
+    for (const auto& row : screen.supportedNetwork()->subviews()) {
+        for (const auto& view : row->subviews()) {
+            auto logo = std::dynamic_pointer_cast<platform::UIImageView>(view);
+            if (!logo)
+                continue;
+            ++logos;
+            const bool hasImage = logo->image() && !logo->image()->isEmpty();
+            drawn += hasImage && shareDarkerThan(frame, logo->convert(logo->bounds(), nullptr), 224) > 0.02;
+        }
+    }
+    return report("logos", logos > 0 && drawn == logos, std::to_string(drawn) + " of " + std::to_string(logos) + " drawn") &&
+           ok;
 }
 
 } // namespace
@@ -84,9 +108,10 @@ bool checkRequestPayment(const std::string& pngPath)
     if (!report("launch", !refused && frameworkWindowIsKey(), "request payment"))
         return false;
 
+    std::shared_ptr<TAVRORequestPaymentViewController> screen;
     std::shared_ptr<platform::UIImageView> qrView;
-    const bool shown = pumpUntil([&qrView] {
-        auto screen = std::dynamic_pointer_cast<TAVRORequestPaymentViewController>(frontScreen());
+    const bool shown = pumpUntil([&screen, &qrView] {
+        screen = std::dynamic_pointer_cast<TAVRORequestPaymentViewController>(frontScreen());
         qrView = screen && screen->qrImageCellView() ? screen->qrImageCellView()->qrImageView() : nullptr;
         return qrView && qrView->image();
     }, kPatience);
@@ -98,14 +123,16 @@ bool checkRequestPayment(const std::string& pngPath)
 
     // Frames out: the last frame the host's loop drew, at the screen's scale.
     auto image = latestFrame();
-    const auto screen = platform::UIScreen::main();
-    const bool sized = image && image->pixelWidth() == int(screen->bounds().width() * screen->scale()) &&
-                       image->pixelHeight() == int(screen->bounds().height() * screen->scale());
-    const double share = sized ? darkShare(*image, qrView->convert(qrView->bounds(), nullptr)) : 0;
+    const auto display = platform::UIScreen::main();
+    const bool sized = image && image->pixelWidth() == int(display->bounds().width() * display->scale()) &&
+                       image->pixelHeight() == int(display->bounds().height() * display->scale());
+    const double share = sized ? shareDarkerThan(*image, qrView->convert(qrView->bounds(), nullptr), 96) : 0;
     char detail[96];
     std::snprintf(detail, sizeof detail, "%dx%d pixels, %.0f%% of the code's square dark", image ? image->pixelWidth() : 0,
                   image ? image->pixelHeight() : 0, share * 100);
     bool ok = report("pixels", sized && share > 0.3 && share < 0.7, detail);
+    if (ok)
+        ok = checkResources(*screen, *image);
     if (ok && !pngPath.empty())
         ok = report("png", image->writePNG(pngPath), pngPath);
     return closeFlow() && ok;

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 
 namespace fs = std::filesystem;
 
@@ -21,6 +20,8 @@ struct OpenBundles {
     std::map<std::string, std::shared_ptr<Bundle>, std::less<>> byPath;
     std::vector<std::shared_ptr<Bundle>> inOpeningOrder;
     std::optional<std::string> mainPathOverride;
+    // Before any registration, an empty built-in bundle.
+    std::string frameworkRoot = std::string(kEmbeddedRoot) + "Framework.bundle";
 };
 
 OpenBundles& openBundles()
@@ -31,6 +32,8 @@ OpenBundles& openBundles()
 
 std::string normalizedDirectory(std::string_view path)
 {
+    if (isEmbeddedPath(path))
+        return normalizedEmbeddedPath(path);
     std::error_code error;
     fs::path canonical = fs::weakly_canonical(fs::path(path), error);
     if (error)
@@ -52,6 +55,8 @@ std::string executableDirectory()
 
 bool pathExists(const fs::path& path)
 {
+    if (isEmbeddedPath(path.native()))
+        return embeddedEntry(path.native()) != EmbeddedEntry::none;
     std::error_code error;
     return fs::exists(path, error);
 }
@@ -110,7 +115,7 @@ std::shared_ptr<Bundle> Bundle::forPath(std::string_view path)
     if (path.empty())
         return nullptr;
     std::error_code error;
-    if (!fs::is_directory(fs::path(path), error))
+    if (isEmbeddedPath(path) ? embeddedEntry(path) != EmbeddedEntry::folder : !fs::is_directory(fs::path(path), error))
         return nullptr;
     return open(normalizedDirectory(path));
 }
@@ -129,62 +134,40 @@ std::string Bundle::description() const
 
 namespace {
 
-// Where a build puts the framework bundle: its install location, then its source tree; a build
-// that names neither looks beside the executable.
-std::vector<std::string> frameworkBundleDefaults()
+BundleLookup lookUpFramework()
 {
-    std::vector<std::string> defaults;
-#ifdef TAVRO_INSTALLED_BUNDLE_DIR
-    defaults.push_back(TAVRO_INSTALLED_BUNDLE_DIR);
-#endif
-#ifdef TAVRO_SOURCE_BUNDLE_DIR
-    defaults.push_back(TAVRO_SOURCE_BUNDLE_DIR);
-#endif
-    if (defaults.empty())
-        defaults.push_back((fs::path(executableDirectory()) / "TavroMerchantSDK.bundle").string());
-    return defaults;
-}
-
-const char* frameworkBundleOverride()
-{
-    return std::getenv("TAVRO_BUNDLE_PATH");
-}
-
-BundleLookup lookUpFrameworkBundle()
-{
-    return lookUpBundle(bundleSearchPaths(frameworkBundleOverride(), frameworkBundleDefaults()));
-}
-
-// True the first time a failed lookup with this description is seen, so each is reported once.
-bool firstReportOf(const std::string& problem)
-{
-    static std::mutex mutex;
-    static std::set<std::string, std::less<>> reported;
-    std::lock_guard lock(mutex);
-    return reported.insert(problem).second;
+    std::string builtIn;
+    {
+        auto& bundles = openBundles();
+        std::lock_guard lock(bundles.mutex);
+        builtIn = bundles.frameworkRoot;
+    }
+    return lookUpFrameworkBundle(std::getenv("TAVRO_BUNDLE_PATH"), builtIn);
 }
 
 } // namespace
 
 std::string Bundle::frameworkPath()
 {
-    return lookUpFrameworkBundle().path;
+    return lookUpFramework().path;
 }
 
 std::shared_ptr<Bundle> Bundle::framework()
 {
-    BundleLookup lookup = lookUpFrameworkBundle();
-    auto bundle = open(normalizedDirectory(lookup.path));
-    if (!lookup.found && firstReportOf(lookup.problem)) {
-        const char* overridePath = frameworkBundleOverride();
-        const bool overridden = overridePath && *overridePath;
-        debugLog("Framework bundle not found: " + lookup.problem +
-                 (overridden ? ", as TAVRO_BUNDLE_PATH says" : "; set TAVRO_BUNDLE_PATH to the bundle's directory") +
-                 ". Texts show their keys and images are missing.");
-        std::lock_guard lock(bundle->m_mutex);
-        bundle->m_problemReported = true;
+    BundleLookup lookup = lookUpFramework();
+    if (!lookup.problem.empty()) {
+        static std::once_flag reported;
+        std::call_once(reported, [&lookup] { noticeLog(lookup.problem); });
     }
-    return bundle;
+    return open(normalizedDirectory(lookup.path));
+}
+
+void Bundle::registerFrameworkFiles(std::string_view name, std::span<const EmbeddedFile> files)
+{
+    std::string root = registerEmbeddedFiles(name, files);
+    auto& bundles = openBundles();
+    std::lock_guard lock(bundles.mutex);
+    bundles.frameworkRoot = std::move(root);
 }
 
 std::vector<std::string> Bundle::localizations() const
@@ -192,17 +175,24 @@ std::vector<std::string> Bundle::localizations() const
     std::lock_guard lock(m_mutex);
     if (!m_localizations) {
         std::vector<std::string> names;
-        std::error_code error;
-        for (fs::directory_iterator it(m_path, error), end; !error && it != end; it.increment(error)) {
-            const fs::path& entry = it->path();
-            std::error_code kindError;
-            if (entry.extension() == ".lproj" && it->is_directory(kindError))
-                names.push_back(entry.stem().string());
+        auto keep = [&names](const fs::path& folder) {
+            if (folder.extension() == ".lproj")
+                names.push_back(folder.stem().string());
+        };
+        if (isEmbeddedPath(m_path)) {
+            for (const auto& folder : embeddedSubfolders(m_path))
+                keep(folder);
+        } else {
+            std::error_code error;
+            for (fs::directory_iterator it(m_path, error), end; !error && it != end; it.increment(error)) {
+                std::error_code kindError;
+                if (it->is_directory(kindError))
+                    keep(it->path().filename());
+            }
+            // A missing directory is reported where it is opened; one that cannot be read says so here.
+            if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+                debugLog(description() + " cannot be read (" + error.message() + "); its strings are shown as keys");
         }
-        // A missing directory is reported where it is opened; one that cannot be read says so here.
-        if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory &&
-            !m_problemReported)
-            debugLog(description() + " cannot be read (" + error.message() + "); its strings are shown as keys");
         std::sort(names.begin(), names.end());
         m_localizations = std::move(names);
     }

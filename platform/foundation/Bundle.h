@@ -1,14 +1,17 @@
 #pragma once
 // Bundle: a directory of resources (strings tables in "<language>.lproj" folders, images, nested
-// "*.bundle" directories). Bundles are opened once per directory and live for the process, so
-// the same directory always gives the same object.
+// "*.bundle" directories), on disk or compiled in (a folder under "embedded:/", EmbeddedFiles.h).
+// Bundles are opened once per directory and live for the process, so the same directory always
+// gives the same object.
 
+#include "platform/foundation/EmbeddedFiles.h"
 #include "platform/foundation/StringsFile.h"
 
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <typeindex>
@@ -30,20 +33,22 @@ public:
     static std::shared_ptr<Bundle> main();
     // Overrides the main bundle's directory; nullopt restores the executable's directory.
     static void setMainBundlePath(std::optional<std::string> path);
-    // The bundle of an existing directory; nullptr when `path` is not a directory.
+    // The bundle of an existing directory or compiled-in folder; nullptr when `path` is neither.
     static std::shared_ptr<Bundle> forPath(std::string_view path);
     // Every bundle opened so far, in opening order.
     static std::vector<std::shared_ptr<Bundle>> allBundles();
 
-    // The embedded framework's resource bundle: the directory named by the environment variable
-    // TAVRO_BUNDLE_PATH when it is set; otherwise the first readable one of the install location
-    // (share/TavroMerchantSDK/TavroMerchantSDK.bundle under the configured prefix) and the source
-    // tree's bundle (a build that was never installed). Never null: when no place serves, one
-    // debug line names every place looked in, and the bundle of the first place is given, whose
-    // lookups all miss.
+    // The framework's resource bundle: the directory named by the environment variable
+    // TAVRO_BUNDLE_PATH when it is set and readable; otherwise the files registered with
+    // registerFrameworkFiles(), served from memory. A TAVRO_BUNDLE_PATH that is set but not a
+    // readable directory is passed over with one line on standard error, once per process, whatever
+    // the debug log setting. Never null: before any registration the built-in bundle is empty.
     static std::shared_ptr<Bundle> framework();
-    // The directory framework() uses.
+    // The path framework() uses: a directory, or a root under "embedded:/".
     static std::string frameworkPath();
+    // Makes `files` (static data, see EmbeddedFiles.h) the framework's built-in bundle, rooted at
+    // "embedded:/<name>".
+    static void registerFrameworkFiles(std::string_view name, std::span<const EmbeddedFile> files);
 
     // --- bundle for class ---
     // Classes map to bundles by registration: an exact type, an exact class name, or a class-name
@@ -114,8 +119,6 @@ private:
     };
     mutable std::mutex m_mutex;
     mutable std::optional<std::vector<std::string>> m_localizations;
-    // framework() already said this directory cannot serve; reading it quietly misses.
-    bool m_problemReported = false;
     mutable std::map<std::string, CachedTable, std::less<>> m_tables;
 };
 

@@ -22,34 +22,15 @@ std::string unusableBecause(const std::string& path)
 
 } // namespace
 
-std::vector<std::string> bundleSearchPaths(const char* overridePath, const std::vector<std::string>& defaults)
+BundleLookup lookUpFrameworkBundle(const char* overridePath, const std::string& builtIn)
 {
-    if (overridePath && *overridePath)
-        return {overridePath};
-    std::vector<std::string> places;
-    for (const auto& place : defaults) {
-        if (!place.empty())
-            places.push_back(place);
-    }
-    return places;
-}
-
-BundleLookup lookUpBundle(const std::vector<std::string>& places)
-{
-    BundleLookup lookup;
-    std::string looked;
-    for (const auto& place : places) {
-        std::string reason = unusableBecause(place);
-        if (reason.empty()) {
-            lookup.path = place;
-            lookup.found = true;
-            return lookup;
-        }
-        looked += (looked.empty() ? "" : "; ") + place + " (" + reason + ")";
-    }
-    lookup.path = places.empty() ? std::string() : places.front();
-    lookup.problem = places.empty() ? "no place to look in" : "looked in " + looked;
-    return lookup;
+    if (!overridePath || !*overridePath)
+        return {builtIn, {}};
+    std::string reason = unusableBecause(overridePath);
+    if (reason.empty())
+        return {overridePath, {}};
+    return {builtIn, "TAVRO_BUNDLE_PATH=" + std::string(overridePath) + " (" + reason +
+                         ") is not a readable directory; the built-in bundle serves"};
 }
 
 } // namespace platform

@@ -1,25 +1,21 @@
 #pragma once
-// Where the framework's resource bundle is looked for, and which of those places is used.
+// Which bundle serves the framework's resources: the one compiled in, unless the host names a
+// directory of its own.
 
 #include <string>
-#include <vector>
 
 namespace platform {
 
-// The places to look, in order. A non-empty `overridePath` (the TAVRO_BUNDLE_PATH environment
-// variable) is the host's explicit choice and the only place; otherwise `defaults` (the install
-// location, then the source tree of a build that was never installed), skipping empty ones.
-std::vector<std::string> bundleSearchPaths(const char* overridePath, const std::vector<std::string>& defaults);
-
 struct BundleLookup {
-    // The first place that is a readable directory; when none is, the first place (or "").
+    // The directory (or "embedded:/" root) that serves.
     std::string path;
-    bool found = false;
-    // When nothing was found: every place looked in and what was wrong with it, as one line.
+    // Why the host's directory was passed over, as one line; empty when it was not.
     std::string problem;
 };
 
-// Looks through `places` in order (see BundleLookup). Touches only the file system; logs nothing.
-BundleLookup lookUpBundle(const std::vector<std::string>& places);
+// A non-empty `overridePath` (the TAVRO_BUNDLE_PATH environment variable) when it is a readable
+// directory; otherwise `builtIn`, with the reason when an override was given. Touches only the
+// file system; logs nothing.
+BundleLookup lookUpFrameworkBundle(const char* overridePath, const std::string& builtIn);
 
 } // namespace platform

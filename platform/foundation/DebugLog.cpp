@@ -44,7 +44,12 @@ std::string asOneLine(std::string_view message)
 
 } // namespace
 
-void debugLog(std::string_view message)
+// The one sink of both logs: the innermost capture, else standard error when enabled or `always`.
+struct DebugLogSink {
+    static void write(std::string_view message, bool always);
+};
+
+void DebugLogSink::write(std::string_view message, bool always)
 {
     DebugLogState& log = state();
     std::lock_guard lock(log.mutex);
@@ -52,12 +57,22 @@ void debugLog(std::string_view message)
         log.innermostCapture->m_lines.push_back(asOneLine(message));
         return;
     }
-    if (!log.enabled) {
+    if (!log.enabled && !always) {
         return;
     }
     std::string line = asOneLine(message);
     line.push_back('\n');
     std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+void debugLog(std::string_view message)
+{
+    DebugLogSink::write(message, false);
+}
+
+void noticeLog(std::string_view message)
+{
+    DebugLogSink::write(message, true);
 }
 
 void setDebugLogEnabled(bool enabled)

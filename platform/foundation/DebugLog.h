@@ -10,6 +10,9 @@ namespace platform {
 
 // Writes one line (a trailing line break is added) to the sink, when enabled or captured.
 void debugLog(std::string_view message);
+// Like debugLog(), but written to standard error whatever the setting: for the rare problem a host
+// must hear of even with the debug log off.
+void noticeLog(std::string_view message);
 
 // Enables or disables writing to standard error. Disabled by default; the environment variable
 // TAVRO_DEBUG_LOG=1 enables it at start-up.
@@ -32,7 +35,7 @@ public:
     void clear() { m_lines.clear(); }
 
 private:
-    friend void debugLog(std::string_view);
+    friend struct DebugLogSink;
     std::vector<std::string> m_lines;
     DebugLogCapture* m_previous = nullptr;
 };

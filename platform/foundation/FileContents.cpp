@@ -1,5 +1,7 @@
 #include "platform/foundation/FileContents.h"
 
+#include "platform/foundation/EmbeddedFiles.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -28,6 +30,19 @@ std::optional<std::string> failWith(FileReadFailure reason, FileReadFailure* fai
     return std::nullopt;
 }
 
+// A file compiled into the program (see EmbeddedFiles.h).
+std::optional<std::string> readEmbeddedFile(const std::filesystem::path& file, std::size_t maxBytes,
+                                            FileReadFailure* failure)
+{
+    if (auto bytes = embeddedFileBytes(file.native())) {
+        if (bytes->size() > maxBytes)
+            return failWith(FileReadFailure::tooLarge, failure);
+        return std::string(*bytes);
+    }
+    const bool folder = embeddedEntry(file.native()) == EmbeddedEntry::folder;
+    return failWith(folder ? FileReadFailure::notRegularFile : FileReadFailure::missing, failure);
+}
+
 // Reads up to `limit` bytes from `fd`; nullopt on an error.
 std::optional<std::string> readUpTo(int fd, std::size_t limit, std::size_t sizeHint)
 {
@@ -54,6 +69,8 @@ std::optional<std::string> readUpTo(int fd, std::size_t limit, std::size_t sizeH
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes,
                                          FileReadFailure* failure)
 {
+    if (isEmbeddedPath(file.native()))
+        return readEmbeddedFile(file, maxBytes, failure);
     // Only a regular file is opened at all (opening a device can have effects); non-blocking, so a
     // FIFO put in the file's place after this test cannot stall the open either.
     struct stat info {};

@@ -19,7 +19,8 @@ enum class FileReadFailure {
 };
 
 // The bytes of `file` (a regular file, or a link to one), at most `maxBytes` of them; nullopt
-// otherwise, with the reason in `failure` when given. A file over the limit is not read.
+// otherwise, with the reason in `failure` when given. A file over the limit is not read. A path
+// under "embedded:/" is served from the files compiled into the program (EmbeddedFiles.h).
 std::optional<std::string> readWholeFile(const std::filesystem::path& file,
                                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
                                          FileReadFailure* failure = nullptr);

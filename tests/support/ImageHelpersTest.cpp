@@ -82,7 +82,7 @@ TEST_F(ImageHelpersTest, EveryArtworkNameResolvesAtEveryScale)
     auto kora = uiControlsImageNamed("img_card_logo_kora_white");
     ASSERT_TRUE(kora);
     EXPECT_NE(KUtils::uiControlsBundle(), platform::Bundle::framework());
-    EXPECT_EQ(KUtils::uiControlsBundle()->bundlePath().find("UIControlsResources.bundle") != std::string::npos, true);
+    EXPECT_EQ(KUtils::uiControlsBundle()->bundlePath(), "embedded:/TavroMerchantSDK.bundle/UIControlsResources.bundle");
 }
 
 TEST_F(ImageHelpersTest, MissingImages)

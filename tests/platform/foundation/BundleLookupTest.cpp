@@ -12,8 +12,7 @@
 #include <sys/stat.h>
 
 using platform::Bundle;
-using platform::bundleSearchPaths;
-using platform::lookUpBundle;
+using platform::lookUpFrameworkBundle;
 
 namespace {
 
@@ -33,94 +32,85 @@ struct BundlePathOverride {
     std::optional<std::string> m_saved;
 };
 
+// A framework bundle compiled in, as the framework registers its own.
+std::string registerBuiltIn()
+{
+    static constexpr platform::EmbeddedFile files[] = {{"en.lproj/Localizable.strings", "\"KEY\" = \"Built in\";"}};
+    Bundle::registerFrameworkFiles("Lookup.bundle", files);
+    return "embedded:/Lookup.bundle";
+}
+
 } // namespace
 
-TEST(BundleLookup, AnOverrideIsTheOnlyPlaceElseTheDefaultsInOrder)
+TEST(BundleLookup, AReadableOverrideServesElseTheBuiltInBundleWithTheReason)
 {
-    const std::vector<std::string> defaults{"/prefix/share/A.bundle", "", "/source/A.bundle"};
+    testing_support::ScratchDirectory scratch;
+    const auto good = scratch.makeDirectory("Good.bundle");
+    const auto file = scratch.write("File.bundle", "not a directory");
+    const auto missing = scratch.path("Missing.bundle");
+    const std::string builtIn = "embedded:/Lookup.bundle";
+
     struct Case {
         const char* overridePath;
-        std::vector<std::string> expected;
+        std::string path;
+        std::string problem;
     } cases[] = {
-        {nullptr, {"/prefix/share/A.bundle", "/source/A.bundle"}},
-        {"", {"/prefix/share/A.bundle", "/source/A.bundle"}},
-        {"/elsewhere/A.bundle", {"/elsewhere/A.bundle"}},
+        {nullptr, builtIn, ""},
+        {"", builtIn, ""},
+        {good.c_str(), good, ""},
+        {missing.c_str(), builtIn, "TAVRO_BUNDLE_PATH=" + missing + " (missing)"},
+        {file.c_str(), builtIn, "TAVRO_BUNDLE_PATH=" + file + " (not a directory)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.overridePath ? c.overridePath : "(unset)");
-        EXPECT_EQ(bundleSearchPaths(c.overridePath, defaults), c.expected);
-    }
-}
-
-TEST(BundleLookup, TheFirstDirectoryServesAndAFailedLookupNamesEveryPlace)
-{
-    testing_support::ScratchDirectory scratch;
-    const auto good = scratch.makeDirectory("Good.bundle");
-    const auto later = scratch.makeDirectory("Later.bundle");
-    const auto file = scratch.write("File.bundle", "not a directory");
-    const auto missing = scratch.path("Missing.bundle");
-
-    struct Case {
-        const char* name;
-        std::vector<std::string> places;
-        std::string path;
-        bool found;
-        std::vector<std::string> problemNames;
-    } cases[] = {
-        {"first serves", {good, later}, good, true, {}},
-        {"missing skipped", {missing, good}, good, true, {}},
-        {"file skipped", {file, good}, good, true, {}},
-        {"none serves", {missing, file}, missing, false, {missing + " (missing)", file + " (not a directory)"}},
-        {"nowhere to look", {}, "", false, {"no place"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto lookup = lookUpBundle(c.places);
+        auto lookup = lookUpFrameworkBundle(c.overridePath, builtIn);
         EXPECT_EQ(lookup.path, c.path);
-        EXPECT_EQ(lookup.found, c.found);
-        EXPECT_EQ(lookup.problem.empty(), c.found);
-        for (const auto& name : c.problemNames)
-            EXPECT_NE(lookup.problem.find(name), std::string::npos) << lookup.problem;
+        EXPECT_EQ(lookup.problem.substr(0, c.problem.size()), c.problem);
+        EXPECT_EQ(lookup.problem.empty(), c.problem.empty());
     }
+
+    const std::string root = registerBuiltIn();
+    BundlePathOverride override(good);
+    EXPECT_EQ(Bundle::frameworkPath(), good);
+    EXPECT_EQ(Bundle::framework(), Bundle::forPath(good));
+    BundlePathOverride::put(std::nullopt);
+    EXPECT_EQ(Bundle::frameworkPath(), root);
+    EXPECT_EQ(Bundle::framework(), Bundle::forPath(root));
+    EXPECT_EQ(Bundle::framework()->localizedString("KEY"), "Built in");
 }
 
-TEST(BundleLookup, AnUnreadableDirectoryIsPassedOverAndReportedOnce)
+TEST(BundleLookup, AnUnreadableOverrideIsPassedOver)
 {
     testing_support::ScratchDirectory scratch;
     scratch.write("Locked.bundle/en.lproj/Localizable.strings", "\"KEY\" = \"Word\";");
-    const auto good = scratch.makeDirectory("Good.bundle");
     const auto locked = scratch.path("Locked.bundle");
     ::chmod(locked.c_str(), 0);
     EXPECT_EXIT(testing_support::runWithoutPrivileges([&] {
-                    auto passedOver = lookUpBundle({locked, good});
-                    if (!passedOver.found || passedOver.path != good)
-                        return false;
-                    // The framework's own bundle, unreadable: one line for the lookup, none more
-                    // when its strings are read.
+                    const std::string root = registerBuiltIn();
+                    auto lookup = lookUpFrameworkBundle(locked.c_str(), root);
                     BundlePathOverride override(locked);
                     platform::DebugLogCapture log;
-                    auto bundle = Bundle::framework();
-                    return bundle->localizedString("KEY") == "KEY" && log.lines().size() == 1 &&
-                           log.contains(locked + " (cannot be read") && log.contains("TAVRO_BUNDLE_PATH");
+                    return lookup.path == root && lookup.problem.find(locked + " (cannot be read") != std::string::npos &&
+                           Bundle::framework()->localizedString("KEY") == "Built in";
                 }),
                 ::testing::ExitedWithCode(0), "");
     ::chmod(locked.c_str(), 0755);
 }
 
-TEST(BundleLookup, TheFrameworkBundleIsFoundWithoutAnOverrideAndAMissingOneIsReportedOnce)
+// In a process of its own, so no earlier test has used up the one line.
+TEST(BundleLookup, ABadOverrideIsSaidOnStandardErrorOncePerProcessWhateverTheDebugLog)
 {
-    {
-        BundlePathOverride unset(std::nullopt);
-        platform::DebugLogCapture log;
-        EXPECT_NE(Bundle::framework()->localizedString("TAVRO_OK"), "TAVRO_OK") << Bundle::frameworkPath();
-        EXPECT_TRUE(log.lines().empty());
-    }
-    testing_support::ScratchDirectory scratch;
-    const auto nowhere = scratch.path("Nowhere.bundle");
-    BundlePathOverride override(nowhere);
-    platform::DebugLogCapture log;
-    EXPECT_EQ(Bundle::framework()->localizedString("TAVRO_OK"), "TAVRO_OK");
-    Bundle::framework();
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(log.contains(nowhere + " (missing)")) << log.lines().front();
+    const std::string savedStyle = ::testing::GTEST_FLAG(death_test_style);
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    EXPECT_EXIT(
+        {
+            const std::string root = registerBuiltIn();
+            platform::setDebugLogEnabled(false);
+            BundlePathOverride override("/nowhere/Fw.bundle");
+            const bool served = Bundle::framework()->localizedString("KEY") == "Built in" &&
+                                Bundle::framework() == Bundle::forPath(root);
+            std::exit(served ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "^TAVRO_BUNDLE_PATH=/nowhere/Fw.bundle \\(missing\\)[^\n]*\n$");
+    ::testing::GTEST_FLAG(death_test_style) = savedStyle;
 }

@@ -1,5 +1,6 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Localization.h"
 #include "platform/foundation/NibRegistry.h"
 
@@ -8,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <span>
 #include <sys/stat.h>
 #include <typeindex>
 
@@ -48,59 +49,105 @@ TEST(Bundle, OpensExistingDirectoriesOnceEach)
     EXPECT_NE(std::find(all.begin(), all.end(), bundle), all.end());
 }
 
+namespace {
+
+// The same files in a directory and compiled in: every lookup must answer alike from both.
+std::vector<std::shared_ptr<Bundle>> onDiskAndInMemory(const testing_support::ScratchDirectory& scratch,
+                                                       const std::string& name,
+                                                       std::span<const platform::EmbeddedFile> files)
+{
+    for (const auto& file : files)
+        scratch.write(name + "/" + std::string(file.path), file.bytes);
+    return {Bundle::forPath(scratch.path(name)), Bundle::forPath(platform::registerEmbeddedFiles(name, files))};
+}
+
+} // namespace
+
 TEST(Bundle, FindsResourcesLocalizedFirstAndNeverOutsideTheBundle)
 {
     testing_support::ScratchDirectory scratch;
     platform::setPreferredLanguages({"fr"});
-    scratch.write("B.bundle/fr.lproj/greeting.txt", "bonjour");
-    scratch.write("B.bundle/en.lproj/greeting.txt", "hello");
-    scratch.write("B.bundle/en.lproj/only-english.txt", "en");
-    scratch.write("B.bundle/greeting.txt", "top");
-    scratch.write("B.bundle/data/config.json", "{}");
-    scratch.write("B.bundle/noext", "");
+    static constexpr platform::EmbeddedFile files[] = {
+        {"fr.lproj/greeting.txt", "bonjour"}, {"en.lproj/greeting.txt", "hello"},
+        {"en.lproj/only-english.txt", "en"},  {"greeting.txt", "top"},
+        {"data/config.json", "{}"},           {"noext", ""},
+        {"UIControlsResources.bundle/logo.png", "png"},
+    };
     scratch.write("secret.txt", "outside");
-    scratch.makeDirectory("B.bundle/UIControlsResources.bundle");
-    auto bundle = Bundle::forPath(scratch.path("B.bundle"));
-    ASSERT_TRUE(bundle);
-    const std::string root = bundle->bundlePath();
+    for (const auto& bundle : onDiskAndInMemory(scratch, "B.bundle", files)) {
+        ASSERT_TRUE(bundle);
+        const std::string root = bundle->bundlePath();
+        SCOPED_TRACE(root);
 
-    EXPECT_EQ(bundle->localizations(), (std::vector<std::string>{"en", "fr"}));
-    EXPECT_EQ(bundle->preferredLocalization(), "fr");
-    EXPECT_EQ(bundle->pathForResource("greeting", "txt"), root + "/fr.lproj/greeting.txt");
-    EXPECT_EQ(bundle->pathForResource("greeting.txt"), root + "/fr.lproj/greeting.txt");
-    EXPECT_EQ(bundle->pathForResource("greeting", ".txt"), root + "/fr.lproj/greeting.txt");
-    EXPECT_EQ(bundle->pathForResource("only-english", "txt"), root + "/en.lproj/only-english.txt");
-    EXPECT_EQ(bundle->pathForResource("config", "json", "data"), root + "/data/config.json");
-    EXPECT_EQ(bundle->pathForResource("noext"), root + "/noext");
-    EXPECT_FALSE(bundle->pathForResource("absent", "txt"));
-    EXPECT_FALSE(bundle->pathForResource("", "txt"));
+        EXPECT_EQ(bundle->localizations(), (std::vector<std::string>{"en", "fr"}));
+        EXPECT_EQ(bundle->preferredLocalization(), "fr");
+        EXPECT_EQ(bundle->pathForResource("greeting", "txt"), root + "/fr.lproj/greeting.txt");
+        EXPECT_EQ(bundle->pathForResource("greeting.txt"), root + "/fr.lproj/greeting.txt");
+        EXPECT_EQ(bundle->pathForResource("greeting", ".txt"), root + "/fr.lproj/greeting.txt");
+        EXPECT_EQ(bundle->pathForResource("only-english", "txt"), root + "/en.lproj/only-english.txt");
+        EXPECT_EQ(bundle->pathForResource("config", "json", "data"), root + "/data/config.json");
+        EXPECT_EQ(bundle->pathForResource("noext"), root + "/noext");
+        EXPECT_FALSE(bundle->pathForResource("absent", "txt"));
+        EXPECT_FALSE(bundle->pathForResource("", "txt"));
+        EXPECT_EQ(platform::readWholeFile(*bundle->pathForResource("greeting", "txt")), "bonjour");
 
-    EXPECT_FALSE(bundle->pathForResource("../secret", "txt"));
-    EXPECT_FALSE(bundle->pathForResource("secret", "txt", ".."));
-    EXPECT_FALSE(bundle->pathForResource("/etc/passwd"));
-    EXPECT_FALSE(bundle->pathForResource("secret", "/../txt"));
+        EXPECT_FALSE(bundle->pathForResource("../secret", "txt"));
+        EXPECT_FALSE(bundle->pathForResource("secret", "txt", ".."));
+        EXPECT_FALSE(bundle->pathForResource("/etc/passwd"));
+        EXPECT_FALSE(bundle->pathForResource("secret", "/../txt"));
 
-    auto nestedPath = bundle->pathForResource("UIControlsResources", "bundle");
-    ASSERT_TRUE(nestedPath);
-    auto nested = Bundle::forPath(*nestedPath);
-    ASSERT_TRUE(nested);
-    EXPECT_NE(nested, bundle);
-    EXPECT_FALSE(bundle->pathForResource("Other", "bundle"));
+        auto nestedPath = bundle->pathForResource("UIControlsResources", "bundle");
+        ASSERT_TRUE(nestedPath);
+        auto nested = Bundle::forPath(*nestedPath);
+        ASSERT_TRUE(nested);
+        EXPECT_NE(nested, bundle);
+        EXPECT_TRUE(nested->pathForImage("logo", 2));
+        EXPECT_FALSE(bundle->pathForResource("Other", "bundle"));
+    }
     platform::setPreferredLanguages({});
+}
+
+TEST(Bundle, CompiledInFilesAreOpenedAndReadLikeDirectories)
+{
+    static constexpr platform::EmbeddedFile files[] = {{"en.lproj/Localizable.strings", "\"KEY\" = \"Word\";"},
+                                                       {"big.bin", "0123456789"}};
+    const std::string root = platform::registerEmbeddedFiles("Read.bundle", files);
+    EXPECT_EQ(root, "embedded:/Read.bundle");
+    auto bundle = Bundle::forPath(root);
+    ASSERT_TRUE(bundle);
+    EXPECT_EQ(Bundle::forPath(root + "/"), bundle);
+    EXPECT_EQ(Bundle::forPath(root + "/en.lproj/.."), bundle);
+    EXPECT_EQ(bundle->localizedString("KEY"), "Word");
+    for (const char* notAFolder : {"embedded:/Read.bundle/big.bin", "embedded:/Missing.bundle", "embedded:/.."})
+        EXPECT_EQ(Bundle::forPath(notAFolder), nullptr) << notAFolder;
+
+    using platform::FileReadFailure;
+    const struct {
+        std::string path;
+        std::size_t limit;
+        std::optional<FileReadFailure> failure;
+    } reads[] = {
+        {root + "/big.bin", 10, std::nullopt},
+        {root + "/big.bin", 9, FileReadFailure::tooLarge},
+        {root + "/en.lproj", 100, FileReadFailure::notRegularFile},
+        {root + "/absent.bin", 100, FileReadFailure::missing},
+    };
+    for (const auto& read : reads) {
+        FileReadFailure failure{};
+        auto bytes = platform::readWholeFile(read.path, read.limit, &failure);
+        EXPECT_EQ(bytes.has_value(), !read.failure) << read.path;
+        EXPECT_TRUE(!read.failure || failure == *read.failure) << read.path;
+    }
+    EXPECT_EQ(platform::readWholeFile(root + "/big.bin"), "0123456789");
 }
 
 TEST(Bundle, PicksTheImageFileForTheScreenScale)
 {
     testing_support::ScratchDirectory scratch;
-    scratch.write("I.bundle/both.png", "1x");
-    scratch.write("I.bundle/both@2x.png", "2x");
-    scratch.write("I.bundle/plain.png", "1x");
-    scratch.write("I.bundle/retina@2x.png", "2x");
-    scratch.write("I.bundle/hd@3x.png", "3x");
-    auto bundle = Bundle::forPath(scratch.path("I.bundle"));
-    ASSERT_TRUE(bundle);
-    const std::string root = bundle->bundlePath();
-
+    static constexpr platform::EmbeddedFile files[] = {
+        {"both.png", "1x"},       {"both@2x.png", "2x"}, {"plain.png", "1x"},
+        {"retina@2x.png", "2x"}, {"hd@3x.png", "3x"},
+    };
     struct Case {
         const char* name;
         double scale;
@@ -112,13 +159,17 @@ TEST(Bundle, PicksTheImageFileForTheScreenScale)
         {"both.png", 2, "both@2x.png", 2}, {"plain", 2, "plain.png", 1}, {"retina", 1, "retina@2x.png", 2},
         {"hd", 2, "hd@3x.png", 3},         {"both", 0, "both.png", 1},
     };
-    for (const auto& c : cases) {
-        auto found = bundle->pathForImage(c.name, c.scale);
-        ASSERT_TRUE(found) << c.name << " @" << c.scale;
-        EXPECT_EQ(found->path, root + "/" + c.file) << c.name << " @" << c.scale;
-        EXPECT_EQ(found->scale, c.fileScale) << c.name << " @" << c.scale;
+    for (const auto& bundle : onDiskAndInMemory(scratch, "I.bundle", files)) {
+        ASSERT_TRUE(bundle);
+        const std::string root = bundle->bundlePath();
+        for (const auto& c : cases) {
+            auto found = bundle->pathForImage(c.name, c.scale);
+            ASSERT_TRUE(found) << root << " " << c.name << " @" << c.scale;
+            EXPECT_EQ(found->path, root + "/" + c.file) << c.name << " @" << c.scale;
+            EXPECT_EQ(found->scale, c.fileScale) << c.name << " @" << c.scale;
+        }
+        EXPECT_FALSE(bundle->pathForImage("absent", 2));
     }
-    EXPECT_FALSE(bundle->pathForImage("absent", 2));
 }
 
 TEST(Bundle, MapsClassesToRegisteredBundlesAndOthersToMain)
@@ -151,7 +202,7 @@ TEST(Bundle, MapsClassesToRegisteredBundlesAndOthersToMain)
     EXPECT_EQ(Bundle::forClass<tavro_like::FrameworkScreen>(), Bundle::main());
 }
 
-TEST(Bundle, MainAndFrameworkBundlesHonourTheirOverrides)
+TEST(Bundle, MainBundleHonoursItsOverride)
 {
     testing_support::ScratchDirectory scratch;
     auto defaultMain = Bundle::main();
@@ -162,24 +213,6 @@ TEST(Bundle, MainAndFrameworkBundlesHonourTheirOverrides)
     Bundle::setMainBundlePath(std::nullopt);
     EXPECT_EQ(Bundle::main(), defaultMain);
 
-    const char* saved = std::getenv("TAVRO_BUNDLE_PATH");
-    std::string savedValue = saved ? saved : "";
-    auto frameworkDir = scratch.makeDirectory("Fw.bundle");
-    ::setenv("TAVRO_BUNDLE_PATH", frameworkDir.c_str(), 1);
-    EXPECT_EQ(Bundle::frameworkPath(), frameworkDir);
-    EXPECT_EQ(Bundle::framework(), Bundle::forPath(frameworkDir));
-
-    // A missing framework directory still gives a bundle; its lookups miss.
-    ::setenv("TAVRO_BUNDLE_PATH", scratch.path("Nowhere.bundle").c_str(), 1);
-    auto missing = Bundle::framework();
-    ASSERT_TRUE(missing);
-    EXPECT_EQ(missing->localizedString("TAVRO_OK"), "TAVRO_OK");
-    EXPECT_FALSE(missing->pathForResource("anything", "png"));
-
-    if (saved)
-        ::setenv("TAVRO_BUNDLE_PATH", savedValue.c_str(), 1);
-    else
-        ::unsetenv("TAVRO_BUNDLE_PATH");
 }
 
 TEST(Bundle, AnUnreadableDirectorySaysSoOnce)
