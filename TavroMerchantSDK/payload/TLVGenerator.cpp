@@ -307,7 +307,15 @@ Dictionary TLVGenerator::placeableCopy(const Dictionary& dictionary)
 {
     Dictionary copy;
     for (const auto& [key, value] : dictionary) {
-        if (isTemplate(propertyOfKey(key).property, value)) {
+        const KeyProperty found = propertyOfKey(key);
+        if (found.byName) {
+            // IDs come first (kIdKeysComeFirst): an ID left out must still hide its property's name.
+            const auto byId = dictionary.find(tagtable::idOf(*found.property));
+            if (byId != dictionary.end() && !copy.contains(byId->first)) {
+                continue;
+            }
+        }
+        if (isTemplate(found.property, value)) {
             Dictionary texts;
             forEachKey(*value.asDictionary(), [&](std::string_view subKey, std::string_view, std::optional<Property>,
                                                   const AnyValue& subValue) {
@@ -316,10 +324,7 @@ Dictionary TLVGenerator::placeableCopy(const Dictionary& dictionary)
                 }
             });
             copy.emplace_hint(copy.end(), key, std::move(texts));
-        } else if (value.isArray() || value.isDictionary()) {
-            // Not copied; the key stays, so it still hides its property's name from encode().
-            copy.emplace_hint(copy.end(), key, AnyValue());
-        } else {
+        } else if (!value.isArray() && !value.isDictionary()) {
             copy.emplace_hint(copy.end(), key, value);
         }
     }

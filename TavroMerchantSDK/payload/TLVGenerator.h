@@ -35,11 +35,11 @@ public:
     static EncodedPayload encode(const platform::AnyValue::Dictionary& qrCodeDictionary,
                                  std::span<const std::string_view> keysLeftOut = {});
 
-    // What encode() reads of `dictionary`, copied: every top-level key, its value as it is, but a
-    // template keeps only the text sub-entries it is written from, and an array or a dictionary
-    // that cannot be placed as a template becomes null (nothing of it is copied). encode() gives
-    // the copy's text for the dictionary, and the copy looks no deeper than a template's entries,
-    // so a dictionary nested to any depth is safe to hand over.
+    // What encode() reads of `dictionary`, copied: its top-level values, a template with only the
+    // text sub-entries it is written from; an array or a dictionary that is no template is left
+    // out, and so is a property's name whose ID held one. encode() writes the same text for the
+    // copy, which looks no deeper than a template's entries: a dictionary nested to any depth is
+    // safe to copy.
     static platform::AnyValue::Dictionary placeableCopy(const platform::AnyValue::Dictionary& dictionary);
 
     // Decodes `tlvString` and validates it: the validator's error codes in the order found, empty
