@@ -118,7 +118,8 @@ std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& f
 // sticky bits are never carried over.
 bool keepOwnerAndPermissions(int fd, const std::filesystem::path& file)
 {
-    struct stat info {}, fresh{};
+    struct stat info {};
+    struct stat fresh {};
     if (::stat(file.c_str(), &info) != 0)
         return errno == ENOENT;
     if (::fstat(fd, &fresh) == 0 && (fresh.st_uid != info.st_uid || fresh.st_gid != info.st_gid)) {

@@ -40,8 +40,7 @@ protected:
         auto config = NSObject::create<tavro::TavroConfig>();
         config->setActionButtonColor(tavro::colorWithHexString("#C81E7B"));
         // Seven logos: the grid has a second row to expand.
-        config->setSupportedNetworkImage(
-            std::vector<platform::UIImagePtr>(7, tavro::tavroImage("network_logo_tavro")));
+        config->setSupportedNetworkImage(std::vector<platform::UIImagePtr>(7, tavro::tavroImage("network_logo_tavro")));
         TavroMerchantSDK::setupOneTimeConfiguration(config);
     }
 
@@ -187,10 +186,9 @@ TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
                 EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
             }
             EXPECT_EQ(pixelsDrawnOver(session()->sdkWindow(), screen->paymentDetailButton()), 0);
-            driver.writePNG(session()->sdkWindow(), std::string("request-payment-") +
-                                                        (smallScreen() ? "small" : "large") +
-                                                        (expanded ? "-expanded" : "-collapsed") +
-                                                        (amount ? "-amount" : ""));
+            driver.writePNG(session()->sdkWindow(),
+                            std::string("request-payment-") + (smallScreen() ? "small" : "large") +
+                                (expanded ? "-expanded" : "-collapsed") + (amount ? "-amount" : ""));
         }
 }
 

@@ -188,8 +188,10 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         std::function<void()> prepare;
         bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
         bool leftAlone;         // else rewritten
-        fs::perms modeAfter = fs::perms::unknown; // when the rewrite is to change the bits
-        bool asRoot = false;                      // only root may hand a file to another owner
+        // The bits the rewrite must leave, when they are to change.
+        fs::perms modeAfter = fs::perms::unknown;
+        // Only root may hand a file to another owner.
+        bool asRoot = false;
     };
     const Row rows[] = {
         {"no read permission",
