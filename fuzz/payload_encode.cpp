@@ -1,7 +1,7 @@
 // A tag dictionary built from the bytes through the encoder and the validation. Invariants:
 // the text always ends in "6304" and the checksum of everything before its last four
 // characters; a payload that could not be framed never validates clean; a framed payload
-// decodes back to what was given.
+// decodes back to what was given; what the parser keeps of a dictionary encodes as the whole.
 
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
@@ -73,19 +73,23 @@ std::string key(ByteReader& reader)
     return reader.text(4);
 }
 
-AnyValue value(ByteReader& reader, bool allowTemplate)
+// Dictionaries and arrays nest at most `depth` levels.
+AnyValue value(ByteReader& reader, int depth)
 {
     const std::uint8_t kind = reader.byte() % 8;
     if (kind == 0) {
         return static_cast<std::int64_t>(reader.byte());
     }
-    if (kind == 1 && allowTemplate) {
+    if (kind == 1 && depth > 0) {
         Dictionary dictionary;
         const std::size_t count = reader.byte() % 6;
         for (std::size_t i = 0; i < count && !reader.done(); ++i) {
-            dictionary[key(reader)] = value(reader, false);
+            dictionary[key(reader)] = value(reader, depth - 1);
         }
         return dictionary;
+    }
+    if (kind == 3 && depth > 0) {
+        return AnyValue::Array{value(reader, depth - 1)};
     }
     return reader.text(kind == 2 ? 120 : 20);
 }
@@ -108,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dictionary["00"] = "01";
     }
     while (!reader.done()) {
-        dictionary[key(reader)] = value(reader, true);
+        dictionary[key(reader)] = value(reader, 3);
     }
 
     const auto payload = tavro::TLVGenerator::encode(dictionary);
@@ -121,9 +125,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     auto& parser = tavro::TLVMapParser::shared();
+    // The parser keeps only what the encoder reads, and that encodes as the whole does.
     parser.setTLVDataDictionary(dictionary);
     parser.prepareTLV();
-    if (parser.tLVDataDictionary() != dictionary) {
+    const Dictionary placeable = tavro::TLVGenerator::placeableCopy(dictionary);
+    if (parser.tLVDataDictionary() != placeable || tavro::TLVGenerator::encode(placeable).text != payload.text) {
         std::abort();
     }
     const auto& error = parser.tavroError();

@@ -3,18 +3,10 @@
 // something alive shows in every cycle, so the sanitizer build, where one flow cycle costs about
 // forty times more, runs a tenth of them.
 
+#include "AddressSanitizerBuild.h"
+
 namespace leaktest {
 
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr int flowCycles = 100;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-inline constexpr int flowCycles = 100;
-#else
-inline constexpr int flowCycles = 1000;
-#endif
-#else
-inline constexpr int flowCycles = 1000;
-#endif
+inline constexpr int flowCycles = testbuild::underAddressSanitizer ? 100 : 1000;
 
 } // namespace leaktest

@@ -1,6 +1,7 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 
 #include "TavroMerchantSDK/core/TavroSessionState.h"
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 
 #include <string_view>
@@ -50,7 +51,7 @@ TavroPaymentRequest::TavroPaymentRequest(std::string payloadFormatIndicator, std
 {
 }
 
-TavroPaymentRequest::TavroPaymentRequest(platform::AnyValue::Dictionary tagValueDictionary)
+TavroPaymentRequest::TavroPaymentRequest(const platform::AnyValue::Dictionary& tagValueDictionary)
     : m_pointOfInitiation(textFor(tagValueDictionary, "01")),
       m_tavroMerchantID(textFor(tagValueDictionary, "02")),
       m_merchantName(textFor(tagValueDictionary, "59")),
@@ -66,7 +67,7 @@ TavroPaymentRequest::TavroPaymentRequest(platform::AnyValue::Dictionary tagValue
       m_mastercardPan2(textFor(tagValueDictionary, "05")),
       m_npciid1(textFor(tagValueDictionary, "06")),
       m_npciid2(textFor(tagValueDictionary, "07")),
-      m_tagValueDictionary(std::move(tagValueDictionary))
+      m_tagValueDictionary(TLVGenerator::placeableCopy(tagValueDictionary))
 {
     primeParser(TLVMapParser::shared());
     TavroSessionState::shared().setMerchantSDKEmvCoSupported(true);
@@ -74,7 +75,11 @@ TavroPaymentRequest::TavroPaymentRequest(platform::AnyValue::Dictionary tagValue
 
 void TavroPaymentRequest::primeParser(TLVMapParser& parser) const
 {
-    parser.setTLVDataDictionary(m_tagValueDictionary);
+    if (m_tagValueDictionary) {
+        parser.setTLVDataDictionary(*m_tagValueDictionary);
+    } else {
+        parser.setTLVDataDictionary(std::nullopt);
+    }
     parser.prepareTLV();
 }
 

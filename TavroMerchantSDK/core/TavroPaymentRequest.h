@@ -43,9 +43,10 @@ public:
     // A request from a tag dictionary (payload IDs to values, as the payload encoder takes it).
     // The text values under "01", "02", "59", "52", "60", "58", "53", "61", "04", "05", "06" and
     // "07" fill their fields (other kinds of value are ignored); payloadFormatIndicator is "01"
-    // and the other merchant fields, the tip trio included, empty text. The request keeps the
-    // dictionary, primes the shared parser with it and marks the session as having seen one.
-    explicit TavroPaymentRequest(platform::AnyValue::Dictionary tagValueDictionary);
+    // and the other merchant fields, the tip trio included, empty text. The request keeps what the
+    // encoder reads of the dictionary (TLVGenerator::placeableCopy, so any depth is safe), primes
+    // the shared parser with it and marks the session as having seen one.
+    explicit TavroPaymentRequest(const platform::AnyValue::Dictionary& tagValueDictionary);
 
     // --- fields, in declaration order ---
     const std::string& payloadFormatIndicator() const { return m_payloadFormatIndicator; }
@@ -101,7 +102,8 @@ public:
     const OptionalText& purpose() const { return m_purpose; }
     void setPurpose(OptionalText value) { m_purpose = std::move(value); }
 
-    // The dictionary this request was made from; nullopt for a request made from values.
+    // What the encoder reads of the dictionary this request was made from; nullopt for a request
+    // made from values.
     const std::optional<platform::AnyValue::Dictionary>& tagValueDictionary() const { return m_tagValueDictionary; }
 
     // A new, independent request. One made from a tag dictionary is made again from that

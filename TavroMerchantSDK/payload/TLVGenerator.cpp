@@ -6,6 +6,7 @@
 #include "TavroMerchantSDK/payload/TagKeyMap.h"
 #include "platform/foundation/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstddef>
@@ -95,30 +96,57 @@ constexpr bool kIdKeysComeFirst = [] {
 }();
 static_assert(kIdKeysComeFirst);
 
-// Calls `visit(id, property, value)` for each key of `dictionary`, in key order. A key that is a
-// payload ID stands for the property holding that ID; a property's name stands for the property
-// unless the property's ID is also a key (the value under the ID wins); `id` is then that
-// property's ID. Every other key (names of the properties without an ID included) comes as
-// itself, with no property.
+// The property `key` stands for: the one holding it as its payload ID, else the one of that name
+// when that property has an ID (`byName`).
+struct KeyProperty {
+    std::optional<Property> property;
+    bool byName = false;
+};
+
+KeyProperty propertyOfKey(std::string_view key)
+{
+    if (const auto property = tagtable::propertyForId(key)) {
+        return {property, false};
+    }
+    if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
+        return {named, true};
+    }
+    return {};
+}
+
+// Calls `visit(key, id, property, value)` for each key of `dictionary`, in key order, as if the
+// keys in `absent` were not there. A key that is a payload ID stands for the property holding that
+// ID; a property's name stands for the property unless the property's ID is also a key (the value
+// under the ID wins); `id` is then that property's ID. Every other key (names of the properties
+// without an ID included) comes as itself, with no property.
 template <typename Visit>
-void forEachKey(const Dictionary& dictionary, Visit visit)
+void forEachKey(const Dictionary& dictionary, Visit visit, std::span<const std::string_view> absent = {})
 {
     // Complete by the time the names come (kIdKeysComeFirst).
     std::bitset<TAVROMerchantTLV::propertyCount> givenById;
     for (const auto& [key, value] : dictionary) {
+        if (std::find(absent.begin(), absent.end(), key) != absent.end()) {
+            continue;
+        }
+        const KeyProperty found = propertyOfKey(key);
         std::string_view id = key;
-        std::optional<Property> property = tagtable::propertyForId(key);
-        if (property) {
-            givenById.set(static_cast<std::size_t>(*property));
-        } else if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
-            if (givenById.test(static_cast<std::size_t>(*named))) {
+        if (found.byName) {
+            if (givenById.test(static_cast<std::size_t>(*found.property))) {
                 continue;
             }
-            id = tagtable::idOf(*named);
-            property = named;
+            id = tagtable::idOf(*found.property);
+        } else if (found.property) {
+            givenById.set(static_cast<std::size_t>(*found.property));
         }
-        visit(id, property, value);
+        visit(key, id, found.property, value);
     }
+}
+
+// Whether encode() writes `value`, under a top-level key standing for `property`, as a template.
+bool isTemplate(std::optional<Property> property, const AnyValue& value)
+{
+    return property && *property != Property::payloadFormatIndicator && *property != Property::crc &&
+           value.isDictionary();
 }
 
 // A top-level entry: a text value, or a template whose content is written when its turn comes.
@@ -190,7 +218,8 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
     std::pmr::vector<SubEntry> subEntries(m_memory);
     subEntries.reserve(dictionary.size());
     std::size_t rawRank = TAVROMerchantTLV::propertyCount;
-    forEachKey(dictionary, [&](std::string_view keyId, std::optional<Property> property, const AnyValue& value) {
+    forEachKey(dictionary, [&](std::string_view, std::string_view keyId, std::optional<Property> property,
+                               const AnyValue& value) {
         const std::string* text = value.asString();
         if (!text) {
             return;
@@ -235,13 +264,14 @@ void Writer::writeTemplate(std::string_view id, const Dictionary& dictionary)
 
 } // namespace
 
-EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
+EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary, std::span<const std::string_view> keysLeftOut)
 {
     Scratch scratch;
     const std::string* indicator = nullptr;
     std::pmr::vector<Entry> entries(scratch.resource());
     entries.reserve(qrCodeDictionary.size());
-    forEachKey(qrCodeDictionary, [&](std::string_view id, std::optional<Property> property, const AnyValue& value) {
+    const auto collect = [&](std::string_view, std::string_view id, std::optional<Property> property,
+                             const AnyValue& value) {
         if (property == Property::payloadFormatIndicator) {
             indicator = value.asString();
         } else if (property == Property::crc) {
@@ -251,10 +281,11 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
             if (property ? id.size() == 2 : measureId(id).codePoints == 2) {
                 entries.push_back({id, &value});
             }
-        } else if (property && value.isDictionary()) {
+        } else if (isTemplate(property, value)) {
             entries.push_back({id, &value});
         }
-    });
+    };
+    forEachKey(qrCodeDictionary, collect, keysLeftOut);
     insertionSort(entries, [](const Entry& a, const Entry& b) { return idLess(a.id, b.id); });
 
     Writer writer(scratch.resource());
@@ -270,6 +301,34 @@ EncodedPayload TLVGenerator::encode(const Dictionary& qrCodeDictionary)
     }
 
     return writer.finish();
+}
+
+Dictionary TLVGenerator::placeableCopy(const Dictionary& dictionary)
+{
+    Dictionary copy;
+    for (const auto& [key, value] : dictionary) {
+        const KeyProperty found = propertyOfKey(key);
+        if (found.byName) {
+            // IDs come first (kIdKeysComeFirst): an ID left out must still hide its property's name.
+            const auto byId = dictionary.find(tagtable::idOf(*found.property));
+            if (byId != dictionary.end() && !copy.contains(byId->first)) {
+                continue;
+            }
+        }
+        if (isTemplate(found.property, value)) {
+            Dictionary texts;
+            forEachKey(*value.asDictionary(), [&](std::string_view subKey, std::string_view, std::optional<Property>,
+                                                  const AnyValue& subValue) {
+                if (subValue.isString()) {
+                    texts.emplace_hint(texts.end(), subKey, subValue);
+                }
+            });
+            copy.emplace_hint(copy.end(), key, std::move(texts));
+        } else if (!value.isArray() && !value.isDictionary()) {
+            copy.emplace_hint(copy.end(), key, value);
+        }
+    }
+    return copy;
 }
 
 std::string TLVGenerator::encodeDictToTLV(const Dictionary& qrCodeDictionary)

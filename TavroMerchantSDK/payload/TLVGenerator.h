@@ -3,6 +3,7 @@
 
 #include "platform/foundation/AnyValue.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,17 @@ public:
     // Lengths count code points. Never fails; the result has at least 8 characters.
     static std::string encodeDictToTLV(const platform::AnyValue::Dictionary& qrCodeDictionary);
 
-    // The same text, together with whether it could be framed.
-    static EncodedPayload encode(const platform::AnyValue::Dictionary& qrCodeDictionary);
+    // The same text, together with whether it could be framed; the keys in `keysLeftOut` are
+    // read as if they were not in the dictionary.
+    static EncodedPayload encode(const platform::AnyValue::Dictionary& qrCodeDictionary,
+                                 std::span<const std::string_view> keysLeftOut = {});
+
+    // What encode() reads of `dictionary`, copied: its top-level values, a template with only the
+    // text sub-entries it is written from; an array or a dictionary that is no template is left
+    // out, and so is a property's name whose ID held one. encode() writes the same text for the
+    // copy, which looks no deeper than a template's entries: a dictionary nested to any depth is
+    // safe to copy.
+    static platform::AnyValue::Dictionary placeableCopy(const platform::AnyValue::Dictionary& dictionary);
 
     // Decodes `tlvString` and validates it: the validator's error codes in the order found, empty
     // when the payload is valid, or the single code "0" when the text does not decode.

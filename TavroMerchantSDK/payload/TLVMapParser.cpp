@@ -39,18 +39,17 @@ void TLVMapParser::resetForTesting()
     shared() = TLVMapParser();
 }
 
+void TLVMapParser::setTLVDataDictionary(const platform::AnyValue::Dictionary& value)
+{
+    m_tLVDataDictionary = TLVGenerator::placeableCopy(value);
+}
+
 void TLVMapParser::prepareTLV()
 {
     if (!m_tLVDataDictionary) {
         return;
     }
-    platform::AnyValue::Dictionary dictionary = *m_tLVDataDictionary;
-    for (std::string_view key : kKeysLeftOut) {
-        if (const auto it = dictionary.find(key); it != dictionary.end()) {
-            dictionary.erase(it);
-        }
-    }
-    EncodedPayload payload = TLVGenerator::encode(dictionary);
+    EncodedPayload payload = TLVGenerator::encode(*m_tLVDataDictionary, kKeysLeftOut);
     std::vector<std::string> codes = TLVGenerator::tlvValidation(payload);
     m_tlvString = std::move(payload.text);
     m_tavroError = codes.empty() ? nullptr : std::make_shared<TavroError>(std::move(codes));

@@ -19,11 +19,11 @@ public:
     // Puts the shared parser back as it is at start: no dictionary, no text, no error.
     static void resetForTesting();
 
+    // What prepareTLV() encodes: the placeable part of the dictionary last set
+    // (TLVGenerator::placeableCopy), so a dictionary nested to any depth is safe to hand over.
     const std::optional<platform::AnyValue::Dictionary>& tLVDataDictionary() const { return m_tLVDataDictionary; }
-    void setTLVDataDictionary(std::optional<platform::AnyValue::Dictionary> value)
-    {
-        m_tLVDataDictionary = std::move(value);
-    }
+    void setTLVDataDictionary(const platform::AnyValue::Dictionary& value);
+    void setTLVDataDictionary(std::nullopt_t) { m_tLVDataDictionary.reset(); }
 
     const std::string& tlvString() const { return m_tlvString; }
     void setTlvString(std::string value) { m_tlvString = std::move(value); }

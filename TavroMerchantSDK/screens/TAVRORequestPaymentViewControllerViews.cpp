@@ -1,5 +1,6 @@
 // The request-payment screen's view tree: a centred column hanging from the caption, each view
-// from the bottom of the one above it, and the details button pinned to the bottom layout guide.
+// from the bottom of the one above it, and the details button pinned to the bottom layout guide in
+// front of the column.
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 
 #include "TavroMerchantSDK/core/TavroSession.h"
@@ -66,19 +67,6 @@ void TAVRORequestPaymentViewController::createViews()
 
     const auto request = TavroSession::sharedSession()->requestPaymentSession()->request();
 
-    m_paymentDetailButton = NSObject::create<platform::UIButton>();
-    m_paymentDetailButton->setTranslatesAutoresizingMaskIntoConstraints(false);
-    m_paymentDetailButton->setTitle(platform::text::toUpper(StringConstants::REQUEST_FLOW_PAYMENT_DETAIL()),
-                                    platform::UIControlState::normal);
-    TAVROThemes::setThemeForButton(*m_paymentDetailButton);
-    m_paymentDetailButton->titleLabel()->setFont(UIFont::boldSystemFont(14));
-    m_paymentDetailButton->setAccessibilityIdentifier("Payment_Details_Button");
-    m_paymentDetailButton->addTarget(sharedFromThis<TAVRORequestPaymentViewController>(),
-                                     &TAVRORequestPaymentViewController::detailsButtonPressed,
-                                     platform::UIControlEvents::touchUpInside);
-    root->addSubview(m_paymentDetailButton);
-    addConstraintForPaymentDetailButton(m_paymentDetailButton);
-
     m_scanToPayLabel = makeLabel(StringConstants::SCAN_TO_PAY_TITLE(), UIFont::systemFont(16), kTitleColor);
     root->addSubview(m_scanToPayLabel);
     addConstraintForScanToPayLabel(m_scanToPayLabel);
@@ -120,6 +108,20 @@ void TAVRORequestPaymentViewController::createViews()
     m_paymentDetailLabel->setHidden(true);
     root->addSubview(m_paymentDetailLabel);
     hangUnder(m_paymentDetailLabel, m_amountLabel, 0, width, 16);
+
+    // Added last: on a short screen it hides the end of the column instead of the column drawing over it.
+    m_paymentDetailButton = NSObject::create<platform::UIButton>();
+    m_paymentDetailButton->setTranslatesAutoresizingMaskIntoConstraints(false);
+    m_paymentDetailButton->setTitle(platform::text::toUpper(StringConstants::REQUEST_FLOW_PAYMENT_DETAIL()),
+                                    platform::UIControlState::normal);
+    TAVROThemes::setThemeForButton(*m_paymentDetailButton);
+    m_paymentDetailButton->titleLabel()->setFont(UIFont::boldSystemFont(14));
+    m_paymentDetailButton->setAccessibilityIdentifier("Payment_Details_Button");
+    m_paymentDetailButton->addTarget(sharedFromThis<TAVRORequestPaymentViewController>(),
+                                     &TAVRORequestPaymentViewController::detailsButtonPressed,
+                                     platform::UIControlEvents::touchUpInside);
+    root->addSubview(m_paymentDetailButton);
+    addConstraintForPaymentDetailButton(m_paymentDetailButton);
 }
 
 void TAVRORequestPaymentViewController::addConstraintForPaymentDetailButton(const UIViewPtr& view)

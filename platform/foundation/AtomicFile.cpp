@@ -113,13 +113,19 @@ std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& f
     return target;
 }
 
-// Gives the temporary file the permission bits of the file it replaces, when there is one.
-bool keepPermissions(int fd, const std::filesystem::path& file)
+// Gives the temporary file the owner, group and permission bits of the file it replaces, when
+// there is one. An owner this process may not give stays its own; set-user-ID, set-group-ID and
+// sticky bits are never carried over.
+bool keepOwnerAndPermissions(int fd, const std::filesystem::path& file)
 {
     struct stat info {};
+    struct stat fresh {};
     if (::stat(file.c_str(), &info) != 0)
         return errno == ENOENT;
-    return ::fchmod(fd, info.st_mode & 07777) == 0;
+    if (::fstat(fd, &fresh) == 0 && (fresh.st_uid != info.st_uid || fresh.st_gid != info.st_gid)) {
+        [[maybe_unused]] const int ignored = ::fchown(fd, info.st_uid, info.st_gid);
+    }
+    return ::fchmod(fd, info.st_mode & 0777) == 0;
 }
 
 } // namespace
@@ -143,7 +149,7 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
         return fail(error, "cannot create a temporary file in " + directory.string(), errno);
 
     // The lock is held until the rename, so no cleaner takes the file while it is being written.
-    if (!keepPermissions(fd, file) || !writeAll(fd, contents) || ::fsync(fd) != 0) {
+    if (!keepOwnerAndPermissions(fd, file) || !writeAll(fd, contents) || ::fsync(fd) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
         ::close(fd);

@@ -12,7 +12,9 @@ namespace platform {
 // Temporary files that writers killed mid-save left next to `file` are removed first.
 // Creates missing parent directories. A `file` that is a symbolic link is replaced at the link's
 // final target (the link stays a link; a link that leads nowhere is a failure). A file that
-// exists keeps its permission bits; a new one is readable and writable by its owner only.
+// exists keeps its owner and group (as far as this process may give them) and its permission
+// bits, less set-user-ID, set-group-ID and sticky; a new one is readable and writable by its
+// owner only.
 // On failure returns false, leaves the old file untouched, removes the temporary file and
 // describes the failure in `error` (when given).
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error = nullptr);

@@ -1,12 +1,19 @@
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 #include "TavroMerchantSDK/core/TavroSessionState.h"
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
+#include "AddressSanitizerBuild.h"
 #include "PaymentRequestTestSupport.h"
+#include "SessionTestFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 using platform::AnyValue;
 using platform::NSObject;
+using sessiontest::SessionTest;
 using tavro::TavroPaymentRequest;
 
 namespace {
@@ -35,7 +42,97 @@ void setAdditionalFields(TavroPaymentRequest& request)
     request.setPurpose("Lunch");
 }
 
+// `depth` levels of dictionaries (or arrays) around a text, built without recursion.
+AnyValue nested(std::size_t depth, bool arrays)
+{
+    AnyValue value("bottom");
+    for (std::size_t level = 0; level < depth; ++level) {
+        if (arrays) {
+            AnyValue::Array array;
+            array.push_back(std::move(value));
+            value = AnyValue(std::move(array));
+        } else {
+            AnyValue::Dictionary dictionary;
+            dictionary.emplace("01", std::move(value));
+            value = AnyValue(std::move(dictionary));
+        }
+    }
+    return value;
+}
+
+// Takes `value` apart a level at a time, as AnyValue's own destructor recurses.
+void dismantle(AnyValue value)
+{
+    std::vector<AnyValue> pending;
+    pending.push_back(std::move(value));
+    while (!pending.empty()) {
+        AnyValue last = std::move(pending.back());
+        pending.pop_back();
+        if (auto* array = last.asArray())
+            std::move(array->begin(), array->end(), std::back_inserter(pending));
+        else if (auto* dictionary = last.asDictionary())
+            for (auto& entry : *dictionary)
+                pending.push_back(std::move(entry.second));
+    }
+}
+
 } // namespace
+
+// A host's tag dictionary nested to any depth: the request keeps only what the encoder reads, so
+// making, checking, cloning, launching and encoding it never walk the deep part, which the payload
+// leaves out.
+TEST_F(SessionTest, TagDictionariesNestedToAnyDepthAreSafeAndLeftOutOfThePayload)
+{
+    const std::size_t depth = testbuild::underAddressSanitizer ? 2'000 : 100'000;
+    struct Row {
+        const char* name;
+        const char* key;
+        bool arrays;     // levels of arrays, else of dictionaries
+        bool inTemplate; // under sub-ID "01" of the template at `key`, beside a text sub-entry
+    };
+    const Row rows[] = {
+        {"dictionaries under a key no property holds", "AB", false, false},
+        {"arrays under a template's ID", "80", true, false},
+        {"dictionaries inside a template", "26", false, true},
+        {"arrays inside a template", "26", true, true},
+    };
+    const AnyValue::Dictionary merchant = {
+        {"00", "01"},  {"01", "11"}, {"02", "4123456784"},  {"52", "5812"},
+        {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AnyValue::Dictionary given = merchant, reference = merchant;
+        if (row.inTemplate) {
+            reference[row.key] = AnyValue::Dictionary{{"00", "com.example.pay"}};
+            given[row.key] = reference[row.key];
+            given[row.key].asDictionary()->emplace("01", nested(depth, row.arrays));
+        } else {
+            given.emplace(row.key, nested(depth, row.arrays));
+        }
+        const std::string expected = NSObject::create<TavroPaymentRequest>(reference)->getTLV();
+        {
+            auto request = NSObject::create<TavroPaymentRequest>(given);
+            EXPECT_EQ(request->tagValueDictionary(), reference);
+            EXPECT_EQ(request->validate(), nullptr);
+            EXPECT_EQ(request->getTLV(), expected);
+            EXPECT_EQ(request->clone()->getTLV(), expected);
+            tavro::TLVMapParser parser;
+            parser.setTLVDataDictionary(given);
+            parser.prepareTLV();
+            EXPECT_EQ(parser.tlvString(), tavro::TLVGenerator::encode(reference).text);
+            EXPECT_EQ(tavro::TLVGenerator::encode(given).text, parser.tlvString());
+
+            tavro::TavroMerchantSDK::launchRequestPaymentFlow(request, [](bool, auto, auto) {});
+            finishSlide();
+            ASSERT_TRUE(session()->requestPaymentSession()->request());
+            EXPECT_EQ(session()->requestPaymentSession()->request()->getTLV(), expected);
+            tavro::TavroMerchantSDK::endTavroFlow();
+            finishSlide();
+        }
+        dismantle(AnyValue(std::move(given)));
+    }
+}
 
 TEST(TavroPaymentRequest, PlainInitialiserLeavesTipTrioAndAdditionalFieldsAbsent)
 {

@@ -9,6 +9,7 @@
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
+#include "TavroMerchantSDK/support/UIImageExtensions.h"
 #include "platform/testing/ScreenSetup.h"
 #include "platform/render/RenderTestSupport.h"
 #include "platform/ui/UIScreen.h"
@@ -38,6 +39,8 @@ protected:
         session()->sdkWindow()->setFrame(platform::UIScreen::main()->bounds());
         auto config = NSObject::create<tavro::TavroConfig>();
         config->setActionButtonColor(tavro::colorWithHexString("#C81E7B"));
+        // Seven logos: the grid has a second row to expand.
+        config->setSupportedNetworkImage(std::vector<platform::UIImagePtr>(7, tavro::tavroImage("network_logo_tavro")));
         TavroMerchantSDK::setupOneTimeConfiguration(config);
     }
 
@@ -149,9 +152,9 @@ TEST_P(BottomButtonLayoutTest, SharedPictureStopsAtTheDetailsButton)
     EXPECT_TRUE(driver.cancelShareSheet());
 }
 
-// The QR screen's column (name, city, amount, caption) ends above the details button and draws
-// nothing over it: at the larger size in every state, at the smaller one with the grid collapsed
-// (expanded there, a shown amount may reach under the button).
+// Nothing is drawn over the details button in any state, and the QR screen's column (name, city,
+// amount, caption) ends above it, except at the smaller size with the grid expanded, where the
+// column may run under the button.
 TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
 {
     auto screen = launchRequest();
@@ -159,8 +162,6 @@ TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
     const auto& grid = screen->supportedNetwork();
     for (const bool amount : {false, true})
         for (const bool expanded : {false, true}) {
-            if (expanded && smallScreen())
-                continue;
             SCOPED_TRACE(std::string(expanded ? "expanded" : "collapsed") + (amount ? ", amount" : ""));
             if (amount && screen->amountLabel()->isHidden()) {
                 auto editor = openEditor();
@@ -181,10 +182,14 @@ TEST_P(BottomButtonLayoutTest, ColumnEndsAboveTheDetailsButton)
                   UIViewPtr(screen->amountLabel()), UIViewPtr(screen->paymentDetailLabel())})
                 if (!label->isHidden())
                     columnEnd = std::max(columnEnd, label->frame().maxY());
-            EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
+            if (!(expanded && smallScreen())) {
+                EXPECT_LE(columnEnd, screen->paymentDetailButton()->frame().minY());
+            }
             EXPECT_EQ(pixelsDrawnOver(session()->sdkWindow(), screen->paymentDetailButton()), 0);
+            driver.writePNG(session()->sdkWindow(),
+                            std::string("request-payment-") + (smallScreen() ? "small" : "large") +
+                                (expanded ? "-expanded" : "-collapsed") + (amount ? "-amount" : ""));
         }
-    driver.writePNG(session()->sdkWindow(), smallScreen() ? "request-payment-small" : "request-payment-large");
 }
 
 INSTANTIATE_TEST_SUITE_P(PhoneSizes, BottomButtonLayoutTest, ::testing::Values(CGSize{375, 667}, CGSize{320, 568}),

@@ -178,7 +178,8 @@ TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
 
 // What the store finds at its path and what it leaves there after a change: a file it may not
 // read, or one too large to read, stays exactly as it was (settings live in memory); a file it
-// may take is rewritten where it really is, with the permission bits it had.
+// may take is rewritten where it really is, with the owner and permission bits it had (never
+// set-user-ID or set-group-ID).
 TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions)
 {
     const std::string stored = "{\"kept\": 1}";
@@ -187,6 +188,10 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         std::function<void()> prepare;
         bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
         bool leftAlone;         // else rewritten
+        // The bits the rewrite must leave, when they are to change.
+        fs::perms modeAfter = fs::perms::unknown;
+        // Only root may hand a file to another owner.
+        bool asRoot = false;
     };
     const Row rows[] = {
         {"no read permission",
@@ -210,28 +215,45 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
              fs::create_symlink(fs::path("real") / "store.json", m_file);
          },
          false, false},
+        {"set-user-ID and set-group-ID bits",
+         [&] {
+             write(m_file, stored);
+             fs::permissions(m_file, fs::perms(06640));
+         },
+         false, false, fs::perms(0640)},
+        {"a file another user owns",
+         [&] {
+             write(m_file, stored);
+             ASSERT_EQ(::chown(m_file.c_str(), 4321, 4322), 0);
+         },
+         false, false, fs::perms::unknown, true},
     };
     // All that a change must leave as it was, but the contents: the link, the permission bits, the
     // files in the folder (no copy moved aside, no temporary left).
-    auto layout = [&] {
+    auto layout = [&](fs::perms mode) {
         std::error_code notALink;
         std::vector<std::string> names;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir))
             names.push_back(entry.path().lexically_relative(m_dir).string());
         std::sort(names.begin(), names.end());
         std::ostringstream text;
-        text << "link to '" << fs::read_symlink(m_file, notALink).string() << "', permissions " << std::oct
-             << static_cast<int>(fs::status(m_file).permissions()) << ", files:";
+        struct stat info {};
+        ::stat(m_file.c_str(), &info);
+        text << "link to '" << fs::read_symlink(m_file, notALink).string() << "', owner " << info.st_uid << ":"
+             << info.st_gid << ", permissions " << std::oct
+             << static_cast<int>(mode != fs::perms::unknown ? mode : fs::status(m_file).permissions()) << ", files:";
         for (const auto& name : names)
             text << " " << name;
         return text.str();
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        if (row.asRoot && ::geteuid() != 0)
+            continue;
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         row.prepare();
-        const std::string layoutBefore = layout();
+        const std::string layoutBefore = layout(row.modeAfter);
         const std::string contentsBefore = read(m_file);
         auto loadAndChange = [&] {
             DebugLogCapture log;
@@ -244,7 +266,7 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
             EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
         else
             EXPECT_TRUE(loadAndChange());
-        EXPECT_EQ(layout(), layoutBefore);
+        EXPECT_EQ(layout(fs::perms::unknown), layoutBefore);
         if (row.leftAlone) {
             EXPECT_TRUE(read(m_file) == contentsBefore);
         } else {

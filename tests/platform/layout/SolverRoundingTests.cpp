@@ -6,6 +6,8 @@
 #include "platform/layout/SolverErrors.h"
 #include "platform/layout/Solver.h"
 
+#include "AddressSanitizerBuild.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,17 +25,7 @@ namespace {
 
 // Generated sequences per coefficient spread. The sanitizer build, where a sequence costs about
 // sixty times more, runs a sixth of them.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr unsigned sequenceCount = 500;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr unsigned sequenceCount = 500;
-#else
-constexpr unsigned sequenceCount = 3000;
-#endif
-#else
-constexpr unsigned sequenceCount = 3000;
-#endif
+constexpr unsigned sequenceCount = testbuild::underAddressSanitizer ? 500 : 3000;
 
 // Residual allowed for a constraint at the variables' values: relative to the magnitudes involved.
 double toleranceFor(const Constraint& constraint)
