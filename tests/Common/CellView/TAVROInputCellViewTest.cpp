@@ -89,6 +89,39 @@ TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
     EXPECT_EQ(text().size(), 32u);
 }
 
+TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
+{
+    const std::string a24(24, 'a'), a25(25, 'a');
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        // typed or pasted, then the text the row holds
+        {"A\x01" "B", false, "AB"},
+        {std::string("A\0B", 3), false, "AB"},
+        {"A\nB", false, "AB"},
+        {"A\tB", true, "AB"},
+        {"A\xC2\x85", true, "A"},
+        {std::string("A\0B", 3), true, "AB"},
+        {"\x7F\n", true, ""},
+        {a24 + "\tbc", true, a24 + "bc"}, // 26 once the tab is gone
+        {a25 + "\tbc", true, ""},         // 27: refused whole
+    };
+    for (const auto& [input, paste, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(input));
+        row->inputTextField()->setText(std::string());
+        owner->asked.clear();
+        ASSERT_TRUE(focus());
+        if (paste)
+            driver.paste(input);
+        else
+            driver.type(input);
+        EXPECT_EQ(text(), expected);
+        // The owner judges what the row holds.
+        if (!expected.empty()) {
+            ASSERT_FALSE(owner->asked.empty());
+            EXPECT_EQ(owner->asked.back(), std::optional<std::string>(expected));
+        }
+    }
+}
+
 TEST_F(InputRowTest, CardNumberGroupingAndLimit)
 {
     row->setIsKoraCardNumberCell(true);
