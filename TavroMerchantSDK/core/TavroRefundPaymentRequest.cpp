@@ -51,6 +51,12 @@ TavroRefundPaymentRequest::TavroRefundPaymentRequest(std::string last4, std::str
 {
 }
 
+std::shared_ptr<TavroRefundPaymentRequest> TavroRefundPaymentRequest::copy() const
+{
+    return platform::NSObject::create<TavroRefundPaymentRequest>(m_last4, m_cardHolderName, m_currencyCode,
+                                                                 m_refundAmount);
+}
+
 std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
 {
     if (m_last4.empty()) {

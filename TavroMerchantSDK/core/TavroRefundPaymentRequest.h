@@ -30,6 +30,9 @@ public:
     const std::string& refundAmount() const { return m_refundAmount; }
     void setRefundAmount(std::string value) { m_refundAmount = std::move(value); }
 
+    // A new, independent request with the same four fields.
+    std::shared_ptr<TavroRefundPaymentRequest> copy() const;
+
     // Null when the refund may start, else an error holding the message of the first broken
     // rule: last four digits (present, four characters, ASCII digits), cardholder name present,
     // currency (present, three characters, an integer, an ISO 4217 code with a locale, so the

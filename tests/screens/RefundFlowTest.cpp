@@ -271,6 +271,41 @@ TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
     EXPECT_TRUE(results.empty());
 }
 
+// The flow runs on the request as it was validated: what the host changes in its object later
+// reaches neither the screen nor the result.
+TEST_F(RefundFlowTest, TheHostsLaterChangesReachNeitherTheScreenNorTheResult)
+{
+    using Change = std::function<void(tavro::TavroRefundPaymentRequest&)>;
+    const std::pair<const char*, Change> changes[] = {
+        {"another cardholder", [](auto& r) { r.setCardHolderName("Someone Else"); }},
+        {"a larger maximum", [](auto& r) { r.setRefundAmount("1000000"); }},
+        {"another currency", [](auto& r) { r.setCurrencyCode("392"); }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        results.clear();
+        auto request = janeDoe("100");
+        auto screen = launch(request);
+        ASSERT_TRUE(screen);
+        change(*request);
+        typeAmount(*screen, "10001");
+        EXPECT_FALSE(screen->payButton()->isEnabled());
+        typeAmount(*screen, "10000");
+        EXPECT_EQ(shownAmount(*screen), "100.00");
+        driver.pressDone();
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        auto alert = driver.presentedAlert();
+        ASSERT_TRUE(alert);
+        EXPECT_NE(alert->message().value_or("").find("Jane Doe"), std::string::npos);
+        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response)->refundAmount(),
+                  "100.00");
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
+}
+
 TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
 {
     auto screen = launch(janeDoe());

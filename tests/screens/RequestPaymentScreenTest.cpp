@@ -2,6 +2,7 @@
 #include "platform/graphics/QRScanSupport.h"
 
 #include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
@@ -103,8 +104,7 @@ TEST_F(RequestPaymentScreenTest, ShareButtonSitsOnTheRightAfterANegativeSpace)
 
 TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmountOnlyAfterAnUpdate)
 {
-    auto request = validPaymentRequest();
-    auto screen = launch(request);
+    auto screen = launch(validPaymentRequest());
     ASSERT_TRUE(screen);
 
     // Closed without an update: the amount line stays hidden.
@@ -121,7 +121,8 @@ TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmoun
     // Updated with an amount: the code carries it and the amount line shows it in the currency.
     ASSERT_TRUE(driver.tap("Payment_Details_Button"));
     driver.advanceBy(0.5);
-    request->setTransactionAmount("250.0");
+    const auto& shown = session()->requestPaymentSession()->request();
+    shown->setTransactionAmount("250.0");
     session()->requestPaymentSession()->setIsUpdated(true);
     navigation()->setNavigationBarHidden(false, false);
     navigation()->popViewController(true);
@@ -130,16 +131,15 @@ TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmoun
     EXPECT_FALSE(screen->paymentDetailLabel()->isHidden());
     EXPECT_EQ(screen->amountLabel()->text(), std::optional<std::string>("INR 250.00"));
     const auto scanned = scannedPayload(*screen);
-    EXPECT_EQ(scanned, request->getTLVForPlainObject());
+    EXPECT_EQ(scanned, shown->getTLVForPlainObject());
     EXPECT_NE(scanned.find("5405250.0"), std::string::npos);
 }
 
 TEST_F(RequestPaymentScreenTest, AnUpdateWithoutADecimalAmountLeavesTheLineHidden)
 {
-    auto request = validPaymentRequest();
-    auto screen = launch(request);
+    auto screen = launch(validPaymentRequest());
     ASSERT_TRUE(screen);
-    request->setTransactionAmount("abc");
+    session()->requestPaymentSession()->request()->setTransactionAmount("abc");
     session()->requestPaymentSession()->setIsUpdated(true);
     screen->viewDidAppear(false);
     // The payload leaves such an amount out, so it carries nothing the lines could show.
@@ -164,6 +164,35 @@ TEST_F(RequestPaymentScreenTest, AFieldRequestNeverShowsAnEarlierScannedRequests
     const auto payload = scannedPayload(*screen);
     EXPECT_EQ(payload, plain->getTLVForPlainObject());
     EXPECT_EQ(payload.find("Scanned Shop"), std::string::npos);
+}
+
+// The screen shows the request as it was validated: a host that changes its object afterwards,
+// and is refused when it launches it again, changes nothing the screen draws at its next
+// appearance.
+TEST_F(RequestPaymentScreenTest, TheHostsLaterChangesNeverReachTheScreenShown)
+{
+    using Change = std::function<void(tavro::TavroPaymentRequest&)>;
+    const std::pair<const char*, Change> changes[] = {
+        {"a 40-character name", [](auto& r) { r.setMerchantName(std::string(40, 'N')); }},
+        {"an 80-character bill number", [](auto& r) { r.setBillID(std::string(80, 'B')); }},
+        {"a 14-character amount", [](auto& r) { r.setTransactionAmount("99999999999.99"); }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        auto request = validPaymentRequest();
+        auto screen = launch(request);
+        ASSERT_TRUE(screen);
+        const auto payload = scannedPayload(*screen);
+        change(*request);
+        int refusals = 0;
+        TavroMerchantSDK::launchRequestPaymentFlow(request, [&refusals](bool ok, auto, auto) { refusals += !ok; });
+        EXPECT_EQ(refusals, 1);
+        screen->viewDidAppear(false);
+        EXPECT_EQ(scannedPayload(*screen), payload);
+        EXPECT_TRUE(tavro::TLVGenerator::tlvValidation(payload).empty());
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)
