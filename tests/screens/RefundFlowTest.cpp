@@ -69,9 +69,14 @@ protected:
         driver.backspace(12);
         driver.type(digits);
     }
-    bool payAndContinue()
+    // Pay, then Continue in the confirmation, whose message goes to `message` when given.
+    bool payAndContinue(std::string* message = nullptr)
     {
-        return driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
+        if (!driver.tap("PAY_BUTTON"))
+            return false;
+        if (auto alert = driver.presentedAlert(); alert && message)
+            *message = alert->message().value_or("");
+        return driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
     }
 
     std::vector<Result> results;
@@ -293,11 +298,9 @@ TEST_F(RefundFlowTest, TheHostsLaterChangesReachNeitherTheScreenNorTheResult)
         typeAmount(*screen, "10000");
         EXPECT_EQ(shownAmount(*screen), "100.00");
         driver.pressDone();
-        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
-        auto alert = driver.presentedAlert();
-        ASSERT_TRUE(alert);
-        EXPECT_NE(alert->message().value_or("").find("Jane Doe"), std::string::npos);
-        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+        std::string confirmation;
+        ASSERT_TRUE(payAndContinue(&confirmation));
+        EXPECT_NE(confirmation.find("Jane Doe"), std::string::npos);
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response)->refundAmount(),
                   "100.00");
@@ -395,7 +398,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"356", "0.015", "0.01", "1", "2", ""},
         {"356", "0.29", "0.29", "29", "30", ""}, // 0.29 * 100 is 28.999... in a double
         {"392", "1234.9", "1,234", "1234", "1235", ""},
-        {"048", "1.2345", "1.234", "1234", "1235", ""}, // three minor digits
+        {"048", "1.2345", "1.234", "1234", "1235", ""},     // three minor digits
         {"752", "150.505", "150,50", "15050", "15051", ""}, // a decimal comma
         {"356", "999999999999999.999", "", "", "", kInvalid},
         {"356", "999999999999999", "", "", "", kInvalid}, // 0.01 off it would need 17 digits

@@ -23,7 +23,8 @@ std::string withoutControlCharacters(std::string_view text)
 
 } // namespace
 
-bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement)
+bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRange range,
+                                   const std::string& replacement)
 {
     if (&field != inputTextField().get())
         return true;

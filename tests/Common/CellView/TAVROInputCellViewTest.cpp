@@ -92,17 +92,17 @@ TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
 TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
 {
     const std::string a24(24, 'a'), a25(25, 'a');
+    constexpr bool typed = false, pasted = true;
     const std::tuple<std::string, bool, std::string> cases[] = {
-        // typed or pasted, then the text the row holds
-        {"A\x01" "B", false, "AB"},
-        {std::string("A\0B", 3), false, "AB"},
-        {"A\nB", false, "AB"},
-        {"A\tB", true, "AB"},
-        {"A\xC2\x85", true, "A"},
-        {std::string("A\0B", 3), true, "AB"},
-        {"\x7F\n", true, ""},
-        {a24 + "\tbc", true, a24 + "bc"}, // 26 once the tab is gone
-        {a25 + "\tbc", true, ""},         // 27: refused whole
+        {"A\001B", typed, "AB"},               // a C0 control key
+        {std::string("A\0B", 3), typed, "AB"}, // NUL
+        {"A\nB", typed, "AB"},                 // line feed
+        {"A\tB", pasted, "AB"},                // tab
+        {"A\xC2\x85", pasted, "A"},            // next line, a C1 control
+        {std::string("A\0B", 3), pasted, "AB"},
+        {"\x7F\n", pasted, ""},             // nothing left: nothing changes
+        {a24 + "\tbc", pasted, a24 + "bc"}, // 26 once the tab is gone
+        {a25 + "\tbc", pasted, ""},         // 27: refused whole
     };
     for (const auto& [input, paste, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(input));
