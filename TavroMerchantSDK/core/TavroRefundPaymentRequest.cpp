@@ -17,7 +17,7 @@ namespace {
 
 // Amounts the screen shows, compares and subtracts survive a round trip through a double up to
 // here.
-constexpr std::size_t kMaximumSignificantDigits = 15;
+constexpr std::size_t kMaximumDigits = 15;
 
 // The digit positions of an amount up to `maximum`, as maximumRefundAmount() writes it: its whole
 // digits and every fraction position of the currency ("100.00" has 5, "0.01" has 2), so that what
@@ -90,7 +90,7 @@ std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
         return failure(StringConstants::CURRENCY_CODE_NOT_SUPPORTED());
     }
     const auto maximum = maximumRefundAmount();
-    if (!maximum || significantDigitCount(*maximum) == 0 || digitPositions(*maximum) > kMaximumSignificantDigits) {
+    if (!maximum || significantDigitCount(*maximum) == 0 || digitPositions(*maximum) > kMaximumDigits) {
         return failure(StringConstants::REFUND_AMOUNT_INVALID());
     }
     return nullptr;
