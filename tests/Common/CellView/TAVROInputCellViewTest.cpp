@@ -99,9 +99,9 @@ TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
         {"A\nB", typed, "AB"},                 // line feed
         {"A\tB", pasted, "AB"},                // tab
         {"A\xC2\x85", pasted, "A"},            // next line, a C1 control
-        {"\x7F\n", pasted, ""},             // nothing left: nothing changes
-        {a24 + "\tbc", pasted, a24 + "bc"}, // 26 once the tab is gone
-        {a25 + "\tbc", pasted, ""},         // 27: refused whole
+        {"\x7F\n", pasted, ""},                // nothing left: nothing changes
+        {a24 + "\tbc", pasted, a24 + "bc"},    // 26 once the tab is gone
+        {a25 + "\tbc", pasted, ""},            // 27: refused whole
     };
     for (const auto& [input, paste, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(input));
