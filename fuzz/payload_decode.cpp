@@ -1,8 +1,10 @@
 // Arbitrary bytes (invalid UTF-8 included) through the decoder and the validators: no crash, no
-// read outside the input, and a decoding failure is always the single code "0".
+// read outside the input, and a decoding failure or a control character is always the single code
+// "0".
 
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
+#include "platform/foundation/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,12 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     tavro::TavroPayMerchantTLV model;
     const bool decodes = !model.decodeTLV(text).has_value();
+    const bool refused = !decodes || platform::text::containsControlCharacter(text);
 
     const auto codes = tavro::TLVGenerator::tlvValidation(text);
-    if (!decodes && codes != std::vector<std::string>{"0"}) {
+    if (refused && codes != std::vector<std::string>{"0"}) {
         std::abort();
     }
-    if (decodes) {
+    if (!refused) {
         for (const auto& code : codes) {
             if (code == "0") {
                 std::abort();

@@ -28,12 +28,6 @@ bool everyCodePoint(std::string_view value, Predicate predicate)
     return std::all_of(codePoints.begin(), codePoints.end(), predicate);
 }
 
-// General category Cc, fixed by Unicode's stability policy.
-bool isControlCharacter(char32_t c)
-{
-    return c <= 0x1F || (c >= 0x7F && c <= 0x9F);
-}
-
 // Shared by the fee amount and the percentage: present, 1 to `maxLength` characters, no letter,
 // only decimal digits and the period, and readable as a plain decimal. Its value, or nullopt.
 std::optional<double> feeValue(const OptionalText& value, long long maxLength)
@@ -60,7 +54,7 @@ bool isExactlyEmpty(const OptionalText& value)
 
 bool isPayloadText(std::string_view value)
 {
-    return text::isValidUtf8(value) && everyCodePoint(value, [](char32_t c) { return !isControlCharacter(c); });
+    return text::isValidUtf8(value) && !text::containsControlCharacter(value);
 }
 
 bool validatePayloadFormatIndicator(const OptionalText& value)

@@ -30,14 +30,17 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
         platform::debugLog("TavroMerchantSDK: a payment request cannot be null");
         return;
     }
-    // Validation comes first so that a refused request leaves the flow state as it was.
-    if (auto error = request->validate()) {
+    // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
+    // later. Validation comes first so that a refused request leaves the flow state as it was.
+    auto copy = request->copy();
+    if (auto error = copy->validate()) {
         flowSession->reportFailure(error);
         return;
     }
     if (!screensAreRegistered())
         return;
-    flowSession->setRequest(request);
+    flowSession->setRequest(std::move(copy));
+    flowSession->setHostRequest(request);
     flowSession->setIsUpdated(false);
     session->setActiveSessionType(TavroActiveFlow::requestPayment);
     showFirstScreen(tavroFlowScreenMakers().requestPaymentScreen());
@@ -53,13 +56,14 @@ void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<Tavr
         platform::debugLog("TavroMerchantSDK: a refund request cannot be null");
         return;
     }
-    if (auto error = request->validate()) {
+    auto copy = request->copy();
+    if (auto error = copy->validate()) {
         flowSession->sendUpdateForCompletedFlow(false, error);
         return;
     }
     if (!screensAreRegistered())
         return;
-    flowSession->setRequest(request);
+    flowSession->setRequest(std::move(copy));
     // A response handed to the host by an earlier flow stays as it was delivered.
     flowSession->setResponse(platform::NSObject::create<TavroRefundPaymentResponse>());
     session->setActiveSessionType(TavroActiveFlow::refundPayment);

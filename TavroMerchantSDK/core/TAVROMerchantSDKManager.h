@@ -17,16 +17,17 @@ class TAVROMerchantSDKManager {
 public:
     TAVROMerchantSDKManager() = delete;
 
-    // Stores `delegate` (possibly null) in the request-payment sub-session, then validates
-    // `request`. On failure the sub-session's closure, else its delegate, hears (false, none, the
-    // error) before this returns; nothing is shown and the active flow and idle timer stay as they
-    // were. On success the request is stored, the sub-session's isUpdated cleared, the flow set to
-    // requestPayment and the QR screen shown in the framework window. A null request, or no
+    // Stores `delegate` (possibly null) in the request-payment sub-session, then validates a copy
+    // of `request` (TavroPaymentRequest::copy()). On failure the sub-session's closure, else its
+    // delegate, hears (false, none, the error) before this returns; nothing is shown and the
+    // active flow and idle timer stay as they were. On success the copy becomes the sub-session's
+    // request (the host's object is kept weakly as its hostRequest), isUpdated is cleared, the flow
+    // set to requestPayment and the QR screen shown in the framework window. A null request, or no
     // registered screens, is refused with one debug line and changes nothing more.
     static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
                                          std::shared_ptr<TavroRequestPaymentDelegate> delegate);
-    // The same for the refund flow, its sub-session, refundPayment (which arms the 180 s idle
-    // timer) and the refund screen.
+    // The same for the refund flow, its sub-session (which keeps only the copy), refundPayment
+    // (which arms the 180 s idle timer) and the refund screen.
     static void launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                         std::shared_ptr<TavroRefundPaymentDelegate> delegate);
 

@@ -7,6 +7,13 @@ TAVRORequestPaymentSession::TAVRORequestPaymentSession()
 {
 }
 
+void TAVRORequestPaymentSession::copyEditsToHostRequest() const
+{
+    if (const auto host = hostRequest(); host && m_request) {
+        host->setAmountAndAdditionalData(*m_request);
+    }
+}
+
 void TAVRORequestPaymentSession::reportFailure(const std::shared_ptr<TavroError>& error) const
 {
     // Copies, so a callback that launches again (replacing the channel) cannot pull the callee

@@ -21,9 +21,16 @@ public:
         m_completionHandler = std::move(handler);
     }
 
-    // The request of the flow; null until a launch succeeds.
+    // The request of the flow, the launcher's copy of the host's; null until a launch succeeds.
     const std::shared_ptr<TavroPaymentRequest>& request() const { return m_request; }
     void setRequest(std::shared_ptr<TavroPaymentRequest> request) { m_request = std::move(request); }
+
+    // The host's own request object, held weakly: null once the host has let it go.
+    std::shared_ptr<TavroPaymentRequest> hostRequest() const { return m_hostRequest.lock(); }
+    void setHostRequest(std::weak_ptr<TavroPaymentRequest> request) { m_hostRequest = std::move(request); }
+    // Writes request()'s amount and additional data into the host's request as well, so that a host
+    // reading its own object after the flow finds what the QR carries.
+    void copyEditsToHostRequest() const;
 
     // Never null.
     const std::shared_ptr<TavroRequestPaymentResponse>& response() const { return m_response; }
@@ -43,6 +50,7 @@ public:
 private:
     TavroRequestPaymentCompletionHandler m_completionHandler;
     std::shared_ptr<TavroPaymentRequest> m_request;
+    std::weak_ptr<TavroPaymentRequest> m_hostRequest;
     std::shared_ptr<TavroRequestPaymentResponse> m_response;
     std::shared_ptr<TavroRequestPaymentDelegate> m_delegate;
     bool m_isUpdated = false;

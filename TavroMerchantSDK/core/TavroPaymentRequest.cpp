@@ -85,30 +85,41 @@ void TavroPaymentRequest::primeParser(TLVMapParser& parser) const
 
 std::shared_ptr<TavroPaymentRequest> TavroPaymentRequest::clone() const
 {
-    std::shared_ptr<TavroPaymentRequest> copy;
-    if (m_tagValueDictionary) {
-        copy = platform::NSObject::create<TavroPaymentRequest>(*m_tagValueDictionary);
-    } else {
-        copy = platform::NSObject::create<TavroPaymentRequest>(
-            m_payloadFormatIndicator, std::string(), m_tavroMerchantID, m_merchantName, m_merchantCategoryCode,
-            m_cityName, m_countryCode, m_currencyCode, std::string(), std::string(), std::string(), std::string(),
-            m_mastercardPan1, m_mastercardPan2, m_npciid1, m_npciid2);
-        copy->m_pointOfInitiation = m_pointOfInitiation;
-        copy->m_tipIndicator = m_tipIndicator;
-        copy->m_tipAmount = m_tipAmount;
-        copy->m_tipPercentage = m_tipPercentage;
-        copy->m_postalCode = m_postalCode;
+    if (!m_tagValueDictionary) {
+        return copy();
     }
-    copy->m_transactionAmount = m_transactionAmount;
-    copy->m_billID = m_billID;
-    copy->m_mobileNumber = m_mobileNumber;
-    copy->m_storeID = m_storeID;
-    copy->m_loyaltyNumber = m_loyaltyNumber;
-    copy->m_referenceID = m_referenceID;
-    copy->m_consumerID = m_consumerID;
-    copy->m_terminalID = m_terminalID;
-    copy->m_purpose = m_purpose;
+    auto rebuilt = platform::NSObject::create<TavroPaymentRequest>(*m_tagValueDictionary);
+    rebuilt->setAmountAndAdditionalData(*this);
+    return rebuilt;
+}
+
+std::shared_ptr<TavroPaymentRequest> TavroPaymentRequest::copy() const
+{
+    auto copy = platform::NSObject::create<TavroPaymentRequest>(
+        m_payloadFormatIndicator, std::string(), m_tavroMerchantID, m_merchantName, m_merchantCategoryCode, m_cityName,
+        m_countryCode, m_currencyCode, std::string(), std::string(), std::string(), std::string(), m_mastercardPan1,
+        m_mastercardPan2, m_npciid1, m_npciid2);
+    copy->m_pointOfInitiation = m_pointOfInitiation;
+    copy->m_tipIndicator = m_tipIndicator;
+    copy->m_tipAmount = m_tipAmount;
+    copy->m_tipPercentage = m_tipPercentage;
+    copy->m_postalCode = m_postalCode;
+    copy->m_tagValueDictionary = m_tagValueDictionary;
+    copy->setAmountAndAdditionalData(*this);
     return copy;
+}
+
+void TavroPaymentRequest::setAmountAndAdditionalData(const TavroPaymentRequest& other)
+{
+    m_transactionAmount = other.m_transactionAmount;
+    m_billID = other.m_billID;
+    m_mobileNumber = other.m_mobileNumber;
+    m_storeID = other.m_storeID;
+    m_loyaltyNumber = other.m_loyaltyNumber;
+    m_referenceID = other.m_referenceID;
+    m_consumerID = other.m_consumerID;
+    m_terminalID = other.m_terminalID;
+    m_purpose = other.m_purpose;
 }
 
 } // namespace tavro

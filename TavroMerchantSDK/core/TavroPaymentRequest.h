@@ -108,8 +108,13 @@ public:
 
     // A new, independent request. One made from a tag dictionary is made again from that
     // dictionary (re-priming the shared parser), then takes this request's amount and
-    // additional data; any other gets all 25 fields as they are.
+    // additional data; any other is copy().
     std::shared_ptr<TavroPaymentRequest> clone() const;
+    // A new, independent request with exactly this request's 25 fields and dictionary: nothing is
+    // rebuilt from the dictionary, and the shared parser is left alone.
+    std::shared_ptr<TavroPaymentRequest> copy() const;
+    // Sets transactionAmount and the eight additional-data fields to `other`'s.
+    void setAmountAndAdditionalData(const TavroPaymentRequest& other);
 
     // Null when the request may start the flow, else an error holding the message of the first
     // failing rule. Every field is checked in declaration order: its text must be valid UTF-8

@@ -9,12 +9,27 @@
 #include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
 
+#include <algorithm>
+
 namespace tavro {
 
 namespace {
 
-// Amounts the screen shows and compares survive a round trip through a double up to here.
-constexpr std::size_t kMaximumSignificantDigits = 15;
+// Amounts the screen shows, compares and subtracts survive a round trip through a double up to
+// here.
+constexpr std::size_t kMaximumDigits = 15;
+
+// The digit positions of an amount up to `maximum`, as maximumRefundAmount() writes it: its whole
+// digits and every fraction position of the currency ("100.00" has 5, "0.01" has 2), so that what
+// remains after any refund is exact too.
+std::size_t digitPositions(std::string_view maximum)
+{
+    // Written without leading zeros: only a whole part of "0" holds no position.
+    if (maximum.starts_with('0')) {
+        maximum.remove_prefix(1);
+    }
+    return static_cast<std::size_t>(std::count_if(maximum.begin(), maximum.end(), [](char c) { return c != '.'; }));
+}
 
 std::shared_ptr<TavroError> failure(const std::string& message)
 {
@@ -34,6 +49,12 @@ TavroRefundPaymentRequest::TavroRefundPaymentRequest(std::string last4, std::str
       m_currencyCode(std::move(currencyCode)),
       m_refundAmount(std::move(refundAmount))
 {
+}
+
+std::shared_ptr<TavroRefundPaymentRequest> TavroRefundPaymentRequest::copy() const
+{
+    return platform::NSObject::create<TavroRefundPaymentRequest>(m_last4, m_cardHolderName, m_currencyCode,
+                                                                 m_refundAmount);
 }
 
 std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
@@ -64,13 +85,12 @@ std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
     if (!ISOCountryCodes::availableISOCurrencies().contains(*code)) {
         return failure(StringConstants::CURRENCY_CODE_INVALID_ISO_FORMAT());
     }
-    // Without a locale the amount field has no minor unit to type in, and no amount is valid.
+    // Without a locale the amount field has no format to type in, and no amount is valid.
     if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
-        return failure(StringConstants::CURRENCY_CODE_NO_MINOR_UNIT());
+        return failure(StringConstants::CURRENCY_CODE_NOT_SUPPORTED());
     }
     const auto maximum = maximumRefundAmount();
-    if (!maximum || significantDigitCount(*maximum) == 0 ||
-        significantDigitCount(*maximum) > kMaximumSignificantDigits) {
+    if (!maximum || significantDigitCount(*maximum) == 0 || digitPositions(*maximum) > kMaximumDigits) {
         return failure(StringConstants::REFUND_AMOUNT_INVALID());
     }
     return nullptr;

@@ -30,12 +30,16 @@ public:
     const std::string& refundAmount() const { return m_refundAmount; }
     void setRefundAmount(std::string value) { m_refundAmount = std::move(value); }
 
+    // A new, independent request with the same four fields.
+    std::shared_ptr<TavroRefundPaymentRequest> copy() const;
+
     // Null when the refund may start, else an error holding the message of the first broken
     // rule: last four digits (present, four characters, ASCII digits), cardholder name present,
     // currency (present, three characters, an integer, an ISO 4217 code with a locale, so the
-    // amount field knows its minor unit), and an amount that is plain decimal text whose
-    // maximumRefundAmount() is above zero with at most 15 significant digits (what a double
-    // keeps exactly). Lengths count user-perceived characters.
+    // amount field knows its format), and an amount that is plain decimal text whose
+    // maximumRefundAmount() is above zero with at most 15 digits counting its whole digits and
+    // the currency's fraction digits (what a double keeps exactly). Lengths count user-perceived
+    // characters.
     std::shared_ptr<TavroError> validate() const;
 
     // The most that may be refunded: refundAmount cut down, never rounded up, to the digits after

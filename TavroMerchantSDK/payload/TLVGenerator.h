@@ -43,7 +43,8 @@ public:
     static platform::AnyValue::Dictionary placeableCopy(const platform::AnyValue::Dictionary& dictionary);
 
     // Decodes `tlvString` and validates it: the validator's error codes in the order found, empty
-    // when the payload is valid, or the single code "0" when the text does not decode.
+    // when the payload is valid, or the single code "0" when the text does not decode or holds a
+    // control character (general category Cc) anywhere.
     static std::vector<std::string> tlvValidation(std::string_view tlvString);
 
     // Validation of encoder output: the single code "0" when it could not be framed, else

@@ -3,11 +3,16 @@
 #include "TavroMerchantSDK/payload/TavroErrorConstants.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
+#include "platform/foundation/Text.h"
 
 namespace tavro {
 
 std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
 {
+    // The decoder reads such text, but no wallet should be handed a control character.
+    if (platform::text::containsControlCharacter(tlvString)) {
+        return {TavroErrorConstants::malformedTags};
+    }
     TavroPayMerchantTLV model;
     if (model.decodeTLV(tlvString)) {
         return {TavroErrorConstants::malformedTags};

@@ -118,6 +118,9 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
 
 void TAVRORefundPaymentViewController::payButtonPressed()
 {
+    // Disabled: no valid amount, or a refund already confirmed and pending.
+    if (payButton() && !payButton()->isEnabled())
+        return;
     const auto& stored = refundSession()->response()->refundAmount();
     const double amount = platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
     if (!(amount > 0) || !std::isfinite(amount)) {

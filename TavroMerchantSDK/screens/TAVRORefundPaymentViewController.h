@@ -38,8 +38,9 @@ public:
     // From the amount row: a valid amount goes into the sub-session's response and titles and
     // enables the pay button; anything else disables it. The summary follows either way.
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
-    // The confirmation alert. A press while the stored amount is not a positive decimal number is
-    // ignored with one debug line.
+    // The confirmation alert. Does nothing while the pay button is disabled (no valid amount, or
+    // the pending state after Continue); a press while the stored amount is not a positive
+    // decimal number is ignored with one debug line.
     void payButtonPressed() override;
 
 private:

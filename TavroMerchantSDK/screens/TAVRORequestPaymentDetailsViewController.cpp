@@ -161,6 +161,7 @@ void TAVRORequestPaymentDetailsViewController::updateButtonPressed()
     if (!m_updateButton || !m_updateButton->isEnabled())
         return;
     updateSessionVar();
+    TavroSession::sharedSession()->requestPaymentSession()->copyEditsToHostRequest();
     TavroSession::sharedSession()->requestPaymentSession()->setIsUpdated(true);
     leave();
 }

@@ -86,6 +86,16 @@ bool isWhitespace(char32_t c)
     return c <= 0x10FFFF && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_WHITE_SPACE);
 }
 
+bool isControlCharacter(char32_t c)
+{
+    return c <= 0x1F || (c >= 0x7F && c <= 0x9F);
+}
+
+bool containsControlCharacter(std::string_view text)
+{
+    return !allCodePoints(text, [](char32_t c) { return !isControlCharacter(c); });
+}
+
 bool allDecimalDigits(std::string_view text)
 {
     if (allAsciiDigits(text)) {

@@ -113,6 +113,11 @@ public:
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
 
+    // Replaces `range` (clamped) by `replacement` as an accepted edit, without asking the delegate:
+    // the caret moves behind it, then editingChanged and UITextFieldTextDidChange. For a delegate
+    // that refuses an edit and applies its own version of it.
+    void replace(NSRange range, const std::string& replacement) { commitEdit(range, replacement); }
+
     // --- a person's editing (see the file comment); each returns whether it changed anything ---
     // Focuses the field as a tap would.
     bool userBeginEditing();

@@ -30,7 +30,12 @@ TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFramework
     EXPECT_EQ(keyWindow(), session()->sdkWindow());
     EXPECT_EQ(session()->hostAppWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::requestPayment);
-    EXPECT_EQ(session()->requestPaymentSession()->request(), request);
+    // The flow runs on a copy of the host's request and keeps the host's own object beside it.
+    const auto& shown = session()->requestPaymentSession()->request();
+    ASSERT_TRUE(shown);
+    EXPECT_NE(shown, request);
+    EXPECT_EQ(shown->getTLV(), request->getTLV());
+    EXPECT_EQ(session()->requestPaymentSession()->hostRequest(), request);
     EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
     auto navigation = shownNavigation();
     ASSERT_TRUE(navigation);
@@ -68,7 +73,9 @@ TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTime
     ASSERT_TRUE(navigation);
     EXPECT_TRUE(
         std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(navigation->viewControllers().front()));
-    EXPECT_EQ(session()->refundPaymentSession()->request(), request);
+    const auto& shown = *session()->refundPaymentSession()->request();
+    EXPECT_EQ(std::tie(shown.last4(), shown.cardHolderName(), shown.currencyCode(), shown.refundAmount()),
+              std::tie(request->last4(), request->cardHolderName(), request->currencyCode(), request->refundAmount()));
     EXPECT_EQ(session()->activeCurrencyCode(), "840");
     ASSERT_TRUE(session()->timeoutManager()->timer());
     EXPECT_DOUBLE_EQ(session()->timeoutManager()->timer()->fireDate(), driver.clock()->now() + 180);

@@ -230,6 +230,14 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
     EXPECT_EQ(good->validate(), nullptr);
     EXPECT_NE(bad->validate(), nullptr);
 
+    // A control character inside a template's sub-entry: no field holds it, the payload refuses it.
+    for (const char* id : {"26", "64", "80"}) {
+        AnyValue::Dictionary withControl = valid;
+        withControl[id] = AnyValue::Dictionary{{"00", "com.x"}, {"01", std::string("a\0b", 3)}};
+        const auto error = NSObject::create<TavroPaymentRequest>(withControl)->validate();
+        EXPECT_EQ(error ? error->errorCodes() : std::vector<std::string>{}, std::vector<std::string>{"0"}) << id;
+    }
+
     // Field rules still come first for a dictionary request.
     auto noName = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{{"02", "4123456784"}});
     ASSERT_NE(noName->validate(), nullptr);

@@ -229,7 +229,16 @@ TEST(TavroPaymentRequest, CloneOfADictionaryRequestRebuildsFromItsOwnDictionary)
     setAdditionalFields(*scanned);
 
     // Another request primes the shared parser with another dictionary in between.
-    NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{{"02", "41111113"}});
+    const AnyValue::Dictionary other{{"02", "41111113"}};
+    NSObject::create<TavroPaymentRequest>(other);
+
+    // copy() keeps every field as it is and leaves the parser alone.
+    auto exact = scanned->copy();
+    EXPECT_EQ(exact->tavroMerchantID(), "changed");
+    EXPECT_EQ(exact->pointOfInitiation(), "12");
+    EXPECT_EQ(exact->purpose(), "Lunch");
+    EXPECT_EQ(exact->tagValueDictionary(), coretest::shortMerchantDictionary());
+    EXPECT_EQ(tavro::TLVMapParser::shared().tLVDataDictionary(), other);
 
     auto copy = scanned->clone();
     EXPECT_EQ(copy->tavroMerchantID(), "41234567");

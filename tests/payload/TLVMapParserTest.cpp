@@ -1,5 +1,6 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
+#include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
 #include "TavroMerchantSDK/payload/TavroQRUtility.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,18 @@ TEST(TLVValidationTest, ValidInvalidAndUndecodable)
     EXPECT_EQ(TLVGenerator::tlvValidation("000201"), Codes{"0"});
     EXPECT_EQ(TLVGenerator::tlvValidation(withChecksum("0002010001x")), Codes{"0"});
     EXPECT_EQ(TLVGenerator::tlvValidation(std::string("00020159\xFF\xFE", 10)), Codes{"0"});
+
+    // Text that decodes but holds a control character is refused whole, through either overload.
+    for (const std::string& name : {std::string("Sh\0p", 4), std::string("Sh\nop"), std::string("Sh\xC2\x9Fop")}) {
+        Dictionary dictionary = validMerchant();
+        dictionary["59"] = name;
+        const std::string payload = TLVGenerator::encodeDictToTLV(dictionary);
+        tavro::TavroPayMerchantTLV model;
+        EXPECT_FALSE(model.decodeTLV(payload));
+        EXPECT_EQ(model.merchantName(), name);
+        EXPECT_EQ(TLVGenerator::tlvValidation(payload), Codes{"0"});
+        EXPECT_EQ(TLVGenerator::tlvValidation(TLVGenerator::encode(dictionary)), Codes{"0"});
+    }
 
     // A wrong checksum adds its code after the field codes.
     std::string text = TLVGenerator::encodeDictToTLV(validMerchant());

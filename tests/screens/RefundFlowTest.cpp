@@ -157,6 +157,7 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     screen->showPendingOnPayButton();
     EXPECT_EQ(screen->payActivityIndicator(), spinner);
     driver.tap("PAY_BUTTON");
+    screen->payButtonPressed();
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_EQ(results.size(), 1u);
     // The window stays up until the host ends the flow.
@@ -275,6 +276,29 @@ TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
     EXPECT_TRUE(results.empty());
 }
 
+// The flow runs on the request as it was validated: what the host changes in its object later
+// never reaches the screen.
+TEST_F(RefundFlowTest, TheHostsLaterChangesNeverReachTheScreen)
+{
+    using Change = std::function<void(tavro::TavroRefundPaymentRequest&)>;
+    const std::pair<const char*, Change> changes[] = {
+        {"a larger maximum", [](auto& r) { r.setRefundAmount("1000000"); }},
+        {"another currency", [](auto& r) { r.setCurrencyCode("392"); }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        auto request = janeDoe("100");
+        auto screen = launch(request);
+        ASSERT_TRUE(screen);
+        change(*request);
+        typeAmount(*screen, "10001");
+        EXPECT_FALSE(screen->payButton()->isEnabled());
+        typeAmount(*screen, "10000");
+        EXPECT_EQ(shownAmount(*screen), "100.00");
+        EXPECT_TRUE(screen->payButton()->isEnabled());
+    }
+}
+
 TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
 {
     auto screen = launch(janeDoe());
@@ -349,7 +373,7 @@ TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
 TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
 {
     const std::string kInvalid = tavro::StringConstants::REFUND_AMOUNT_INVALID();
-    const std::string kNoMinorUnit = "Currency code has no minor unit";
+    const std::string kNotSupported = tavro::StringConstants::CURRENCY_CODE_NOT_SUPPORTED();
     struct Case {
         const char* currency;
         const char* amount;
@@ -364,15 +388,15 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"356", "0.015", "0.01", "1", "2", ""},
         {"356", "0.29", "0.29", "29", "30", ""}, // 0.29 * 100 is 28.999... in a double
         {"392", "1234.9", "1,234", "1234", "1235", ""},
-        {"048", "1.2345", "1.234", "1234", "1235", ""}, // three minor digits
+        {"048", "1.2345", "1.234", "1234", "1235", ""},     // three minor digits
         {"752", "150.505", "150,50", "15050", "15051", ""}, // a decimal comma
         {"356", "999999999999999.999", "", "", "", kInvalid},
         {"356", "9007199254740993", "", "", "", kInvalid},
         {"356", "0.001", "", "", "", kInvalid},
         {"392", "0.5", "", "", "", kInvalid},
-        {"990", "10", "", "", "", kNoMinorUnit},
-        {"997", "10", "", "", "", kNoMinorUnit},
-        {"999", "10", "", "", "", kNoMinorUnit},
+        {"990", "10", "", "", "", kNotSupported},
+        {"997", "10", "", "", "", kNotSupported},
+        {"999", "10", "", "", "", kNotSupported},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.currency) + " " + c.amount);

@@ -103,8 +103,7 @@ TEST_F(RequestPaymentScreenTest, ShareButtonSitsOnTheRightAfterANegativeSpace)
 
 TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmountOnlyAfterAnUpdate)
 {
-    auto request = validPaymentRequest();
-    auto screen = launch(request);
+    auto screen = launch(validPaymentRequest());
     ASSERT_TRUE(screen);
 
     // Closed without an update: the amount line stays hidden.
@@ -121,7 +120,8 @@ TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmoun
     // Updated with an amount: the code carries it and the amount line shows it in the currency.
     ASSERT_TRUE(driver.tap("Payment_Details_Button"));
     driver.advanceBy(0.5);
-    request->setTransactionAmount("250.0");
+    const auto& shown = session()->requestPaymentSession()->request();
+    shown->setTransactionAmount("250.0");
     session()->requestPaymentSession()->setIsUpdated(true);
     navigation()->setNavigationBarHidden(false, false);
     navigation()->popViewController(true);
@@ -130,16 +130,15 @@ TEST_F(RequestPaymentScreenTest, DetailsRoundTripRebuildsTheCodeAndShowsTheAmoun
     EXPECT_FALSE(screen->paymentDetailLabel()->isHidden());
     EXPECT_EQ(screen->amountLabel()->text(), std::optional<std::string>("INR 250.00"));
     const auto scanned = scannedPayload(*screen);
-    EXPECT_EQ(scanned, request->getTLVForPlainObject());
+    EXPECT_EQ(scanned, shown->getTLVForPlainObject());
     EXPECT_NE(scanned.find("5405250.0"), std::string::npos);
 }
 
 TEST_F(RequestPaymentScreenTest, AnUpdateWithoutADecimalAmountLeavesTheLineHidden)
 {
-    auto request = validPaymentRequest();
-    auto screen = launch(request);
+    auto screen = launch(validPaymentRequest());
     ASSERT_TRUE(screen);
-    request->setTransactionAmount("abc");
+    session()->requestPaymentSession()->request()->setTransactionAmount("abc");
     session()->requestPaymentSession()->setIsUpdated(true);
     screen->viewDidAppear(false);
     // The payload leaves such an amount out, so it carries nothing the lines could show.
@@ -164,6 +163,20 @@ TEST_F(RequestPaymentScreenTest, AFieldRequestNeverShowsAnEarlierScannedRequests
     const auto payload = scannedPayload(*screen);
     EXPECT_EQ(payload, plain->getTLVForPlainObject());
     EXPECT_EQ(payload.find("Scanned Shop"), std::string::npos);
+}
+
+// The screen shows the request as it was validated: a host that changes its object afterwards,
+// and is refused when it launches it again, changes nothing the screen draws next time.
+TEST_F(RequestPaymentScreenTest, TheHostsLaterChangesNeverReachTheScreenShown)
+{
+    auto request = validPaymentRequest();
+    auto screen = launch(request);
+    ASSERT_TRUE(screen);
+    const auto payload = scannedPayload(*screen);
+    request->setMerchantName(std::string(40, 'N'));
+    TavroMerchantSDK::launchRequestPaymentFlow(request, [](bool ok, auto, auto) { EXPECT_FALSE(ok); });
+    screen->viewDidAppear(false);
+    EXPECT_EQ(scannedPayload(*screen), payload);
 }
 
 TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)

@@ -43,6 +43,8 @@ public:
     bool textFieldShouldBeginEditing(platform::UITextField& field) override;
     void textFieldDidEndEditing(platform::UITextField& field) override;
     // The length rule (see the class comment); other fields than the row's own are not limited.
+    // A replacement holding control characters (general category Cc) is refused, and what is left
+    // of it without them is applied by the row itself when it fits.
     bool textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement) override;
 
     // The plus button's action: empties the field; with an owner, revalidates the empty text,
@@ -55,6 +57,8 @@ public:
 
 private:
     void animatePlusRotation(double angle);
+    // Whether `replacement` may be added to the row's field under the length rule.
+    bool fitsLimit(const platform::UITextField& field, const std::string& replacement) const;
 
     std::optional<int> m_maxTextFieldLenght;
     bool m_didSetConstraints1 = false;

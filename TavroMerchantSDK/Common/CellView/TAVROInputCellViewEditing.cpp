@@ -5,6 +5,8 @@
 
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/TextReplacing.h"
+#include "platform/foundation/Text.h"
+#include "platform/ui/UITextField.h"
 
 namespace tavro {
 
@@ -12,15 +14,36 @@ namespace {
 
 constexpr double kPlusAnimationDuration = 0.25;
 
+std::string withoutControlCharacters(std::string_view text)
+{
+    std::u32string codePoints = platform::text::toUtf32(text);
+    std::erase_if(codePoints, platform::text::isControlCharacter);
+    return platform::text::fromUtf32(codePoints);
+}
+
 } // namespace
 
-bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
+bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRange range,
+                                   const std::string& replacement)
 {
     if (&field != inputTextField().get())
         return true;
     // A deletion only ever shortens the text, whatever its length.
     if (replacement.empty())
         return true;
+    // No control character gets into the text, typed or pasted: the rest goes in as this row's own
+    // edit, under the same limits.
+    if (platform::text::containsControlCharacter(replacement)) {
+        const auto rest = withoutControlCharacters(replacement);
+        if (!rest.empty() && fitsLimit(field, rest))
+            field.replace(range, rest);
+        return false;
+    }
+    return fitsLimit(field, replacement);
+}
+
+bool TAVROInputCellView::fitsLimit(const platform::UITextField& field, const std::string& replacement) const
+{
     // The replaced range is not subtracted: a selection cannot make room past the limit.
     const auto added = lengthOf(replacement);
     if (isKoraCardNumberCell())

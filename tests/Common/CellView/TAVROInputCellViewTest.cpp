@@ -89,6 +89,32 @@ TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
     EXPECT_EQ(text().size(), 32u);
 }
 
+TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
+{
+    const std::string a24(24, 'a'), a25(25, 'a');
+    constexpr bool typed = false, pasted = true;
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {"A\001B", typed, "AB"},               // a C0 control key
+        {std::string("A\0B", 3), typed, "AB"}, // NUL
+        {"A\nB", typed, "AB"},                 // line feed
+        {"A\tB", pasted, "AB"},                // tab
+        {"A\xC2\x85", pasted, "A"},            // next line, a C1 control
+        {"\x7F\n", pasted, ""},                // nothing left: nothing changes
+        {a24 + "\tbc", pasted, a24 + "bc"},    // 26 once the tab is gone
+        {a25 + "\tbc", pasted, ""},            // 27: refused whole
+    };
+    for (const auto& [input, paste, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(input));
+        row->inputTextField()->setText(std::string());
+        ASSERT_TRUE(focus());
+        if (paste)
+            driver.paste(input);
+        else
+            driver.type(input);
+        EXPECT_EQ(text(), expected);
+    }
+}
+
 TEST_F(InputRowTest, CardNumberGroupingAndLimit)
 {
     row->setIsKoraCardNumberCell(true);
