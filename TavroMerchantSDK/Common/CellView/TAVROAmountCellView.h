@@ -4,6 +4,7 @@
 // currency's format ("INR 0.00"). Digits enter as minor units of the session's active currency,
 // like a cash register: every change re-reads all digits and rewrites the field, so 5, 3, 0 show
 // 0.05, 0.53, 5.30. At most 12 digits count as valid; a 13th is taken and flagged, a 14th refused.
+// A pasted "12.5" is the amount 12.50, not the digits 1, 2, 5.
 //
 // The owner judges the amount (isVaildData while typing); the row adds its digit limit and
 // reports every re-format with cellViewType. The tip row derives from it. Make with
@@ -87,7 +88,10 @@ public:
     // verdict and reports it. Never turns the row valid by itself. Without a field: isVaildCell.
     virtual bool validateAmountText();
     // Refuses a deletion at the bare currency prefix (error look) and insertions once the text
-    // holds more digits than the limit; the range is not consulted.
+    // holds more digits than the limit; the range is not consulted. A replacement that is not
+    // digits alone is a whole amount in the currency's own format ("1,234.5"): it replaces the
+    // amount, cut down to the minor unit, within the same limit, or leaves the field as it is when
+    // it is no such amount (see pasteWholeAmount).
     bool textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement) override;
     // Validates, reports the touch and clears a zero amount so typing starts at the prefix.
     bool textFieldShouldBeginEditing(platform::UITextField& field) override;

@@ -3,6 +3,7 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROAmountCellView.h"
 
+#include "TavroMerchantSDK/Common/CellView/PastedAmount.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/foundation/DebugLog.h"
@@ -12,6 +13,11 @@ namespace tavro {
 
 bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
 {
+    if (isWholeAmountPaste(replacement)) {
+        pasteWholeAmount(field, replacement, TavroSession::sharedSession()->activeCurrencyCode(),
+                         m_amountTextFieldCount);
+        return false;
+    }
     if (replacement.empty()) {
         // The code and its blank stay: a deletion into them is refused.
         if (field.text() == currencyPrefix()) {

@@ -88,8 +88,6 @@ public:
     void textFieldDidEndEditing(platform::UITextField& field) override;
 
 private:
-    // The field's amount replaced by the pasted amount text, as described above.
-    void pasteAmount(platform::UITextField& field, const std::string& pasted);
     // currencyString, or "" before any currency was set.
     std::string currencyText() const { return m_currencyString.value_or(""); }
     // The field's text; absent while there is no field.

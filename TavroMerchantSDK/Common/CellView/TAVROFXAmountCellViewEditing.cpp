@@ -2,14 +2,12 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 
-#include "TavroMerchantSDK/core/PlainDecimal.h"
+#include "TavroMerchantSDK/Common/CellView/PastedAmount.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
-#include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/ui/UITextField.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace tavro {
 
@@ -74,8 +72,9 @@ bool TAVROFXAmountCellView::textFieldShouldBeginEditing(platform::UITextField& f
 
 bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
 {
-    if (!replacement.empty() && digitCount(replacement) != replacement.size()) {
-        pasteAmount(field, replacement);
+    if (isWholeAmountPaste(replacement)) {
+        pasteWholeAmount(field, replacement, TavroSession::sharedSession()->activeCurrencyCode(),
+                         m_amountTextFieldCount);
         return false;
     }
     bool allow = true;
@@ -86,26 +85,6 @@ bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NS
     if (replacement.empty())
         return allow;
     return allow && digitCount(field.text()) <= static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0));
-}
-
-void TAVROFXAmountCellView::pasteAmount(platform::UITextField& field, const std::string& pasted)
-{
-    const auto currencyCode = TavroSession::sharedSession()->activeCurrencyCode();
-    const auto plain = Utilities::plainAmountText(pasted, currencyCode);
-    if (!plain)
-        return;
-    const int fractionDigits = currencyFormatting(currencyCode)->formatter->minimumFractionDigits();
-    const auto amount = truncatedPlainDecimal(*plain, fractionDigits);
-    // As typing: one digit past the limit is shown and flagged, more never enter.
-    if (!amount || digitCount(*amount) > static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0)) + 1)
-        return;
-    // The field reads its digits as minor units: "12.50" is typed as 1, 2, 5, 0.
-    std::string minorUnits;
-    std::copy_if(amount->begin(), amount->end(), std::back_inserter(minorUnits), [](char c) { return c != '.'; });
-    field.setText(minorUnits);
-    // Reported as the edit it is, to the row's re-format and to everyone watching the field.
-    platform::NotificationCenter::defaultCenter().post(platform::UITextFieldTextDidChange,
-                                                       field.sharedFromThis<platform::UITextField>());
 }
 
 void TAVROFXAmountCellView::textFieldDidEndEditing(platform::UITextField& field)

@@ -62,7 +62,10 @@ TEST_F(AmountCellTest, DigitsEnterFromTheRight)
 
     EXPECT_EQ(driver.backspace(), 1u);
     EXPECT_EQ(text(*row), "INR 25.00");
-    ASSERT_TRUE(driver.paste("1a,2")); // pasted separators and letters drop out on the re-read
+    // A paste that is no amount of the currency changes nothing; digits alone are typed.
+    EXPECT_FALSE(driver.paste("1a,2"));
+    EXPECT_EQ(text(*row), "INR 25.00");
+    ASSERT_TRUE(driver.paste("12"));
     EXPECT_EQ(text(*row), "INR 2,500.12");
 
     const auto before = owner->reports.size();
@@ -118,14 +121,22 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         const char* currency;
         const char* zero;
         const char* typed;
+        const char* pasted; // after the typing; a whole amount replaces the field's
         const char* shown;
         double value;
     };
     const Case cases[] = {
-        {"392", "JPY 0", "1234", "JPY 1,234", 1234},
-        {"048", "BHD 0.000", "1234", "BHD 1.234", 1.234},
+        {"392", "JPY 0", "1234", nullptr, "JPY 1,234", 1234},
+        {"048", "BHD 0.000", "1234", nullptr, "BHD 1.234", 1.234},
         // A locale with a decimal comma reads back through its own separators.
-        {"752", "SEK 0,00", "123456", "SEK 1\u00A0234,56", 1234.56},
+        {"752", "SEK 0,00", "123456", nullptr, "SEK 1\u00A0234,56", 1234.56},
+        {"356", "INR 0.00", "7", "12.5", "INR 12.50", 12.5},
+        {"392", "JPY 0", "", "1,500.75", "JPY 1,500", 1500},
+        {"752", "SEK 0,00", "25", "12.5", "SEK 0,25", 0.25},
+        {"356", "INR 0.00", "25", "-5", "INR 0.25", 0.25},
+        // As typing: the 13th digit enters flagged, a 14th never.
+        {"356", "INR 0.00", "25", "12,34,56,78,901.2", "INR 12,34,56,78,901.20", 12345678901.2},
+        {"356", "INR 0.00", "25", "123456789012.3", "INR 0.25", 0.25},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.currency);
@@ -134,6 +145,8 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         EXPECT_EQ(text(*row), c.zero);
         ASSERT_TRUE(driver.focus(row->inputTextField()));
         EXPECT_EQ(driver.type(c.typed), std::string(c.typed).size());
+        if (c.pasted)
+            driver.paste(c.pasted);
         EXPECT_EQ(text(*row), c.shown);
         EXPECT_EQ(row->amountValue(), c.value);
         driver.pressDone();

@@ -100,6 +100,14 @@ TEST_F(TipCellTest, PercentagesTypingAndTheAddButton)
     const auto tips = tipOwner->tips.size();
     row->calculateTips();
     EXPECT_EQ(tipOwner->tips.size(), tips);
+
+    // A pasted whole amount is that amount, and clears the look as typing does.
+    ASSERT_TRUE(driver.tap(row->fiveBtn()));
+    driver.paste("12.5");
+    EXPECT_EQ(row->inputTextField()->text(), "INR 12.50");
+    EXPECT_FALSE(row->fiveBtn()->isSelected());
+    EXPECT_FALSE(driver.paste("12.5.0"));
+    EXPECT_EQ(row->inputTextField()->text(), "INR 12.50");
 }
 
 TEST_F(TipCellTest, OpensWhileEditingAndClosesOnTheClock)
