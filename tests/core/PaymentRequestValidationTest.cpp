@@ -210,10 +210,7 @@ TEST(PaymentRequestValidation, FeeAmountAndPercentageBounds)
 
 TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDictionary)
 {
-    AnyValue::Dictionary valid = {
-        {"00", "01"},  {"01", "11"}, {"02", "4123456784"},  {"52", "5812"},
-        {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"},
-    };
+    const AnyValue::Dictionary valid = coretest::validDictionary();
     auto good = NSObject::create<TavroPaymentRequest>(valid);
     EXPECT_EQ(good->validate(), nullptr);
 
@@ -307,10 +304,6 @@ TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
 
 TEST(PaymentRequestValidation, ThePayloadShownMustPassThePayloadValidator)
 {
-    const AnyValue::Dictionary dictionary = {
-        {"00", "01"},  {"01", "11"}, {"02", "4123456784"},  {"52", "5812"},
-        {"53", "356"}, {"58", "IN"}, {"59", "Corner Cafe"}, {"60", "Pune"},
-    };
     using Codes = std::vector<std::string>;
     const auto amount = [](const std::string& text, const char* currency = "356") {
         return [=](TavroPaymentRequest& r) {
@@ -327,32 +320,27 @@ TEST(PaymentRequestValidation, ThePayloadShownMustPassThePayloadValidator)
         r.setReferenceID("REF-0000000001");
     };
     const std::string long100(100, '7');
+    const auto bill = [](std::size_t length) {
+        return [=](TavroPaymentRequest& r) { r.setBillID(std::string(length, 'B')); };
+    };
     // Codes for a plain request, then for one made from a dictionary: its fields 2 to 16 are not
     // what its payload writes.
-    const std::tuple<const char*, Edit, Codes, Codes> cases[] = {
+    std::vector<std::tuple<std::string, Edit, Codes, Codes>> cases = {
         {"amount of 14 characters", amount("99999999999.99"), {"16"}, {"16"}},
-        {"bill of 80 characters", [](TavroPaymentRequest& r) { r.setBillID(std::string(80, 'B')); }, {"45"}, {"45"}},
+        {"bill of 80 characters", bill(80), {"45"}, {"45"}},
         // Left out of the payload: refused with the code of what is missing.
         {"template of 107", fullAdditionalData, {"45"}, {"45"}},
-        {"bill of 96", [](TavroPaymentRequest& r) { r.setBillID(std::string(96, 'B')); }, {"45"}, {"45"}},
+        {"bill of 96", bill(96), {"45"}, {"45"}},
         {"purpose of 100", [&](TavroPaymentRequest& r) { r.setPurpose(long100); }, {"45"}, {"45"}},
         {"amount of 100 digits", amount(long100), {"16"}, {"16"}},
-        {"amount 12,50", amount("12,50"), {"17"}, {"17"}},
-        {"amount 1,250.00", amount("1,250.00"), {"17"}, {"17"}},
-        {"amount 1e3", amount("1e3"), {"17"}, {"17"}},
-        {"amount with a blank", amount(" 5"), {"17"}, {"17"}},
-        {"amount +5", amount("+5"), {"17"}, {"17"}},
-        {"amount nan", amount("nan"), {"17"}, {"17"}},
-        {"amount in Arabic-Indic digits", amount("\u0661\u0662"), {"17"}, {"17"}},
-        {"amount --5", amount("--5"), {"17"}, {"17"}},
         {"pan1 of 100", [&](TavroPaymentRequest& r) { r.setMastercardPan1(long100); }, {"50"}, {}},
         {"npciid2 of 100", [&](TavroPaymentRequest& r) { r.setNpciid2(long100); }, {"50"}, {}},
         {"point of initiation of 100", [&](TavroPaymentRequest& r) { r.setPointOfInitiation(long100); }, {"0"}, {}},
         // Joined to the written payload's codes, each once, in the validator's step order.
         {"several left out",
          [&](TavroPaymentRequest& r) {
+             bill(30)(r); // written, and too long for the validator
              r.setNpciid1(long100);
-             r.setBillID(std::string(30, 'B')); // written, and too long for the validator
              r.setPurpose(long100);
              r.setTransactionAmount("nan");
          },
@@ -363,19 +351,20 @@ TEST(PaymentRequestValidation, ThePayloadShownMustPassThePayloadValidator)
              r.setTransactionAmount("nan");
          },
          {"0"}, {"17"}},
-        // Finer than the currency's minor unit.
-        {"INR 100.999", amount("100.999"), {"17"}, {"17"}},
-        {"INR 0.001", amount("0.001"), {"17"}, {"17"}},
         {"JPY 1500.75", amount("1500.75", "392"), {"17"}, {"17"}},
         {"BHD 1.23456", amount("1.23456", "048"), {"17"}, {"17"}},
         {"BHD 16 characters", amount("99999999999.9991", "048"), {"16", "17"}, {"16", "17"}},
     };
+    // Amounts not in the payload's format, or finer than the currency's minor unit.
+    for (const char* text : {"12,50", "1,250.00", "1e3", " 5", "+5", "nan", "\u0661\u0662", "--5", "100.999", "0.001"})
+        cases.push_back({std::string("amount '") + text + "'", amount(text), {"17"}, {"17"}});
     auto& parser = tavro::TLVMapParser::shared();
     for (const auto& [name, edit, plainCodes, dictionaryCodes] : cases) {
-        for (auto request : {coretest::validRequest(), NSObject::create<TavroPaymentRequest>(dictionary)}) {
+        for (auto request :
+             {coretest::validRequest(), NSObject::create<TavroPaymentRequest>(coretest::validDictionary())}) {
             const bool fromDictionary = request->tagValueDictionary().has_value();
             const Codes& codes = fromDictionary ? dictionaryCodes : plainCodes;
-            SCOPED_TRACE(std::string(name) + (fromDictionary ? ", from a dictionary" : ""));
+            SCOPED_TRACE(name + (fromDictionary ? ", from a dictionary" : ""));
             edit(*request);
             const auto primed = parser.tlvString();
             const auto primedError = parser.tavroError();

@@ -181,54 +181,47 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
 // came, a typed or pasted amount is exact in the currency, and the code drawn passes validation.
 TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmounts)
 {
-    enum class Act { addBill, type, paste };
-    struct Case {
-        const char* currency;
-        Text hostAmount;
-        Act act;
-        const char* input; // digits typed, or text pasted, into the amount field
-        const char* field; // the field's text when UPDATE is pressed
-        Text written;      // the session's amount after UPDATE
+    enum Act { addBill, type, paste };
+    // {currency, host's amount, act, digits typed or text pasted, the field at UPDATE, amount written}
+    const std::tuple<const char*, Text, Act, const char*, const char*, Text> cases[] = {
+        {"356", "100.990", addBill, "", "100.99", "100.990"},
+        {"392", "1500.00", addBill, "", "1,500", "1500.00"},
+        {"356", std::nullopt, type, "0", "0.00", std::nullopt},
+        {"356", "250", type, "25000", "250.00", "250"},
+        {"392", std::nullopt, type, "999999999999", "999,999,999,999", "999999999999"},
+        {"356", std::nullopt, paste, "12.5", "12.50", "12.5"},
+        {"356", "250", paste, "1,234.567", "1,234.56", "1234.56"},
+        {"392", std::nullopt, paste, "1500.75", "1,500", "1500.0"},
+        {"752", "20", paste, "12,5", "12,50", "12.5"},
+        {"356", "250", paste, "-5.00", "250.00", "250"},
+        {"356", "250", paste, "123456789012.34", "250.00", "250"},
     };
-    const Case cases[] = {
-        {"356", "100.990", Act::addBill, "", "100.99", "100.990"},
-        {"392", "1500.00", Act::addBill, "", "1,500", "1500.00"},
-        {"356", std::nullopt, Act::type, "0", "0.00", std::nullopt},
-        {"356", "250", Act::type, "25000", "250.00", "250"},
-        {"392", std::nullopt, Act::type, "999999999999", "999,999,999,999", "999999999999"},
-        {"356", std::nullopt, Act::paste, "12.5", "12.50", "12.5"},
-        {"356", "250", Act::paste, "1,234.567", "1,234.56", "1234.56"},
-        {"392", std::nullopt, Act::paste, "1500.75", "1,500", "1500.0"},
-        {"752", "20", Act::paste, "12,5", "12,50", "12.5"},
-        {"356", "250", Act::paste, "-5.00", "250.00", "250"},
-        {"356", "250", Act::paste, "123456789012.34", "250.00", "250"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.currency) + " " + c.hostAmount.value_or("absent") + " " + c.input);
+    for (const auto& [currency, hostAmount, act, input, shown, written] : cases) {
+        SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input);
         auto request = validPaymentRequest();
-        request->setCurrencyCode(c.currency);
-        request->setTransactionAmount(c.hostAmount);
+        request->setCurrencyCode(currency);
+        request->setTransactionAmount(hostAmount);
         auto editor = openEditor(request);
         ASSERT_TRUE(editor);
         const auto field = editor->scrollView()->amountCellView()->inputTextField();
-        if (c.act == Act::addBill) {
+        if (act == addBill) {
             ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
             driver.advanceBy(0.3);
             driver.typeInto("billNumberTextField", "INV-1");
         } else {
             ASSERT_TRUE(driver.focus(field));
-            if (c.act == Act::type) {
+            if (act == type) {
                 driver.backspace(20);
-                driver.type(c.input);
+                driver.type(input);
             } else {
-                driver.paste(c.input);
+                driver.paste(input);
             }
         }
-        EXPECT_EQ(field->text(), c.field);
+        EXPECT_EQ(field->text(), shown);
         driver.pressDone();
         editor.reset();
         ASSERT_TRUE(pressUpdate());
-        EXPECT_EQ(request->transactionAmount(), c.written);
+        EXPECT_EQ(request->transactionAmount(), written);
         auto screen = top<TAVRORequestPaymentViewController>();
         ASSERT_TRUE(screen);
         EXPECT_EQ(tavro::TLVGenerator::tlvValidation(scanned(*screen)), std::vector<std::string>{});

@@ -188,9 +188,8 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         std::function<void()> prepare;
         bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
         bool leftAlone;         // else rewritten
-        // The bits the rewrite must leave, when they are to change.
+        // The bits a rewrite must leave, when they change; a row only root may set up (a file's owner).
         fs::perms modeAfter = fs::perms::unknown;
-        // Only root may hand a file to another owner.
         bool asRoot = false;
     };
     const Row rows[] = {
@@ -230,7 +229,7 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
     };
     // All that a change must leave as it was, but the contents: the link, the permission bits, the
     // files in the folder (no copy moved aside, no temporary left).
-    auto layout = [&](fs::perms mode) {
+    auto layout = [&](fs::perms mode = fs::perms::unknown) {
         std::error_code notALink;
         std::vector<std::string> names;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir))
@@ -266,7 +265,7 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
             EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
         else
             EXPECT_TRUE(loadAndChange());
-        EXPECT_EQ(layout(fs::perms::unknown), layoutBefore);
+        EXPECT_EQ(layout(), layoutBefore);
         if (row.leftAlone) {
             EXPECT_TRUE(read(m_file) == contentsBefore);
         } else {

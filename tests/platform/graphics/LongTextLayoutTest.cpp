@@ -1,7 +1,8 @@
-// Very long text: a label limited in lines shows what the whole text would show, a word longer than a
-// line breaks between clusters, a line without wrapping measures at most 100,000 points, a cluster is
-// laid out with at most 32 code points, and a text of more lines than Pango's int heights hold
-// measures all of them.
+// Text at the layout's limits. Very long text: a label limited in lines shows what the whole text
+// would show, a word longer than a line breaks between clusters, a line without wrapping measures at
+// most 100,000 points, a cluster is laid out with at most 32 code points, and a text of more lines
+// than Pango's int heights hold measures all of them. Control characters and ill-formed text lay out
+// and draw as U+FFFD, the text after a NUL included, with no warning from the text layout.
 #include "platform/foundation/NSMutableAttributedString.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/ImageContext.h"
@@ -149,8 +150,8 @@ TEST(LongTextLayout, AClusterOfMoreThan32CodePointsIsLaidOutWithItsFirst32)
             SCOPED_TRACE(base + " with " + std::to_string(marks) + " marks");
             const std::string longer = "x" + base + repeated(mark, marks);
             EXPECT_EQ(measureLabelText(withRedEnd(longer), style, 0), measureLabelText(withRedEnd(first32), style, 0));
-            const auto image = drawn(withRedEnd(longer), style, {238, 60});
-            const auto expected = drawn(withRedEnd(first32), style, {238, 60});
+            const auto image = drawn(withRedEnd(longer), style, {238, 60}),
+                       expected = drawn(withRedEnd(first32), style, {238, 60});
             ASSERT_TRUE(image && expected);
             EXPECT_TRUE(image->pngData() == expected->pngData());
         }
@@ -169,5 +170,33 @@ TEST(LongTextLayout, AnUnlimitedWrappedTextOfManyLinesMeasuresAllOfThem)
             measureLabelText(NSAttributedString(repeated(line, 20'000 * line.size()) + "A"), style, 238);
         EXPECT_NEAR(size.height, 20'001 * one.height, 0.01);
         EXPECT_NEAR(size.width, one.width, 0.01);
+    }
+}
+
+TEST(ControlCharacterText, ControlCharactersLayOutAsReplacementsWithoutWarnings)
+{
+    const LabelTextStyle style = styleOf(0, NSLineBreakMode::byWordWrapping);
+    // {what the text holds, what it shows}
+    const std::pair<std::string, std::string> cases[] = {
+        {{"\0", 1}, "\uFFFD"}, {"\x01", "\uFFFD"}, {"\x7F", "\uFFFD"},
+        {"\u0085", "\uFFFD"},  {"\r\n", "\n"},     {"\xFF", "\uFFFD"},
+    };
+    // Longer than a short text, so the wrapped layout looks for long runs too.
+    auto around = [](const std::string& middle) {
+        std::string text;
+        for (int times = 0; times < 40; ++times)
+            text += "Ravi" + middle + "Kumar ";
+        return NSAttributedString(text);
+    };
+    for (const auto& [held, shown] : cases) {
+        SCOPED_TRACE(testing::PrintToString(held));
+        const NSAttributedString text = around(held), expected = around(shown);
+        testing::internal::CaptureStderr();
+        for (const CGFloat width : {238, 0})
+            EXPECT_EQ(measureLabelText(text, style, width), measureLabelText(expected, style, width)) << width;
+        const auto image = drawn(text, style, {238, 200}), expectedImage = drawn(expected, style, {238, 200});
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        ASSERT_TRUE(image && expectedImage);
+        EXPECT_TRUE(image->pngData() == expectedImage->pngData());
     }
 }
