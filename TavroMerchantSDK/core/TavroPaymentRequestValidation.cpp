@@ -131,8 +131,7 @@ std::vector<std::string> TavroPaymentRequest::unwrittenValueCodes(const LeftOutI
     // An amount is exact in its currency: a digit past its minor unit would be lost by the wallet.
     const auto& amount = m_transactionAmount;
     if (amount && platform::text::isPlainDecimal(*amount) && TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
-        const int fractionDigits = currencyFormatting(m_currencyCode)->formatter->minimumFractionDigits();
-        const auto exact = truncatedPlainDecimal(*amount, fractionDigits);
+        const auto exact = truncatedPlainDecimal(*amount, currencyFractionDigits(m_currencyCode));
         if (exact && comparePlainDecimals(*exact, *amount) != 0) {
             codes.push_back(TavroErrorConstants::transactionAmountIncorrectValue);
         }

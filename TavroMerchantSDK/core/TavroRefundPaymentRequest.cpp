@@ -101,9 +101,8 @@ std::optional<std::string> TavroRefundPaymentRequest::maximumRefundAmount() cons
     if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
         return std::nullopt;
     }
-    // The same formatter the amount field reads typed digits with.
-    const int fractionDigits = currencyFormatting(m_currencyCode)->formatter->minimumFractionDigits();
-    return truncatedPlainDecimal(m_refundAmount, fractionDigits);
+    // The digits the amount field reads typed digits with.
+    return truncatedPlainDecimal(m_refundAmount, currencyFractionDigits(m_currencyCode));
 }
 
 } // namespace tavro

@@ -23,7 +23,7 @@ constexpr std::string_view kCustomerEntersValue = "***";
 // The decimal places of the session currency's amounts: what the amount row types and shows.
 int amountFractionDigits()
 {
-    return currencyFormatting(TavroSession::sharedSession()->activeCurrencyCode())->formatter->minimumFractionDigits();
+    return currencyFractionDigits(TavroSession::sharedSession()->activeCurrencyCode());
 }
 
 // The shortest decimal text that reads back as `amount`, with at least one fraction digit

@@ -49,4 +49,9 @@ std::shared_ptr<const CurrencyFormatting> currencyFormatting(std::string_view cu
     return cache.emplace(*key, std::move(formatting)).first->second;
 }
 
+int currencyFractionDigits(std::string_view currencyCode)
+{
+    return currencyFormatting(currencyCode)->formatter->minimumFractionDigits();
+}
+
 } // namespace tavro

@@ -22,4 +22,8 @@ struct CurrencyFormatting {
 // The formatting of `currencyCode`; shared for codes that have a locale, fresh otherwise.
 std::shared_ptr<const CurrencyFormatting> currencyFormatting(std::string_view currencyCode);
 
+// The fraction digits amounts in `currencyCode` are typed, shown and kept with (2 for INR, 0 for
+// JPY, 3 for BHD): its formatter's minimum fraction digits.
+int currencyFractionDigits(std::string_view currencyCode);
+
 } // namespace tavro

@@ -32,7 +32,7 @@ bool pasteWholeAmount(platform::UITextField& field, std::string_view pasted, std
     const auto plain = Utilities::plainAmountText(std::string(pasted), currencyCode);
     if (!plain)
         return false;
-    const int fractionDigits = currencyFormatting(currencyCode)->formatter->minimumFractionDigits();
+    const int fractionDigits = currencyFractionDigits(currencyCode);
     const auto amount = truncatedPlainDecimal(*plain, fractionDigits);
     if (!amount)
         return false;
