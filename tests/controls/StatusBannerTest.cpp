@@ -6,6 +6,7 @@
 #include "TavroMerchantSDK/support/KDefaultConstants.h"
 #include "TavroMerchantSDK/support/KUIViewLoading.h"
 #include "TavroMerchantSDK/support/KUtilsClassBundle.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/NibRegistry.h"
@@ -39,11 +40,11 @@ protected:
         ControlsTest::TearDown();
     }
 
-    // A screen in a navigation controller (or alone) in a visible window.
-    std::shared_ptr<BannerScreen> showScreen(bool inNavigation)
+    // A screen in a navigation controller (or alone) in a visible window `width` points wide.
+    std::shared_ptr<BannerScreen> showScreen(bool inNavigation, double width = 375)
     {
         auto screen = NSObject::create<BannerScreen>();
-        window = NSObject::create<platform::UIWindow>();
+        window = NSObject::create<platform::UIWindow>(platform::CGRect(0, 0, width, 667));
         if (inNavigation)
             window->setRootViewController(platform::UINavigationController::create(screen));
         else
@@ -151,6 +152,45 @@ TEST_F(StatusBannerTest, PlacesUnderTheBarOrInTheView)
     driver.runUntilIdle();
     EXPECT_EQ(inView->frame().origin.y, 20 + alone->view()->frame().origin.y);
     EXPECT_EQ(inView->frame().size.width, alone->view()->frame().size.width);
+}
+
+TEST_F(StatusBannerTest, TheWholeMessageShowsAtEveryWidth)
+{
+    const struct {
+        double width;
+        bool inNavigation;
+        std::optional<std::string> buttonTitle;
+    } rows[] = {
+        {320, true, std::nullopt},  {375, true, std::nullopt},         {414, true, std::nullopt},
+        {320, false, std::nullopt}, {320, true, std::string("Retry")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.width << (row.inNavigation ? " under a bar" : " alone")
+                                          << (row.buttonTitle ? " with a button" : ""));
+        auto screen = showScreen(row.inNavigation, row.width);
+        auto bar = row.inNavigation ? screen->navigationController()->navigationBar() : nullptr;
+        auto container = bar ? bar->superview() : screen->view();
+        const double rest = bar ? bar->frame().origin.y : 20 + screen->view()->frame().origin.y;
+        screen->showGSM(Type::error, tavro::StringConstants::ADDITIONAL_LIMIT_GSM_ERROR(), row.buttonTitle);
+        auto banner = bannerIn(container);
+        ASSERT_TRUE(banner);
+        const auto placed = banner->frame();
+        driver.runUntilIdle();
+        EXPECT_EQ(banner->frame().size, placed.size) << "sized before it was attached";
+        EXPECT_EQ(banner->frame().size.width, row.width);
+        EXPECT_EQ(banner->frame().origin.y, rest);
+        EXPECT_EQ(rest - placed.origin.y, placed.size.height) << "slides by its height";
+
+        auto label = banner->messageLabel();
+        const auto shown = label->textRect(label->bounds(), label->numberOfLines());
+        const auto whole = label->textRect(platform::CGRect(0, 0, label->bounds().width(), 1000), 0);
+        EXPECT_EQ(shown.size, whole.size) << "the message is cut";
+        EXPECT_LE(label->frame().maxY(), banner->bounds().height());
+        if (auto button = banner->actionButton()) {
+            EXPECT_LE(label->frame().maxX(), button->frame().minX());
+        }
+        driver.advanceBy(4);
+    }
 }
 
 TEST_F(StatusBannerTest, QuickCallsGiveIndependentBanners)
