@@ -1,6 +1,7 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/BundleLookup.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/Localization.h"
 
 #include "ResourceFixture.h"
 #include "WithoutPrivileges.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 
@@ -90,7 +92,8 @@ TEST(BundleLookup, AnUnreadableOverrideIsPassedOver)
                     auto lookup = lookUpFrameworkBundle(locked.c_str(), root);
                     BundlePathOverride override(locked);
                     platform::DebugLogCapture log;
-                    return lookup.path == root && lookup.problem.find(locked + " (cannot be read") != std::string::npos &&
+                    return lookup.path == root &&
+                           lookup.problem.find(locked + " (cannot be read") != std::string::npos &&
                            Bundle::framework()->localizedString("KEY") == "Built in";
                 }),
                 ::testing::ExitedWithCode(0), "");
@@ -113,4 +116,49 @@ TEST(BundleLookup, ABadOverrideIsSaidOnStandardErrorOncePerProcessWhateverTheDeb
         },
         ::testing::ExitedWithCode(0), "^TAVRO_BUNDLE_PATH=/nowhere/Fw.bundle \\(missing\\)[^\n]*\n$");
     ::testing::GTEST_FLAG(death_test_style) = savedStyle;
+}
+
+TEST(BundleLookup, AnOverrideLackingAFileTheFrameworkAsksForSaysSoOncePerFile)
+{
+    testing_support::ScratchDirectory scratch;
+    scratch.write("Host.bundle/en.lproj/Errors.strings", "\"KEY\" = \"Host\";");
+    scratch.makeDirectory("Host.bundle/fr.lproj");
+    scratch.write("Host.bundle/logo@3x.png", "png");
+    scratch.makeDirectory("Host.bundle/Kit.bundle");
+    const std::string host = scratch.path("Host.bundle");
+    auto builtIn = Bundle::forPath(registerBuiltIn());
+    BundlePathOverride override(host);
+    platform::setPreferredLanguages({"fr"});
+    auto bundle = Bundle::framework();
+    auto kit = Bundle::forPath(host + "/Kit.bundle");
+
+    const struct {
+        const char* what;
+        std::function<void()> ask;
+        std::string line; // empty: none
+    } rows[] = {
+        {"missing table", [&] { bundle->localizedString("KEY"); },
+         host + "> has no Localizable.strings (looked in fr.lproj, en.lproj and the top level)"},
+        {"table of the development localisation", [&] { bundle->localizedString("KEY", {}, "Errors"); }, ""},
+        {"missing table, languages changed",
+         [&] {
+             platform::setPreferredLanguages({"en"});
+             bundle->localizedString("KEY");
+         },
+         ""},
+        {"missing image", [&] { bundle->pathForImage("gone", 2); }, host + "> has no gone.png"},
+        {"image at another scale", [&] { bundle->pathForImage("logo", 2); }, ""},
+        {"missing image of a nested bundle", [&] { kit->pathForImage("gone", 2); },
+         host + "/Kit.bundle> has no gone.png"},
+        {"missing image of the built-in bundle", [&] { builtIn->pathForImage("gone", 2); }, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        platform::DebugLogCapture log;
+        row.ask();
+        row.ask();
+        EXPECT_EQ(log.lines().size(), row.line.empty() ? 0u : 1u);
+        EXPECT_TRUE(row.line.empty() || log.contains(row.line)) << ::testing::PrintToString(log.lines());
+    }
+    platform::setPreferredLanguages({});
 }
