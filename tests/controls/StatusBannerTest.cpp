@@ -156,39 +156,29 @@ TEST_F(StatusBannerTest, PlacesUnderTheBarOrInTheView)
 
 TEST_F(StatusBannerTest, TheWholeMessageShowsAtEveryWidth)
 {
-    const struct {
-        double width;
-        bool inNavigation;
-        std::optional<std::string> buttonTitle;
-    } rows[] = {
-        {320, true, std::nullopt},  {375, true, std::nullopt},         {414, true, std::nullopt},
-        {320, false, std::nullopt}, {320, true, std::string("Retry")},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.width << (row.inNavigation ? " under a bar" : " alone")
-                                          << (row.buttonTitle ? " with a button" : ""));
-        auto screen = showScreen(row.inNavigation, row.width);
-        auto bar = row.inNavigation ? screen->navigationController()->navigationBar() : nullptr;
-        auto container = bar ? bar->superview() : screen->view();
+    const std::tuple<double, bool, std::optional<std::string>> rows[] = {{320, true, std::nullopt},
+                                                                         {375, true, std::nullopt},
+                                                                         {414, true, std::nullopt},
+                                                                         {320, false, std::nullopt},
+                                                                         {320, true, "Retry"}};
+    for (const auto& [width, inNavigation, buttonTitle] : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << width << (inNavigation ? " under the bar " : " alone ") << buttonTitle.value_or(""));
+        auto screen = showScreen(inNavigation, width);
+        auto bar = inNavigation ? screen->navigationController()->navigationBar() : nullptr;
         const double rest = bar ? bar->frame().origin.y : 20 + screen->view()->frame().origin.y;
-        screen->showGSM(Type::error, tavro::StringConstants::ADDITIONAL_LIMIT_GSM_ERROR(), row.buttonTitle);
-        auto banner = bannerIn(container);
+        screen->showGSM(Type::error, tavro::StringConstants::ADDITIONAL_LIMIT_GSM_ERROR(), buttonTitle);
+        auto banner = bannerIn(bar ? bar->superview() : screen->view());
         ASSERT_TRUE(banner);
-        const auto placed = banner->frame();
+        const double height = banner->frame().size.height;
+        EXPECT_EQ(banner->frame(), platform::CGRect(0, rest - height, width, height)) << "sized before placing";
         driver.runUntilIdle();
-        EXPECT_EQ(banner->frame().size, placed.size) << "sized before it was attached";
-        EXPECT_EQ(banner->frame().size.width, row.width);
-        EXPECT_EQ(banner->frame().origin.y, rest);
-        EXPECT_EQ(rest - placed.origin.y, placed.size.height) << "slides by its height";
-
+        EXPECT_EQ(banner->frame(), platform::CGRect(0, rest, width, height)) << "slid by its height";
         auto label = banner->messageLabel();
-        const auto shown = label->textRect(label->bounds(), label->numberOfLines());
-        const auto whole = label->textRect(platform::CGRect(0, 0, label->bounds().width(), 1000), 0);
-        EXPECT_EQ(shown.size, whole.size) << "the message is cut";
-        EXPECT_LE(label->frame().maxY(), banner->bounds().height());
-        if (auto button = banner->actionButton()) {
-            EXPECT_LE(label->frame().maxX(), button->frame().minX());
-        }
+        EXPECT_EQ(label->textRect(label->bounds(), label->numberOfLines()).size,
+                  label->textRect(platform::CGRect(0, 0, label->bounds().width(), 1000), 0).size);
+        EXPECT_LE(label->frame().maxY(), height);
+        EXPECT_LE(label->frame().maxX(), buttonTitle ? banner->actionButton()->frame().minX() : width);
         driver.advanceBy(4);
     }
 }
