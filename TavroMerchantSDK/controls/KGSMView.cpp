@@ -8,6 +8,9 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/UIFont.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tavro {
 
 std::shared_ptr<KGSMView> KGSMView::createGSMView(GSMViewType type)
@@ -54,6 +57,45 @@ void KGSMView::setupForType()
         platform::debugLog("setting up error gsm");
         break;
     }
+}
+
+double KGSMView::messageWidth(double bannerWidth) const
+{
+    const double right = actionButton() ? buttonWidth + 2 * sideMargin : sideMargin;
+    return std::max(0.0, bannerWidth - sideMargin - right);
+}
+
+platform::CGSize KGSMView::sizeThatFits(platform::CGSize size) const
+{
+    double textHeight = 0;
+    if (auto label = messageLabel())
+        textHeight = label->sizeThatFits({messageWidth(size.width), std::numeric_limits<double>::infinity()}).height;
+    return {size.width, std::max(minimumHeight, textHeight + 2 * verticalInset)};
+}
+
+void KGSMView::fitToWidth(double width)
+{
+    auto place = frame();
+    place.size = sizeThatFits({width, 0});
+    setFrame(place);
+    placeContent();
+}
+
+void KGSMView::layoutSubviews()
+{
+    platform::UIView::layoutSubviews();
+    placeContent();
+}
+
+void KGSMView::placeContent()
+{
+    const auto size = bounds().size;
+    if (auto label = messageLabel())
+        label->setFrame(platform::CGRect(sideMargin, verticalInset, messageWidth(size.width),
+                                         std::max(0.0, size.height - 2 * verticalInset)));
+    if (auto button = actionButton())
+        button->setFrame(platform::CGRect(size.width - sideMargin - buttonWidth, (size.height - buttonHeight) / 2,
+                                          buttonWidth, buttonHeight));
 }
 
 void KGSMView::staticSetupGSMView(const KGSMView& view)

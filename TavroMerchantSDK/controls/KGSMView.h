@@ -1,8 +1,9 @@
 #pragma once
 // KGSMView: the status-message banner: a strip coloured by its kind (success green, warning
 // amber, error red) with a message label and an optional action button, both from the nib
-// "KGSMView" (registered by KGSMViewNib.h). View controllers show one through
-// KViewControllerWithGSM::showGSM(). Main thread.
+// "KGSMView" (registered by KGSMViewNib.h). The message wraps between the side margins, left of the
+// button when there is one, and the banner is as tall as the whole message (at least the nib's 60
+// points). View controllers show one through KViewControllerWithGSM::showGSM(). Main thread.
 
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UILabel.h"
@@ -15,6 +16,13 @@ namespace tavro {
 class KGSMView : public platform::UIView {
 public:
     enum class GSMViewType { success, warning, error };
+
+    // The layout of the content, in points.
+    static constexpr double minimumHeight = 60;
+    static constexpr double sideMargin = 16;
+    static constexpr double verticalInset = 8;
+    static constexpr double buttonWidth = 80;
+    static constexpr double buttonHeight = 44;
 
     // No outlets, kind success, no setup: banners are made by createGSMView().
     explicit KGSMView(const platform::CGRect& frame = platform::CGRect()) : platform::UIView(frame) {}
@@ -43,7 +51,17 @@ public:
 
     void prepareForInterfaceBuilder() {}
 
+    // `size.width` wide and as tall as the whole message at that width.
+    platform::CGSize sizeThatFits(platform::CGSize size) const override;
+    // Makes the banner `width` wide and as tall as its whole message, and places the message and
+    // the button; done before the banner is attached, whose height is then its slide distance.
+    void fitToWidth(double width);
+    void layoutSubviews() override;
+
 private:
+    double messageWidth(double bannerWidth) const;
+    void placeContent();
+
     std::weak_ptr<platform::UILabel> m_messageLabel;
     std::weak_ptr<platform::UIButton> m_actionButton;
     GSMViewType m_type = GSMViewType::success;

@@ -17,20 +17,19 @@ using platform::CGRect;
 using platform::UIViewAutoresizing;
 
 constexpr double kBannerWidth = 375;
-constexpr double kBannerHeight = 60;
-constexpr double kMargin = 16;
-constexpr double kButtonWidth = 80;
 
 platform::NibRegistry::TopLevelObjects buildBanner(const std::shared_ptr<void>&)
 {
-    auto banner = platform::NSObject::create<KGSMView>(CGRect(0, 0, kBannerWidth, kBannerHeight));
+    constexpr double margin = KGSMView::sideMargin;
+    constexpr double inset = KGSMView::verticalInset;
+    auto banner = platform::NSObject::create<KGSMView>(CGRect(0, 0, kBannerWidth, KGSMView::minimumHeight));
     auto label = platform::NSObject::create<platform::UILabel>(
-        CGRect(kMargin, 8, kBannerWidth - 3 * kMargin - kButtonWidth, kBannerHeight - 16));
-    label->setNumberOfLines(2);
+        CGRect(margin, inset, kBannerWidth - 3 * margin - KGSMView::buttonWidth, KGSMView::minimumHeight - 2 * inset));
+    label->setNumberOfLines(0);
     label->setAutoresizingMask(UIViewAutoresizing::flexibleWidth);
     label->setAccessibilityIdentifier("GSM_Message");
     auto button = platform::NSObject::create<platform::UIButton>(
-        CGRect(kBannerWidth - kMargin - kButtonWidth, 8, kButtonWidth, kBannerHeight - 16));
+        CGRect(kBannerWidth - margin - KGSMView::buttonWidth, inset, KGSMView::buttonWidth, KGSMView::buttonHeight));
     button->setAutoresizingMask(UIViewAutoresizing::flexibleLeftMargin);
     button->setAccessibilityIdentifier("GSM_Action");
     banner->addSubview(label);

@@ -1,7 +1,7 @@
 #pragma once
 // The nibs of the controls kit, registered in the framework bundle's nib registry: "KGSMView",
-// a 375 x 60 point banner with a two-line message label on the left and an action button on the
-// right, both connected as outlets and stretching with the banner's width. Main thread.
+// a 375 x 60 point banner with a message label of as many lines as it needs on the left and an
+// action button on the right, both connected as outlets and placed by the banner. Main thread.
 
 namespace tavro {
 

@@ -39,12 +39,7 @@ void KViewControllerWithGSM::showGSM(KGSMView::GSMViewType type, std::optional<s
     auto banner = KGSMView::createGSMView(type);
     if (!banner)
         return;
-    auto navigation = viewController->navigationController();
-    auto bar = navigation ? navigation->navigationBar() : nullptr;
-    if (bar && !navigation->isNavigationBarHidden() && !bar->isHidden())
-        attachGSMViewtoNavBar(banner, bar, alwaysFromTop);
-    else
-        attachGSM(banner, viewController->view());
+    // The content first: attaching sizes the banner to it.
     banner->messageLabel()->setText(std::move(text));
     if (auto button = banner->actionButton()) {
         if (buttonTitle)
@@ -52,6 +47,12 @@ void KViewControllerWithGSM::showGSM(KGSMView::GSMViewType type, std::optional<s
         else
             button->removeFromSuperview();
     }
+    auto navigation = viewController->navigationController();
+    auto bar = navigation ? navigation->navigationBar() : nullptr;
+    if (bar && !navigation->isNavigationBarHidden() && !bar->isHidden())
+        attachGSMViewtoNavBar(banner, bar, alwaysFromTop);
+    else
+        attachGSM(banner, viewController->view());
     animateGSMView(banner);
 }
 
@@ -61,11 +62,15 @@ void KViewControllerWithGSM::hideGSM(const platform::UIViewPtr& view)
         view->removeFromSuperview();
 }
 
-void KViewControllerWithGSM::placeBanner(KGSMView& banner, double top)
+void KViewControllerWithGSM::sizeBanner(KGSMView& banner)
 {
     auto* viewController = controller("showGSM");
-    double width = viewController ? viewController->view()->frame().size.width : banner.frame().size.width;
-    banner.setFrame(platform::CGRect(0, top, width, banner.frame().size.height));
+    banner.fitToWidth(viewController ? viewController->view()->frame().size.width : banner.frame().size.width);
+}
+
+void KViewControllerWithGSM::placeBanner(KGSMView& banner, double top)
+{
+    banner.setFrame(platform::CGRect(platform::CGPoint{0, top}, banner.frame().size));
     banner.setClipsToBounds(false);
     banner.setTranslatesAutoresizingMaskIntoConstraints(true);
     banner.setAutoresizingMask(UIViewAutoresizing::flexibleLeftMargin | UIViewAutoresizing::flexibleRightMargin |
@@ -78,6 +83,7 @@ void KViewControllerWithGSM::attachGSM(const std::shared_ptr<KGSMView>& banner, 
         return;
     banner->removeFromSuperview();
     banner->setHidden(true);
+    sizeBanner(*banner);
     view->addSubview(banner);
     const auto& application = platform::UIApplication::shared();
     double statusBar = application->isStatusBarHidden() ? 0 : application->statusBarFrame().size.height;
@@ -91,6 +97,7 @@ void KViewControllerWithGSM::attachGSMViewtoNavBar(const std::shared_ptr<KGSMVie
         return;
     banner->removeFromSuperview();
     banner->setHidden(true);
+    sizeBanner(*banner);
     const auto barFrame = navBar->frame();
     const double height = banner->frame().size.height;
     if (auto superview = navBar->superview()) {

@@ -43,7 +43,8 @@ public:
     // Removes `view` from its superview.
     void hideGSM(const platform::UIViewPtr& view);
 
-    // The steps of showGSM.
+    // The steps of showGSM. Both attach steps first size the banner to the controller's width and
+    // its whole message, so its height, the slide distance, is final before it is attached.
     // Hidden, as the last subview of `view`, just above its visible top, full controller width.
     void attachGSM(const std::shared_ptr<KGSMView>& banner, const platform::UIViewPtr& view);
     // Hidden, in the bar's superview above the bar just over its top (`onTop`), or below the bar
@@ -55,6 +56,7 @@ public:
 
 private:
     platform::UIViewController* controller(const char* operation);
+    void sizeBanner(KGSMView& banner);
     void placeBanner(KGSMView& banner, double top);
 };
 

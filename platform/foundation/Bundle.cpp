@@ -266,6 +266,8 @@ std::optional<Bundle::ImageFile> Bundle::pathForImage(std::string_view name, dou
         if (auto path = pathForResource(fileName, "png"))
             return ImageFile{*path, static_cast<double>(s)};
     }
+    if (!name.empty() && isSafeRelativePath(name))
+        reportMissingFile(std::string(name) + ".png", " nor its @2x or @3x form; it is not drawn");
     return std::nullopt;
 }
 

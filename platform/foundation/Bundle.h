@@ -87,7 +87,8 @@ public:
         double scale = 1; // 1 for "name.png", 2 for "name@2x.png", 3 for "name@3x.png"
     };
     // The PNG that best serves `name` at a screen scale (1 to 3): "name@<scale>x.png", then lower
-    // scales down to "name.png", then higher ones. A trailing ".png" on `name` is accepted.
+    // scales down to "name.png", then higher ones. A trailing ".png" on `name` is accepted. An image
+    // missing from the host's TAVRO_BUNDLE_PATH bundle is said on the debug log, once per process.
     std::optional<ImageFile> pathForImage(std::string_view name, double scale) const;
     // The scales to try for an image, best first: the screen scale rounded into 1 to 3, then the
     // lower ones, then the higher ones (2 -> 2, 1, 3). A scale that is not finite counts as 1.
@@ -102,7 +103,8 @@ public:
 
     // The text of `key` in the strings table `table` ("Localizable" when empty) of the chosen
     // localisation. A missing key (or table) gives `value` when it is not empty, else `key`.
-    // Tables are read once and cached until the preferred languages change.
+    // Tables are read once and cached until the preferred languages change. A table missing from
+    // the host's TAVRO_BUNDLE_PATH bundle is said on the debug log, once per process.
     std::string localizedString(std::string_view key, std::string_view value = {}, std::string_view table = {}) const;
 
 private:
@@ -110,6 +112,11 @@ private:
     static std::shared_ptr<Bundle> open(const std::string& normalizedPath);
     std::shared_ptr<const StringsTable> stringsTable(std::string_view table) const;
     std::vector<std::string> searchDirectories() const;
+    // Tells the debug log, once per file per process, that `fileName` was found in none of the
+    // search directories, when this bundle is the host's TAVRO_BUNDLE_PATH directory or lies in it:
+    // the host's copy is missing something the framework asks for. `effect` ends the line: what
+    // shows instead.
+    void reportMissingFile(const std::string& fileName, std::string_view effect) const;
 
     std::string m_path;
 

@@ -25,6 +25,8 @@ std::shared_ptr<const StringsTable> Bundle::stringsTable(std::string_view table)
     if (auto path = pathForResource(table, "strings")) {
         if (auto entries = loadStringsFile(*path))
             loaded = std::make_shared<const StringsTable>(std::move(*entries));
+    } else {
+        reportMissingFile(std::string(table) + ".strings", "; its texts show as their keys");
     }
     if (!loaded)
         loaded = std::make_shared<const StringsTable>();

@@ -6,6 +6,7 @@
 #include "TavroMerchantSDK/support/KDefaultConstants.h"
 #include "TavroMerchantSDK/support/KUIViewLoading.h"
 #include "TavroMerchantSDK/support/KUtilsClassBundle.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/NibRegistry.h"
@@ -39,11 +40,11 @@ protected:
         ControlsTest::TearDown();
     }
 
-    // A screen in a navigation controller (or alone) in a visible window.
-    std::shared_ptr<BannerScreen> showScreen(bool inNavigation)
+    // A screen in a navigation controller (or alone) in a visible window `width` points wide.
+    std::shared_ptr<BannerScreen> showScreen(bool inNavigation, double width = 375)
     {
         auto screen = NSObject::create<BannerScreen>();
-        window = NSObject::create<platform::UIWindow>();
+        window = NSObject::create<platform::UIWindow>(platform::CGRect(0, 0, width, 667));
         if (inNavigation)
             window->setRootViewController(platform::UINavigationController::create(screen));
         else
@@ -151,6 +152,35 @@ TEST_F(StatusBannerTest, PlacesUnderTheBarOrInTheView)
     driver.runUntilIdle();
     EXPECT_EQ(inView->frame().origin.y, 20 + alone->view()->frame().origin.y);
     EXPECT_EQ(inView->frame().size.width, alone->view()->frame().size.width);
+}
+
+TEST_F(StatusBannerTest, TheWholeMessageShowsAtEveryWidth)
+{
+    const std::tuple<double, bool, std::optional<std::string>> rows[] = {{320, true, std::nullopt},
+                                                                         {375, true, std::nullopt},
+                                                                         {414, true, std::nullopt},
+                                                                         {320, false, std::nullopt},
+                                                                         {320, true, "Retry"}};
+    for (const auto& [width, inNavigation, buttonTitle] : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << width << (inNavigation ? " under the bar " : " alone ") << buttonTitle.value_or(""));
+        auto screen = showScreen(inNavigation, width);
+        auto bar = inNavigation ? screen->navigationController()->navigationBar() : nullptr;
+        const double rest = bar ? bar->frame().origin.y : 20 + screen->view()->frame().origin.y;
+        screen->showGSM(Type::error, tavro::StringConstants::ADDITIONAL_LIMIT_GSM_ERROR(), buttonTitle);
+        auto banner = bannerIn(bar ? bar->superview() : screen->view());
+        ASSERT_TRUE(banner);
+        const double height = banner->frame().size.height;
+        EXPECT_EQ(banner->frame(), platform::CGRect(0, rest - height, width, height)) << "sized before placing";
+        driver.runUntilIdle();
+        EXPECT_EQ(banner->frame(), platform::CGRect(0, rest, width, height)) << "slid by its height";
+        auto label = banner->messageLabel();
+        EXPECT_EQ(label->textRect(label->bounds(), label->numberOfLines()).size,
+                  label->textRect(platform::CGRect(0, 0, label->bounds().width(), 1000), 0).size);
+        EXPECT_LE(label->frame().maxY(), height);
+        EXPECT_LE(label->frame().maxX(), buttonTitle ? banner->actionButton()->frame().minX() : width);
+        driver.advanceBy(4);
+    }
 }
 
 TEST_F(StatusBannerTest, QuickCallsGiveIndependentBanners)

@@ -1,6 +1,7 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/BundleLookup.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/Localization.h"
 
 #include "ResourceFixture.h"
 #include "WithoutPrivileges.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 
@@ -90,7 +92,8 @@ TEST(BundleLookup, AnUnreadableOverrideIsPassedOver)
                     auto lookup = lookUpFrameworkBundle(locked.c_str(), root);
                     BundlePathOverride override(locked);
                     platform::DebugLogCapture log;
-                    return lookup.path == root && lookup.problem.find(locked + " (cannot be read") != std::string::npos &&
+                    return lookup.path == root &&
+                           lookup.problem.find(locked + " (cannot be read") != std::string::npos &&
                            Bundle::framework()->localizedString("KEY") == "Built in";
                 }),
                 ::testing::ExitedWithCode(0), "");
@@ -113,4 +116,38 @@ TEST(BundleLookup, ABadOverrideIsSaidOnStandardErrorOncePerProcessWhateverTheDeb
         },
         ::testing::ExitedWithCode(0), "^TAVRO_BUNDLE_PATH=/nowhere/Fw.bundle \\(missing\\)[^\n]*\n$");
     ::testing::GTEST_FLAG(death_test_style) = savedStyle;
+}
+
+TEST(BundleLookup, AnOverrideLackingAFileTheFrameworkAsksForSaysSoOncePerFile)
+{
+    testing_support::ScratchDirectory scratch;
+    scratch.write("Host.bundle/en.lproj/Errors.strings", "\"KEY\" = \"Host\";");
+    scratch.makeDirectory("Host.bundle/fr.lproj");
+    scratch.write("Host.bundle/logo@3x.png", "png");
+    scratch.makeDirectory("Host.bundle/Kit.bundle");
+    const std::string host = scratch.path("Host.bundle");
+    auto builtIn = Bundle::forPath(registerBuiltIn());
+    BundlePathOverride override(host);
+    auto bundle = Bundle::framework();
+    auto kit = Bundle::forPath(host + "/Kit.bundle");
+    const std::tuple<std::function<void()>, std::string> rows[] = {
+        {[&] { bundle->localizedString("KEY"); },
+         host + "> has no Localizable.strings (looked in fr.lproj, en.lproj and the top level)"},
+        {[&] { bundle->localizedString("KEY", {}, "Errors"); }, ""},
+        {[&] { bundle->pathForImage("gone", 2); }, host + "> has no gone.png"},
+        {[&] { bundle->pathForImage("logo", 2); }, ""},
+        {[&] { kit->pathForImage("gone", 2); }, host + "/Kit.bundle> has no gone.png"},
+        {[&] { builtIn->pathForImage("gone", 2); }, ""},
+    };
+    for (const auto& [ask, line] : rows) {
+        SCOPED_TRACE(line);
+        platform::setPreferredLanguages({"fr"});
+        platform::DebugLogCapture log;
+        ask();
+        platform::setPreferredLanguages({"fr", "en"}); // tables are read again
+        ask();
+        EXPECT_EQ(log.lines().size(), line.empty() ? 0u : 1u);
+        EXPECT_TRUE(line.empty() || log.contains(line)) << ::testing::PrintToString(log.lines());
+    }
+    platform::setPreferredLanguages({});
 }
