@@ -70,9 +70,10 @@ public:
 
     // --- touches ---
     // Taps the middle of the visible part of `view`. False, with one debug line and no touch, when
-    // the view is null or not visible (hidden or transparent, itself or an ancestor; clipped away);
-    // otherwise the finger goes down and up there and the result tells whether the touch reached the
-    // view (the hit view is it or inside it). A disabled control is reached but does nothing.
+    // the view is null, under none of the search roots or not visible (hidden or transparent, itself
+    // or an ancestor; clipped away); otherwise the finger goes down and up there and the result tells
+    // whether the touch reached the view (the hit view is it or inside it). A disabled control is
+    // reached but does nothing.
     bool tap(const UIViewPtr& view);
     // Taps the view found by identifier; false (with a debug line) when there is none.
     bool tap(std::string_view identifier);

@@ -6,6 +6,8 @@
 #include "platform/testing/TouchInjection.h"
 #include "platform/ui/UISwitch.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -19,12 +21,22 @@ std::string describe(const UIView& view)
     return name;
 }
 
+bool isUnderAny(const UIView& view, const std::vector<UIViewPtr>& roots)
+{
+    return std::any_of(roots.begin(), roots.end(), [&view](const UIViewPtr& root) { return view.isDescendant(*root); });
+}
+
 } // namespace
 
 bool UIDriver::tap(const UIViewPtr& view)
 {
     if (!view) {
         debugLog("UIDriver: no view to tap");
+        return false;
+    }
+    // A view that has left the screen (or was never on it) cannot be touched.
+    if (!isUnderAny(*view, searchRoots())) {
+        debugLog("UIDriver: " + describe(*view) + " is under none of the driver's roots; not tapped");
         return false;
     }
     // A person sees the laid-out screen.

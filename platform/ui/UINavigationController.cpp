@@ -21,11 +21,20 @@ double statusBarHeight()
 
 } // namespace
 
-// The navigation controller's root view: places the bar and the screens on every layout pass.
+// The navigation controller's root view: places the bar and the screens on every layout pass, and
+// takes no touches while a push or pop is under way, as a device drops them while screens slide.
 class UINavigationControllerView : public UIView {
 public:
     using UIView::UIView;
     std::weak_ptr<UINavigationController> owner;
+
+    UIViewPtr hitTest(CGPoint point, const std::shared_ptr<UIEvent>& event) override
+    {
+        if (auto controller = owner.lock(); controller && controller->hasPendingTransition()) {
+            return nullptr;
+        }
+        return UIView::hitTest(point, event);
+    }
 
     void layoutSubviews() override
     {

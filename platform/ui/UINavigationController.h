@@ -3,7 +3,8 @@
 // the content area; pushing and popping animate on the run-loop clock (0.3 s, or the next turn when
 // not animated) with both screens' appearance callbacks while the navigation controller is on
 // screen: outgoing.viewWillDisappear, incoming.viewWillAppear, ..., outgoing.viewDidDisappear,
-// incoming.viewDidAppear.
+// incoming.viewDidAppear. While a transition is pending the view takes no touches (hit testing finds
+// nothing there).
 //
 // Content area: below the status bar (20 points unless hidden) and the 44-point bar, starting at
 // y 64, while the bar is shown and opaque; the whole view while the bar is hidden or translucent.

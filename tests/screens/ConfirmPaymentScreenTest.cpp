@@ -80,8 +80,8 @@ TEST_F(ConfirmPaymentScreenTest, HeaderShowsTheChosenCardAndRefusesCardsItDoesNo
     auto list = platform::NSObject::create<tavro::ChangeCardTableViewController>();
     list->setTransactionCardsList(screen->cards());
     list->setTransactionCardDelegate(screen);
-    navigation->pushViewController(list, false);
-    driver.runUntilIdle();
+    navigation->pushViewController(list, false); // animated all the same: the slide ends first
+    driver.advanceBy(0.3);
     ASSERT_TRUE(driver.tap("CardCell0"));
     driver.advanceBy(0.5);
     EXPECT_EQ(navigation->topViewController(), screen);

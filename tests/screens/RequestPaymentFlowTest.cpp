@@ -107,21 +107,24 @@ TEST_F(RequestPaymentFlowTest, MerchantAddsAnAmountAndABillNumberThenResetsThem)
 // After an update the amount line and its caption follow the payload just drawn: the amount only
 // with an amount entry, the caption with an amount or an additional-data entry, neither without a
 // payload; a line shown before hides again. The caption keeps its place whether or not the amount
-// shows above it.
+// shows above it. A tap while the editor slides away does nothing.
 TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
 {
-    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    const auto request = validPaymentRequest();
+    TavroMerchantSDK::launchRequestPaymentFlow(request, [](bool, auto, auto) {});
     finishSlide();
     auto screen = top<TAVRORequestPaymentViewController>();
     ASSERT_TRUE(screen);
-    auto typeAmount = [this](const char* digits) {
+    auto typeAmount = [this](const char* digits, bool update = true) {
         auto editor = openEditor();
         ASSERT_TRUE(editor);
         ASSERT_TRUE(driver.focus(editor->scrollView()->amountCellView()->inputTextField()));
         driver.backspace(12);
         driver.type(digits);
         driver.pressDone();
-        ASSERT_TRUE(pressUpdate());
+        if (update) {
+            ASSERT_TRUE(pressUpdate());
+        }
     };
     struct Step {
         const char* name;
@@ -151,6 +154,22 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
          },
          std::nullopt, false},
         {"an amount alone", [&] { typeAmount("900"); }, "INR 9.00", true},
+        {"closed, UPDATE tapped during the slide",
+         [&] {
+             typeAmount("25000", false);
+             ASSERT_TRUE(driver.tap(top<TAVRORequestPaymentDetailsViewController>()->closeButton()));
+             EXPECT_FALSE(driver.tap("Update_Payment_Details_Button"));
+             EXPECT_EQ(request->transactionAmount(), Text("9.0"));
+         },
+         "INR 9.00", true},
+        {"updated, share tapped during the slide",
+         [&] {
+             typeAmount("25000", false);
+             ASSERT_TRUE(driver.tap("Update_Payment_Details_Button"));
+             EXPECT_FALSE(driver.tap("Save_To_Gallery_Button"));
+             EXPECT_FALSE(driver.presentedShareSheet());
+         },
+         "INR 250.00", true},
         {"no payload",
          [&] {
              session()->requestPaymentSession()->setRequest(nullptr);
@@ -162,7 +181,7 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
         step.act();
-        driver.runUntilIdle();
+        driver.advanceBy(0.5); // a slide still under way ends
         ASSERT_TRUE(session()->requestPaymentSession()->isUpdated());
         EXPECT_EQ(!screen->amountLabel()->isHidden(), step.amount.has_value());
         EXPECT_EQ(!screen->paymentDetailLabel()->isHidden(), step.captionShown);

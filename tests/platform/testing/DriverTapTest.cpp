@@ -65,6 +65,10 @@ TEST(DriverTaps, ReachOnlyWhatAPersonCouldTouch)
     EXPECT_FALSE(driver.tap(UIViewPtr()));
     EXPECT_EQ(driver.tapAt({50, 30}), plainButton);
     EXPECT_EQ(plain.count, 2);
+    auto loose = makeButton({10, 10, 100, 40}, "Loose"); // under no root: out of reach, no touch
+    plain.attach(*loose);
+    EXPECT_FALSE(driver.tap(loose));
+    EXPECT_EQ(plain.count, 2);
 }
 
 TEST(DriverTaps, TapTheVisiblePartOfAClippedView)
@@ -157,5 +161,9 @@ TEST(DriverTaps, WindowsReceiveTheTouchesThroughSendEvent)
     toggle->setEnabled(false);
     EXPECT_FALSE(driver.toggleSwitch(toggle));
     EXPECT_TRUE(toggle->isOn());
+    EXPECT_EQ(changes.count, 1);
+    toggle->setEnabled(true);
+    toggle->removeFromSuperview(); // in no window now: out of reach
+    EXPECT_FALSE(driver.toggleSwitch(toggle));
     EXPECT_EQ(changes.count, 1);
 }
