@@ -2,6 +2,7 @@
 
 #include "TavroMerchantSDK/core/TavroFlowScreens.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/UIApplication.h"
 
@@ -28,6 +29,7 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
     flowSession->setDelegate(std::move(delegate));
     if (!request) {
         platform::debugLog("TavroMerchantSDK: a payment request cannot be null");
+        flowSession->reportFailure(std::make_shared<TavroError>(StringConstants::PAYMENT_REQUEST_MISSING()));
         return;
     }
     // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
@@ -54,6 +56,8 @@ void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<Tavr
     flowSession->setDelegate(std::move(delegate));
     if (!request) {
         platform::debugLog("TavroMerchantSDK: a refund request cannot be null");
+        flowSession->sendUpdateForCompletedFlow(
+            false, std::make_shared<TavroError>(StringConstants::REFUND_REQUEST_MISSING()));
         return;
     }
     auto copy = request->copy();

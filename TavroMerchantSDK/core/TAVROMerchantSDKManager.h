@@ -23,7 +23,9 @@ public:
     // active flow and idle timer stay as they were. On success the copy becomes the sub-session's
     // request (the host's object is kept weakly as its hostRequest), isUpdated is cleared, the flow
     // set to requestPayment and the QR screen shown in the framework window. A null request, or no
-    // registered screens, is refused with one debug line and changes nothing more.
+    // registered screens, is refused with one debug line and changes nothing more; a null request
+    // is reported, as a refused one is, with the error "Payment request missing" ("Refund request
+    // missing" in the refund flow).
     static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
                                          std::shared_ptr<TavroRequestPaymentDelegate> delegate);
     // The same for the refund flow, its sub-session (which keeps only the copy), refundPayment

@@ -1,9 +1,9 @@
 #pragma once
 // TavroMerchantSDK: the framework's public entry points. A host hands over its configuration once,
 // launches the request-payment (QR code) flow or the refund flow, and closes the framework's
-// window. Results come back through the completion closure or the delegate: a refused request at
-// once, before the launch returns; a confirmed refund when the merchant confirms it. Every entry
-// point must be called on the main thread.
+// window. Results come back through the completion closure or the delegate: a refused (or null)
+// request at once, before the launch returns; a confirmed refund when the merchant confirms it.
+// Every entry point must be called on the main thread.
 //
 // The entry points are defined in this header so that every program that calls one also links
 // start(), which the screens library defines (it sits above the core).

@@ -75,6 +75,9 @@ struct StringConstants {
     static const std::string& CURRENCY_CODE_NOT_SUPPORTED();
     static const std::string& CARDHOLDER_INVALID();
     static const std::string& REFUND_AMOUNT_INVALID();
+    // The refusal of a launch given no request at all.
+    static const std::string& PAYMENT_REQUEST_MISSING();
+    static const std::string& REFUND_REQUEST_MISSING();
     static const std::string& LIST_ITEM_CHANGE_CARD_CELL();
     static const std::string& MASTERCARD_PREFIX(); // "Master Card " (one trailing blank)
     static const std::string& RUPAY_PREFIX();      // "Rupay " (one trailing blank)

@@ -83,26 +83,45 @@ TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTime
 
 TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNothing)
 {
-    // Through the closures of both flows.
-    std::vector<Result> requestResults, refundResults;
-    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), [&](bool ok, auto response, auto error) {
-        requestResults.push_back({ok, response, error});
-    });
-    ASSERT_EQ(requestResults.size(), 1u);
-    EXPECT_FALSE(requestResults[0].successful);
-    EXPECT_FALSE(requestResults[0].response);
-    ASSERT_TRUE(requestResults[0].error);
-    EXPECT_EQ(requestResults[0].error->errorCodes(), std::vector<std::string>{"Merchant name not valid"});
-
-    TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), [&](bool ok, auto response, auto error) {
-        refundResults.push_back({ok, response, error});
-    });
-    ASSERT_EQ(refundResults.size(), 1u);
-    EXPECT_FALSE(refundResults[0].successful);
-    EXPECT_FALSE(refundResults[0].response);
-    ASSERT_TRUE(refundResults[0].error);
-    EXPECT_EQ(refundResults[0].error->errorCodes(),
-              std::vector<std::string>{"Last four digits of the card cannot be empty"});
+    std::vector<Result> heard; // by the closures of both flows
+    const auto closure = [&](bool ok, auto response, auto error) { heard.push_back({ok, response, error}); };
+    auto requestDelegate = std::make_shared<RequestPaymentDelegate>();
+    auto refundDelegate = std::make_shared<RefundPaymentDelegate>();
+    struct Case {
+        const char* name;
+        std::function<void()> launch;
+        const std::vector<Result>& channel;
+        const char* error;
+        bool logged; // a null request also writes a debug line
+    };
+    const Case cases[] = {
+        {"request", [&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), closure); }, heard,
+         "Merchant name not valid", false},
+        {"refund", [&] { TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), closure); }, heard,
+         "Last four digits of the card cannot be empty", false},
+        {"null request", [&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, closure); }, heard,
+         "Payment request missing", true},
+        {"null request, delegate", [&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, requestDelegate); },
+         requestDelegate->results, "Payment request missing", true},
+        {"null refund", [&] { TavroMerchantSDK::launchRefundPaymentFlow(nullptr, closure); }, heard,
+         "Refund request missing", true},
+        {"null refund, delegate", [&] { TavroMerchantSDK::launchRefundPaymnetFlow(nullptr, refundDelegate); },
+         refundDelegate->results, "Refund request missing", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto before = c.channel.size();
+        platform::DebugLogCapture log;
+        c.launch();
+        EXPECT_EQ(log.lines().size(), c.logged ? 1u : 0u);
+        [&] { // an assertion here ends this case only
+            ASSERT_EQ(c.channel.size(), before + 1);
+            EXPECT_FALSE(c.channel.back().successful);
+            EXPECT_FALSE(c.channel.back().response);
+            ASSERT_TRUE(c.channel.back().error);
+            EXPECT_EQ(c.channel.back().error->errorCodes(), std::vector<std::string>{c.error});
+        }();
+    }
 
     // Nothing shown, no flow, no idle timer, configuration still accepted.
     EXPECT_EQ(keyWindow(), host);

@@ -1,8 +1,8 @@
 #include "TavroMerchantSDK/Common/CellView/PastedAmount.h"
 
+#include "TavroMerchantSDK/Common/CellView/PastedAmountFormat.h"
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
-#include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UITextField.h"
 
@@ -26,10 +26,15 @@ bool isWholeAmountPaste(std::string_view replacement)
     return !std::all_of(replacement.begin(), replacement.end(), isDigit);
 }
 
+bool enteredDigitsFit(std::size_t digitsShown, std::string_view entered, int digitLimit)
+{
+    return digitsShown + entered.size() <= static_cast<std::size_t>(std::max(digitLimit, 0)) + 1;
+}
+
 bool pasteWholeAmount(platform::UITextField& field, std::string_view pasted, std::string_view currencyCode,
                       int digitLimit)
 {
-    const auto plain = Utilities::plainAmountText(std::string(pasted), currencyCode);
+    const auto plain = plainPastedAmount(pasted, currencyCode);
     if (!plain)
         return false;
     const int fractionDigits = currencyFractionDigits(currencyCode);

@@ -3,6 +3,7 @@
 // their field's digits as minor units, so such a paste would shift by the fraction's width if its
 // digits were simply typed; here it becomes the minor-unit digits of the amount it spells.
 
+#include <cstddef>
 #include <string_view>
 
 namespace platform {
@@ -14,13 +15,18 @@ namespace tavro {
 // True for a replacement that is not digits alone: a row reads it as a whole amount.
 bool isWholeAmountPaste(std::string_view replacement);
 
-// Replaces the field's text with `pasted` read as an amount of `currencyCode` (grouping dropped),
-// cut down, never rounded up, to the currency's minor unit and written as minor-unit digits ("12.5"
+// True when the digits `entered` (one typed or several pasted) may join the `digitsShown` digits of
+// a field: it may reach `digitLimit` digits and one more (flagged by the row), never more, so a
+// paste that would pass that enters not at all.
+bool enteredDigitsFit(std::size_t digitsShown, std::string_view entered, int digitLimit);
+
+// Replaces the field's text with `pasted` read as an amount of `currencyCode` in its locale's own
+// format (see plainPastedAmount), cut down, never rounded up, to the currency's minor unit and written as minor-unit digits ("12.5"
 // in INR becomes "1250"), then posts the field's text-change notification, so the row re-formats and
 // reports it as any edit. As with typing, `digitLimit` digits and one more (flagged by the row) may
 // enter. Leaves the field as it is, and returns false, for a text that is no amount of the currency
-// (a sign, letters, a second decimal separator, "." where the currency writes ",") or one with
-// more digits.
+// in that format (a sign, letters, a second decimal separator, "." where the currency writes ",",
+// grouping the locale does not write) or one with more digits.
 bool pasteWholeAmount(platform::UITextField& field, std::string_view pasted, std::string_view currencyCode,
                       int digitLimit);
 

@@ -87,8 +87,9 @@ public:
     // Re-reads the digits, re-formats the field, applies the digit limit to the owner's last
     // verdict and reports it. Never turns the row valid by itself. Without a field: isVaildCell.
     virtual bool validateAmountText();
-    // Refuses a deletion at the bare currency prefix (error look) and insertions once the text
-    // holds more digits than the limit; the range is not consulted. A replacement that is not
+    // Refuses a deletion at the bare currency prefix (error look) and digits that would take the
+    // text past the limit and one more (a pasted run of them enters whole or not at all); the range
+    // is not consulted. A replacement that is not
     // digits alone is a whole amount in the currency's own format ("1,234.5"): it replaces the
     // amount, cut down to the minor unit, within the same limit, or leaves the field as it is when
     // it is no such amount (see pasteWholeAmount).

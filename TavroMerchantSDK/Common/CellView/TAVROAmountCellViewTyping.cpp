@@ -26,7 +26,7 @@ bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRa
         }
         return true;
     }
-    return static_cast<int>(trimAmountString(field.text()).size()) <= m_amountTextFieldCount;
+    return enteredDigitsFit(trimAmountString(field.text()).size(), replacement, m_amountTextFieldCount);
 }
 
 void TAVROAmountCellView::amountTextFieldDidChange()

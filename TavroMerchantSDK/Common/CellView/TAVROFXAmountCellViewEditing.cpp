@@ -84,7 +84,7 @@ bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NS
     }
     if (replacement.empty())
         return allow;
-    return allow && digitCount(field.text()) <= static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0));
+    return allow && enteredDigitsFit(digitCount(field.text()), replacement, m_amountTextFieldCount);
 }
 
 void TAVROFXAmountCellView::textFieldDidEndEditing(platform::UITextField& field)

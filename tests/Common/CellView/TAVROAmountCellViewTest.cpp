@@ -137,6 +137,17 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         // As typing: the 13th digit enters flagged, a 14th never.
         {"356", "INR 0.00", "25", "12,34,56,78,901.2", "INR 12,34,56,78,901.20", 12345678901.2},
         {"356", "INR 0.00", "25", "123456789012.3", "INR 0.25", 0.25},
+        {"356", "INR 0.00", "25", "12345678901234567890", "INR 0.25", 0.25},
+        // Only the currency's own format: its separators, grouped where its formatter groups, or
+        // in threes with "," beside a decimal point; an ordinary space for a no-break one.
+        {"356", "INR 0.00", "25", "1,234,567.89", "INR 12,34,567.89", 1234567.89},
+        {"840", "USD 0.00", "25", "1,234,567.89", "USD 1,234,567.89", 1234567.89},
+        {"710", "ZAR 0,00", "25", "1 234 567,89", "ZAR 1\u00A0234\u00A0567,89", 1234567.89},
+        {"356", "INR 0.00", "25", "1.234,56", "INR 0.25", 0.25},
+        {"978", "EUR 0.00", "25", "1.234,56", "EUR 0.25", 0.25},
+        {"356", "INR 0.00", "25", "12,34", "INR 0.25", 0.25},
+        {"356", "INR 0.00", "25", "1,2,3", "INR 0.25", 0.25},
+        {"356", "INR 0.00", "25", "1234,567.89", "INR 0.25", 0.25},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.currency);
