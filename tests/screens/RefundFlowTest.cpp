@@ -73,6 +73,21 @@ protected:
     {
         return driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
     }
+    // Keys into the focused field: digits are typed, '<' deletes, '^' is Done. Returns how many
+    // the field took.
+    std::size_t press(std::string_view keys)
+    {
+        std::size_t taken = 0;
+        for (char key : keys)
+            taken += key == '<' ? driver.backspace(1) : key == '^' ? driver.pressDone() : driver.type({&key, 1});
+        return taken;
+    }
+    static std::string confirmation(const std::string& value)
+    {
+        auto message =
+            tavro::replacingOccurrences(tavro::StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]", "Jane Doe");
+        return tavro::replacingOccurrences(message, "[%value]", value);
+    }
 
     std::vector<Result> results;
 };
@@ -164,6 +179,62 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     EXPECT_NE(keyWindow(), host);
 
     driver.writePNG(session()->sdkWindow(), "refund-screen-pending");
+}
+
+// The host gets the amount the alert showed, and keeps it: PAY ends the editing, the alert holds
+// the keyboard, and nothing typed after Continue reaches the response or the pay button.
+TEST_F(RefundFlowTest, TheHostGetsAndKeepsTheAmountTheAlertShowed)
+{
+    struct Case {
+        const char* before; // typed into the emptied field before PAY
+        const char* during; // while the alert is up; at '|' Cancel, the field is tapped, the rest
+                            // is typed into it and PAY tapped again
+        const char* after;  // after Continue
+        const char* alert;
+        const char* reported;
+        const char* kept; // the host's response after the last key
+    };
+    const Case cases[] = {
+        {"2500", "<", "7", "INR 25.00", "25.00", "25.00"},
+        {"25", "", "00", "INR 0.25", "0.25", "0.25"},
+        {"2500", "", "0", "INR 25.00", "25.00", "25.00"}, // 250.00 would disable PAY
+        {"2500", "<|<", "", "INR 2.50", "2.50", "2.50"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " / " + c.during + " / " + c.after);
+        results.clear();
+        auto screen = launch(janeDoe());
+        ASSERT_TRUE(screen);
+        typeAmount(*screen, "");
+        press(c.before);
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        const std::string_view during = c.during;
+        EXPECT_EQ(press(during.substr(0, during.find('|'))), 0u);
+        if (during.find('|') != std::string_view::npos) {
+            ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
+            EXPECT_FALSE(amountField(*screen)->isEditing());
+            ASSERT_TRUE(driver.focus(amountField(*screen)));
+            press(during.substr(during.find('|') + 1));
+            ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        }
+        auto alert = driver.presentedAlert();
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(alert->message(), Text(confirmation(c.alert)));
+        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+        ASSERT_EQ(results.size(), 1u);
+        const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
+        ASSERT_TRUE(response);
+        EXPECT_EQ(response->refundAmount(), c.reported);
+        const auto& pay = screen->payButton();
+        const auto title = pay->title(platform::UIControlState::normal);
+        EXPECT_EQ(press(c.after), 0u);
+        EXPECT_EQ(response->refundAmount(), c.kept);
+        EXPECT_FALSE(pay->isEnabled());
+        EXPECT_EQ(pay->title(platform::UIControlState::normal), title);
+        EXPECT_EQ(results.size(), 1u);
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)
