@@ -383,6 +383,43 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
     EXPECT_TRUE(results.empty());
 }
 
+// Continue counts only on a confirmation still shown, or chosen before the flow began to close.
+TEST_F(RefundFlowTest, ContinueOnALeavingConfirmationReportsNothing)
+{
+    enum class Order { closeThenContinue, timeOutThenContinue, continueThenClose };
+    const std::pair<Order, std::size_t> cases[] = {
+        {Order::closeThenContinue, 0},
+        {Order::timeOutThenContinue, 0},
+        {Order::continueThenClose, 1},
+    };
+    for (const auto& [order, reports] : cases) {
+        SCOPED_TRACE(static_cast<int>(order));
+        results.clear();
+        auto screen = launch(janeDoe());
+        ASSERT_TRUE(screen);
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        auto alert = driver.presentedAlert();
+        ASSERT_TRUE(alert);
+        driver.advanceBy(0.3);
+        const auto tapContinue = [&] { driver.tap(alert->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())); };
+        if (order == Order::timeOutThenContinue) {
+            driver.advanceBy(session()->activeIdleTimeout());
+            ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_OK()));
+        } else if (order == Order::closeThenContinue) {
+            TavroMerchantSDK::endTavroFlow();
+        } else {
+            tapContinue();
+            TavroMerchantSDK::endTavroFlow();
+        }
+        EXPECT_TRUE(alert->isBeingDismissed() || !alert->presentingViewController());
+        if (order != Order::continueThenClose)
+            tapContinue();
+        driver.advanceBy(2);
+        EXPECT_EQ(results.size(), reports);
+        EXPECT_EQ(keyWindow(), host);
+    }
+}
+
 TEST_F(RefundFlowTest, AVeryLongCardHolderNameLeavesContinueOnScreen)
 {
     std::string words;
