@@ -73,20 +73,19 @@ protected:
     {
         return driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
     }
-    // Keys into the focused field: digits are typed, '<' deletes, '^' is Done. Returns how many
-    // the field took.
+    // Keys into the focused field, '<' deleting; returns how many the field took.
     std::size_t press(std::string_view keys)
     {
         std::size_t taken = 0;
         for (char key : keys)
-            taken += key == '<' ? driver.backspace(1) : key == '^' ? driver.pressDone() : driver.type({&key, 1});
+            taken += key == '<' ? driver.backspace(1) : driver.type({&key, 1});
         return taken;
     }
-    static std::string confirmation(const std::string& value)
+    static Text confirmation(const std::string& value)
     {
-        auto message =
-            tavro::replacingOccurrences(tavro::StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]", "Jane Doe");
-        return tavro::replacingOccurrences(message, "[%value]", value);
+        const auto message = tavro::StringConstants::CONFIRM_REFUND_MESSAGE();
+        return tavro::replacingOccurrences(tavro::replacingOccurrences(message, "[%name]", "Jane Doe"), "[%value]",
+                                           value);
     }
 
     std::vector<Result> results;
@@ -148,8 +147,7 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     auto alert = driver.presentedAlert();
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->title(), Text(tavro::StringConstants::CONFIRM_REFUND_TITLE()));
-    auto message = tavro::replacingOccurrences(tavro::StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]", "Jane Doe");
-    EXPECT_EQ(alert->message(), Text(tavro::replacingOccurrences(message, "[%value]", "INR 25.00")));
+    EXPECT_EQ(alert->message(), confirmation("INR 25.00"));
     ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
     EXPECT_TRUE(pay->isEnabled());
     EXPECT_TRUE(results.empty());
@@ -181,57 +179,49 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     driver.writePNG(session()->sdkWindow(), "refund-screen-pending");
 }
 
-// The host gets the amount the alert showed, and keeps it: PAY ends the editing, the alert holds
-// the keyboard, and nothing typed after Continue reaches the response or the pay button.
+// The host gets and keeps the amount the alert showed: PAY ends the editing, the alert holds the
+// keyboard, and nothing typed after Continue reaches the response or the pay button.
 TEST_F(RefundFlowTest, TheHostGetsAndKeepsTheAmountTheAlertShowed)
 {
+    // Keys before PAY, while the alert is up (at '|': Cancel, tap the field, type the rest, PAY
+    // again) and after Continue -> the alert's amount and the one reported, and kept after the keys.
     struct Case {
-        const char* before; // typed into the emptied field before PAY
-        const char* during; // while the alert is up; at '|' Cancel, the field is tapped, the rest
-                            // is typed into it and PAY tapped again
-        const char* after;  // after Continue
-        const char* alert;
-        const char* reported;
-        const char* kept; // the host's response after the last key
+        const char *before, *during, *after, *alert, *reported;
     };
     const Case cases[] = {
-        {"2500", "<", "7", "INR 25.00", "25.00", "25.00"},
-        {"25", "", "00", "INR 0.25", "0.25", "0.25"},
-        {"2500", "", "0", "INR 25.00", "25.00", "25.00"}, // 250.00 would disable PAY
-        {"2500", "<|<", "", "INR 2.50", "2.50", "2.50"},
+        {"2500", "<", "7", "INR 25.00", "25.00"},
+        {"25", "", "00", "INR 0.25", "0.25"},
+        {"2500", "", "0", "INR 25.00", "25.00"}, // 250.00 would disable PAY
+        {"2500", "<|<", "", "INR 2.50", "2.50"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.before) + " / " + c.during + " / " + c.after);
         results.clear();
         auto screen = launch(janeDoe());
         ASSERT_TRUE(screen);
-        typeAmount(*screen, "");
-        press(c.before);
+        typeAmount(*screen, c.before);
         ASSERT_TRUE(driver.tap("PAY_BUTTON"));
         const std::string_view during = c.during;
         EXPECT_EQ(press(during.substr(0, during.find('|'))), 0u);
-        if (during.find('|') != std::string_view::npos) {
+        if (during.find('|') != during.npos) {
             ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
             EXPECT_FALSE(amountField(*screen)->isEditing());
             ASSERT_TRUE(driver.focus(amountField(*screen)));
             press(during.substr(during.find('|') + 1));
             ASSERT_TRUE(driver.tap("PAY_BUTTON"));
         }
-        auto alert = driver.presentedAlert();
-        ASSERT_TRUE(alert);
-        EXPECT_EQ(alert->message(), Text(confirmation(c.alert)));
+        ASSERT_TRUE(driver.presentedAlert());
+        EXPECT_EQ(driver.presentedAlert()->message(), confirmation(c.alert));
         ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
         ASSERT_EQ(results.size(), 1u);
         const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
-        ASSERT_TRUE(response);
         EXPECT_EQ(response->refundAmount(), c.reported);
         const auto& pay = screen->payButton();
         const auto title = pay->title(platform::UIControlState::normal);
         EXPECT_EQ(press(c.after), 0u);
-        EXPECT_EQ(response->refundAmount(), c.kept);
+        EXPECT_EQ(response->refundAmount(), c.reported);
         EXPECT_FALSE(pay->isEnabled());
         EXPECT_EQ(pay->title(platform::UIControlState::normal), title);
-        EXPECT_EQ(results.size(), 1u);
         TavroMerchantSDK::endTavroFlow();
         finishSlide();
     }
@@ -383,39 +373,32 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
     EXPECT_TRUE(results.empty());
 }
 
-// Continue counts only on a confirmation still shown, or chosen before the flow began to close.
+// Continue counts on a confirmation still shown, or chosen before the flow began to close.
 TEST_F(RefundFlowTest, ContinueOnALeavingConfirmationReportsNothing)
 {
-    enum class Order { closeThenContinue, timeOutThenContinue, continueThenClose };
-    const std::pair<Order, std::size_t> cases[] = {
-        {Order::closeThenContinue, 0},
-        {Order::timeOutThenContinue, 0},
-        {Order::continueThenClose, 1},
-    };
-    for (const auto& [order, reports] : cases) {
-        SCOPED_TRACE(static_cast<int>(order));
+    enum Order { closeThenContinue, timeOutThenContinue, continueThenClose };
+    for (Order order : {closeThenContinue, timeOutThenContinue, continueThenClose}) {
+        SCOPED_TRACE(order);
         results.clear();
-        auto screen = launch(janeDoe());
-        ASSERT_TRUE(screen);
+        ASSERT_TRUE(launch(janeDoe()));
         ASSERT_TRUE(driver.tap("PAY_BUTTON"));
         auto alert = driver.presentedAlert();
         ASSERT_TRUE(alert);
         driver.advanceBy(0.3);
         const auto tapContinue = [&] { driver.tap(alert->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())); };
-        if (order == Order::timeOutThenContinue) {
+        if (order == continueThenClose)
+            tapContinue();
+        if (order == timeOutThenContinue) {
             driver.advanceBy(session()->activeIdleTimeout());
             ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_OK()));
-        } else if (order == Order::closeThenContinue) {
-            TavroMerchantSDK::endTavroFlow();
         } else {
-            tapContinue();
             TavroMerchantSDK::endTavroFlow();
         }
-        EXPECT_TRUE(alert->isBeingDismissed() || !alert->presentingViewController());
-        if (order != Order::continueThenClose)
+        EXPECT_TRUE(alert->isBeingDismissed() || order == continueThenClose);
+        if (order != continueThenClose)
             tapContinue();
         driver.advanceBy(2);
-        EXPECT_EQ(results.size(), reports);
+        EXPECT_EQ(results.size(), order == continueThenClose ? 1u : 0u);
         EXPECT_EQ(keyWindow(), host);
     }
 }
