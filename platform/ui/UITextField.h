@@ -140,7 +140,7 @@ public:
     // Ends editing as a person leaving the field would (resignFirstResponder).
     bool userEndEditing();
     // True while an alert is presented over the field's window (also while it comes and goes): a
-    // modal alert takes the keyboard, so the user... edits above, return and the keyboard's Done do
+    // modal alert takes the keyboard, so the person's edits above, Return and the keyboard's Done do
     // nothing and report nothing.
     bool isBehindAlert() const;
 
