@@ -65,10 +65,11 @@ public:
     // for the consumer-side flows, 180 for refundPayment and requestPayment.
     double activeIdleTimeout() const;
 
-    // Closes the framework: dismisses every controller presented in the window one at a time, top
-    // first (animated), slides the content down, makes the remembered host window key again,
-    // clears the window's root, sets the flow to none, then calls `completion`. With nothing on
-    // screen it only sets the flow to none and calls `completion`, leaving the key window alone.
+    // Closes the framework: stops the idle timer at once (a launch re-arms it), dismisses every
+    // controller presented in the window one at a time, top first (animated), slides the content
+    // down, makes the remembered host window key again, clears the window's root, sets the flow to
+    // none, then calls `completion`. With nothing on screen it only sets the flow to none and calls
+    // `completion`, leaving the key window alone.
     // A flow launched before the close has finished stays on screen; `completion` still runs.
     void dismissSDKWindow(std::function<void()> completion);
 

@@ -6,6 +6,8 @@ namespace tavro {
 
 void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
 {
+    // Nothing times out while the framework closes; a launch arms the timer again.
+    timeoutManager()->endTimeoutObservation();
     auto top = m_sdkWindow->topmostViewController();
     std::weak_ptr<TavroSessionBase> weakSelf = shared_from_this();
     // The flow being closed. A launch during the dismissals or the slide installs a new root; that

@@ -102,8 +102,8 @@ public:
     virtual void updateTransactionCard(long long index);
     // The pay button's action; here the pending state.
     virtual void payButtonPressed();
-    // Spinner over the pay button (made once, reused), the button disabled with an empty title,
-    // the view inert. Nothing here undoes it.
+    // Ends editing first, then the spinner over the pay button (made once, reused), the button
+    // disabled with an empty title, the view inert. Nothing here undoes it.
     virtual void showPendingOnPayButton();
 
     // --- row reports (through the form) ---

@@ -113,6 +113,9 @@ void TAVROConfirmPaymentViewController::keyboardWillHide(const platform::Notific
 
 void TAVROConfirmPaymentViewController::showPendingOnPayButton()
 {
+    // The row being edited reports now, before the button is set, so its report cannot re-title
+    // or re-enable it.
+    view()->endEditing(true);
     if (!m_payActivityIndicator)
         m_payActivityIndicator = platform::NSObject::create<KActivityIndicator>(
             platform::CGRect(0, 0, payActivityIndicatorSide, payActivityIndicatorSide));

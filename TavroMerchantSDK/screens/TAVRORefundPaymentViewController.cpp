@@ -92,6 +92,8 @@ bool TAVRORefundPaymentViewController::isVaildData(TAVROCellView&, const Optiona
 
 void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText& dataString, bool isVaild)
 {
+    if (m_refundConfirmed)
+        return;
     const double maximum = readPlainDecimal(maximumRefund().value_or("0")).value_or(0);
     const auto& button = payButton();
     const auto& summary = scrollView() ? scrollView()->summaryCellView() : nullptr;
@@ -118,20 +120,24 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
 
 void TAVRORefundPaymentViewController::payButtonPressed()
 {
+    // The row being typed reports first: the alert shows what the field shows, or, for an
+    // amount the row refuses, the button is disabled now.
+    if (auto root = viewIfLoaded())
+        root->endEditing(true);
     // Disabled: no valid amount, or a refund already confirmed and pending.
     if (payButton() && !payButton()->isEnabled())
         return;
-    const auto& stored = refundSession()->response()->refundAmount();
+    const std::string stored = refundSession()->response()->refundAmount();
     const double amount = platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
     if (!(amount > 0) || !std::isfinite(amount)) {
         platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount (\"" + stored +
                            "\"); ignored");
         return;
     }
-    presentConfirmation(amount);
+    presentConfirmation(stored, amount);
 }
 
-void TAVRORefundPaymentViewController::presentConfirmation(double amount)
+void TAVRORefundPaymentViewController::presentConfirmation(const std::string& amountText, double amount)
 {
     const auto components =
         Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
@@ -149,16 +155,19 @@ void TAVRORefundPaymentViewController::presentConfirmation(double amount)
     std::weak_ptr<TAVRORefundPaymentViewController> weakSelf = sharedFromThis<TAVRORefundPaymentViewController>();
     alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_CONTINUE(),
                                                      platform::UIAlertActionStyle::default_,
-                                                     [weakSelf](platform::UIAlertAction& action) {
+                                                     [weakSelf, amountText](platform::UIAlertAction& action) {
                                                          if (auto self = weakSelf.lock())
-                                                             self->confirmRefund(action);
+                                                             self->confirmRefund(action, amountText);
                                                      }));
     present(alert, true);
 }
 
-void TAVRORefundPaymentViewController::confirmRefund(platform::UIAlertAction& action)
+void TAVRORefundPaymentViewController::confirmRefund(platform::UIAlertAction& action, const std::string& amountText)
 {
     action.setAccessibilityLabel(std::string("Continue_Button"));
+    // The amount the alert showed is the amount reported; no later row report reaches the response.
+    refundSession()->response()->setRefundAmount(amountText);
+    m_refundConfirmed = true;
     showPendingOnPayButton();
     refundSession()->sendUpdateForCompletedFlow(true, nullptr);
 }

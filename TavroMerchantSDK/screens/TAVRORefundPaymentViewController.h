@@ -36,11 +36,13 @@ public:
     // Valid when the typed amount is above 0 and at most the request's maximumRefundAmount().
     bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
     // From the amount row: a valid amount goes into the sub-session's response and titles and
-    // enables the pay button; anything else disables it. The summary follows either way.
+    // enables the pay button; anything else disables it. The summary follows either way. Once a
+    // refund is confirmed, reports are dropped: the host holds that response.
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
-    // The confirmation alert. Does nothing while the pay button is disabled (no valid amount, or
-    // the pending state after Continue); a press while the stored amount is not a positive
-    // decimal number is ignored with one debug line.
+    // Ends editing (the amount row reports), then the confirmation alert for the amount stored
+    // now; Continue reports exactly that amount. Does nothing while the pay button is disabled
+    // (no valid amount, or the pending state after Continue); a press while the stored amount is
+    // not a positive decimal number is ignored with one debug line.
     void payButtonPressed() override;
 
 private:
@@ -49,12 +51,13 @@ private:
     // A typed amount as the plain decimal text the host receives for it; nullopt when the active
     // currency cannot show it.
     static std::optional<std::string> refundText(const std::optional<std::string>& text);
-    // Cancel closes the alert; Continue shows the spinner and reports success.
-    void presentConfirmation(double amount);
-    void confirmRefund(platform::UIAlertAction& action);
+    // Cancel closes the alert; Continue shows the spinner and reports success with `amountText`.
+    void presentConfirmation(const std::string& amountText, double amount);
+    void confirmRefund(platform::UIAlertAction& action, const std::string& amountText);
 
     std::shared_ptr<TavroRefundPaymentResponse> m_response;
     double m_paymentAmount = 0;
+    bool m_refundConfirmed = false;
 };
 
 } // namespace tavro

@@ -141,7 +141,8 @@ bool UIDriver::pressReturn()
 bool UIDriver::pressDone()
 {
     auto field = requireFocusedField("pressDone");
-    if (!field) {
+    // Behind an alert the keyboard, and the Done on it, is out of reach.
+    if (!field || field->isBehindAlert()) {
         return false;
     }
     std::shared_ptr<UIBarButtonItem> item;

@@ -276,7 +276,8 @@ void UIAlertController::layoutContent(const CGRect& bounds)
 
 void UIAlertController::actionTapped(const UIAlertActionPtr& action)
 {
-    if (m_actionChosen || !action->isEnabled()) {
+    // An alert on its way out (its dismissal begun, or already gone) takes no action.
+    if (m_actionChosen || !action->isEnabled() || isBeingDismissed() || !presentingViewController()) {
         return;
     }
     m_actionChosen = true;

@@ -9,7 +9,8 @@
 // view's superview sees taps outside the box).
 //
 // Tapping an action's button dismisses the alert (animated) and then, once it has gone, runs the
-// action's handler; further taps while that happens are ignored.
+// action's handler; further taps while that happens are ignored, and so is every tap once the
+// alert's dismissal has begun for another reason or it is no longer presented.
 #include "platform/ui/UIAlertAction.h"
 #include "platform/ui/UIViewController.h"
 

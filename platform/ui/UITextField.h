@@ -139,6 +139,10 @@ public:
     bool userClear();
     // Ends editing as a person leaving the field would (resignFirstResponder).
     bool userEndEditing();
+    // True while an alert is presented over the field's window (also while it comes and goes): a
+    // modal alert takes the keyboard, so the person's edits above, Return and the keyboard's Done do
+    // nothing and report nothing.
+    bool isBehindAlert() const;
 
     // --- geometry ---
     virtual CGRect borderRect(const CGRect& bounds) const { return bounds; }
@@ -168,7 +172,7 @@ private:
     // Applies an edit without asking (range clamped), moves the caret, sends the change events.
     void commitEdit(NSRange range, const std::string& replacement);
     void replaceCharacters(NSRange range, const std::string& replacement);
-    // Before a person's edit: true when the field is editing (logs otherwise).
+    // Before a person's edit: true when the field is editing (logs otherwise) and not behind an alert.
     bool checkEditing(const char* operation);
     // Ends the editing session if the field lost first responder status without being told.
     void syncLostFocus();

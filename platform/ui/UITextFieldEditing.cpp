@@ -7,7 +7,9 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Text.h"
+#include "platform/ui/UIAlertController.h"
 #include "platform/ui/UITextFieldTextRange.h"
+#include "platform/ui/UIWindow.h"
 
 #include <string>
 
@@ -83,6 +85,9 @@ bool UITextField::checkEditing(const char* operation)
     syncLostFocus();
     if (!m_editing) {
         debugLog(std::string("UITextField: ") + operation + " while the field is not editing; ignored");
+        return false;
+    }
+    if (isBehindAlert()) {
         return false;
     }
     // A key reached the field: the host's next turn is due a frame.
@@ -216,7 +221,7 @@ void UITextField::userSelect(NSRange range)
 
 bool UITextField::userClear()
 {
-    if (!isClearButtonShown()) {
+    if (!isClearButtonShown() || isBehindAlert()) {
         return false;
     }
     auto keepAlive = sharedFromThis<UITextField>();
@@ -233,6 +238,19 @@ bool UITextField::userClear()
 bool UITextField::userEndEditing()
 {
     return resignFirstResponder();
+}
+
+bool UITextField::isBehindAlert() const
+{
+    // Presentations hang off the window's root, one above the other.
+    auto shownWindow = window();
+    for (auto shown = shownWindow ? shownWindow->rootViewController() : nullptr; shown;
+         shown = shown->presentedViewController()) {
+        if (dynamic_cast<const UIAlertController*>(shown.get())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "SessionTestFixture.h"
 #include "WatchedTextField.h"
 
+#include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UIViewAnimation.h"
 
 using namespace sessiontest;
@@ -67,12 +68,17 @@ TEST_F(SessionTest, EndTavroFlowTearsDownInOrder)
 
 TEST_F(SessionTest, ASecondCloseDuringTheSlideCompletesBothCallers)
 {
+    // Closed just before the idle time-out: it never comes over the content sliding away.
+    int timeOuts = 0;
+    auto token = platform::NotificationCenter::defaultCenter().addObserver(
+        "TAVROSessionTimeOut", [&timeOuts](const platform::Notification&) { ++timeOuts; });
     TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
-    finishSlide();
+    driver.advanceBy(session()->activeIdleTimeout() - 0.2);
     int completions = 0;
     TavroMerchantSDK::endTavroFlow([&] { ++completions; });
     TavroMerchantSDK::endTavroFlow([&] { ++completions; });
     finishSlide();
+    EXPECT_EQ(timeOuts, 0);
     EXPECT_EQ(completions, 2);
     EXPECT_EQ(keyWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);

@@ -152,4 +152,11 @@ TEST_F(ConfirmPaymentScreenTest, FocusedRowsScrollClearOfTheKeyboardAndStayWhenI
     platform::NotificationCenter::defaultCenter().post(platform::UIKeyboardWillHideNotification, nullptr, info);
     driver.advanceBy(0.5);
     EXPECT_DOUBLE_EQ(form->contentOffset().y, expected);
+
+    // Pay while a row is typed: the row's editing ends first, so no later key re-titles the button.
+    ASSERT_TRUE(form->amountCellView()->inputTextField()->becomeFirstResponder());
+    screen->payButtonPressed();
+    const auto title = screen->payButton()->title(platform::UIControlState::normal);
+    EXPECT_EQ(driver.type("5"), 0u);
+    EXPECT_EQ(screen->payButton()->title(platform::UIControlState::normal), title);
 }

@@ -73,6 +73,20 @@ protected:
     {
         return driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE());
     }
+    // Keys into the focused field, '<' deleting; returns how many the field took.
+    std::size_t press(std::string_view keys)
+    {
+        std::size_t taken = 0;
+        for (char key : keys)
+            taken += key == '<' ? driver.backspace(1) : driver.type({&key, 1});
+        return taken;
+    }
+    static Text confirmation(const std::string& value)
+    {
+        const auto message = tavro::StringConstants::CONFIRM_REFUND_MESSAGE();
+        return tavro::replacingOccurrences(tavro::replacingOccurrences(message, "[%name]", "Jane Doe"), "[%value]",
+                                           value);
+    }
 
     std::vector<Result> results;
 };
@@ -133,8 +147,7 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     auto alert = driver.presentedAlert();
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->title(), Text(tavro::StringConstants::CONFIRM_REFUND_TITLE()));
-    auto message = tavro::replacingOccurrences(tavro::StringConstants::CONFIRM_REFUND_MESSAGE(), "[%name]", "Jane Doe");
-    EXPECT_EQ(alert->message(), Text(tavro::replacingOccurrences(message, "[%value]", "INR 25.00")));
+    EXPECT_EQ(alert->message(), confirmation("INR 25.00"));
     ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
     EXPECT_TRUE(pay->isEnabled());
     EXPECT_TRUE(results.empty());
@@ -164,6 +177,54 @@ TEST_F(RefundFlowTest, MerchantChangesTheAmountConfirmsAndTheHostHearsItOnce)
     EXPECT_NE(keyWindow(), host);
 
     driver.writePNG(session()->sdkWindow(), "refund-screen-pending");
+}
+
+// The host gets and keeps the amount the alert showed: PAY ends the editing, the alert holds the
+// keyboard, and nothing typed after Continue reaches the response or the pay button.
+TEST_F(RefundFlowTest, TheHostGetsAndKeepsTheAmountTheAlertShowed)
+{
+    // Keys before PAY, while the alert is up (at '|': Cancel, tap the field, type the rest, PAY
+    // again) and after Continue -> the alert's amount and the one reported, and kept after the keys.
+    struct Case {
+        const char *before, *during, *after, *alert, *reported;
+    };
+    const Case cases[] = {
+        {"2500", "<", "7", "INR 25.00", "25.00"},
+        {"25", "", "00", "INR 0.25", "0.25"},
+        {"2500", "", "0", "INR 25.00", "25.00"}, // 250.00 would disable PAY
+        {"2500", "<|<", "", "INR 2.50", "2.50"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " / " + c.during + " / " + c.after);
+        results.clear();
+        auto screen = launch(janeDoe());
+        ASSERT_TRUE(screen);
+        typeAmount(*screen, c.before);
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        const std::string_view during = c.during;
+        EXPECT_EQ(press(during.substr(0, during.find('|'))), 0u);
+        if (during.find('|') != during.npos) {
+            ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL()));
+            EXPECT_FALSE(amountField(*screen)->isEditing());
+            ASSERT_TRUE(driver.focus(amountField(*screen)));
+            press(during.substr(during.find('|') + 1));
+            ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        }
+        ASSERT_TRUE(driver.presentedAlert());
+        EXPECT_EQ(driver.presentedAlert()->message(), confirmation(c.alert));
+        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+        ASSERT_EQ(results.size(), 1u);
+        const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
+        EXPECT_EQ(response->refundAmount(), c.reported);
+        const auto& pay = screen->payButton();
+        const auto title = pay->title(platform::UIControlState::normal);
+        EXPECT_EQ(press(c.after), 0u);
+        EXPECT_EQ(response->refundAmount(), c.reported);
+        EXPECT_FALSE(pay->isEnabled());
+        EXPECT_EQ(pay->title(platform::UIControlState::normal), title);
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)
@@ -310,6 +371,36 @@ TEST_F(RefundFlowTest, TheIdleTimeOutStillRunsOverTheRefundScreen)
     EXPECT_EQ(timeOuts, 1);
     EXPECT_TRUE(driver.presentedAlert());
     EXPECT_TRUE(results.empty());
+}
+
+// Continue counts on a confirmation still shown, or chosen before the flow began to close.
+TEST_F(RefundFlowTest, ContinueOnALeavingConfirmationReportsNothing)
+{
+    enum Order { closeThenContinue, timeOutThenContinue, continueThenClose };
+    for (Order order : {closeThenContinue, timeOutThenContinue, continueThenClose}) {
+        SCOPED_TRACE(order);
+        results.clear();
+        ASSERT_TRUE(launch(janeDoe()));
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        auto alert = driver.presentedAlert();
+        ASSERT_TRUE(alert);
+        driver.advanceBy(0.3);
+        const auto tapContinue = [&] { driver.tap(alert->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())); };
+        if (order == continueThenClose)
+            tapContinue();
+        if (order == timeOutThenContinue) {
+            driver.advanceBy(session()->activeIdleTimeout());
+            ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_OK()));
+        } else {
+            TavroMerchantSDK::endTavroFlow();
+        }
+        EXPECT_TRUE(alert->isBeingDismissed() || order == continueThenClose);
+        if (order != continueThenClose)
+            tapContinue();
+        driver.advanceBy(2);
+        EXPECT_EQ(results.size(), order == continueThenClose ? 1u : 0u);
+        EXPECT_EQ(keyWindow(), host);
+    }
 }
 
 TEST_F(RefundFlowTest, AVeryLongCardHolderNameLeavesContinueOnScreen)

@@ -1,3 +1,5 @@
+#include "DriverTestSupport.h"
+
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/ImageContext.h"
 #include "platform/testing/UIDriver.h"
@@ -6,6 +8,7 @@
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UITableView.h"
+#include "platform/ui/UIToolbar.h"
 #include "platform/ui/UIWindow.h"
 
 #include <gtest/gtest.h>
@@ -97,10 +100,29 @@ TEST(DriverScreens, AlertActionsDismissThenRunTheirHandler)
     remove->setAccessibilityLabel("Remove card");
     alert->addAction(cancel);
     alert->addAction(remove);
+    // A field being edited under the alert, with Done on its keyboard.
+    auto field = NSObject::create<UITextField>(CGRect{20, 100, 335, 40});
+    auto delegate = std::make_shared<driver_test::RecordingDelegate>();
+    field->setDelegate(delegate);
+    auto toolbar = NSObject::create<UIToolbar>();
+    toolbar->setItems({UIBarButtonItem::withSystemItem(UIBarButtonSystemItem::done)});
+    toolbar->items()[0]->setTargetAction(field, &UIResponder::resignFirstResponder);
+    field->setInputAccessoryView(toolbar);
+    app.home->view()->addSubview(field);
+    ASSERT_TRUE(driver.focus(field));
+    driver.type("12");
+    const auto calls = delegate->calls;
     app.navigation->present(alert, true);
 
     EXPECT_EQ(driver.presentedAlert(), alert);
     EXPECT_EQ(driver.currentScreen(), app.home); // the alert floats over the screen
+
+    // The alert has the keyboard: no key, paste, return or Done reaches the field.
+    EXPECT_EQ(driver.type("3") + driver.backspace(1) + driver.paste("45") + driver.pressReturn() + driver.pressDone(),
+              0u);
+    EXPECT_EQ(field->text(), "12");
+    EXPECT_TRUE(field->isEditing());
+    EXPECT_EQ(delegate->calls, calls);
 
     DebugLogCapture log;
     EXPECT_FALSE(driver.tapAlertAction("Keep"));
@@ -108,6 +130,7 @@ TEST(DriverScreens, AlertActionsDismissThenRunTheirHandler)
     EXPECT_EQ(events, std::vector<std::string>{"handler after dismissal"});
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_FALSE(driver.tapAlertAction("Delete"));
+    EXPECT_EQ(driver.type("3"), 1u);
 }
 
 TEST(DriverScreens, ShareSheetCancelAndSave)

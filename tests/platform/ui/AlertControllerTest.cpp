@@ -114,7 +114,7 @@ TEST_F(AlertControllerTest, TappingAnActionDismissesTheAlertThenRunsItsHandler)
     EXPECT_EQ(window->subviews().size(), 1u);
 }
 
-TEST_F(AlertControllerTest, DisabledActionsTakeNoTaps)
+TEST_F(AlertControllerTest, DisabledActionsAndLeavingAlertsTakeNoTaps)
 {
     auto presenter = NSObject::create<UIViewController>();
     auto window = showInWindow(presenter);
@@ -135,6 +135,18 @@ TEST_F(AlertControllerTest, DisabledActionsTakeNoTaps)
     tapView(alert->buttonForAction("OK"));
     advance(0.3);
     EXPECT_TRUE(handled);
+
+    // An alert on its way out takes no action: neither while its presenter dismisses it nor once gone.
+    for (double wait : {0.1, 0.3}) {
+        handled = false;
+        presenter->present(alert, false);
+        RunLoop::main().runUntilIdle();
+        presenter->dismiss(true);
+        advance(wait);
+        alert->buttonForAction("OK")->sendActions(UIControlEvents::touchUpInside);
+        advance(1);
+        EXPECT_FALSE(handled) << wait;
+    }
 }
 
 TEST_F(AlertControllerTest, ATapOutsideTheBoxReachesARecognizerAroundTheAlert)
