@@ -1,6 +1,9 @@
 #include "screens/PaymentFormTestSupport.h"
 
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROQrImageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "platform/foundation/NotificationCenter.h"
 
 using namespace sessiontest;
@@ -69,6 +72,60 @@ TEST_F(RequestPaymentDetailsTest, UpdateDuringEditingKeepsTheTypedTextAndRefuses
     EXPECT_FALSE(updateEnabled());
     EXPECT_EQ(sessionRequest()->billID(), Text("INV-9"));
     EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
+}
+
+// UPDATE follows what the rows show: a shown row whose text its field refuses keeps it off, a row
+// refused only because the data was over the limit counts again once the limit is relieved, and
+// the values committed are the ones shown. Each row is reached by scrolling and ended with Done.
+TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFits)
+{
+    auto request = validPaymentRequest();
+    request->setTransactionAmount("123456789");
+    auto editor = openEditor(request);
+    ASSERT_TRUE(editor);
+    const auto form = editor->scrollView();
+    enum Edit { type, paste, erase };
+    // {row, edit, text typed or pasted (erase: as many backspaces), switch on after, UPDATE after}
+    const std::tuple<CellType, Edit, std::string, bool, bool> steps[] = {
+        {CellType::billNumber, type, std::string(26, 'b'), true, false},
+        {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
+        {CellType::storeID, type, std::string(26, 's'), true, false},
+        {CellType::loyaltyNumber, type, "", true, false},
+        {CellType::referenceID, type, "", false, false}, // refused: the data would pass the limit
+        {CellType::billNumber, erase, "x", true, false},
+        {CellType::storeID, erase, "x", true, true},
+        {CellType::loyaltyNumber, type, "L12345678901", true, false}, // over the limit
+        {CellType::paymentAmount, erase, "x", true, false},
+        {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
+    };
+    for (const auto& [row, edit, text, on, enabled] : steps) {
+        SCOPED_TRACE(std::string(tavro::caseName(row)) + " " + text);
+        const auto cell = form->switchCell(row);
+        const auto field = cell ? cell->inputCell()->inputTextField() : form->amountCellView()->inputTextField();
+        form->scrollRectToVisible(form->convertFrom(field->bounds(), field), false);
+        if (cell && !cell->rightSwitch()->isOn()) {
+            driver.toggleSwitch(cell->rightSwitch());
+            driver.advanceBy(0.6);
+            form->scrollRectToVisible(cell->frame(), false);
+            ASSERT_EQ(cell->rightSwitch()->isOn(), on);
+        }
+        if (!text.empty()) {
+            ASSERT_TRUE(driver.focus(field));
+            edit == erase ? driver.backspace(text.size()) : edit == paste ? driver.paste(text) : driver.type(text);
+            driver.pressDone();
+        }
+        EXPECT_EQ(updateEnabled(), enabled);
+    }
+    editor.reset();
+    ASSERT_TRUE(pressUpdate());
+    const auto payload = top<tavro::TAVRORequestPaymentViewController>()->qrImageCellView()->qrCodeTlv();
+    auto entries = formtest::topLevelEntries(payload.value_or(""));
+    EXPECT_EQ(entries["54"], "12345678.9");
+    EXPECT_EQ(formtest::topLevelEntries(entries["62"]),
+              (std::map<std::string, std::string>{{"01", std::string(23, 'b')},
+                                                  {"02", "+9198765432101234567890"},
+                                                  {"03", std::string(25, 's')},
+                                                  {"04", "L12345678901"}}));
 }
 
 TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount)

@@ -73,9 +73,12 @@ public:
     // Dims (true) or restores (false) an off switch and its title; an on switch is left alone.
     void disableSwitch(bool shouldDisable);
 
+    // The row's own rule for `text` in the request flow: at most 26 characters, not blanks only.
+    // Met by any text in other flows.
+    bool passesOwnRule(const std::optional<std::string>& text) const;
+
     // --- as owner of the embedded row ---
-    // The row's own rule in the request flow (at most 26 characters, not blanks only) and the
-    // owner's answer for the same text, both needed.
+    // The row's own rule and the owner's answer for the same text, both needed.
     bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;

@@ -20,15 +20,18 @@ bool isRequestFlow()
 
 } // namespace
 
+bool TAVROSwitchCellView::passesOwnRule(const std::optional<std::string>& text) const
+{
+    if (!text || !isRequestFlow())
+        return true;
+    const auto length = lengthOf(*text);
+    return length <= TAVROInputCellView::maximumTextLength &&
+           (length == 0 || !replacingOccurrences(*text, " ", "").empty());
+}
+
 bool TAVROSwitchCellView::isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text)
 {
-    bool verdict = true;
-    if (text && isRequestFlow()) {
-        const auto length = lengthOf(*text);
-        verdict = length <= TAVROInputCellView::maximumTextLength;
-        if (length > 0 && replacingOccurrences(*text, " ", "").empty())
-            verdict = false;
-    }
+    const bool verdict = passesOwnRule(text);
     // The owner is asked even when the row's own rule already refused.
     if (auto delegate = switchCellDelegate())
         return delegate->isVaildData(inputCellView, text) && verdict;
