@@ -1,9 +1,7 @@
 #include "screens/PaymentFormTestSupport.h"
 
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
-#include "TavroMerchantSDK/Common/CellView/TAVROQrImageCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
-#include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "platform/foundation/NotificationCenter.h"
 
 using namespace sessiontest;
@@ -118,14 +116,42 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
     }
     editor.reset();
     ASSERT_TRUE(pressUpdate());
-    const auto payload = top<tavro::TAVRORequestPaymentViewController>()->qrImageCellView()->qrCodeTlv();
-    auto entries = formtest::topLevelEntries(payload.value_or(""));
+    auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
     EXPECT_EQ(entries["54"], "12345678.9");
     EXPECT_EQ(formtest::topLevelEntries(entries["62"]),
               (std::map<std::string, std::string>{{"01", std::string(23, 'b')},
                                                   {"02", "+9198765432101234567890"},
                                                   {"03", std::string(25, 's')},
                                                   {"04", "L12345678901"}}));
+}
+
+// A row switched off writes nothing, however its editing went before, and takes no keys after.
+TEST_F(RequestPaymentDetailsTest, ASwitchedOffRowWritesNothing)
+{
+    // {typed before switching off, Done before it, typed after}
+    const std::tuple<std::string, bool, std::string> orders[] = {
+        {"INV-7", true, ""}, {"", false, ""}, {"INV-7", false, ""}, {"INV-7", false, "X"}};
+    for (const auto& [before, done, after] : orders) {
+        SCOPED_TRACE(before + (done ? " Done, " : ", ") + after);
+        auto request = validPaymentRequest();
+        ASSERT_TRUE(openEditor(request));
+        ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+        driver.advanceBy(0.3);
+        if (!before.empty())
+            driver.typeInto("billNumberTextField", before);
+        if (done)
+            driver.pressDone();
+        ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+        EXPECT_FALSE(driver.focusedTextField());
+        if (!after.empty())
+            driver.type(after);
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_FALSE(request->billID());
+        auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
+        EXPECT_FALSE(formtest::topLevelEntries(entries["62"]).count("01"));
+        tavro::TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount)

@@ -43,6 +43,9 @@ void TAVROSwitchCellView::cellViewType(CellType cellType, const std::optional<st
     auto delegate = switchCellDelegate();
     if (!delegate)
         return;
+    // A field switched off writes nothing: the toggle has told the owner so.
+    if (isRequestFlow() && !m_rightSwitch->isOn())
+        return;
     if (isRequestFlow() && dataString && dataString->empty())
         delegate->cellViewType(cellType, std::string(kCustomerEntersValue), true);
     else
@@ -70,6 +73,9 @@ void TAVROSwitchCellView::switchDidToggle()
     if (on) {
         accepted = isVaildData(*m_inputCell, std::string(kCustomerEntersValue));
     } else {
+        // Editing ends first (its report is dropped, the switch being off): no later key reaches
+        // the emptied field.
+        m_inputCell->endEditing(true);
         emptyInputField();
         accepted = isVaildData(*m_inputCell, std::nullopt);
     }
