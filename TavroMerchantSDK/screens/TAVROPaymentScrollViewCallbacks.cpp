@@ -51,8 +51,10 @@ bool TAVROPaymentScrollView::isVaildData(TAVROCellView& inputCellView, const Opt
     bool textValid = true;
     if (auto setter = fieldSetter(inputCellView.cellType())) {
         textValid = fitsOptionalField(text);
-        // Stored even when too long, so the limit check measures what the merchant sees.
-        ((*m_additionalRequest).*setter)(text);
+        // Stored even when too long, so the limit check measures what the merchant sees; a switch
+        // row left empty is measured as the "***" it is written as.
+        const bool customerEnters = isRequestForm() && text && text->empty();
+        ((*m_additionalRequest).*setter)(customerEnters ? OptionalText(kCustomerEntersValue) : text);
     }
     checkAdditionalDataLimit();
     if (isOverAdditionalDataLimit() || !textValid)
