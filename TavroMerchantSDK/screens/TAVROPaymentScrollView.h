@@ -121,6 +121,11 @@ public:
     // limit message and disables its button, else enables it; at 99 and over, switch rows that
     // are off are dimmed and cannot be switched on.
     void checkAdditionalDataLimit();
+    // Whether the request's additional data is over the limit now.
+    bool isOverAdditionalDataLimit() const;
+    // Whether `text` passes the rule of the row of `type`, the additional-data limit aside: the
+    // amount row's digit limit, an optional field's length and its switch row's own rule.
+    bool passesFieldRule(CellType type, const std::optional<std::string>& text) const;
 
     // --- callbacks and their effects ---
     // Opens (isOn) or closes a switch row in 0.25 s, then scrolls it into view.

@@ -3,6 +3,7 @@
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
 
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "TavroMerchantSDK/Common/ConfirmPayment/View/TAVROCurrencySelectionView.h"
@@ -35,6 +36,11 @@ void (TavroPaymentRequest::*fieldSetter(CellType type))(OptionalText)
     }
 }
 
+bool fitsOptionalField(const OptionalText& text)
+{
+    return !text || lengthOf(*text) <= TAVROPaymentScrollView::maximumOptionalFieldLength;
+}
+
 } // namespace
 
 bool TAVROPaymentScrollView::isVaildData(TAVROCellView& inputCellView, const OptionalText& text)
@@ -44,15 +50,31 @@ bool TAVROPaymentScrollView::isVaildData(TAVROCellView& inputCellView, const Opt
         return true;
     bool textValid = true;
     if (auto setter = fieldSetter(inputCellView.cellType())) {
-        textValid = !text || lengthOf(*text) <= maximumOptionalFieldLength;
-        // Stored even when too long, so the limit check measures what the merchant sees.
-        ((*m_additionalRequest).*setter)(text);
+        textValid = fitsOptionalField(text);
+        // Stored even when too long, so the limit check measures what the merchant sees; a switch
+        // row left empty is measured as the "***" it is written as.
+        const bool customerEnters = isRequestForm() && text && text->empty();
+        ((*m_additionalRequest).*setter)(customerEnters ? OptionalText(kCustomerEntersValue) : text);
     }
     checkAdditionalDataLimit();
-    const bool overLimit = m_additionalRequest->getAdditionalTlvValidCount().first;
-    if (overLimit || !textValid)
+    if (isOverAdditionalDataLimit() || !textValid)
         return false;
     return delegate->isVaildData(inputCellView, text);
+}
+
+bool TAVROPaymentScrollView::isOverAdditionalDataLimit() const
+{
+    return m_additionalRequest->getAdditionalTlvValidCount().first;
+}
+
+bool TAVROPaymentScrollView::passesFieldRule(CellType type, const OptionalText& text) const
+{
+    if (type == CellType::paymentAmount)
+        return !m_amountCellView || m_amountCellView->isWithinDigitLimit(text);
+    if (!fieldSetter(type))
+        return true;
+    const auto row = switchCell(type);
+    return fitsOptionalField(text) && (!row || row->passesOwnRule(text));
 }
 
 void TAVROPaymentScrollView::cellViewType(CellType cellType, const OptionalText& dataString, bool isVaild)

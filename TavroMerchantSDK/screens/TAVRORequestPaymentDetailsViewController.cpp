@@ -188,7 +188,8 @@ void TAVRORequestPaymentDetailsViewController::validateUpdateButton()
     bool allValid = true;
     for (bool valid : m_varIsValid)
         allValid = allValid && valid;
-    m_updateButton->setEnabled(allValid);
+    const bool fits = !m_scrollView || !m_scrollView->isOverAdditionalDataLimit();
+    m_updateButton->setEnabled(allValid && fits);
 }
 
 void TAVRORequestPaymentDetailsViewController::disableUpdateButton()
@@ -199,8 +200,7 @@ void TAVRORequestPaymentDetailsViewController::disableUpdateButton()
 
 void TAVRORequestPaymentDetailsViewController::enableUpdateButton()
 {
-    if (m_updateButton)
-        m_updateButton->setEnabled(true);
+    validateUpdateButton();
 }
 
 void TAVRORequestPaymentDetailsViewController::showGSMError(const std::string& message)

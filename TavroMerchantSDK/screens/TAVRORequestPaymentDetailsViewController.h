@@ -4,11 +4,13 @@
 // a close control, a form (the payment scroll view) with the amount row, the reset row and eight
 // switch rows for the request's optional fields, and a full-width UPDATE button.
 //
-// Edits go into a working copy of the nine editable fields; UPDATE (enabled once every row
-// kind is valid, or when the form says the additional data fits) writes them into the session's
-// request, marks the request sub-session updated, shows the bar and pops. The close control pops
-// without writing. A row still being edited when UPDATE is pressed is ended first, so its text is
-// judged and kept before the commit. Leaving by either control stops listening to the keyboard.
+// Edits go into a working copy of the nine editable fields; UPDATE writes them into the session's
+// request, marks the request sub-session updated, shows the bar and pops. UPDATE is enabled
+// exactly when the additional data fits and the text each row last reported passes its field's
+// rule; a text refused only because the data was over the limit is kept, and counts once the
+// limit is relieved. The close control pops without writing. A row still being edited when UPDATE
+// is pressed is ended first, so its text is judged and kept before the commit. Leaving by either
+// control stops listening to the keyboard.
 //
 // Make with NSObject::create<TAVRORequestPaymentDetailsViewController>(). Main thread only.
 
@@ -62,7 +64,8 @@ public:
     // --- editing state ---
     // The working copy of the amount and the eight optional fields.
     const std::shared_ptr<TavroPaymentRequest>& request() const { return m_request; }
-    // Validity per row kind (CellType raw value); UPDATE needs them all.
+    // Per row kind (CellType raw value): whether its last reported text passes its field's rule,
+    // the additional-data limit aside; UPDATE needs them all.
     const std::array<bool, TAVROPaymentScrollView::slotCount>& varIsValid() const { return m_varIsValid; }
     // The field being edited, for keeping it above the keyboard.
     const std::shared_ptr<platform::UITextField>& currentTextField() const { return m_currentTextField; }
@@ -93,7 +96,7 @@ public:
     virtual void updateSessionVar();
     // The nine editable fields from the session's request into the working copy.
     virtual void updateVCVar();
-    // UPDATE is enabled exactly when every row kind is valid.
+    // UPDATE is enabled exactly when every row kind is valid and the additional data fits.
     void validateUpdateButton();
     // Writes one field of the working copy from a row's text.
     void updateCellVar(CellType cellType, const std::optional<std::string>& dataString);
@@ -109,6 +112,7 @@ public:
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;
     // Shows the message in an error banner on the next main-queue turn, if the screen is still there.
     void showGSMError(const std::string& message) override;
+    // The form's limit check: over the limit UPDATE is off; within it, validateUpdateButton().
     void disableUpdateButton() override;
     void enableUpdateButton() override;
 

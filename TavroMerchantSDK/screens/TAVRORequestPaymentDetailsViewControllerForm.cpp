@@ -46,8 +46,8 @@ bool isSessionAmount(const OptionalText& sessionAmount, const std::string& rowAm
 {
     if (sessionAmount == rowAmount)
         return true;
-    const auto shown = truncatedPlainDecimal(sessionAmount && !sessionAmount->empty() ? *sessionAmount : "0",
-                                             fractionDigits);
+    const auto shown =
+        truncatedPlainDecimal(sessionAmount && !sessionAmount->empty() ? *sessionAmount : "0", fractionDigits);
     return shown && platform::text::isPlainDecimal(rowAmount) && comparePlainDecimals(*shown, rowAmount) == 0;
 }
 
@@ -86,12 +86,14 @@ void TAVRORequestPaymentDetailsViewController::cellViewType(CellType cellType, c
     const auto index = static_cast<std::size_t>(rawValue(cellType));
     if (cellType == CellType::resetButton) {
         resetOptionalFields(isVaild, dataString);
-    } else if (isVaild) {
-        updateCellVar(cellType, dataString);
+    } else if (!isVaild && dataString == kCustomerEntersValue) {
+        updateCellVar(cellType, std::nullopt);
         if (index < m_varIsValid.size())
             m_varIsValid[index] = true;
-    } else if (dataString == kCustomerEntersValue) {
-        updateCellVar(cellType, std::nullopt);
+    } else if (isVaild || (m_scrollView && m_scrollView->passesFieldRule(cellType, dataString))) {
+        // A text refused only because the data was over the limit is kept as well: it counts as
+        // soon as the limit is relieved, without being edited again.
+        updateCellVar(cellType, dataString);
         if (index < m_varIsValid.size())
             m_varIsValid[index] = true;
     } else if (index < m_varIsValid.size()) {

@@ -103,6 +103,9 @@ TEST_F(PaymentFormTest, AdditionalDataLimitDimsClosedRowsAtNinetyNineAndRefusesA
     EXPECT_TRUE(full->isVaildData(*full->switchCell(CellType::billNumber)->inputCell(), std::string(24, 'b')));
     EXPECT_TRUE(closed->rightSwitch()->isUserInteractionEnabled());
     EXPECT_EQ(closed->leftLabel()->alpha(), 1);
+    // An emptied row that is on is written as "***" and counts so: 7 + 29 + 29 + 12, then 23 is 100.
+    EXPECT_TRUE(full->isVaildData(*full->switchCell(CellType::billNumber)->inputCell(), std::string()));
+    EXPECT_FALSE(full->isVaildData(*closed->inputCell(), std::string(19, 't')));
 }
 
 TEST_F(PaymentFormTest, SwitchRowsOpenCloseAndResetThroughTheForm)

@@ -1,5 +1,6 @@
 #include "screens/PaymentFormTestSupport.h"
 
+#include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "platform/foundation/NotificationCenter.h"
 
@@ -69,6 +70,88 @@ TEST_F(RequestPaymentDetailsTest, UpdateDuringEditingKeepsTheTypedTextAndRefuses
     EXPECT_FALSE(updateEnabled());
     EXPECT_EQ(sessionRequest()->billID(), Text("INV-9"));
     EXPECT_FALSE(session()->requestPaymentSession()->isUpdated());
+}
+
+// UPDATE follows what the rows show: a shown row whose text its field refuses keeps it off, a row
+// refused only because the data was over the limit counts again once the limit is relieved, and
+// the values committed are the ones shown. Each row is reached by scrolling and ended with Done.
+TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFits)
+{
+    auto request = validPaymentRequest();
+    request->setTransactionAmount("123456789");
+    auto editor = openEditor(request);
+    ASSERT_TRUE(editor);
+    const auto form = editor->scrollView();
+    enum Edit { type, paste, erase };
+    // {row, edit, text typed or pasted (erase: as many backspaces), switch on after, UPDATE after}
+    const std::tuple<CellType, Edit, std::string, bool, bool> steps[] = {
+        {CellType::billNumber, type, std::string(26, 'b'), true, false},
+        {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
+        {CellType::storeID, type, std::string(26, 's'), true, false},
+        {CellType::loyaltyNumber, type, "", true, false},
+        {CellType::referenceID, type, "", false, false}, // refused: the data would pass the limit
+        {CellType::billNumber, erase, "x", true, false},
+        {CellType::storeID, erase, "x", true, true},
+        {CellType::loyaltyNumber, type, "L12345678901", true, false}, // over the limit
+        {CellType::paymentAmount, erase, "x", true, false},
+        {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
+    };
+    for (const auto& [row, edit, text, on, enabled] : steps) {
+        SCOPED_TRACE(std::string(tavro::caseName(row)) + " " + text);
+        const auto cell = form->switchCell(row);
+        const auto field = cell ? cell->inputCell()->inputTextField() : form->amountCellView()->inputTextField();
+        form->scrollRectToVisible(form->convertFrom(field->bounds(), field), false);
+        if (cell && !cell->rightSwitch()->isOn()) {
+            driver.toggleSwitch(cell->rightSwitch());
+            driver.advanceBy(0.6);
+            form->scrollRectToVisible(cell->frame(), false);
+            ASSERT_EQ(cell->rightSwitch()->isOn(), on);
+        }
+        if (!text.empty()) {
+            ASSERT_TRUE(driver.focus(field));
+            edit == erase ? driver.backspace(text.size()) : edit == paste ? driver.paste(text) : driver.type(text);
+            driver.pressDone();
+        }
+        EXPECT_EQ(updateEnabled(), enabled);
+    }
+    editor.reset();
+    ASSERT_TRUE(pressUpdate());
+    auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
+    EXPECT_EQ(entries["54"], "12345678.9");
+    EXPECT_EQ(formtest::topLevelEntries(entries["62"]),
+              (std::map<std::string, std::string>{{"01", std::string(23, 'b')},
+                                                  {"02", "+9198765432101234567890"},
+                                                  {"03", std::string(25, 's')},
+                                                  {"04", "L12345678901"}}));
+}
+
+// A row switched off writes nothing, however its editing went before, and takes no keys after.
+TEST_F(RequestPaymentDetailsTest, ASwitchedOffRowWritesNothing)
+{
+    // {typed before switching off, Done before it, typed after}
+    const std::tuple<std::string, bool, std::string> orders[] = {
+        {"INV-7", true, ""}, {"", false, ""}, {"INV-7", false, ""}, {"INV-7", false, "X"}};
+    for (const auto& [before, done, after] : orders) {
+        SCOPED_TRACE(before + (done ? " Done, " : ", ") + after);
+        auto request = validPaymentRequest();
+        ASSERT_TRUE(openEditor(request));
+        ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+        driver.advanceBy(0.3);
+        if (!before.empty())
+            driver.typeInto("billNumberTextField", before);
+        if (done)
+            driver.pressDone();
+        ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+        EXPECT_FALSE(driver.focusedTextField());
+        if (!after.empty())
+            driver.type(after);
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_FALSE(request->billID());
+        auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
+        EXPECT_FALSE(formtest::topLevelEntries(entries["62"]).count("01"));
+        tavro::TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount)

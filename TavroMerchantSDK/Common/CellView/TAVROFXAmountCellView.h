@@ -84,6 +84,8 @@ public:
     // Re-reads the digits as minor units, applies the digit limit's look, shows the re-formatted
     // amount and reports it. Returns the validity (the owner's last verdict and the limit).
     virtual bool validateAmountText();
+    // Whether `text` holds no more digits than the limit allows.
+    bool isWithinDigitLimit(const std::optional<std::string>& text) const;
     bool textFieldShouldBeginEditing(platform::UITextField& field) override;
     bool textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement) override;
     void textFieldDidEndEditing(platform::UITextField& field) override;

@@ -39,7 +39,7 @@ bool TAVROFXAmountCellView::validateAmountText()
     bool valid = isVaildCell();
     const auto& field = inputTextField();
     const auto entry = Utilities::getCurrency(fieldText());
-    if (digitCount(entry.text) > static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0))) {
+    if (!isWithinDigitLimit(fieldText())) {
         errorStateTheme();
         valid = false;
     } else {
@@ -57,6 +57,12 @@ bool TAVROFXAmountCellView::validateAmountText()
         field->setText(parts.formattedAmount);
     reportValue(fieldText(), valid);
     return valid;
+}
+
+bool TAVROFXAmountCellView::isWithinDigitLimit(const std::optional<std::string>& text) const
+{
+    return digitCount(Utilities::getCurrency(text).text) <=
+           static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0));
 }
 
 bool TAVROFXAmountCellView::textFieldShouldBeginEditing(platform::UITextField& field)

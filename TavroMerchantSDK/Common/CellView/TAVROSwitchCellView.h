@@ -7,8 +7,11 @@
 // In the request-payment flow a switched-on field left empty stands for "***" (the customer's
 // app asks the payer for it): an empty value is reported as "***" and valid, switching on reports
 // "***" with true, switching off "***" with false; a value is valid with at most 26 characters and
-// not made of blanks only. In other flows reports pass through unchanged. The owner lays the row
-// out and grows it from 72 to 212 points when the switch is on; the row never resizes itself.
+// not made of blanks only. Switching off ends the field's editing, then empties it; while the
+// switch is off the field's reports are dropped, so a row that is off writes nothing. In other
+// flows reports pass through unchanged. The owner lays the row out, hides the field of a row that
+// is off and grows the row from 72 to 212 points when the switch is on; the row never resizes
+// itself.
 //
 // Make with NSObject::create<TAVROSwitchCellView>(frame). Main thread only.
 
@@ -73,9 +76,12 @@ public:
     // Dims (true) or restores (false) an off switch and its title; an on switch is left alone.
     void disableSwitch(bool shouldDisable);
 
+    // The row's own rule for `text` in the request flow: at most 26 characters, not blanks only.
+    // Met by any text in other flows.
+    bool passesOwnRule(const std::optional<std::string>& text) const;
+
     // --- as owner of the embedded row ---
-    // The row's own rule in the request flow (at most 26 characters, not blanks only) and the
-    // owner's answer for the same text, both needed.
+    // The row's own rule and the owner's answer for the same text, both needed.
     bool isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text) override;
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     void touchedTextField(CellType cellType, const std::shared_ptr<platform::UITextField>& textField) override;

@@ -20,15 +20,18 @@ bool isRequestFlow()
 
 } // namespace
 
+bool TAVROSwitchCellView::passesOwnRule(const std::optional<std::string>& text) const
+{
+    if (!text || !isRequestFlow())
+        return true;
+    const auto length = lengthOf(*text);
+    return length <= TAVROInputCellView::maximumTextLength &&
+           (length == 0 || !replacingOccurrences(*text, " ", "").empty());
+}
+
 bool TAVROSwitchCellView::isVaildData(TAVROCellView& inputCellView, const std::optional<std::string>& text)
 {
-    bool verdict = true;
-    if (text && isRequestFlow()) {
-        const auto length = lengthOf(*text);
-        verdict = length <= TAVROInputCellView::maximumTextLength;
-        if (length > 0 && replacingOccurrences(*text, " ", "").empty())
-            verdict = false;
-    }
+    const bool verdict = passesOwnRule(text);
     // The owner is asked even when the row's own rule already refused.
     if (auto delegate = switchCellDelegate())
         return delegate->isVaildData(inputCellView, text) && verdict;
@@ -39,6 +42,9 @@ void TAVROSwitchCellView::cellViewType(CellType cellType, const std::optional<st
 {
     auto delegate = switchCellDelegate();
     if (!delegate)
+        return;
+    // A field switched off writes nothing: the toggle has told the owner so.
+    if (isRequestFlow() && !m_rightSwitch->isOn())
         return;
     if (isRequestFlow() && dataString && dataString->empty())
         delegate->cellViewType(cellType, std::string(kCustomerEntersValue), true);
@@ -67,6 +73,9 @@ void TAVROSwitchCellView::switchDidToggle()
     if (on) {
         accepted = isVaildData(*m_inputCell, std::string(kCustomerEntersValue));
     } else {
+        // Editing ends first (its report is dropped, the switch being off): no later key reaches
+        // the emptied field.
+        m_inputCell->endEditing(true);
         emptyInputField();
         accepted = isVaildData(*m_inputCell, std::nullopt);
     }

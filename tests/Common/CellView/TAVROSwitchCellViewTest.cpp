@@ -72,16 +72,23 @@ TEST_F(SwitchRowTest, RequestFlowRuleAndOwnerBothDecide)
 
 TEST_F(SwitchRowTest, EmptyValuesReachTheOwnerAsTheCustomerMarker)
 {
+    ASSERT_TRUE(driver.toggleSwitch(row->rightSwitch()));
     row->cellViewType(CellType::storeID, std::string(), false);
     row->cellViewType(CellType::storeID, std::nullopt, true);
     row->cellViewType(CellType::storeID, std::string("S1"), false);
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
     row->cellViewType(CellType::storeID, std::string(), true);
+    // Switched off in the request flow, the field's reports are dropped.
+    session()->setActiveSessionType(TavroActiveFlow::requestPayment);
+    ASSERT_TRUE(driver.toggleSwitch(row->rightSwitch()));
+    row->cellViewType(CellType::storeID, std::string("S2"), true);
     EXPECT_EQ(owner->reports, (std::vector<Report>{
+                                  {CellType::storeID, "***", true},
                                   {CellType::storeID, "***", true},
                                   {CellType::storeID, std::nullopt, true},
                                   {CellType::storeID, "S1", false},
                                   {CellType::storeID, "", true},
+                                  {CellType::storeID, "***", false},
                               }));
 }
 
