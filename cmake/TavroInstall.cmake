@@ -1,58 +1,106 @@
 # Install rules: the static libraries, the public headers under include/tavro/ at their tree paths, the
 # framework bundle under share/TavroMerchantSDK/, the CMake package and the pkg-config files. What is
-# installed and in which package component comes from the table of the layers (TavroLayers.cmake).
+# installed and in which install component comes from the table of the layers (TavroLayers.cmake): each
+# package component built is an install component with its archives, its libraries' headers, its
+# targets file and its pkg-config file, and the package's Config and version files go with every one.
 include(CMakePackageConfigHelpers)
 
-# One export set per package component, so a host that asks only for the codec loads no target that
-# names a drawing library. A component's file is TavroMerchantSDK-<component>-targets.cmake.
 set(tavro_package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/TavroMerchantSDK")
-foreach(component IN LISTS TAVRO_COMPONENTS)
-  set(targets "")
-  foreach(library IN LISTS TAVRO_LAYERS)
-    if(TAVRO_LAYER_${library}_COMPONENT STREQUAL component)
-      list(APPEND targets ${library})
-    endif()
-  endforeach()
-  install(TARGETS ${targets} EXPORT TavroMerchantSDK-${component} ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-  install(EXPORT TavroMerchantSDK-${component} NAMESPACE TavroMerchantSDK:: DESTINATION ${tavro_package_dir}
-    FILE TavroMerchantSDK-${component}-targets.cmake)
-endforeach()
-install(DIRECTORY platform/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavro/platform FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY TavroMerchantSDK/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavro/TavroMerchantSDK
-  FILES_MATCHING PATTERN "*.h" PATTERN "resources" EXCLUDE)
-install(DIRECTORY TavroMerchantSDK/resources/TavroMerchantSDK.bundle
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/TavroMerchantSDK)
-
-configure_package_config_file(cmake/TavroMerchantSDKConfig.cmake.in
-  "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfig.cmake" INSTALL_DESTINATION ${tavro_package_dir})
-write_basic_package_version_file("${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfigVersion.cmake"
-  COMPATIBILITY SameMajorVersion)
-install(FILES "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfig.cmake"
-  "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfigVersion.cmake" DESTINATION ${tavro_package_dir})
-
-# pkg-config: TavroMerchantSDK (the flows, the codec and the renderer) and TavroMerchantSDK-payload (the
-# codec alone). Each lists the archives its top library reaches, top down (a static link resolves each
-# against the ones after it), and the system libraries as private requirements; the prefix is found
-# from the file's own place, so the installed tree can move.
 file(RELATIVE_PATH tavro_pkgconfig_to_prefix "${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig" "${CMAKE_INSTALL_PREFIX}")
 string(REGEX REPLACE "/$" "" tavro_pkgconfig_to_prefix "${tavro_pkgconfig_to_prefix}")
-# tavro_pkgconfig_file(<file name> <top library> <description> <required modules>)
-function(tavro_pkgconfig_file name top description requires)
-  set(tavro_pkgconfig_name ${name})
-  set(tavro_pkgconfig_description "${description}")
-  set(tavro_pkgconfig_requires "${requires}")
+
+set(tavro_description_payload "the payload codec alone")
+set(tavro_description_ui "payload codec, request-payment and refund flows, renderer")
+set(tavro_description_testing "the UI driver of the tests and the sample host")
+
+# tavro_install_headers(<library> <component>): the headers of the library's folders, leaving out the
+# folders of libraries nested in them.
+function(tavro_install_headers library component)
+  tavro_nested_folders(${library} nested)
+  foreach(folder IN LISTS TAVRO_LAYER_${library}_FOLDERS)
+    set(excluded "")
+    foreach(inner IN LISTS nested)
+      if(inner MATCHES "^${folder}/")
+        list(APPEND excluded REGEX "/${inner}$" EXCLUDE)
+      endif()
+    endforeach()
+    install(DIRECTORY ${folder}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavro/${folder} COMPONENT ${component}
+      FILES_MATCHING PATTERN "*.h" ${excluded})
+  endforeach()
+endfunction()
+
+# tavro_pkgconfig_file(<component>): TavroMerchantSDK-<component>.pc, TavroMerchantSDK.pc for the default
+# component. It lists the archives the component's libraries reach, top down (a static link resolves
+# each against the ones after it), and requires the system libraries' modules: the archives are static,
+# so every link needs them, --static or not. The prefix is found from the file's own place, so the
+# installed tree can move.
+function(tavro_pkgconfig_file component)
+  set(tavro_pkgconfig_name TavroMerchantSDK-${component})
+  if(component STREQUAL TAVRO_DEFAULT_COMPONENT)
+    set(tavro_pkgconfig_name TavroMerchantSDK)
+  endif()
+  set(tavro_pkgconfig_description "Merchant-side QR-code card payments: ${tavro_description_${component}}")
+  tavro_component_layers(${component} libraries)
+  tavro_layers_reach(reach ${libraries})
   set(tavro_pkgconfig_libs "")
-  foreach(library IN LISTS TAVRO_LAYERS)
-    if(library IN_LIST TAVRO_LAYER_${top}_REACH AND TAVRO_LAYER_${library}_FOLDERS)
+  foreach(library IN LISTS reach)
+    if(TAVRO_LAYER_${library}_FOLDERS)
       string(PREPEND tavro_pkgconfig_libs "-l${library} ")
     endif()
   endforeach()
   string(STRIP "${tavro_pkgconfig_libs}" tavro_pkgconfig_libs)
-  configure_file(cmake/TavroMerchantSDK.pc.in "${PROJECT_BINARY_DIR}/package/${name}.pc" @ONLY)
-  install(FILES "${PROJECT_BINARY_DIR}/package/${name}.pc" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  tavro_layers_system(systems ${libraries})
+  set(modules "")
+  foreach(system IN LISTS systems)
+    list(APPEND modules ${TAVRO_SYSTEM_${system}_MODULES})
+  endforeach()
+  list(JOIN modules " " tavro_pkgconfig_requires)
+  set(file "${PROJECT_BINARY_DIR}/package/${tavro_pkgconfig_name}.pc")
+  configure_file(cmake/TavroMerchantSDK.pc.in "${file}" @ONLY)
+  install(FILES "${file}" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${component})
 endfunction()
-tavro_pkgconfig_file(TavroMerchantSDK tavro_merchant_sdk
-  "Merchant-side QR-code card payments: payload codec, request-payment and refund flows, renderer"
-  "icu-uc icu-i18n cairo pangocairo pangoft2 spng")
-tavro_pkgconfig_file(TavroMerchantSDK-payload tavro_payload
-  "Merchant-side QR-code card payments: the payload codec alone" "icu-uc icu-i18n")
+
+# The package's component table, written into the Config file: the components built, what each brings
+# and the pkg-config modules it needs (<prefix>=<modules>).
+list(JOIN TAVRO_BUILT_COMPONENTS " " tavro_package_components)
+set(TAVRO_PACKAGE_COMPONENT_TABLE "set(_tavro_components ${tavro_package_components})\n")
+foreach(component IN LISTS TAVRO_BUILT_COMPONENTS)
+  tavro_component_brings(${component} brings)
+  list(JOIN brings " " brings)
+  tavro_component_layers(${component} libraries)
+  tavro_layers_system(systems ${libraries})
+  set(needs "")
+  foreach(system IN LISTS systems)
+    list(JOIN TAVRO_SYSTEM_${system}_MODULES " " modules)
+    string(APPEND needs " \"${system}=${modules}\"")
+  endforeach()
+  string(APPEND TAVRO_PACKAGE_COMPONENT_TABLE "set(_tavro_brings_${component} ${brings})\n"
+                                              "set(_tavro_needs_${component}${needs})\n")
+endforeach()
+configure_package_config_file(cmake/TavroMerchantSDKConfig.cmake.in
+  "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfig.cmake" INSTALL_DESTINATION ${tavro_package_dir})
+write_basic_package_version_file("${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfigVersion.cmake"
+  COMPATIBILITY SameMajorVersion)
+
+# One export set per package component, so a host that asks only for the codec loads no target that
+# names a drawing library. A component's file is TavroMerchantSDK-<component>-targets.cmake.
+foreach(component IN LISTS TAVRO_BUILT_COMPONENTS)
+  tavro_component_layers(${component} libraries)
+  install(TARGETS ${libraries} EXPORT TavroMerchantSDK-${component}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component})
+  install(EXPORT TavroMerchantSDK-${component} NAMESPACE TavroMerchantSDK:: DESTINATION ${tavro_package_dir}
+    FILE TavroMerchantSDK-${component}-targets.cmake COMPONENT ${component})
+  foreach(library IN LISTS libraries)
+    tavro_install_headers(${library} ${component})
+  endforeach()
+  install(FILES "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfig.cmake"
+    "${PROJECT_BINARY_DIR}/package/TavroMerchantSDKConfigVersion.cmake"
+    DESTINATION ${tavro_package_dir} COMPONENT ${component})
+  tavro_pkgconfig_file(${component})
+endforeach()
+
+# A copy of the framework bundle the support library carries, for a host to start its own from.
+if(TARGET tavro_support)
+  install(DIRECTORY TavroMerchantSDK/resources/TavroMerchantSDK.bundle
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/TavroMerchantSDK COMPONENT ${TAVRO_LAYER_tavro_support_COMPONENT})
+endif()

@@ -67,31 +67,38 @@ endfunction()
 
 # tavro_layer_target(<library>): the target of one entry of the layers table (TavroLayers.cmake): a
 # library of its folders, leaving out the folders of libraries nested in them, linking the libraries it
-# uses and its system libraries; or an interface target when it has no folders. An entry with an export
-# name is also TavroMerchantSDK::<export name>, as the installed package names it.
+# uses and its system libraries; or an interface target when it has no folders. It is also
+# TavroMerchantSDK::<its export name, else its own name>, as the installed package names it, so a host
+# that adds the framework as a subproject links the same names.
 function(tavro_layer_target library)
-  set(folders ${TAVRO_LAYER_${library}_FOLDERS})
   set(deps ${TAVRO_LAYER_${library}_USES} ${TAVRO_LAYER_${library}_LINKS})
-  if(folders)
-    set(nested "")
-    foreach(other IN LISTS TAVRO_LAYERS)
-      foreach(folder IN LISTS TAVRO_LAYER_${other}_FOLDERS)
-        foreach(own IN LISTS folders)
-          if(folder MATCHES "^${own}/")
-            list(APPEND nested ${folder})
-          endif()
-        endforeach()
-      endforeach()
-    endforeach()
-    tavro_library(${library} "${folders}" EXCLUDE ${nested} DEPS ${deps})
+  foreach(system IN LISTS TAVRO_LAYER_${library}_SYSTEM)
+    list(APPEND deps PkgConfig::${system})
+  endforeach()
+  if(TAVRO_LAYER_${library}_FOLDERS)
+    tavro_nested_folders(${library} nested)
+    tavro_library(${library} "${TAVRO_LAYER_${library}_FOLDERS}" EXCLUDE ${nested} DEPS ${deps})
+    tavro_no_build_paths(${library})
   else()
     add_library(${library} INTERFACE)
     target_link_libraries(${library} INTERFACE ${deps})
   endif()
-  set(export_name ${TAVRO_LAYER_${library}_EXPORT})
-  if(export_name)
-    set_target_properties(${library} PROPERTIES EXPORT_NAME ${export_name})
-    add_library(TavroMerchantSDK::${export_name} ALIAS ${library})
+  set(package_name ${library})
+  if(TAVRO_LAYER_${library}_EXPORT)
+    set(package_name ${TAVRO_LAYER_${library}_EXPORT})
+    set_target_properties(${library} PROPERTIES EXPORT_NAME ${package_name})
+  endif()
+  add_library(TavroMerchantSDK::${package_name} ALIAS ${library})
+endfunction()
+
+# tavro_no_build_paths(<library>): the source and build trees are renamed in what the compiler writes
+# into the library's objects (assert's file names, debug information), so no build type compiles a
+# path of this machine into an archive. Private: the tests and the hosts keep their real paths. The
+# build tree comes last, so a build tree inside the source tree takes its own name.
+function(tavro_no_build_paths library)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${library} PRIVATE "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=TavroMerchantSDK"
+                                              "-ffile-prefix-map=${PROJECT_BINARY_DIR}=TavroMerchantSDK-build")
   endif()
 endfunction()
 

@@ -6,15 +6,19 @@
 #      the CMake package names no path of this machine outside the prefix,
 #   2. builds the example host against the prefix through find_package only and runs it; the
 #      codec-only program's link line must name no drawing or UI library,
-#   3. builds the same host through pkg-config --static and runs it,
+#   3. builds the same host through plain pkg-config (no --static) and runs it,
 #   4. builds the framework as a subproject of a C++17 host, inside a shared library, and runs it;
 #      that configure must look for no test dependency and define no test, benchmark or sample target,
-#      and the host owns a target named platform_ui,
-#   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload component
-#      through find_package and TavroMerchantSDK-payload through pkg-config,
+#      the host owns a target named platform_ui and finds every name the installed package exports, the
+#      shared library exports none of the framework's symbols, and no archive built without a build
+#      type names the source or build tree,
+#   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload install
+#      component alone, found through find_package, pkg-config and pkg_check_modules, and the framework
+#      as a subproject with TAVRO_UI off,
 #   6. moves the prefix, and installs again with --prefix elsewhere: a host built against either and
 #      run from another folder with no variable set shows the framework's texts and images, and no
 #      installed library names the source tree, the build tree or a prefix.
+# The libraries and their package components come from the table of the layers (cmake/TavroLayers.cmake).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -44,7 +48,19 @@ quietly() {
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # The compiler sees the paths the build gives it, as without a cache that rewrites them to relative
+  # ones, so the check sees what a host's build compiles in.
+  export CCACHE_BASEDIR=
 fi
+# The table of the layers: one line a library (name, component, archive or interface, folders).
+layers=$(cmake -P cmake/TavroLayers.cmake)
+[ -n "$layers" ] || fail "cmake/TavroLayers.cmake lists no library"
+# shellcheck disable=SC2207 # library names are single words
+payload_archives=($(awk '$2 == "payload" && $3 == "archive" {print $1}' <<<"$layers"))
+# shellcheck disable=SC2207
+ui_archives=($(awk '$2 != "payload" && $3 == "archive" {print $1}' <<<"$layers"))
+ui_archive_pattern="lib($(IFS='|'; echo "${ui_archives[*]}"))\.a"
+
 configured=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' build/release/CMakeCache.txt)
 [ "$configured" = "$prefix" ] || fail "build/release installs into '$configured', not '$prefix'"
 
@@ -58,7 +74,7 @@ for file in lib/libtavro_screens.a lib/libtavro_payload.a lib/libtavro_platform_
   lib/cmake/TavroMerchantSDK/TavroMerchantSDK-payload-targets.cmake \
   lib/cmake/TavroMerchantSDK/TavroMerchantSDK-ui-targets.cmake \
   lib/cmake/TavroMerchantSDK/TavroMerchantSDK-testing-targets.cmake \
-  lib/pkgconfig/TavroMerchantSDK.pc lib/pkgconfig/TavroMerchantSDK-payload.pc; do
+  lib/pkgconfig/TavroMerchantSDK.pc lib/pkgconfig/TavroMerchantSDK-payload.pc lib/pkgconfig/TavroMerchantSDK-testing.pc; do
   [ -e "$prefix/$file" ] || fail "the install lacks $file"
 done
 if grep -rn -e "$root" "$prefix/lib/cmake" "$prefix/lib/pkgconfig"; then
@@ -71,15 +87,14 @@ quietly cmake -S examples/embedding-host -B "$work/find-package" -G Ninja -DCMAK
 quietly cmake --build "$work/find-package" -- "${ninja_args[@]}"
 payload_link=$(ninja -C "$work/find-package" -t commands payload-only | tail -n 1)
 [[ "$payload_link" == *libtavro_payload.a* ]] || fail "the codec-only link does not take the codec: $payload_link"
-if grep -E -o "cairo|pango|tavro_platform_(graphics|ui|render|testing)|tavro_(support|core|controls|cells|screens)\.a" \
-  <<<"$payload_link"; then
+if grep -E -o "cairo|pango|$ui_archive_pattern" <<<"$payload_link"; then
   fail "the codec-only link carries drawing or UI libraries: $payload_link"
 fi
 # Unset, so the bundle is the one compiled into the library.
 env -u TAVRO_BUNDLE_PATH "$work/find-package/payload-only" >/dev/null
 env -u TAVRO_BUNDLE_PATH "$work/find-package/embedding-host" "$work/find-package/qr.png"
 
-step "example host through pkg-config"
+step "example host through plain pkg-config"
 mkdir -p "$work/pkg-config"
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
 compiler=(g++)
@@ -89,13 +104,29 @@ for source in examples/embedding-host/*.cpp; do
   [ "$(basename "$source")" = payload_only.cpp ] || host_sources+=("$source")
 done
 # shellcheck disable=SC2046 # pkg-config's flags are separate words
-"${compiler[@]}" -std=c++20 $(pkg-config --static --cflags TavroMerchantSDK) "${host_sources[@]}" \
-  -o "$work/pkg-config/embedding-host" $(pkg-config --static --libs TavroMerchantSDK)
+"${compiler[@]}" -std=c++20 $(pkg-config --cflags TavroMerchantSDK) "${host_sources[@]}" \
+  -o "$work/pkg-config/embedding-host" $(pkg-config --libs TavroMerchantSDK)
 env -u TAVRO_BUNDLE_PATH "$work/pkg-config/embedding-host" >/dev/null
 
+# no_paths_in <what> <archives...>: no archive holds a path of the source or build tree.
+no_paths_in() {
+  local what="$1" archive
+  shift
+  for archive in "$@"; do
+    if strings -a "$archive" | grep -F -q -e "$root"; then
+      fail "$what: $(basename "$archive") names $(strings -a "$archive" | grep -F -m 1 -e "$root")"
+    fi
+  done
+}
+
 step "framework as a subproject of a C++17 host, in a shared library"
+# Every name the installed package exports, which the subproject must have too.
+package_names=$(sed -n 's/^add_library(TavroMerchantSDK::\([A-Za-z0-9_]*\) .*/\1/p' \
+  "$prefix"/lib/cmake/TavroMerchantSDK/TavroMerchantSDK-*-targets.cmake | sort -u | paste -s -d ';')
+[ -n "$package_names" ] || fail "the installed package exports no target"
 subproject_log=$(cmake -S tests/subproject_host -B "$work/subproject" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
-  "${launcher[@]}" 2>&1) || { echo "$subproject_log" >&2; fail "the subproject host does not configure"; }
+  -DHOST_PACKAGE_NAMES="$package_names" "${launcher[@]}" 2>&1) ||
+  { echo "$subproject_log" >&2; fail "the subproject host does not configure"; }
 # The host builds shared libraries by default: one line says the framework's stay static.
 grep -q "libraries stay static and are built position-independent" <<<"$subproject_log" ||
   fail "the subproject's configure does not say its libraries stay static under BUILD_SHARED_LIBS"
@@ -108,13 +139,22 @@ fi
 quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
 [ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "the subproject built the UI driver it does not link"
 "$work/subproject/plugin_user"
+plugin="$work/subproject/libmerchant_plugin.so"
+nm -D --defined-only "$plugin" | grep -q " merchant_plugin_check$" || fail "the plugin does not export its function"
+exported=$(nm -D -C --defined-only "$plugin" | grep -c -E "(platform|tavro)::" || true)
+[ "$exported" -eq 0 ] || fail "the plugin exports $exported of the framework's symbols, e.g. $(nm -D -C --defined-only \
+  "$plugin" | grep -m 1 -E "(platform|tavro)::")"
+# Built with no build type, so with its asserts.
+no_paths_in "the subproject built without a build type" "$work/subproject"/tavro/libtavro_*.a
 
-# ---- codec-only host: the payload package component and TavroMerchantSDK-payload.pc ----------------
+# ---- codec-only host: the payload install component alone, on ICU alone --------------------------
 # A pkg-config directory with only ICU's files (and what they require), and no nlohmann_json package:
-# the payload component configures, builds and runs the codec-only program, the default component
-# names the drawing modules it misses, an unknown component names the three there are.
+# on the payload component installed alone, the payload package component configures, builds and runs
+# the codec-only program, the default component names the drawing modules it misses, an unknown
+# component names the three there are; TavroMerchantSDK-payload links it through plain pkg-config and
+# through pkg_check_modules; and the framework as a subproject builds it with TAVRO_UI off.
 check_codec_only_host() {
-  local dir="$work/codec-only" icu="$work/codec-only/icu-pkgconfig" module file
+  local dir="$work/codec-only" icu="$work/codec-only/icu-pkgconfig" codec="$work/codec-only/prefix" module file
   mkdir -p "$icu"
   local pending=(icu-uc icu-i18n)
   while [ ${#pending[@]} -gt 0 ]; do
@@ -129,8 +169,32 @@ check_codec_only_host() {
   if grep -n -i "nlohmann" "$prefix"/lib/cmake/TavroMerchantSDK/*.cmake; then
     fail "the installed package asks for nlohmann_json, which the library uses only inside"
   fi
+
+  quietly cmake --install build/release --component payload --prefix "$codec"
+  local library
+  for library in "${payload_archives[@]}"; do
+    [ -e "$codec/lib/lib$library.a" ] || fail "the payload component lacks lib$library.a"
+  done
+  for file in include/tavro/TavroMerchantSDK/payload/TLVGenerator.h include/tavro/TavroMerchantSDK/support/base/TavroError.h \
+    include/tavro/platform/foundation/RunLoop.h lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfig.cmake \
+    lib/cmake/TavroMerchantSDK/TavroMerchantSDKConfigVersion.cmake \
+    lib/cmake/TavroMerchantSDK/TavroMerchantSDK-payload-targets.cmake lib/pkgconfig/TavroMerchantSDK-payload.pc; do
+    [ -e "$codec/$file" ] || fail "the payload component lacks $file"
+  done
+  # Nothing of the other components: their archives, targets and pkg-config files, the bundle, and any
+  # header whose folder belongs to one of their libraries (the longest folder owns it).
+  local extra
+  extra=$(cd "$codec" && { find . -type f | grep -E "$ui_archive_pattern|-(ui|testing)-targets|TavroMerchantSDK(-testing)?\.pc|\.bundle/" || true; })
+  extra+=$(cd "$codec/include/tavro" && find . -name "*.h" | sed 's|^\./||' | LAYERS="$layers" awk '
+    BEGIN { n = split(ENVIRON["LAYERS"], rows, "\n")
+            for (i = 1; i <= n; i++) { k = split(rows[i], f, " "); for (j = 4; j <= k; j++) owner[f[j]] = f[2] } }
+    { best = ""; size = 0
+      for (folder in owner) if (index($0, folder "/") == 1 && length(folder) > size) { best = owner[folder]; size = length(folder) }
+      if (best != "payload") print }')
+  [ -z "$extra" ] || fail "the payload component installs what the others need: $extra"
+
   local configure=(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu" cmake -S examples/embedding-host -B "$dir/build"
-    -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_DISABLE_FIND_PACKAGE_nlohmann_json=ON
+    -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_PREFIX_PATH="$codec" -DCMAKE_DISABLE_FIND_PACKAGE_nlohmann_json=ON
     "${launcher[@]}")
   local log
   if log=$("${configure[@]}" -DHOST_COMPONENTS= 2>&1); then
@@ -146,16 +210,35 @@ check_codec_only_host() {
   quietly "${configure[@]}" -DHOST_COMPONENTS=payload
   quietly cmake --build "$dir/build" -- "${ninja_args[@]}"
   env -u TAVRO_BUNDLE_PATH "$dir/build/payload-only" >/dev/null
+  # With every module pkg-config knows, the ui component is found missing from this prefix.
+  if log=$(env -u PKG_CONFIG_PATH cmake -S examples/embedding-host -B "$dir/ui-build" -G Ninja \
+    -DCMAKE_CXX_COMPILER=g++ -DCMAKE_PREFIX_PATH="$codec" 2>&1); then
+    fail "the ui component was found on a prefix with the payload component alone"
+  fi
+  tr -s ' \n' ' ' <<<"$log" | grep -q "ui component needs its files, which are not installed" ||
+    { echo "$log" >&2; fail "the ui component missing from the prefix is not said"; }
 
   local flags
-  flags=$(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$prefix/lib/pkgconfig" \
-    pkg-config --static --cflags --libs TavroMerchantSDK-payload) || fail "pkg-config cannot take TavroMerchantSDK-payload"
+  flags=$(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" \
+    pkg-config --cflags --libs TavroMerchantSDK-payload) || fail "pkg-config cannot take TavroMerchantSDK-payload"
   # shellcheck disable=SC2086 # pkg-config's flags are separate words
   "${compiler[@]}" -std=c++20 examples/embedding-host/payload_only.cpp examples/embedding-host/PayloadCheck.cpp \
     -o "$dir/payload-only-pkg-config" $flags
   "$dir/payload-only-pkg-config" >/dev/null
+
+  quietly env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" cmake -S examples/embedding-host \
+    -B "$dir/pkg-check-modules" -G Ninja -DCMAKE_CXX_COMPILER=g++ -DHOST_PKG_CONFIG=ON -DHOST_COMPONENTS=payload \
+    "${launcher[@]}"
+  quietly cmake --build "$dir/pkg-check-modules" -- "${ninja_args[@]}"
+  "$dir/pkg-check-modules/payload-only" >/dev/null
+
+  quietly env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu" cmake -S tests/subproject_host -B "$dir/subproject" -G Ninja \
+    -DCMAKE_CXX_COMPILER=g++ -DHOST_CODEC_ONLY=ON "${launcher[@]}"
+  quietly cmake --build "$dir/subproject" -- "${ninja_args[@]}"
+  "$dir/subproject/payload-only" >/dev/null
+  no_paths_in "the codec-only subproject" "$dir/subproject"/tavro/libtavro_*.a
 }
-step "codec-only host with only ICU known to pkg-config"
+step "codec-only host: the payload component alone, with only ICU known to pkg-config"
 check_codec_only_host
 # ---- end of the codec-only host -------------------------------------------------------------------
 

@@ -8,7 +8,7 @@ extern "C" {
 // Encodes and validates a fixed merchant's payload, then launches the request-payment flow with a
 // request that lacks the merchant's name. 0 when the payload is valid and the launch is refused
 // with a message; otherwise the number of the step that went wrong.
-int merchant_plugin_check(void);
+__attribute__((visibility("default"))) int merchant_plugin_check(void);
 
 #ifdef __cplusplus
 }
