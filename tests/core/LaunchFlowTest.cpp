@@ -107,7 +107,7 @@ TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNot
         platform::DebugLogCapture log;
         launch();
         EXPECT_EQ(log.lines().size(), logged ? 1u : 0u);
-        [&] { // an assertion here ends this case only
+        [&, channel = channel, error = error] { // an assertion here ends this case only
             ASSERT_EQ(channel->size(), before + 1);
             EXPECT_FALSE(channel->back().successful);
             EXPECT_FALSE(channel->back().response);
