@@ -156,14 +156,10 @@ TEST_F(StatusBannerTest, PlacesUnderTheBarOrInTheView)
 
 TEST_F(StatusBannerTest, TheWholeMessageShowsAtEveryWidth)
 {
-    const std::tuple<double, bool, std::optional<std::string>> rows[] = {{320, true, std::nullopt},
-                                                                         {375, true, std::nullopt},
-                                                                         {414, true, std::nullopt},
-                                                                         {320, false, std::nullopt},
-                                                                         {320, true, "Retry"}};
+    const std::tuple<double, bool, std::optional<std::string>> rows[] = {
+        {320, true, {}}, {375, true, {}}, {414, true, {}}, {320, false, {}}, {320, true, "Retry"}};
     for (const auto& [width, inNavigation, buttonTitle] : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << width << (inNavigation ? " under the bar " : " alone ") << buttonTitle.value_or(""));
+        SCOPED_TRACE(::testing::Message() << width << (inNavigation ? " bar " : " ") << buttonTitle.value_or(""));
         auto screen = showScreen(inNavigation, width);
         auto bar = inNavigation ? screen->navigationController()->navigationBar() : nullptr;
         const double rest = bar ? bar->frame().origin.y : 20 + screen->view()->frame().origin.y;

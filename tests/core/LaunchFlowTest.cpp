@@ -87,39 +87,32 @@ TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNot
     const auto closure = [&](bool ok, auto response, auto error) { heard.push_back({ok, response, error}); };
     auto requestDelegate = std::make_shared<RequestPaymentDelegate>();
     auto refundDelegate = std::make_shared<RefundPaymentDelegate>();
-    struct Case {
-        const char* name;
-        std::function<void()> launch;
-        const std::vector<Result>& channel;
-        const char* error;
-        bool logged; // a null request also writes a debug line
-    };
-    const Case cases[] = {
-        {"request", [&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), closure); }, heard,
+    // {launch, who hears it, error; a null request also writes a debug line}
+    const std::tuple<std::function<void()>, const std::vector<Result>*, const char*, bool> cases[] = {
+        {[&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), closure); }, &heard,
          "Merchant name not valid", false},
-        {"refund", [&] { TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), closure); }, heard,
+        {[&] { TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), closure); }, &heard,
          "Last four digits of the card cannot be empty", false},
-        {"null request", [&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, closure); }, heard,
+        {[&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, closure); }, &heard, "Payment request missing",
+         true},
+        {[&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, requestDelegate); }, &requestDelegate->results,
          "Payment request missing", true},
-        {"null request, delegate", [&] { TavroMerchantSDK::launchRequestPaymentFlow(nullptr, requestDelegate); },
-         requestDelegate->results, "Payment request missing", true},
-        {"null refund", [&] { TavroMerchantSDK::launchRefundPaymentFlow(nullptr, closure); }, heard,
+        {[&] { TavroMerchantSDK::launchRefundPaymentFlow(nullptr, closure); }, &heard, "Refund request missing", true},
+        {[&] { TavroMerchantSDK::launchRefundPaymnetFlow(nullptr, refundDelegate); }, &refundDelegate->results,
          "Refund request missing", true},
-        {"null refund, delegate", [&] { TavroMerchantSDK::launchRefundPaymnetFlow(nullptr, refundDelegate); },
-         refundDelegate->results, "Refund request missing", true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto before = c.channel.size();
+    for (const auto& [launch, channel, error, logged] : cases) {
+        SCOPED_TRACE(::testing::Message() << error << (channel == &heard ? ", closure" : ", delegate"));
+        const auto before = channel->size();
         platform::DebugLogCapture log;
-        c.launch();
-        EXPECT_EQ(log.lines().size(), c.logged ? 1u : 0u);
-        [&] { // an assertion here ends this case only
-            ASSERT_EQ(c.channel.size(), before + 1);
-            EXPECT_FALSE(c.channel.back().successful);
-            EXPECT_FALSE(c.channel.back().response);
-            ASSERT_TRUE(c.channel.back().error);
-            EXPECT_EQ(c.channel.back().error->errorCodes(), std::vector<std::string>{c.error});
+        launch();
+        EXPECT_EQ(log.lines().size(), logged ? 1u : 0u);
+        [&, channel = channel, error = error] { // an assertion here ends this case only
+            ASSERT_EQ(channel->size(), before + 1);
+            EXPECT_FALSE(channel->back().successful);
+            EXPECT_FALSE(channel->back().response);
+            ASSERT_TRUE(channel->back().error);
+            EXPECT_EQ(channel->back().error->errorCodes(), std::vector<std::string>{error});
         }();
     }
 

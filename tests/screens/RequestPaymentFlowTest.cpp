@@ -122,9 +122,7 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
         driver.backspace(12);
         driver.type(digits);
         driver.pressDone();
-        if (update) {
-            ASSERT_TRUE(pressUpdate());
-        }
+        ASSERT_TRUE(!update || pressUpdate());
     };
     struct Step {
         const char* name;
