@@ -9,12 +9,13 @@ namespace tavro {
 
 std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
 {
-    // The decoder reads such text, but no wallet should be handed a control character.
-    if (platform::text::containsControlCharacter(tlvString)) {
-        return {TavroErrorConstants::malformedTags};
-    }
     TavroPayMerchantTLV model;
     if (model.decodeTLV(tlvString)) {
+        return {TavroErrorConstants::malformedTags};
+    }
+    // The decoder reads such text, but no wallet should be handed a control character. Asked only
+    // of text that decodes, so text refused at a glance is not scanned whole.
+    if (platform::text::containsControlCharacter(tlvString)) {
         return {TavroErrorConstants::malformedTags};
     }
     return TavroPayMerchantTLVValidator::sharedValidator().validateDecodedPayload(model, tlvString);

@@ -55,7 +55,8 @@ bool isAsciiDigit(char32_t c);
 bool isWhitespace(char32_t c); // White_Space property
 // General category Cc: U+0000 to U+001F and U+007F to U+009F (fixed by Unicode's stability policy).
 bool isControlCharacter(char32_t c);
-// True when some code point of the text is a control character (ill-formed bytes are not).
+// True when some code point of the text is a control character (ill-formed bytes are not). Read
+// from the bytes without decoding the text.
 bool containsControlCharacter(std::string_view text);
 // True when every code point of the text is a decimal digit of any script (true for empty text).
 bool allDecimalDigits(std::string_view text);
