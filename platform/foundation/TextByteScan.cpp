@@ -1,9 +1,10 @@
-// Finding control characters in UTF-8 text from its bytes alone, eight at a time.
+// Finding control and supplementary characters in UTF-8 text from its bytes, eight at a time.
 //
-// Each helper below sets, in every byte of a word, the high bit exactly when that byte is of the
-// kind named: no sum carries out of its byte.
+// Each byte-class helper below sets, in every byte of a word, the high bit exactly when that byte
+// is of the class named: no sum carries out of its byte.
 
 #include "platform/foundation/Text.h"
+#include "platform/foundation/Utf8Decoding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,8 +28,8 @@ std::uint64_t wordAt(const unsigned char* bytes)
     return word;
 }
 
-// Bytes below 0x20, DEL, and bytes from 0x80 up: every byte a control character can start with.
-std::uint64_t possibleControlBytes(std::uint64_t word)
+// Bytes below 0x20, DEL, and bytes from 0x80 up: every byte either kind of character starts with.
+std::uint64_t possibleStartBytes(std::uint64_t word)
 {
     const std::uint64_t low = word & kLowSevenBits;
     return ((low + kOnes) | ~(low + kSixties) | word) & kHighBits;
@@ -46,56 +47,81 @@ std::uint64_t zeroBytes(std::uint64_t word)
     return ~(((word & kLowSevenBits) + kLowSevenBits) | word) & kHighBits;
 }
 
-// Whether a control character starts in the word at `bytes[at]`. A C1 control is C2 followed by
-// 80 to 9F (the second byte may lie past the word); C2 never continues another sequence, so no
-// decoding from the start of the text is needed.
-bool controlCharacterInWord(const unsigned char* bytes, std::size_t size, std::size_t at)
+// Bytes from 0xF0 up: bits 7 to 4 all set.
+std::uint64_t bytesFromF0(std::uint64_t word)
 {
-    const std::uint64_t word = wordAt(bytes + at);
-    if (singleByteControls(word) != 0) {
-        return true;
+    return word & (word << 1) & (word << 2) & (word << 3) & kHighBits;
+}
+
+// What the scan has found so far, in `text`.
+class Scan {
+public:
+    explicit Scan(std::string_view text) : m_text(text), m_bytes(reinterpret_cast<const unsigned char*>(text.data())) {}
+
+    // Looks at the characters that start in the eight bytes from `at` (one may end past them); true
+    // once both kinds are found.
+    bool lookAtWord(std::size_t at)
+    {
+        const std::uint64_t word = wordAt(m_bytes + at);
+        // A C1 control starts with C2 and a supplementary character with F0 to F4: neither byte ever
+        // continues another sequence, so no decoding from the start is needed.
+        if ((singleByteControls(word) | zeroBytes(word ^ (kOnes * 0xC2)) | bytesFromF0(word)) != 0) {
+            lookAtBytes(at, at + kWord);
+        }
+        return m_found.control && m_found.supplementary;
     }
-    if (zeroBytes(word ^ (kOnes * 0xC2)) == 0) {
-        return false;
-    }
-    for (std::size_t i = at; i < at + kWord; ++i) {
-        if (bytes[i] == 0xC2 && i + 1 < size && bytes[i + 1] >= 0x80 && bytes[i + 1] <= 0x9F) {
-            return true;
+
+    // Looks at the characters that start in bytes `from` to `to - 1`, one byte at a time.
+    void lookAtBytes(std::size_t from, std::size_t to)
+    {
+        for (std::size_t at = from; at < to; ++at) {
+            const unsigned byte = m_bytes[at];
+            if (byte < 0x20 || byte == 0x7F) {
+                m_found.control = true;
+            } else if (byte == 0xC2) {
+                // C2 followed by 80 to 9F.
+                m_found.control = m_found.control || (at + 1 < m_text.size() && (m_bytes[at + 1] & 0xE0) == 0x80);
+            } else if (byte >= 0xF0 && byte <= 0xF4 && !m_found.supplementary) {
+                m_found.supplementary = detail::decodeUtf8At(m_text, at).wellFormed;
+            }
         }
     }
-    return false;
-}
+
+    ControlAndSupplementary found() const { return m_found; }
+
+private:
+    std::string_view m_text;
+    const unsigned char* m_bytes;
+    ControlAndSupplementary m_found;
+};
 
 } // namespace
 
-bool containsControlCharacter(std::string_view text)
+ControlAndSupplementary findControlAndSupplementary(std::string_view text)
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    Scan scan(text);
     const std::size_t size = text.size();
     if (size < kWord) {
-        // Copied into a word padded with spaces, which no test below takes for a control.
-        unsigned char padded[kWord];
-        std::memset(padded, ' ', kWord);
-        std::memcpy(padded, bytes, size);
-        return controlCharacterInWord(padded, size, 0);
+        scan.lookAtBytes(0, size);
+        return scan.found();
     }
-    // Two words at a time while both fit; a pair that may hold a control character is looked at
-    // word by word.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    // Two words at a time while both fit; a pair that may hold either kind is looked at word by word.
     std::size_t at = 0;
     for (; at + 2 * kWord <= size; at += 2 * kWord) {
-        if ((possibleControlBytes(wordAt(bytes + at)) | possibleControlBytes(wordAt(bytes + at + kWord))) != 0 &&
-            (controlCharacterInWord(bytes, size, at) || controlCharacterInWord(bytes, size, at + kWord))) {
-            return true;
+        if ((possibleStartBytes(wordAt(bytes + at)) | possibleStartBytes(wordAt(bytes + at + kWord))) != 0 &&
+            (scan.lookAtWord(at) || scan.lookAtWord(at + kWord))) {
+            return scan.found();
         }
     }
     // The rest as words ending at the text's end; the last may overlap bytes already seen.
     for (; at < size; at += kWord) {
         const std::size_t from = std::min(at, size - kWord);
-        if (possibleControlBytes(wordAt(bytes + from)) != 0 && controlCharacterInWord(bytes, size, from)) {
-            return true;
+        if (possibleStartBytes(wordAt(bytes + from)) != 0 && scan.lookAtWord(from)) {
+            break;
         }
     }
-    return false;
+    return scan.found();
 }
 
 } // namespace platform::text
