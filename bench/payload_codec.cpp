@@ -1,4 +1,5 @@
-// Throughput of the payload codec: checksum, encoder, decoder, and decode + validate.
+// Throughput of the payload codec: checksum, encoder, decoder, decode + validate, and the
+// validator's verdict on a megabyte it cannot decode.
 
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
@@ -112,5 +113,22 @@ void BM_DecodeValidate(benchmark::State& state, Dictionary dictionary)
 }
 BENCHMARK_CAPTURE(BM_DecodeValidate, typical, typicalDictionary());
 BENCHMARK_CAPTURE(BM_DecodeValidate, large, largeDictionary());
+
+// A megabyte of stray bytes and no control character, which the decoder refuses at its first
+// look: the verdict must not cost a walk over every character.
+void BM_ValidateUndecodable1MiB(benchmark::State& state)
+{
+    std::string text(1 << 20, '\0');
+    std::mt19937 random(11);
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(0x80 | (random() & 0x7F));
+        c = static_cast<char>(byte <= 0x9F ? byte + 0x20 : byte);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TLVGenerator::tlvValidation(text));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ValidateUndecodable1MiB);
 
 } // namespace

@@ -1,6 +1,7 @@
 // Arbitrary bytes (invalid UTF-8 included) through the decoder and the validators: no crash, no
-// read outside the input, and a decoding failure or a control character is always the single code
-// "0".
+// read outside the input, and a decoding failure, a control character or a character above U+FFFF
+// is always the single code "0". The characters are told here by decoding, independently of the
+// validator's byte scan.
 
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLV.h"
@@ -17,7 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     tavro::TavroPayMerchantTLV model;
     const bool decodes = !model.decodeTLV(text).has_value();
-    const bool refused = !decodes || platform::text::containsControlCharacter(text);
+    bool refused = !decodes;
+    for (const char32_t c : platform::text::toUtf32(text)) {
+        refused = refused || platform::text::isControlCharacter(c) || c > 0xFFFF;
+    }
 
     const auto codes = tavro::TLVGenerator::tlvValidation(text);
     if (refused && codes != std::vector<std::string>{"0"}) {

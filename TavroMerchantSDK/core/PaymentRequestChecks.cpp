@@ -54,7 +54,7 @@ bool isExactlyEmpty(const OptionalText& value)
 
 bool isPayloadText(std::string_view value)
 {
-    return text::isValidUtf8(value) && !text::containsControlCharacter(value);
+    return text::isValidUtf8(value) && !text::findControlAndSupplementary(value).any();
 }
 
 bool validatePayloadFormatIndicator(const OptionalText& value)

@@ -12,7 +12,8 @@ namespace tavro::paymentrequestchecks {
 using OptionalText = std::optional<std::string>;
 
 // Text that can go into a payload: valid UTF-8 (no truncated, overlong or surrogate encodings)
-// without control characters (general category Cc: U+0000 to U+001F, U+007F to U+009F).
+// without control characters (general category Cc: U+0000 to U+001F, U+007F to U+009F) and
+// without characters above U+FFFF, which wallets counting UTF-16 units take for two.
 bool isPayloadText(std::string_view value);
 // Exactly "01".
 bool validatePayloadFormatIndicator(const OptionalText& value);

@@ -96,22 +96,12 @@ constexpr bool kIdKeysComeFirst = [] {
 }();
 static_assert(kIdKeysComeFirst);
 
-// The property `key` stands for: the one holding it as its payload ID, else the one of that name
-// when that property has an ID (`byName`).
-struct KeyProperty {
-    std::optional<Property> property;
-    bool byName = false;
-};
-
-KeyProperty propertyOfKey(std::string_view key)
+// The property called `key`, when that property has a payload ID. Out of line: nearly every key
+// is an ID, found by the inline table lookup before this is asked.
+[[gnu::noinline]] std::optional<Property> propertyNamedWithId(std::string_view key)
 {
-    if (const auto property = tagtable::propertyForId(key)) {
-        return {property, false};
-    }
-    if (const auto named = TAVROMerchantTLV::propertyNamed(key); named && !tagtable::idOf(*named).empty()) {
-        return {named, true};
-    }
-    return {};
+    const auto named = TAVROMerchantTLV::propertyNamed(key);
+    return named && !tagtable::idOf(*named).empty() ? named : std::nullopt;
 }
 
 // Calls `visit(key, id, property, value)` for each key of `dictionary`, in key order, as if the
@@ -125,20 +115,21 @@ void forEachKey(const Dictionary& dictionary, Visit visit, std::span<const std::
     // Complete by the time the names come (kIdKeysComeFirst).
     std::bitset<TAVROMerchantTLV::propertyCount> givenById;
     for (const auto& [key, value] : dictionary) {
-        if (std::find(absent.begin(), absent.end(), key) != absent.end()) {
+        if (!absent.empty() && std::find(absent.begin(), absent.end(), key) != absent.end()) {
             continue;
         }
-        const KeyProperty found = propertyOfKey(key);
         std::string_view id = key;
-        if (found.byName) {
-            if (givenById.test(static_cast<std::size_t>(*found.property))) {
+        std::optional<Property> property = tagtable::propertyForId(key);
+        if (property) {
+            givenById.set(static_cast<std::size_t>(*property));
+        } else if (const auto named = propertyNamedWithId(key)) {
+            if (givenById.test(static_cast<std::size_t>(*named))) {
                 continue;
             }
-            id = tagtable::idOf(*found.property);
-        } else if (found.property) {
-            givenById.set(static_cast<std::size_t>(*found.property));
+            id = tagtable::idOf(*named);
+            property = named;
         }
-        visit(key, id, found.property, value);
+        visit(key, id, property, value);
     }
 }
 
@@ -307,15 +298,16 @@ Dictionary TLVGenerator::placeableCopy(const Dictionary& dictionary)
 {
     Dictionary copy;
     for (const auto& [key, value] : dictionary) {
-        const KeyProperty found = propertyOfKey(key);
-        if (found.byName) {
+        std::optional<Property> property = tagtable::propertyForId(key);
+        if (!property) {
+            property = propertyNamedWithId(key);
             // IDs come first (kIdKeysComeFirst): an ID left out must still hide its property's name.
-            const auto byId = dictionary.find(tagtable::idOf(*found.property));
+            const auto byId = property ? dictionary.find(tagtable::idOf(*property)) : dictionary.end();
             if (byId != dictionary.end() && !copy.contains(byId->first)) {
                 continue;
             }
         }
-        if (isTemplate(found.property, value)) {
+        if (isTemplate(property, value)) {
             Dictionary texts;
             forEachKey(*value.asDictionary(), [&](std::string_view subKey, std::string_view, std::optional<Property>,
                                                   const AnyValue& subValue) {

@@ -9,12 +9,14 @@ namespace tavro {
 
 std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
 {
-    // The decoder reads such text, but no wallet should be handed a control character.
-    if (platform::text::containsControlCharacter(tlvString)) {
-        return {TavroErrorConstants::malformedTags};
-    }
     TavroPayMerchantTLV model;
     if (model.decodeTLV(tlvString)) {
+        return {TavroErrorConstants::malformedTags};
+    }
+    // The decoder reads such text, but no wallet should be handed a control character, nor a
+    // character above U+FFFF, whose length UTF-16 readers count twice. Asked only of text that
+    // decodes, so text refused at a glance is not scanned whole.
+    if (platform::text::findControlAndSupplementary(tlvString).any()) {
         return {TavroErrorConstants::malformedTags};
     }
     return TavroPayMerchantTLVValidator::sharedValidator().validateDecodedPayload(model, tlvString);

@@ -55,8 +55,15 @@ bool isAsciiDigit(char32_t c);
 bool isWhitespace(char32_t c); // White_Space property
 // General category Cc: U+0000 to U+001F and U+007F to U+009F (fixed by Unicode's stability policy).
 bool isControlCharacter(char32_t c);
-// True when some code point of the text is a control character (ill-formed bytes are not).
-bool containsControlCharacter(std::string_view text);
+// Whether the text holds a control character, and whether it holds a supplementary character
+// (above U+FFFF: two UTF-16 units where UTF-8 and UTF-32 have one code point). Found in one pass
+// over the bytes, without decoding the text; ill-formed bytes are of neither kind.
+struct ControlAndSupplementary {
+    bool control = false;
+    bool supplementary = false;
+    bool any() const { return control || supplementary; }
+};
+ControlAndSupplementary findControlAndSupplementary(std::string_view text);
 // True when every code point of the text is a decimal digit of any script (true for empty text).
 bool allDecimalDigits(std::string_view text);
 

@@ -91,11 +91,6 @@ bool isControlCharacter(char32_t c)
     return c <= 0x1F || (c >= 0x7F && c <= 0x9F);
 }
 
-bool containsControlCharacter(std::string_view text)
-{
-    return !allCodePoints(text, [](char32_t c) { return !isControlCharacter(c); });
-}
-
 bool allDecimalDigits(std::string_view text)
 {
     if (allAsciiDigits(text)) {

@@ -227,13 +227,22 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
     EXPECT_EQ(good->validate(), nullptr);
     EXPECT_NE(bad->validate(), nullptr);
 
-    // A control character inside a template's sub-entry: no field holds it, the payload refuses it.
+    // A control character or a character above U+FFFF inside a template's sub-entry: no field holds
+    // it, the payload refuses it.
     for (const char* id : {"26", "64", "80"}) {
-        AnyValue::Dictionary withControl = valid;
-        withControl[id] = AnyValue::Dictionary{{"00", "com.x"}, {"01", std::string("a\0b", 3)}};
-        const auto error = NSObject::create<TavroPaymentRequest>(withControl)->validate();
-        EXPECT_EQ(error ? error->errorCodes() : std::vector<std::string>{}, std::vector<std::string>{"0"}) << id;
+        for (const std::string& text : {std::string("a\0b", 3), std::string("Pizza \xF0\x9F\x8D\x95")}) {
+            AnyValue::Dictionary withText = valid;
+            withText[id] = AnyValue::Dictionary{{"00", "com.x"}, {"01", text}};
+            const auto error = NSObject::create<TavroPaymentRequest>(withText)->validate();
+            EXPECT_EQ(error ? error->errorCodes() : std::vector<std::string>{}, std::vector<std::string>{"0"}) << id;
+        }
     }
+    // In a mapped field, its own rule fails first.
+    AnyValue::Dictionary emojiName = valid;
+    emojiName["59"] = "Pizza \xF0\x9F\x8D\x95";
+    const auto nameError = NSObject::create<TavroPaymentRequest>(emojiName)->validate();
+    EXPECT_EQ(nameError ? nameError->errorCodes() : std::vector<std::string>{},
+              std::vector<std::string>{"Merchant name not valid"});
 
     // Field rules still come first for a dictionary request.
     auto noName = NSObject::create<TavroPaymentRequest>(AnyValue::Dictionary{{"02", "4123456784"}});
@@ -244,7 +253,7 @@ TEST(PaymentRequestValidation, DictionaryRequestAddsTheParserVerdictOnItsOwnDict
     EXPECT_EQ(coretest::validRequest()->validate(), nullptr);
 }
 
-TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
+TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlOrSupplementaryCharacters)
 {
     using Set = std::function<void(TavroPaymentRequest&, const std::string&)>;
 #define SET(setter) [](TavroPaymentRequest& r, const std::string& v) { r.setter(v); }
@@ -278,15 +287,16 @@ TEST(PaymentRequestValidation, FieldTextMustBeValidUtf8WithoutControlCharacters)
     };
 #undef SET
     const char* badTexts[] = {
-        "Cafe\xff\xfe", "Caf\xc3", "\xc0\xaf",             // stray bytes, a truncated and an overlong encoding
-        "\xed\xa0\x80",                                    // an encoded surrogate
-        "Pune\n",       "\x7f",    "\xc2\x85", "\xc2\x9f", // C0, DEL and C1 controls
+        "Cafe\xff\xfe",     "Caf\xc3", "\xc0\xaf",             // stray bytes, a truncated and an overlong encoding
+        "\xed\xa0\x80",                                        // an encoded surrogate
+        "Pune\n",           "\x7f",    "\xc2\x85", "\xc2\x9f", // C0, DEL and C1 controls
+        "\xf0\x9f\x98\x80",                                    // beyond the basic plane
     };
     for (const auto& [name, set, message] : fields)
         for (const char* bad : badTexts)
             EXPECT_EQ(messageAfter(std::bind(set, std::placeholders::_1, bad)), message) << name << " " << bad;
-    // Just past the controls, and beyond the basic plane: valid.
-    for (const char* good : {"\xc2\xa0", "Caf\xc3\xa9", "\xf0\x9f\x98\x80"}) {
+    // Just past the controls, and the last of the basic plane: valid.
+    for (const char* good : {"\xc2\xa0", "Caf\xc3\xa9", "\xef\xbf\xbf"}) {
         EXPECT_EQ(messageAfter([&](TavroPaymentRequest& r) { r.setBillID(good); }), "") << good;
     }
     // Fields are walked in declaration order.

@@ -54,8 +54,10 @@ TEST(TLVValidationTest, ValidInvalidAndUndecodable)
     EXPECT_EQ(TLVGenerator::tlvValidation(withChecksum("0002010001x")), Codes{"0"});
     EXPECT_EQ(TLVGenerator::tlvValidation(std::string("00020159\xFF\xFE", 10)), Codes{"0"});
 
-    // Text that decodes but holds a control character is refused whole, through either overload.
-    for (const std::string& name : {std::string("Sh\0p", 4), std::string("Sh\nop"), std::string("Sh\xC2\x9Fop")}) {
+    // Text that decodes but holds a control character or a character above U+FFFF (an emoji, a CJK
+    // extension B ideograph) is refused whole, through either overload.
+    for (const std::string& name : {std::string("Sh\0p", 4), std::string("Sh\nop"), std::string("Sh\xC2\x9Fop"),
+                                    std::string("Pizza \xF0\x9F\x8D\x95"), std::string("\xF0\xA0\x80\x80")}) {
         Dictionary dictionary = validMerchant();
         dictionary["59"] = name;
         const std::string payload = TLVGenerator::encodeDictToTLV(dictionary);

@@ -31,9 +31,14 @@ bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRan
     // A deletion only ever shortens the text, whatever its length.
     if (replacement.empty())
         return true;
+    const auto found = platform::text::findControlAndSupplementary(replacement);
+    // A character above U+FFFF refuses the whole replacement: wallets would misread its length, and
+    // what an emoji sequence leaves without it (joiners, modifiers, half a flag) means nothing.
+    if (found.supplementary)
+        return false;
     // No control character gets into the text, typed or pasted: the rest goes in as this row's own
     // edit, under the same limits.
-    if (platform::text::containsControlCharacter(replacement)) {
+    if (found.control) {
         const auto rest = withoutControlCharacters(replacement);
         if (!rest.empty() && fitsLimit(field, rest))
             field.replace(range, rest);

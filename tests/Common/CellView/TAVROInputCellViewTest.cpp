@@ -89,7 +89,7 @@ TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
     EXPECT_EQ(text().size(), 32u);
 }
 
-TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
+TEST_F(InputRowTest, ControlAndSupplementaryCharactersNeverGetInAndTheRestFitsTheLimit)
 {
     const std::string a24(24, 'a'), a25(25, 'a');
     constexpr bool typed = false, pasted = true;
@@ -102,6 +102,11 @@ TEST_F(InputRowTest, ControlCharactersNeverGetInAndTheRestFitsTheLimit)
         {"\x7F\n", pasted, ""},                // nothing left: nothing changes
         {a24 + "\tbc", pasted, a24 + "bc"},    // 26 once the tab is gone
         {a25 + "\tbc", pasted, ""},            // 27: refused whole
+        // Above U+FFFF: the key, or the whole paste, is refused; no joiner or modifier is left.
+        {std::string("A\xF0\x9F\x8D\x95") + "B", typed, "AB"},
+        {"Pizza \xF0\x9F\x8D\x95", pasted, ""},
+        {"\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB", typed, ""}, // woman, joiner, laptop: one key
+        {"\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD\t", pasted, ""},          // thumbs up, skin tone, tab
     };
     for (const auto& [input, paste, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(input));

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace platform::text;
 
 TEST(TextUnicode, CharacterClasses)
@@ -57,6 +61,37 @@ TEST(TextUnicode, WholeTextDigitTests)
     EXPECT_TRUE(allAsciiDigits("0042"));
     EXPECT_FALSE(allAsciiDigits("\u0661"));
     EXPECT_FALSE(allAsciiDigits("-1"));
+}
+
+// The byte scan must find each kind wherever its bytes sit (in a pair of words, in the tail, across
+// a word's end), take no neighbouring or ill-formed sequence for either, and go on past the first
+// kind it finds.
+TEST(TextUnicode, ControlAndSupplementaryCharactersFoundAtEveryPosition)
+{
+    const std::pair<std::vector<const char*>, ControlAndSupplementary> kinds[] = {
+        {{"\x1F", "\x7F", "\xC2\x80", "\xC2\x9F"}, {true, false}}, // C0, DEL, the first and last C1 controls
+        {{"\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}, {false, true}}, // U+10000, U+10FFFF
+        // Just past the controls, C2 alone or before "a", U+FFFF; truncated, overlong, past U+10FFFF.
+        {{"\xC2\xA0", "\xC2", "\xEF\xBF\xBF", "\xF0\x9F\x98", "\xF0\x80\x80\x80", "\xF4\x90\x80\x80"}, {false, false}},
+    };
+    for (const auto& [marks, kind] : kinds) {
+        for (const char* mark : marks) {
+            for (std::size_t size = 0; size <= 24; ++size) {
+                for (std::size_t at = 0; at <= size; ++at) {
+                    std::string text(size, 'a');
+                    text.insert(at, mark);
+                    const auto found = findControlAndSupplementary(text);
+                    ASSERT_EQ(found.control, kind.control) << testing::PrintToString(text);
+                    ASSERT_EQ(found.supplementary, kind.supplementary) << testing::PrintToString(text);
+                    for (const std::string& withControl : {"\n" + text, text + "\n"}) {
+                        const auto both = findControlAndSupplementary(withControl);
+                        ASSERT_TRUE(both.control) << testing::PrintToString(withControl);
+                        ASSERT_EQ(both.supplementary, kind.supplementary) << testing::PrintToString(withControl);
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(TextUnicode, CaseMappingIsLocaleIndependent)
