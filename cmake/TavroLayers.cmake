@@ -106,6 +106,18 @@ set(TAVRO_DEFAULT_COMPONENT ui)
 
 # ---- queries --------------------------------------------------------------------------------------
 
+# tavro_in_order(<out_var> <list name> <items...>): the entries of the list named that are among the
+# items, once each, in the list's order.
+function(tavro_in_order out_var list_name)
+  set(ordered "")
+  foreach(entry IN LISTS ${list_name})
+    if(entry IN_LIST ARGN)
+      list(APPEND ordered ${entry})
+    endif()
+  endforeach()
+  set(${out_var} ${ordered} PARENT_SCOPE)
+endfunction()
+
 # tavro_component_layers(<component> <out_var>): the libraries of <component>, bottom up.
 function(tavro_component_layers component out_var)
   set(libraries "")
@@ -123,12 +135,7 @@ function(tavro_layers_reach out_var)
   foreach(library IN LISTS ARGN)
     list(APPEND reach ${TAVRO_LAYER_${library}_REACH})
   endforeach()
-  set(ordered "")
-  foreach(library IN LISTS TAVRO_LAYERS)
-    if(library IN_LIST reach)
-      list(APPEND ordered ${library})
-    endif()
-  endforeach()
+  tavro_in_order(ordered TAVRO_LAYERS ${reach})
   set(${out_var} ${ordered} PARENT_SCOPE)
 endfunction()
 
@@ -140,12 +147,7 @@ function(tavro_layers_system out_var)
   foreach(library IN LISTS reach)
     list(APPEND used ${TAVRO_LAYER_${library}_SYSTEM})
   endforeach()
-  set(ordered "")
-  foreach(system IN LISTS TAVRO_SYSTEM_LIBRARIES)
-    if(system IN_LIST used)
-      list(APPEND ordered ${system})
-    endif()
-  endforeach()
+  tavro_in_order(ordered TAVRO_SYSTEM_LIBRARIES ${used})
   set(${out_var} ${ordered} PARENT_SCOPE)
 endfunction()
 
