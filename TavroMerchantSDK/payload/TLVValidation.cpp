@@ -10,13 +10,10 @@ namespace tavro {
 std::vector<std::string> TLVGenerator::tlvValidation(std::string_view tlvString)
 {
     TavroPayMerchantTLV model;
-    if (model.decodeTLV(tlvString)) {
-        return {TavroErrorConstants::malformedTags};
-    }
-    // The decoder reads such text, but no wallet should be handed a control character, nor a
-    // character above U+FFFF, whose length UTF-16 readers count twice. Asked only of text that
+    // The decoder reads text with a control character, or a character above U+FFFF (whose length
+    // UTF-16 readers count twice), but no wallet should be handed either. Asked only of text that
     // decodes, so text refused at a glance is not scanned whole.
-    if (platform::text::findControlAndSupplementary(tlvString).any()) {
+    if (model.decodeTLV(tlvString) || platform::text::findControlAndSupplementary(tlvString).any()) {
         return {TavroErrorConstants::malformedTags};
     }
     return TavroPayMerchantTLVValidator::sharedValidator().validateDecodedPayload(model, tlvString);

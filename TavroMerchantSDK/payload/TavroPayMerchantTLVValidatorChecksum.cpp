@@ -35,12 +35,17 @@ std::optional<std::uint16_t> readChecksum(std::string_view value)
 }
 
 // The byte count of the text less its last four code points; 0 when it has no more than four
-// (any more leave at least one byte). `ascii` says whether every byte is below 0x80.
-std::size_t bytesBeforeLastFourCodePoints(std::string_view text, bool ascii)
+// (any more leave at least one byte).
+std::size_t bytesBeforeLastFourCodePoints(std::string_view text)
 {
     constexpr std::size_t kTail = 4;
-    if (ascii)
-        return text.size() > kTail ? text.size() - kTail : 0;
+    if (text.size() <= kTail)
+        return 0;
+    // An ASCII byte is a code point of its own in any text, well-formed or not, so four ASCII
+    // bytes at the end (the checksum's digits, nearly always) are the last four code points
+    // without a look at the rest.
+    if (text::isAscii(text.substr(text.size() - kTail)))
+        return text.size() - kTail;
     if (text::isValidUtf8(text)) {
         // Every code point of valid UTF-8 starts at a byte that is not a continuation byte
         // (10xxxxxx), so the tail is found from the end without counting the whole text.
@@ -83,7 +88,7 @@ void TavroPayMerchantTLVValidator::validateCRCOfText(const OptionalText& crc, st
     if (!crc)
         return;
     const std::size_t crcLength = validator_text::codePointCount(*crc);
-    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString, platform::text::isAscii(tlvString));
+    const std::size_t coveredBytes = bytesBeforeLastFourCodePoints(tlvString);
     if (crcLength != 4 || coveredBytes == 0) {
         addErrorCode(TavroErrorConstants::crcInvalidValue);
         return;

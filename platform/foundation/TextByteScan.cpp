@@ -1,7 +1,7 @@
 // Finding control and supplementary characters in UTF-8 text from its bytes, eight at a time.
 //
-// Each byte-class helper below sets, in every byte of a word, the high bit exactly when that byte
-// is of the class named: no sum carries out of its byte.
+// Each byte-class helper below, but the first, sets in every byte of a word the high bit exactly
+// when that byte is of the class named: no sum carries out of its byte.
 
 #include "platform/foundation/Text.h"
 #include "platform/foundation/Utf8Decoding.h"
@@ -28,11 +28,12 @@ std::uint64_t wordAt(const unsigned char* bytes)
     return word;
 }
 
-// Bytes below 0x20, DEL, and bytes from 0x80 up: every byte either kind of character starts with.
-std::uint64_t possibleStartBytes(std::uint64_t word)
+// Non-zero exactly when the word holds a byte below 0x20, DEL, or a byte from 0x80 up: every byte
+// either kind of character starts with. Asked of every word, so it does not say which bytes: a
+// borrow or carry may cross into the next byte, but only out of a byte of those kinds.
+std::uint64_t anyPossibleStartByte(std::uint64_t word)
 {
-    const std::uint64_t low = word & kLowSevenBits;
-    return ((low + kOnes) | ~(low + kSixties) | word) & kHighBits;
+    return ((word - kOnes * 0x20) | (word + kOnes) | word) & kHighBits;
 }
 
 // Bytes below 0x20 and DEL: C0 controls and DEL, each a character of its own.
@@ -109,7 +110,7 @@ ControlAndSupplementary findControlAndSupplementary(std::string_view text)
     // Two words at a time while both fit; a pair that may hold either kind is looked at word by word.
     std::size_t at = 0;
     for (; at + 2 * kWord <= size; at += 2 * kWord) {
-        if ((possibleStartBytes(wordAt(bytes + at)) | possibleStartBytes(wordAt(bytes + at + kWord))) != 0 &&
+        if ((anyPossibleStartByte(wordAt(bytes + at)) | anyPossibleStartByte(wordAt(bytes + at + kWord))) != 0 &&
             (scan.lookAtWord(at) || scan.lookAtWord(at + kWord))) {
             return scan.found();
         }
@@ -117,7 +118,7 @@ ControlAndSupplementary findControlAndSupplementary(std::string_view text)
     // The rest as words ending at the text's end; the last may overlap bytes already seen.
     for (; at < size; at += kWord) {
         const std::size_t from = std::min(at, size - kWord);
-        if (possibleStartBytes(wordAt(bytes + from)) != 0 && scan.lookAtWord(from)) {
+        if (anyPossibleStartByte(wordAt(bytes + from)) != 0 && scan.lookAtWord(from)) {
             break;
         }
     }

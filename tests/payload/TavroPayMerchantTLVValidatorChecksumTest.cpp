@@ -81,6 +81,10 @@ TEST(ValidatorChecksum, CoveredTextEndsFourCodePointsFromTheEnd)
         const std::string value = hex4(crcOf(head));
         EXPECT_EQ(crcCodes(value, head + value), Codes{}) << head;
     }
+    // The last bytes ASCII, the fourth code point from the end not.
+    EXPECT_EQ(crcCodes(hex4(crcOf("0002")), "0002\xC3\xA9"
+                                            "123"),
+              Codes{});
     // Four code points only, however many bytes: nothing is covered.
     EXPECT_EQ(crcCodes("FFFF", "\xE5\x95\x86"
                                "FFF"),
