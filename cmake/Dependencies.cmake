@@ -18,7 +18,7 @@ endfunction()
 # The system libraries of the libraries built; a missing one names the modules pkg-config lacks, and
 # TAVRO_UI when only the UI needs it.
 tavro_layers_system(tavro_needed ${TAVRO_BUILT_LAYERS})
-tavro_component_layers(payload tavro_codec_layers)
+tavro_component_layers(tavro_codec_layers payload)
 tavro_layers_system(tavro_codec_needs ${tavro_codec_layers})
 foreach(tavro_system IN LISTS tavro_needed)
   set(tavro_modules ${TAVRO_SYSTEM_${tavro_system}_MODULES})

@@ -40,7 +40,7 @@ function(tavro_pkgconfig_file component)
     set(tavro_pkgconfig_name TavroMerchantSDK)
   endif()
   set(tavro_pkgconfig_description "Merchant-side QR-code card payments: ${tavro_description_${component}}")
-  tavro_component_layers(${component} libraries)
+  tavro_component_layers(libraries ${component})
   tavro_layers_reach(reach ${libraries})
   set(tavro_pkgconfig_libs "")
   foreach(library IN LISTS reach)
@@ -67,7 +67,7 @@ set(TAVRO_PACKAGE_COMPONENT_TABLE "set(_tavro_components ${tavro_package_compone
 foreach(component IN LISTS TAVRO_BUILT_COMPONENTS)
   tavro_component_brings(${component} brings)
   list(JOIN brings " " brings)
-  tavro_component_layers(${component} libraries)
+  tavro_component_layers(libraries ${component})
   tavro_layers_system(systems ${libraries})
   set(needs "")
   foreach(system IN LISTS systems)
@@ -85,7 +85,7 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/package/TavroMerchantSDK
 # One export set per package component, so a host that asks only for the codec loads no target that
 # names a drawing library. A component's file is TavroMerchantSDK-<component>-targets.cmake.
 foreach(component IN LISTS TAVRO_BUILT_COMPONENTS)
-  tavro_component_layers(${component} libraries)
+  tavro_component_layers(libraries ${component})
   install(TARGETS ${libraries} EXPORT TavroMerchantSDK-${component}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component})
   install(EXPORT TavroMerchantSDK-${component} NAMESPACE TavroMerchantSDK:: DESTINATION ${tavro_package_dir}

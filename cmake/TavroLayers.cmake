@@ -118,11 +118,11 @@ function(tavro_in_order out_var list_name)
   set(${out_var} ${ordered} PARENT_SCOPE)
 endfunction()
 
-# tavro_component_layers(<component> <out_var>): the libraries of <component>, bottom up.
-function(tavro_component_layers component out_var)
+# tavro_component_layers(<out_var> <components...>): the libraries of those components, bottom up.
+function(tavro_component_layers out_var)
   set(libraries "")
   foreach(library IN LISTS TAVRO_LAYERS)
-    if(TAVRO_LAYER_${library}_COMPONENT STREQUAL component)
+    if(TAVRO_LAYER_${library}_COMPONENT IN_LIST ARGN)
       list(APPEND libraries ${library})
     endif()
   endforeach()
@@ -153,7 +153,7 @@ endfunction()
 
 # tavro_component_brings(<component> <out_var>): the other components whose libraries it reaches.
 function(tavro_component_brings component out_var)
-  tavro_component_layers(${component} own)
+  tavro_component_layers(own ${component})
   tavro_layers_reach(reach ${own})
   set(brings "")
   foreach(library IN LISTS reach)
