@@ -130,17 +130,31 @@ step "example host through plain pkg-config"
 mkdir -p "$work/pkg-config"
 compiler=(g++)
 if command -v ccache >/dev/null 2>&1; then compiler=(ccache g++); fi
+# pkg_config_build <program> <module> <sources...>: compiles the sources side by side (each apart, so
+# the compiler cache keeps them) and links the program, with the flags pkg-config gives for <module>.
+pkg_config_build() {
+  local program="$1" module="$2" source objects=() compiles=()
+  shift 2
+  for source in "$@"; do
+    objects+=("$program-$(basename "$source" .cpp).o")
+    # shellcheck disable=SC2046 # pkg-config's flags are separate words
+    "${compiler[@]}" -std=c++20 $(pkg-config --cflags "$module") -c "$source" -o "${objects[-1]}" &
+    compiles+=("$!")
+  done
+  for source in "${compiles[@]}"; do
+    wait "$source" || fail "a source of $(basename "$program") does not compile with $module's flags"
+  done
+  # shellcheck disable=SC2046
+  g++ "${objects[@]}" -o "$program" $(pkg-config --libs "$module")
+}
 host_sources=()
 for source in examples/embedding-host/*.cpp; do
   [ "$(basename "$source")" = payload_only.cpp ] || host_sources+=("$source")
 done
-# shellcheck disable=SC2046 # pkg-config's flags are separate words
-"${compiler[@]}" -std=c++20 $(pkg-config --cflags TavroMerchantSDK) "${host_sources[@]}" \
-  -o "$work/pkg-config/embedding-host" $(pkg-config --libs TavroMerchantSDK)
+pkg_config_build "$work/pkg-config/embedding-host" TavroMerchantSDK "${host_sources[@]}"
 env -u TAVRO_BUNDLE_PATH "$work/pkg-config/embedding-host" >/dev/null
-# shellcheck disable=SC2046
-"${compiler[@]}" -std=c++20 $(pkg-config --cflags TavroMerchantSDK-testing) tests/subproject_host/drive.cpp \
-  -o "$work/pkg-config/drive" $(pkg-config --libs TavroMerchantSDK-testing)
+# A host's UI test on the testing name alone.
+pkg_config_build "$work/pkg-config/drive" TavroMerchantSDK-testing tests/subproject_host/drive.cpp
 "$work/pkg-config/drive"
 # Each file requires the one of the component below it, so a prefix that lacks it says which.
 quietly cmake --install build/release --component ui --prefix "$work/ui-only"
@@ -182,7 +196,7 @@ if ninja -C "$work/subproject" -t targets all | grep -E "(^|/)(test_|bench_|fuzz
   fail "the subproject defines targets of the framework's own tests, benchmarks or sample host"
 fi
 quietly cmake --build "$work/subproject" --target plugin_user -- "${ninja_args[@]}"
-[ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "the subproject built the UI driver it does not link"
+[ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "building the plugin built the UI driver it does not link"
 "$work/subproject/plugin_user"
 quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
 "$work/subproject/drive"
@@ -197,9 +211,9 @@ no_paths_in "the subproject built without a build type" "$work/subproject"/tavro
 # ---- codec-only host: the payload install component alone, on ICU alone --------------------------
 # A pkg-config directory with only ICU's files (and what they require), and no nlohmann_json package:
 # on the payload component installed alone, the payload package component configures, builds and runs
-# the codec-only program, the default component names the drawing modules it misses;
-# TavroMerchantSDK-payload links it through plain pkg-config and
-# through pkg_check_modules; and the framework as a subproject builds it with TAVRO_UI off.
+# the codec-only program and the default component names the drawing modules it misses;
+# TavroMerchantSDK-payload links it through plain pkg-config and through pkg_check_modules; and the
+# framework as a subproject builds it with TAVRO_UI off.
 check_codec_only_host() {
   local dir="$work/codec-only" icu="$work/codec-only/icu-pkgconfig" codec="$work/codec-only/prefix" module file
   mkdir -p "$icu"
@@ -260,12 +274,13 @@ check_codec_only_host() {
   tr -s ' \n' ' ' <<<"$log" | grep -q "ui component needs its files, which are not installed" ||
     { echo "$log" >&2; fail "the ui component missing from the prefix is not said"; }
 
-  local flags
-  flags=$(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" \
-    pkg-config --cflags --libs TavroMerchantSDK-payload) || fail "pkg-config cannot take TavroMerchantSDK-payload"
-  # shellcheck disable=SC2086 # pkg-config's flags are separate words
-  "${compiler[@]}" -std=c++20 examples/embedding-host/payload_only.cpp examples/embedding-host/PayloadCheck.cpp \
-    -o "$dir/payload-only-pkg-config" $flags
+  (
+    unset PKG_CONFIG_PATH
+    export PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig"
+    pkg-config --print-errors --exists TavroMerchantSDK-payload || fail "pkg-config cannot take TavroMerchantSDK-payload"
+    pkg_config_build "$dir/payload-only-pkg-config" TavroMerchantSDK-payload examples/embedding-host/payload_only.cpp \
+      examples/embedding-host/PayloadCheck.cpp
+  )
   "$dir/payload-only-pkg-config" >/dev/null
 
   quietly env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" cmake -S examples/embedding-host \
