@@ -11,7 +11,7 @@ string(REGEX REPLACE "/$" "" tavro_pkgconfig_to_prefix "${tavro_pkgconfig_to_pre
 
 set(tavro_description_payload "the payload codec alone")
 set(tavro_description_ui "payload codec, request-payment and refund flows, renderer")
-set(tavro_description_testing "the UI driver of the tests and the sample host")
+set(tavro_description_testing "the flows with the UI driver of the tests and the sample host")
 
 # tavro_install_headers(<library> <component>): the headers of the library's folders, leaving out the
 # folders of libraries nested in them.
@@ -29,32 +29,54 @@ function(tavro_install_headers library component)
   endforeach()
 endfunction()
 
-# tavro_pkgconfig_file(<component>): TavroMerchantSDK-<component>.pc, TavroMerchantSDK.pc for the default
-# component. It lists the archives the component's libraries reach, top down (a static link resolves
-# each against the ones after it), and requires the system libraries' modules: the archives are static,
-# so every link needs them, --static or not. The prefix is found from the file's own place, so the
-# installed tree can move.
-function(tavro_pkgconfig_file component)
-  set(tavro_pkgconfig_name TavroMerchantSDK-${component})
+# tavro_pkgconfig_file_name(<component> <out_var>): the name of the component's pkg-config file,
+# TavroMerchantSDK-<component>, or TavroMerchantSDK for the default component.
+function(tavro_pkgconfig_file_name component out_var)
+  set(name TavroMerchantSDK-${component})
   if(component STREQUAL TAVRO_DEFAULT_COMPONENT)
-    set(tavro_pkgconfig_name TavroMerchantSDK)
+    set(name TavroMerchantSDK)
   endif()
+  set(${out_var} ${name} PARENT_SCOPE)
+endfunction()
+
+# tavro_pkgconfig_file(<component>): the component's pkg-config file. It lists the component's own
+# archives, top down (a static link resolves each against the ones after it), and requires the files
+# of the components it builds on and the modules of the system libraries its own libraries link: the
+# archives are static, so every link needs them, --static or not. pkg-config puts a file's libraries
+# before those of what it requires, and a prefix missing a component below fails naming its file. The
+# prefix is found from the file's own place, so the installed tree can move.
+function(tavro_pkgconfig_file component)
+  tavro_pkgconfig_file_name(${component} tavro_pkgconfig_name)
   set(tavro_pkgconfig_description "Merchant-side QR-code card payments: ${tavro_description_${component}}")
   tavro_component_layers(libraries ${component})
-  tavro_layers_reach(reach ${libraries})
   set(tavro_pkgconfig_libs "")
-  foreach(library IN LISTS reach)
+  set(systems "")
+  foreach(library IN LISTS libraries)
     if(TAVRO_LAYER_${library}_FOLDERS)
       string(PREPEND tavro_pkgconfig_libs "-l${library} ")
     endif()
+    list(APPEND systems ${TAVRO_LAYER_${library}_SYSTEM})
   endforeach()
   string(STRIP "${tavro_pkgconfig_libs}" tavro_pkgconfig_libs)
-  tavro_layers_system(systems ${libraries})
-  set(modules "")
-  foreach(system IN LISTS systems)
-    list(APPEND modules ${TAVRO_SYSTEM_${system}_MODULES})
+  # The components it builds on: those it brings that no other one it brings brings too.
+  tavro_component_brings(${component} below)
+  set(indirect "")
+  foreach(brought IN LISTS below)
+    tavro_component_brings(${brought} theirs)
+    list(APPEND indirect ${theirs})
   endforeach()
-  list(JOIN modules " " tavro_pkgconfig_requires)
+  set(requires "")
+  foreach(brought IN LISTS below)
+    if(NOT brought IN_LIST indirect)
+      tavro_pkgconfig_file_name(${brought} name)
+      list(APPEND requires ${name})
+    endif()
+  endforeach()
+  tavro_in_order(systems TAVRO_SYSTEM_LIBRARIES ${systems})
+  foreach(system IN LISTS systems)
+    list(APPEND requires ${TAVRO_SYSTEM_${system}_MODULES})
+  endforeach()
+  list(JOIN requires " " tavro_pkgconfig_requires)
   set(file "${PROJECT_BINARY_DIR}/package/${tavro_pkgconfig_name}.pc")
   configure_file(cmake/TavroMerchantSDK.pc.in "${file}" @ONLY)
   install(FILES "${file}" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${component})

@@ -77,7 +77,7 @@ tavro_layer(tavro_platform_ui FOLDERS platform/ui
   USES tavro_platform_graphics tavro_platform_layout tavro_platform_foundation COMPONENT ui)
 tavro_layer(tavro_platform_render FOLDERS platform/render USES tavro_platform_ui tavro_platform_graphics COMPONENT ui)
 tavro_layer(tavro_platform_testing FOLDERS platform/testing USES tavro_platform_render tavro_platform_ui
-  COMPONENT testing EXPORT testing)
+  COMPONENT testing)
 
 # The framework. The few reference-data files the codec needs sit in support/base on the foundation
 # alone, so a codec-only host links no drawing or UI library.
@@ -97,6 +97,9 @@ tavro_layer(tavro_screens FOLDERS TavroMerchantSDK/screens TavroMerchantSDK/Comm
 
 # What a host links for the flows: the screens with everything below them, and the renderer for pixels.
 tavro_layer(tavro_merchant_sdk USES tavro_screens tavro_platform_render COMPONENT ui EXPORT TavroMerchantSDK)
+# What a host's tests link to drive the flows as a person would: the UI driver with the flows.
+tavro_layer(tavro_merchant_sdk_testing USES tavro_platform_testing tavro_merchant_sdk COMPONENT testing
+  EXPORT testing)
 
 # The package components bottom up; a component brings those its libraries use. A host that asks for
 # none gets the default. Each has a pkg-config file: TavroMerchantSDK-<component>, the default's

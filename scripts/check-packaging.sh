@@ -5,13 +5,17 @@
 #   1. installs the release tree into that prefix (no second build) and checks the layout, and that
 #      the CMake package names no path of this machine outside the prefix,
 #   2. builds the example host against the prefix through find_package only and runs it; the
-#      codec-only program's link line must name no drawing or UI library,
-#   3. builds the same host through plain pkg-config (no --static) and runs it,
+#      codec-only program's link line must name no drawing or UI library; an unknown component is
+#      refused in plain words; every installed header, included with -I, compiles under the warnings
+#      hosts turn into errors, with g++ and clang++,
+#   3. builds the same host through plain pkg-config (no --static) and runs it; a UI test that links
+#      only the testing name launches and taps a flow, built through find_package and through
+#      pkg-config; on a prefix with the ui component alone pkg-config names the payload file missing,
 #   4. builds the framework as a subproject of a C++17 host, inside a shared library, and runs it;
 #      that configure must look for no test dependency and define no test, benchmark or sample target,
 #      the host owns a target named platform_ui and finds every name the installed package exports, the
-#      shared library exports none of the framework's symbols, and no archive built without a build
-#      type names the source or build tree,
+#      shared library exports none of the framework's symbols, the UI test on the testing name runs, and
+#      no archive built without a build type names the source or build tree,
 #   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload install
 #      component alone, found through find_package, pkg-config and pkg_check_modules, and the framework
 #      as a subproject with TAVRO_UI off,
@@ -65,7 +69,8 @@ configured=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' build/release/CMakeCache.
 [ "$configured" = "$prefix" ] || fail "build/release installs into '$configured', not '$prefix'"
 
 step "install into $prefix"
-rm -rf "$prefix" "$work/find-package" "$work/pkg-config" "$work/subproject" "$work/codec-only"
+rm -rf "$prefix" "$work/find-package" "$work/pkg-config" "$work/subproject" "$work/codec-only" "$work/headers" \
+  "$work/installed-drive" "$work/ui-only"
 quietly cmake --install build/release
 for file in lib/libtavro_screens.a lib/libtavro_payload.a lib/libtavro_platform_foundation.a \
   include/tavro/TavroMerchantSDK/core/TavroMerchantSDK.h include/tavro/platform/foundation/RunLoop.h \
@@ -80,6 +85,20 @@ done
 if grep -rn -e "$root" "$prefix/lib/cmake" "$prefix/lib/pkgconfig"; then
   fail "the installed package names a path of the build machine"
 fi
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
+
+# Hosts that take the framework through pkg-config or Meson include its headers with -I, so the
+# warnings they turn into errors reach them: one file including every installed header, compiled with
+# each compiler while the next steps run.
+mkdir -p "$work/headers"
+(cd "$prefix/include/tavro" && find . -name "*.h" | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$work/headers/all.cpp"
+header_checks=()
+for cxx in g++ clang++; do
+  # shellcheck disable=SC2046 # pkg-config's flags are separate words
+  "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Wsign-conversion -Werror \
+    $(pkg-config --cflags TavroMerchantSDK-testing) "$work/headers/all.cpp" >"$work/headers/$cxx.log" 2>&1 &
+  header_checks+=("$cxx:$!")
+done
 
 step "example host through find_package"
 quietly cmake -S examples/embedding-host -B "$work/find-package" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
@@ -93,20 +112,60 @@ fi
 # Unset, so the bundle is the one compiled into the library.
 env -u TAVRO_BUNDLE_PATH "$work/find-package/payload-only" >/dev/null
 env -u TAVRO_BUNDLE_PATH "$work/find-package/embedding-host" "$work/find-package/qr.png"
+# The same build asking for a component there is none of: the message names the components in words.
+if log=$(cmake "$work/find-package" -DHOST_COMPONENTS=nosuch 2>&1); then
+  fail "an unknown component was accepted"
+fi
+tr -s ' \n' ' ' <<<"$log" | grep -q -F "the components are payload (the codec), ui (the flows and the renderer) \
+and testing (the flows with the UI driver), and this install has payload, ui, testing" ||
+  { echo "$log" >&2; fail "an unknown component is not refused in plain words"; }
+
+step "a host's UI test on the testing name alone, through find_package"
+quietly cmake -S tests/subproject_host -B "$work/installed-drive" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
+  -DHOST_INSTALLED=ON -DCMAKE_PREFIX_PATH="$prefix" "${launcher[@]}"
+quietly cmake --build "$work/installed-drive" -- "${ninja_args[@]}"
+"$work/installed-drive/drive"
 
 step "example host through plain pkg-config"
 mkdir -p "$work/pkg-config"
-export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
 compiler=(g++)
 if command -v ccache >/dev/null 2>&1; then compiler=(ccache g++); fi
+# pkg_config_build <program> <module> <sources...>: compiles the sources side by side (each apart, so
+# the compiler cache keeps them) and links the program, with the flags pkg-config gives for <module>.
+pkg_config_build() {
+  local program="$1" module="$2" source objects=() compiles=()
+  shift 2
+  for source in "$@"; do
+    objects+=("$program-$(basename "$source" .cpp).o")
+    # shellcheck disable=SC2046 # pkg-config's flags are separate words
+    "${compiler[@]}" -std=c++20 $(pkg-config --cflags "$module") -c "$source" -o "${objects[-1]}" &
+    compiles+=("$!")
+  done
+  for source in "${compiles[@]}"; do
+    wait "$source" || fail "a source of $(basename "$program") does not compile with $module's flags"
+  done
+  # shellcheck disable=SC2046
+  g++ "${objects[@]}" -o "$program" $(pkg-config --libs "$module")
+}
 host_sources=()
 for source in examples/embedding-host/*.cpp; do
   [ "$(basename "$source")" = payload_only.cpp ] || host_sources+=("$source")
 done
-# shellcheck disable=SC2046 # pkg-config's flags are separate words
-"${compiler[@]}" -std=c++20 $(pkg-config --cflags TavroMerchantSDK) "${host_sources[@]}" \
-  -o "$work/pkg-config/embedding-host" $(pkg-config --libs TavroMerchantSDK)
+pkg_config_build "$work/pkg-config/embedding-host" TavroMerchantSDK "${host_sources[@]}"
 env -u TAVRO_BUNDLE_PATH "$work/pkg-config/embedding-host" >/dev/null
+# A host's UI test on the testing name alone.
+pkg_config_build "$work/pkg-config/drive" TavroMerchantSDK-testing tests/subproject_host/drive.cpp
+"$work/pkg-config/drive"
+# Each file requires the one of the component below it, so a prefix that lacks it says which.
+quietly cmake --install build/release --component ui --prefix "$work/ui-only"
+if log=$(PKG_CONFIG_PATH="$work/ui-only/lib/pkgconfig" pkg-config --cflags --libs TavroMerchantSDK 2>&1); then
+  fail "pkg-config took TavroMerchantSDK on a prefix without the payload component"
+fi
+grep -q "TavroMerchantSDK-payload" <<<"$log" || { echo "$log" >&2; fail "the missing payload file is not named"; }
+
+for check in "${header_checks[@]}"; do
+  wait "${check#*:}" || { cat "$work/headers/${check%%:*}.log" >&2; fail "the installed headers warn under ${check%%:*}"; }
+done
 
 # no_paths_in <what> <archives...>: no archive holds a path of the source or build tree.
 no_paths_in() {
@@ -136,9 +195,11 @@ fi
 if ninja -C "$work/subproject" -t targets all | grep -E "(^|/)(test_|bench_|fuzz_|merchant-host)"; then
   fail "the subproject defines targets of the framework's own tests, benchmarks or sample host"
 fi
-quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
-[ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "the subproject built the UI driver it does not link"
+quietly cmake --build "$work/subproject" --target plugin_user -- "${ninja_args[@]}"
+[ ! -e "$work/subproject/tavro/libtavro_platform_testing.a" ] || fail "building the plugin built the UI driver it does not link"
 "$work/subproject/plugin_user"
+quietly cmake --build "$work/subproject" -- "${ninja_args[@]}"
+"$work/subproject/drive"
 plugin="$work/subproject/libmerchant_plugin.so"
 nm -D --defined-only "$plugin" | grep -q " merchant_plugin_check$" || fail "the plugin does not export its function"
 exported=$(nm -D -C --defined-only "$plugin" | grep -c -E "(platform|tavro)::" || true)
@@ -150,9 +211,9 @@ no_paths_in "the subproject built without a build type" "$work/subproject"/tavro
 # ---- codec-only host: the payload install component alone, on ICU alone --------------------------
 # A pkg-config directory with only ICU's files (and what they require), and no nlohmann_json package:
 # on the payload component installed alone, the payload package component configures, builds and runs
-# the codec-only program, the default component names the drawing modules it misses, an unknown
-# component names the three there are; TavroMerchantSDK-payload links it through plain pkg-config and
-# through pkg_check_modules; and the framework as a subproject builds it with TAVRO_UI off.
+# the codec-only program and the default component names the drawing modules it misses;
+# TavroMerchantSDK-payload links it through plain pkg-config and through pkg_check_modules; and the
+# framework as a subproject builds it with TAVRO_UI off.
 check_codec_only_host() {
   local dir="$work/codec-only" icu="$work/codec-only/icu-pkgconfig" codec="$work/codec-only/prefix" module file
   mkdir -p "$icu"
@@ -202,11 +263,6 @@ check_codec_only_host() {
   fi
   tr -s ' \n' ' ' <<<"$log" | grep -q "ui component needs the pkg-config modules cairo, pangocairo, pangoft2, spng" ||
     { echo "$log" >&2; fail "the default component does not name the modules it misses"; }
-  if log=$("${configure[@]}" -DHOST_COMPONENTS=codec 2>&1); then
-    fail "an unknown component was accepted"
-  fi
-  tr -s ' \n' ' ' <<<"$log" | grep -q "the components are payload .*ui .*testing" ||
-    { echo "$log" >&2; fail "an unknown component does not name the components"; }
   quietly "${configure[@]}" -DHOST_COMPONENTS=payload
   quietly cmake --build "$dir/build" -- "${ninja_args[@]}"
   env -u TAVRO_BUNDLE_PATH "$dir/build/payload-only" >/dev/null
@@ -218,12 +274,13 @@ check_codec_only_host() {
   tr -s ' \n' ' ' <<<"$log" | grep -q "ui component needs its files, which are not installed" ||
     { echo "$log" >&2; fail "the ui component missing from the prefix is not said"; }
 
-  local flags
-  flags=$(env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" \
-    pkg-config --cflags --libs TavroMerchantSDK-payload) || fail "pkg-config cannot take TavroMerchantSDK-payload"
-  # shellcheck disable=SC2086 # pkg-config's flags are separate words
-  "${compiler[@]}" -std=c++20 examples/embedding-host/payload_only.cpp examples/embedding-host/PayloadCheck.cpp \
-    -o "$dir/payload-only-pkg-config" $flags
+  (
+    unset PKG_CONFIG_PATH
+    export PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig"
+    pkg-config --print-errors --exists TavroMerchantSDK-payload || fail "pkg-config cannot take TavroMerchantSDK-payload"
+    pkg_config_build "$dir/payload-only-pkg-config" TavroMerchantSDK-payload examples/embedding-host/payload_only.cpp \
+      examples/embedding-host/PayloadCheck.cpp
+  )
   "$dir/payload-only-pkg-config" >/dev/null
 
   quietly env -u PKG_CONFIG_PATH PKG_CONFIG_LIBDIR="$icu:$codec/lib/pkgconfig" cmake -S examples/embedding-host \

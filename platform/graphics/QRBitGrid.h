@@ -18,11 +18,11 @@ public:
     explicit QRBitGrid(int size);
 
     int size() const { return m_size; }
-    bool get(int x, int y) const { return (m_rows[y][x >> 6] >> (x & 63)) & 1; }
+    bool get(int x, int y) const { return (m_rows[at(y)][at(x >> 6)] >> (x & 63)) & 1; }
     void set(int x, int y, bool dark)
     {
-        assign(m_rows[y], x, dark);
-        assign(m_columns[x], y, dark);
+        assign(m_rows[at(y)], x, dark);
+        assign(m_columns[at(x)], y, dark);
     }
     // this := a XOR b, row and column views alike (all three of one size).
     void assignXor(const QRBitGrid& a, const QRBitGrid& b);
@@ -32,10 +32,13 @@ public:
     long penalty() const;
 
 private:
+    // A coordinate (0 .. size - 1) or word number as an index.
+    static std::size_t at(int i) { return static_cast<std::size_t>(i); }
     static void assign(Line& line, int i, bool dark)
     {
         std::uint64_t bit = std::uint64_t{1} << (i & 63);
-        line[i >> 6] = dark ? (line[i >> 6] | bit) : (line[i >> 6] & ~bit);
+        std::uint64_t& word = line[at(i >> 6)];
+        word = dark ? (word | bit) : (word & ~bit);
     }
     long linePenalty(const Line& line) const;
     long blockPenalty() const;

@@ -18,7 +18,7 @@ struct QRSymbol {
     int mask = 0;                      // 0 to 7
     std::vector<std::uint8_t> modules; // size * size, row by row; 1 = dark
 
-    bool isDark(int x, int y) const { return modules[static_cast<size_t>(y) * size + x] != 0; }
+    bool isDark(int x, int y) const { return modules[static_cast<size_t>(y * size + x)] != 0; }
 };
 
 // The symbol for `message` in byte mode; none for an empty message or one too long for version 40

@@ -6,7 +6,7 @@
 namespace platform::layout {
 
 struct Term {
-    explicit Term(Variable variable, double coefficient = 1.0) : variable(std::move(variable)), coefficient(coefficient)
+    explicit Term(Variable summand, double factor = 1.0) : variable(std::move(summand)), coefficient(factor)
     {
     }
 

@@ -68,7 +68,7 @@ public:
     static constexpr platform::CGFloat statusBarHeight = 2;
     // Distance of the title from the row's top, and its height.
     platform::CGFloat topTitleGap() const { return m_topTitleGap; }
-    void setTopTitleGap(platform::CGFloat gap) { m_topTitleGap = gap; }
+    void setTopTitleGap(platform::CGFloat distance) { m_topTitleGap = distance; }
     platform::CGFloat titleHeight() const { return m_titleHeight; }
     void setTitleHeight(platform::CGFloat height) { m_titleHeight = height; }
     const std::shared_ptr<platform::UIButton>& titleBtn() const { return m_titleBtn; }

@@ -45,7 +45,7 @@ public:
     int amountTextFieldCount() const { return m_amountTextFieldCount; }
     void setAmountTextFieldCount(int count) { m_amountTextFieldCount = count; }
     platform::CGFloat verticalGap() const { return m_verticalGap; }
-    void setVerticalGap(platform::CGFloat gap) { m_verticalGap = gap; }
+    void setVerticalGap(platform::CGFloat distance) { m_verticalGap = distance; }
     // The amount last shown, read back in the currency's locale; absent while nothing readable
     // was shown.
     const std::optional<double>& amountValue() const { return m_amountValue; }
