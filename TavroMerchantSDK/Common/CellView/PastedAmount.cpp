@@ -37,8 +37,8 @@ bool enteredDigitsFit(std::string_view shown, std::string_view entered, int digi
     const auto limit = static_cast<std::size_t>(std::max(digitLimit, 0));
     if (entered.size() == 1)
         return digitCount(shown) <= limit;
-    // The row re-formats after every key, so typed one by one these digits would leave the amount
-    // that all of them produce; its digits only grow key by key.
+    // Typed one by one, the row would re-format after each key and end at the amount all of them
+    // produce; an amount's digits only grow key by key, so that amount decides.
     std::string typed(shown);
     typed += entered;
     return digitCount(Utilities::getCurrency(typed).text) <= limit + 1;

@@ -62,8 +62,7 @@ bool TAVROFXAmountCellView::validateAmountText()
 bool TAVROFXAmountCellView::isWithinDigitLimit(const std::optional<std::string>& text) const
 {
     const auto shown = Utilities::getCurrency(text).text;
-    return digitCount(shown) <= static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0)) ||
-           isGivenAmount(shown);
+    return digitCount(shown) <= static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0)) || isGivenAmount(shown);
 }
 
 bool TAVROFXAmountCellView::isGivenAmount(const std::string& shown) const
