@@ -63,11 +63,11 @@ protected:
                 return detail;
         return nullptr;
     }
-    void typeAmount(const TAVRORefundPaymentViewController& screen, std::string_view digits)
+    void typeAmount(const TAVRORefundPaymentViewController& screen, std::string_view digits, bool pasted = false)
     {
         ASSERT_TRUE(driver.focus(amountField(screen)));
         driver.backspace(12);
-        driver.type(digits);
+        pasted ? driver.paste(digits) : driver.type(digits);
     }
     bool payAndContinue()
     {
@@ -456,6 +456,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         const char* largest; // digits typed for the largest amount accepted, which the host hears
         const char* refused; // digits typed for one minor unit more
         std::string message; // the launch's refusal; empty when the screen opens
+        enum { typed, pasted, untouched } entry = typed; // untouched: focused, Done, no change
     };
     const Case cases[] = {
         {"356", "100.999", "100.99", "10099", "10100", ""},
@@ -465,6 +466,8 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"392", "1234.9", "1,234", "1234", "1235", ""},
         {"048", "1.2345", "1.234", "1234", "1235", ""},     // three minor digits
         {"752", "150.505", "150,50", "15050", "15051", ""}, // a decimal comma
+        {"978", "123456789.01", "123,456,789.01", "12345678901", "12345678902", "", Case::pasted},
+        {"356", "9999999999999", "99,99,99,99,99,999.00", "", "", "", Case::untouched}, // past typing
         {"356", "999999999999999.999", "", "", "", kInvalid},
         {"356", "9007199254740993", "", "", "", kInvalid},
         {"356", "0.001", "", "", "", kInvalid},
@@ -490,9 +493,14 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         EXPECT_EQ(shownAmount(*screen), c.field);
         const auto original = screen->scrollView()->summaryCellView()->topRightLabel()->text().value_or("");
         EXPECT_EQ(original.substr(original.find(' ') + 1), c.field);
-        typeAmount(*screen, c.refused);
-        EXPECT_FALSE(pay->isEnabled());
-        typeAmount(*screen, c.largest);
+        if (c.entry == Case::untouched) {
+            ASSERT_TRUE(driver.focus(amountField(*screen)));
+        } else {
+            typeAmount(*screen, c.refused, c.entry == Case::pasted);
+            EXPECT_FALSE(pay->isEnabled());
+            typeAmount(*screen, c.largest, c.entry == Case::pasted);
+        }
+        EXPECT_EQ(shownAmount(*screen), c.field);
         EXPECT_TRUE(pay->isEnabled());
         driver.pressDone();
         ASSERT_TRUE(payAndContinue());

@@ -198,10 +198,11 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
 // came, a typed or pasted amount is exact in the currency, and the code drawn passes validation.
 TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmounts)
 {
-    enum Act { addBill, type, paste };
+    enum Act { addBill, addBillAndFocus, type, paste };
     // {currency, host's amount, act, digits typed or text pasted, the field at UPDATE, amount written}
     const std::tuple<const char*, Text, Act, const char*, const char*, Text> cases[] = {
         {"356", "100.990", addBill, "", "100.99", "100.990"},
+        {"356", "99999999999.9", addBillAndFocus, "", "99,99,99,99,999.90", "99999999999.9"}, // past typing
         {"392", "1500.00", addBill, "", "1,500", "1500.00"},
         {"356", std::nullopt, type, "0", "0.00", std::nullopt},
         {"356", "250", type, "25000", "250.00", "250"},
@@ -212,6 +213,8 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
         {"752", "20", paste, "12,5", "12,50", "12.5"},
         {"356", "250", paste, "-5.00", "250.00", "250"},
         {"356", "250", paste, "123456789012.34", "250.00", "250"},
+        {"414", std::nullopt, paste, "185965308284", "185,965,308.284", "185965308.284"}, // as typed
+        {"978", std::nullopt, paste, "123456789012", "1,234,567,890.12", "1234567890.12"},
     };
     for (const auto& [currency, hostAmount, act, input, shown, written] : cases) {
         SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input);
@@ -221,10 +224,11 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
         auto editor = openEditor(request);
         ASSERT_TRUE(editor);
         const auto field = editor->scrollView()->amountCellView()->inputTextField();
-        if (act == addBill) {
+        if (act == addBill || act == addBillAndFocus) {
             ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
             driver.advanceBy(0.3);
             driver.typeInto("billNumberTextField", "INV-1");
+            ASSERT_TRUE(act == addBill || driver.focus(field));
         } else {
             ASSERT_TRUE(driver.focus(field));
             if (act == type) {

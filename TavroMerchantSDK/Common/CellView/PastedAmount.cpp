@@ -3,6 +3,7 @@
 #include "TavroMerchantSDK/Common/CellView/PastedAmountFormat.h"
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
+#include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UITextField.h"
 
@@ -19,6 +20,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+std::size_t digitCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isDigit));
+}
+
 } // namespace
 
 bool isWholeAmountPaste(std::string_view replacement)
@@ -26,9 +32,16 @@ bool isWholeAmountPaste(std::string_view replacement)
     return !std::all_of(replacement.begin(), replacement.end(), isDigit);
 }
 
-bool enteredDigitsFit(std::size_t digitsShown, std::string_view entered, int digitLimit)
+bool enteredDigitsFit(std::string_view shown, std::string_view entered, int digitLimit)
 {
-    return digitsShown + entered.size() <= static_cast<std::size_t>(std::max(digitLimit, 0)) + 1;
+    const auto limit = static_cast<std::size_t>(std::max(digitLimit, 0));
+    if (entered.size() == 1)
+        return digitCount(shown) <= limit;
+    // Typed one by one, the row would re-format after each key and end at the amount all of them
+    // produce; an amount's digits only grow key by key, so that amount decides.
+    std::string typed(shown);
+    typed += entered;
+    return digitCount(Utilities::getCurrency(typed).text) <= limit + 1;
 }
 
 bool pasteWholeAmount(platform::UITextField& field, std::string_view pasted, std::string_view currencyCode,

@@ -3,7 +3,6 @@
 // their field's digits as minor units, so such a paste would shift by the fraction's width if its
 // digits were simply typed; here it becomes the minor-unit digits of the amount it spells.
 
-#include <cstddef>
 #include <string_view>
 
 namespace platform {
@@ -15,10 +14,12 @@ namespace tavro {
 // True for a replacement that is not digits alone: a row reads it as a whole amount.
 bool isWholeAmountPaste(std::string_view replacement);
 
-// True when the digits `entered` (one typed or several pasted) may join the `digitsShown` digits of
-// a field: it may reach `digitLimit` digits and one more (flagged by the row), never more, so a
-// paste that would pass that enters not at all.
-bool enteredDigitsFit(std::size_t digitsShown, std::string_view entered, int digitLimit);
+// True when the digits `entered` (one typed or several pasted) may join the field's text `shown`:
+// a key enters while the field shows at most `digitLimit` digits, so the amount may reach one digit
+// more (flagged by the row), never more. Pasted digits enter as the same keys typed would: judged by
+// the amount they produce, read as minor units of the active currency, so the zeros shown before
+// an amount is typed ("0.00") count for nothing; a run that typing would stop enters not at all.
+bool enteredDigitsFit(std::string_view shown, std::string_view entered, int digitLimit);
 
 // Replaces the field's text with `pasted` read as an amount of `currencyCode` in its locale's own
 // format (see plainPastedAmount), cut down, never rounded up, to the currency's minor unit and written as minor-unit digits ("12.5"

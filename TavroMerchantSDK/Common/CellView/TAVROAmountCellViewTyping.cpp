@@ -26,7 +26,7 @@ bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRa
         }
         return true;
     }
-    return enteredDigitsFit(trimAmountString(field.text()).size(), replacement, m_amountTextFieldCount);
+    return enteredDigitsFit(field.text(), replacement, m_amountTextFieldCount);
 }
 
 void TAVROAmountCellView::amountTextFieldDidChange()

@@ -80,6 +80,8 @@ void TAVROFXAmountCellView::layoutSubviews()
 void TAVROFXAmountCellView::setAmount(const std::string& amount, const std::string& currencyCode)
 {
     m_currencyString = currencyCode;
+    m_givenAmount = amount;
+    m_givenCurrencyCode = TavroSession::sharedSession()->activeCurrencyCode();
     const auto& field = inputTextField();
     if (!field)
         return;

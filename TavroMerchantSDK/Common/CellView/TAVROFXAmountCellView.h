@@ -8,10 +8,11 @@
 // The row never judges the amount: it asks its owner (cellViewDelegate) on every change and
 // shows the answer, apart from its one rule, the digit limit: the shown text may hold 12 digits
 // (10 in a tip row, cellType addTip); one digit more is accepted and shown and reported as
-// invalid, a further one is refused (a pasted run of digits enters whole or not at all);
-// deletions are always allowed. A paste that is not digits
-// alone is a whole amount in the currency's own format ("1,234.5"): it replaces the amount, cut
-// down (never rounded up) to the currency's minor unit, within the same limit; one that is no
+// invalid, a further one is refused (pasted digits enter as the same keys typed would, whole or
+// not at all); deletions are always allowed. The limit is on typing: the amount the owner gave
+// (setAmount), unchanged and in the same currency, stays valid however long. A paste that is not
+// digits alone is a whole amount in the currency's own format ("1,234.5"): it replaces the amount,
+// cut down (never rounded up) to the currency's minor unit, within the same limit; one that is no
 // such amount (a sign, letters, another decimal separator) leaves the field as it is.
 //
 // Make with NSObject::create<TAVROFXAmountCellView>(frame). Main thread only.
@@ -84,7 +85,7 @@ public:
     // Re-reads the digits as minor units, applies the digit limit's look, shows the re-formatted
     // amount and reports it. Returns the validity (the owner's last verdict and the limit).
     virtual bool validateAmountText();
-    // Whether `text` holds no more digits than the limit allows.
+    // Whether `text` holds no more digits than the limit allows, or is the amount the owner gave.
     bool isWithinDigitLimit(const std::optional<std::string>& text) const;
     bool textFieldShouldBeginEditing(platform::UITextField& field) override;
     bool textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement) override;
@@ -95,12 +96,17 @@ private:
     std::string currencyText() const { return m_currencyString.value_or(""); }
     // The field's text; absent while there is no field.
     std::optional<std::string> fieldText() const;
+    // Whether `shown` (an amount as getCurrency formats it) is the one last given by setAmount.
+    bool isGivenAmount(const std::string& shown) const;
 
     std::weak_ptr<TAVROCellViewProtocol> m_amountCellViewDelegate;
     std::optional<std::string> m_currencyString;
     int m_amountTextFieldCount = 0;
     platform::CGFloat m_verticalGap = 5;
     std::optional<double> m_amountValue;
+    // The text last given by setAmount and the active currency it was given in.
+    std::string m_givenAmount;
+    std::string m_givenCurrencyCode;
     bool m_isAmountValid = true;
     platform::CGFloat m_textFontSize = 30;
     platform::NSLayoutConstraintPtr m_textBottomConstraint;

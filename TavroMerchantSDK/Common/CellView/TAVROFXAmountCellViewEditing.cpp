@@ -61,8 +61,15 @@ bool TAVROFXAmountCellView::validateAmountText()
 
 bool TAVROFXAmountCellView::isWithinDigitLimit(const std::optional<std::string>& text) const
 {
-    return digitCount(Utilities::getCurrency(text).text) <=
-           static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0));
+    const auto shown = Utilities::getCurrency(text).text;
+    return digitCount(shown) <= static_cast<std::size_t>(std::max(m_amountTextFieldCount, 0)) || isGivenAmount(shown);
+}
+
+bool TAVROFXAmountCellView::isGivenAmount(const std::string& shown) const
+{
+    // A whole refund or the host's amount may be longer than typing reaches.
+    return m_givenCurrencyCode == TavroSession::sharedSession()->activeCurrencyCode() &&
+           Utilities::getCurrency(m_givenAmount).text == shown;
 }
 
 bool TAVROFXAmountCellView::textFieldShouldBeginEditing(platform::UITextField& field)
@@ -90,7 +97,7 @@ bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NS
     }
     if (replacement.empty())
         return allow;
-    return allow && enteredDigitsFit(digitCount(field.text()), replacement, m_amountTextFieldCount);
+    return allow && enteredDigitsFit(field.text(), replacement, m_amountTextFieldCount);
 }
 
 void TAVROFXAmountCellView::textFieldDidEndEditing(platform::UITextField& field)
