@@ -221,62 +221,72 @@ TEST_F(RequestPaymentDetailsTest, OptionalFieldsCountCodePointsAsThePayloadDoes)
 }
 
 // Random sessions on fixed seeds, on a request from values and on one from a tag dictionary:
-// typing, pasting, erasing, toggling, UPDATE and reopening in any order. After every UPDATE the QR
+// toggling, typing, pasting, erasing, UPDATE and reopening in any order. After every UPDATE the QR
 // validates and carries exactly the rows shown on, each with the text it shows ("***" when
-// empty); judging UPDATE never touches the shared payload parser.
+// empty); judging UPDATE never touches the shared payload parser. Seeds 5 and 14 reach a row
+// switched off while the data is over the limit.
 TEST_F(RequestPaymentDetailsTest, RandomSessionsWriteWhatTheRowsShow)
 {
-    const std::string texts[] = {"INV-7",         std::string(12, 'a'),    std::string(26, 'z'),   "  ",
-                                 "***",           repeated(kAcuteE, 20), repeated(kNi, 13),     repeated(kJamo, 9)};
+    const std::string texts[] = {"INV-7", std::string(20, 'a'), std::string(25, 'b'), std::string(26, 'z'), "  ",
+                                 "***",   repeated(kAcuteE, 20), repeated(kNi, 13),   repeated(kJamo, 9)};
     const platform::AnyValue::Dictionary tags{{"00", "01"}, {"01", "11"}, {"02", "41234568"}, {"52", "5812"},
                                               {"53", "356"}, {"58", "IN"}, {"59", "Tag Shop"},  {"60", "Goa"}};
     auto& parser = tavro::TLVMapParser::shared();
     const std::string untouched = "untouched";
-    for (const unsigned seed : {7u, 11u, 23u, 42u}) {
+    for (const unsigned seed : {5u, 14u, 27u}) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
         const auto pick = [&random](std::size_t count) {
             return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
         };
         const bool fromTags = seed % 2 == 0;
-        auto editor = openEditor(fromTags ? platform::NSObject::create<tavro::TavroPaymentRequest>(tags) : validPaymentRequest());
+        auto editor = openEditor(fromTags ? platform::NSObject::create<tavro::TavroPaymentRequest>(tags)
+                                          : validPaymentRequest());
         parser.setTlvString(untouched);
-        for (int step = 0; step < 70 && editor; ++step) {
+        for (int step = 0; step < 200 && editor; ++step) {
             SCOPED_TRACE(step);
             auto& form = *editor->scrollView();
-            const auto cell = form.switchCell(static_cast<CellType>(tavro::rawValue(CellType::billNumber) + pick(8)));
-            const auto field = cell->inputCell()->inputTextField();
-            form.scrollRectToVisible(cell->frame(), false);
-            const auto action = pick(6);
-            if (action == 0) {
+            std::vector<std::shared_ptr<tavro::TAVROSwitchCellView>> rows, on;
+            for (int raw = 6; raw <= 13; ++raw) {
+                rows.push_back(form.switchCell(static_cast<CellType>(raw)));
+                if (rows.back()->rightSwitch()->isOn())
+                    on.push_back(rows.back());
+            }
+            const auto action = pick(12);
+            if (action < 3 || on.empty()) {
+                const auto& cell = rows[pick(rows.size())];
+                form.scrollRectToVisible(cell->frame(), false);
                 driver.toggleSwitch(cell->rightSwitch());
                 driver.advanceBy(0.6);
-            } else if (action <= 3 && cell->rightSwitch()->isOn() && driver.focus(field)) {
-                action == 1 ? void(driver.type(texts[pick(std::size(texts))]))
-                : action == 2 ? void(driver.paste(texts[pick(std::size(texts))]))
-                              : void(driver.backspace(pick(30)));
+            } else if (action < 10) {
+                const auto& cell = on[pick(on.size())];
+                form.scrollRectToVisible(cell->frame(), false);
+                if (!driver.focus(cell->inputCell()->inputTextField()))
+                    continue;
+                const auto& text = texts[pick(std::size(texts))];
+                action < 6   ? void(driver.type(text))
+                : action < 8 ? void(driver.paste(text))
+                             : void(driver.backspace(pick(30)));
                 if (pick(2))
                     driver.pressDone();
-            } else if (action >= 4) {
+            } else {
                 if (fromTags) {
                     EXPECT_EQ(parser.tlvString(), untouched);
                 }
                 std::map<std::string, std::string> shown;
-                for (int raw = 6; raw <= 13; ++raw) {
-                    const auto row = form.switchCell(static_cast<CellType>(raw));
+                for (const auto& row : on) {
                     const auto& text = row->inputCell()->inputTextField()->text();
-                    if (row->rightSwitch()->isOn())
-                        shown["0" + std::to_string(raw - 5)] = text.empty() ? "***" : text;
+                    shown["0" + std::to_string(tavro::rawValue(row->cellType()) - 5)] = text.empty() ? "***" : text;
                 }
                 editor.reset();
-                if (action == 4 && pressUpdate()) {
+                if (action == 10 && pressUpdate()) {
                     EXPECT_EQ(tavro::TLVGenerator::tlvValidation(sessionRequest()->getTLV()), std::vector<std::string>{});
                     EXPECT_EQ(additionalData(), shown);
-                } else {
+                } else if (action == 11) {
                     driver.tap(top<Editor>()->closeButton());
                     driver.advanceBy(0.5);
                 }
-                editor = openEditor();
+                editor = top<Editor>() ? top<Editor>() : openEditor();
                 parser.setTlvString(untouched);
             }
         }
