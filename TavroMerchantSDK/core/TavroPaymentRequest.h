@@ -156,6 +156,11 @@ public:
     // Whether the additional data fits template "62": (content over 99 characters, content of 99
     // characters or more). Always (false, false) outside the merchant side.
     std::pair<bool, bool> getAdditionalTlvValidCount() const;
+    // The payload validator's verdict on the payload this request would show, built in a parser
+    // of its own so that nothing shared changes (the shared parser included), joined by codes for
+    // what it leaves out and for an amount finer than its currency's minor unit; null when it
+    // passes and carries every value set.
+    std::shared_ptr<TavroError> shownPayloadFailure() const;
 
 private:
     // Payload IDs of values set on the request that a payload leaves out: too long to frame, or
@@ -177,10 +182,6 @@ private:
     WrittenPayload writePlainPayload() const;
     // validate()'s field rules, in declaration order; null when every field passes.
     std::shared_ptr<TavroError> fieldFailure() const;
-    // The payload validator's verdict on the payload this request would show, built in a parser
-    // of its own so that nothing shared changes, joined by codes for what it leaves out and for
-    // an amount finer than its currency's minor unit; null when it passes.
-    std::shared_ptr<TavroError> shownPayloadFailure() const;
     // Codes for `leftOut` and for the amount's precision, in no particular order; exactly "0"
     // when the point of initiation is left out.
     std::vector<std::string> unwrittenValueCodes(const LeftOutIds& leftOut) const;

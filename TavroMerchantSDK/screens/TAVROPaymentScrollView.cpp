@@ -2,6 +2,7 @@
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
 
+#include "TavroMerchantSDK/Common/CellView/CustomerEntersValue.h"
 #include "TavroMerchantSDK/Common/CellView/MessageTemplate.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROButtonCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
@@ -158,7 +159,7 @@ void TAVROPaymentScrollView::addSwitchRow(const TAVROPaymentCellModelPtr& model,
         row->inputCell()->setHidden(true);
         row->msgBG()->setHidden(true);
     } else {
-        if (*value != "***")
+        if (*value != kCustomerEntersValue)
             row->setInputString(*value);
         row->rightSwitch()->setOn(true, false);
         row->inputCell()->setHidden(false);

@@ -3,10 +3,10 @@
 // row models; it makes one row per model (the kind chosen by the model's CellType and by the
 // flow it serves), stacks the rows top to bottom with constraints frozen from their frames,
 // sizes its content and becomes every row's owner. It then stands between the rows and the
-// screen: it checks and stores the request's optional fields (at most 25 characters each, the
-// additional-data template at most 99), keeps the models' values, opens and closes switch rows,
-// refreshes the summary, opens the currency picker and passes on to its owner (paymentDelegate)
-// what the owner must hear.
+// screen: it checks and stores the request's optional fields (at most 25 code points each, the
+// additional-data template at most 99; a field switched off is let go whatever the limit), keeps
+// the models' values, opens and closes switch rows, refreshes the summary, opens the currency
+// picker and passes on to its owner (paymentDelegate) what the owner must hear.
 //
 // Before prepareView() the owner sets screenType and paymentDelegate (and, as its flow needs,
 // viewController, additionalRequest, isCurrencyLocked, serviceFee, paymentHeaderHeight), adds
@@ -57,7 +57,7 @@ public:
     static constexpr int currencyPickerTag = 10029;
     // Length of a switch row's opening or closing.
     static constexpr double switchAnimationDuration = 0.25;
-    // Characters an optional field takes at most.
+    // Code points an optional field takes at most.
     static constexpr std::size_t maximumOptionalFieldLength = 25;
 
     explicit TAVROPaymentScrollView(const platform::CGRect& frame = {});

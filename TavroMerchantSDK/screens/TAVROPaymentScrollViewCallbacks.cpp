@@ -3,6 +3,7 @@
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
 
+#include "TavroMerchantSDK/Common/CellView/CustomerEntersValue.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROInputCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
@@ -17,8 +18,6 @@ using platform::NSObject;
 using OptionalText = std::optional<std::string>;
 
 namespace {
-
-constexpr std::string_view kCustomerEntersValue = "***";
 
 // The request field an additional-data kind edits; null for other kinds.
 void (TavroPaymentRequest::*fieldSetter(CellType type))(OptionalText)
@@ -38,7 +37,7 @@ void (TavroPaymentRequest::*fieldSetter(CellType type))(OptionalText)
 
 bool fitsOptionalField(const OptionalText& text)
 {
-    return !text || lengthOf(*text) <= TAVROPaymentScrollView::maximumOptionalFieldLength;
+    return !text || lengthOf(*text, TextUnit::codePoints) <= TAVROPaymentScrollView::maximumOptionalFieldLength;
 }
 
 } // namespace
@@ -49,15 +48,18 @@ bool TAVROPaymentScrollView::isVaildData(TAVROCellView& inputCellView, const Opt
     if (!delegate)
         return true;
     bool textValid = true;
+    bool heldByLimit = true;
     if (auto setter = fieldSetter(inputCellView.cellType())) {
         textValid = fitsOptionalField(text);
+        // No text is a row switched off: letting a value go is never refused, whatever the limit.
+        heldByLimit = text.has_value();
         // Stored even when too long, so the limit check measures what the merchant sees; a switch
         // row left empty is measured as the "***" it is written as.
         const bool customerEnters = isRequestForm() && text && text->empty();
         ((*m_additionalRequest).*setter)(customerEnters ? OptionalText(kCustomerEntersValue) : text);
     }
     checkAdditionalDataLimit();
-    if (isOverAdditionalDataLimit() || !textValid)
+    if ((heldByLimit && isOverAdditionalDataLimit()) || !textValid)
         return false;
     return delegate->isVaildData(inputCellView, text);
 }

@@ -98,11 +98,13 @@ void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText
     const auto& button = payButton();
     const auto& summary = scrollView() ? scrollView()->summaryCellView() : nullptr;
     if (dataString && isVaild) {
+        const auto currencyCode = TavroSession::sharedSession()->activeCurrencyCode();
         const double amount = Utilities::getCurrency(dataString).amount;
-        const auto components =
-            Utilities::getISOCurrencyComponents(amount, TavroSession::sharedSession()->activeCurrencyCode());
-        // The host gets plain decimal text, whatever separators the currency's locale shows.
-        refundSession()->response()->setRefundAmount(refundText(dataString).value_or(""));
+        const auto components = Utilities::getISOCurrencyComponents(amount, currencyCode);
+        // The host gets plain decimal text, whatever separators the currency's locale shows: the
+        // amount shown, read back once.
+        refundSession()->response()->setRefundAmount(
+            Utilities::plainAmountText(components.formattedAmount, currencyCode).value_or(""));
         button->setTitle(Utilities::localizedAmountString(StringConstants::kRefund(), components.formattedAmount,
                                                           components.currencyCode),
                          platform::UIControlState::normal);

@@ -158,6 +158,7 @@ void TAVRORequestPaymentDetailsViewController::updateButtonPressed()
     // A row still being edited reports its text when editing ends; it may turn UPDATE off.
     if (isViewLoaded())
         view()->endEditing(true);
+    validateUpdateButton();
     if (!m_updateButton || !m_updateButton->isEnabled())
         return;
     updateSessionVar();
@@ -188,8 +189,7 @@ void TAVRORequestPaymentDetailsViewController::validateUpdateButton()
     bool allValid = true;
     for (bool valid : m_varIsValid)
         allValid = allValid && valid;
-    const bool fits = !m_scrollView || !m_scrollView->isOverAdditionalDataLimit();
-    m_updateButton->setEnabled(allValid && fits);
+    m_updateButton->setEnabled(allValid && writesWhatIsShown());
 }
 
 void TAVRORequestPaymentDetailsViewController::disableUpdateButton()

@@ -6,11 +6,12 @@
 //
 // Edits go into a working copy of the nine editable fields; UPDATE writes them into the session's
 // request, marks the request sub-session updated, shows the bar and pops. UPDATE is enabled
-// exactly when the additional data fits and the text each row last reported passes its field's
-// rule; a text refused only because the data was over the limit is kept, and counts once the
+// exactly when the text each row last reported passes its field's rule and the payload UPDATE
+// would write fits, passes the payload validator and carries every row shown on (and none that
+// is off); a text refused only because the data was over the limit is kept, and counts once the
 // limit is relieved. The close control pops without writing. A row still being edited when UPDATE
-// is pressed is ended first, so its text is judged and kept before the commit. Leaving by either
-// control stops listening to the keyboard.
+// is pressed is ended first, so its text is judged and kept before the commit, and UPDATE is
+// judged again. Leaving by either control stops listening to the keyboard.
 //
 // Make with NSObject::create<TAVRORequestPaymentDetailsViewController>(). Main thread only.
 
@@ -85,8 +86,8 @@ public:
     virtual void addUpdateButton();
 
     // --- actions ---
-    // Ends any editing, and if UPDATE is still enabled writes the edits into the session's request,
-    // marks it updated, shows the bar and pops.
+    // Ends any editing and judges UPDATE again; if it is still enabled writes the edits into the
+    // session's request, marks it updated, shows the bar and pops.
     virtual void updateButtonPressed();
     // Shows the bar and pops; nothing is written.
     virtual void closeViewContoller();
@@ -96,7 +97,7 @@ public:
     virtual void updateSessionVar();
     // The nine editable fields from the session's request into the working copy.
     virtual void updateVCVar();
-    // UPDATE is enabled exactly when every row kind is valid and the additional data fits.
+    // UPDATE is enabled exactly when every row kind is valid and writesWhatIsShown().
     void validateUpdateButton();
     // Writes one field of the working copy from a row's text.
     void updateCellVar(CellType cellType, const std::optional<std::string>& dataString);
@@ -117,6 +118,13 @@ public:
     void enableUpdateButton() override;
 
 private:
+    // Writes the amount and the eight optional fields of the working copy into `target`, as UPDATE
+    // writes them into the session's request.
+    void writeEdits(TavroPaymentRequest& target) const;
+    // Whether the working copy's additional data fits, each switch row is on exactly when the
+    // working copy holds a value for it, and the payload UPDATE would write passes the payload
+    // validator and carries every value. Leaves the shared payload parser alone.
+    bool writesWhatIsShown() const;
     // The ten row models, from the session's request.
     std::vector<TAVROPaymentCellModelPtr> makeRowModels() const;
     // Reset: the optional fields out of the working copy and the form, the form's limit check

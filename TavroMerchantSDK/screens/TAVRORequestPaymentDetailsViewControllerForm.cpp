@@ -3,6 +3,8 @@
 
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 
+#include "TavroMerchantSDK/Common/CellView/CustomerEntersValue.h"
+#include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
@@ -17,8 +19,6 @@ namespace tavro {
 using OptionalText = std::optional<std::string>;
 
 namespace {
-
-constexpr std::string_view kCustomerEntersValue = "***";
 
 // The decimal places of the session currency's amounts: what the amount row types and shows.
 int amountFractionDigits()
@@ -144,17 +144,39 @@ void TAVRORequestPaymentDetailsViewController::updateCellVar(CellType cellType, 
 
 void TAVRORequestPaymentDetailsViewController::updateSessionVar()
 {
-    const auto& sessionRequest = TavroSession::sharedSession()->requestPaymentSession()->request();
-    if (!sessionRequest)
-        return;
+    if (const auto& sessionRequest = TavroSession::sharedSession()->requestPaymentSession()->request())
+        writeEdits(*sessionRequest);
+}
+
+void TAVRORequestPaymentDetailsViewController::writeEdits(TavroPaymentRequest& target) const
+{
     // An amount the row shows as it was stays as the host wrote it, absent included.
     const auto& amount = m_request->transactionAmount();
-    if (amount && !isSessionAmount(sessionRequest->transactionAmount(), *amount, amountFractionDigits())) {
+    if (amount && !isSessionAmount(target.transactionAmount(), *amount, amountFractionDigits())) {
         const auto number = readPlainDecimal(*amount);
-        sessionRequest->setTransactionAmount(number && *number == 0 ? std::string("0.0") : *amount);
+        target.setTransactionAmount(number && *number == 0 ? std::string("0.0") : *amount);
     }
     for (const auto& field : kOptionalFields)
-        ((*sessionRequest).*field.set)(((*m_request).*field.get)());
+        (target.*field.set)(((*m_request).*field.get)());
+}
+
+bool TAVRORequestPaymentDetailsViewController::writesWhatIsShown() const
+{
+    if (m_request->getAdditionalTlvValidCount().first)
+        return false;
+    for (const auto& field : kOptionalFields) {
+        const auto row = m_scrollView ? m_scrollView->switchCell(field.cellType) : nullptr;
+        const auto& value = ((*m_request).*field.get)();
+        if (row && row->rightSwitch()->isOn() != (value && !value->empty()))
+            return false;
+    }
+    const auto& sessionRequest = TavroSession::sharedSession()->requestPaymentSession()->request();
+    if (!sessionRequest)
+        return true;
+    // Judged on a copy: the shared parser, which the QR screen draws from, stays as it is.
+    const auto written = sessionRequest->copy();
+    writeEdits(*written);
+    return !written->shownPayloadFailure();
 }
 
 void TAVRORequestPaymentDetailsViewController::updateVCVar()

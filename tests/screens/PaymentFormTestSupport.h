@@ -6,6 +6,7 @@
 
 #include "TavroMerchantSDK/screens/TAVROPaymentScrollView.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
+#include "platform/foundation/Text.h"
 #include "platform/ui/UINavigationController.h"
 
 #include <map>
@@ -43,15 +44,18 @@ public:
     void updateTotalAmount(const std::string& total) override { totals.push_back(total); }
 };
 
-// The top-level entries of a payload (ID to value); stops at the first malformed entry.
+// The top-level entries of a payload (ID to value), lengths in code points; stops at the first
+// malformed entry.
 inline std::map<std::string, std::string> topLevelEntries(const std::string& payload)
 {
     std::map<std::string, std::string> entries;
-    for (std::size_t at = 0; at + 4 <= payload.size();) {
-        const auto length = std::stoul(payload.substr(at + 2, 2));
-        if (at + 4 + length > payload.size())
+    const auto points = platform::text::toUtf32(payload);
+    const auto digit = [&points](std::size_t at) { return points[at] >= U'0' && points[at] <= U'9'; };
+    for (std::size_t at = 0; at + 4 <= points.size() && digit(at + 2) && digit(at + 3);) {
+        const auto length = (points[at + 2] - U'0') * 10 + (points[at + 3] - U'0');
+        if (at + 4 + length > points.size())
             break;
-        entries[payload.substr(at, 2)] = payload.substr(at + 4, length);
+        entries[platform::text::fromUtf32(points.substr(at, 2))] = platform::text::fromUtf32(points.substr(at + 4, length));
         at += 4 + length;
     }
     return entries;

@@ -2,7 +2,12 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
+#include "TavroMerchantSDK/payload/TLVGenerator.h"
+#include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "platform/foundation/NotificationCenter.h"
+
+#include <random>
+#include <span>
 
 using namespace sessiontest;
 using tavro::CellType;
@@ -11,7 +16,54 @@ namespace {
 
 using Text = std::optional<std::string>;
 
-using RequestPaymentDetailsTest = formtest::RequestFlowTest;
+std::string repeated(std::string_view unit, int times)
+{
+    std::string text;
+    while (times-- > 0)
+        text += unit;
+    return text;
+}
+// One character of two or three code points each: "e" with a combining acute, the Devanagari
+// "ni", a Hangul syllable written as conjoining jamo.
+constexpr std::string_view kAcuteE = "e\xCC\x81", kNi = "\xE0\xA4\xA8\xE0\xA4\xBF",
+                           kJamo = "\xE1\x84\x92\xE1\x85\xA1\xE1\x86\xAB";
+
+class RequestPaymentDetailsTest : public formtest::RequestFlowTest {
+protected:
+    enum Edit { type, paste, erase, toggle };
+    // {row, edit, text typed or pasted (erase: as many backspaces), switch on after, UPDATE after}.
+    // A row that is off is switched on before an edit; each row is reached by scrolling and its
+    // edit ended with Done.
+    using Step = std::tuple<CellType, Edit, std::string, bool, bool>;
+
+    void runSteps(tavro::TAVROPaymentScrollView& form, std::span<const Step> steps)
+    {
+        for (const auto& [row, edit, text, on, enabled] : steps) {
+            SCOPED_TRACE(std::string(tavro::caseName(row)) + " " + text);
+            const auto cell = form.switchCell(row);
+            const auto field = cell ? cell->inputCell()->inputTextField() : form.amountCellView()->inputTextField();
+            form.scrollRectToVisible(form.convertFrom(field->bounds(), field), false);
+            if (cell && (edit == toggle || !cell->rightSwitch()->isOn())) {
+                form.scrollRectToVisible(cell->frame(), false);
+                driver.toggleSwitch(cell->rightSwitch());
+                driver.advanceBy(0.6);
+                form.scrollRectToVisible(cell->frame(), false);
+                ASSERT_EQ(cell->rightSwitch()->isOn(), on);
+            }
+            if (edit != toggle && !text.empty()) {
+                ASSERT_TRUE(driver.focus(field));
+                edit == erase ? driver.backspace(text.size()) : edit == paste ? driver.paste(text) : driver.type(text);
+                driver.pressDone();
+            }
+            EXPECT_EQ(updateEnabled(), enabled);
+        }
+    }
+    // The additional-data entries of the payload the session's request shows.
+    std::map<std::string, std::string> additionalData()
+    {
+        return formtest::topLevelEntries(formtest::topLevelEntries(sessionRequest()->getTLV())["62"]);
+    }
+};
 
 } // namespace
 
@@ -82,9 +134,7 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
     auto editor = openEditor(request);
     ASSERT_TRUE(editor);
     const auto form = editor->scrollView();
-    enum Edit { type, paste, erase };
-    // {row, edit, text typed or pasted (erase: as many backspaces), switch on after, UPDATE after}
-    const std::tuple<CellType, Edit, std::string, bool, bool> steps[] = {
+    const Step steps[] = {
         {CellType::billNumber, type, std::string(26, 'b'), true, false},
         {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
         {CellType::storeID, type, std::string(26, 's'), true, false},
@@ -96,24 +146,7 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
         {CellType::paymentAmount, erase, "x", true, false},
         {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
     };
-    for (const auto& [row, edit, text, on, enabled] : steps) {
-        SCOPED_TRACE(std::string(tavro::caseName(row)) + " " + text);
-        const auto cell = form->switchCell(row);
-        const auto field = cell ? cell->inputCell()->inputTextField() : form->amountCellView()->inputTextField();
-        form->scrollRectToVisible(form->convertFrom(field->bounds(), field), false);
-        if (cell && !cell->rightSwitch()->isOn()) {
-            driver.toggleSwitch(cell->rightSwitch());
-            driver.advanceBy(0.6);
-            form->scrollRectToVisible(cell->frame(), false);
-            ASSERT_EQ(cell->rightSwitch()->isOn(), on);
-        }
-        if (!text.empty()) {
-            ASSERT_TRUE(driver.focus(field));
-            edit == erase ? driver.backspace(text.size()) : edit == paste ? driver.paste(text) : driver.type(text);
-            driver.pressDone();
-        }
-        EXPECT_EQ(updateEnabled(), enabled);
-    }
+    runSteps(*form, steps);
     editor.reset();
     ASSERT_TRUE(pressUpdate());
     auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
@@ -123,6 +156,137 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
                                                   {"02", "+9198765432101234567890"},
                                                   {"03", std::string(25, 's')},
                                                   {"04", "L12345678901"}}));
+}
+
+// A row switched off is let go whatever the limit: once the rest fits it is written without it.
+TEST_F(RequestPaymentDetailsTest, ARowSwitchedOffIsLeftOutWhateverTheLimit)
+{
+    auto request = validPaymentRequest();
+    request->setReferenceID("REF-123");
+    auto editor = openEditor(request);
+    ASSERT_TRUE(editor);
+    const Step steps[] = {
+        {CellType::consumerID, toggle, "", true, true},
+        {CellType::consumerID, toggle, "", false, true}, // under the limit
+        {CellType::billNumber, toggle, "", true, true},
+        {CellType::mobileNumber, toggle, "", true, true},
+        {CellType::storeID, toggle, "", true, true},
+        {CellType::loyaltyNumber, toggle, "", true, true},
+        {CellType::billNumber, type, std::string(25, 'b'), true, true},
+        {CellType::mobileNumber, type, std::string(25, 'm'), true, true},
+        {CellType::storeID, type, std::string(25, 's'), true, false},
+        {CellType::loyaltyNumber, type, std::string(25, 'l'), true, false},
+        {CellType::referenceID, toggle, "", false, false}, // the rest is still over the limit
+        {CellType::loyaltyNumber, erase, std::string(25, 'x'), true, true},
+    };
+    runSteps(*editor->scrollView(), steps);
+    editor.reset();
+    ASSERT_TRUE(pressUpdate());
+    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{{"01", std::string(25, 'b')},
+                                                                    {"02", std::string(25, 'm')},
+                                                                    {"03", std::string(25, 's')},
+                                                                    {"04", "***"}}));
+    EXPECT_FALSE(request->referenceID());
+}
+
+// The optional fields count code points, as the payload does: every QR shown validates and holds
+// no more of a text than was entered.
+TEST_F(RequestPaymentDetailsTest, OptionalFieldsCountCodePointsAsThePayloadDoes)
+{
+    // {edit, text, bill number written ("": UPDATE stays off)}
+    const std::tuple<Edit, std::string, std::string> cases[] = {
+        {type, repeated(kAcuteE, 20), ""},     // 13 typed: 26 code points
+        {paste, repeated(kAcuteE, 20), "***"}, // 40: refused whole
+        {type, repeated(kNi, 13), ""},
+        {paste, repeated(kNi, 13), ""},
+        {type, repeated(kJamo, 9), repeated(kJamo, 8)}, // the ninth would make 27
+        {paste, repeated(kJamo, 9), "***"},
+        {paste, std::string(25, 'a'), std::string(25, 'a')},
+    };
+    for (const auto& [edit, text, written] : cases) {
+        auto editor = openEditor(validPaymentRequest());
+        ASSERT_TRUE(editor);
+        const Step step{CellType::billNumber, edit, text, true, !written.empty()};
+        runSteps(*editor->scrollView(), {&step, 1});
+        editor.reset();
+        EXPECT_EQ(pressUpdate(), !written.empty());
+        EXPECT_EQ(tavro::TLVGenerator::tlvValidation(sessionRequest()->getTLV()), std::vector<std::string>{});
+        EXPECT_EQ(additionalData()["01"], written);
+        tavro::TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
+}
+
+// Random sessions on fixed seeds, on a request from values and on one from a tag dictionary:
+// toggling, typing, pasting, erasing, UPDATE and reopening in any order. After every UPDATE the QR
+// validates and carries exactly the rows shown on, each with the text it shows ("***" when
+// empty); judging UPDATE never touches the shared payload parser. Seeds 5 and 14 reach a row
+// switched off while the data is over the limit.
+TEST_F(RequestPaymentDetailsTest, RandomSessionsWriteWhatTheRowsShow)
+{
+    const std::string texts[] = {"INV-7", std::string(20, 'a'), std::string(25, 'b'), std::string(26, 'z'), "  ",
+                                 "***",   repeated(kAcuteE, 20), repeated(kNi, 13),   repeated(kJamo, 9)};
+    const platform::AnyValue::Dictionary tags{{"00", "01"}, {"01", "11"}, {"02", "41234568"}, {"52", "5812"},
+                                              {"53", "356"}, {"58", "IN"}, {"59", "Tag Shop"},  {"60", "Goa"}};
+    auto& parser = tavro::TLVMapParser::shared();
+    for (const unsigned seed : {5u, 14u, 27u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&random](std::size_t count) {
+            return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+        };
+        const bool fromTags = seed % 2 == 0;
+        auto editor = openEditor(fromTags ? platform::NSObject::create<tavro::TavroPaymentRequest>(tags)
+                                          : validPaymentRequest());
+        parser.setTlvString("untouched");
+        for (int step = 0; step < 200 && editor; ++step) {
+            SCOPED_TRACE(step);
+            auto& form = *editor->scrollView();
+            std::vector<std::shared_ptr<tavro::TAVROSwitchCellView>> rows, on;
+            for (int raw = 6; raw <= 13; ++raw) {
+                rows.push_back(form.switchCell(static_cast<CellType>(raw)));
+                if (rows.back()->rightSwitch()->isOn())
+                    on.push_back(rows.back());
+            }
+            const auto action = pick(12);
+            if (action < 3 || on.empty()) {
+                const auto& cell = rows[pick(rows.size())];
+                form.scrollRectToVisible(cell->frame(), false);
+                driver.toggleSwitch(cell->rightSwitch());
+                driver.advanceBy(0.6);
+            } else if (action < 10) {
+                const auto& cell = on[pick(on.size())];
+                form.scrollRectToVisible(cell->frame(), false);
+                if (!driver.focus(cell->inputCell()->inputTextField()))
+                    continue;
+                const auto& text = texts[pick(std::size(texts))];
+                action < 6   ? void(driver.type(text))
+                : action < 8 ? void(driver.paste(text))
+                             : void(driver.backspace(pick(30)));
+                if (pick(2))
+                    driver.pressDone();
+            } else {
+                EXPECT_EQ(parser.tlvString(), "untouched");
+                std::map<std::string, std::string> shown;
+                for (const auto& row : on) {
+                    const auto& text = row->inputCell()->inputTextField()->text();
+                    shown["0" + std::to_string(tavro::rawValue(row->cellType()) - 5)] = text.empty() ? "***" : text;
+                }
+                editor.reset();
+                if (action == 10 && pressUpdate()) {
+                    EXPECT_EQ(tavro::TLVGenerator::tlvValidation(sessionRequest()->getTLV()), std::vector<std::string>{});
+                    EXPECT_EQ(additionalData(), shown);
+                } else if (action == 11) {
+                    driver.tap(top<Editor>()->closeButton());
+                    driver.advanceBy(0.5);
+                }
+                editor = top<Editor>() ? top<Editor>() : openEditor();
+                parser.setTlvString("untouched");
+            }
+        }
+        tavro::TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 // A row switched off writes nothing, however its editing went before, and takes no keys after.

@@ -37,6 +37,13 @@ constexpr int rawValue(CellType type)
     return static_cast<int>(type);
 }
 
+// Whether the kind is one of the request's eight additional-data fields (billNumber to
+// paymentPurpose), whose lengths count code points as the payload's do.
+constexpr bool isAdditionalDataKind(CellType type)
+{
+    return rawValue(type) >= rawValue(CellType::billNumber) && rawValue(type) <= rawValue(CellType::paymentPurpose);
+}
+
 // The case name as written above ("billNumber", "koraCardNumber").
 std::string_view caseName(CellType type);
 

@@ -2,7 +2,8 @@
 // TAVROInputCellView: the form row for free-text optional fields (bill number, mobile number,
 // store ID, ...) and for the card number. A base row with a text field under the title and a
 // square plus button at the trailing edge: the plus button empties the field, shows a plus at
-// rest and turns into a cross while the row edits. Free text is limited to 26 characters; in
+// rest and turns into a cross while the row edits. Free text is limited to 26 characters (code
+// points in the request's additional-data fields, as the payload counts them); in
 // card-number mode (isKoraCardNumberCell) the field takes at most 16 digits and shows them in
 // groups of four. Deletions are always allowed, so an over-long text set by the owner can be
 // shortened. Make with NSObject::create<TAVROInputCellView>(frame). Main thread only.
@@ -17,7 +18,7 @@ class TAVROInputCellView : public TAVROCellView {
 public:
     using TAVROCellView::TAVROCellView;
 
-    // Characters a free-text field holds at most.
+    // Characters (code points in an additional-data field) a free-text field holds at most.
     static constexpr std::size_t maximumTextLength = 26;
     // Digits a card-number field holds at most.
     static constexpr std::size_t maximumCardDigits = 16;

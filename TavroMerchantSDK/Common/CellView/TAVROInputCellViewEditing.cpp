@@ -50,12 +50,13 @@ bool TAVROInputCellView::textField(platform::UITextField& field, platform::NSRan
 bool TAVROInputCellView::fitsLimit(const platform::UITextField& field, const std::string& replacement) const
 {
     // The replaced range is not subtracted: a selection cannot make room past the limit.
-    const auto added = lengthOf(replacement);
     if (isKoraCardNumberCell())
-        return lengthOf(replacingOccurrences(field.text(), " ", "")) + added <= maximumCardDigits;
+        return lengthOf(replacingOccurrences(field.text(), " ", "")) + lengthOf(replacement) <= maximumCardDigits;
     if (cellType() == CellType::paymentAmount || cellType() == CellType::addTip)
         return true;
-    return lengthOf(field.text()) + added <= maximumTextLength;
+    // An additional-data field counts code points, as its payload entry does.
+    const auto unit = isAdditionalDataKind(cellType()) ? TextUnit::codePoints : TextUnit::characters;
+    return lengthOf(field.text(), unit) + lengthOf(replacement, unit) <= maximumTextLength;
 }
 
 void TAVROInputCellView::textFieldDidChange(platform::UITextField& field)

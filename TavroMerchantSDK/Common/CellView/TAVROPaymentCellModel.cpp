@@ -1,23 +1,18 @@
 #include "TavroMerchantSDK/Common/CellView/TAVROPaymentCellModel.h"
 
+#include "TavroMerchantSDK/Common/CellView/CustomerEntersValue.h"
 #include "TavroMerchantSDK/core/PlainDecimal.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/Utilities.h"
 
 namespace tavro {
 
-namespace {
-
-constexpr std::string_view kMaskedValue = "***";
-
-} // namespace
-
 TAVROPaymentCellModel::TAVROPaymentCellModel(CellType cellType, std::optional<std::string> titleName,
                                              std::optional<std::string> value)
     : m_cellType(cellType), m_titleName(std::move(titleName)), m_value(std::move(value))
 {
     const auto& session = TavroSession::sharedSession();
-    if (m_value && session->isScanned() && *m_value == kMaskedValue) {
+    if (m_value && session->isScanned() && *m_value == kCustomerEntersValue) {
         m_isRequired = true;
         m_value.reset();
     }

@@ -6,9 +6,10 @@
 //
 // In the request-payment flow a switched-on field left empty stands for "***" (the customer's
 // app asks the payer for it): an empty value is reported as "***" and valid, switching on reports
-// "***" with true, switching off "***" with false; a value is valid with at most 26 characters and
-// not made of blanks only. Switching off ends the field's editing, then empties it; while the
-// switch is off the field's reports are dropped, so a row that is off writes nothing. In other
+// "***" with true, switching off "***" with false; a value is valid with at most 26 code points and
+// not made of blanks only. Switching off empties the field, ends its editing and gives it its
+// valid look at rest, without a report; while the switch is off the field's reports are dropped,
+// so a row that is off writes nothing. In other
 // flows reports pass through unchanged. The owner lays the row out, hides the field of a row that
 // is off and grows the row from 72 to 212 points when the switch is on; the row never resizes
 // itself.
@@ -76,7 +77,7 @@ public:
     // Dims (true) or restores (false) an off switch and its title; an on switch is left alone.
     void disableSwitch(bool shouldDisable);
 
-    // The row's own rule for `text` in the request flow: at most 26 characters, not blanks only.
+    // The row's own rule for `text` in the request flow: at most 26 code points, not blanks only.
     // Met by any text in other flows.
     bool passesOwnRule(const std::optional<std::string>& text) const;
 

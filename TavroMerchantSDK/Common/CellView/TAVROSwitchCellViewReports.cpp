@@ -3,6 +3,7 @@
 
 #include "TavroMerchantSDK/Common/CellView/TAVROSwitchCellView.h"
 
+#include "TavroMerchantSDK/Common/CellView/CustomerEntersValue.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/TextReplacing.h"
@@ -10,8 +11,6 @@
 namespace tavro {
 
 namespace {
-
-constexpr std::string_view kCustomerEntersValue = "***";
 
 bool isRequestFlow()
 {
@@ -24,7 +23,7 @@ bool TAVROSwitchCellView::passesOwnRule(const std::optional<std::string>& text) 
 {
     if (!text || !isRequestFlow())
         return true;
-    const auto length = lengthOf(*text);
+    const auto length = lengthOf(*text, TextUnit::codePoints);
     return length <= TAVROInputCellView::maximumTextLength &&
            (length == 0 || !replacingOccurrences(*text, " ", "").empty());
 }
@@ -73,10 +72,9 @@ void TAVROSwitchCellView::switchDidToggle()
     if (on) {
         accepted = isVaildData(*m_inputCell, std::string(kCustomerEntersValue));
     } else {
-        // Editing ends first (its report is dropped, the switch being off): no later key reaches
-        // the emptied field.
-        m_inputCell->endEditing(true);
-        emptyInputField();
+        // The field is emptied and ends editing (its report is dropped, the switch being off), so
+        // no later key reaches it; an error it showed goes with its text.
+        m_inputCell->resetTextField();
         accepted = isVaildData(*m_inputCell, std::nullopt);
     }
     if (accepted) {

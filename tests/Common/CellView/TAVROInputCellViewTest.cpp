@@ -102,6 +102,9 @@ TEST_F(InputRowTest, ControlAndSupplementaryCharactersNeverGetInAndTheRestFitsTh
         {"\x7F\n", pasted, ""},                // nothing left: nothing changes
         {a24 + "\tbc", pasted, a24 + "bc"},    // 26 once the tab is gone
         {a25 + "\tbc", pasted, ""},            // 27: refused whole
+        // An optional field counts code points: "e" and a combining acute are two.
+        {a25 + "e\xCC\x81", pasted, ""},
+        {"e\xCC\x81" + a25, typed, "e\xCC\x81" + a24},
         // Above U+FFFF: the key, or the whole paste, is refused; no joiner or modifier is left.
         {std::string("A\xF0\x9F\x8D\x95") + "B", typed, "AB"},
         {"Pizza \xF0\x9F\x8D\x95", pasted, ""},

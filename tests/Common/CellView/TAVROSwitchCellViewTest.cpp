@@ -56,6 +56,11 @@ TEST_F(SwitchRowTest, RequestFlowRuleAndOwnerBothDecide)
     EXPECT_TRUE(ownRule(std::nullopt));
     // The owner is asked even when the row's rule refused, and can refuse on its own.
     EXPECT_EQ(owner->asked.size(), 5u);
+    // Lengths count code points: 13 Devanagari "ni" are 26, and one letter more 27.
+    std::string ni;
+    for (int i = 0; i < 13; ++i)
+        ni += "\xE0\xA4\xA8\xE0\xA4\xBF";
+    EXPECT_FALSE(ownRule(ni + "a"));
     owner->verdict = [](const auto& text) { return text != "no"; };
     EXPECT_FALSE(ownRule("no"));
 
@@ -103,6 +108,22 @@ TEST_F(SwitchRowTest, TogglingReportsTheMarkerWithTheSwitchState)
     EXPECT_EQ(fieldText(), "");
     EXPECT_EQ(owner->asked.back(), std::nullopt);
     EXPECT_EQ(owner->reports.back(), (Report{CellType::storeID, "***", false}));
+
+    // Switched off while showing an error, the field is reset to a valid look at rest, unreported;
+    // on again it shows no error.
+    EXPECT_TRUE(driver.toggleSwitch(row->rightSwitch()));
+    ASSERT_TRUE(driver.focus(row->inputCell()->inputTextField()));
+    driver.type("  ");
+    ASSERT_FALSE(row->inputCell()->isVaildCell());
+    owner->reports.clear();
+    EXPECT_TRUE(driver.toggleSwitch(row->rightSwitch()));
+    driver.advanceBy(0.3);
+    EXPECT_EQ(owner->reports, (std::vector<Report>{{CellType::storeID, "***", false}}));
+    EXPECT_TRUE(row->inputCell()->isVaildCell());
+    EXPECT_EQ(row->inputCell()->colorStatusBar()->frame().size.width, 0);
+    EXPECT_TRUE(driver.toggleSwitch(row->rightSwitch()));
+    EXPECT_FALSE(row->inputCell()->titleBtn()->image(UIControlState::normal));
+    EXPECT_TRUE(driver.toggleSwitch(row->rightSwitch()));
 
     // A refused switch-on snaps back off with the field emptied and no report.
     owner->reports.clear();
