@@ -73,10 +73,11 @@ public:
     // A flow launched before the close has finished stays on screen; `completion` still runs.
     void dismissSDKWindow(std::function<void()> completion);
 
-    // The idle timer fired: posts "TAVROSessionTimeOut" (no object, no user info) and, when
-    // something is on screen, shows the time-out alert over it (unless the one shown earlier is
-    // still on screen). Its one action closes the
-    // framework on the main queue; no result reaches the host's closure or delegate.
+    // The idle timer fired: posts "TAVROSessionTimeOut" (no object, no user info) and, when the
+    // flow that timed out is still on screen and not closing after the host's observers ran, shows
+    // the time-out alert over it (unless the one shown earlier is still on screen). Its one action
+    // closes that flow, if it is still the one shown, on the main queue; no result reaches the
+    // host's closure or delegate.
     void timeoutOccurred(TavroTimeoutManager& timeoutManager) override;
 
 private:
@@ -94,6 +95,8 @@ private:
     KCurrencyDataPtr m_selectedCurrency;
     std::shared_ptr<TavroTimeoutManager> m_timeoutManager;
     std::weak_ptr<platform::UIAlertController> m_timeoutAlert;
+    // The root whose tear-down has begun; the flow stays set until its slide has ended.
+    std::weak_ptr<platform::UIViewController> m_rootBeingClosed;
     TavroActiveFlow m_activeSessionType = TavroActiveFlow::none;
 };
 

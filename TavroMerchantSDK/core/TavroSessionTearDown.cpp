@@ -13,6 +13,7 @@ void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
     // The flow being closed. A launch during the dismissals or the slide installs a new root; that
     // flow is left on screen and only the caller's completion runs.
     std::weak_ptr<platform::UIViewController> closing = m_sdkWindow->rootViewController();
+    m_rootBeingClosed = closing;
     auto finish = [weakSelf, closing, completion = std::move(completion)] {
         auto self = weakSelf.lock();
         if (!self)

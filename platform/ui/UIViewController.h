@@ -148,7 +148,8 @@ public:
     // Presents `controller` over the window of this controller's view (see the file comment);
     // `completion` runs once the transition has finished. Logged and ignored, without completion:
     // a null controller, one already presented or in a container, a presenter that already
-    // presents one, or a presenter whose view is not in a window.
+    // presents one, is being dismissed or whose view is not in a window. A dismissal also takes
+    // down what is presented on the dismissed controller.
     void present(const UIViewControllerPtr& controller, bool animated, std::function<void()> completion = {});
     // Dismisses the controller this one (or an ancestor) presents, with everything presented above
     // it; when none, dismisses this controller (or its presented ancestor) itself. `completion` runs

@@ -4,8 +4,6 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/DispatchQueue.h"
 
-#include <vector>
-
 namespace platform {
 
 namespace {
@@ -73,6 +71,10 @@ void UIViewController::present(const UIViewControllerPtr& controller, bool anima
     }
     if (host->m_presented) {
         debugLog("UIViewController: " + host->className() + " is already presenting " + host->m_presented->className());
+        return;
+    }
+    if (host->m_presentationPhase == PresentationPhase::dismissing) {
+        debugLog("UIViewController: " + host->className() + " is being dismissed and cannot present");
         return;
     }
     UIViewPtr window = host->m_view ? host->m_view->windowView() : nullptr;
@@ -180,6 +182,8 @@ void UIViewControllerPresentation::dismissPresented(UIViewController& presenter,
                                            return;
                                        }
                                        auto presenter = weakHost.lock();
+                                       // Nothing presented on it stays behind in the window.
+                                       removePresentedImmediately(*dismissed);
                                        removeFromWindow(*dismissed);
                                        dismissed->endAppearanceTransition();
                                        if (covers && presenter) {
@@ -194,18 +198,24 @@ void UIViewControllerPresentation::dismissPresented(UIViewController& presenter,
 
 void UIViewControllerPresentation::removePresentedImmediately(UIViewController& controller)
 {
-    std::vector<UIViewControllerPtr> chain;
-    for (auto presented = controller.m_presented; presented; presented = presented->m_presented) {
-        chain.push_back(presented);
-    }
+    using PresentationPhase = UIViewController::PresentationPhase;
     auto keepAlive = controller.sharedFromThis<UIViewController>();
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const auto& presented = *it;
-        presented->completePendingTransition();
-        presented->beginAppearanceTransition(false, false);
-        removeFromWindow(*presented);
-        presented->endAppearanceTransition();
-        unlinkFromPresenter(*presented);
+    // Finishing a transition runs its completion, which may present more or take a controller down
+    // itself, so the top is looked up again after each step.
+    while (auto top = controller.m_presented) {
+        while (top->m_presented) {
+            top = top->m_presented;
+        }
+        if (top->hasPendingTransition()) {
+            top->completePendingTransition();
+            continue;
+        }
+        // Leaving: its callbacks cannot present anything over it.
+        top->m_presentationPhase = PresentationPhase::dismissing;
+        top->beginAppearanceTransition(false, false);
+        removeFromWindow(*top);
+        top->endAppearanceTransition();
+        unlinkFromPresenter(*top);
     }
 }
 

@@ -9,8 +9,9 @@ class UIViewControllerPresentation {
 public:
     // Dismisses what `presenter` presents (and everything above it), animated or in the next turn.
     static void dismissPresented(UIViewController& presenter, bool animated, std::function<void()> completion);
-    // Takes down, at once and top first, every controller presented above `controller`: each gets
-    // its disappear callbacks, its view leaves the window and the links are cleared.
+    // Takes down, at once and top first, every controller presented above `controller`: a running
+    // transition is finished first; each gets its disappear callbacks, its view leaves the window
+    // and the links are cleared. What a completion presents meanwhile goes as well.
     static void removePresentedImmediately(UIViewController& controller);
 
 private:

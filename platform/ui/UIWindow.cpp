@@ -59,18 +59,15 @@ void UIWindow::setRootViewController(UIViewControllerPtr controller)
         return;
     }
     auto keepAlive = sharedFromThis<UIWindow>();
-    bool visible = !isHidden();
-    if (auto old = m_rootViewController) {
-        UIViewControllerPresentation::removePresentedImmediately(*old);
-        old->completePendingTransition();
-        if (visible) {
-            old->beginAppearanceTransition(false, false);
+    // Taking a root down runs its controllers' code, which may set a root meanwhile. This call wins:
+    // a root set meanwhile is taken down too, unless it is the one being set.
+    for (auto old = m_rootViewController; old; old = m_rootViewController) {
+        takeDownRoot(*old);
+        if (m_rootViewController == old) {
+            break;
         }
-        if (auto view = old->viewIfLoaded(); view && view->superview().get() == this) {
-            view->removeFromSuperview();
-        }
-        if (visible) {
-            old->endAppearanceTransition();
+        if (m_rootViewController == controller) {
+            return;
         }
     }
     m_rootViewController = std::move(controller);
@@ -79,9 +76,26 @@ void UIWindow::setRootViewController(UIViewControllerPtr controller)
         view->setFrame(bounds());
         view->setAutoresizingMask(fillsSuperview);
         insertSubview(view, 0);
-        if (visible) {
+        if (!isHidden()) {
             rootWillShow();
         }
+    }
+}
+
+void UIWindow::takeDownRoot(UIViewController& root)
+{
+    auto keepAlive = root.sharedFromThis<UIViewController>();
+    UIViewControllerPresentation::removePresentedImmediately(root);
+    root.completePendingTransition();
+    bool visible = !isHidden();
+    if (visible) {
+        root.beginAppearanceTransition(false, false);
+    }
+    if (auto view = root.viewIfLoaded(); view && view->superview().get() == this) {
+        view->removeFromSuperview();
+    }
+    if (visible) {
+        root.endAppearanceTransition();
     }
 }
 

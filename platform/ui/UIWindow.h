@@ -9,7 +9,8 @@
 //
 // Appearance: the root controller appears when it is installed in a visible window or its window
 // is shown (viewDidAppear in the next turn, after a layout pass) and disappears when it is replaced
-// or the window is hidden. Replacing the root takes down whatever the old root presented.
+// or the window is hidden. Replacing the root takes down whatever the old root presented; a root set
+// by code that this take-down runs is replaced as well.
 #include "platform/ui/UIView.h"
 #include "platform/ui/UIViewController.h"
 
@@ -75,6 +76,8 @@ protected:
 
 private:
     void rootWillShow();
+    // Takes `root`'s presentations and view out of the window, with its disappear callbacks.
+    void takeDownRoot(UIViewController& root);
 
     UIViewControllerPtr m_rootViewController;
     UIWindowLevel m_windowLevel = UIWindowLevelNormal;

@@ -4,6 +4,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UIAlertController.h"
+#include "platform/ui/UIButton.h"
 #include "platform/ui/UITextField.h"
 
 using namespace sessiontest;
@@ -114,6 +115,65 @@ TEST_F(SessionTest, ActivityOnTheTimeOutAlertNeverStacksASecondAlert)
     auto next = driver.presentedAlert();
     ASSERT_TRUE(next);
     EXPECT_NE(next, first);
+}
+
+// The host ends the flow or launches the payment flow from its observer, over the refund screen
+// or its confirmation: no alert shows over another flow or a closing one, and later flows take
+// their taps.
+TEST_F(SessionTest, AHostAnsweringTheTimeOutGetsNoAlertOverAnotherFlow)
+{
+    int refunds = 0;
+    const auto refund = [&] {
+        TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](auto...) { ++refunds; });
+    };
+    const auto pay = [] { TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](auto...) {}); };
+    const auto end = [this] { TavroMerchantSDK::endTavroFlow(), driver.advanceBy(1); };
+    for (bool launches : {false, true})
+        for (bool confirming : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "launches " << launches << ", confirming " << confirming);
+            refunds = 0;
+            refund();
+            finishSlide();
+            ASSERT_TRUE(!confirming || driver.tap("PAY_BUTTON"));
+            platform::NotificationCenter::defaultCenter().post(StringConstants::SESSION_TOUCH_EVENT_OCCURRED());
+            auto observer = platform::NotificationCenter::defaultCenter().addObserver(
+                "TAVROSessionTimeOut", [&](auto&) { launches ? pay() : TavroMerchantSDK::endTavroFlow(); });
+            driver.advanceBy(180);
+            observer.reset();
+            EXPECT_FALSE(driver.presentedAlert());
+            driver.advanceBy(200);
+            EXPECT_FALSE(driver.presentedAlert());
+            EXPECT_EQ(session()->activeSessionType(),
+                      launches ? TavroActiveFlow::requestPayment : TavroActiveFlow::none);
+            if (launches)
+                end();
+            EXPECT_EQ(keyWindow(), host);
+
+            refund();
+            finishSlide();
+            EXPECT_TRUE(driver.tap("PAY_BUTTON") && driver.tapAlertAction(StringConstants::TAVRO_CONTINUE()));
+            EXPECT_EQ(refunds, 1);
+            end();
+            pay();
+            finishSlide();
+            EXPECT_TRUE(driver.tap("Payment_Details_Button"));
+            driver.advanceBy(0.5);
+            EXPECT_TRUE(driver.find("Update_Payment_Details_Button"));
+            end();
+        }
+}
+
+// OK tapped, and the host launches before the alert has gone: the new flow stays.
+TEST_F(SessionTest, TheTimeOutAlertClosesOnlyTheFlowItWasShownOver)
+{
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(181);
+    auto alert = driver.presentedAlert();
+    ASSERT_TRUE(alert && driver.tap(alert->buttonForAction(StringConstants::TAVRO_OK())));
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    driver.advanceBy(1);
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::requestPayment);
+    EXPECT_EQ(keyWindow(), session()->sdkWindow());
 }
 
 TEST_F(SessionTest, TheTimeOutAlertComesFromTheTopmostControllerOnceEditingHasEnded)

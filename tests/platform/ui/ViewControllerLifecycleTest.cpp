@@ -217,6 +217,16 @@ TEST_F(ViewControllerLifecycleTest, MisusedPresentationsAreLoggedAndIgnored)
     EXPECT_EQ(first->presentedViewController(), nullptr);
     EXPECT_GE(capture.lines().size(), 4u);
 
+    // A controller on its way out presents nothing, and its dismissal leaves only the root.
+    presenter->dismiss(true);
+    capture.clear();
+    first->present(NSObject::create<UIViewController>(), false, [&] { called = true; });
+    EXPECT_EQ(first->presentedViewController(), nullptr);
+    EXPECT_TRUE(capture.contains("is being dismissed"));
+    advance(0.3);
+    EXPECT_FALSE(called);
+    EXPECT_EQ(window->subviews().size(), 1u);
+
     // Nothing to dismiss: the completion still runs, in the next turn.
     auto loose = NSObject::create<UIViewController>();
     loose->dismiss(false, [&] { called = true; });
@@ -249,6 +259,16 @@ TEST_F(ViewControllerLifecycleTest, DismissingALowerControllerTakesDownTheWholeC
     EXPECT_EQ(b->presentingViewController(), nullptr);
     EXPECT_TRUE(done);
     EXPECT_EQ(window->topmostViewController(), a);
+    EXPECT_EQ(window->subviews().size(), 1u);
+
+    // C, still sliding in, presents D when its presentation ends, which the take-down completes.
+    a->present(b, false);
+    RunLoop::main().runUntilIdle();
+    auto d = recorder("D");
+    b->present(c, true, [c, d] { c->present(d, false); });
+    a->dismiss(true);
+    advance(0.3);
+    EXPECT_EQ(c->presentedViewController(), nullptr);
     EXPECT_EQ(window->subviews().size(), 1u);
 }
 

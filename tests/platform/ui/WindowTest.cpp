@@ -4,6 +4,8 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UIButton.h"
 
+#include <algorithm>
+
 using namespace platform;
 using namespace platform::testsupport;
 
@@ -140,6 +142,35 @@ TEST_F(WindowTest, ReplacingTheRootTakesDownItsPresentations)
     window->setRootViewController(nullptr);
     EXPECT_TRUE(window->subviews().empty());
     EXPECT_EQ(window->topmostViewController(), nullptr);
+}
+
+// A handler run by the take-down of the old root's presentations sets a root of its own: the call
+// that began the replacement wins, and the root set meanwhile leaves as a replaced root does.
+TEST_F(WindowTest, ARootSetWhileTheOldRootIsTakenDownIsReplacedToo)
+{
+    for (bool nestedIsOuter : {false, true}) {
+        SCOPED_TRACE(nestedIsOuter);
+        auto window = showInWindow(recorder("A"));
+        auto alert = recorder("P");
+        window->rootViewController()->present(alert, false);
+        RunLoop::main().runUntilIdle();
+        auto outer = recorder("B");
+        auto nested = nestedIsOuter ? outer : recorder("N");
+        alert->dismiss(true, [&] { window->setRootViewController(nested); });
+        takeLog();
+
+        window->setRootViewController(outer);
+        RunLoop::main().runUntilIdle();
+        EXPECT_EQ(window->rootViewController(), outer);
+        ASSERT_EQ(window->subviews().size(), 1u);
+        EXPECT_EQ(window->subviews()[0], outer->view());
+        const auto log = takeLog();
+        const auto count = [&log](const std::string& entry) { return std::count(log.begin(), log.end(), entry); };
+        EXPECT_EQ(count("A.viewDidDisappear"), 1);
+        EXPECT_EQ(count("B.viewDidAppear"), 1);
+        EXPECT_EQ(count("B.viewWillDisappear"), 0);
+        EXPECT_EQ(count("N.viewDidDisappear"), nestedIsOuter ? 0 : 1);
+    }
 }
 
 TEST_F(WindowTest, ASubclassSeesEveryEventAndTouchesReachControls)
