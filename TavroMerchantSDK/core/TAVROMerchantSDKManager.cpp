@@ -19,28 +19,48 @@ bool screensAreRegistered()
     return false;
 }
 
+// The copy of `request` a flow runs on, once the launch is accepted; null when it is refused.
+// A refused request is answered through `refuse` (the caller's own channel) and nothing of the
+// running flow changes. On acceptance the screens being replaced have finished: their reports and
+// handlers have run while their own flow was still installed.
+template <class Request, class Refuse>
+std::shared_ptr<Request> acceptedCopy(const std::shared_ptr<Request>& request, const char* nullLine,
+                                      const std::string& missing, const Refuse& refuse)
+{
+    if (!request) {
+        platform::debugLog(nullLine);
+        refuse(std::make_shared<TavroError>(missing));
+        return nullptr;
+    }
+    // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
+    // later.
+    auto copy = request->copy();
+    if (auto error = copy->validate()) {
+        refuse(error);
+        return nullptr;
+    }
+    if (!screensAreRegistered())
+        return nullptr;
+    TavroSession::sharedSession()->sdkWindow()->settleContent();
+    return copy;
+}
+
 } // namespace
 
 void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
-                                                       std::shared_ptr<TavroRequestPaymentDelegate> delegate)
+                                                       std::shared_ptr<TavroRequestPaymentDelegate> delegate,
+                                                       TavroRequestPaymentCompletionHandler completionHandler)
 {
+    auto copy = acceptedCopy(request, "TavroMerchantSDK: a payment request cannot be null",
+                             StringConstants::PAYMENT_REQUEST_MISSING(), [&](const std::shared_ptr<TavroError>& error) {
+                                 TAVRORequestPaymentSession::reportFailure(completionHandler, delegate, error);
+                             });
+    if (!copy)
+        return;
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->requestPaymentSession();
+    flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
     flowSession->setDelegate(std::move(delegate));
-    if (!request) {
-        platform::debugLog("TavroMerchantSDK: a payment request cannot be null");
-        flowSession->reportFailure(std::make_shared<TavroError>(StringConstants::PAYMENT_REQUEST_MISSING()));
-        return;
-    }
-    // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
-    // later. Validation comes first so that a refused request leaves the flow state as it was.
-    auto copy = request->copy();
-    if (auto error = copy->validate()) {
-        flowSession->reportFailure(error);
-        return;
-    }
-    if (!screensAreRegistered())
-        return;
     flowSession->setRequest(std::move(copy));
     flowSession->setHostRequest(request);
     flowSession->setIsUpdated(false);
@@ -49,24 +69,19 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
 }
 
 void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
-                                                      std::shared_ptr<TavroRefundPaymentDelegate> delegate)
+                                                      std::shared_ptr<TavroRefundPaymentDelegate> delegate,
+                                                      TavroRefundPaymentCompletionHandler completionHandler)
 {
+    auto copy = acceptedCopy(request, "TavroMerchantSDK: a refund request cannot be null",
+                             StringConstants::REFUND_REQUEST_MISSING(), [&](const std::shared_ptr<TavroError>& error) {
+                                 TAVRORefundPaymentSession::reportFailure(completionHandler, delegate, error);
+                             });
+    if (!copy)
+        return;
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->refundPaymentSession();
+    flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
     flowSession->setDelegate(std::move(delegate));
-    if (!request) {
-        platform::debugLog("TavroMerchantSDK: a refund request cannot be null");
-        flowSession->sendUpdateForCompletedFlow(
-            false, std::make_shared<TavroError>(StringConstants::REFUND_REQUEST_MISSING()));
-        return;
-    }
-    auto copy = request->copy();
-    if (auto error = copy->validate()) {
-        flowSession->sendUpdateForCompletedFlow(false, error);
-        return;
-    }
-    if (!screensAreRegistered())
-        return;
     flowSession->setRequest(std::move(copy));
     // A response handed to the host by an earlier flow stays as it was delivered.
     flowSession->setResponse(platform::NSObject::create<TavroRefundPaymentResponse>());
