@@ -323,40 +323,60 @@ TEST_F(RefundFlowTest, APressWithoutAStoredAmountUpToTheMaximumIsIgnored)
     EXPECT_TRUE(results.empty());
 }
 
-// A launch over a field being edited: the old screen's last report stays in its own flow, and a
-// refund launched over it confirms only its own amount, up to its own maximum, to its own host.
-TEST_F(RefundFlowTest, ALaunchOverAFieldBeingEditedLeavesTheNewFlowItsOwnAmount)
+// A launch over a refund being edited or just confirmed: the screens it replaces finish first, in
+// their own flow, so each host hears its own refund once, never above its own maximum.
+TEST_F(RefundFlowTest, ALaunchOverARefundInUseLeavesEachHostItsOwnResult)
 {
+    enum Before { typed, focused, done, editor, continued, continuedAndWaited };
     struct Case {
-        const char* first;   // "currency maximum" of the refund being edited; null: the details editor
-        const char* typed;   // null: the amount field only focused
-        bool done;           // Done pressed before the launch
-        const char* second;  // "currency maximum" of the refund launched over it; null: a payment launch
+        const char* first; // "currency maximum" of the refund in use; null: the payment flow's editor
+        Before before;
+        const char* typed;
+        const char* second; // "currency maximum" of the refund launched over it; null: a payment launch
         bool byDelegate;
-        const char* alerted; // the amount the new refund's alert shows
+        const char* alerted; // the amount the second refund's alert shows
     };
     const Case cases[] = {
-        {"356 100", "2500", false, "356 50", false, "INR 50.00"},
-        {"356 100", "2500", false, "356 50", true, "INR 50.00"},
-        {"356 1000", "80000", false, "356 50", false, "INR 50.00"},
-        {"392 100", "25", false, "840 50", false, "USD 50.00"},
-        {"356 100", nullptr, false, "356 50.50", true, "INR 50.50"},
-        {"356 100", "2500", true, "356 50", false, "INR 50.00"},
-        {"356 100", "2500", false, nullptr, false, ""},
-        {nullptr, "INV-9", false, "356 50", false, "INR 50.00"},
+        {"356 100", typed, "2500", "356 50", false, "INR 50.00"},
+        {"356 100", typed, "2500", "356 50", true, "INR 50.00"},
+        {"356 1000", typed, "80000", "356 50", false, "INR 50.00"},
+        {"392 100", typed, "25", "840 50", false, "USD 50.00"},
+        {"356 100", focused, "", "356 50.50", true, "INR 50.50"},
+        {"356 100", done, "2500", "356 50", false, "INR 50.00"},
+        {"356 100", typed, "2500", nullptr, false, ""},
+        {nullptr, editor, "INV-9", "356 50", false, "INR 50.00"},
+        {"356 100", continued, "", "356 50.50", false, "INR 50.50"},
+        {"356 100", continued, "", "840 20", true, "USD 20.00"},
+        {"356 100", continuedAndWaited, "", "356 50.50", false, "INR 50.50"},
     };
     const auto request = [](std::string text) {
         const auto space = text.find(' ');
         return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", text.substr(0, space),
                                                                             text.substr(space + 1));
     };
+    std::vector<Result> first; // the first refund's host
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.first ? c.first : "editor") + " / " + (c.second ? c.second : "payment"));
+        SCOPED_TRACE(std::string(c.first ? c.first : "editor") + " " + std::to_string(c.before) + " / " +
+                     (c.second ? c.second : "payment"));
+        first.clear();
         results.clear();
         if (c.first) {
-            auto first = launch(request(c.first));
-            ASSERT_TRUE(first);
-            c.typed ? typeAmount(*first, c.typed) : void(driver.focus(amountField(*first)));
+            TavroMerchantSDK::launchRefundPaymentFlow(request(c.first), [&first](bool ok, auto response, auto error) {
+                first.push_back({ok, response, error});
+            });
+            auto screen = shown();
+            ASSERT_TRUE(screen);
+            if (c.before == focused)
+                driver.focus(amountField(*screen));
+            if (c.before == typed || c.before == done)
+                typeAmount(*screen, c.typed);
+            if (c.before == done)
+                driver.pressDone();
+            if (c.before >= continued) {
+                ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+                ASSERT_TRUE(driver.tap(driver.presentedAlert()->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())));
+            }
+            driver.advanceBy(c.before == continuedAndWaited ? 1 : 0);
         } else {
             TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
             finishSlide();
@@ -365,14 +385,16 @@ TEST_F(RefundFlowTest, ALaunchOverAFieldBeingEditedLeavesTheNewFlowItsOwnAmount)
             ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
             driver.typeInto("billNumberTextField", c.typed);
         }
-        if (c.done)
-            driver.pressDone();
         auto delegate = std::make_shared<RefundPaymentDelegate>();
         if (!c.second)
             TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
         else if (c.byDelegate)
             TavroMerchantSDK::launchRefundPaymnetFlow(request(c.second), delegate);
         auto screen = c.second && !c.byDelegate ? launch(request(c.second)) : shown();
+        const auto firstHeard = c.before >= continued ? std::vector<std::string>{"100.00"} : std::vector<std::string>{};
+        EXPECT_EQ(refundAmounts(first), firstHeard);
+        const auto& heard = c.byDelegate ? delegate->results : results;
+        EXPECT_TRUE(heard.empty());
         if (c.second) {
             ASSERT_TRUE(screen);
             const std::string amount = std::string(c.alerted).substr(4);
@@ -381,53 +403,9 @@ TEST_F(RefundFlowTest, ALaunchOverAFieldBeingEditedLeavesTheNewFlowItsOwnAmount)
             ASSERT_TRUE(driver.presentedAlert());
             EXPECT_EQ(driver.presentedAlert()->message(), confirmation(c.alerted));
             ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
-            EXPECT_EQ(refundAmounts(c.byDelegate ? delegate->results : results), std::vector<std::string>{amount});
+            EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{amount});
         }
-        EXPECT_EQ(results.size(), c.second && !c.byDelegate ? 1u : 0u);
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
-    }
-}
-
-// Continue, then a launch before the alert has gone: the confirmed refund reports to its own host,
-// once, before the new refund is installed; the new one reports only its own amount, at its own
-// Continue. Continue, wait, then launch is the same.
-TEST_F(RefundFlowTest, ARefundConfirmedJustBeforeARelaunchReportsToItsOwnHost)
-{
-    // {seconds waited after Continue, the refund launched then, by delegate, its alert's amount}
-    const std::tuple<double, std::shared_ptr<tavro::TavroRefundPaymentRequest>, bool, const char*> cases[] = {
-        {0, janeDoe("50.50"), false, "INR 50.50"},
-        {0, platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", "840", "20.00"), true,
-         "USD 20.00"},
-        {1, janeDoe("50.50"), false, "INR 50.50"},
-    };
-    std::vector<Result> first;
-    for (const auto& [wait, second, byDelegate, alerted] : cases) {
-        SCOPED_TRACE(alerted);
-        first.clear();
-        results.clear();
-        TavroMerchantSDK::launchRefundPaymentFlow(janeDoe(), [&first](bool ok, auto response, auto error) {
-            first.push_back({ok, response, error});
-        });
-        ASSERT_TRUE(shown());
-        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
-        ASSERT_TRUE(driver.tap(driver.presentedAlert()->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())));
-        driver.advanceBy(wait);
-        auto delegate = std::make_shared<RefundPaymentDelegate>();
-        if (byDelegate)
-            TavroMerchantSDK::launchRefundPaymnetFlow(second, delegate);
-        auto screen = byDelegate ? shown() : launch(second);
-        const std::vector<std::string> firstAmount{"100.00"};
-        EXPECT_EQ(refundAmounts(first), firstAmount);
-        const auto& heard = byDelegate ? delegate->results : results;
-        EXPECT_TRUE(heard.empty());
-        ASSERT_TRUE(screen);
-        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
-        ASSERT_TRUE(driver.presentedAlert());
-        EXPECT_EQ(driver.presentedAlert()->message(), confirmation(alerted));
-        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
-        EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{std::string(alerted).substr(4)});
-        EXPECT_EQ(refundAmounts(first), firstAmount);
+        EXPECT_EQ(refundAmounts(first), firstHeard);
         TavroMerchantSDK::endTavroFlow();
         finishSlide();
     }
