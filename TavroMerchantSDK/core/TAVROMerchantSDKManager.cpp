@@ -19,10 +19,9 @@ bool screensAreRegistered()
     return false;
 }
 
-// The copy of `request` a flow runs on, once the launch is accepted; null when it is refused.
-// A refused request is answered through `refuse` (the caller's own channel) and nothing of the
-// running flow changes. On acceptance the screens being replaced have finished: their reports and
-// handlers have run while their own flow was still installed.
+// The copy of `request` a flow runs on, once the launch is accepted; null when it is refused. A
+// refused request is answered through `refuse` (the caller's own channel), and nothing of the
+// running flow changes.
 template <class Request, class Refuse>
 std::shared_ptr<Request> acceptedCopy(const std::shared_ptr<Request>& request, const char* nullLine,
                                       const std::string& missing, const Refuse& refuse)
@@ -41,8 +40,14 @@ std::shared_ptr<Request> acceptedCopy(const std::shared_ptr<Request>& request, c
     }
     if (!screensAreRegistered())
         return nullptr;
-    TavroSession::sharedSession()->sdkWindow()->settleContent();
     return copy;
+}
+
+// The screens being replaced finish first (a field's last report, a leaving confirmation's action,
+// host code included), while their own flow is still installed.
+void settleReplacedScreens()
+{
+    TavroSession::sharedSession()->sdkWindow()->settleContent();
 }
 
 } // namespace
@@ -57,6 +62,7 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
                              });
     if (!copy)
         return;
+    settleReplacedScreens();
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->requestPaymentSession();
     flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
@@ -78,6 +84,7 @@ void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<Tavr
                              });
     if (!copy)
         return;
+    settleReplacedScreens();
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->refundPaymentSession();
     flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
