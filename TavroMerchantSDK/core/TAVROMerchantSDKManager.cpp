@@ -19,35 +19,36 @@ bool screensAreRegistered()
     return false;
 }
 
-// The copy of `request` a flow runs on, once the launch is accepted; null when it is refused. A
-// refused request is answered through `refuse` (the caller's own channel), and nothing of the
-// running flow changes.
-template <class Request, class Refuse>
-std::shared_ptr<Request> acceptedCopy(const std::shared_ptr<Request>& request, const char* nullLine,
-                                      const std::string& missing, const Refuse& refuse)
+// Accepts or refuses a launch. A null or invalid request is answered through the caller's own
+// channel (`handler`, else `delegate`) and installs nothing, so a running flow keeps its channel,
+// request and response; without registered screens the launch is refused with one debug line.
+// An accepted launch first lets the screens being replaced finish (a field's last report, a
+// leaving confirmation's action, host code included) while their own flow is still installed,
+// then installs the caller's channel, closure and delegate together, in `flowSession`. Returns
+// the copy of `request` the flow runs on, null when refused.
+template <class FlowSession, class Request, class Handler, class Delegate>
+std::shared_ptr<Request> acceptLaunch(FlowSession& flowSession, const std::shared_ptr<Request>& request,
+                                      Handler handler, Delegate delegate, const char* nullLine,
+                                      const std::string& missing)
 {
     if (!request) {
         platform::debugLog(nullLine);
-        refuse(std::make_shared<TavroError>(missing));
+        FlowSession::reportFailure(handler, delegate, std::make_shared<TavroError>(missing));
         return nullptr;
     }
     // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
     // later.
     auto copy = request->copy();
     if (auto error = copy->validate()) {
-        refuse(error);
+        FlowSession::reportFailure(handler, delegate, error);
         return nullptr;
     }
     if (!screensAreRegistered())
         return nullptr;
-    return copy;
-}
-
-// The screens being replaced finish first (a field's last report, a leaving confirmation's action,
-// host code included), while their own flow is still installed.
-void settleReplacedScreens()
-{
     TavroSession::sharedSession()->sdkWindow()->settleContent();
+    flowSession.setFlowDidFinishCompletionHandler(std::move(handler));
+    flowSession.setDelegate(std::move(delegate));
+    return copy;
 }
 
 } // namespace
@@ -56,17 +57,13 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
                                                        std::shared_ptr<TavroRequestPaymentDelegate> delegate,
                                                        TavroRequestPaymentCompletionHandler completionHandler)
 {
-    auto copy = acceptedCopy(request, "TavroMerchantSDK: a payment request cannot be null",
-                             StringConstants::PAYMENT_REQUEST_MISSING(), [&](const std::shared_ptr<TavroError>& error) {
-                                 TAVRORequestPaymentSession::reportFailure(completionHandler, delegate, error);
-                             });
-    if (!copy)
-        return;
-    settleReplacedScreens();
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->requestPaymentSession();
-    flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
-    flowSession->setDelegate(std::move(delegate));
+    auto copy = acceptLaunch(*flowSession, request, std::move(completionHandler), std::move(delegate),
+                             "TavroMerchantSDK: a payment request cannot be null",
+                             StringConstants::PAYMENT_REQUEST_MISSING());
+    if (!copy)
+        return;
     flowSession->setRequest(std::move(copy));
     flowSession->setHostRequest(request);
     flowSession->setIsUpdated(false);
@@ -78,17 +75,13 @@ void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<Tavr
                                                       std::shared_ptr<TavroRefundPaymentDelegate> delegate,
                                                       TavroRefundPaymentCompletionHandler completionHandler)
 {
-    auto copy = acceptedCopy(request, "TavroMerchantSDK: a refund request cannot be null",
-                             StringConstants::REFUND_REQUEST_MISSING(), [&](const std::shared_ptr<TavroError>& error) {
-                                 TAVRORefundPaymentSession::reportFailure(completionHandler, delegate, error);
-                             });
-    if (!copy)
-        return;
-    settleReplacedScreens();
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->refundPaymentSession();
-    flowSession->setFlowDidFinishCompletionHandler(std::move(completionHandler));
-    flowSession->setDelegate(std::move(delegate));
+    auto copy = acceptLaunch(*flowSession, request, std::move(completionHandler), std::move(delegate),
+                             "TavroMerchantSDK: a refund request cannot be null",
+                             StringConstants::REFUND_REQUEST_MISSING());
+    if (!copy)
+        return;
     flowSession->setRequest(std::move(copy));
     // A response handed to the host by an earlier flow stays as it was delivered.
     flowSession->setResponse(platform::NSObject::create<TavroRefundPaymentResponse>());
