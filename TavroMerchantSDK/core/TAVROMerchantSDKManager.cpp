@@ -19,27 +19,50 @@ bool screensAreRegistered()
     return false;
 }
 
+// Accepts or refuses a launch. A null or invalid request is answered through the caller's own
+// channel (`handler`, else `delegate`) and installs nothing, so a running flow keeps its channel,
+// request and response; without registered screens the launch is refused with one debug line.
+// An accepted launch first lets the screens being replaced finish (a field's last report, a
+// leaving confirmation's action, host code included) while their own flow is still installed,
+// then installs the caller's channel, closure and delegate together, in `flowSession`. Returns
+// the copy of `request` the flow runs on, null when refused.
+template <class FlowSession, class Request, class Handler, class Delegate>
+std::shared_ptr<Request> acceptLaunch(FlowSession& flowSession, const std::shared_ptr<Request>& request,
+                                      Handler handler, Delegate delegate, const char* nullLine,
+                                      const std::string& missing)
+{
+    if (!request) {
+        platform::debugLog(nullLine);
+        FlowSession::reportFailure(handler, delegate, std::make_shared<TavroError>(missing));
+        return nullptr;
+    }
+    // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
+    // later.
+    auto copy = request->copy();
+    if (auto error = copy->validate()) {
+        FlowSession::reportFailure(handler, delegate, error);
+        return nullptr;
+    }
+    if (!screensAreRegistered())
+        return nullptr;
+    TavroSession::sharedSession()->sdkWindow()->settleContent();
+    flowSession.setFlowDidFinishCompletionHandler(std::move(handler));
+    flowSession.setDelegate(std::move(delegate));
+    return copy;
+}
+
 } // namespace
 
 void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
-                                                       std::shared_ptr<TavroRequestPaymentDelegate> delegate)
+                                                       std::shared_ptr<TavroRequestPaymentDelegate> delegate,
+                                                       TavroRequestPaymentCompletionHandler completionHandler)
 {
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->requestPaymentSession();
-    flowSession->setDelegate(std::move(delegate));
-    if (!request) {
-        platform::debugLog("TavroMerchantSDK: a payment request cannot be null");
-        flowSession->reportFailure(std::make_shared<TavroError>(StringConstants::PAYMENT_REQUEST_MISSING()));
-        return;
-    }
-    // The flow runs on a copy, so what it shows is what was validated, whatever the host changes
-    // later. Validation comes first so that a refused request leaves the flow state as it was.
-    auto copy = request->copy();
-    if (auto error = copy->validate()) {
-        flowSession->reportFailure(error);
-        return;
-    }
-    if (!screensAreRegistered())
+    auto copy = acceptLaunch(*flowSession, request, std::move(completionHandler), std::move(delegate),
+                             "TavroMerchantSDK: a payment request cannot be null",
+                             StringConstants::PAYMENT_REQUEST_MISSING());
+    if (!copy)
         return;
     flowSession->setRequest(std::move(copy));
     flowSession->setHostRequest(request);
@@ -49,23 +72,15 @@ void TAVROMerchantSDKManager::launchRequestPaymentFlow(const std::shared_ptr<Tav
 }
 
 void TAVROMerchantSDKManager::launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
-                                                      std::shared_ptr<TavroRefundPaymentDelegate> delegate)
+                                                      std::shared_ptr<TavroRefundPaymentDelegate> delegate,
+                                                      TavroRefundPaymentCompletionHandler completionHandler)
 {
     const auto& session = TavroSession::sharedSession();
     const auto& flowSession = session->refundPaymentSession();
-    flowSession->setDelegate(std::move(delegate));
-    if (!request) {
-        platform::debugLog("TavroMerchantSDK: a refund request cannot be null");
-        flowSession->sendUpdateForCompletedFlow(
-            false, std::make_shared<TavroError>(StringConstants::REFUND_REQUEST_MISSING()));
-        return;
-    }
-    auto copy = request->copy();
-    if (auto error = copy->validate()) {
-        flowSession->sendUpdateForCompletedFlow(false, error);
-        return;
-    }
-    if (!screensAreRegistered())
+    auto copy = acceptLaunch(*flowSession, request, std::move(completionHandler), std::move(delegate),
+                             "TavroMerchantSDK: a refund request cannot be null",
+                             StringConstants::REFUND_REQUEST_MISSING());
+    if (!copy)
         return;
     flowSession->setRequest(std::move(copy));
     // A response handed to the host by an earlier flow stays as it was delivered.

@@ -1,7 +1,8 @@
 #pragma once
-// The flow launcher behind the public entry points: registers the host's delegate, validates the
-// request, and either reports the failure at once or opens the framework window with the flow's
-// first screen. Static functions only. Main thread only.
+// The flow launcher behind the public entry points: validates the request, and either answers the
+// caller's own channel with the failure at once or lets the screens on show finish, installs the
+// caller's channel and opens the framework window with the flow's first screen. Static functions
+// only. Main thread only.
 
 #include "TavroMerchantSDK/core/TavroPaymentRequest.h"
 #include "TavroMerchantSDK/core/TavroRefundPaymentDelegate.h"
@@ -17,21 +18,24 @@ class TAVROMerchantSDKManager {
 public:
     TAVROMerchantSDKManager() = delete;
 
-    // Stores `delegate` (possibly null) in the request-payment sub-session, then validates a copy
-    // of `request` (TavroPaymentRequest::copy()). On failure the sub-session's closure, else its
-    // delegate, hears (false, none, the error) before this returns; nothing is shown and the
-    // active flow and idle timer stay as they were. On success the copy becomes the sub-session's
-    // request (the host's object is kept weakly as its hostRequest), isUpdated is cleared, the flow
-    // set to requestPayment and the QR screen shown in the framework window. A null request, or no
-    // registered screens, is refused with one debug line and changes nothing more; a null request
-    // is reported, as a refused one is, with the error "Payment request missing" ("Refund request
-    // missing" in the refund flow).
+    // Validates a copy of `request` (TavroPaymentRequest::copy()). A null or refused request is
+    // answered before this returns, with (false, none, the error), through `completionHandler` if
+    // set, else `delegate`; nothing is installed, so a running flow keeps its channel, request and
+    // response. A null request also writes a debug line and is answered with "Payment request
+    // missing" ("Refund request missing" in the refund flow). Without registered screens the launch
+    // is refused with one debug line and installs nothing. Once accepted, the framework window's
+    // current content is settled first (see TavroWindow::settleContent()); then `completionHandler`
+    // and `delegate` together become the sub-session's channel (an earlier one is dropped), the copy
+    // its request (the host's object kept weakly as its hostRequest), isUpdated is cleared, the flow
+    // set to requestPayment and the QR screen shown in the framework window.
     static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
-                                         std::shared_ptr<TavroRequestPaymentDelegate> delegate);
-    // The same for the refund flow, its sub-session (which keeps only the copy), refundPayment
-    // (which arms the 180 s idle timer) and the refund screen.
+                                         std::shared_ptr<TavroRequestPaymentDelegate> delegate,
+                                         TavroRequestPaymentCompletionHandler completionHandler = {});
+    // The same for the refund flow, its sub-session (which keeps only the copy and gets a new
+    // response), refundPayment (which arms the 180 s idle timer) and the refund screen.
     static void launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
-                                        std::shared_ptr<TavroRefundPaymentDelegate> delegate);
+                                        std::shared_ptr<TavroRefundPaymentDelegate> delegate,
+                                        TavroRefundPaymentCompletionHandler completionHandler = {});
 
 private:
     // Paints the first screen's view white, wraps it in the flow's navigation controller and shows

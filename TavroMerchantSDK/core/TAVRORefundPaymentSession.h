@@ -40,6 +40,11 @@ public:
     // is dropped), else (false, no response, `error`); to the closure if one is stored, else to the
     // delegate, else nowhere. The framework window stays open.
     void sendUpdateForCompletedFlow(bool successful, std::shared_ptr<TavroError> error) const;
+    // Reports a refused launch to the channel passed with it, as sendUpdateForCompletedFlow(false,
+    // error) would; the stored channel belongs to the running flow and hears nothing.
+    static void reportFailure(const TavroRefundPaymentCompletionHandler& handler,
+                              const std::shared_ptr<TavroRefundPaymentDelegate>& delegate,
+                              const std::shared_ptr<TavroError>& error);
 
 private:
     TavroRefundPaymentCompletionHandler m_completionHandler;

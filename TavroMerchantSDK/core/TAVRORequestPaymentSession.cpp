@@ -14,15 +14,15 @@ void TAVRORequestPaymentSession::copyEditsToHostRequest() const
     }
 }
 
-void TAVRORequestPaymentSession::reportFailure(const std::shared_ptr<TavroError>& error) const
+void TAVRORequestPaymentSession::reportFailure(const TavroRequestPaymentCompletionHandler& handler,
+                                               const std::shared_ptr<TavroRequestPaymentDelegate>& delegate,
+                                               const std::shared_ptr<TavroError>& error)
 {
-    // Copies, so a callback that launches again (replacing the channel) cannot pull the callee
-    // out from under itself.
-    if (auto handler = m_completionHandler) {
+    if (handler) {
         handler(false, nullptr, error);
         return;
     }
-    if (auto delegate = m_delegate)
+    if (delegate)
         delegate->requestPaymentFlowDidFinish(false, nullptr, error);
 }
 

@@ -44,8 +44,11 @@ public:
     bool isUpdated() const { return m_isUpdated; }
     void setIsUpdated(bool updated) { m_isUpdated = updated; }
 
-    // Reports a failed launch: to the closure if one is stored, else to the delegate, else nowhere.
-    void reportFailure(const std::shared_ptr<TavroError>& error) const;
+    // Reports a refused launch to the channel passed with it: to `handler` if set, else to
+    // `delegate`, else nowhere. The stored channel belongs to the running flow and hears nothing.
+    static void reportFailure(const TavroRequestPaymentCompletionHandler& handler,
+                              const std::shared_ptr<TavroRequestPaymentDelegate>& delegate,
+                              const std::shared_ptr<TavroError>& error);
 
 private:
     TavroRequestPaymentCompletionHandler m_completionHandler;

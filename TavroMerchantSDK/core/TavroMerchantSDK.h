@@ -2,8 +2,11 @@
 // TavroMerchantSDK: the framework's public entry points. A host hands over its configuration once,
 // launches the request-payment (QR code) flow or the refund flow, and closes the framework's
 // window. Results come back through the completion closure or the delegate: a refused (or null)
-// request at once, before the launch returns; a confirmed refund when the merchant confirms it.
-// Every entry point must be called on the main thread.
+// request at once, before the launch returns, to the closure or delegate passed with that launch
+// (a running flow's channel is left alone); a confirmed refund, when the merchant confirms it, to
+// the host that launched that refund. A launch first lets the screens it replaces finish (so a
+// refund confirmed a moment before reports first, and a launch made from its closure then is
+// replaced by this one). Every entry point must be called on the main thread.
 //
 // The entry points are defined in this header so that every program that calls one also links
 // start(), which the screens library defines (it sits above the core).
@@ -35,8 +38,9 @@ public:
     // configuration during SDK Flow" while a flow is active.
     static void setupOneTimeConfiguration(const std::shared_ptr<TavroConfig>& config);
 
-    // Launches the request-payment flow with `delegate` as its result channel. A closure left by
-    // an earlier closure launch is dropped, so results go to the channel passed last.
+    // Launches the request-payment flow with `delegate` as its result channel. Once the request
+    // is accepted, a closure left by an earlier closure launch is dropped, so results go to the
+    // channel passed last.
     static void launchRequestPaymentFlow(const std::shared_ptr<TavroPaymentRequest>& request,
                                          std::shared_ptr<TavroRequestPaymentDelegate> delegate);
     // Launches the request-payment flow with `completionHandler` as its result channel (it is called
@@ -47,7 +51,8 @@ public:
     static void launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                         TavroRefundPaymentCompletionHandler completionHandler);
     // Launches the refund flow with `delegate` as its result channel (the public name is spelled
-    // this way). A closure left by an earlier closure launch is dropped.
+    // this way). Once the request is accepted, a closure left by an earlier closure launch is
+    // dropped.
     static void launchRefundPaymnetFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                         std::shared_ptr<TavroRefundPaymentDelegate> delegate);
 
@@ -66,7 +71,6 @@ inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<Tav
                                                        std::shared_ptr<TavroRequestPaymentDelegate> delegate)
 {
     start();
-    TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
     TAVROMerchantSDKManager::launchRequestPaymentFlow(request, std::move(delegate));
 }
 
@@ -74,25 +78,20 @@ inline void TavroMerchantSDK::launchRequestPaymentFlow(const std::shared_ptr<Tav
                                                        TavroRequestPaymentCompletionHandler completionHandler)
 {
     start();
-    TavroSession::sharedSession()->requestPaymentSession()->setFlowDidFinishCompletionHandler(
-        std::move(completionHandler));
-    TAVROMerchantSDKManager::launchRequestPaymentFlow(request, nullptr);
+    TAVROMerchantSDKManager::launchRequestPaymentFlow(request, nullptr, std::move(completionHandler));
 }
 
 inline void TavroMerchantSDK::launchRefundPaymentFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                                       TavroRefundPaymentCompletionHandler completionHandler)
 {
     start();
-    TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(
-        std::move(completionHandler));
-    TAVROMerchantSDKManager::launchRefundPaymentFlow(request, nullptr);
+    TAVROMerchantSDKManager::launchRefundPaymentFlow(request, nullptr, std::move(completionHandler));
 }
 
 inline void TavroMerchantSDK::launchRefundPaymnetFlow(const std::shared_ptr<TavroRefundPaymentRequest>& request,
                                                       std::shared_ptr<TavroRefundPaymentDelegate> delegate)
 {
     start();
-    TavroSession::sharedSession()->refundPaymentSession()->setFlowDidFinishCompletionHandler(nullptr);
     TAVROMerchantSDKManager::launchRefundPaymentFlow(request, std::move(delegate));
 }
 

@@ -10,6 +10,19 @@ using platform::CGRect;
 using platform::UIView;
 using platform::UIViewAnimationOptions;
 
+namespace {
+
+// The first controller above `root` whose dismissal has begun and is still running.
+platform::UIViewControllerPtr leavingController(const platform::UIViewControllerPtr& root)
+{
+    for (auto shown = root ? root->presentedViewController() : nullptr; shown; shown = shown->presentedViewController())
+        if (shown->isBeingDismissed() && shown->hasPendingTransition())
+            return shown;
+    return nullptr;
+}
+
+} // namespace
+
 void TavroWindow::sendEvent(const std::shared_ptr<platform::UIEvent>& event)
 {
     platform::UIWindow::sendEvent(event);
@@ -53,6 +66,13 @@ void TavroWindow::hideRootWindowView(std::function<void()> completion)
             if (completion)
                 completion();
         });
+}
+
+void TavroWindow::settleContent()
+{
+    endEditing(true);
+    while (auto leaving = leavingController(rootViewController()))
+        leaving->completePendingTransition();
 }
 
 } // namespace tavro

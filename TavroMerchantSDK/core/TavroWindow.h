@@ -29,6 +29,11 @@ public:
     // (also when the slide was cut short). Without a root controller nothing happens and
     // `completion` is not called.
     void hideRootWindowView(std::function<void()> completion);
+    // Lets the content on show finish what it has begun, before other content replaces it: ends
+    // editing in the window (presented content included), so the fields being edited report, then
+    // completes the dismissal of any controller above the root whose dismissal has begun, so its
+    // handlers run now. A handler may change the window; the walk then starts again from the root.
+    void settleContent();
 };
 
 } // namespace tavro

@@ -11,8 +11,6 @@
 #include "platform/ui/UIAlertAction.h"
 #include "platform/ui/UIAlertController.h"
 
-#include <cmath>
-
 namespace tavro {
 
 using platform::NSObject;
@@ -82,12 +80,18 @@ std::optional<std::string> TAVRORefundPaymentViewController::refundText(const Op
                                       currencyCode);
 }
 
+bool TAVRORefundPaymentViewController::isRefundable(const std::string& amount) const
+{
+    const auto maximum = maximumRefund();
+    return maximum && platform::text::isPlainDecimal(amount) && comparePlainDecimals(amount, "0") > 0 &&
+           comparePlainDecimals(amount, *maximum) <= 0;
+}
+
 bool TAVRORefundPaymentViewController::isVaildData(TAVROCellView&, const OptionalText& text)
 {
     // Judged on the very text the host would get, so nothing above the maximum is ever reported.
     const auto amount = refundText(text);
-    const auto maximum = maximumRefund();
-    return amount && maximum && comparePlainDecimals(*amount, "0") > 0 && comparePlainDecimals(*amount, *maximum) <= 0;
+    return amount && isRefundable(*amount);
 }
 
 void TAVRORefundPaymentViewController::cellViewType(CellType, const OptionalText& dataString, bool isVaild)
@@ -130,13 +134,13 @@ void TAVRORefundPaymentViewController::payButtonPressed()
     if (payButton() && !payButton()->isEnabled())
         return;
     const std::string stored = refundSession()->response()->refundAmount();
-    const double amount = platform::text::isPlainDecimal(stored) ? platform::text::parseDecimal(stored).value_or(0) : 0;
-    if (!(amount > 0) || !std::isfinite(amount)) {
-        platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount (\"" + stored +
-                           "\"); ignored");
+    if (!isRefundable(stored)) {
+        platform::debugLog("TAVRORefundPaymentViewController: pay pressed without a refund amount up to the "
+                           "maximum (\"" +
+                           stored + "\"); ignored");
         return;
     }
-    presentConfirmation(stored, amount);
+    presentConfirmation(stored, platform::text::parseDecimal(stored).value_or(0));
 }
 
 void TAVRORefundPaymentViewController::presentConfirmation(const std::string& amountText, double amount)
@@ -155,23 +159,26 @@ void TAVRORefundPaymentViewController::presentConfirmation(const std::string& am
     alert->addAction(
         platform::UIAlertAction::create(StringConstants::TAVRO_CANCEL(), platform::UIAlertActionStyle::default_));
     std::weak_ptr<TAVRORefundPaymentViewController> weakSelf = sharedFromThis<TAVRORefundPaymentViewController>();
-    alert->addAction(platform::UIAlertAction::create(StringConstants::TAVRO_CONTINUE(),
-                                                     platform::UIAlertActionStyle::default_,
-                                                     [weakSelf, amountText](platform::UIAlertAction& action) {
-                                                         if (auto self = weakSelf.lock())
-                                                             self->confirmRefund(action, amountText);
-                                                     }));
+    // The refund this alert is shown for, as it stands now: Continue reports to its host and fills
+    // its response, whatever a later launch installs meanwhile.
+    alert->addAction(platform::UIAlertAction::create(
+        StringConstants::TAVRO_CONTINUE(), platform::UIAlertActionStyle::default_,
+        [weakSelf, amountText, refund = *refundSession()](platform::UIAlertAction& action) {
+            if (auto self = weakSelf.lock())
+                self->confirmRefund(action, amountText, refund);
+        }));
     present(alert, true);
 }
 
-void TAVRORefundPaymentViewController::confirmRefund(platform::UIAlertAction& action, const std::string& amountText)
+void TAVRORefundPaymentViewController::confirmRefund(platform::UIAlertAction& action, const std::string& amountText,
+                                                     const TAVRORefundPaymentSession& refund)
 {
     action.setAccessibilityLabel(std::string("Continue_Button"));
     // The amount the alert showed is the amount reported; no later row report reaches the response.
-    refundSession()->response()->setRefundAmount(amountText);
+    refund.response()->setRefundAmount(amountText);
     m_refundConfirmed = true;
     showPendingOnPayButton();
-    refundSession()->sendUpdateForCompletedFlow(true, nullptr);
+    refund.sendUpdateForCompletedFlow(true, nullptr);
 }
 
 } // namespace tavro

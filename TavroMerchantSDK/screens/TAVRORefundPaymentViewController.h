@@ -8,6 +8,7 @@
 // response's refundAmount.
 // Make with NSObject::create<TAVRORefundPaymentViewController>(). Main thread only.
 
+#include "TavroMerchantSDK/core/TAVRORefundPaymentSession.h"
 #include "TavroMerchantSDK/core/TavroRefundPaymentResponse.h"
 #include "TavroMerchantSDK/screens/TAVROConfirmPaymentViewController.h"
 #include "platform/ui/UIAlertAction.h"
@@ -40,20 +41,24 @@ public:
     // refund is confirmed, reports are dropped: the host holds that response.
     void cellViewType(CellType cellType, const std::optional<std::string>& dataString, bool isVaild) override;
     // Ends editing (the amount row reports), then the confirmation alert for the amount stored
-    // now; Continue reports exactly that amount. Does nothing while the pay button is disabled
-    // (no valid amount, or the pending state after Continue); a press while the stored amount is
-    // not a positive decimal number is ignored with one debug line.
+    // now; Continue reports exactly that amount, to the host of the refund the alert was shown
+    // for, once. Does nothing while the pay button is disabled (no valid amount, or the pending
+    // state after Continue); a press while the stored amount is not above 0 and at most
+    // maximumRefund() is ignored with one debug line.
     void payButtonPressed() override;
 
 private:
     // The most that may be refunded, as plain decimal text; nullopt when there is none.
     std::optional<std::string> maximumRefund() const;
+    // Plain decimal text above 0 and at most maximumRefund().
+    bool isRefundable(const std::string& amount) const;
     // A typed amount as the plain decimal text the host receives for it; nullopt when the active
     // currency cannot show it.
     static std::optional<std::string> refundText(const std::optional<std::string>& text);
     // Cancel closes the alert; Continue shows the spinner and reports success with `amountText`.
     void presentConfirmation(const std::string& amountText, double amount);
-    void confirmRefund(platform::UIAlertAction& action, const std::string& amountText);
+    void confirmRefund(platform::UIAlertAction& action, const std::string& amountText,
+                       const TAVRORefundPaymentSession& refund);
 
     std::shared_ptr<TavroRefundPaymentResponse> m_response;
     double m_paymentAmount = 0;

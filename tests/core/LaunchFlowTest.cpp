@@ -3,12 +3,15 @@
 #include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
+#include "TavroMerchantSDK/support/StringConstants.h"
+#include "platform/ui/UIAlertController.h"
 #include "platform/ui/UIViewAnimation.h"
 
 using namespace sessiontest;
 using tavro::TavroMerchantSDK;
 using platform::UIView;
 using platform::UIViewAnimationOptions;
+using tavro::StringConstants;
 
 namespace {
 
@@ -18,9 +21,25 @@ std::shared_ptr<tavro::TavroMerchantNavigationController> shownNavigation()
         TavroSession::sharedSession()->sdkWindow()->rootViewController());
 }
 
+// The flow of the screen the framework window shows; none when it shows nothing.
+TavroActiveFlow shownFlow()
+{
+    const auto navigation = shownNavigation();
+    const auto screen = navigation ? navigation->viewControllers().front() : nullptr;
+    if (std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(screen))
+        return TavroActiveFlow::refundPayment;
+    return screen ? TavroActiveFlow::requestPayment : TavroActiveFlow::none;
+}
+
+// After each case, the active flow is the flow the window shows.
+class LaunchTest : public SessionTest {
+protected:
+    void TearDown() override { EXPECT_EQ(session()->activeSessionType(), shownFlow()); }
+};
+
 } // namespace
 
-TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFrameworkWindow)
+TEST_F(LaunchTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFrameworkWindow)
 {
     int calls = 0;
     auto request = validPaymentRequest();
@@ -64,7 +83,7 @@ TEST_F(SessionTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFramework
     EXPECT_EQ(calls, 0);
 }
 
-TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTimer)
+TEST_F(LaunchTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTimer)
 {
     auto request = validRefundRequest("840");
     TavroMerchantSDK::launchRefundPaymentFlow(request, [](bool, auto, auto) {});
@@ -81,7 +100,7 @@ TEST_F(SessionTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTime
     EXPECT_DOUBLE_EQ(session()->timeoutManager()->timer()->fireDate(), driver.clock()->now() + 180);
 }
 
-TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNothing)
+TEST_F(LaunchTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNothing)
 {
     std::vector<Result> heard; // by the closures of both flows
     const auto closure = [&](bool ok, auto response, auto error) { heard.push_back({ok, response, error}); };
@@ -107,6 +126,7 @@ TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNot
         platform::DebugLogCapture log;
         launch();
         EXPECT_EQ(log.lines().size(), logged ? 1u : 0u);
+        EXPECT_EQ(session()->activeSessionType(), shownFlow());
         [&, channel = channel, error = error] { // an assertion here ends this case only
             ASSERT_EQ(channel->size(), before + 1);
             EXPECT_FALSE(channel->back().successful);
@@ -129,20 +149,46 @@ TEST_F(SessionTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNot
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(SessionTest, RefusedRequestDuringARunningFlowLeavesThatFlowAlone)
+// A refused launch answers only its own caller: the running refund keeps its channel, request and
+// response, and reports its confirmation to its own host.
+TEST_F(LaunchTest, RefusedRequestDuringARunningFlowLeavesThatFlowAlone)
 {
-    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
-    auto shown = session()->sdkWindow()->rootViewController();
-    auto failures = 0;
-    TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), [&](bool, auto, auto) { ++failures; });
-    EXPECT_EQ(failures, 1);
-    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
-    EXPECT_EQ(session()->sdkWindow()->rootViewController(), shown);
-    ASSERT_TRUE(session()->timeoutManager()->timer());
-    EXPECT_TRUE(session()->timeoutManager()->timer()->isValid());
+    const auto refund = [](const char* last4) {
+        return platform::NSObject::create<tavro::TavroRefundPaymentRequest>(last4, "Asha Rao", "356", "100.00");
+    };
+    std::vector<Result> heard, refused; // by the running refund's closure, by the refused callers
+    auto refusedDelegate = std::make_shared<RefundPaymentDelegate>();
+    const auto refusedClosure = [&](bool ok, auto response, auto error) { refused.push_back({ok, response, error}); };
+    const std::function<void()> refusals[] = {
+        [&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), refusedClosure); },
+        [&] { TavroMerchantSDK::launchRefundPaymnetFlow(nullptr, refusedDelegate); },
+        [&] { TavroMerchantSDK::launchRefundPaymentFlow(refund("12a4"), refusedClosure); },
+    };
+    for (const auto& refuse : refusals) {
+        heard.clear();
+        refused.clear();
+        refusedDelegate->results.clear();
+        TavroMerchantSDK::launchRefundPaymentFlow(refund("1234"), [&](bool ok, auto response, auto error) {
+            heard.push_back({ok, response, error});
+        });
+        finishSlide();
+        auto shown = session()->sdkWindow()->rootViewController();
+        refuse();
+        EXPECT_EQ(refused.size() + refusedDelegate->results.size(), 1u);
+        EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+        EXPECT_EQ(session()->sdkWindow()->rootViewController(), shown);
+        ASSERT_TRUE(session()->timeoutManager()->timer());
+        EXPECT_TRUE(session()->timeoutManager()->timer()->isValid());
+        ASSERT_TRUE(driver.tap("PAY_BUTTON") && driver.tapAlertAction(StringConstants::TAVRO_CONTINUE()));
+        EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{"100.00"});
+        EXPECT_EQ(refused.size() + refusedDelegate->results.size(), 1u);
+        EXPECT_EQ(session()->activeSessionType(), shownFlow());
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
-TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
+TEST_F(LaunchTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
 {
     auto requestDelegate = std::make_shared<RequestPaymentDelegate>();
     TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), requestDelegate);
@@ -150,7 +196,7 @@ TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
     EXPECT_FALSE(requestDelegate->results[0].successful);
     EXPECT_FALSE(requestDelegate->results[0].response);
     EXPECT_EQ(requestDelegate->results[0].error->description(), "Merchant name not valid\n");
-    EXPECT_EQ(session()->requestPaymentSession()->delegate(), requestDelegate); // kept strongly
+    EXPECT_FALSE(session()->requestPaymentSession()->delegate()); // a refused launch stores nothing
     EXPECT_FALSE(session()->sdkWindow()->rootViewController());
 
     // A closure launch, then a delegate launch: the delegate hears the second failure.
@@ -162,6 +208,11 @@ TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
     ASSERT_EQ(refundDelegate->results.size(), 1u);
     EXPECT_FALSE(refundDelegate->results[0].successful);
     EXPECT_FALSE(session()->refundPaymentSession()->flowDidFinishCompletionHandler());
+    // Accepted, a delegate launch is held strongly and drops the closure of an earlier launch.
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](bool, auto, auto) { ++closureCalls; });
+    TavroMerchantSDK::launchRefundPaymnetFlow(validRefundRequest(), refundDelegate);
+    EXPECT_EQ(session()->refundPaymentSession()->delegate(), refundDelegate);
+    EXPECT_FALSE(session()->refundPaymentSession()->flowDidFinishCompletionHandler());
 
     // A closure launch after a delegate launch: only the closure hears it.
     int laterClosureCalls = 0;
@@ -170,7 +221,7 @@ TEST_F(SessionTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
     EXPECT_EQ(requestDelegate->results.size(), 1u);
 }
 
-TEST_F(SessionTest, LaunchOverARunningFlowKeepsTheHostWindowRemembered)
+TEST_F(LaunchTest, LaunchOverARunningFlowKeepsTheHostWindowRemembered)
 {
     TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
     finishSlide();
@@ -187,7 +238,30 @@ TEST_F(SessionTest, LaunchOverARunningFlowKeepsTheHostWindowRemembered)
     EXPECT_EQ(keyWindow(), host);
 }
 
-TEST_F(SessionTest, EndingWithNothingOnScreenEndsTheFlowAndCallsTheCompletion)
+// The refund confirmed a moment before a launch reports first; a refund its closure launches then
+// is replaced by the launch being made, in the session and in the window alike.
+TEST_F(LaunchTest, ALaunchFromAConfirmedRefundsClosureIsReplacedByTheLaunchBeingMade)
+{
+    std::vector<Result> heard;
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](bool ok, auto response, auto error) {
+        heard.push_back({ok, response, error});
+        TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest("840"), [](bool, auto, auto) {});
+    });
+    finishSlide();
+    ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+    ASSERT_TRUE(driver.presentedAlert());
+    ASSERT_TRUE(driver.tap(driver.presentedAlert()->buttonForAction(StringConstants::TAVRO_CONTINUE())));
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{"150.00"});
+    finishSlide();
+    EXPECT_TRUE(std::dynamic_pointer_cast<tavro::TAVRORequestPaymentViewController>(driver.currentScreen()));
+    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::requestPayment);
+    EXPECT_EQ(session()->activeCurrencyCode(), "356");
+    driver.advanceBy(181);
+    EXPECT_FALSE(driver.presentedAlert());
+}
+
+TEST_F(LaunchTest, EndingWithNothingOnScreenEndsTheFlowAndCallsTheCompletion)
 {
     session()->setActiveSessionType(TavroActiveFlow::refundPayment);
     int completions = 0;
@@ -203,7 +277,7 @@ TEST_F(SessionTest, EndingWithNothingOnScreenEndsTheFlowAndCallsTheCompletion)
     EXPECT_FALSE(keyWindow());
 }
 
-TEST_F(SessionTest, ConfigurationIsCopiedAndRefusedDuringAFlow)
+TEST_F(LaunchTest, ConfigurationIsCopiedAndRefusedDuringAFlow)
 {
     auto config = platform::NSObject::create<tavro::TavroConfig>();
     config->setFontColor(platform::UIColor::red());

@@ -68,6 +68,17 @@ struct Result {
     std::shared_ptr<tavro::TavroError> error;
 };
 
+// The refund amounts a channel heard, in order; "none" for a result without a response.
+inline std::vector<std::string> refundAmounts(const std::vector<Result>& results)
+{
+    std::vector<std::string> amounts;
+    for (const auto& result : results) {
+        const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(result.response);
+        amounts.push_back(response ? response->refundAmount() : "none");
+    }
+    return amounts;
+}
+
 struct RequestPaymentDelegate : tavro::TavroRequestPaymentDelegate {
     std::vector<Result> results;
     void requestPaymentFlowDidFinish(bool successful, std::shared_ptr<tavro::TavroRequestPaymentResponse> response,

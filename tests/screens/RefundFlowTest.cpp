@@ -309,11 +309,11 @@ TEST_F(RefundFlowTest, AResponseTheHostKeptNeverChangesAfterLaterLaunches)
     EXPECT_EQ(kept->refundAmount(), "25.00");
 }
 
-TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
+TEST_F(RefundFlowTest, APressWithoutAStoredAmountUpToTheMaximumIsIgnored)
 {
     auto screen = launch(janeDoe());
     ASSERT_TRUE(screen);
-    for (const char* stored : {"", "0.00", "abc", "-5"}) {
+    for (const char* stored : {"", "0.00", "abc", "-5", "100.01"}) {
         session()->refundPaymentSession()->response()->setRefundAmount(stored);
         platform::DebugLogCapture capture;
         screen->payButtonPressed();
@@ -321,6 +321,94 @@ TEST_F(RefundFlowTest, APressWithoutAPositiveStoredAmountIsIgnored)
         EXPECT_TRUE(capture.contains("without a refund amount")) << stored;
     }
     EXPECT_TRUE(results.empty());
+}
+
+// A launch over a refund being edited or just confirmed: the screens it replaces finish first, in
+// their own flow, so each host hears its own refund once, never above its own maximum.
+TEST_F(RefundFlowTest, ALaunchOverARefundInUseLeavesEachHostItsOwnResult)
+{
+    enum Before { typed, focused, done, editor, continued, continuedAndWaited };
+    struct Case {
+        const char* first; // "currency maximum" of the refund in use; null: the payment flow's editor
+        Before before;
+        const char* typed;
+        const char* second; // "currency maximum" of the refund launched over it; null: a payment launch
+        bool byDelegate;
+        const char* alerted; // the amount the second refund's alert shows
+    };
+    const Case cases[] = {
+        {"356 100", typed, "2500", "356 50", false, "INR 50.00"},
+        {"356 100", typed, "2500", "356 50", true, "INR 50.00"},
+        {"356 1000", typed, "80000", "356 50", false, "INR 50.00"},
+        {"392 100", typed, "25", "840 50", false, "USD 50.00"},
+        {"356 100", focused, "", "356 50.50", true, "INR 50.50"},
+        {"356 100", done, "2500", "356 50", false, "INR 50.00"},
+        {"356 100", typed, "2500", nullptr, false, ""},
+        {nullptr, editor, "INV-9", "356 50", false, "INR 50.00"},
+        {"356 100", continued, "", "356 50.50", false, "INR 50.50"},
+        {"356 100", continued, "", "840 20", true, "USD 20.00"},
+        {"356 100", continuedAndWaited, "", "356 50.50", false, "INR 50.50"},
+    };
+    const auto request = [](std::string text) {
+        const auto space = text.find(' ');
+        return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", text.substr(0, space),
+                                                                            text.substr(space + 1));
+    };
+    std::vector<Result> first; // the first refund's host
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.first ? c.first : "editor") + " " + std::to_string(c.before) + " / " +
+                     (c.second ? c.second : "payment"));
+        first.clear();
+        results.clear();
+        if (c.first) {
+            TavroMerchantSDK::launchRefundPaymentFlow(request(c.first), [&first](bool ok, auto response, auto error) {
+                first.push_back({ok, response, error});
+            });
+            auto screen = shown();
+            ASSERT_TRUE(screen);
+            if (c.before == focused)
+                driver.focus(amountField(*screen));
+            if (c.before == typed || c.before == done)
+                typeAmount(*screen, c.typed);
+            if (c.before == done)
+                driver.pressDone();
+            if (c.before >= continued) {
+                ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+                ASSERT_TRUE(driver.tap(driver.presentedAlert()->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE())));
+            }
+            driver.advanceBy(c.before == continuedAndWaited ? 1 : 0);
+        } else {
+            TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+            finishSlide();
+            ASSERT_TRUE(driver.tap("Payment_Details_Button"));
+            driver.advanceBy(1);
+            ASSERT_TRUE(driver.toggleSwitch("billNumberSwitch"));
+            driver.typeInto("billNumberTextField", c.typed);
+        }
+        auto delegate = std::make_shared<RefundPaymentDelegate>();
+        if (!c.second)
+            TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+        else if (c.byDelegate)
+            TavroMerchantSDK::launchRefundPaymnetFlow(request(c.second), delegate);
+        auto screen = c.second && !c.byDelegate ? launch(request(c.second)) : shown();
+        const auto firstHeard = c.before >= continued ? std::vector<std::string>{"100.00"} : std::vector<std::string>{};
+        EXPECT_EQ(refundAmounts(first), firstHeard);
+        const auto& heard = c.byDelegate ? delegate->results : results;
+        EXPECT_TRUE(heard.empty());
+        if (c.second) {
+            ASSERT_TRUE(screen);
+            const std::string amount = std::string(c.alerted).substr(4);
+            EXPECT_EQ(shownAmount(*screen), amount);
+            ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+            ASSERT_TRUE(driver.presentedAlert());
+            EXPECT_EQ(driver.presentedAlert()->message(), confirmation(c.alerted));
+            ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+            EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{amount});
+        }
+        EXPECT_EQ(refundAmounts(first), firstHeard);
+        TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 }
 
 // The flow runs on the request as it was validated: what the host changes in its object later
