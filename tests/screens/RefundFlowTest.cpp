@@ -16,6 +16,10 @@
 #include "platform/ui/UINavigationController.h"
 #include "LeakCycles.h"
 
+#include <array>
+#include <deque>
+#include <random>
+
 using namespace sessiontest;
 using tavro::TAVRORefundPaymentViewController;
 using tavro::TavroMerchantSDK;
@@ -597,5 +601,114 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         EXPECT_EQ(response->refundAmount(), tavro::Utilities::plainAmountText(c.field, c.currency));
         TavroMerchantSDK::endTavroFlow();
         finishSlide();
+    }
+}
+
+// Random host calls and merchant taps, checked after every step: the active flow is the flow the
+// window shows and nothing else stays in the window; at the end every host heard its own refusal,
+// or at most one result it confirmed, never above its own maximum.
+TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
+{
+    struct Host {
+        double maximum = 0;
+        bool refused = false;
+        int continued = 0;
+        std::shared_ptr<RefundPaymentDelegate> channel = std::make_shared<RefundPaymentDelegate>();
+        std::weak_ptr<platform::UIViewController> root;
+    };
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(seed);
+        auto chance = [&random](unsigned n) { return random() % n; };
+        std::deque<Host> hosts;
+        std::string trail;
+        for (int step = 0; step < 80; ++step) {
+            const auto action = chance(11);
+            trail += std::to_string(action) + ' ';
+            SCOPED_TRACE("seed " + std::to_string(seed) + ": " + trail);
+            const auto root = session()->sdkWindow()->rootViewController();
+            if (action <= 1) {
+                auto& host = hosts.emplace_back();
+                const bool valid = chance(4) != 0, byClosure = chance(2) != 0;
+                host.maximum = 10 + chance(90);
+                host.refused = !valid;
+                auto request = platform::NSObject::create<tavro::TavroRefundPaymentRequest>(
+                    valid ? "1234" : "12a4", "Jane Doe", chance(2) ? "356" : "840",
+                    std::to_string(static_cast<int>(host.maximum)));
+                const auto channel = host.channel;
+                const auto reaction = chance(3); // 1: ends the flow, 2: launches a payment, on its result
+                if (byClosure)
+                    TavroMerchantSDK::launchRefundPaymentFlow(request, [channel, reaction](bool ok, auto r, auto e) {
+                        channel->results.push_back({ok, r, e});
+                        if (ok && reaction == 1)
+                            TavroMerchantSDK::endTavroFlow();
+                        if (ok && reaction == 2)
+                            TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+                    });
+                else
+                    TavroMerchantSDK::launchRefundPaymnetFlow(valid || chance(2) ? request : nullptr, channel);
+                EXPECT_EQ(channel->results.size(), valid ? 0u : 1u);
+                if (valid)
+                    host.root = session()->sdkWindow()->rootViewController();
+            } else if (action == 2) {
+                TavroMerchantSDK::launchRequestPaymentFlow(chance(2) ? validPaymentRequest() : invalidPaymentRequest(),
+                                                           [](bool, auto, auto) {});
+            } else if (action == 3) {
+                TavroMerchantSDK::endTavroFlow();
+            } else if (action == 4) {
+                auto screen = std::dynamic_pointer_cast<TAVRORefundPaymentViewController>(driver.currentScreen());
+                if (screen && driver.focus(amountField(*screen))) {
+                    driver.backspace(static_cast<int>(chance(8)));
+                    driver.type(std::to_string(chance(20000)));
+                }
+            } else if (action == 5) {
+                if (driver.focusedTextField())
+                    driver.pressDone();
+            } else if (action == 6) {
+                driver.tap("PAY_BUTTON");
+            } else if (action <= 8) {
+                auto alert = driver.presentedAlert();
+                auto button = alert ? alert->buttonForAction(tavro::StringConstants::TAVRO_CONTINUE()) : nullptr;
+                if (button && driver.tap(button) && alert->isBeingDismissed())
+                    for (auto& host : hosts)
+                        host.continued += root && host.root.lock() == root;
+            } else if (action == 9) {
+                driver.tapAlertAction(tavro::StringConstants::TAVRO_CANCEL());
+            } else {
+                driver.advanceBy(std::array{0.1, 0.35, 200.0}[chance(3)]);
+            }
+            auto navigation =
+                std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
+            const auto first = navigation ? navigation->viewControllers().front() : nullptr;
+            EXPECT_EQ(session()->activeSessionType(),
+                      !first ? TavroActiveFlow::none
+                      : std::dynamic_pointer_cast<TAVRORefundPaymentViewController>(first)
+                          ? TavroActiveFlow::refundPayment
+                          : TavroActiveFlow::requestPayment);
+            std::size_t shownControllers = navigation ? 1 : 0;
+            for (auto p = navigation ? navigation->presentedViewController() : nullptr; p; p = p->presentedViewController())
+                ++shownControllers;
+            EXPECT_EQ(session()->sdkWindow()->subviews().size(), shownControllers);
+        }
+        driver.advanceBy(1);
+        for (std::size_t i = 0; i < hosts.size(); ++i) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " host " + std::to_string(i) + ": " + trail);
+            const auto& host = hosts[i];
+            int successes = 0, failures = 0;
+            for (const auto& result : host.channel->results) {
+                if (!result.successful) {
+                    ++failures;
+                    continue;
+                }
+                ++successes;
+                const auto amount =
+                    std::stod(std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(result.response)->refundAmount());
+                EXPECT_TRUE(amount > 0 && amount <= host.maximum) << amount << " of " << host.maximum;
+            }
+            EXPECT_EQ(failures, host.refused ? 1 : 0);
+            EXPECT_LE(host.continued, 1);
+            EXPECT_EQ(successes, std::min(host.continued, 1));
+        }
+        TavroMerchantSDK::endTavroFlow();
+        driver.advanceBy(2);
     }
 }
