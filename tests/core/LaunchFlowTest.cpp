@@ -76,8 +76,7 @@ TEST_F(LaunchTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFrameworkW
 
     // No idle time-out in this flow; closing it reports nothing.
     EXPECT_FALSE(session()->timeoutManager()->timer() && session()->timeoutManager()->timer()->isValid());
-    TavroMerchantSDK::endTavroFlow();
-    finishSlide();
+    endFlow();
     EXPECT_EQ(keyWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
     EXPECT_EQ(calls, 0);
@@ -103,7 +102,7 @@ TEST_F(LaunchTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTimer
 TEST_F(LaunchTest, RefusedRequestsAreReportedBeforeTheLaunchReturnsAndChangeNothing)
 {
     std::vector<Result> heard; // by the closures of both flows
-    const auto closure = [&](bool ok, auto response, auto error) { heard.push_back({ok, response, error}); };
+    const auto closure = recordInto(heard);
     auto requestDelegate = std::make_shared<RequestPaymentDelegate>();
     auto refundDelegate = std::make_shared<RefundPaymentDelegate>();
     // {launch, who hears it, error; a null request also writes a debug line}
@@ -158,19 +157,16 @@ TEST_F(LaunchTest, RefusedRequestDuringARunningFlowLeavesThatFlowAlone)
     };
     std::vector<Result> heard, refused; // by the running refund's closure, by the refused callers
     auto refusedDelegate = std::make_shared<RefundPaymentDelegate>();
-    const auto refusedClosure = [&](bool ok, auto response, auto error) { refused.push_back({ok, response, error}); };
     const std::function<void()> refusals[] = {
-        [&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), refusedClosure); },
+        [&] { TavroMerchantSDK::launchRequestPaymentFlow(invalidPaymentRequest(), recordInto(refused)); },
         [&] { TavroMerchantSDK::launchRefundPaymnetFlow(nullptr, refusedDelegate); },
-        [&] { TavroMerchantSDK::launchRefundPaymentFlow(refund("12a4"), refusedClosure); },
+        [&] { TavroMerchantSDK::launchRefundPaymentFlow(refund("12a4"), recordInto(refused)); },
     };
     for (const auto& refuse : refusals) {
         heard.clear();
         refused.clear();
         refusedDelegate->results.clear();
-        TavroMerchantSDK::launchRefundPaymentFlow(refund("1234"), [&](bool ok, auto response, auto error) {
-            heard.push_back({ok, response, error});
-        });
+        TavroMerchantSDK::launchRefundPaymentFlow(refund("1234"), recordInto(heard));
         finishSlide();
         auto shown = session()->sdkWindow()->rootViewController();
         refuse();
@@ -183,8 +179,7 @@ TEST_F(LaunchTest, RefusedRequestDuringARunningFlowLeavesThatFlowAlone)
         EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{"100.00"});
         EXPECT_EQ(refused.size() + refusedDelegate->results.size(), 1u);
         EXPECT_EQ(session()->activeSessionType(), shownFlow());
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -248,8 +243,7 @@ TEST_F(LaunchTest, ALaunchFromAConfirmedRefundsClosureIsReplacedByTheLaunchBeing
         TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest("840"), [](bool, auto, auto) {});
     });
     finishSlide();
-    ASSERT_TRUE(driver.tap("PAY_BUTTON"));
-    ASSERT_TRUE(driver.presentedAlert());
+    ASSERT_TRUE(driver.tap("PAY_BUTTON") && driver.presentedAlert());
     ASSERT_TRUE(driver.tap(driver.presentedAlert()->buttonForAction(StringConstants::TAVRO_CONTINUE())));
     TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
     EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{"150.00"});
@@ -294,8 +288,7 @@ TEST_F(LaunchTest, ConfigurationIsCopiedAndRefusedDuringAFlow)
         EXPECT_EQ(log.lines(), std::vector<std::string>{"Error: Cannot set configuration during SDK Flow"});
         EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::red()));
     }
-    TavroMerchantSDK::endTavroFlow();
-    finishSlide();
+    endFlow();
     TavroMerchantSDK::setupOneTimeConfiguration(config);
     EXPECT_TRUE(platform::isEqual(session()->internalConfiguration()->fontColor(), platform::UIColor::green()));
 }

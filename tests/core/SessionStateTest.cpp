@@ -83,9 +83,7 @@ TEST_F(SessionTest, CompletedRefundGoesToTheClosureFirstElseTheDelegate)
     auto delegate = std::make_shared<RefundPaymentDelegate>();
     std::vector<Result> closureResults;
     refund->setDelegate(delegate);
-    refund->setFlowDidFinishCompletionHandler([&](bool ok, auto response, auto error) {
-        closureResults.push_back({ok, response, error});
-    });
+    refund->setFlowDidFinishCompletionHandler(recordInto(closureResults));
     refund->response()->setRefundAmount("120.00");
 
     // Success drops a passed error and hands the sub-session's own response.

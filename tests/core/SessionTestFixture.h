@@ -68,6 +68,12 @@ struct Result {
     std::shared_ptr<tavro::TavroError> error;
 };
 
+// A result closure that records every call into `results`.
+inline auto recordInto(std::vector<Result>& results)
+{
+    return [&results](bool ok, auto response, auto error) { results.push_back({ok, response, error}); };
+}
+
 // The refund amounts a channel heard, in order; "none" for a result without a response.
 inline std::vector<std::string> refundAmounts(const std::vector<Result>& results)
 {
@@ -114,6 +120,12 @@ protected:
     std::shared_ptr<platform::UIWindow> keyWindow() const { return platform::UIApplication::shared()->keyWindow(); }
     // Runs the content slide (and anything queued) to its end.
     void finishSlide() { driver.advanceBy(tavro::TavroWindow::animationTime + 0.01); }
+    // Ends the flow and runs its slide out to the end.
+    void endFlow()
+    {
+        tavro::TavroMerchantSDK::endTavroFlow();
+        finishSlide();
+    }
 
     platform::UIDriver driver;
     std::shared_ptr<HostWindow> host;

@@ -125,6 +125,7 @@ TEST_F(SessionTest, AHostAnsweringTheTimeOutGetsNoAlertOverAnotherFlow)
     int refunds = 0;
     const auto refund = [&] {
         TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [&](auto...) { ++refunds; });
+        finishSlide();
     };
     const auto pay = [] { TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](auto...) {}); };
     const auto end = [this] { TavroMerchantSDK::endTavroFlow(), driver.advanceBy(1); };
@@ -133,7 +134,6 @@ TEST_F(SessionTest, AHostAnsweringTheTimeOutGetsNoAlertOverAnotherFlow)
             SCOPED_TRACE(testing::Message() << "launches " << launches << ", confirming " << confirming);
             refunds = 0;
             refund();
-            finishSlide();
             ASSERT_TRUE(!confirming || driver.tap("PAY_BUTTON"));
             platform::NotificationCenter::defaultCenter().post(StringConstants::SESSION_TOUCH_EVENT_OCCURRED());
             auto observer = platform::NotificationCenter::defaultCenter().addObserver(
@@ -150,7 +150,6 @@ TEST_F(SessionTest, AHostAnsweringTheTimeOutGetsNoAlertOverAnotherFlow)
             EXPECT_EQ(keyWindow(), host);
 
             refund();
-            finishSlide();
             EXPECT_TRUE(driver.tap("PAY_BUTTON") && driver.tapAlertAction(StringConstants::TAVRO_CONTINUE()));
             EXPECT_EQ(refunds, 1);
             end();

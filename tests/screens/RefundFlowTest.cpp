@@ -36,9 +36,7 @@ class RefundFlowTest : public SessionTest {
 protected:
     std::shared_ptr<TAVRORefundPaymentViewController> launch(std::shared_ptr<tavro::TavroRefundPaymentRequest> request)
     {
-        TavroMerchantSDK::launchRefundPaymentFlow(std::move(request), [this](bool ok, auto response, auto error) {
-            results.push_back({ok, response, error});
-        });
+        TavroMerchantSDK::launchRefundPaymentFlow(std::move(request), recordInto(results));
         return shown();
     }
     std::shared_ptr<TAVRORefundPaymentViewController> shown()
@@ -212,8 +210,7 @@ TEST_F(RefundFlowTest, TheHostGetsAndKeepsTheAmountTheAlertShowed)
         EXPECT_EQ(response->refundAmount(), amount);
         EXPECT_FALSE(screen->payButton()->isEnabled());
         EXPECT_EQ(screen->payButton()->title(platform::UIControlState::normal), title);
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -291,14 +288,11 @@ TEST_F(RefundFlowTest, AResponseTheHostKeptNeverChangesAfterLaterLaunches)
     ASSERT_EQ(results.size(), 1u);
     const auto kept = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
     ASSERT_TRUE(kept);
-    TavroMerchantSDK::endTavroFlow();
-    finishSlide();
+    endFlow();
 
     // A refused launch leaves the sub-session's response alone.
     const auto& flowSession = session()->refundPaymentSession();
-    TavroMerchantSDK::launchRefundPaymentFlow(janeDoe("0"), [this](bool ok, auto response, auto error) {
-        results.push_back({ok, response, error});
-    });
+    TavroMerchantSDK::launchRefundPaymentFlow(janeDoe("0"), recordInto(results));
     ASSERT_EQ(results.size(), 2u);
     EXPECT_FALSE(results[1].successful);
     EXPECT_EQ(flowSession->response(), kept);
@@ -365,9 +359,7 @@ TEST_F(RefundFlowTest, ALaunchOverARefundInUseLeavesEachHostItsOwnResult)
         first.clear();
         results.clear();
         if (c.first) {
-            TavroMerchantSDK::launchRefundPaymentFlow(request(c.first), [&first](bool ok, auto response, auto error) {
-                first.push_back({ok, response, error});
-            });
+            TavroMerchantSDK::launchRefundPaymentFlow(request(c.first), recordInto(first));
             auto screen = shown();
             ASSERT_TRUE(screen);
             if (c.before == focused)
@@ -403,15 +395,13 @@ TEST_F(RefundFlowTest, ALaunchOverARefundInUseLeavesEachHostItsOwnResult)
             ASSERT_TRUE(screen);
             const std::string amount = std::string(c.alerted).substr(4);
             EXPECT_EQ(shownAmount(*screen), amount);
-            ASSERT_TRUE(driver.tap("PAY_BUTTON"));
-            ASSERT_TRUE(driver.presentedAlert());
+            ASSERT_TRUE(driver.tap("PAY_BUTTON") && driver.presentedAlert());
             EXPECT_EQ(driver.presentedAlert()->message(), confirmation(c.alerted));
             ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
             EXPECT_EQ(refundAmounts(heard), std::vector<std::string>{amount});
         }
         EXPECT_EQ(refundAmounts(first), firstHeard);
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -501,8 +491,7 @@ TEST_F(RefundFlowTest, AVeryLongCardHolderNameLeavesContinueOnScreen)
         ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
         ASSERT_EQ(results.size(), 1u);
         EXPECT_TRUE(results[0].successful);
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -524,8 +513,7 @@ TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
         ASSERT_TRUE(payAndContinue()) << cycle;
         if (auto alive = refundScreen.lock())
             spinner = alive->payActivityIndicator();
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
         ASSERT_EQ(keyWindow(), host) << cycle;
         for (bool gone :
              {weakScreen.expired(), navigation.expired(), form.expired(), amountRow.expired(), spinner.expired()})
@@ -599,8 +587,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         ASSERT_EQ(results.size(), 1u);
         const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
         EXPECT_EQ(response->refundAmount(), tavro::Utilities::plainAmountText(c.field, c.currency));
-        TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 

@@ -133,7 +133,6 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
     request->setTransactionAmount("123456789");
     auto editor = openEditor(request);
     ASSERT_TRUE(editor);
-    const auto form = editor->scrollView();
     const Step steps[] = {
         {CellType::billNumber, type, std::string(26, 'b'), true, false},
         {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
@@ -146,16 +145,13 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
         {CellType::paymentAmount, erase, "x", true, false},
         {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
     };
-    runSteps(*form, steps);
+    runSteps(*editor->scrollView(), steps);
     editor.reset();
     ASSERT_TRUE(pressUpdate());
-    auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
-    EXPECT_EQ(entries["54"], "12345678.9");
-    EXPECT_EQ(formtest::topLevelEntries(entries["62"]),
-              (std::map<std::string, std::string>{{"01", std::string(23, 'b')},
-                                                  {"02", "+9198765432101234567890"},
-                                                  {"03", std::string(25, 's')},
-                                                  {"04", "L12345678901"}}));
+    EXPECT_EQ(formtest::topLevelEntries(sessionRequest()->getTLV())["54"], "12345678.9");
+    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{
+                                    {"01", std::string(23, 'b')}, {"02", "+9198765432101234567890"},
+                                    {"03", std::string(25, 's')}, {"04", "L12345678901"}}));
 }
 
 // A row switched off is let go whatever the limit: once the rest fits it is written without it.
@@ -182,10 +178,9 @@ TEST_F(RequestPaymentDetailsTest, ARowSwitchedOffIsLeftOutWhateverTheLimit)
     runSteps(*editor->scrollView(), steps);
     editor.reset();
     ASSERT_TRUE(pressUpdate());
-    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{{"01", std::string(25, 'b')},
-                                                                    {"02", std::string(25, 'm')},
-                                                                    {"03", std::string(25, 's')},
-                                                                    {"04", "***"}}));
+    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{
+                                    {"01", std::string(25, 'b')}, {"02", std::string(25, 'm')},
+                                    {"03", std::string(25, 's')}, {"04", "***"}}));
     EXPECT_FALSE(request->referenceID());
 }
 
@@ -212,8 +207,7 @@ TEST_F(RequestPaymentDetailsTest, OptionalFieldsCountCodePointsAsThePayloadDoes)
         EXPECT_EQ(pressUpdate(), !written.empty());
         EXPECT_EQ(tavro::TLVGenerator::tlvValidation(sessionRequest()->getTLV()), std::vector<std::string>{});
         EXPECT_EQ(additionalData()["01"], written);
-        tavro::TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -284,8 +278,7 @@ TEST_F(RequestPaymentDetailsTest, RandomSessionsWriteWhatTheRowsShow)
                 parser.setTlvString("untouched");
             }
         }
-        tavro::TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        endFlow();
     }
 }
 
@@ -310,10 +303,8 @@ TEST_F(RequestPaymentDetailsTest, ASwitchedOffRowWritesNothing)
         driver.type(after);
         ASSERT_TRUE(pressUpdate());
         EXPECT_FALSE(request->billID());
-        auto entries = formtest::topLevelEntries(sessionRequest()->getTLV());
-        EXPECT_FALSE(formtest::topLevelEntries(entries["62"]).count("01"));
-        tavro::TavroMerchantSDK::endTavroFlow();
-        finishSlide();
+        EXPECT_FALSE(additionalData().count("01"));
+        endFlow();
     }
 }
 

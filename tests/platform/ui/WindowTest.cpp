@@ -162,8 +162,7 @@ TEST_F(WindowTest, ARootSetWhileTheOldRootIsTakenDownIsReplacedToo)
         window->setRootViewController(outer);
         RunLoop::main().runUntilIdle();
         EXPECT_EQ(window->rootViewController(), outer);
-        ASSERT_EQ(window->subviews().size(), 1u);
-        EXPECT_EQ(window->subviews()[0], outer->view());
+        EXPECT_EQ(window->subviews(), std::vector<UIViewPtr>{outer->view()});
         const auto log = takeLog();
         const auto count = [&log](const std::string& entry) { return std::count(log.begin(), log.end(), entry); };
         EXPECT_EQ(count("A.viewDidDisappear"), 1);
