@@ -15,22 +15,6 @@ using tavro::StringConstants;
 
 namespace {
 
-std::shared_ptr<tavro::TavroMerchantNavigationController> shownNavigation()
-{
-    return std::dynamic_pointer_cast<tavro::TavroMerchantNavigationController>(
-        TavroSession::sharedSession()->sdkWindow()->rootViewController());
-}
-
-// The flow of the screen the framework window shows; none when it shows nothing.
-TavroActiveFlow shownFlow()
-{
-    const auto navigation = shownNavigation();
-    const auto screen = navigation ? navigation->viewControllers().front() : nullptr;
-    if (std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(screen))
-        return TavroActiveFlow::refundPayment;
-    return screen ? TavroActiveFlow::requestPayment : TavroActiveFlow::none;
-}
-
 // After each case, the active flow is the flow the window shows.
 class LaunchTest : public SessionTest {
 protected:

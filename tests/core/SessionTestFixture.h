@@ -4,6 +4,8 @@
 
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
+#include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
+#include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/UIDriver.h"
@@ -59,6 +61,23 @@ inline std::shared_ptr<tavro::TavroRefundPaymentRequest> validRefundRequest(std:
 inline std::shared_ptr<tavro::TavroRefundPaymentRequest> invalidRefundRequest()
 {
     return platform::NSObject::create<tavro::TavroRefundPaymentRequest>("", "Asha Rao", "356", "150.00");
+}
+
+// The navigation controller the framework window shows; null when it shows none.
+inline std::shared_ptr<tavro::TavroMerchantNavigationController> shownNavigation()
+{
+    return std::dynamic_pointer_cast<tavro::TavroMerchantNavigationController>(
+        TavroSession::sharedSession()->sdkWindow()->rootViewController());
+}
+
+// The flow of the screen the framework window shows; none when it shows nothing.
+inline TavroActiveFlow shownFlow()
+{
+    const auto navigation = shownNavigation();
+    const auto screen = navigation ? navigation->viewControllers().front() : nullptr;
+    if (std::dynamic_pointer_cast<tavro::TAVRORefundPaymentViewController>(screen))
+        return TavroActiveFlow::refundPayment;
+    return screen ? TavroActiveFlow::requestPayment : TavroActiveFlow::none;
 }
 
 // What one result channel was called with.

@@ -25,12 +25,6 @@ std::shared_ptr<TavroMerchantNavigationController> makeNavigation(platform::UIVi
     return NSObject::create<TavroMerchantNavigationController>(std::move(root));
 }
 
-std::shared_ptr<TavroMerchantNavigationController> shownNavigation()
-{
-    return std::dynamic_pointer_cast<TavroMerchantNavigationController>(
-        TavroSession::sharedSession()->sdkWindow()->rootViewController());
-}
-
 } // namespace
 
 TEST_F(SessionTest, NavigationBarIsFlatOpaqueAndColouredFromTheConfiguration)

@@ -663,14 +663,8 @@ TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
             } else {
                 driver.advanceBy(std::array{0.1, 0.35, 200.0}[chance(3)]);
             }
-            auto navigation =
-                std::dynamic_pointer_cast<platform::UINavigationController>(session()->sdkWindow()->rootViewController());
-            const auto first = navigation ? navigation->viewControllers().front() : nullptr;
-            EXPECT_EQ(session()->activeSessionType(),
-                      !first ? TavroActiveFlow::none
-                      : std::dynamic_pointer_cast<TAVRORefundPaymentViewController>(first)
-                          ? TavroActiveFlow::refundPayment
-                          : TavroActiveFlow::requestPayment);
+            EXPECT_EQ(session()->activeSessionType(), shownFlow());
+            const auto navigation = shownNavigation();
             std::size_t shownControllers = navigation ? 1 : 0;
             for (auto p = navigation ? navigation->presentedViewController() : nullptr; p; p = p->presentedViewController())
                 ++shownControllers;

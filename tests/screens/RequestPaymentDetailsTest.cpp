@@ -125,63 +125,69 @@ TEST_F(RequestPaymentDetailsTest, UpdateDuringEditingKeepsTheTypedTextAndRefuses
 }
 
 // UPDATE follows what the rows show: a shown row whose text its field refuses keeps it off, a row
-// refused only because the data was over the limit counts again once the limit is relieved, and
-// the values committed are the ones shown. Each row is reached by scrolling and ended with Done.
+// refused only because the data was over the limit counts again once the limit is relieved, a row
+// switched off is let go whatever the limit, and the values committed are the ones shown. Each row
+// is reached by scrolling and ended with Done.
 TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFits)
 {
-    auto request = validPaymentRequest();
-    request->setTransactionAmount("123456789");
-    auto editor = openEditor(request);
-    ASSERT_TRUE(editor);
-    const Step steps[] = {
-        {CellType::billNumber, type, std::string(26, 'b'), true, false},
-        {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
-        {CellType::storeID, type, std::string(26, 's'), true, false},
-        {CellType::loyaltyNumber, type, "", true, false},
-        {CellType::referenceID, type, "", false, false}, // refused: the data would pass the limit
-        {CellType::billNumber, erase, "x", true, false},
-        {CellType::storeID, erase, "x", true, true},
-        {CellType::loyaltyNumber, type, "L12345678901", true, false}, // over the limit
-        {CellType::paymentAmount, erase, "x", true, false},
-        {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
+    using Entries = std::map<std::string, std::string>;
+    struct Session {
+        Text amount, referenceID; // the host's
+        std::vector<Step> steps;
+        std::string writtenAmount; // "" when absent
+        Entries written;
     };
-    runSteps(*editor->scrollView(), steps);
-    editor.reset();
-    ASSERT_TRUE(pressUpdate());
-    EXPECT_EQ(formtest::topLevelEntries(sessionRequest()->getTLV())["54"], "12345678.9");
-    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{
-                                    {"01", std::string(23, 'b')}, {"02", "+9198765432101234567890"},
-                                    {"03", std::string(25, 's')}, {"04", "L12345678901"}}));
-}
-
-// A row switched off is let go whatever the limit: once the rest fits it is written without it.
-TEST_F(RequestPaymentDetailsTest, ARowSwitchedOffIsLeftOutWhateverTheLimit)
-{
-    auto request = validPaymentRequest();
-    request->setReferenceID("REF-123");
-    auto editor = openEditor(request);
-    ASSERT_TRUE(editor);
-    const Step steps[] = {
-        {CellType::consumerID, toggle, "", true, true},
-        {CellType::consumerID, toggle, "", false, true}, // under the limit
-        {CellType::billNumber, toggle, "", true, true},
-        {CellType::mobileNumber, toggle, "", true, true},
-        {CellType::storeID, toggle, "", true, true},
-        {CellType::loyaltyNumber, toggle, "", true, true},
-        {CellType::billNumber, type, std::string(25, 'b'), true, true},
-        {CellType::mobileNumber, type, std::string(25, 'm'), true, true},
-        {CellType::storeID, type, std::string(25, 's'), true, false},
-        {CellType::loyaltyNumber, type, std::string(25, 'l'), true, false},
-        {CellType::referenceID, toggle, "", false, false}, // the rest is still over the limit
-        {CellType::loyaltyNumber, erase, std::string(25, 'x'), true, true},
+    const Session sessions[] = {
+        {"123456789",
+         std::nullopt,
+         {
+             {CellType::billNumber, type, std::string(26, 'b'), true, false},
+             {CellType::mobileNumber, paste, "+9198765432101234567890", true, false},
+             {CellType::storeID, type, std::string(26, 's'), true, false},
+             {CellType::loyaltyNumber, type, "", true, false},
+             {CellType::referenceID, type, "", false, false}, // refused: the data would pass the limit
+             {CellType::billNumber, erase, "x", true, false},
+             {CellType::storeID, erase, "x", true, true},
+             {CellType::loyaltyNumber, type, "L12345678901", true, false}, // over the limit
+             {CellType::paymentAmount, erase, "x", true, false},
+             {CellType::billNumber, erase, "xx", true, true}, // the limit relieved
+         },
+         "12345678.9",
+         {{"01", std::string(23, 'b')}, {"02", "+9198765432101234567890"}, {"03", std::string(25, 's')},
+          {"04", "L12345678901"}}},
+        {std::nullopt,
+         "REF-123",
+         {
+             {CellType::consumerID, toggle, "", true, true},
+             {CellType::consumerID, toggle, "", false, true}, // under the limit
+             {CellType::billNumber, toggle, "", true, true},
+             {CellType::mobileNumber, toggle, "", true, true},
+             {CellType::storeID, toggle, "", true, true},
+             {CellType::loyaltyNumber, toggle, "", true, true},
+             {CellType::billNumber, type, std::string(25, 'b'), true, true},
+             {CellType::mobileNumber, type, std::string(25, 'm'), true, true},
+             {CellType::storeID, type, std::string(25, 's'), true, false},
+             {CellType::loyaltyNumber, type, std::string(25, 'l'), true, false},
+             {CellType::referenceID, toggle, "", false, false}, // the rest is still over the limit
+             {CellType::loyaltyNumber, erase, std::string(25, 'x'), true, true},
+         },
+         "",
+         {{"01", std::string(25, 'b')}, {"02", std::string(25, 'm')}, {"03", std::string(25, 's')}, {"04", "***"}}},
     };
-    runSteps(*editor->scrollView(), steps);
-    editor.reset();
-    ASSERT_TRUE(pressUpdate());
-    EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{
-                                    {"01", std::string(25, 'b')}, {"02", std::string(25, 'm')},
-                                    {"03", std::string(25, 's')}, {"04", "***"}}));
-    EXPECT_FALSE(request->referenceID());
+    for (const auto& s : sessions) {
+        auto request = validPaymentRequest();
+        request->setTransactionAmount(s.amount);
+        request->setReferenceID(s.referenceID);
+        auto editor = openEditor(request);
+        ASSERT_TRUE(editor);
+        runSteps(*editor->scrollView(), s.steps);
+        editor.reset();
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_EQ(formtest::topLevelEntries(sessionRequest()->getTLV())["54"], s.writtenAmount);
+        EXPECT_EQ(additionalData(), s.written);
+        EXPECT_FALSE(request->referenceID());
+        endFlow();
+    }
 }
 
 // The optional fields count code points, as the payload does: every QR shown validates and holds
