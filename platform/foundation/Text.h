@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform::text {
 
@@ -40,6 +41,9 @@ std::size_t graphemeCount(std::string_view text);
 std::optional<std::size_t> byteOffsetOfGrapheme(std::string_view text, std::size_t index);
 std::string graphemeSlice(std::string_view text, std::size_t start, std::size_t count = std::string_view::npos);
 std::optional<std::string> graphemeAt(std::string_view text, std::size_t index);
+// Where clusters meet, in UTF-16 units as toUtf16 counts them: 0, then the end of each cluster in
+// order, the last being utf16Length(text) ({0} for the empty text).
+std::vector<std::size_t> graphemeBoundariesUtf16(std::string_view text);
 
 // --- UTF-16 (attributed-string ranges, text-field editing ranges) ---
 std::size_t utf16Length(std::string_view text);

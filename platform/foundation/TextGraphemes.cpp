@@ -201,4 +201,16 @@ std::optional<std::string> graphemeAt(std::string_view text, std::size_t index)
     return out;
 }
 
+std::vector<std::size_t> graphemeBoundariesUtf16(std::string_view text)
+{
+    std::vector<std::size_t> boundaries{0};
+    std::size_t clusterStart = 0;
+    forEachClusterEnd(text, [&](std::size_t end) {
+        boundaries.push_back(boundaries.back() + utf16Length(text.substr(clusterStart, end - clusterStart)));
+        clusterStart = end;
+        return true;
+    });
+    return boundaries;
+}
+
 } // namespace platform::text

@@ -179,7 +179,7 @@ bool UITextField::keyboardCanType(const std::string& typed) const
 
 void UITextField::setSelectedRange(NSRange range)
 {
-    m_selection = clampRange(range, text::utf16Length(m_text));
+    m_selection = wholeSurrogatePairRange(m_text, range);
     setNeedsDisplay();
 }
 

@@ -15,7 +15,8 @@
 //     then textFieldDidEndEditing, editingDidEnd, UITextFieldTextDidEndEditing. When a forced
 //     endEditing(true) takes the first responder status away after the delegate refused, the
 //     session ends (with the same reports) on the next run-loop turn.
-// Positions and ranges count UTF-16 code units, as the delegate sees them.
+// Positions and ranges count UTF-16 code units, as the delegate sees them; no caret, selection or
+// edit splits a surrogate pair.
 //
 // The delegate is held weakly; notifications have the field as their object.
 #include "platform/foundation/NSAttributedString.h"
@@ -106,14 +107,15 @@ public:
     bool isEditing() const { return m_editing; }
     // The selection in UTF-16 units; an empty range is the caret.
     NSRange selectedRange() const { return m_selection; }
-    // Clamped to the text. Sends nothing.
+    // Clamped to the text; a start inside a surrogate pair moves to the pair's start, an end to its
+    // end (a caret to its start). Sends nothing.
     void setSelectedRange(NSRange range);
 
     bool canBecomeFirstResponder() const override;
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
 
-    // Replaces `range` (clamped) by `replacement` as an accepted edit, without asking the delegate:
+    // Replaces `range` (clamped, grown to whole surrogate pairs) by `replacement` as an accepted edit, without asking the delegate:
     // the caret moves behind it, then editingChanged and UITextFieldTextDidChange. For a delegate
     // that refuses an edit and applies its own version of it.
     void replace(NSRange range, const std::string& replacement) { commitEdit(range, replacement); }
@@ -132,7 +134,9 @@ public:
     bool userPaste(const std::string& text);
     // The return key; false when the keyboard has none or the field is not editing.
     bool userReturn();
-    // Selects `range` (clamped) as a person's drag would; calls nothing.
+    // Selects `range` (clamped) as a person's drag would, on whole characters (grapheme clusters): a
+    // caret inside a character stands at its start, a selection takes every character it touches.
+    // Calls nothing.
     void userSelect(NSRange range);
     // The clear button: asks textFieldShouldClear, then empties the text as an edit (editingChanged,
     // UITextFieldTextDidChange). False when the button is not shown or the delegate refuses.

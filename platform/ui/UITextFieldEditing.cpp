@@ -116,7 +116,7 @@ void UITextField::replaceCharacters(NSRange range, const std::string& replacemen
 void UITextField::commitEdit(NSRange range, const std::string& replacement)
 {
     auto keepAlive = sharedFromThis<UITextField>();
-    range = clampRange(range, text::utf16Length(m_text));
+    range = wholeSurrogatePairRange(m_text, range);
     replaceCharacters(range, replacement);
     m_selection = {range.location + text::utf16Length(replacement), 0};
     contentDidChange();
@@ -215,7 +215,7 @@ bool UITextField::userReturn()
 void UITextField::userSelect(NSRange range)
 {
     if (checkEditing("selecting")) {
-        setSelectedRange(range);
+        setSelectedRange(wholeCharacterRange(m_text, range));
     }
 }
 

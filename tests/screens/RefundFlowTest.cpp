@@ -65,10 +65,18 @@ protected:
                 return detail;
         return nullptr;
     }
-    void typeAmount(const TAVRORefundPaymentViewController& screen, std::string_view digits, bool pasted = false)
+    // Clears the field, then types or pastes `digits`; with a caret, pastes them there after a typed 5.
+    void typeAmount(const TAVRORefundPaymentViewController& screen, std::string_view digits, bool pasted = false,
+                    int caret = -1)
     {
-        ASSERT_TRUE(driver.focus(amountField(screen)));
+        const auto& field = amountField(screen);
+        ASSERT_TRUE(driver.focus(field));
+        field->userSelect({field->text().size(), 0}); // a refused paste left the caret where it was
         driver.backspace(12);
+        if (caret >= 0) {
+            driver.type("5");
+            field->userSelect({static_cast<std::size_t>(caret), 0});
+        }
         pasted ? driver.paste(digits) : driver.type(digits);
     }
     bool payAndContinue()
@@ -537,6 +545,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         const char* refused; // digits typed for one minor unit more
         std::string message; // the launch's refusal; empty when the screen opens
         enum { typed, pasted, untouched } entry = typed; // untouched: focused, Done, no change
+        int caret = -1; // pasted at this caret after a typed 5; `refused` then passes the digit limit
     };
     const Case cases[] = {
         {"356", "100.999", "100.99", "10099", "10100", ""},
@@ -547,6 +556,8 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"048", "1.2345", "1.234", "1234", "1235", ""},     // three minor digits
         {"752", "150.505", "150,50", "15050", "15051", ""}, // a decimal comma
         {"978", "123456789.01", "123,456,789.01", "12345678901", "12345678902", "", Case::pasted},
+        {"048", "999999990.005", "999,999,990.005", "99999999", "999999999999", "", Case::pasted, 0},
+        {"048", "7650286.005", "7,650,286.005", "7650286", "76502869865", "", Case::pasted, 1},
         {"356", "9999999999999", "99,99,99,99,99,999.00", "", "", "", Case::untouched}, // past typing
         {"356", "999999999999999.999", "", "", "", kInvalid},
         {"356", "9007199254740993", "", "", "", kInvalid},
@@ -576,9 +587,13 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         if (c.entry == Case::untouched) {
             ASSERT_TRUE(driver.focus(amountField(*screen)));
         } else {
-            typeAmount(*screen, c.refused, c.entry == Case::pasted);
-            EXPECT_FALSE(pay->isEnabled());
-            typeAmount(*screen, c.largest, c.entry == Case::pasted);
+            typeAmount(*screen, c.refused, c.entry == Case::pasted, c.caret);
+            if (c.caret >= 0) {
+                EXPECT_EQ(shownAmount(*screen), "0.005"); // refused whole
+            } else {
+                EXPECT_FALSE(pay->isEnabled());
+            }
+            typeAmount(*screen, c.largest, c.entry == Case::pasted, c.caret);
         }
         EXPECT_EQ(shownAmount(*screen), c.field);
         EXPECT_TRUE(pay->isEnabled());

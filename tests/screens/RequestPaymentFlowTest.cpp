@@ -198,7 +198,7 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
 // came, a typed or pasted amount is exact in the currency, and the code drawn passes validation.
 TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmounts)
 {
-    enum Act { addBill, addBillAndFocus, type, paste };
+    enum Act { addBill, addBillAndFocus, type, paste, pasteAt0, pasteAt1 }; // pasteAtN: after a typed 5
     // {currency, host's amount, act, digits typed or text pasted, the field at UPDATE, amount written}
     const std::tuple<const char*, Text, Act, const char*, const char*, Text> cases[] = {
         {"356", "100.990", addBill, "", "100.99", "100.990"},
@@ -215,6 +215,9 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
         {"356", "250", paste, "123456789012.34", "250.00", "250"},
         {"414", std::nullopt, paste, "185965308284", "185,965,308.284", "185965308.284"}, // as typed
         {"978", std::nullopt, paste, "123456789012", "1,234,567,890.12", "1234567890.12"},
+        // Put before "0.005", the digits would make 16 and 14: refused whole.
+        {"048", std::nullopt, pasteAt0, "999999999999", "0.005", "0.005"},
+        {"048", std::nullopt, pasteAt1, "76502869865", "0.005", "0.005"},
     };
     for (const auto& [currency, hostAmount, act, input, shown, written] : cases) {
         SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input);
@@ -235,6 +238,11 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
                 driver.backspace(20);
                 driver.type(input);
             } else {
+                if (act != paste) {
+                    driver.backspace(20);
+                    driver.type("5");
+                    field->userSelect({act == pasteAt0 ? 0u : 1u, 0});
+                }
                 driver.paste(input);
             }
         }

@@ -6,6 +6,7 @@
 #include "TavroMerchantSDK/support/Utilities.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UITextField.h"
+#include "platform/ui/UITextFieldTextRange.h"
 
 #include <algorithm>
 #include <iterator>
@@ -32,16 +33,14 @@ bool isWholeAmountPaste(std::string_view replacement)
     return !std::all_of(replacement.begin(), replacement.end(), isDigit);
 }
 
-bool enteredDigitsFit(std::string_view shown, std::string_view entered, int digitLimit)
+bool enteredDigitsFit(std::string_view shown, platform::NSRange range, std::string_view entered, int digitLimit)
 {
     const auto limit = static_cast<std::size_t>(std::max(digitLimit, 0));
     if (entered.size() == 1)
         return digitCount(shown) <= limit;
-    // Typed one by one, the row would re-format after each key and end at the amount all of them
-    // produce; an amount's digits only grow key by key, so that amount decides.
-    std::string typed(shown);
-    typed += entered;
-    return digitCount(Utilities::getCurrency(typed).text) <= limit + 1;
+    // The field puts the paste at the range and the row re-formats what that leaves: that amount decides.
+    const auto edited = platform::replaceUtf16Range(shown, range, entered);
+    return digitCount(Utilities::getCurrency(edited).text) <= limit + 1;
 }
 
 bool pasteWholeAmount(platform::UITextField& field, std::string_view pasted, std::string_view currencyCode,

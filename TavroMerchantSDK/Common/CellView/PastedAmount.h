@@ -3,6 +3,8 @@
 // their field's digits as minor units, so such a paste would shift by the fraction's width if its
 // digits were simply typed; here it becomes the minor-unit digits of the amount it spells.
 
+#include "platform/foundation/NSRange.h"
+
 #include <string_view>
 
 namespace platform {
@@ -14,12 +16,14 @@ namespace tavro {
 // True for a replacement that is not digits alone: a row reads it as a whole amount.
 bool isWholeAmountPaste(std::string_view replacement);
 
-// True when the digits `entered` (one typed or several pasted) may join the field's text `shown`:
-// a key enters while the field shows at most `digitLimit` digits, so the amount may reach one digit
-// more (flagged by the row), never more. Pasted digits enter as the same keys typed would: judged by
-// the amount they produce, read as minor units of the active currency, so the zeros shown before
-// an amount is typed ("0.00") count for nothing; a run that typing would stop enters not at all.
-bool enteredDigitsFit(std::string_view shown, std::string_view entered, int digitLimit);
+// True when the digits `entered` (one typed or several pasted) may replace `range` (UTF-16 units)
+// of the field's text `shown`: a key enters while the field shows at most `digitLimit` digits, so
+// the amount may reach one digit more (flagged by the row), never more. Pasted digits are judged by
+// the text the edit leaves, read as minor units of the active currency as the row re-formats it,
+// wherever the range stands: leading zeros count for nothing ("12" after "0.00" makes 0.12), a zero
+// behind the pasted digits as any digit ("99" before "0.05" makes 990.05); a paste that leaves more
+// than one digit over the limit enters not at all.
+bool enteredDigitsFit(std::string_view shown, platform::NSRange range, std::string_view entered, int digitLimit);
 
 // Replaces the field's text with `pasted` read as an amount of `currencyCode` in its locale's own
 // format (see plainPastedAmount), cut down, never rounded up, to the currency's minor unit and written as minor-unit digits ("12.5"

@@ -88,11 +88,11 @@ public:
     // verdict and reports it. Never turns the row valid by itself. Without a field: isVaildCell.
     virtual bool validateAmountText();
     // Refuses a deletion at the bare currency prefix (error look) and digits that would take the
-    // text past the limit and one more (a pasted run of them enters whole or not at all); the range
-    // is not consulted. A replacement that is not
-    // digits alone is a whole amount in the currency's own format ("1,234.5"): it replaces the
-    // amount, cut down to the minor unit, within the same limit, or leaves the field as it is when
-    // it is no such amount (see pasteWholeAmount).
+    // text past the limit and one more (a pasted run of them, put at `range`, enters whole or not
+    // at all). A replacement that is not digits alone is a whole amount in the currency's own
+    // format ("1,234.5"): wherever `range` stands, it replaces the amount, cut down to the minor
+    // unit, within the same limit, or leaves the field as it is when it is no such amount (see
+    // pasteWholeAmount).
     bool textField(platform::UITextField& field, platform::NSRange range, const std::string& replacement) override;
     // Validates, reports the touch and clears a zero amount so typing starts at the prefix.
     bool textFieldShouldBeginEditing(platform::UITextField& field) override;

@@ -11,7 +11,8 @@
 
 namespace tavro {
 
-bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
+bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRange range,
+                                    const std::string& replacement)
 {
     if (isWholeAmountPaste(replacement)) {
         pasteWholeAmount(field, replacement, TavroSession::sharedSession()->activeCurrencyCode(),
@@ -26,7 +27,7 @@ bool TAVROAmountCellView::textField(platform::UITextField& field, platform::NSRa
         }
         return true;
     }
-    return enteredDigitsFit(field.text(), replacement, m_amountTextFieldCount);
+    return enteredDigitsFit(field.text(), range, replacement, m_amountTextFieldCount);
 }
 
 void TAVROAmountCellView::amountTextFieldDidChange()

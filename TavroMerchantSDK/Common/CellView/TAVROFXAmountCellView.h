@@ -8,12 +8,13 @@
 // The row never judges the amount: it asks its owner (cellViewDelegate) on every change and
 // shows the answer, apart from its one rule, the digit limit: the shown text may hold 12 digits
 // (10 in a tip row, cellType addTip); one digit more is accepted and shown and reported as
-// invalid, a further one is refused (pasted digits enter as the same keys typed would, whole or
-// not at all); deletions are always allowed. The limit is on typing: the amount the owner gave
-// (setAmount), unchanged and in the same currency, stays valid however long. A paste that is not
-// digits alone is a whole amount in the currency's own format ("1,234.5"): it replaces the amount,
-// cut down (never rounded up) to the currency's minor unit, within the same limit; one that is no
-// such amount (a sign, letters, another decimal separator) leaves the field as it is.
+// invalid, a further one is refused (pasted digits are judged by the text they leave where they
+// are put, and enter whole or not at all); deletions are always allowed. The limit is on typing:
+// the amount the owner gave (setAmount), unchanged and in the same currency, stays valid however
+// long. A paste that is not digits alone is a whole amount in the currency's own format
+// ("1,234.5"): wherever the caret stands, it replaces the amount, cut down (never rounded up) to
+// the currency's minor unit, within the same limit; one that is no such amount (a sign, letters,
+// another decimal separator) leaves the field as it is.
 //
 // Make with NSObject::create<TAVROFXAmountCellView>(frame). Main thread only.
 

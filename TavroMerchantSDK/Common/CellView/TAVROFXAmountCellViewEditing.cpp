@@ -83,7 +83,8 @@ bool TAVROFXAmountCellView::textFieldShouldBeginEditing(platform::UITextField& f
     return true;
 }
 
-bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NSRange, const std::string& replacement)
+bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NSRange range,
+                                      const std::string& replacement)
 {
     if (isWholeAmountPaste(replacement)) {
         pasteWholeAmount(field, replacement, TavroSession::sharedSession()->activeCurrencyCode(),
@@ -97,7 +98,7 @@ bool TAVROFXAmountCellView::textField(platform::UITextField& field, platform::NS
     }
     if (replacement.empty())
         return allow;
-    return allow && enteredDigitsFit(field.text(), replacement, m_amountTextFieldCount);
+    return allow && enteredDigitsFit(field.text(), range, replacement, m_amountTextFieldCount);
 }
 
 void TAVROFXAmountCellView::textFieldDidEndEditing(platform::UITextField& field)

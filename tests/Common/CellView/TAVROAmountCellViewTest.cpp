@@ -124,6 +124,7 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         const char* pasted; // after the typing; a whole amount replaces the field's
         const char* shown;
         double value;
+        int caret = -1; // where the paste goes; -1: the end
     };
     const Case cases[] = {
         {"392", "JPY 0", "1234", nullptr, "JPY 1,234", 1234},
@@ -138,6 +139,7 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         {"356", "INR 0.00", "25", "12,34,56,78,901.2", "INR 12,34,56,78,901.20", 12345678901.2},
         {"356", "INR 0.00", "25", "123456789012.3", "INR 0.25", 0.25},
         {"356", "INR 0.00", "25", "12345678901234567890", "INR 0.25", 0.25},
+        {"048", "BHD 0.000", "5", "999999999999", "BHD 0.005", 0.005, 4}, // before the 0: 16 digits
         // Only the currency's own format: its separators, grouped where its formatter groups, or
         // in threes with "," beside a decimal point; an ordinary space for a no-break one.
         {"356", "INR 0.00", "25", "1,234,567.89", "INR 12,34,567.89", 1234567.89},
@@ -156,6 +158,8 @@ TEST_F(AmountCellTest, CurrenciesWithOtherMinorUnitsAndSeparators)
         EXPECT_EQ(text(*row), c.zero);
         ASSERT_TRUE(driver.focus(row->inputTextField()));
         EXPECT_EQ(driver.type(c.typed), std::string(c.typed).size());
+        if (c.caret >= 0)
+            row->inputTextField()->userSelect({static_cast<std::size_t>(c.caret), 0});
         if (c.pasted)
             driver.paste(c.pasted);
         EXPECT_EQ(text(*row), c.shown);

@@ -78,6 +78,12 @@ TEST_F(InputRowTest, FreeTextLengthRuleAndDeletions)
     EXPECT_TRUE(driver.paste("12345"));
     EXPECT_EQ(text().size(), 26u);
 
+    // A caret put between a letter and its mark stands before the letter: no mark moves to the "a".
+    row->inputTextField()->setText("ae\xCC\x81");
+    row->inputTextField()->userSelect({2, 0});
+    EXPECT_EQ(driver.backspace(), 1u);
+    EXPECT_EQ(text(), "e\xCC\x81");
+
     // The owner's over-long text can still be shortened, but not lengthened.
     row->inputTextField()->setText(std::string(30, 'z'));
     EXPECT_EQ(driver.type("z"), 0u);

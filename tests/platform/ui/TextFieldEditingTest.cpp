@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace platform {
@@ -187,6 +188,33 @@ TEST_F(TextFieldEditingTest, RangesCountUtf16UnitsAndBackspaceTakesWholeCharacte
     // Typing characters by key splits text into characters, not code points.
     EXPECT_EQ(field->userTypeText(combined + emoji), 2u);
     EXPECT_EQ(field->text(), combined + emoji);
+}
+
+TEST_F(TextFieldEditingTest, NoCaretSelectionOrEditStandsInsideACharacter)
+{
+    const std::string smiley = "\xF0\x9F\x98\x80", acute = "e\xCC\x81"; // two units each, at 1 and 2 below
+    field->userBeginEditing();
+    // A person's caret inside a character stands at its start; a selection takes whole characters.
+    // {text, range selected, the key typed (0: backspace), text after}
+    const std::tuple<std::string, NSRange, char, std::string> cases[] = {
+        {"a" + smiley + "b", {2, 0}, 'x', "ax" + smiley + "b"},
+        {"a" + smiley + "b", {2, 0}, 0, smiley + "b"},
+        {"a" + smiley + "b", {0, 2}, 'Z', "Zb"},
+        {"a" + acute, {2, 0}, 0, acute}, // never the mark on the "a"
+        {"a" + acute, {2, 1}, 'Z', "aZ"},
+    };
+    for (const auto& [text, range, key, expected] : cases) {
+        field->setText(text);
+        field->userSelect(range);
+        EXPECT_TRUE(key ? field->userInsertText(std::string(1, key)) : field->userDeleteBackward());
+        EXPECT_EQ(field->text(), expected) << describe(range);
+    }
+    // In code only surrogate pairs stay whole: a start moves to its pair's start, an end to its end.
+    field->setText("a" + smiley + "b");
+    field->setSelectedRange({2, 2});
+    EXPECT_EQ(field->selectedRange(), (NSRange{1, 3}));
+    field->replace({2, 1}, "");
+    EXPECT_EQ(field->text(), "ab");
 }
 
 TEST_F(TextFieldEditingTest, RefusedEditsChangeNothingAndReportNothing)
