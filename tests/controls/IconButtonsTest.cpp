@@ -8,6 +8,11 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/CAShapeLayer.h"
 
+#include "MadeLocale.h"
+
+#include <algorithm>
+#include <iterator>
+
 namespace controlstest {
 namespace {
 
@@ -104,22 +109,34 @@ TEST_F(IconButtonsTest, BarItemFactoryWiresAFrameSizedButton)
     button->sendActions(platform::UIControlEvents::touchUpInside); // a dead target is skipped
 }
 
+// Names and the kind each selects on a new button (an unknown name keeps the default, Icon).
+const std::pair<const char*, SecondaryButton::ButtonType> kTypeNames[] = {
+    {"TITLE&ICON", SecondaryButton::ButtonType::TitleAndIcon},
+    {"bigicon", SecondaryButton::ButtonType::BigIcon},
+    {"BIGICON", SecondaryButton::ButtonType::BigIcon},
+    {"TITLE", SecondaryButton::ButtonType::Title},
+    {"sideways", SecondaryButton::ButtonType::Icon},
+};
+
+bool selectsItsKind(const char* name, SecondaryButton::ButtonType type)
+{
+    auto button = NSObject::create<SecondaryButton>();
+    button->setTypeName(name);
+    return button->type() == type && button->typeName() == std::optional<std::string>(name);
+}
+
 TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)
 {
     auto button = NSObject::create<SecondaryButton>();
     EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Icon);
-    const std::pair<const char*, SecondaryButton::ButtonType> names[] = {
-        {"TITLE&ICON", SecondaryButton::ButtonType::TitleAndIcon},
-        {"bigicon", SecondaryButton::ButtonType::BigIcon},
-        {"Icon", SecondaryButton::ButtonType::Icon},
-        {"sideways", SecondaryButton::ButtonType::Icon},
-    };
-    for (auto [name, type] : names) {
-        button->setTypeName(name);
-        EXPECT_EQ(button->type(), type) << name;
-        EXPECT_EQ(button->typeName(), std::optional<std::string>(name));
-    }
+    for (auto [name, type] : kTypeNames)
+        EXPECT_TRUE(selectsItsKind(name, type)) << name;
+    // A name selects over another kind; an unknown name, or none, keeps the kind.
+    button->setTypeName("bigIcon");
+    button->setTypeName("Icon");
+    EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Icon);
     button->setTypeName("title");
+    button->setTypeName("sideways");
     button->setTypeName(std::nullopt);
     EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Title);
 
@@ -130,6 +147,19 @@ TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)
     button->setTypeName("bigIcon");
     button->layoutSubviews();
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"nil", "More", "layoutSubviews Secondary Button type = bigIcon"}));
+}
+
+// A host's Turkish locale, whose C library keeps 'I' from lowering to 'i', changes no name's kind.
+TEST_F(IconButtonsTest, SecondaryButtonNamesReadAlikeUnderATurkishLocale)
+{
+    testing_support::MadeLocale turkish("tr_TR", "UTF-8");
+    if (!turkish.problem().empty())
+        GTEST_SKIP() << turkish.problem();
+    EXPECT_EXIT(turkish.runUnderLocale([] {
+                    return std::all_of(std::begin(kTypeNames), std::end(kTypeNames),
+                                       [](const auto& row) { return selectsItsKind(row.first, row.second); });
+                }),
+                ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
