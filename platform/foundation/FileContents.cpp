@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 #include <fcntl.h>
@@ -88,7 +89,23 @@ std::optional<std::string> readUpTo(int fd, std::size_t limit, std::size_t sizeH
     }
 }
 
+// strerror_r comes in two forms: the GNU one gives the text, the XSI one fills the buffer.
+[[maybe_unused]] const char* errorTextOf(const char* text, const char*)
+{
+    return text;
+}
+[[maybe_unused]] const char* errorTextOf(int result, const char* buffer)
+{
+    return result == 0 ? buffer : "unknown error";
+}
+
 } // namespace
+
+std::string errnoText(int errorNumber)
+{
+    char buffer[256] = {};
+    return errorTextOf(::strerror_r(errorNumber, buffer, sizeof buffer), buffer);
+}
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes,
                                          FileReadFailure* failure)

@@ -31,4 +31,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file,
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes,
                                          FileReadFailure* failure, int* errorNumber);
 
+// The C library's text for an errno value ("Too many open files"), for messages. Works with no
+// descriptor free: it calls nothing that needs one.
+std::string errnoText(int errorNumber);
+
 } // namespace platform

@@ -7,7 +7,6 @@
 #include "platform/foundation/Utf8Decoding.h"
 
 #include <algorithm>
-#include <system_error>
 #include <sstream>
 
 namespace platform {
@@ -269,7 +268,7 @@ std::optional<StringsTable> loadStringsFile(const std::string& path)
         else if (failure == FileReadFailure::notRegularFile)
             why = "it is not a regular file";
         else if (errorNumber != 0)
-            why = std::generic_category().message(errorNumber);
+            why = errnoText(errorNumber);
         if (failure != FileReadFailure::missing)
             debugLog("Strings file " + path + " cannot be read" + (why.empty() ? "" : " (" + why + ")") +
                      "; its keys are shown as they are");

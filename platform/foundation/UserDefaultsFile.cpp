@@ -65,7 +65,7 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
         else if (failure == FileReadFailure::tooLarge)
             why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB";
         else
-            why = " could not be read (" + std::generic_category().message(errorNumber) + ")";
+            why = " could not be read (" + errnoText(errorNumber) + ")";
         debugLog("UserDefaults: " + file.string() + why + "; it is left alone and defaults are kept in memory only");
         return {{}, false};
     }

@@ -11,7 +11,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 
 namespace platform {
 
@@ -35,7 +34,7 @@ void reportUnreadable(const std::filesystem::path& path, const std::optional<Bro
     if (!BrokenImageFiles::noteUnreadable(identity ? *identity : BrokenImageFiles::Identity{path}))
         return;
     const std::string why = failure == FileReadFailure::notRegularFile ? "it is not a regular file"
-                            : errorNumber != 0 ? std::generic_category().message(errorNumber)
+                            : errorNumber != 0 ? errnoText(errorNumber)
                                                : "it could not be read";
     debugLog("UIImage: " + path.string() + " cannot be read (" + why + "); it is not drawn");
 }
