@@ -47,8 +47,7 @@ std::optional<std::string> failWithErrno(int code, FailureOut out)
 }
 
 // A file compiled into the program (see EmbeddedFiles.h).
-std::optional<std::string> readEmbeddedFile(const std::filesystem::path& file, std::size_t maxBytes,
-                                            FailureOut failure)
+std::optional<std::string> readEmbeddedFile(const std::filesystem::path& file, std::size_t maxBytes, FailureOut failure)
 {
     if (auto bytes = embeddedFileBytes(file.native())) {
         if (bytes->size() > maxBytes)

@@ -40,7 +40,8 @@ std::string decodeToUtf8(std::string_view raw, bool& oddTrailingByte)
 
 bool isBareWordCharacter(char c)
 {
-    return text::isAsciiAlphanumeric(c) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.' || c == '-';
+    return text::isAsciiAlphanumeric(c) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.' ||
+           c == '-';
 }
 
 int hexValue(char c)

@@ -187,7 +187,8 @@ bool UserDefaults::boolForKey(std::string_view key) const
     if (auto number = value.asDouble())
         return *number != 0;
     if (auto* text = value.asString()) {
-        if (text::equalsIgnoringAsciiCase(trimmed(*text), "yes") || text::equalsIgnoringAsciiCase(trimmed(*text), "true"))
+        if (text::equalsIgnoringAsciiCase(trimmed(*text), "yes") ||
+            text::equalsIgnoringAsciiCase(trimmed(*text), "true"))
             return true;
         auto number = parseDouble(*text);
         return number && *number != 0;

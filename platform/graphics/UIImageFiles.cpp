@@ -33,9 +33,11 @@ void reportUnreadable(const std::filesystem::path& path, const std::optional<Bro
     // A file that cannot even be examined is known by its path alone.
     if (!BrokenImageFiles::noteUnreadable(identity ? *identity : BrokenImageFiles::Identity{path}))
         return;
-    const std::string why = failure == FileReadFailure::notRegularFile ? "it is not a regular file"
-                            : errorNumber != 0 ? errnoText(errorNumber)
-                                               : "it could not be read";
+    std::string why = "it could not be read";
+    if (failure == FileReadFailure::notRegularFile)
+        why = "it is not a regular file";
+    else if (errorNumber != 0)
+        why = errnoText(errorNumber);
     debugLog("UIImage: " + path.string() + " cannot be read (" + why + "); it is not drawn");
 }
 

@@ -1,12 +1,9 @@
 #include "platform/foundation/DebugLog.h"
-#include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/CIContext.h"
 #include "platform/graphics/CIFilter.h"
 #include "platform/graphics/ImageContext.h"
 #include "platform/graphics/PNGEncoder.h"
 #include "platform/graphics/UIImage.h"
-
-#include "MadeLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -64,27 +61,6 @@ TEST(BitmapLimitTest, ImageContextsRefuseHugeAndEmptyBitmaps)
     UIGraphicsBeginImageContextWithOptions({8192, 8192}, false, 1);
     EXPECT_NE(UIGraphicsGetCurrentContext(), nullptr);
     UIGraphicsEndImageContext();
-}
-
-// Sizes in the lines read as in the classic locale under a host's locale that groups thousands
-// with "." and writes "," before a fraction.
-TEST(BitmapLimitTest, SizesInTheLinesReadAlikeUnderAHostLocale)
-{
-    testing_support::MadeLocale turkish("tr_TR", "ISO-8859-9");
-    if (!turkish.problem().empty())
-        GTEST_SKIP() << turkish.problem();
-    const auto lines = [] {
-        DebugLogCapture log;
-        UIGraphicsBeginImageContextWithOptions({-2.5, 10}, false, 1.5);
-        std::vector<std::string> seen = log.lines();
-        seen.push_back(bitmapSizeProblem(2.5, 40000).value_or("none"));
-        return seen;
-    };
-    const std::vector<std::string> classic = lines();
-    EXPECT_EQ(classic, (std::vector<std::string>{
-                           "UIGraphicsBeginImageContext: no context for size -2.5 x 10 at scale 1.5",
-                           "a bitmap of 2.5 x 40000 pixels has a side over 32767 pixels"}));
-    EXPECT_EXIT(turkish.runUnderLocale([&] { return lines() == classic; }), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(BitmapLimitTest, FilterOutputAndDecodedImagesAreCapped)

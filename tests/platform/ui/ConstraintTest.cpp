@@ -4,8 +4,6 @@
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UILayoutGuide.h"
 
-#include "MadeLocale.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -64,29 +62,6 @@ TEST_F(ConstraintTest, CreationKeepsItsValuesAndDescribesItself)
     child.reset();
     EXPECT_TRUE(weakChild.expired());
     EXPECT_EQ(constraint->firstItem(), nullptr);
-}
-
-// Under a host's locale that groups thousands with "." and writes "," before a fraction, the
-// numbers of a description and of a debug line read as in the classic locale.
-TEST(NSLayoutConstraintTest, NumbersReadAlikeUnderAHostLocale)
-{
-    testing_support::MadeLocale turkish("tr_TR", "ISO-8859-9");
-    if (!turkish.problem().empty())
-        GTEST_SKIP() << turkish.problem();
-    const auto described = [] {
-        auto view = NSObject::create<UIView>();
-        auto constraint = NSLayoutConstraint::create(view, A::width, R::equal, view, A::height, 2.5, 1234.5);
-        constraint->setPriority(750);
-        DebugLogCapture log;
-        constraint->setPriority(-2.5);
-        std::vector<std::string> seen{constraint->description()};
-        seen.insert(seen.end(), log.lines().begin(), log.lines().end());
-        return seen;
-    };
-    const std::vector<std::string> classic = described();
-    EXPECT_EQ(classic, (std::vector<std::string>{"UIView.width == UIView.height * 2.5 + 1234.5 @750",
-                                                 "NSLayoutConstraint: ignoring priority -2.5 (not in 0 < p <= 1000)"}));
-    EXPECT_EXIT(turkish.runUnderLocale([&] { return described() == classic; }), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ConstraintTest, MismatchedItemsAndAttributesAreInvalidAndNeverActivate)
