@@ -1,22 +1,9 @@
 #include "TavroMerchantSDK/controls/SecondaryButton.h"
 
 #include "platform/foundation/DebugLog.h"
-
-#include <algorithm>
-#include <cctype>
+#include "platform/foundation/TextAscii.h"
 
 namespace tavro {
-
-namespace {
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-} // namespace
 
 std::string_view SecondaryButton::rawValue(ButtonType type)
 {
@@ -35,7 +22,7 @@ void SecondaryButton::setTypeName(std::optional<std::string> name)
     if (!m_typeName)
         return;
     for (auto type : {ButtonType::Title, ButtonType::Icon, ButtonType::TitleAndIcon, ButtonType::BigIcon}) {
-        if (equalIgnoringCase(*m_typeName, rawValue(type))) {
+        if (platform::text::equalsIgnoringAsciiCase(*m_typeName, rawValue(type))) {
             m_type = type;
             return;
         }

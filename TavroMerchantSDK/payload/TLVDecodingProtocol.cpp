@@ -148,7 +148,7 @@ private:
             std::string tag(rawTag);
             const bool asciiTag = tag.size() == 1;
             if (asciiTag) {
-                tag[0] = asciiLower(tag[0]);
+                tag[0] = platform::text::toAsciiLower(tag[0]);
                 if (seen[static_cast<unsigned char>(tag[0])]) {
                     return TLVDecodingError::repeatedTag;
                 }
@@ -184,11 +184,9 @@ private:
         std::size_t valueEnd;
     };
 
-    static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
     static int base36Digit(char c)
     {
-        c = asciiLower(c);
+        c = platform::text::toAsciiLower(c);
         if (c >= '0' && c <= '9') {
             return c - '0';
         }

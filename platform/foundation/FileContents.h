@@ -15,7 +15,7 @@ enum class FileReadFailure {
     notRegularFile,   // a directory, FIFO, device or socket (never opened for reading)
     permissionDenied, // the file, or a folder on its way, may not be read
     tooLarge,         // more than the caller's limit
-    unreadable,       // any other error while opening or reading
+    unreadable,       // any other error while opening or reading, or no memory for the bytes
 };
 
 // The bytes of `file` (a regular file, or a link to one), at most `maxBytes` of them; nullopt
@@ -24,5 +24,15 @@ enum class FileReadFailure {
 std::optional<std::string> readWholeFile(const std::filesystem::path& file,
                                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
                                          FileReadFailure* failure = nullptr);
+
+// The same, also giving the errno of the call that failed in `errorNumber` (when given): ENOMEM
+// when the bytes found no memory, 0 for a failure no call reported (not a regular file, too
+// large, not among the compiled-in files).
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes,
+                                         FileReadFailure* failure, int* errorNumber);
+
+// The C library's text for an errno value ("Too many open files"), for messages. Works with no
+// descriptor free: it calls nothing that needs one.
+std::string errnoText(int errorNumber);
 
 } // namespace platform

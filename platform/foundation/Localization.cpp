@@ -1,8 +1,9 @@
 #include "platform/foundation/Localization.h"
 
+#include "platform/foundation/TextAscii.h"
+
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <cstdlib>
 #include <mutex>
 
@@ -42,7 +43,7 @@ std::string normalized(std::string_view name)
         if (c == '_')
             c = '-';
         else
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            c = text::toAsciiLower(c);
     }
     return out;
 }

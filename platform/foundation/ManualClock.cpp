@@ -1,5 +1,6 @@
 #include "platform/foundation/ManualClock.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 
 #include <cmath>
@@ -10,7 +11,7 @@ namespace platform {
 void ManualClock::advance(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 0) {
-        debugLog("ManualClock::advance: ignored non-finite or negative step " + std::to_string(seconds));
+        debugLog("ManualClock::advance: ignored non-finite or negative step " + classicNumber(seconds));
         return;
     }
     m_now += seconds;
@@ -19,7 +20,7 @@ void ManualClock::advance(double seconds)
 void ManualClock::setNow(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < m_now) {
-        debugLog("ManualClock::setNow: ignored " + std::to_string(seconds) + " (time never goes back)");
+        debugLog("ManualClock::setNow: ignored " + classicNumber(seconds) + " (time never goes back)");
         return;
     }
     m_now = seconds;

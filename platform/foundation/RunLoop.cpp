@@ -1,5 +1,6 @@
 #include "platform/foundation/RunLoop.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/ManualClock.h"
 #include "platform/foundation/SystemClock.h"
@@ -133,7 +134,7 @@ void RunLoop::runUntilIdle()
 void RunLoop::advanceBy(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 0) {
-        debugLog("RunLoop::advanceBy: ignored non-finite or negative step " + std::to_string(seconds));
+        debugLog("RunLoop::advanceBy: ignored non-finite or negative step " + classicNumber(seconds));
         return;
     }
     // Keep the clock alive even if a callback swaps it.

@@ -1,4 +1,5 @@
 // RunLoop::describePendingWork: the queue and the timers as text.
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Timer.h"
 
@@ -9,7 +10,7 @@ namespace platform {
 
 std::string RunLoop::describePendingWork() const
 {
-    std::ostringstream out;
+    std::ostringstream out = classicStream();
     const double time = now();
     out << "run loop at " << time << ": " << queuedBlockCount() << " queued block(s), " << m_timers.size()
         << " timer(s)\n";

@@ -1,14 +1,12 @@
 #include "platform/foundation/StringsFile.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/FileContents.h"
 #include "platform/foundation/Text.h"
 #include "platform/foundation/Utf8Decoding.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <filesystem>
 #include <sstream>
 
 namespace platform {
@@ -42,8 +40,8 @@ std::string decodeToUtf8(std::string_view raw, bool& oddTrailingByte)
 
 bool isBareWordCharacter(char c)
 {
-    unsigned char u = static_cast<unsigned char>(c);
-    return std::isalnum(u) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.' || c == '-';
+    return text::isAsciiAlphanumeric(c) || c == '_' || c == '$' || c == '+' || c == '/' || c == ':' || c == '.' ||
+           c == '-';
 }
 
 int hexValue(char c)
@@ -251,7 +249,7 @@ StringsTable parseStringsFile(std::string_view contents, std::string_view source
     Parser parser(text);
     std::string error = parser.run(table);
     if (!error.empty()) {
-        std::ostringstream line;
+        std::ostringstream line = classicStream();
         line << "Strings file " << sourceName << ": " << error << " at line " << parser.lineOfPosition() << "; kept "
              << table.size() << " entries";
         debugLog(line.str());
@@ -261,11 +259,20 @@ StringsTable parseStringsFile(std::string_view contents, std::string_view source
 
 std::optional<StringsTable> loadStringsFile(const std::string& path)
 {
-    std::optional<std::string> contents = readWholeFile(path);
+    FileReadFailure failure = FileReadFailure::unreadable;
+    int errorNumber = 0;
+    std::optional<std::string> contents = readWholeFile(path, kMaxStringsFileSize, &failure, &errorNumber);
     if (!contents) {
-        std::error_code error;
-        if (std::filesystem::exists(path, error) || error.value() == EACCES)
-            debugLog("Strings file " + path + " cannot be read; its keys are shown as they are");
+        std::string why;
+        if (failure == FileReadFailure::tooLarge)
+            why = "it is larger than " + std::to_string(kMaxStringsFileSize / (1024 * 1024)) + " MB";
+        else if (failure == FileReadFailure::notRegularFile)
+            why = "it is not a regular file";
+        else if (errorNumber != 0)
+            why = errnoText(errorNumber);
+        if (failure != FileReadFailure::missing)
+            debugLog("Strings file " + path + " cannot be read" + (why.empty() ? "" : " (" + why + ")") +
+                     "; its keys are shown as they are");
         return std::nullopt;
     }
     return parseStringsFile(*contents, path);

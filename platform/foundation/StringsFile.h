@@ -11,6 +11,7 @@
 // without a byte order mark, or UTF-16 with a byte order mark. Later entries replace earlier
 // ones with the same key.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,12 @@ using StringsTable = std::unordered_map<std::string, std::string>;
 // with an odd trailing byte writes one line too.
 StringsTable parseStringsFile(std::string_view contents, std::string_view sourceName = "strings");
 
-// Reads and parses the file at `path`; nullopt when it cannot be read, with one debug line unless
-// it is missing.
+// Largest strings file that is read; a larger one is not read at all.
+constexpr std::size_t kMaxStringsFileSize = 16 * 1024 * 1024;
+
+// Reads and parses the file at `path`; nullopt when it cannot be read (it is over
+// kMaxStringsFileSize, not a regular file, may not be read, or a read fails), with one debug line
+// naming the reason unless it is missing.
 std::optional<StringsTable> loadStringsFile(const std::string& path);
 
 } // namespace platform

@@ -1,10 +1,15 @@
 #pragma once
-// ASCII questions asked of whole texts, eight bytes at a time. Inline: payload codecs ask them of
-// every field, and nearly every field is short and ASCII.
+// ASCII questions asked of whole texts, eight bytes at a time, and the ASCII letter rules for
+// names, keys and words of a file format. Inline: payload codecs ask them of every field, and
+// nearly every field is short and ASCII.
+//
+// These rules never depend on the process's locale, as <cctype>'s do: under a Turkish locale
+// std::tolower('I') is not 'i', and a single-byte locale counts letters among the high bytes.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace platform::text {
@@ -63,6 +68,39 @@ inline bool allAsciiDigits(std::string_view text)
     // The last word ends at the text's end; it may overlap bytes already seen.
     std::memcpy(&word, data + size - sizeof word, sizeof word);
     return allDigits(word);
+}
+
+// 'A' to 'Z' as 'a' to 'z'; every other byte as it is.
+constexpr char toAsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The text with 'A' to 'Z' as 'a' to 'z'.
+inline std::string toAsciiLower(std::string_view text)
+{
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = toAsciiLower(c);
+    return lowered;
+}
+
+// '0' to '9', 'A' to 'Z' and 'a' to 'z'; no other byte.
+constexpr bool isAsciiAlphanumeric(char c)
+{
+    return (c >= '0' && c <= '9') || (toAsciiLower(c) >= 'a' && toAsciiLower(c) <= 'z');
+}
+
+// Whether the texts are equal once 'A' to 'Z' are taken as 'a' to 'z' (other bytes as they are).
+constexpr bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (toAsciiLower(a[i]) != toAsciiLower(b[i]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace platform::text

@@ -1,12 +1,14 @@
 #include "platform/foundation/UserDefaults.h"
 
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/TextAscii.h"
 #include "platform/foundation/UserDefaultsFile.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace platform {
 
@@ -74,18 +76,6 @@ std::optional<std::int64_t> parseInteger(std::string_view text)
     return std::nullopt;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::shared_ptr<UserDefaults> UserDefaults::standard()
@@ -131,11 +121,18 @@ std::shared_ptr<UserDefaults> UserDefaults::inMemory()
 
 std::shared_ptr<UserDefaults> UserDefaults::persistent(const std::filesystem::path& file)
 {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    if (error) {
+        debugLog("UserDefaults: no absolute path for \"" + file.string() + "\" (" + error.message() +
+                 "); defaults kept in memory only");
+        return inMemory();
+    }
     std::shared_ptr<UserDefaults> defaults(new UserDefaults());
-    LoadedDefaults loaded = loadDefaultsFile(file);
+    LoadedDefaults loaded = loadDefaultsFile(absolute);
     defaults->m_values = std::move(loaded.values);
     defaults->m_writable = loaded.writable;
-    defaults->m_file = file;
+    defaults->m_file = std::move(absolute);
     return defaults;
 }
 
@@ -190,7 +187,8 @@ bool UserDefaults::boolForKey(std::string_view key) const
     if (auto number = value.asDouble())
         return *number != 0;
     if (auto* text = value.asString()) {
-        if (equalsIgnoringCase(trimmed(*text), "yes") || equalsIgnoringCase(trimmed(*text), "true"))
+        if (text::equalsIgnoringAsciiCase(trimmed(*text), "yes") ||
+            text::equalsIgnoringAsciiCase(trimmed(*text), "true"))
             return true;
         auto number = parseDouble(*text);
         return number && *number != 0;

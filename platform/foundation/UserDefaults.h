@@ -3,7 +3,8 @@
 //
 // Values are AnyValue, so integers and doubles stay apart across a save and load. A persistent
 // store rewrites its JSON file atomically on every change; a damaged file is moved aside and the
-// store starts empty (see UserDefaultsFile.h). Main thread only.
+// store starts empty, a file that cannot be read is left as it is and the store keeps its values
+// in memory (see UserDefaultsFile.h). Main thread only.
 
 #include "platform/foundation/AnyValue.h"
 
@@ -32,7 +33,10 @@ public:
 
     // A store that keeps nothing on disk.
     static std::shared_ptr<UserDefaults> inMemory();
-    // A store backed by `file`, read now (missing file: empty store).
+    // A store backed by `file`, read now (missing file: empty store). A relative path is made
+    // absolute now, against the current directory, so a later change of directory does not move
+    // the store; without a current directory (or with an empty path) the store is kept in memory,
+    // with one debug line.
     static std::shared_ptr<UserDefaults> persistent(const std::filesystem::path& file);
 
     UserDefaults(const UserDefaults&) = delete;

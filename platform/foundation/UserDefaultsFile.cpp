@@ -45,20 +45,18 @@ bool isSomethingElse(const std::filesystem::path& file)
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
 {
     FileReadFailure failure = FileReadFailure::unreadable;
-    const std::optional<std::string> text = readWholeFile(file, kMaxDefaultsFileSize, &failure);
-    if (text) {
-        if (auto value = parseJson(*text)) {
-            if (auto* dictionary = value->asDictionary())
-                return {std::move(*dictionary), true};
-        }
-    } else {
+    int errorNumber = 0;
+    const std::optional<std::string> text = readWholeFile(file, kMaxDefaultsFileSize, &failure, &errorNumber);
+    if (!text) {
         std::error_code ec;
         // A link that leads nowhere reads as missing, but it is something at the path all the same.
         const bool danglingLink = failure == FileReadFailure::missing &&
                                   std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec));
         if (failure == FileReadFailure::missing && !danglingLink)
             return {};
-        // Nothing says these are damaged: they stay for whoever can read them.
+        // Nothing says these are damaged: they stay for whoever can read them, this process
+        // included once its trouble (no descriptor, no memory, an I/O error) has passed. Saving
+        // this process's values alone over them would lose every value stored before.
         std::string why;
         if (failure == FileReadFailure::notRegularFile || danglingLink)
             why = " is not a regular file";
@@ -66,18 +64,21 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
             why = " may not be read";
         else if (failure == FileReadFailure::tooLarge)
             why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB";
-        if (!why.empty()) {
-            debugLog("UserDefaults: " + file.string() + why +
-                     "; it is left alone and defaults are kept in memory only");
-            return {{}, false};
-        }
+        else
+            why = " could not be read (" + errnoText(errorNumber) + ")";
+        debugLog("UserDefaults: " + file.string() + why + "; it is left alone and defaults are kept in memory only");
+        return {{}, false};
     }
-
+    if (auto value = parseJson(*text)) {
+        if (auto* dictionary = value->asDictionary())
+            return {std::move(*dictionary), true};
+    }
+    // Only bytes that were read and are no store are damaged.
     if (auto aside = moveAside(file)) {
-        debugLog("UserDefaults: unreadable defaults file moved to " + aside->string() + "; starting empty");
+        debugLog("UserDefaults: damaged defaults file moved to " + aside->string() + "; starting empty");
         return {};
     }
-    debugLog("UserDefaults: unreadable defaults file " + file.string() +
+    debugLog("UserDefaults: damaged defaults file " + file.string() +
              " could not be moved aside; starting empty and not saving over it");
     return {{}, false};
 }

@@ -12,8 +12,7 @@ namespace platform {
 struct LoadedDefaults {
     AnyValue::Dictionary values;
     // False when something at the path must not be replaced: a damaged file that could not be
-    // moved aside, a file that may not be read or is too large, or anything that is not a
-    // regular file.
+    // moved aside, a file that could not be read, or anything that is not a regular file.
     bool writable = true;
 };
 
@@ -24,12 +23,13 @@ constexpr std::size_t kMaxDefaultsFileSize = 16 * 1024 * 1024;
 // more level).
 constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
 
-// Reads `file`. A missing file is an empty store. Anything at the path that is not a regular file
-// (or a link to one), a file this process may not read, and one over kMaxDefaultsFileSize are
-// left alone: one debug line, an empty store that is not writable, so settings live in memory
-// only. A regular file that fails to read otherwise, is not JSON, or is not a JSON object is
-// renamed to "<name>.corrupt-<n>" (the first unused n from 1), one debug line says so, and the
-// store starts empty.
+// Reads `file`. A missing file is an empty store. A regular file whose bytes are not JSON, or not a
+// JSON object, is damaged: it is renamed to "<name>.corrupt-<n>" (the first unused n from 1), one
+// debug line says so, and the store starts empty. Anything else at the path is left alone with one
+// debug line (naming the error for a read that failed), and the store is empty and not writable,
+// so settings live in memory only: something that is not a regular file (or a link to one), a
+// file this process may not read, one over kMaxDefaultsFileSize, and a file that failed to read
+// for any other reason (no free descriptor, no memory, an I/O error).
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
 // Replaces `file` atomically with `values` as JSON (through a link, its target; keeping the

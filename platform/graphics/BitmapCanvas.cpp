@@ -1,5 +1,6 @@
 #include "platform/graphics/BitmapCanvas.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/BitmapLimits.h"
 
@@ -25,8 +26,8 @@ std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool
     bool valid = std::isfinite(size.width) && std::isfinite(size.height) && size.width > 0 && size.height > 0 &&
                  std::isfinite(scale) && scale > 0;
     if (!valid) {
-        debugLog("Renderer: nothing to draw for size " + std::to_string(size.width) + " x " +
-                 std::to_string(size.height) + " at scale " + std::to_string(scale));
+        debugLog("Renderer: nothing to draw for size " + classicNumber(size.width) + " x " +
+                 classicNumber(size.height) + " at scale " + classicNumber(scale));
         return nullptr;
     }
     // A huge side is judged before it is turned into an int.

@@ -1,5 +1,6 @@
 #include "platform/graphics/BitmapLimits.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@ namespace platform {
 
 std::optional<std::string> bitmapSizeProblem(double width, double height)
 {
-    std::ostringstream size;
+    std::ostringstream size = classicStream();
     size << "a bitmap of " << width << " x " << height << " pixels";
     if (!(width >= 1 && height >= 1))
         return size.str() + " has no pixels";

@@ -9,11 +9,27 @@ namespace {
 
 constexpr std::size_t kMaxRemembered = 1024;
 
-std::set<BrokenImageFiles::Identity>& remembered()
+using Files = std::set<BrokenImageFiles::Identity>;
+
+Files& remembered()
 {
     // Never destroyed: images may be looked up by objects that die during exit.
-    static auto* files = new std::set<BrokenImageFiles::Identity>();
+    static auto* files = new Files();
     return *files;
+}
+
+Files& unreadable()
+{
+    static auto* files = new Files();
+    return *files;
+}
+
+// Adds `file` to `files`, starting again once the bound is reached; true when it was not there.
+bool insertBounded(Files& files, BrokenImageFiles::Identity file)
+{
+    if (files.size() >= kMaxRemembered)
+        files.clear();
+    return files.insert(std::move(file)).second;
 }
 
 } // namespace
@@ -38,15 +54,18 @@ bool BrokenImageFiles::contains(const Identity& file)
 
 void BrokenImageFiles::insert(Identity file)
 {
-    auto& files = remembered();
-    if (files.size() >= kMaxRemembered)
-        files.clear();
-    files.insert(std::move(file));
+    insertBounded(remembered(), std::move(file));
+}
+
+bool BrokenImageFiles::noteUnreadable(Identity file)
+{
+    return insertBounded(unreadable(), std::move(file));
 }
 
 void BrokenImageFiles::resetForTesting()
 {
     remembered().clear();
+    unreadable().clear();
 }
 
 } // namespace platform

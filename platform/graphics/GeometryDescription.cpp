@@ -1,9 +1,9 @@
 // Text forms of the geometry and colour values, for test failures and debug dumps.
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/graphics/CGAffineTransform.h"
 #include "platform/graphics/CGRect.h"
 #include "platform/graphics/UIColor.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace platform {
@@ -17,9 +17,7 @@ struct Number {
 
 std::ostream& operator<<(std::ostream& out, Number number)
 {
-    char text[32];
-    auto end = std::to_chars(text, text + sizeof text, number.value).ptr;
-    return out.write(text, end - text);
+    return out << classicNumber(number.value);
 }
 
 } // namespace

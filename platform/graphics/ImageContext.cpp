@@ -1,5 +1,6 @@
 #include "platform/graphics/ImageContext.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/ScreenScale.h"
@@ -46,8 +47,8 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
     double width = validSize ? pixelCount(size.width, scale) : 0;
     double height = validSize ? pixelCount(size.height, scale) : 0;
     if (!validSize) {
-        debugLog("UIGraphicsBeginImageContext: no context for size " + std::to_string(size.width) + " x " +
-                 std::to_string(size.height) + " at scale " + std::to_string(scale));
+        debugLog("UIGraphicsBeginImageContext: no context for size " + classicNumber(size.width) + " x " +
+                 classicNumber(size.height) + " at scale " + classicNumber(scale));
         return;
     }
     if (!checkBitmapSize(width, height, "UIGraphicsBeginImageContext"))

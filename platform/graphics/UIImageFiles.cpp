@@ -4,6 +4,7 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/BrokenImageFiles.h"
 #include "platform/graphics/PNGDecoder.h"
 #include "platform/graphics/PNGEncoder.h"
@@ -25,16 +26,43 @@ double scaleFromFileStem(const std::string& stem)
     return (digit >= '1' && digit <= '9') ? double(digit - '0') : 1.0;
 }
 
-// A missing file gives nullptr silently; one that does not decode gives nullptr with one debug
-// line, the first time only: it is not read again until it changes.
+// Names a file that could not be read, once per version of it.
+void reportUnreadable(const std::filesystem::path& path, const std::optional<BrokenImageFiles::Identity>& identity,
+                      FileReadFailure failure, int errorNumber)
+{
+    // A file that cannot even be examined is known by its path alone.
+    if (!BrokenImageFiles::noteUnreadable(identity ? *identity : BrokenImageFiles::Identity{path}))
+        return;
+    std::string why = "it could not be read";
+    if (failure == FileReadFailure::notRegularFile)
+        why = "it is not a regular file";
+    else if (errorNumber != 0)
+        why = errnoText(errorNumber);
+    debugLog("UIImage: " + path.string() + " cannot be read (" + why + "); it is not drawn");
+}
+
+// A missing file gives nullptr silently. One that does not decode, or is larger than
+// kMaxImageFileSize, gives nullptr with one debug line, the first time only: it is not read again
+// until it changes. One that cannot be read otherwise gives nullptr, named once per version of it.
 UIImagePtr loadFile(const std::filesystem::path& path, double scale)
 {
     const std::optional<BrokenImageFiles::Identity> identity = BrokenImageFiles::identify(path);
     if (identity && BrokenImageFiles::contains(*identity))
         return nullptr;
-    std::optional<std::string> bytes = readWholeFile(path);
-    if (!bytes)
+    FileReadFailure failure = FileReadFailure::unreadable;
+    int errorNumber = 0;
+    std::optional<std::string> bytes = readWholeFile(path, kMaxImageFileSize, &failure, &errorNumber);
+    if (!bytes) {
+        if (failure == FileReadFailure::tooLarge) {
+            debugLog("UIImage: " + path.string() + " is larger than " +
+                     std::to_string(kMaxImageFileSize / (1024 * 1024)) + " MB; it is not drawn");
+            if (identity)
+                BrokenImageFiles::insert(*identity);
+        } else if (failure != FileReadFailure::missing) {
+            reportUnreadable(path, identity, failure, errorNumber);
+        }
         return nullptr;
+    }
     std::string problem;
     UIImagePtr image = UIImage::fromCGImage(decodePNG(*bytes, &problem), scale);
     if (!image) {

@@ -8,26 +8,19 @@
 // symbols are written s<id>, e<id> and d<id>.
 #include "platform/layout/Solver.h"
 
-#include <charconv>
+#include "platform/foundation/ClassicNumbers.h"
+
 #include <sstream>
 
 namespace platform::layout {
 
 namespace {
 
-// The shortest text that reads back as the same double.
-std::string number(double value)
-{
-    char text[32];
-    auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
-
 void writeRow(std::ostream& out, const Row& row, const std::function<std::string(Symbol)>& nameOf)
 {
-    out << number(row.constant());
+    out << classicNumber(row.constant());
     for (const Row::Cell& cell : row.cells()) {
-        out << (cell.coefficient < 0 ? " - " : " + ") << number(std::fabs(cell.coefficient)) << " * "
+        out << (cell.coefficient < 0 ? " - " : " + ") << classicNumber(std::fabs(cell.coefficient)) << " * "
             << nameOf(cell.symbol);
     }
 }
@@ -36,7 +29,7 @@ void writeRow(std::ostream& out, const Row& row, const std::function<std::string
 
 std::string Tableau::dump(const std::function<std::string(Symbol)>& nameOf) const
 {
-    std::ostringstream out;
+    std::ostringstream out = classicStream();
     out << "rows:\n";
     for (const BasicRow& entry : m_rows) {
         out << "  " << nameOf(entry.basic) << " = ";
@@ -44,7 +37,7 @@ std::string Tableau::dump(const std::function<std::string(Symbol)>& nameOf) cons
         out << '\n';
     }
     for (const Level& level : m_levels) {
-        out << "objective " << number(level.priority) << ": ";
+        out << "objective " << classicNumber(level.priority) << ": ";
         writeRow(out, level.objective, nameOf);
         out << '\n';
     }
@@ -67,14 +60,14 @@ std::string Solver::dump() const
         }
         return "?" + std::to_string(symbol.id);
     };
-    std::ostringstream out;
+    std::ostringstream out = classicStream();
     out << m_tableau.dump(nameOf);
     out << "variables:";
     const char* separator = " ";
     for (const VariableRecord& record : m_variables) {
         if (record.references == 0)
             continue;
-        out << separator << nameOf(record.symbol) << " = " << number(record.variable.value());
+        out << separator << nameOf(record.symbol) << " = " << classicNumber(record.variable.value());
         separator = ", ";
     }
     out << '\n'

@@ -1,5 +1,6 @@
 #include "platform/testing/ViewTreeDump.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/testing/ViewQuery.h"
 
 #include <sstream>
@@ -49,7 +50,7 @@ std::string describeViewTree(const UIViewPtr& root)
 {
     if (!root)
         return "(no view)\n";
-    std::ostringstream out;
+    std::ostringstream out = classicStream();
     describe(out, *root, 0);
     return out.str();
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/NSLayoutConstraint.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/ConstraintLayoutEngine.h"
 #include "platform/ui/UILayoutGuide.h"
@@ -148,7 +149,7 @@ void NSLayoutConstraint::setConstant(double constant)
 void NSLayoutConstraint::setPriority(UILayoutPriority priority)
 {
     if (!(priority > 0 && priority <= UILayoutPriorityRequired)) {
-        debugLog("NSLayoutConstraint: ignoring priority " + std::to_string(priority) + " (not in 0 < p <= 1000)");
+        debugLog("NSLayoutConstraint: ignoring priority " + classicNumber(priority) + " (not in 0 < p <= 1000)");
         return;
     }
     if (priority == m_priority) {
@@ -171,7 +172,7 @@ void NSLayoutConstraint::noteChange()
 std::string NSLayoutConstraint::description() const
 {
     auto itemName = [](const std::shared_ptr<NSObject>& item) { return item ? item->className() : "(none)"; };
-    std::ostringstream text;
+    std::ostringstream text = classicStream();
     if (m_identifier) {
         text << '"' << *m_identifier << "\" ";
     }

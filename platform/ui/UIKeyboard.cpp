@@ -1,5 +1,6 @@
 #include "platform/ui/UIKeyboard.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
@@ -68,7 +69,7 @@ UIKeyboard& UIKeyboard::shared()
 void UIKeyboard::setHeight(double height)
 {
     if (!std::isfinite(height) || height <= 0) {
-        debugLog("UIKeyboard: ignoring the height " + std::to_string(height));
+        debugLog("UIKeyboard: ignoring the height " + classicNumber(height));
         return;
     }
     m_height = height;

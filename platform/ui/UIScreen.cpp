@@ -1,5 +1,6 @@
 #include "platform/ui/UIScreen.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/ScreenScale.h"
 
@@ -40,7 +41,7 @@ void UIScreen::setBounds(const CGRect& bounds)
 void UIScreen::setScale(double scale)
 {
     if (!std::isfinite(scale) || scale <= 0) {
-        debugLog("UIScreen: ignoring invalid scale " + std::to_string(scale));
+        debugLog("UIScreen: ignoring invalid scale " + classicNumber(scale));
         return;
     }
     m_scale = scale;

@@ -1,6 +1,7 @@
 // The table view's properties, cell registration and reuse, reloading and selection.
 #include "platform/ui/UITableView.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/NibRegistry.h"
 
@@ -63,7 +64,7 @@ void UITableView::setDelegate(std::weak_ptr<UITableViewDelegate> delegate)
 void UITableView::setRowHeight(double height)
 {
     if (!isValidHeightSetting(height)) {
-        debugLog("UITableView: ignoring the row height " + std::to_string(height));
+        debugLog("UITableView: ignoring the row height " + classicNumber(height));
         return;
     }
     m_rowHeight = height;
@@ -74,7 +75,7 @@ void UITableView::setRowHeight(double height)
 void UITableView::setEstimatedRowHeight(double height)
 {
     if (!isValidHeightSetting(height)) {
-        debugLog("UITableView: ignoring the estimated row height " + std::to_string(height));
+        debugLog("UITableView: ignoring the estimated row height " + classicNumber(height));
         return;
     }
     m_estimatedRowHeight = height;
@@ -85,7 +86,7 @@ void UITableView::setEstimatedRowHeight(double height)
 void UITableView::setSectionHeaderHeight(double height)
 {
     if (!isValidHeightSetting(height)) {
-        debugLog("UITableView: ignoring the section header height " + std::to_string(height));
+        debugLog("UITableView: ignoring the section header height " + classicNumber(height));
         return;
     }
     m_sectionHeaderHeight = height;

@@ -1,6 +1,7 @@
 // The table view's data and geometry: counts, heights, where rows and headers lie.
 #include "platform/ui/UITableView.h"
 
+#include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ double UITableView::rowHeightFor(const IndexPath& indexPath, bool& automatic)
     automatic = false;
     if (!std::isfinite(height) || height < 0) {
         debugLog("UITableView: the row " + indexPath.description() + " has the invalid height " +
-                 std::to_string(height) + "; using 0");
+                 classicNumber(height) + "; using 0");
         return 0;
     }
     return height;

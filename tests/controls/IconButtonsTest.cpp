@@ -8,6 +8,8 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/CAShapeLayer.h"
 
+#include "MadeLocale.h"
+
 namespace controlstest {
 namespace {
 
@@ -104,21 +106,29 @@ TEST_F(IconButtonsTest, BarItemFactoryWiresAFrameSizedButton)
     button->sendActions(platform::UIControlEvents::touchUpInside); // a dead target is skipped
 }
 
-TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)
+// Names given one after another to a new button, and the kind each leaves it with; the first
+// one misread, if any.
+std::optional<std::string> misreadTypeName()
 {
     auto button = NSObject::create<SecondaryButton>();
-    EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Icon);
-    const std::pair<const char*, SecondaryButton::ButtonType> names[] = {
-        {"TITLE&ICON", SecondaryButton::ButtonType::TitleAndIcon},
-        {"bigicon", SecondaryButton::ButtonType::BigIcon},
-        {"Icon", SecondaryButton::ButtonType::Icon},
-        {"sideways", SecondaryButton::ButtonType::Icon},
+    using Type = SecondaryButton::ButtonType;
+    const std::pair<const char*, Type> names[] = {
+        {"TITLE&ICON", Type::TitleAndIcon}, {"bigicon", Type::BigIcon}, {"TITLE", Type::Title},
+        {"BIGICON", Type::BigIcon},         {"Icon", Type::Icon},       {"sideways", Type::Icon},
     };
     for (auto [name, type] : names) {
         button->setTypeName(name);
-        EXPECT_EQ(button->type(), type) << name;
-        EXPECT_EQ(button->typeName(), std::optional<std::string>(name));
+        if (button->type() != type || button->typeName() != std::optional<std::string>(name))
+            return name;
     }
+    return std::nullopt;
+}
+
+TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)
+{
+    EXPECT_EQ(misreadTypeName(), std::nullopt);
+    auto button = NSObject::create<SecondaryButton>();
+    EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Icon);
     button->setTypeName("title");
     button->setTypeName(std::nullopt);
     EXPECT_EQ(button->type(), SecondaryButton::ButtonType::Title);
@@ -130,6 +140,15 @@ TEST_F(IconButtonsTest, SecondaryButtonKindByNameAndItsDiagnostics)
     button->setTypeName("bigIcon");
     button->layoutSubviews();
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"nil", "More", "layoutSubviews Secondary Button type = bigIcon"}));
+}
+
+// Under a Turkish locale the C library does not lower 'I' to 'i'; the names read as they do anywhere.
+TEST_F(IconButtonsTest, SecondaryButtonNamesReadAlikeUnderATurkishLocale)
+{
+    testing_support::MadeLocale turkish("tr_TR", "UTF-8");
+    if (!turkish.problem().empty())
+        GTEST_SKIP() << turkish.problem();
+    EXPECT_EXIT(turkish.runUnderLocale([] { return !misreadTypeName(); }), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

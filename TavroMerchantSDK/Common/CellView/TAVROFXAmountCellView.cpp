@@ -10,7 +10,6 @@
 #include "platform/ui/UITextField.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tavro {
 

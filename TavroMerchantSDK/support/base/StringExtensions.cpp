@@ -4,8 +4,6 @@
 #include "platform/foundation/Regex.h"
 #include "platform/foundation/Text.h"
 
-#include <algorithm>
-
 namespace tavro {
 
 namespace text = platform::text;
@@ -44,9 +42,7 @@ bool isMatchingRegex(std::string_view pattern, std::string_view value)
 bool isEqualTo(std::string_view value, std::string_view other)
 {
     if (text::isAscii(value) && text::isAscii(other)) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        return value.size() == other.size() && std::equal(value.begin(), value.end(), other.begin(),
-                                                          [&](char a, char b) { return lower(a) == lower(b); });
+        return text::equalsIgnoringAsciiCase(value, other);
     }
     return text::canonicallyEqual(text::toLower(value), text::toLower(other));
 }

@@ -126,6 +126,12 @@ TEST(StringsFile, LoadsFilesAndReportsUnreadableOnes)
     EXPECT_FALSE(platform::loadStringsFile(scratch.path("Folder.strings")));
     EXPECT_EQ(log.lines().size(), 1u);
     EXPECT_TRUE(log.contains("Folder.strings"));
+    // One byte over the cap: not read at all (sparse, so the test writes nothing either).
+    auto huge = scratch.write("Huge.strings", "");
+    std::filesystem::resize_file(huge, platform::kMaxStringsFileSize + 1);
+    EXPECT_FALSE(platform::loadStringsFile(huge));
+    EXPECT_EQ(log.lines().size(), 2u);
+    EXPECT_TRUE(log.contains("Huge.strings cannot be read (it is larger than 16 MB)"));
 }
 
 TEST(StringsFile, APermissionDeniedFileSaysSo)

@@ -2,6 +2,7 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/foundation/UserDefaultsFile.h"
 
+#include "WithoutFreeDescriptors.h"
 #include "WithoutPrivileges.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,7 @@ TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
         auto defaults = UserDefaults::persistent(m_file);
         EXPECT_TRUE(defaults->dictionaryRepresentation().empty());
         EXPECT_EQ(capture.lines().size(), 1u);
+        EXPECT_TRUE(capture.contains("damaged defaults file moved to"));
         EXPECT_TRUE(capture.contains("defaults.json.corrupt-1"));
         defaults->set(5, "count");
     }
@@ -177,17 +179,22 @@ TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
 }
 
 // What the store finds at its path and what it leaves there after a change: a file it may not
-// read, or one too large to read, stays exactly as it was (settings live in memory); a file it
-// may take is rewritten where it really is, with the owner and permission bits it had (never
-// set-user-ID or set-group-ID).
+// read, one too large to read, or one it failed to read for want of a descriptor, stays exactly
+// as it was (settings live in memory, one line says why); a file it may take is rewritten where it
+// really is, with the owner and permission bits it had (never set-user-ID or set-group-ID).
 TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions)
 {
     const std::string stored = "{\"kept\": 1}";
+    enum class Load {
+        here,
+        withoutPrivileges, // root reads any file, so the load runs in a child that is not root
+        withoutDescriptors,
+    };
     struct Row {
         const char* name;
         std::function<void()> prepare;
-        bool withoutPrivileges; // root reads any file, so the load runs in a child that is not root
-        bool leftAlone;         // else rewritten
+        Load load;
+        const char* leftAloneBecause; // what the line says when the file is left alone; else rewritten
         // The bits a rewrite must leave, when they change; a row only root may set up (a file's owner).
         fs::perms modeAfter = fs::perms::unknown;
         bool asRoot = false;
@@ -199,13 +206,15 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
              fs::permissions(m_file, fs::perms::none);
              fs::permissions(m_dir, fs::perms::all); // it could be moved aside
          },
-         true, true},
+         Load::withoutPrivileges, "may not be read"},
         {"over the size cap",
          [&] {
              write(m_file, "");
              fs::resize_file(m_file, kMaxDefaultsFileSize + 1); // sparse: nothing is written
          },
-         false, true},
+         Load::here, "is larger than 16 MB"},
+        {"no free descriptor to open it", [&] { write(m_file, stored); }, Load::withoutDescriptors,
+         "could not be read (Too many open files)"},
         {"a link to a file with its own permission bits",
          [&] {
              fs::create_directory(m_dir / "real");
@@ -213,19 +222,19 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
              fs::permissions(m_dir / "real" / "store.json", fs::perms(0640));
              fs::create_symlink(fs::path("real") / "store.json", m_file);
          },
-         false, false},
+         Load::here, nullptr},
         {"set-user-ID and set-group-ID bits",
          [&] {
              write(m_file, stored);
              fs::permissions(m_file, fs::perms(06640));
          },
-         false, false, fs::perms(0640)},
+         Load::here, nullptr, fs::perms(0640)},
         {"a file another user owns",
          [&] {
              write(m_file, stored);
              ASSERT_EQ(::chown(m_file.c_str(), 4321, 4322), 0);
          },
-         false, false, fs::perms::unknown, true},
+         Load::here, nullptr, fs::perms::unknown, true},
     };
     // All that a change must leave as it was, but the contents: the link, the permission bits, the
     // files in the folder (no copy moved aside, no temporary left).
@@ -254,19 +263,27 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         row.prepare();
         const std::string layoutBefore = layout(row.modeAfter);
         const std::string contentsBefore = read(m_file);
-        auto loadAndChange = [&] {
+        const bool leftAlone = row.leftAloneBecause != nullptr;
+        auto loadAndChange = [&](const std::function<void()>& afterLoad) {
             DebugLogCapture log;
             auto defaults = UserDefaults::persistent(m_file);
+            afterLoad();
             defaults->set(2, "fresh");
-            return defaults->integerForKey("fresh") == 2 && defaults->integerForKey("kept") == !row.leftAlone &&
-                   log.lines().size() == row.leftAlone && (!row.leftAlone || log.contains("left alone"));
+            return defaults->integerForKey("fresh") == 2 && defaults->integerForKey("kept") == !leftAlone &&
+                   log.lines().size() == leftAlone &&
+                   (!leftAlone ||
+                    (log.contains(m_file.string() + " " + row.leftAloneBecause) && log.contains("left alone")));
         };
-        if (row.withoutPrivileges)
-            EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
+        const std::function<void()> nothing = [] {};
+        if (row.load == Load::withoutPrivileges)
+            EXPECT_EXIT(testing_support::runWithoutPrivileges([&] { return loadAndChange(nothing); }),
+                        ::testing::ExitedWithCode(0), "");
+        else if (row.load == Load::withoutDescriptors)
+            EXPECT_EXIT(testing_support::runWithoutFreeDescriptors(loadAndChange), ::testing::ExitedWithCode(0), "");
         else
-            EXPECT_TRUE(loadAndChange());
+            EXPECT_TRUE(loadAndChange(nothing));
         EXPECT_EQ(layout(), layoutBefore);
-        if (row.leftAlone) {
+        if (leftAlone) {
             EXPECT_TRUE(read(m_file) == contentsBefore);
         } else {
             EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(),
@@ -301,6 +318,30 @@ TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)
     auto reloaded = UserDefaults::persistent(m_file);
     EXPECT_EQ(reloaded->stringForKey("name"), "kept");
     EXPECT_EQ(reloaded->objectForKey("deepest"), nested(kMaxDefaultsValueDepth));
+}
+
+// A relative path names the file against the directory current when the store is made, for the
+// store's whole life; with no current directory the store lives in memory.
+TEST_F(UserDefaultsTest, ARelativePathIsResolvedOnceWhenTheStoreIsMade)
+{
+    const fs::path dir = fs::canonical(m_dir);
+    const std::shared_ptr<void> back(nullptr, [was = fs::current_path()](void*) { fs::current_path(was); });
+    fs::create_directories(dir / "later");
+    fs::current_path(dir);
+    auto defaults = UserDefaults::persistent("store.json");
+    fs::current_path(dir / "later");
+    defaults->set(1, "count");
+    EXPECT_EQ(defaults->filePath(), dir / "store.json");
+    EXPECT_EQ(UserDefaults::persistent(dir / "store.json")->integerForKey("count"), 1);
+    EXPECT_FALSE(fs::exists(dir / "later" / "store.json"));
+
+    fs::remove(dir / "later"); // the current directory
+    DebugLogCapture log;
+    auto homeless = UserDefaults::persistent("store.json");
+    homeless->set(2, "count");
+    EXPECT_FALSE(homeless->filePath());
+    EXPECT_EQ(homeless->integerForKey("count"), 2);
+    EXPECT_EQ(log.lines().size(), 1u);
 }
 
 TEST_F(UserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave)

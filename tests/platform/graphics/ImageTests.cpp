@@ -2,7 +2,10 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/ImageDrawing.h"
+
+#include "platform/foundation/WithoutFreeDescriptors.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +129,32 @@ TEST_F(NamedImageTest, ABrokenFileIsReadOnceUntilItChanges)
         EXPECT_EQ(lookup(), nullptr);
         EXPECT_EQ(log.lines().size(), 2u);
     }
+}
+
+// A file that cannot be read is named once per version, with the reason. One too large for the
+// bitmap cap is not read at all, nor again until it changes; one kept from being read by
+// something that may pass is read again at the next lookup.
+TEST_F(NamedImageTest, AnUnreadableFileIsNamedOncePerVersion)
+{
+    const std::string png = pngOf(solidImage({4, 4}, 1, UIColor::green()));
+    const std::string huge = m_dir.write("huge.png", png);
+    std::filesystem::resize_file(huge, kMaxImageFileSize + 1); // sparse: nothing is written
+    DebugLogCapture log;
+    for (int use = 0; use < 3; ++use)
+        EXPECT_EQ(UIImage::named("huge", dir(), 1), nullptr);
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_TRUE(log.contains("huge.png is larger than 256 MB"));
+    std::filesystem::resize_file(huge, png.size());
+    EXPECT_TRUE(UIImage::named("huge", dir(), 1)) << "the file changed";
+
+    EXPECT_EXIT(testing_support::runWithoutFreeDescriptors([&](const std::function<void()>& freeThem) {
+                    DebugLogCapture childLog;
+                    const bool refused = !UIImage::named("plain", dir(), 1) && !UIImage::named("plain", dir(), 1);
+                    freeThem();
+                    return refused && UIImage::named("plain", dir(), 1) && childLog.lines().size() == 1 &&
+                           childLog.contains("plain.png cannot be read (Too many open files)");
+                }),
+                ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(NamedImageTest, LooksUpThroughABundle)
