@@ -161,6 +161,7 @@ TEST_F(SessionTest, HostCodeOnTheKeyHandOffKeepsWhatItLaunched)
         EXPECT_EQ(session()->activeSessionType(), shownFlow());
         EXPECT_EQ(keyWindow(), stays ? session()->sdkWindow() : std::shared_ptr<platform::UIWindow>(host));
         if (stays) {
+            EXPECT_TRUE(driver.currentScreen()->hasAppeared());
             EXPECT_TRUE(driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
             EXPECT_EQ(refundAmounts(launched), std::vector<std::string>{"150.00"});
             endFlow();
