@@ -203,12 +203,9 @@ TEST_F(SessionTest, ClosingAfterTheHostWindowWasReleasedStillEndsTheFlow)
     EXPECT_EQ(completions, 1);
     EXPECT_FALSE(session()->sdkWindow()->rootViewController());
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
-    // With no window to give the key to, the framework window hides; the next launch shows it.
+    // With no window to give the key to, the framework window hides.
     EXPECT_TRUE(session()->sdkWindow()->isHidden());
     EXPECT_FALSE(keyWindow());
-    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
-    EXPECT_FALSE(session()->sdkWindow()->isHidden());
-    EXPECT_EQ(keyWindow(), session()->sdkWindow());
 }
 
 TEST_F(SessionTest, LaunchingWithNoKeyWindowShowsTheFlowAndClosesCleanly)
