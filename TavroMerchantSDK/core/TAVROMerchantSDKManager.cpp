@@ -100,9 +100,11 @@ void TAVROMerchantSDKManager::makeWindowVisible(const platform::UIViewController
 {
     const auto& session = TavroSession::sharedSession();
     const auto& window = session->sdkWindow();
-    // During a flow the key window is the framework's own; the host's stays remembered.
+    // During a flow the key window is the framework's own; the host's stays remembered. With no key
+    // window (the host dropped the one it made key over the flow) the flow's host window is still
+    // the one to go back to.
     auto keyWindow = platform::UIApplication::shared()->keyWindow();
-    if (keyWindow != window)
+    if (keyWindow ? keyWindow != window : !window->rootViewController())
         session->setHostAppWindow(keyWindow);
     window->setRootViewController(viewController);
     window->makeKeyAndVisible();

@@ -40,7 +40,10 @@ public:
     // The framework's window; created with the session and kept for its life.
     const std::shared_ptr<TavroWindow>& sdkWindow() const { return m_sdkWindow; }
 
-    // The host's key window as remembered at the last launch (weak); null once it is gone.
+    // The host's window the key goes back to when the flow closes (weak); null once it is gone.
+    // A launch remembers the key window unless it is the framework's own; with no key window, a
+    // launch over a flow still in the framework window keeps the one remembered for it, any other
+    // launch remembers none.
     std::shared_ptr<platform::UIWindow> hostAppWindow() const { return m_hostAppWindow.lock(); }
     void setHostAppWindow(std::weak_ptr<platform::UIWindow> window) { m_hostAppWindow = std::move(window); }
 
@@ -67,10 +70,12 @@ public:
 
     // Closes the framework: stops the idle timer at once (a launch re-arms it), dismisses every
     // controller presented in the window one at a time, top first (animated), slides the content
-    // down, makes the remembered host window key again, clears the window's root, sets the flow to
-    // none, then calls `completion`. With nothing on screen it only sets the flow to none and calls
-    // `completion`, leaving the key window alone.
-    // A flow launched before the close has finished stays on screen; `completion` still runs.
+    // down, makes the remembered host window key again (with none left alive, hides the framework
+    // window instead), clears the window's root, sets the flow to none, then calls `completion`.
+    // With nothing on screen it only sets the flow to none and calls `completion`, leaving the key
+    // window alone.
+    // A flow launched before the close has finished, from the key hand-off's notifications too,
+    // stays on screen; `completion` still runs.
     void dismissSDKWindow(std::function<void()> completion);
 
     // The idle timer fired: posts "TAVROSessionTimeOut" (no object, no user info) and, when the
@@ -85,8 +90,12 @@ private:
                                    std::function<void()> completion);
     // Whether a launch has put another flow's root into the window since `closing` was shown.
     bool windowShowsAnotherFlow(const std::weak_ptr<platform::UIViewController>& closing) const;
-    // The last steps of tear-down, once the content has slid away.
-    void finishTearDown(const std::function<void()>& completion);
+    // The last steps of tear-down, once the content of `closing` has slid away: the key goes back,
+    // then, unless a flow launched meanwhile shows instead, the window is emptied and the flow ended.
+    void finishTearDown(const std::weak_ptr<platform::UIViewController>& closing,
+                        const std::function<void()>& completion);
+    // Gives the key to the remembered host window if it still lives, else hides the framework window.
+    void handKeyBack();
 
     std::string m_totalPaymentAmount = "0.0";
     std::shared_ptr<TavroConfig> m_internalConfiguration;

@@ -40,7 +40,7 @@ void TavroSessionBase::dismissSDKWindow(std::function<void()> completion)
                     completion();
                 return;
             }
-            session->finishTearDown(completion);
+            session->finishTearDown(closing, completion);
         });
     };
     dismissModalStackIfNeeded(top, std::move(finish));
@@ -69,14 +69,28 @@ bool TavroSessionBase::windowShowsAnotherFlow(const std::weak_ptr<platform::UIVi
     return root && root != closing.lock();
 }
 
-void TavroSessionBase::finishTearDown(const std::function<void()>& completion)
+void TavroSessionBase::finishTearDown(const std::weak_ptr<platform::UIViewController>& closing,
+                                      const std::function<void()>& completion)
 {
-    if (auto host = m_hostAppWindow.lock())
-        host->makeKeyAndVisible();
-    m_sdkWindow->setRootViewController(nullptr);
-    setActiveSessionType(TavroActiveFlow::none);
+    handKeyBack();
+    // The hand-off posts the windows' key notifications; a flow the host launched from them stays.
+    if (!windowShowsAnotherFlow(closing)) {
+        m_sdkWindow->setRootViewController(nullptr);
+        setActiveSessionType(TavroActiveFlow::none);
+    }
     if (completion)
         completion();
+}
+
+void TavroSessionBase::handKeyBack()
+{
+    if (auto host = m_hostAppWindow.lock()) {
+        host->makeKeyAndVisible();
+        return;
+    }
+    // With no host window left, the framework window gives up key status by going out of sight;
+    // the next launch shows it again.
+    m_sdkWindow->setHidden(true);
 }
 
 } // namespace tavro

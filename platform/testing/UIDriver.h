@@ -116,8 +116,9 @@ public:
     std::shared_ptr<UIAlertController> presentedAlert() const;
     // Taps the button of the showing alert's action whose title (or accessibility label) is `title`,
     // then moves the clock from timer to timer until the alert has gone (its handler has run then).
-    // False when no alert shows, it has no such action or the tap did not dismiss it (a disabled
-    // action).
+    // True only when the action was performed: false when no alert shows, it has no such action, or
+    // the alert took the tap without performing it (a disabled action, an alert taken down as the
+    // finger went down).
     bool tapAlertAction(std::string_view title);
     // The share sheet presented on the front window, if one is showing.
     std::shared_ptr<UIActivityViewController> presentedShareSheet() const;

@@ -103,16 +103,19 @@ bool UIDriver::tapAlertAction(std::string_view title)
     }
     // Let a presentation still running finish, as a person waits for the alert to appear.
     finishTransition(alert);
+    auto action = alert->actionNamed(std::string(title));
     auto button = alert->buttonForAction(std::string(title));
-    if (!button) {
+    if (!action || !button) {
         debugLog("UIDriver: the alert has no action \"" + std::string(title) + "\"");
         return false;
     }
-    bool reached = tap(button);
-    if (reached) {
+    // The alert may go without its action running (a disabled action, or host code that replaced
+    // the screen as the finger went down), so only the action's own count tells.
+    const int performed = action->timesPerformed();
+    if (tap(button)) {
         finishTransition(alert);
     }
-    return reached && !alert->presentingViewController();
+    return action->timesPerformed() > performed;
 }
 
 std::shared_ptr<UIActivityViewController> UIDriver::presentedShareSheet() const

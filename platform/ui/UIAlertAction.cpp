@@ -37,6 +37,7 @@ void UIAlertAction::setButton(std::weak_ptr<UIButton> button)
 
 void UIAlertAction::runHandler()
 {
+    ++m_timesPerformed;
     if (!m_handler) {
         return;
     }

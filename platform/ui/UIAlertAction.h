@@ -37,8 +37,11 @@ public:
     void setAccessibilityLabel(std::optional<std::string> label);
 
     bool hasHandler() const { return static_cast<bool>(m_handler); }
-    // Runs the handler, if any (the alert calls it after its dismissal).
+    // Performs the action: counts the performance, then runs the handler, if any (the alert calls
+    // it after its dismissal).
     void runHandler();
+    // How often the action has been performed, with or without a handler.
+    int timesPerformed() const { return m_timesPerformed; }
 
     // The button showing the action (weak); kept in step with the enabled flag and the label.
     void setButton(std::weak_ptr<UIButton> button);
@@ -49,6 +52,7 @@ private:
     UIAlertActionStyle m_style;
     Handler m_handler;
     bool m_enabled = true;
+    int m_timesPerformed = 0;
     std::optional<std::string> m_accessibilityLabel;
     std::weak_ptr<UIButton> m_button;
 };

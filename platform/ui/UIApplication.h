@@ -8,6 +8,7 @@
 #include "platform/ui/UIResponder.h"
 #include "platform/ui/UIViewControllerTypes.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -53,11 +54,14 @@ private:
     friend class UIWindow;
     void addWindow(const std::shared_ptr<UIWindow>& window);
     // Hands key status to `window` (null: none): the old key window resigns, then the new one
-    // becomes key.
+    // becomes key. A key change made while the old one resigns (its hook or a resign observer)
+    // stands, and `window` is then left as it is.
     void setKeyWindow(const std::shared_ptr<UIWindow>& window);
 
     std::vector<std::weak_ptr<UIWindow>> m_windows;
     std::weak_ptr<UIWindow> m_keyWindow;
+    // Counts the key changes begun, so a change can tell whether another began inside it.
+    std::uint64_t m_keyChanges = 0;
     bool m_statusBarHidden = false;
 };
 

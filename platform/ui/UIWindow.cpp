@@ -157,13 +157,14 @@ void UIWindow::setHidden(bool hidden)
         rootWillShow();
         return;
     }
-    if (isKeyWindow()) {
-        UIApplication::shared()->setKeyWindow(nullptr);
-    }
     if (auto root = m_rootViewController) {
         root->completePendingTransition();
         root->beginAppearanceTransition(false, false);
         root->endAppearanceTransition();
+    }
+    // Last, as code that runs on the resignation may show the window again with another root.
+    if (isKeyWindow()) {
+        UIApplication::shared()->setKeyWindow(nullptr);
     }
 }
 

@@ -53,7 +53,7 @@ public:
     // Hooks called when the window gains or loses key status.
     virtual void becomeKeyWindow() {}
     virtual void resignKeyWindow() {}
-    // Hiding the key window takes its key status away.
+    // Hiding the key window takes its key status away, after its root has disappeared.
     void setHidden(bool hidden) override;
     // Stacking among windows: higher levels are in front; within a level, the window shown last.
     UIWindowLevel windowLevel() const { return m_windowLevel; }

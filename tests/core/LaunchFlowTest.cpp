@@ -200,21 +200,34 @@ TEST_F(LaunchTest, DelegatesReceiveFailuresAndTheChannelPassedLastWins)
     EXPECT_EQ(requestDelegate->results.size(), 1u);
 }
 
-TEST_F(LaunchTest, LaunchOverARunningFlowKeepsTheHostWindowRemembered)
+// The key goes back to the host window a launch remembered: the key window, unless it is the
+// framework's own; with no key window, the one remembered for the flow still shown, else none (the
+// framework window then hides rather than keep the key).
+TEST_F(LaunchTest, TheKeyGoesBackToTheLiveHostWindowALaunchRemembered)
 {
-    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
-    finishSlide();
-    auto first = session()->sdkWindow()->rootViewController();
-    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
-    EXPECT_NE(session()->sdkWindow()->rootViewController(), first);
-    EXPECT_EQ(session()->hostAppWindow(), host);
-    EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::refundPayment);
+    // {a second window made key and dropped before the second launch, the first flow still shown}
+    const std::tuple<bool, bool> cases[] = {{false, true}, {true, true}, {true, false}};
+    for (const auto& [dropped, overFlow] : cases) {
+        SCOPED_TRACE(::testing::Message() << "dropped " << dropped << ", over the flow " << overFlow);
+        TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+        finishSlide();
+        auto first = session()->sdkWindow()->rootViewController();
+        if (!overFlow)
+            endFlow();
+        if (dropped)
+            platform::NSObject::create<platform::UIWindow>()->makeKeyAndVisible();
+        TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+        EXPECT_NE(session()->sdkWindow()->rootViewController(), first);
+        const auto expected = overFlow ? host : nullptr;
+        EXPECT_EQ(session()->hostAppWindow(), expected);
 
-    bool completed = false;
-    TavroMerchantSDK::endTavroFlow([&] { completed = true; });
-    finishSlide();
-    EXPECT_TRUE(completed);
-    EXPECT_EQ(keyWindow(), host);
+        bool completed = false;
+        TavroMerchantSDK::endTavroFlow([&] { completed = true; });
+        finishSlide();
+        EXPECT_TRUE(completed);
+        EXPECT_EQ(keyWindow(), expected);
+        EXPECT_EQ(session()->sdkWindow()->isHidden(), !expected);
+    }
 }
 
 // The refund confirmed a moment before a launch reports first; a refund its closure launches then

@@ -1,6 +1,7 @@
 #include "SessionTestFixture.h"
 #include "WatchedTextField.h"
 
+#include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/UIViewAnimation.h"
 
@@ -112,6 +113,64 @@ TEST_F(SessionTest, ALaunchDuringTheSlideOutStaysOnScreen)
     EXPECT_EQ(results, 0);
 }
 
+// Host code run from the key hand-off of a close (the host window becoming key, the framework window
+// resigning): what it launches there stays and works to its result; the closing caller still hears.
+TEST_F(SessionTest, HostCodeOnTheKeyHandOffKeepsWhatItLaunched)
+{
+    enum class Reaction { launch, refusedLaunch, endAgain, launchTwice };
+    // {notification, reaction, host window released before the close (the framework window hides)}
+    const std::tuple<const char*, Reaction, bool> cases[] = {
+        {platform::UIWindowDidBecomeKeyNotification, Reaction::launch, false},
+        {platform::UIWindowDidResignKeyNotification, Reaction::launch, false},
+        {platform::UIWindowDidBecomeKeyNotification, Reaction::refusedLaunch, false},
+        {platform::UIWindowDidBecomeKeyNotification, Reaction::endAgain, false},
+        {platform::UIWindowDidBecomeKeyNotification, Reaction::launchTwice, false},
+        {platform::UIWindowDidResignKeyNotification, Reaction::launch, true},
+    };
+    for (const auto& [name, reaction, hostGone] : cases) {
+        SCOPED_TRACE(::testing::Message() << name << " " << static_cast<int>(reaction) << (hostGone ? " gone" : ""));
+        std::vector<Result> closed, launched, others;
+        TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(closed));
+        finishSlide();
+        if (hostGone)
+            host.reset();
+        const bool onHost = std::string(name) == platform::UIWindowDidBecomeKeyNotification;
+        int completions = 0, posts = 0;
+        auto token = platform::NotificationCenter::defaultCenter().addObserver(
+            name,
+            [&, reaction = reaction](const platform::Notification&) {
+                if (posts++)
+                    return;
+                if (reaction == Reaction::launchTwice)
+                    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(others));
+                if (reaction == Reaction::refusedLaunch)
+                    TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), recordInto(others));
+                if (reaction == Reaction::endAgain)
+                    TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+                else if (reaction != Reaction::refusedLaunch)
+                    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(launched));
+            },
+            onHost ? std::shared_ptr<void>(host) : std::shared_ptr<void>(session()->sdkWindow()));
+        TavroMerchantSDK::endTavroFlow([&] { ++completions; });
+        finishSlide();
+        token.reset();
+
+        const bool stays = reaction == Reaction::launch || reaction == Reaction::launchTwice;
+        EXPECT_EQ(completions, reaction == Reaction::endAgain ? 2 : 1);
+        EXPECT_EQ(shownFlow(), stays ? TavroActiveFlow::refundPayment : TavroActiveFlow::none);
+        EXPECT_EQ(session()->activeSessionType(), shownFlow());
+        EXPECT_EQ(keyWindow(), stays ? session()->sdkWindow() : std::shared_ptr<platform::UIWindow>(host));
+        if (stays) {
+            EXPECT_TRUE(driver.currentScreen()->hasAppeared());
+            EXPECT_TRUE(driver.tap("PAY_BUTTON") && driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
+            EXPECT_EQ(refundAmounts(launched), std::vector<std::string>{"150.00"});
+            endFlow();
+        }
+        EXPECT_TRUE(closed.empty());
+        EXPECT_EQ(others.size(), reaction == Reaction::refusedLaunch ? 1u : 0u);
+    }
+}
+
 TEST_F(SessionTest, ClosingEndsEditingBeforeTheSlide)
 {
     TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
@@ -144,6 +203,9 @@ TEST_F(SessionTest, ClosingAfterTheHostWindowWasReleasedStillEndsTheFlow)
     EXPECT_EQ(completions, 1);
     EXPECT_FALSE(session()->sdkWindow()->rootViewController());
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
+    // With no window to give the key to, the framework window hides.
+    EXPECT_TRUE(session()->sdkWindow()->isHidden());
+    EXPECT_FALSE(keyWindow());
 }
 
 TEST_F(SessionTest, LaunchingWithNoKeyWindowShowsTheFlowAndClosesCleanly)

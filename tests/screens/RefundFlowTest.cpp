@@ -19,6 +19,7 @@
 #include <array>
 #include <deque>
 #include <random>
+#include <utility>
 
 using namespace sessiontest;
 using tavro::TAVRORefundPaymentViewController;
@@ -606,9 +607,10 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
     }
 }
 
-// Random host calls and merchant taps, checked after every step: the active flow is the flow the
-// window shows and nothing else stays in the window; at the end every host heard its own refusal,
-// or at most one result it confirmed, never above its own maximum.
+// Random host calls, host windows and merchant taps, checked after every step: the active flow is
+// the flow the window shows, nothing else stays in the window, and the empty framework window is not
+// key; at the end the host's window is key and every host heard its own refusal, or at most one
+// result it confirmed, never above its own maximum.
 TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
 {
     struct Host {
@@ -623,34 +625,52 @@ TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
         auto chance = [&random](unsigned n) { return random() % n; };
         std::deque<Host> hosts;
         std::string trail;
+        const auto launchRefund = [&] {
+            auto& host = hosts.emplace_back();
+            const bool valid = chance(4) != 0, byClosure = chance(2) != 0;
+            host.maximum = 10 + chance(90);
+            host.refused = !valid;
+            auto request = platform::NSObject::create<tavro::TavroRefundPaymentRequest>(
+                valid ? "1234" : "12a4", "Jane Doe", chance(2) ? "356" : "840",
+                std::to_string(static_cast<int>(host.maximum)));
+            const auto channel = host.channel;
+            const auto reaction = chance(3); // 1: ends the flow, 2: launches a payment, on its result
+            if (byClosure)
+                TavroMerchantSDK::launchRefundPaymentFlow(request, [channel, reaction](bool ok, auto r, auto e) {
+                    channel->results.push_back({ok, r, e});
+                    if (ok && reaction == 1)
+                        TavroMerchantSDK::endTavroFlow();
+                    if (ok && reaction == 2)
+                        TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+                });
+            else
+                TavroMerchantSDK::launchRefundPaymnetFlow(valid || chance(2) ? request : nullptr, channel);
+            EXPECT_EQ(channel->results.size(), valid ? 0u : 1u);
+            if (valid)
+                host.root = session()->sdkWindow()->rootViewController();
+        };
+        // The host launches a refund the next time its window becomes key (when a close hands it back).
+        bool launchOnKey = false;
+        auto onKey = platform::NotificationCenter::defaultCenter().addObserver(
+            platform::UIWindowDidBecomeKeyNotification,
+            [&](const platform::Notification&) {
+                if (std::exchange(launchOnKey, false))
+                    launchRefund();
+            },
+            std::shared_ptr<void>(host));
         for (int step = 0; step < 80; ++step) {
-            const auto action = chance(11);
+            const auto action = chance(13);
             trail += std::to_string(action) + ' ';
             SCOPED_TRACE("seed " + std::to_string(seed) + ": " + trail);
             const auto root = session()->sdkWindow()->rootViewController();
             if (action <= 1) {
-                auto& host = hosts.emplace_back();
-                const bool valid = chance(4) != 0, byClosure = chance(2) != 0;
-                host.maximum = 10 + chance(90);
-                host.refused = !valid;
-                auto request = platform::NSObject::create<tavro::TavroRefundPaymentRequest>(
-                    valid ? "1234" : "12a4", "Jane Doe", chance(2) ? "356" : "840",
-                    std::to_string(static_cast<int>(host.maximum)));
-                const auto channel = host.channel;
-                const auto reaction = chance(3); // 1: ends the flow, 2: launches a payment, on its result
-                if (byClosure)
-                    TavroMerchantSDK::launchRefundPaymentFlow(request, [channel, reaction](bool ok, auto r, auto e) {
-                        channel->results.push_back({ok, r, e});
-                        if (ok && reaction == 1)
-                            TavroMerchantSDK::endTavroFlow();
-                        if (ok && reaction == 2)
-                            TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
-                    });
-                else
-                    TavroMerchantSDK::launchRefundPaymnetFlow(valid || chance(2) ? request : nullptr, channel);
-                EXPECT_EQ(channel->results.size(), valid ? 0u : 1u);
-                if (valid)
-                    host.root = session()->sdkWindow()->rootViewController();
+                launchRefund();
+            } else if (action == 11) {
+                // Over the flow, the host makes a window of its own key and drops it.
+                if (root)
+                    platform::NSObject::create<platform::UIWindow>()->makeKeyAndVisible();
+            } else if (action == 12) {
+                launchOnKey = true;
             } else if (action == 2) {
                 TavroMerchantSDK::launchRequestPaymentFlow(chance(2) ? validPaymentRequest() : invalidPaymentRequest(),
                                                            [](bool, auto, auto) {});
@@ -684,6 +704,7 @@ TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
             for (auto p = navigation ? navigation->presentedViewController() : nullptr; p; p = p->presentedViewController())
                 ++shownControllers;
             EXPECT_EQ(session()->sdkWindow()->subviews().size(), shownControllers);
+            EXPECT_TRUE(session()->sdkWindow()->rootViewController() || keyWindow() != session()->sdkWindow());
         }
         driver.advanceBy(1);
         for (std::size_t i = 0; i < hosts.size(); ++i) {
@@ -704,7 +725,9 @@ TEST_F(RefundFlowTest, RandomHostCallsAndTapsGiveEachHostItsOwnResultOnce)
             EXPECT_LE(host.continued, 1);
             EXPECT_EQ(successes, std::min(host.continued, 1));
         }
+        launchOnKey = false;
         TavroMerchantSDK::endTavroFlow();
         driver.advanceBy(2);
+        EXPECT_EQ(keyWindow(), host);
     }
 }

@@ -131,6 +131,22 @@ TEST(DriverScreens, AlertActionsDismissThenRunTheirHandler)
     EXPECT_FALSE(driver.presentedAlert());
     EXPECT_FALSE(driver.tapAlertAction("Delete"));
     EXPECT_EQ(driver.type("3"), 1u);
+
+    // True only for an action performed, with or without a handler: host code that replaces the
+    // screen as the finger goes down takes the alert away with its action not performed.
+    for (bool replaced : {false, true}) {
+        auto ok = UIAlertAction::create("OK", UIAlertActionStyle::default_);
+        auto notice = UIAlertController::create("Saved", std::nullopt, UIAlertControllerStyle::alert);
+        notice->addAction(ok);
+        app.window->rootViewController()->present(notice, false);
+        if (replaced)
+            notice->buttonForAction("OK")->addAction(
+                [&app](UIControl&) { app.window->setRootViewController(NSObject::create<UIViewController>()); },
+                UIControlEvents::touchDown);
+        EXPECT_EQ(driver.tapAlertAction("OK"), !replaced);
+        EXPECT_EQ(ok->timesPerformed(), replaced ? 0 : 1);
+        EXPECT_FALSE(driver.presentedAlert());
+    }
 }
 
 TEST(DriverScreens, ShareSheetCancelAndSave)
