@@ -11,8 +11,9 @@ namespace tavro {
 
 namespace {
 
-// A currency-style formatter in `locale` (nullopt: the current locale at formatting time), its
-// ICU formatter resolved now, so that later uses of a shared formatter only read it.
+// A currency-style formatter in `locale` (nullopt: the current locale at formatting time); with
+// `currency`, that currency written with `symbol` instead of the locale's own. Its ICU formatter
+// is resolved now, so that later uses of a shared formatter only read it.
 std::shared_ptr<const CurrencyFormatting> makeFormatting(std::optional<platform::Locale> locale, CurrencySymbol symbol,
                                                          const std::optional<std::string>& currency = std::nullopt)
 {
