@@ -125,13 +125,13 @@ public:
     // no payload. Last, the payload this request would show must pass the payload validator and
     // carry every value set on the request that it writes (fields 2 to 25; 17 to 25 for a
     // tag-dictionary request), and a positive amount must have no digit past its currency's
-    // minor unit (currencies without a locale aside). Else the error holds the validator's codes
-    // in the validator's step order, each once: for a value left out, "16"/"17" as the amount
-    // rule judges its text, "45" for additional data, "50" for "04" to "07"; "17" for an amount
-    // finer than its currency; exactly "0" when the point of initiation is left out. An absent or
-    // empty amount, and one of zero or less ("0", "-5"), is neither written nor refused. Changes
-    // no shared state beyond re-priming the shared parser with a tag-dictionary request's own
-    // dictionary.
+    // minor unit as its amounts are shown (INR "100.999", CLF "12.34567"). Else the error holds
+    // the validator's codes in the validator's step order, each once: for a value left out,
+    // "16"/"17" as the amount rule judges its text, "45" for additional data, "50" for "04" to
+    // "07"; "17" for an amount finer than its currency; exactly "0" when the point of initiation
+    // is left out. An absent or empty amount, and one of zero or less ("0", "-5"), is neither
+    // written nor refused. Changes no shared state beyond re-priming the shared parser with a
+    // tag-dictionary request's own dictionary.
     std::shared_ptr<TavroError> validate() const;
 
     // --- payload ---

@@ -9,7 +9,6 @@
 #include "TavroMerchantSDK/payload/TavroPayMerchantTLVValidator.h"
 #include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "TavroMerchantSDK/support/TavroLocaleUtility.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "platform/foundation/Text.h"
 
@@ -130,7 +129,7 @@ std::vector<std::string> TavroPaymentRequest::unwrittenValueCodes(const LeftOutI
     }
     // An amount is exact in its currency: a digit past its minor unit would be lost by the wallet.
     const auto& amount = m_transactionAmount;
-    if (amount && platform::text::isPlainDecimal(*amount) && TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
+    if (amount && platform::text::isPlainDecimal(*amount) && hasCurrencyFormat(m_currencyCode)) {
         const auto exact = truncatedPlainDecimal(*amount, currencyFractionDigits(m_currencyCode));
         if (exact && comparePlainDecimals(*exact, *amount) != 0) {
             codes.push_back(TavroErrorConstants::transactionAmountIncorrectValue);

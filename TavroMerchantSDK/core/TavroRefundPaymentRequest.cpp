@@ -4,7 +4,6 @@
 #include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 #include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
-#include "TavroMerchantSDK/support/TavroLocaleUtility.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/Text.h"
@@ -85,10 +84,6 @@ std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
     if (!ISOCountryCodes::availableISOCurrencies().contains(*code)) {
         return failure(StringConstants::CURRENCY_CODE_INVALID_ISO_FORMAT());
     }
-    // Without a locale the amount field has no format to type in, and no amount is valid.
-    if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
-        return failure(StringConstants::CURRENCY_CODE_NOT_SUPPORTED());
-    }
     const auto maximum = maximumRefundAmount();
     if (!maximum || significantDigitCount(*maximum) == 0 || digitPositions(*maximum) > kMaximumDigits) {
         return failure(StringConstants::REFUND_AMOUNT_INVALID());
@@ -98,7 +93,7 @@ std::shared_ptr<TavroError> TavroRefundPaymentRequest::validate() const
 
 std::optional<std::string> TavroRefundPaymentRequest::maximumRefundAmount() const
 {
-    if (!TavroLocaleUtility::localeFromISOCode(m_currencyCode)) {
+    if (!hasCurrencyFormat(m_currencyCode)) {
         return std::nullopt;
     }
     // The digits the amount field reads typed digits with.

@@ -35,17 +35,16 @@ public:
 
     // Null when the refund may start, else an error holding the message of the first broken
     // rule: last four digits (present, four characters, ASCII digits), cardholder name present,
-    // currency (present, three characters, an integer, an ISO 4217 code with a locale, so the
-    // amount field knows its format), and an amount that is plain decimal text whose
-    // maximumRefundAmount() is above zero with at most 15 digits counting its whole digits and
-    // the currency's fraction digits (what a double keeps exactly). Lengths count user-perceived
-    // characters.
+    // currency (present, three characters, an integer, a code of the ISO table, every one of which
+    // has an amount format), and an amount that is plain decimal text whose maximumRefundAmount()
+    // is above zero with at most 15 digits counting its whole digits and the currency's fraction
+    // digits (what a double keeps exactly). Lengths count user-perceived characters.
     std::shared_ptr<TavroError> validate() const;
 
     // The most that may be refunded: refundAmount cut down, never rounded up, to the digits after
     // the point that the amount field types in this currency ("100.999" in "356" is "100.99",
     // "0.5" in "392" is "0"). nullopt when the amount is not plain decimal text or the currency
-    // has no locale.
+    // is not in the ISO table.
     std::optional<std::string> maximumRefundAmount() const;
 
 private:

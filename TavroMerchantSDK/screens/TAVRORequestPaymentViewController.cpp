@@ -50,6 +50,8 @@ std::string TAVRORequestPaymentViewController::formattedAmount(std::string_view 
     if (!amount)
         return "";
     auto components = Utilities::getISOCurrencyComponents(*amount, TavroSession::sharedSession()->activeCurrencyCode());
+    if (components.currencyCode.empty() || components.formattedAmount.empty())
+        return "";
     return components.currencyCode + " " + components.formattedAmount;
 }
 

@@ -82,7 +82,8 @@ public:
     // The amount line's text for the request, "" when the request has no decimal amount.
     std::string formattedRequestAmount() const;
     // `decimalText` as the amount line shows it: the active currency's alphabetic code, a space and
-    // the amount formatted for that currency; "" when the text is not a decimal number.
+    // the amount formatted for that currency; "" when the text is not a decimal number or the
+    // currency gives no components (the line is then hidden, never a lone blank).
     static std::string formattedAmount(std::string_view decimalText);
 
 private:

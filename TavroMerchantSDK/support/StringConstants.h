@@ -69,9 +69,9 @@ struct StringConstants {
     static const std::string& CURRENCY_CODE_INVALID_FORMAT();
     static const std::string& CURRENCY_CODE_IS_NOT_PRESENT();
     static const std::string& CURRENCY_CODE_INVALID_ISO_FORMAT();
-    // Kept for hosts that name it; refunds now report CURRENCY_CODE_NOT_SUPPORTED().
+    // These two are kept for hosts that name them; no refund reports them, since every code of
+    // the ISO table has an amount format.
     static const std::string& CURRENCY_CODE_NO_MINOR_UNIT();
-    // An ISO 4217 code this system has no locale, and so no amount format, for.
     static const std::string& CURRENCY_CODE_NOT_SUPPORTED();
     static const std::string& CARDHOLDER_INVALID();
     static const std::string& REFUND_AMOUNT_INVALID();

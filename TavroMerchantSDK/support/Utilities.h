@@ -35,13 +35,13 @@ class Utilities {
 public:
     Utilities() = delete;
 
-    // The amount in the currency's locale without the symbol (one blank trimmed at each end), and
-    // the alphabetic code; two empty texts when the code has no locale, symbol or alphabetic
-    // code, or formatting fails.
+    // The amount in the currency's format without the symbol (one blank trimmed at each end), and
+    // the alphabetic code: ("MVR", "12.50") for a currency written with its code. Two empty texts
+    // for a code outside the ISO table, a locale without a symbol, or when formatting fails.
     static ISOCurrencyComponents getISOCurrencyComponents(double amount, std::string_view currencyCode);
 
-    // The amount formatted with its symbol in the currency's locale (the current locale and its
-    // currency when the code has none); "" when formatting fails.
+    // The amount formatted with its symbol in the currency's format (the current locale and its
+    // currency for a code outside the ISO table); "" when formatting fails.
     static std::string currencyString(double amount, std::string_view currencyCode);
 
     // Reads the ASCII digits of a typed text (absent: "0") as minor units of the session's active

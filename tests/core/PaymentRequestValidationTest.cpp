@@ -364,6 +364,10 @@ TEST(PaymentRequestValidation, ThePayloadShownMustPassThePayloadValidator)
         {"JPY 1500.75", amount("1500.75", "392"), {"17"}, {"17"}},
         {"BHD 1.23456", amount("1.23456", "048"), {"17"}, {"17"}},
         {"BHD 16 characters", amount("99999999999.9991", "048"), {"16", "17"}, {"16", "17"}},
+        // Currencies without a locale of their own, by their own digits.
+        {"XAU 1.2345", amount("1.2345", "959"), {"17"}, {"17"}},
+        {"MVR 12.505", amount("12.505", "462"), {"17"}, {"17"}},
+        {"CLF 12.34567", amount("12.34567", "990"), {"17"}, {"17"}},
     };
     // Amounts not in the payload's format, or finer than the currency's minor unit.
     for (const char* text : {"12,50", "1,250.00", "1e3", " 5", "+5", "nan", "\u0661\u0662", "--5", "100.999", "0.001"})

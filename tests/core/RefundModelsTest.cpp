@@ -16,7 +16,6 @@ constexpr const char* kNoCurrency = "Currency code is not present";
 constexpr const char* kCurrencyLength = "Currency code must be 3 characters long";
 constexpr const char* kCurrencyFormat = "Invalid currency code format. Currency code must be in integer format";
 constexpr const char* kCurrencyIso = "Currency Code is not in ISO format";
-constexpr const char* kNotSupported = "Currency code not supported";
 constexpr const char* kAmount = "Refund amount is invalid";
 
 std::string messageFor(const char* last4, const char* name, const char* currency, const char* amount)
@@ -81,12 +80,14 @@ TEST(TavroRefundPaymentRequest, RulesAreCheckedInOrder)
         {"1234", "A Holder", "356", "0.01", ""},
         {"1234", "A Holder", "356", "150", ""},
         {"1234", "A Holder", "356", "5.", ""},
-        {"1234", "A Holder", "990", "ten", kNotSupported}, // before the amount is looked at
-        {"1234", "A Holder", "997", "10", kNotSupported},
-        {"1234", "A Holder", "426", "10", kNotSupported}, // minor units, but no locale
-        {"1234", "A Holder", "462", "10", kNotSupported},
-        {"1234", "A Holder", "931", "10", kNotSupported},
-        {"1234", "A Holder", "932", "10", kNotSupported},
+        // Currencies without a locale of their own have an amount format too.
+        {"1234", "A Holder", "990", "ten", kAmount},
+        {"1234", "A Holder", "997", "10", ""},
+        {"1234", "A Holder", "426", "10", ""},
+        {"1234", "A Holder", "462", "10", ""},
+        {"1234", "A Holder", "931", "10", ""},
+        {"1234", "A Holder", "932", "10", ""},
+        {"1234", "A Holder", "990", "0.00009", kAmount}, // four fraction digits
         // At most 15 digits once cut to the minor unit: the whole digits and every fraction position.
         {"1234", "A Holder", "356", "123456789012345.00", kAmount},
         {"1234", "A Holder", "356", "999999999999999", kAmount},
@@ -97,6 +98,8 @@ TEST(TavroRefundPaymentRequest, RulesAreCheckedInOrder)
         {"1234", "A Holder", "392", "999999999999999", ""},
         {"1234", "A Holder", "048", "1000000000000", kAmount},
         {"1234", "A Holder", "048", "999999999999.999", ""},
+        {"1234", "A Holder", "990", "99999999999.9999", ""},
+        {"1234", "A Holder", "990", "100000000000", kAmount},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(messageFor(c.last4, c.name, c.currency, c.amount), c.message)

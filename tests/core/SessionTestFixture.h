@@ -7,6 +7,7 @@
 #include "TavroMerchantSDK/screens/TAVRORefundPaymentViewController.h"
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/UIDriver.h"
 #include "platform/ui/UIApplication.h"
@@ -24,6 +25,19 @@ namespace sessiontest {
 
 using tavro::TavroActiveFlow;
 using tavro::TavroSession;
+
+// The device's locale for a scope (none: left as it is); the environment's again afterwards.
+class DeviceLocale {
+public:
+    explicit DeviceLocale(const char* identifier)
+    {
+        if (identifier)
+            platform::Locale::setCurrent(platform::Locale(identifier));
+    }
+    ~DeviceLocale() { platform::Locale::setCurrent(std::nullopt); }
+    DeviceLocale(const DeviceLocale&) = delete;
+    DeviceLocale& operator=(const DeviceLocale&) = delete;
+};
 
 // The host's window; tells when it becomes key again.
 class HostWindow : public platform::UIWindow {

@@ -10,6 +10,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/support/TextReplacing.h"
 #include "TavroMerchantSDK/support/Utilities.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIAlertController.h"
@@ -534,10 +535,10 @@ TEST_F(RefundFlowTest, RepeatedRefundCyclesReleaseEveryScreen)
 
 // The most that may be refunded is the host's amount cut down, never rounded up, to the minor
 // unit the field types in; amounts that leave nothing, or more than a double keeps, are refused.
+// The amount is confirmed and reported as the field shows it, whatever currency the device has.
 TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
 {
     const std::string kInvalid = tavro::StringConstants::REFUND_AMOUNT_INVALID();
-    const std::string kNotSupported = tavro::StringConstants::CURRENCY_CODE_NOT_SUPPORTED();
     struct Case {
         const char* currency;
         const char* amount;
@@ -547,6 +548,7 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         std::string message; // the launch's refusal; empty when the screen opens
         enum { typed, pasted, untouched } entry = typed; // untouched: focused, Done, no change
         int caret = -1; // pasted at this caret after a typed 5; `refused` then passes the digit limit
+        const char* device = nullptr;
     };
     const Case cases[] = {
         {"356", "100.999", "100.99", "10099", "10100", ""},
@@ -564,12 +566,16 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         {"356", "9007199254740993", "", "", "", kInvalid},
         {"356", "0.001", "", "", "", kInvalid},
         {"392", "0.5", "", "", "", kInvalid},
-        {"990", "10", "", "", "", kNotSupported},
-        {"997", "10", "", "", "", kNotSupported},
-        {"999", "10", "", "", "", kNotSupported},
+        // Currencies no locale formats, on devices whose currency has 2, 0 and 3 digits.
+        {"990", "12.34567", "12.3456", "123456", "123457", "", Case::typed, -1, "en_US"},
+        {"997", "10", "10.00", "1000", "1001", "", Case::typed, -1, "ja_JP"},
+        {"999", "10", "10.00", "1000", "1001", "", Case::pasted, -1, "en_BH"},
+        {"462", "12.505", "12.50", "1250", "1251", "", Case::typed, -1, "ja_JP"},
+        {"426", "100", "100.00", "10000", "10001", "", Case::typed, -1, "en_BH"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.currency) + " " + c.amount);
+        SCOPED_TRACE(std::string(c.currency) + " " + c.amount + " on " + (c.device ? c.device : "the default device"));
+        const DeviceLocale onDevice(c.device);
         results.clear();
         auto screen = launch(
             platform::NSObject::create<tavro::TavroRefundPaymentRequest>("1234", "Jane Doe", c.currency, c.amount));
@@ -599,7 +605,11 @@ TEST_F(RefundFlowTest, TheRefundNeverExceedsTheHostsAmountCutToTheMinorUnit)
         EXPECT_EQ(shownAmount(*screen), c.field);
         EXPECT_TRUE(pay->isEnabled());
         driver.pressDone();
-        ASSERT_TRUE(payAndContinue());
+        ASSERT_TRUE(driver.tap("PAY_BUTTON"));
+        ASSERT_TRUE(driver.presentedAlert());
+        const auto& alphabetic = tavro::ISOCountryCodes::availableISOCurrencies().at(std::stoll(c.currency));
+        EXPECT_EQ(driver.presentedAlert()->message(), confirmation(alphabetic + " " + c.field));
+        ASSERT_TRUE(driver.tapAlertAction(tavro::StringConstants::TAVRO_CONTINUE()));
         ASSERT_EQ(results.size(), 1u);
         const auto response = std::static_pointer_cast<tavro::TavroRefundPaymentResponse>(results[0].response);
         EXPECT_EQ(response->refundAmount(), tavro::Utilities::plainAmountText(c.field, c.currency));

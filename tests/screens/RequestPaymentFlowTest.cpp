@@ -10,6 +10,7 @@
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "TavroMerchantSDK/support/Utilities.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "LeakCycles.h"
 
@@ -195,12 +196,21 @@ TEST_F(RequestPaymentFlowTest, AmountLineAndCaptionFollowThePayload)
 }
 
 // The amount is the host's to the last digit: what the merchant leaves alone is written back as it
-// came, a typed or pasted amount is exact in the currency, and the code drawn passes validation.
+// came, a typed or pasted amount is exact in the currency, and the code drawn passes validation,
+// carries that amount and shows it on the amount line, whatever currency the device has.
 TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmounts)
 {
     enum Act { addBill, addBillAndFocus, type, paste, pasteAt0, pasteAt1 }; // pasteAtN: after a typed 5
-    // {currency, host's amount, act, digits typed or text pasted, the field at UPDATE, amount written}
-    const std::tuple<const char*, Text, Act, const char*, const char*, Text> cases[] = {
+    struct Case {
+        const char* currency;
+        Text hostAmount;
+        Act act;
+        const char* input; // digits typed or text pasted
+        const char* shown; // the field at UPDATE
+        Text written;
+        const char* device = nullptr;
+    };
+    const Case cases[] = {
         {"356", "100.990", addBill, "", "100.99", "100.990"},
         {"356", "99999999999.9", addBillAndFocus, "", "99,99,99,99,999.90", "99999999999.9"}, // past typing
         {"392", "1500.00", addBill, "", "1,500", "1500.00"},
@@ -218,9 +228,19 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
         // Put before "0.005", the digits would make 16 and 14: refused whole.
         {"048", std::nullopt, pasteAt0, "999999999999", "0.005", "0.005"},
         {"048", std::nullopt, pasteAt1, "76502869865", "0.005", "0.005"},
+        // Currencies no locale formats keep their own digits on devices whose currency has 2, 0, 3.
+        {"462", "12.5", addBill, "", "12.50", "12.5", "en_US"},
+        {"462", "12.5", addBill, "", "12.50", "12.5", "ja_JP"},
+        {"426", "100", addBill, "", "100.00", "100", "en_BH"},
+        {"990", "12.3456", addBill, "", "12.3456", "12.3456", "en_US"},
+        {"462", std::nullopt, type, "1500", "15.00", "15.0", "en_BH"},
+        {"426", std::nullopt, type, "1500", "15.00", "15.0", "ja_JP"},
+        {"990", std::nullopt, paste, "12.34567", "12.3456", "12.3456", "en_BH"},
     };
-    for (const auto& [currency, hostAmount, act, input, shown, written] : cases) {
-        SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input);
+    for (const auto& [currency, hostAmount, act, input, shown, written, device] : cases) {
+        SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input + " on " +
+                     (device ? device : "the default device"));
+        const DeviceLocale onDevice(device);
         auto request = validPaymentRequest();
         request->setCurrencyCode(currency);
         request->setTransactionAmount(hostAmount);
@@ -253,7 +273,13 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
         EXPECT_EQ(request->transactionAmount(), written);
         auto screen = top<TAVRORequestPaymentViewController>();
         ASSERT_TRUE(screen);
-        EXPECT_EQ(tavro::TLVGenerator::tlvValidation(scanned(*screen)), std::vector<std::string>{});
+        const auto payload = scanned(*screen);
+        EXPECT_EQ(tavro::TLVGenerator::tlvValidation(payload), std::vector<std::string>{});
+        const auto entries = formtest::topLevelEntries(payload);
+        EXPECT_EQ(entries.contains("54") ? Text(entries.at("54")) : std::nullopt, written);
+        const auto& alphabetic = tavro::ISOCountryCodes::availableISOCurrencies().at(std::stoll(currency));
+        EXPECT_EQ(screen->amountLabel()->isHidden() ? std::nullopt : screen->amountLabel()->text(),
+                  written ? Text(alphabetic + " " + shown) : std::nullopt);
         TavroMerchantSDK::endTavroFlow();
         finishSlide();
     }

@@ -45,6 +45,11 @@ TEST_F(UtilitiesAmountsTest, ComponentsAndCurrencyStringsInTheCurrencysLocale)
         {2.5, "392", "2", "JPY", "\u00A52"},
         {0.125, "840", "0.12", "USD", "$0.12"},
         {0.375, "840", "0.38", "USD", "$0.38"},
+        // No locale of their own: the alphabetic code is the symbol, the digits are the currency's.
+        {12.5, "462", "12.50", "MVR", "MVR\u00A012.50"},
+        {12.34567, "990", "12.3457", "CLF", "CLF\u00A012.3457"},
+        {1234.5, "940", "1,234", "UYI", "UYI\u00A01,234"},
+        {12.5, "999", "12.50", "XXX", "XXX\u00A012.50"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Utilities::getISOCurrencyComponents(c.amount, c.code), (ISOCurrencyComponents{c.iso, c.components}))
@@ -72,16 +77,16 @@ TEST_F(UtilitiesAmountsTest, ComponentsDropTheSymbolAndOneBlankAtEachEnd)
     }
 }
 
-TEST_F(UtilitiesAmountsTest, CodesWithoutLocaleGiveNoComponentsButStillFormat)
+TEST_F(UtilitiesAmountsTest, CodesOutsideTheTableGiveNoComponentsButStillFormat)
 {
-    for (const char* code : {"999", "933", "222", "AUD", "", "-840"})
+    for (const char* code : {"933", "222", "AUD", "", "-840"})
         EXPECT_EQ(Utilities::getISOCurrencyComponents(12.5, code), ISOCurrencyComponents{}) << code;
 
-    // Without a locale the current locale and its currency apply.
+    // Outside the table the current locale and its currency apply.
     platform::Locale::setCurrent(platform::Locale("en_GB"));
-    EXPECT_EQ(Utilities::currencyString(12.5, "999"), "\u00A312.50");
+    EXPECT_EQ(Utilities::currencyString(12.5, "933"), "\u00A312.50");
     platform::Locale::setCurrent(platform::Locale("en_US"));
-    EXPECT_EQ(Utilities::currencyString(12.5, "999"), "$12.50");
+    EXPECT_EQ(Utilities::currencyString(12.5, "933"), "$12.50");
 }
 
 TEST_F(UtilitiesAmountsTest, TypedDigitsAreMinorUnitsOfTheActiveCurrency)

@@ -153,7 +153,7 @@ TEST_F(FXAmountTest, CurrenciesWithOtherFractionsAndLocales)
     EXPECT_EQ(krona->inputTextField()->text(), "12,345.67");
 
     // A code the formatter cannot place leaves the field empty and the amount absent.
-    useCurrency("999");
+    useCurrency("933");
     driver.type("1");
     EXPECT_EQ(krona->inputTextField()->text(), "");
     EXPECT_EQ(krona->amountValue(), std::nullopt);
