@@ -2,6 +2,8 @@
 // A locale compiled from the machine's locale sources (the package `locales`) into a scratch
 // directory that LOCPATH names, so a test can run code under a host's locale, unprivileged.
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -34,9 +36,8 @@ public:
     const std::string& problem() const { return m_problem; }
 
     // In a forked child (inside EXPECT_EXIT): runs `check` (true when it passes) with the locale
-    // set through std::locale::global, then through setlocale(LC_ALL, "") with LC_ALL naming it.
-    // The locale must write "," before a fraction, which shows it took effect. Exits 0 when both
-    // checks passed, 1 when one failed, 3 when the locale could not be set.
+    // set through std::locale::global, then through setlocale(LC_ALL, "") with LC_ALL naming it;
+    // exits 0 when both passed. The locale must write "," before a fraction, to show it took effect.
     template <class Check>
     [[noreturn]] void runUnderLocale(Check check) const
     {
@@ -64,3 +65,11 @@ private:
 };
 
 } // namespace testing_support
+
+// Expects `check` to pass under the locale made from `source` in `charset` (see runUnderLocale);
+// skips the test when the locale could not be made.
+#define EXPECT_PASSES_UNDER_MADE_LOCALE(source, charset, check) \
+    if (const testing_support::MadeLocale madeLocale(source, charset); !madeLocale.problem().empty()) \
+        GTEST_SKIP() << madeLocale.problem(); \
+    else \
+        EXPECT_EXIT(madeLocale.runUnderLocale(check), ::testing::ExitedWithCode(0), "")

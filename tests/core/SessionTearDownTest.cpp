@@ -117,46 +117,42 @@ TEST_F(SessionTest, ALaunchDuringTheSlideOutStaysOnScreen)
 // resigning): what it launches there stays and works to its result; the closing caller still hears.
 TEST_F(SessionTest, HostCodeOnTheKeyHandOffKeepsWhatItLaunched)
 {
-    enum class Reaction { launch, refusedLaunch, endAgain, launchTwice };
+    enum Reaction { launch, refusedLaunch, endAgain, launchTwice };
+    const char* const onHost = platform::UIWindowDidBecomeKeyNotification;
+    const char* const onFramework = platform::UIWindowDidResignKeyNotification;
     // {notification, reaction, host window released before the close (the framework window hides)}
     const std::tuple<const char*, Reaction, bool> cases[] = {
-        {platform::UIWindowDidBecomeKeyNotification, Reaction::launch, false},
-        {platform::UIWindowDidResignKeyNotification, Reaction::launch, false},
-        {platform::UIWindowDidBecomeKeyNotification, Reaction::refusedLaunch, false},
-        {platform::UIWindowDidBecomeKeyNotification, Reaction::endAgain, false},
-        {platform::UIWindowDidBecomeKeyNotification, Reaction::launchTwice, false},
-        {platform::UIWindowDidResignKeyNotification, Reaction::launch, true},
+        {onHost, launch, false},   {onFramework, launch, false}, {onHost, refusedLaunch, false},
+        {onHost, endAgain, false}, {onHost, launchTwice, false}, {onFramework, launch, true},
     };
     for (const auto& [name, reaction, hostGone] : cases) {
-        SCOPED_TRACE(::testing::Message() << name << " " << static_cast<int>(reaction) << (hostGone ? " gone" : ""));
+        SCOPED_TRACE(::testing::Message() << name << " " << reaction << (hostGone ? " gone" : ""));
         std::vector<Result> closed, launched, others;
         TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(closed));
         finishSlide();
         if (hostGone)
             host.reset();
-        const bool onHost = std::string(name) == platform::UIWindowDidBecomeKeyNotification;
         int completions = 0, posts = 0;
         auto token = platform::NotificationCenter::defaultCenter().addObserver(
             name,
             [&, reaction = reaction](const platform::Notification&) {
                 if (posts++)
                     return;
-                if (reaction == Reaction::launchTwice)
-                    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(others));
-                if (reaction == Reaction::refusedLaunch)
-                    TavroMerchantSDK::launchRefundPaymentFlow(invalidRefundRequest(), recordInto(others));
-                if (reaction == Reaction::endAgain)
+                if (reaction == launchTwice || reaction == refusedLaunch)
+                    TavroMerchantSDK::launchRefundPaymentFlow(
+                        reaction == launchTwice ? validRefundRequest() : invalidRefundRequest(), recordInto(others));
+                if (reaction == endAgain)
                     TavroMerchantSDK::endTavroFlow([&] { ++completions; });
-                else if (reaction != Reaction::refusedLaunch)
+                else if (reaction != refusedLaunch)
                     TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), recordInto(launched));
             },
-            onHost ? std::shared_ptr<void>(host) : std::shared_ptr<void>(session()->sdkWindow()));
+            name == onHost ? std::shared_ptr<void>(host) : std::shared_ptr<void>(session()->sdkWindow()));
         TavroMerchantSDK::endTavroFlow([&] { ++completions; });
         finishSlide();
         token.reset();
 
-        const bool stays = reaction == Reaction::launch || reaction == Reaction::launchTwice;
-        EXPECT_EQ(completions, reaction == Reaction::endAgain ? 2 : 1);
+        const bool stays = reaction == launch || reaction == launchTwice;
+        EXPECT_EQ(completions, reaction == endAgain ? 2 : 1);
         EXPECT_EQ(shownFlow(), stays ? TavroActiveFlow::refundPayment : TavroActiveFlow::none);
         EXPECT_EQ(session()->activeSessionType(), shownFlow());
         EXPECT_EQ(keyWindow(), stays ? session()->sdkWindow() : std::shared_ptr<platform::UIWindow>(host));
@@ -167,7 +163,7 @@ TEST_F(SessionTest, HostCodeOnTheKeyHandOffKeepsWhatItLaunched)
             endFlow();
         }
         EXPECT_TRUE(closed.empty());
-        EXPECT_EQ(others.size(), reaction == Reaction::refusedLaunch ? 1u : 0u);
+        EXPECT_EQ(others.size(), reaction == refusedLaunch ? 1u : 0u);
     }
 }
 

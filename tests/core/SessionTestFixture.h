@@ -26,19 +26,6 @@ namespace sessiontest {
 using tavro::TavroActiveFlow;
 using tavro::TavroSession;
 
-// The device's locale for a scope (none: left as it is); the environment's again afterwards.
-class DeviceLocale {
-public:
-    explicit DeviceLocale(const char* identifier)
-    {
-        if (identifier)
-            platform::Locale::setCurrent(platform::Locale(identifier));
-    }
-    ~DeviceLocale() { platform::Locale::setCurrent(std::nullopt); }
-    DeviceLocale(const DeviceLocale&) = delete;
-    DeviceLocale& operator=(const DeviceLocale&) = delete;
-};
-
 // The host's window; tells when it becomes key again.
 class HostWindow : public platform::UIWindow {
 public:
@@ -148,6 +135,7 @@ protected:
         host->makeKeyAndVisible();
         driver.runUntilIdle();
     }
+    void TearDown() override { platform::Locale::setCurrent(std::nullopt); } // a case's device locale
 
     const std::shared_ptr<TavroSession>& session() const { return TavroSession::sharedSession(); }
     std::shared_ptr<platform::UIWindow> keyWindow() const { return platform::UIApplication::shared()->keyWindow(); }

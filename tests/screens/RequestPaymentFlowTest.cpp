@@ -240,7 +240,7 @@ TEST_F(RequestPaymentFlowTest, UpdateKeepsTheHostsAmountAndWritesOnlyExactAmount
     for (const auto& [currency, hostAmount, act, input, shown, written, device] : cases) {
         SCOPED_TRACE(std::string(currency) + " " + hostAmount.value_or("absent") + " " + input + " on " +
                      (device ? device : "the default device"));
-        const DeviceLocale onDevice(device);
+        platform::Locale::setCurrent(device ? std::optional(platform::Locale(device)) : std::nullopt);
         auto request = validPaymentRequest();
         request->setCurrencyCode(currency);
         request->setTransactionAmount(hostAmount);

@@ -1,11 +1,15 @@
+#include "TavroMerchantSDK/support/CurrencyFormatterCache.h"
 #include "TavroMerchantSDK/support/SessionServices.h"
 #include "TavroMerchantSDK/support/Utilities.h"
+#include "TavroMerchantSDK/support/base/ISOCountryCodes.h"
 
 #include "platform/foundation/Locale.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucurr.h>
 
 #include <limits>
+#include <tuple>
 
 namespace tavro {
 namespace {
@@ -87,6 +91,37 @@ TEST_F(UtilitiesAmountsTest, CodesOutsideTheTableGiveNoComponentsButStillFormat)
     EXPECT_EQ(Utilities::currencyString(12.5, "933"), "\u00A312.50");
     platform::Locale::setCurrent(platform::Locale("en_US"));
     EXPECT_EQ(Utilities::currencyString(12.5, "933"), "$12.50");
+}
+
+// Every code of the ISO table on devices whose currencies have 0, 2 and 3 fraction digits: the text
+// and digits never depend on the device; codes without a locale take ICU's digits and their code.
+TEST_F(UtilitiesAmountsTest, EveryCodeFormatsByItsOwnDigitsOnEveryDevice)
+{
+    constexpr double kAmount = 1234.5678;
+    const char* const readBack[] = {"1235", "1234.6", "1234.57", "1234.568", "1234.5678"}; // by fraction digits
+    for (const auto& [number, alphabetic] : ISOCountryCodes::availableISOCurrencies()) {
+        const auto code = std::to_string(number);
+        SCOPED_TRACE(code + " " + alphabetic);
+        std::optional<std::tuple<int, std::string, std::string>> first; // digits, with symbol, without
+        for (const char* device : {"ja_JP", "en_US", "en_BH"}) {
+            platform::Locale::setCurrent(platform::Locale(device));
+            const auto components = Utilities::getISOCurrencyComponents(kAmount, code);
+            const auto shown = std::make_tuple(currencyFractionDigits(code), Utilities::currencyString(kAmount, code),
+                                               components.formattedAmount);
+            const int digits = std::get<0>(shown);
+            ASSERT_TRUE(digits >= 0 && digits <= 4) << device << ": " << digits;
+            EXPECT_EQ(components.currencyCode, alphabetic) << device;
+            EXPECT_EQ(Utilities::plainAmountText(components.formattedAmount, code), readBack[digits]) << device;
+            EXPECT_EQ(shown, first.value_or(shown)) << device;
+            first = shown;
+        }
+        if (!ISOCountryCodes::localeIds().contains(alphabetic)) {
+            const std::u16string icuCode(alphabetic.begin(), alphabetic.end());
+            UErrorCode status = U_ZERO_ERROR;
+            EXPECT_EQ(std::get<0>(*first), ucurr_getDefaultFractionDigits(icuCode.c_str(), &status));
+            EXPECT_EQ(std::get<1>(*first), alphabetic + "\u00A0" + std::get<2>(*first));
+        }
+    }
 }
 
 TEST_F(UtilitiesAmountsTest, TypedDigitsAreMinorUnitsOfTheActiveCurrency)

@@ -2,7 +2,6 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/foundation/UserDefaultsFile.h"
 
-#include "WithoutFreeDescriptors.h"
 #include "WithoutPrivileges.h"
 
 #include <gtest/gtest.h>
@@ -185,11 +184,8 @@ TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
 TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions)
 {
     const std::string stored = "{\"kept\": 1}";
-    enum class Load {
-        here,
-        withoutPrivileges, // root reads any file, so the load runs in a child that is not root
-        withoutDescriptors,
-    };
+    // Root reads any file, so that load runs in a child that is not root.
+    enum class Load { here, withoutPrivileges, withoutDescriptors };
     struct Row {
         const char* name;
         std::function<void()> prepare;
@@ -264,24 +260,23 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         const std::string layoutBefore = layout(row.modeAfter);
         const std::string contentsBefore = read(m_file);
         const bool leftAlone = row.leftAloneBecause != nullptr;
-        auto loadAndChange = [&](const std::function<void()>& afterLoad) {
+        auto loadAndChange = [&](const std::function<void()>& afterLoad = {}) {
             DebugLogCapture log;
             auto defaults = UserDefaults::persistent(m_file);
-            afterLoad();
+            if (afterLoad)
+                afterLoad();
             defaults->set(2, "fresh");
             return defaults->integerForKey("fresh") == 2 && defaults->integerForKey("kept") == !leftAlone &&
                    log.lines().size() == leftAlone &&
                    (!leftAlone ||
                     (log.contains(m_file.string() + " " + row.leftAloneBecause) && log.contains("left alone")));
         };
-        const std::function<void()> nothing = [] {};
         if (row.load == Load::withoutPrivileges)
-            EXPECT_EXIT(testing_support::runWithoutPrivileges([&] { return loadAndChange(nothing); }),
-                        ::testing::ExitedWithCode(0), "");
+            EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
         else if (row.load == Load::withoutDescriptors)
             EXPECT_EXIT(testing_support::runWithoutFreeDescriptors(loadAndChange), ::testing::ExitedWithCode(0), "");
         else
-            EXPECT_TRUE(loadAndChange(nothing));
+            EXPECT_TRUE(loadAndChange());
         EXPECT_EQ(layout(), layoutBefore);
         if (leftAlone) {
             EXPECT_TRUE(read(m_file) == contentsBefore);

@@ -1,10 +1,15 @@
 #pragma once
-// Permission checks do not apply to root, and these tests often run as root: a check of how code
-// meets a permission error runs in a child process that has given up root first.
+// Checks of how code meets what a host may lack, each in a forked child that the lack goes with:
+// root's privileges (permission checks do not apply to root, and these tests often run as root),
+// or free file descriptors.
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <functional>
+#include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace testing_support {
 
@@ -17,6 +22,25 @@ template <class Check>
     if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
         ::_exit(2);
     ::_exit(check() ? 0 : 1);
+}
+
+// The same with every descriptor in use under a lowered limit, so the next open fails with EMFILE;
+// `check` is given a step that frees them.
+template <class Check>
+[[noreturn]] void runWithoutFreeDescriptors(Check check)
+{
+    const rlimit limit{64, 64};
+    std::vector<int> taken;
+    taken.reserve(64);
+    if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+        ::_exit(2);
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+        taken.push_back(fd);
+    const std::function<void()> freeThem = [&] {
+        for (int fd : taken)
+            ::close(fd);
+    };
+    ::_exit(check(freeThem) ? 0 : 1);
 }
 
 } // namespace testing_support

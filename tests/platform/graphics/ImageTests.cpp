@@ -5,7 +5,7 @@
 #include "platform/graphics/BitmapLimits.h"
 #include "platform/graphics/ImageDrawing.h"
 
-#include "platform/foundation/WithoutFreeDescriptors.h"
+#include "platform/foundation/WithoutPrivileges.h"
 
 #include <gtest/gtest.h>
 
