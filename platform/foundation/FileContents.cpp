@@ -106,6 +106,15 @@ std::string errnoText(int errorNumber)
     return errorTextOf(::strerror_r(errorNumber, buffer, sizeof buffer), buffer);
 }
 
+std::string readFailureReason(FileReadFailure failure, int errorNumber, std::size_t maxBytes)
+{
+    if (failure == FileReadFailure::tooLarge)
+        return "it is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB";
+    if (failure == FileReadFailure::notRegularFile)
+        return "it is not a regular file";
+    return errorNumber != 0 ? errnoText(errorNumber) : "it could not be read";
+}
+
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes,
                                          FileReadFailure* failure)
 {

@@ -263,16 +263,9 @@ std::optional<StringsTable> loadStringsFile(const std::string& path)
     int errorNumber = 0;
     std::optional<std::string> contents = readWholeFile(path, kMaxStringsFileSize, &failure, &errorNumber);
     if (!contents) {
-        std::string why;
-        if (failure == FileReadFailure::tooLarge)
-            why = "it is larger than " + std::to_string(kMaxStringsFileSize / (1024 * 1024)) + " MB";
-        else if (failure == FileReadFailure::notRegularFile)
-            why = "it is not a regular file";
-        else if (errorNumber != 0)
-            why = errnoText(errorNumber);
         if (failure != FileReadFailure::missing)
-            debugLog("Strings file " + path + " cannot be read" + (why.empty() ? "" : " (" + why + ")") +
-                     "; its keys are shown as they are");
+            debugLog("Strings file " + path + " cannot be read (" +
+                     readFailureReason(failure, errorNumber, kMaxStringsFileSize) + "); its keys are shown as they are");
         return std::nullopt;
     }
     return parseStringsFile(*contents, path);

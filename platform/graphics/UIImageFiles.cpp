@@ -33,12 +33,8 @@ void reportUnreadable(const std::filesystem::path& path, const std::optional<Bro
     // A file that cannot even be examined is known by its path alone.
     if (!BrokenImageFiles::noteUnreadable(identity ? *identity : BrokenImageFiles::Identity{path}))
         return;
-    std::string why = "it could not be read";
-    if (failure == FileReadFailure::notRegularFile)
-        why = "it is not a regular file";
-    else if (errorNumber != 0)
-        why = errnoText(errorNumber);
-    debugLog("UIImage: " + path.string() + " cannot be read (" + why + "); it is not drawn");
+    debugLog("UIImage: " + path.string() + " cannot be read (" +
+             readFailureReason(failure, errorNumber, kMaxImageFileSize) + "); it is not drawn");
 }
 
 // A missing file gives nullptr silently. One that does not decode, or is larger than
