@@ -46,14 +46,13 @@ void UIApplication::setKeyWindow(const std::shared_ptr<UIWindow>& window)
     if (old == window) {
         return;
     }
-    const auto change = ++m_keyChanges;
     auto& center = NotificationCenter::defaultCenter();
     if (old) {
         m_keyWindow.reset();
         old->resignKeyWindow();
         center.post(UIWindowDidResignKeyNotification, old);
-        // Code that ran on the resignation may have handed key status on itself; that change stands.
-        if (m_keyChanges != change) {
+        // Code that ran on the resignation may have made a window key itself; that change stands.
+        if (!m_keyWindow.expired()) {
             return;
         }
     }

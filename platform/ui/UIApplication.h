@@ -8,7 +8,6 @@
 #include "platform/ui/UIResponder.h"
 #include "platform/ui/UIViewControllerTypes.h"
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -60,8 +59,6 @@ private:
 
     std::vector<std::weak_ptr<UIWindow>> m_windows;
     std::weak_ptr<UIWindow> m_keyWindow;
-    // Counts the key changes begun, so a change can tell whether another began inside it.
-    std::uint64_t m_keyChanges = 0;
     bool m_statusBarHidden = false;
 };
 
