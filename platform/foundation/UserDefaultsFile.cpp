@@ -120,7 +120,8 @@ std::optional<AnyValue::Dictionary> saveDefaultsChanges(const std::filesystem::p
     case StoredDefaults::State::leftAlone: return notSaved(file.string() + stored.why + "; kept for the next save");
     case StoredDefaults::State::damaged:
         if (auto aside = moveAside(file)) {
-            debugLog("UserDefaults: damaged defaults file moved to " + aside->string() + "; this store's values replace it");
+            debugLog("UserDefaults: damaged defaults file moved to " + aside->string() +
+                     "; this store's values replace it");
             merged = ownValues;
             break;
         }

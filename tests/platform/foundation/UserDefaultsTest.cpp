@@ -128,7 +128,7 @@ TEST_F(UserDefaultsTest, HoldersOfOneFileKeepEachOthersKeys)
     EXPECT_FALSE(mine->objectForKey("other")); // seen at this store's next save, not at a read
     mine->set(3, "shared");
     EXPECT_EQ(mine->integerForKey("other"), 2);
-    other->set(4, "shared");                    // the later save's value stands
+    other->set(4, "shared"); // the later save's value stands
     other->set(5, "another");
     mine->removeObjectForKey("other"); // never seen here, removed all the same
     const AnyValue::Dictionary expected{{"mine", 1}, {"shared", 4}, {"another", 5}};
@@ -196,17 +196,20 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
         std::optional<Dictionary> saved; // the file after the save; nullopt when kept as it was
     };
     const Row rows[] = {
-        {"a directory in the lock file's place", [&] {
+        {"a directory in the lock file's place",
+         [&] {
              fs::remove(m_dir / "defaults.json.lock");
              fs::create_directory(m_dir / "defaults.json.lock");
          },
-         2,
-         "saving without the lock", Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}}},
+         2, "saving without the lock", Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}}},
         {"a file damaged since the load", [&] { write(m_file, "{\"other\": "); }, 2, "damaged defaults file moved to",
          Dictionary{{"mine", 1}, {"new", 2}}},
         {"a file grown past the read limit", [&] { fs::resize_file(m_file, kMaxDefaultsFileSize + 1); }, 2,
          "is larger than 16 MB; kept for the next save", std::nullopt},
-        {"a text past the read limit", {}, std::string(kMaxDefaultsFileSize, 'x'), "would be larger than 16 MB",
+        {"a text past the read limit",
+         {},
+         std::string(kMaxDefaultsFileSize, 'x'),
+         "would be larger than 16 MB",
          std::nullopt},
     };
     for (const Row& row : rows) {
@@ -484,8 +487,8 @@ TEST_F(UserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave)
     ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
 
     UserDefaults::persistent(m_file)->set(1, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock",
-                                                      "defaults.json.tmp-Live00", "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Live00",
+                                                      "other.json.tmp-Ab12Cd"}));
     ::close(liveFd);
     UserDefaults::persistent(m_file)->set(2, "count");
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "other.json.tmp-Ab12Cd"}));
