@@ -14,8 +14,10 @@
 #   4. builds the framework as a subproject of a C++17 host, inside a shared library, and runs it;
 #      that configure must look for no test dependency and define no test, benchmark or sample target,
 #      the host owns a target named platform_ui and finds every name the installed package exports, the
-#      shared library exports none of the framework's symbols, the UI test on the testing name runs, and
-#      no archive built without a build type names the source or build tree,
+#      shared library exports none of the framework's symbols, the UI test on the testing name runs, the
+#      shared library is marked never to be unloaded and a program that loads it, runs a flow through it
+#      and unloads it twice finds it still loaded, and no archive built without a build type names the
+#      source or build tree,
 #   5. takes the codec alone on a machine whose pkg-config knows only ICU: the payload install
 #      component alone, found through find_package, pkg-config and pkg_check_modules, and the framework
 #      as a subproject with TAVRO_UI off,
@@ -205,6 +207,11 @@ nm -D --defined-only "$plugin" | grep -q " merchant_plugin_check$" || fail "the 
 exported=$(nm -D -C --defined-only "$plugin" | grep -c -E "(platform|tavro)::" || true)
 [ "$exported" -eq 0 ] || fail "the plugin exports $exported of the framework's symbols, e.g. $(nm -D -C --defined-only \
   "$plugin" | grep -m 1 -E "(platform|tavro)::")"
+# Pango keeps its types registered under names inside the plugin, so a plugin that has laid out text
+# must never really be unloaded. A plugin exporting unique symbols would stay loaded without the flag
+# and pass the reload, so the flag itself is checked.
+readelf -d "$plugin" | grep -q "NODELETE" || fail "the plugin is not linked with -z nodelete"
+"$work/subproject/plugin_reload" "$plugin"
 # Built with no build type, so with its asserts.
 no_paths_in "the subproject built without a build type" "$work/subproject"/tavro/libtavro_*.a
 

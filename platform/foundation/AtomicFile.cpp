@@ -99,20 +99,6 @@ int createTemporary(const std::filesystem::path& directory, const std::filesyste
     return -1;
 }
 
-// The file a write to `file` must replace: `file` itself, or the final target of a link.
-std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
-        return file;
-    std::filesystem::path target = std::filesystem::canonical(file, ec);
-    if (ec) {
-        fail(error, "cannot follow the link " + file.string(), ec.value());
-        return std::nullopt;
-    }
-    return target;
-}
-
 // Gives the temporary file the owner, group and permission bits of the file it replaces, when
 // there is one. An owner this process may not give stays its own; set-user-ID, set-group-ID and
 // sticky bits are never carried over.
@@ -129,6 +115,19 @@ bool keepOwnerAndPermissions(int fd, const std::filesystem::path& file)
 }
 
 } // namespace
+
+std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
+        return file;
+    std::filesystem::path target = std::filesystem::canonical(file, ec);
+    if (ec) {
+        fail(error, "cannot follow the link " + file.string(), ec.value());
+        return std::nullopt;
+    }
+    return target;
+}
 
 bool writeFileAtomically(const std::filesystem::path& requested, std::string_view contents, std::string* error)
 {

@@ -4,6 +4,7 @@
 // A crash or failure at any point leaves either the old file or the new one, never a mix.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,9 @@ namespace platform {
 // On failure returns false, leaves the old file untouched, removes the temporary file and
 // describes the failure in `error` (when given).
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string* error = nullptr);
+
+// The file a write to `file` replaces: `file` itself, or the final target of a link; nullopt (with
+// the reason in `error`, when given) for a link that leads nowhere.
+std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error = nullptr);
 
 } // namespace platform

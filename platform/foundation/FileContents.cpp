@@ -137,10 +137,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return failWithErrno(errno, out);
+    // Once the file is open, no failure says it is missing or forbidden (a network or FUSE file
+    // system may report ENOENT from a read): it is there and could not be read.
     if (::fstat(fd, &info) != 0) {
         const int code = errno;
         ::close(fd);
-        return failWithErrno(code, out);
+        return failWith(FileReadFailure::unreadable, out, code);
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
@@ -157,7 +159,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
     const int code = errno;
     ::close(fd);
     if (!contents)
-        return failWithErrno(code, out);
+        return failWith(FileReadFailure::unreadable, out, code);
     if (contents->size() > maxBytes)
         return failWith(FileReadFailure::tooLarge, out);
     return contents;

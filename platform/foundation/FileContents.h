@@ -15,7 +15,7 @@ enum class FileReadFailure {
     notRegularFile,   // a directory, FIFO, device or socket (never opened for reading)
     permissionDenied, // the file, or a folder on its way, may not be read
     tooLarge,         // more than the caller's limit
-    unreadable,       // any other error while opening or reading, or no memory for the bytes
+    unreadable,       // any other error while opening, any error once open, or no memory for the bytes
 };
 
 // The bytes of `file` (a regular file, or a link to one), at most `maxBytes` of them; nullopt

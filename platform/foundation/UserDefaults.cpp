@@ -237,20 +237,20 @@ void UserDefaults::set(AnyValue value, std::string_view key)
                  std::to_string(kMaxDefaultsValueDepth) + " levels");
         return;
     }
-    auto it = m_values.find(key);
-    if (it != m_values.end())
-        it->second = std::move(value);
-    else
-        m_values.emplace(std::string(key), std::move(value));
+    m_values.insert_or_assign(std::string(key), value);
+    if (m_file)
+        m_changes.insert_or_assign(std::string(key), std::move(value));
     save();
 }
 
 void UserDefaults::removeObjectForKey(std::string_view key)
 {
-    auto it = m_values.find(key);
-    if (it == m_values.end())
+    if (auto it = m_values.find(key); it != m_values.end())
+        m_values.erase(it);
+    if (!m_file)
         return;
-    m_values.erase(it);
+    // Saved even when this store never saw the key: another holder may have set it in the file.
+    m_changes.insert_or_assign(std::string(key), std::nullopt);
     save();
 }
 
@@ -260,7 +260,16 @@ void UserDefaults::save()
         return;
     if (!m_writable)
         return; // loading said why, once
-    saveDefaultsFile(*m_file, m_values);
+    std::string lockError;
+    const std::optional<FileLock> lock = lockDefaultsFile(*m_file, &lockError);
+    if (!lock && !m_toldLockMissing) {
+        debugLog("UserDefaults: saving without the lock (" + lockError + "); another holder's save may be lost");
+        m_toldLockMissing = true;
+    }
+    if (auto saved = saveDefaultsChanges(*m_file, m_values, m_changes)) {
+        m_values = std::move(*saved);
+        m_changes.clear();
+    }
 }
 
 } // namespace platform

@@ -2,11 +2,16 @@
 // UserDefaults: the process-wide key-value store that survives restarts.
 //
 // Values are AnyValue, so integers and doubles stay apart across a save and load. A persistent
-// store rewrites its JSON file atomically on every change; a damaged file is moved aside and the
-// store starts empty, a file that cannot be read is left as it is and the store keeps its values
-// in memory (see UserDefaultsFile.h). Main thread only.
+// store saves on every change: under an exclusive lock on "<file>.lock" it reads the file again,
+// applies only what this store changed since it last read or wrote it (keys set, keys removed) and
+// rewrites it atomically, so other holders of the file (other processes, another copy of the
+// library) keep their keys. The same key set by two holders ends with the later save's value.
+// Another holder's values are seen at the next load or save of this one; reads never touch the
+// file. A damaged file is moved aside and the store starts empty; a file that cannot be read is
+// left as it is and the store keeps its values in memory (see UserDefaultsFile.h). Main thread only.
 
 #include "platform/foundation/AnyValue.h"
+#include "platform/foundation/UserDefaultsFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -57,9 +62,13 @@ public:
     std::optional<AnyValue::Dictionary> dictionaryForKey(std::string_view key) const;
 
     // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
-    // and keeps the previous file; the value stays set in memory and goes out with the next save.
-    // A value nested deeper than the file can hold is refused with one debug line.
+    // and keeps the previous file; the value stays set in memory and goes out with the next save
+    // (a file that could not be read again, a file that would be over 16 MB, a failed write).
+    // A value nested deeper than the file can hold is refused with one debug line. A lock that
+    // cannot be taken (a file system without locks) leaves the save unguarded, with one debug line
+    // per store.
     void set(AnyValue value, std::string_view key);
+    // Removes `key` from the file too when this store never saw it.
     void removeObjectForKey(std::string_view key);
 
     const AnyValue::Dictionary& dictionaryRepresentation() const { return m_values; }
@@ -72,7 +81,10 @@ private:
 
     AnyValue::Dictionary m_values;
     std::optional<std::filesystem::path> m_file;
+    // What the next save applies onto the file: every change since the last load or successful save.
+    DefaultsChanges m_changes;
     bool m_writable = true;
+    bool m_toldLockMissing = false;
 };
 
 } // namespace platform

@@ -30,19 +30,14 @@ std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file
     return std::nullopt;
 }
 
-// True when `file` exists and is neither a regular file nor a link to one (a directory, a device,
-// a FIFO, a socket, a dangling link).
-bool isSomethingElse(const std::filesystem::path& file)
-{
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
-        return false;
-    return !std::filesystem::is_regular_file(std::filesystem::status(file, ec));
-}
+// What a store's path holds, before anything is done about it.
+struct StoredDefaults {
+    enum class State { found, missing, damaged, leftAlone } state;
+    AnyValue::Dictionary values; // when found
+    std::string why;             // when left alone: what keeps it from being replaced, after its name
+};
 
-} // namespace
-
-LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
+StoredDefaults readStoredDefaults(const std::filesystem::path& file)
 {
     FileReadFailure failure = FileReadFailure::unreadable;
     int errorNumber = 0;
@@ -53,7 +48,7 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
         const bool danglingLink = failure == FileReadFailure::missing &&
                                   std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec));
         if (failure == FileReadFailure::missing && !danglingLink)
-            return {};
+            return {StoredDefaults::State::missing, {}, {}};
         // Nothing says these are damaged: they stay for whoever can read them, this process
         // included once its trouble (no descriptor, no memory, an I/O error) has passed. Saving
         // this process's values alone over them would lose every value stored before.
@@ -66,14 +61,30 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
             why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB";
         else
             why = " could not be read (" + errnoText(errorNumber) + ")";
-        debugLog("UserDefaults: " + file.string() + why + "; it is left alone and defaults are kept in memory only");
-        return {{}, false};
+        return {StoredDefaults::State::leftAlone, {}, std::move(why)};
     }
     if (auto value = parseJson(*text)) {
         if (auto* dictionary = value->asDictionary())
-            return {std::move(*dictionary), true};
+            return {StoredDefaults::State::found, std::move(*dictionary), {}};
     }
     // Only bytes that were read and are no store are damaged.
+    return {StoredDefaults::State::damaged, {}, {}};
+}
+
+} // namespace
+
+LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
+{
+    StoredDefaults stored = readStoredDefaults(file);
+    switch (stored.state) {
+    case StoredDefaults::State::found: return {std::move(stored.values), true};
+    case StoredDefaults::State::missing: return {};
+    case StoredDefaults::State::leftAlone:
+        debugLog("UserDefaults: " + file.string() + stored.why +
+                 "; it is left alone and defaults are kept in memory only");
+        return {{}, false};
+    case StoredDefaults::State::damaged: break;
+    }
     if (auto aside = moveAside(file)) {
         debugLog("UserDefaults: damaged defaults file moved to " + aside->string() + "; starting empty");
         return {};
@@ -83,17 +94,53 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
     return {{}, false};
 }
 
-bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values)
+std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& file, std::string* error)
 {
-    if (isSomethingElse(file)) {
-        debugLog("UserDefaults: changes not saved (" + file.string() + " is not a regular file)");
-        return false;
+    const std::optional<std::filesystem::path> replaced = replacedFile(file, error);
+    if (!replaced)
+        return std::nullopt;
+    std::filesystem::path lockFile = *replaced;
+    lockFile += ".lock";
+    return FileLock::acquire(lockFile, error);
+}
+
+std::optional<AnyValue::Dictionary> saveDefaultsChanges(const std::filesystem::path& file,
+                                                        const AnyValue::Dictionary& ownValues,
+                                                        const DefaultsChanges& changes)
+{
+    auto notSaved = [](const std::string& why) {
+        debugLog("UserDefaults: changes not saved (" + why + ")");
+        return std::nullopt;
+    };
+    StoredDefaults stored = readStoredDefaults(file);
+    AnyValue::Dictionary merged;
+    switch (stored.state) {
+    case StoredDefaults::State::found: merged = std::move(stored.values); break;
+    case StoredDefaults::State::missing: break;
+    case StoredDefaults::State::leftAlone: return notSaved(file.string() + stored.why + "; kept for the next save");
+    case StoredDefaults::State::damaged:
+        if (auto aside = moveAside(file)) {
+            debugLog("UserDefaults: damaged defaults file moved to " + aside->string() +
+                     "; this store's values replace it");
+            merged = ownValues;
+            break;
+        }
+        return notSaved("damaged defaults file " + file.string() + " could not be moved aside");
     }
+    for (const auto& [key, value] : changes) {
+        if (value)
+            merged.insert_or_assign(key, *value);
+        else if (auto it = merged.find(key); it != merged.end())
+            merged.erase(it);
+    }
+    const std::string text = toJson(AnyValue(merged), true);
+    if (text.size() > kMaxDefaultsFileSize)
+        return notSaved("the file would be larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) +
+                        " MB, which no process reads");
     std::string error;
-    if (writeFileAtomically(file, toJson(AnyValue(values), true), &error))
-        return true;
-    debugLog("UserDefaults: changes not saved (" + error + ")");
-    return false;
+    if (!writeFileAtomically(file, text, &error))
+        return notSaved(error);
+    return merged;
 }
 
 } // namespace platform

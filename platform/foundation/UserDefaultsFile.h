@@ -2,10 +2,13 @@
 // The on-disk form of a user-defaults store: one JSON object, key to value.
 
 #include "platform/foundation/AnyValue.h"
+#include "platform/foundation/FileLock.h"
 #include "platform/foundation/Json.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -16,7 +19,11 @@ struct LoadedDefaults {
     bool writable = true;
 };
 
-// Largest defaults file that is read; a larger one is no store this process keeps.
+// What one holder of a store changed since it last read or wrote the file: a key's new value, or
+// nullopt for a key removed.
+using DefaultsChanges = std::map<std::string, std::optional<AnyValue>, std::less<>>;
+
+// Largest defaults file that is read; a larger one is no store this process keeps, so none is written.
 constexpr std::size_t kMaxDefaultsFileSize = 16 * 1024 * 1024;
 
 // Deepest nesting of a stored value that the file keeps readable (the file's own object is one
@@ -29,13 +36,22 @@ constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
 // debug line (naming the error for a read that failed), and the store is empty and not writable,
 // so settings live in memory only: something that is not a regular file (or a link to one), a
 // file this process may not read, one over kMaxDefaultsFileSize, and a file that failed to read
-// for any other reason (no free descriptor, no memory, an I/O error).
+// for any other reason (no free descriptor, no memory, an I/O error, any error once it was open).
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
-// Replaces `file` atomically with `values` as JSON (through a link, its target; keeping the
-// file's permission bits); logs one line and returns false on failure (including something that
-// is not a regular file at the path, which is left alone), in which case the previous file is
-// unchanged.
-bool saveDefaultsFile(const std::filesystem::path& file, const AnyValue::Dictionary& values);
+// Holds the lock every writer of `file` takes around its save: "<name>.lock" beside the file a write
+// replaces (through a link, its final target). nullopt, with the reason in `error`, when it cannot
+// be taken.
+std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& file, std::string* error);
+
+// Applies `changes` onto `file` as it is now, read again by loadDefaultsFile()'s rules, and replaces
+// it atomically (through a link, its target; keeping the file's permission bits). A damaged file is
+// moved aside and `ownValues` (which hold the changes) replace it. Returns the values written, or
+// nullopt with one debug line when nothing was written and the previous file is unchanged: a file
+// that is left alone on load, text that would be over kMaxDefaultsFileSize, a failed write. Call it
+// holding lockDefaultsFile(), when it can be had.
+std::optional<AnyValue::Dictionary> saveDefaultsChanges(const std::filesystem::path& file,
+                                                        const AnyValue::Dictionary& ownValues,
+                                                        const DefaultsChanges& changes);
 
 } // namespace platform

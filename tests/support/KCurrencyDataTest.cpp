@@ -280,7 +280,7 @@ TEST_F(KCurrencyDataFileTest, CorruptDefaultsAreKeptAsideAndCountingStartsAfresh
     for (const auto& entry : fs::directory_iterator(m_dir))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"defaults.json", "defaults.json.corrupt-1"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"defaults.json", "defaults.json.corrupt-1", "defaults.json.lock"}));
 
     UserDefaults::setStandardForTesting(UserDefaults::persistent(m_file));
     auto [after, rest] = KCurrencyData::shared()->getCurrencies();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace platform {
@@ -106,13 +107,130 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
     EXPECT_EQ(second->dictionaryRepresentation(), first->dictionaryRepresentation());
     EXPECT_EQ(second->stringForKey("TAVRORecentCurrency"), "356");
     EXPECT_FALSE(second->objectForKey("temporary"));
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"})); // no temporary left
+    // No temporary left; the lock file stays for the next writer.
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
+
+    // Each holder (another process, another copy of the library) saves what it changed onto the file
+    // as it is then, and sees the other's keys at its next save, not at a read.
+    second->set(2, "theirs");
+    EXPECT_FALSE(first->objectForKey("theirs"));
+    first->set(3, "shared");
+    EXPECT_EQ(first->integerForKey("theirs"), 2);
+    second->set(4, "shared"); // the later save's value stands
+    second->set(5, "unseen");
+    first->removeObjectForKey("theirs"); // beside the other's new key
+    second->set(6, "new");
+    first->removeObjectForKey("unseen"); // never seen here
+    auto third = UserDefaults::persistent(m_file);
+    EXPECT_EQ(third->dictionaryRepresentation(), first->dictionaryRepresentation());
+    EXPECT_EQ(third->dictionaryRepresentation().size(), 4u); // both currency keys, "shared" and "new"
+    EXPECT_EQ(third->integerForKey("shared"), 4);
+    EXPECT_EQ(third->integerForKey("new"), 6);
 
     // A missing directory is created on the first save.
     auto nested = UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json");
     EXPECT_TRUE(nested->dictionaryRepresentation().empty());
     nested->set(1, "k");
     EXPECT_EQ(UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json")->integerForKey("k"), 1);
+}
+
+// Processes saving at once keep every key; one killed while it saves (holding the lock) blocks no one.
+TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoOne)
+{
+    constexpr int kProcesses = 4;
+    constexpr int kKeys = 25;
+    auto waitFor = [](pid_t pid) {
+        int status = -1;
+        EXPECT_EQ(::waitpid(pid, &status, 0), pid);
+        return status;
+    };
+    if (const pid_t killed = ::fork(); killed == 0) {
+        const rlimit noCore{0, 0}, tight{64, 64}; // the file-size limit kills it mid-write
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        std::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+        UserDefaults::persistent(m_file)->set(std::string(1000, 'x'), "large");
+        ::_exit(0);
+    } else {
+        const int status = waitFor(killed);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    }
+    std::vector<pid_t> children;
+    for (int process = 0; process < kProcesses; ++process) {
+        if (const pid_t pid = ::fork(); pid != 0) {
+            children.push_back(pid);
+            continue;
+        }
+        auto defaults = UserDefaults::persistent(m_file);
+        for (int key = 0; key < kKeys; ++key)
+            defaults->set(key, std::to_string(process) + "-" + std::to_string(key));
+        ::_exit(0);
+    }
+    for (const pid_t pid : children)
+        EXPECT_EQ(waitFor(pid), 0);
+    EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation().size(), std::size_t{kProcesses * kKeys});
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
+}
+
+// What goes wrong between a store's load and its save: the save keeps every value it can, or
+// writes nothing and keeps its change for the next save; one line says so (once a store for a
+// missing lock).
+TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
+{
+    using Dictionary = AnyValue::Dictionary;
+    struct Row {
+        const char* name;
+        std::function<void()> fault;
+        AnyValue value; // what the store sets
+        const char* line;
+        std::optional<Dictionary> saved; // the file after the save; nullopt when kept as it was
+    };
+    const Row rows[] = {
+        {"a directory in the lock file's place",
+         [&] {
+             fs::remove(m_dir / "defaults.json.lock");
+             fs::create_directory(m_dir / "defaults.json.lock");
+         },
+         2, "saving without the lock", Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}}},
+        {"a file damaged since the load", [&] { write(m_file, "{\"other\": "); }, 2, "damaged defaults file moved to",
+         Dictionary{{"mine", 1}, {"new", 2}}},
+        {"a file grown past the read limit", [&] { fs::resize_file(m_file, kMaxDefaultsFileSize + 1); }, 2,
+         "is larger than 16 MB; kept for the next save", std::nullopt},
+        {"a text past the read limit",
+         {},
+         std::string(kMaxDefaultsFileSize, 'x'),
+         "would be larger than 16 MB",
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        auto mine = UserDefaults::persistent(m_file);
+        mine->set(1, "mine");
+        UserDefaults::persistent(m_file)->set(1, "other");
+        if (row.fault)
+            row.fault();
+        const std::string before = read(m_file);
+        DebugLogCapture log;
+        mine->set(row.value, "new");
+        if (row.saved)
+            EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), *row.saved);
+        else
+            EXPECT_TRUE(read(m_file) == before);
+
+        // With the fault gone, the next save brings the kept change in.
+        if (fs::file_size(m_file) > kMaxDefaultsFileSize)
+            write(m_file, "{\"mine\": 1, \"other\": 1}");
+        if (!(row.value == AnyValue(2)))
+            mine->set(2, "new"); // a value too large for any file stays unsaved until replaced
+        mine->set(3, "last");
+        Dictionary expected = row.saved.value_or(Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}});
+        expected["last"] = 3;
+        EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), expected);
+        EXPECT_EQ(log.lines().size(), 1u);
+        EXPECT_TRUE(log.contains(row.line)) << log.lines().front();
+    }
 }
 
 TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
@@ -185,7 +303,7 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
 {
     const std::string stored = "{\"kept\": 1}";
     // Root reads any file, so that load runs in a child that is not root.
-    enum class Load { here, withoutPrivileges, withoutDescriptors };
+    enum class Load { here, withoutPrivileges, withoutDescriptors, withReadsFailing };
     struct Row {
         const char* name;
         std::function<void()> prepare;
@@ -211,6 +329,8 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
          Load::here, "is larger than 16 MB"},
         {"no free descriptor to open it", [&] { write(m_file, stored); }, Load::withoutDescriptors,
          "could not be read (Too many open files)"},
+        {"a read that says the open file is missing", [&] { write(m_file, stored); }, Load::withReadsFailing,
+         "could not be read (No such file or directory)"},
         {"a link to a file with its own permission bits",
          [&] {
              fs::create_directory(m_dir / "real");
@@ -233,12 +353,13 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
          Load::here, nullptr, fs::perms::unknown, true},
     };
     // All that a change must leave as it was, but the contents: the link, the permission bits, the
-    // files in the folder (no copy moved aside, no temporary left).
+    // files in the folder (no copy moved aside, no temporary left; lock files apart).
     auto layout = [&](fs::perms mode = fs::perms::unknown) {
         std::error_code notALink;
         std::vector<std::string> names;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir))
-            names.push_back(entry.path().lexically_relative(m_dir).string());
+            if (entry.path().extension() != ".lock")
+                names.push_back(entry.path().lexically_relative(m_dir).string());
         std::sort(names.begin(), names.end());
         std::ostringstream text;
         struct stat info {};
@@ -275,9 +396,13 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
             EXPECT_EXIT(testing_support::runWithoutPrivileges(loadAndChange), ::testing::ExitedWithCode(0), "");
         else if (row.load == Load::withoutDescriptors)
             EXPECT_EXIT(testing_support::runWithoutFreeDescriptors(loadAndChange), ::testing::ExitedWithCode(0), "");
+        else if (row.load == Load::withReadsFailing)
+            EXPECT_EXIT(testing_support::runWithReadsFailing(ENOENT, loadAndChange), ::testing::ExitedWithCode(0), "");
         else
             EXPECT_TRUE(loadAndChange());
         EXPECT_EQ(layout(), layoutBefore);
+        // A store that saves locks beside the file it replaces, a link's target.
+        EXPECT_EQ(fs::exists(fs::canonical(m_file).string() + ".lock"), !leftAlone);
         if (leftAlone) {
             EXPECT_TRUE(read(m_file) == contentsBefore);
         } else {
@@ -351,11 +476,11 @@ TEST_F(UserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave)
     ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
 
     UserDefaults::persistent(m_file)->set(1, "count");
-    EXPECT_EQ(filesInDir(),
-              (std::vector<std::string>{"defaults.json", "defaults.json.tmp-Live00", "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Live00",
+                                                      "other.json.tmp-Ab12Cd"}));
     ::close(liveFd);
     UserDefaults::persistent(m_file)->set(2, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "other.json.tmp-Ab12Cd"}));
 }
 
 TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)
@@ -379,7 +504,7 @@ TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(capture.lines().size(), 1u);
     EXPECT_TRUE(capture.contains("not saved"));
     EXPECT_EQ(read(m_file), before);
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
     // The value is still set, and the next successful save writes it out.
     EXPECT_EQ(defaults->stringForKey("large")->size(), 1000u);
     defaults->set(2, "count");
