@@ -3,6 +3,8 @@
 
 #include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/UIImageDrawingExtensions.h"
+#include "TavroMerchantSDK/support/UIViewSnapshotExtensions.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "platform/ui/UIActivity.h"
@@ -10,6 +12,7 @@
 #include "platform/ui/UIBarButtonItem.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UINavigationItem.h"
+#include "platform/ui/UIScreen.h"
 
 #include <algorithm>
 
@@ -179,38 +182,72 @@ TEST_F(RequestPaymentScreenTest, TheHostsLaterChangesNeverReachTheScreenShown)
     EXPECT_EQ(scannedPayload(*screen), payload);
 }
 
-TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)
+// The card pictures the screen from under the bar to the details button's top: as it stands when
+// the logos fit one row, with the grid opened when they fill two (then collapsed again).
+TEST_F(RequestPaymentScreenTest, SharingPicturesTheScreenAboveTheDetailsButtonWithEveryLogo)
 {
-    auto screen = launch(validPaymentRequest());
-    ASSERT_TRUE(screen);
-    const auto grid = screen->supportedNetwork();
-    ASSERT_FALSE(grid->isExpanded());
+    struct Case {
+        double width, height;
+        int logos;
+        double extraBottomInset;
+    };
+    const Case cases[] = {{320, 568, 1, 0}, {768, 1024, 1, 0}, {320, 568, 8, 0}, {768, 1024, 8, 0}, {375, 667, 1, 34}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " logos " + std::to_string(c.logos));
+        platform::UIScreen::main()->setBounds({0, 0, c.width, c.height});
+        session()->sdkWindow()->setFrame({0, 0, c.width, c.height});
+        auto config = platform::NSObject::create<tavro::TavroConfig>();
+        std::vector<platform::UIImagePtr> logos; // told apart by their grey level
+        for (int i = 0; i < c.logos; ++i)
+            logos.push_back(tavro::imageWithColor(platform::UIColor::colorWithWhite(i / 10.0), {48, 30}));
+        config->setSupportedNetworkImage(logos);
+        TavroMerchantSDK::setupOneTimeConfiguration(config);
+        auto screen = launch(validPaymentRequest());
+        ASSERT_TRUE(screen);
+        screen->setAdditionalSafeAreaInsets({0, 0, c.extraBottomInset, 0});
+        session()->requestPaymentSession()->request()->setTransactionAmount("250.0");
+        session()->requestPaymentSession()->setIsUpdated(true);
+        screen->viewDidAppear(false);
+        const auto root = screen->view();
+        root->layoutIfNeeded();
+        const auto grid = screen->supportedNetwork();
+        const double top = screen->safeAreaInsets().top;
+        const platform::CGRect aboveButton(0, top, c.width, screen->paymentDetailButton()->frame().minY() - top);
+        const auto screenAboveButton = tavro::snapshot(root, aboveButton);
 
-    ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
-    driver.runUntilIdle();
-    auto sheet = driver.presentedShareSheet();
-    ASSERT_TRUE(sheet);
-    EXPECT_FALSE(grid->isExpanded());
-    ASSERT_TRUE(screen->qrSnapView());
-    EXPECT_FALSE(screen->qrSnapView()->superview());
-
-    const auto& excluded = sheet->excludedActivityTypes();
-    for (const auto& type :
-         {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo, platform::UIActivityTypeCopyToPasteboard,
-          platform::UIActivityTypeAddToReadingList, platform::UIActivityTypePostToVimeo})
-        EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
-
-    // The shared card holds the picture of the screen, and its code still scans.
-    auto image = screen->qrSnapView()->qrImageView()->image();
-    ASSERT_TRUE(image);
-    EXPECT_GT(image->size().width, 0);
-    ASSERT_EQ(sheet->activityItems().size(), 1u);
-    auto shared = sheet->activityItems()[0].imageValue();
-    ASSERT_TRUE(shared);
-    auto scan = qr_test::scan(*shared);
-    EXPECT_TRUE(scan.valid);
-    EXPECT_NE(scan.bytes.find("Corner Cafe"), std::string::npos);
-    EXPECT_TRUE(driver.cancelShareSheet());
+        ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
+        driver.runUntilIdle();
+        auto sheet = driver.presentedShareSheet();
+        ASSERT_TRUE(sheet);
+        EXPECT_FALSE(grid->isExpanded());
+        EXPECT_EQ(grid->frame().height(), 44);
+        EXPECT_FALSE(screen->qrSnapView()->superview());
+        auto picture = screen->qrSnapView()->qrImageView()->image();
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->size(), aboveButton.size);
+        if (c.logos == 1) {
+            EXPECT_LE(screen->paymentDetailLabel()->frame().maxY(), aboveButton.maxY()) << "the caption is pictured";
+            EXPECT_TRUE(picture->pngData() == screenAboveButton->pngData()) << "the picture is the screen";
+        } else {
+            // The last logo, in the second row, is in the picture.
+            const auto last = grid->rows()[1]->subviews().back();
+            const auto centre = last->convert(platform::CGPoint{last->bounds().midX(), last->bounds().midY()}, root);
+            const double scale = picture->scale();
+            EXPECT_EQ(picture->pixelAt(int(centre.x * scale), int((centre.y - top) * scale)).r,
+                      logos.back()->pixelAt(1, 1).r);
+        }
+        // The shared card holds that picture, and its code still scans.
+        ASSERT_EQ(sheet->activityItems().size(), 1u);
+        auto scan = qr_test::scan(*sheet->activityItems()[0].imageValue());
+        EXPECT_NE(scan.bytes.find("Corner Cafe"), std::string::npos);
+        const auto& excluded = sheet->excludedActivityTypes();
+        for (const auto& type : {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo,
+                                 platform::UIActivityTypeCopyToPasteboard, platform::UIActivityTypeAddToReadingList,
+                                 platform::UIActivityTypePostToVimeo})
+            EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
+        EXPECT_TRUE(driver.cancelShareSheet());
+        endFlow();
+    }
 }
 
 TEST_F(RequestPaymentScreenTest, PlainShareImageIsMadeOffScreen)
