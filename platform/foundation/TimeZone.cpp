@@ -47,12 +47,13 @@ std::string fixedZoneIdentifier(long offset)
     const char sign = offset < 0 ? '-' : '+';
     const long magnitude = std::labs(offset);
     char text[32];
-    if (magnitude % 60 == 0)
-        std::snprintf(text, sizeof text, "GMT%c%02ld:%02ld", sign, magnitude / 3600, magnitude / 60 % 60);
-    else
-        std::snprintf(text, sizeof text, "GMT%c%02ld:%02ld:%02ld", sign, magnitude / 3600, magnitude / 60 % 60,
-                      magnitude % 60);
-    return text;
+    std::snprintf(text, sizeof text, "GMT%c%02ld:%02ld", sign, magnitude / 3600, magnitude / 60 % 60);
+    std::string identifier = text;
+    if (magnitude % 60 != 0) {
+        std::snprintf(text, sizeof text, ":%02ld", magnitude % 60);
+        identifier += text;
+    }
+    return identifier;
 }
 
 // ICU's name for the host's zone, when ICU's rules under that name agree with the system at `date`:
