@@ -88,8 +88,8 @@ TEST(DateFormatter, DefaultsFollowTheCurrentZoneAndNowIsInjectable)
     EXPECT_GT(Date::now().timeIntervalSince1970, 1.6e9); // the real clock again
 }
 
-// The system's zone as TZ gives it, read again at each formatting; every row changes TZ in this process
-// and puts it back (the test programs share one process).
+// The system's zone as TZ gives it, read again at each formatting: every row changes TZ in this
+// process; the case puts it back (the test programs share one process).
 TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
 {
     struct Case {
@@ -106,7 +106,14 @@ TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
         {"Europe/London", "Europe/London"},
         {"Australia/Lord_Howe", "Australia/Lord_Howe"},
     };
-    const std::optional<std::string> saved = std::getenv("TZ") ? std::optional(std::getenv("TZ")) : std::nullopt;
+    struct RestoresTZ {
+        std::optional<std::string> saved = std::getenv("TZ") ? std::optional(std::getenv("TZ")) : std::nullopt;
+        ~RestoresTZ()
+        {
+            saved ? setenv("TZ", saved->c_str(), 1) : unsetenv("TZ");
+            tzset();
+        }
+    } restoresTZ;
     DateFormatter formatter;
     formatter.setDateFormat("yyyy-MM-dd HH:mm:ss");
     formatter.setLocale(Locale("en_US"));
@@ -128,11 +135,6 @@ TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
     TimeZone::setCurrent(TimeZone::utc());
     EXPECT_EQ(formatter.string(Date{0}), "1970-01-01 00:00:00") << "a zone the host set wins";
     TimeZone::setCurrent(std::nullopt);
-    if (saved)
-        setenv("TZ", saved->c_str(), 1);
-    else
-        unsetenv("TZ");
-    tzset();
 }
 
 TEST(TimeZone, KnowsOffsetsAndRefusesUnknownNames)
