@@ -2,6 +2,7 @@
 
 #include "TavroMerchantSDK/support/UIColorExtensions.h"
 #include "platform/foundation/DateFormatter.h"
+#include "platform/foundation/Locale.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UILabel.h"
 
@@ -38,13 +39,18 @@ constexpr double kStripHeight = 48;
 constexpr double kDateLineGap = 16;
 constexpr double kDateLineHeight = 20;
 
+// In a right-to-left locale the date stands in a first-strong isolate, so that the English words
+// before it do not split it when the line is laid out.
 std::string formattedDate(platform::Date date)
 {
     platform::DateFormatter formatter;
     formatter.setDateFormat("dd MMM yyyy, h:mm a");
     formatter.setAMSymbol("AM");
     formatter.setPMSymbol("PM");
-    return formatter.string(date);
+    auto text = formatter.string(date);
+    if (!platform::Locale::current().isRightToLeft())
+        return text;
+    return "\u2068" + text + "\u2069";
 }
 
 } // namespace

@@ -27,7 +27,8 @@ public:
     virtual void prepareView();
 
     // "Generated on " and `date` as "dd MMM yyyy, h:mm a" in the current locale and time zone,
-    // the marker always "AM" or "PM".
+    // the marker always "AM" or "PM"; in a right-to-left locale the date is set between U+2068 and
+    // U+2069 (a first-strong isolate) so it reads in one piece after the English words.
     static std::string generatedOnText(platform::Date date);
 
 private:

@@ -89,7 +89,8 @@ public:
 private:
     // Adds a fresh hidden share card over the safe area of the root view.
     void createQRSnapView();
-    // The share items: the card with a picture of the screen, the networks grid shown expanded.
+    // The share items: the card with a picture of the screen above the details button, a networks
+    // grid with a second row shown expanded.
     std::vector<platform::UIActivityItem> makeSharingQRView();
     // The payload of the session's request (nothing without a request).
     std::optional<std::string> requestPayload() const;

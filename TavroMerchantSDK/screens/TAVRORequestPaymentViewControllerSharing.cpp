@@ -70,18 +70,21 @@ std::vector<platform::UIActivityItem> TAVRORequestPaymentViewController::makeSha
 {
     createQRSnapView();
     auto root = view();
-    const auto insets = safeAreaInsets();
-    const CGRect capture(0, insets.top, root->frame().width(),
-                         root->frame().height() - m_paymentDetailButton->frame().height() -
-                             (insets.top + insets.bottom));
+    // The picture is what the screen shows from under the container's bar down to the details
+    // button, whatever extra insets move the button up.
+    root->layoutIfNeeded();
+    const double top = safeAreaInsets().top;
+    const CGRect capture(0, top, root->frame().width(), m_paymentDetailButton->frame().minY() - top);
 
-    // The picture always shows the whole grid: a collapsed grid is expanded for it and collapsed again.
-    const bool wasExpanded = m_supportedNetwork->isExpanded();
-    if (!wasExpanded)
+    // The picture shows every logo: a collapsed grid with a second row is expanded for it and
+    // collapsed again. A grid of one row is pictured as it is, so the column under it stays put.
+    const bool expandForPicture = !m_supportedNetwork->isExpanded() &&
+                                  m_supportedNetwork->images().size() > TAVROSupportedNetwork::maxCellInRow;
+    if (expandForPicture)
         m_supportedNetwork->moreClicked(true);
     if (auto picture = snapshot(root, capture))
         m_qrSnapView->qrImageView()->setImage(picture);
-    if (!wasExpanded)
+    if (expandForPicture)
         m_supportedNetwork->moreClicked(true);
 
     auto image = imageInView(m_qrSnapView);

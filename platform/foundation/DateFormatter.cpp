@@ -92,7 +92,7 @@ std::string DateFormatter::pmSymbol() const
 std::string DateFormatter::string(Date date) const
 {
     auto locale = m_locale ? *m_locale : Locale::current();
-    auto zone = m_timeZone ? *m_timeZone : TimeZone::current();
+    auto zone = m_timeZone ? *m_timeZone : TimeZone::current(date);
     auto shared = formatFor(m_dateFormat, locale.icuName(), zone.identifier(), m_amSymbol, m_pmSymbol);
     if (!shared)
         return {};

@@ -17,7 +17,8 @@ public:
     const std::string& dateFormat() const { return m_dateFormat; }
     void setDateFormat(std::string pattern) { m_dateFormat = std::move(pattern); }
 
-    // nullopt means Locale::current() / TimeZone::current() at the time of formatting.
+    // nullopt means Locale::current() at the time of formatting / TimeZone::current(date) for the
+    // date formatted.
     const std::optional<Locale>& locale() const { return m_locale; }
     void setLocale(std::optional<Locale> locale) { m_locale = std::move(locale); }
     const std::optional<TimeZone>& timeZone() const { return m_timeZone; }

@@ -101,6 +101,11 @@ std::optional<std::string> Locale::currencySymbol() const
     return symbol;
 }
 
+bool Locale::isRightToLeft() const
+{
+    return icu::Locale(m_icuName.c_str()).isRightToLeft();
+}
+
 Locale Locale::current()
 {
     std::lock_guard lock(g_currentMutex);

@@ -24,6 +24,9 @@ public:
     // The symbol this locale writes for its own currency ("$", "₹", "€"); nullopt when the locale
     // has no currency.
     std::optional<std::string> currencySymbol() const;
+    // Whether the locale's script is written right to left ("ar_AE", "he_IL"), after ICU's locale
+    // orientation.
+    bool isRightToLeft() const;
 
     // The device's locale: unless set, taken once from the environment (LC_ALL, then LANG);
     // "C", "POSIX" or nothing gives "en_US".

@@ -14,8 +14,11 @@ public:
     static std::optional<TimeZone> named(const std::string& identifier);
     static TimeZone utc();
 
-    // The device's zone: unless set, the system's (environment variable TZ, then the machine's).
-    static TimeZone current();
+    // The device's zone at `date`: unless set, the system's as the C library reads it now
+    // (environment variable TZ, then the machine's), looked up afresh on every call. The system's
+    // named zone when this process's zone data gives it the same offset at `date`; otherwise a
+    // fixed zone of the system's offset then ("GMT+05:30", "GMT-03:00", "GMT+00:19:32").
+    static TimeZone current(Date date);
     // Replaces the current zone (tests, hosts); nullopt restores the system's.
     static void setCurrent(std::optional<TimeZone> zone);
 

@@ -83,4 +83,12 @@ TEST_F(CardViewsTest, ShareCardDateLineKeepsItsMarkerInEveryLocale)
         EXPECT_EQ(text.rfind("Generated on 06 ", 0), 0u) << locale << ": " << text;
         EXPECT_EQ(text.substr(text.size() - 9), ", 4:07 PM") << locale << ": " << text;
     }
+    // Right to left: the date in a first-strong isolate, on the card's line as well.
+    FixedDateAndPlace place("ar_AE");
+    auto text = tavro::QRSnapView::generatedOnText(platform::Date::now());
+    EXPECT_EQ(text.rfind("Generated on \u2068", 0), 0u) << text;
+    EXPECT_EQ(text.substr(text.size() - 5), "PM\u2069") << text;
+    auto snap = NSObject::create<tavro::QRSnapView>(CGRect(0, 0, 375, 600));
+    snap->prepareView();
+    EXPECT_EQ(std::dynamic_pointer_cast<platform::UILabel>(snap->subviews()[1])->text(), text);
 }

@@ -3,6 +3,8 @@
 
 #include "TavroMerchantSDK/controls/KSecondaryButtonIcon.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
+#include "TavroMerchantSDK/support/UIImageDrawingExtensions.h"
+#include "TavroMerchantSDK/support/UIViewSnapshotExtensions.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "platform/ui/UIActivity.h"
@@ -10,6 +12,7 @@
 #include "platform/ui/UIBarButtonItem.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UINavigationItem.h"
+#include "platform/ui/UIScreen.h"
 
 #include <algorithm>
 
@@ -179,38 +182,65 @@ TEST_F(RequestPaymentScreenTest, TheHostsLaterChangesNeverReachTheScreenShown)
     EXPECT_EQ(scannedPayload(*screen), payload);
 }
 
-TEST_F(RequestPaymentScreenTest, SharingOffersTheCardImageWithTheGridShownWhole)
+// The card pictures the screen from under the bar to the details button's top: as it stands when
+// the logos fit one row, with the grid opened when they fill two (then collapsed again).
+TEST_F(RequestPaymentScreenTest, SharingPicturesTheScreenAboveTheDetailsButtonWithEveryLogo)
 {
-    auto screen = launch(validPaymentRequest());
-    ASSERT_TRUE(screen);
-    const auto grid = screen->supportedNetwork();
-    ASSERT_FALSE(grid->isExpanded());
+    struct Case {
+        double width, height;
+        int logos;
+        double extraBottomInset;
+    };
+    for (const auto& c : {Case{320, 568, 1, 0}, Case{768, 1024, 1, 0}, Case{320, 568, 8, 0}, Case{768, 1024, 8, 0},
+                          Case{375, 667, 1, 34}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " logos " + std::to_string(c.logos));
+        platform::UIScreen::main()->setBounds({0, 0, c.width, c.height});
+        session()->sdkWindow()->setFrame({0, 0, c.width, c.height});
+        std::vector<platform::UIImagePtr> logos; // told apart by their grey level
+        for (int i = 0; i < c.logos; ++i)
+            logos.push_back(tavro::imageWithColor(platform::UIColor::colorWithWhite(i / 10.0), {48, 30}));
+        session()->internalConfiguration()->setSupportedNetworkImage(logos);
+        auto screen = launch(validPaymentRequest());
+        ASSERT_TRUE(screen);
+        screen->setAdditionalSafeAreaInsets({0, 0, c.extraBottomInset, 0});
+        session()->requestPaymentSession()->request()->setTransactionAmount("250.0");
+        session()->requestPaymentSession()->setIsUpdated(true);
+        screen->viewDidAppear(false); // the amount and its caption show
+        const auto root = screen->view();
+        root->layoutIfNeeded();
+        const double top = screen->safeAreaInsets().top;
+        const platform::CGRect aboveButton(0, top, c.width, screen->paymentDetailButton()->frame().minY() - top);
+        const auto screenAboveButton = tavro::snapshot(root, aboveButton);
 
-    ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
-    driver.runUntilIdle();
-    auto sheet = driver.presentedShareSheet();
-    ASSERT_TRUE(sheet);
-    EXPECT_FALSE(grid->isExpanded());
-    ASSERT_TRUE(screen->qrSnapView());
-    EXPECT_FALSE(screen->qrSnapView()->superview());
-
-    const auto& excluded = sheet->excludedActivityTypes();
-    for (const auto& type :
-         {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo, platform::UIActivityTypeCopyToPasteboard,
-          platform::UIActivityTypeAddToReadingList, platform::UIActivityTypePostToVimeo})
-        EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
-
-    // The shared card holds the picture of the screen, and its code still scans.
-    auto image = screen->qrSnapView()->qrImageView()->image();
-    ASSERT_TRUE(image);
-    EXPECT_GT(image->size().width, 0);
-    ASSERT_EQ(sheet->activityItems().size(), 1u);
-    auto shared = sheet->activityItems()[0].imageValue();
-    ASSERT_TRUE(shared);
-    auto scan = qr_test::scan(*shared);
-    EXPECT_TRUE(scan.valid);
-    EXPECT_NE(scan.bytes.find("Corner Cafe"), std::string::npos);
-    EXPECT_TRUE(driver.cancelShareSheet());
+        ASSERT_TRUE(driver.tap("Save_To_Gallery_Button"));
+        driver.runUntilIdle();
+        auto sheet = driver.presentedShareSheet();
+        ASSERT_TRUE(sheet);
+        const auto grid = screen->supportedNetwork();
+        EXPECT_FALSE(grid->isExpanded());
+        EXPECT_FALSE(screen->qrSnapView()->superview());
+        auto picture = screen->qrSnapView()->qrImageView()->image();
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->size(), aboveButton.size);
+        if (c.logos == 1) {
+            EXPECT_LE(screen->paymentDetailLabel()->frame().maxY(), aboveButton.maxY()) << "the caption is pictured";
+            EXPECT_TRUE(picture->pngData() == screenAboveButton->pngData()) << "the picture is the screen";
+        } else {
+            const auto last = grid->rows()[1]->subviews().back(); // in the second row
+            const auto centre = last->convert(platform::CGPoint{last->bounds().midX(), last->bounds().midY()}, root);
+            EXPECT_EQ(picture->pixelAt(int(centre.x * 2), int((centre.y - top) * 2)).r, logos.back()->pixelAt(1, 1).r);
+        }
+        // The shared card holds that picture, and its code still scans.
+        ASSERT_EQ(sheet->activityItems().size(), 1u);
+        EXPECT_NE(qr_test::scan(*sheet->activityItems()[0].imageValue()).bytes.find("Corner Cafe"), std::string::npos);
+        const auto& excluded = sheet->excludedActivityTypes();
+        for (const auto& type : {platform::UIActivityTypePrint, platform::UIActivityTypePostToWeibo,
+                                 platform::UIActivityTypeCopyToPasteboard, platform::UIActivityTypeAddToReadingList,
+                                 platform::UIActivityTypePostToVimeo})
+            EXPECT_NE(std::find(excluded.begin(), excluded.end(), type), excluded.end()) << type;
+        EXPECT_TRUE(driver.cancelShareSheet());
+        endFlow();
+    }
 }
 
 TEST_F(RequestPaymentScreenTest, PlainShareImageIsMadeOffScreen)

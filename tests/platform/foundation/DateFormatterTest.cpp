@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
 using platform::Date;
 using platform::DateFormatter;
 using platform::Locale;
@@ -81,6 +86,55 @@ TEST(DateFormatter, DefaultsFollowTheCurrentZoneAndNowIsInjectable)
     TimeZone::setCurrent(std::nullopt);
     Locale::setCurrent(std::nullopt);
     EXPECT_GT(Date::now().timeIntervalSince1970, 1.6e9); // the real clock again
+}
+
+// The system's zone as TZ gives it, read again at each formatting: every row changes TZ in this
+// process; the case puts it back (the test programs share one process).
+TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
+{
+    struct Case {
+        const char* tz;
+        const char* identifier; // nullptr: whichever agrees with the system's data
+    };
+    const Case cases[] = {
+        {"IST-5:30", "GMT+05:30"},
+        {"GMT+5", "GMT-05:00"}, // POSIX: five hours west
+        {"/usr/share/zoneinfo/Asia/Kolkata", "GMT+05:30"},
+        {"LMT-0:19:32", "GMT+00:19:32"},
+        {"", "GMT+00:00"},
+        {"Asia/Almaty", nullptr}, // the system's rules may be newer than the built-in ones
+        {"Europe/London", "Europe/London"},
+        {"Australia/Lord_Howe", "Australia/Lord_Howe"},
+    };
+    struct RestoresTZ {
+        std::optional<std::string> saved = std::getenv("TZ") ? std::optional(std::getenv("TZ")) : std::nullopt;
+        ~RestoresTZ()
+        {
+            saved ? setenv("TZ", saved->c_str(), 1) : unsetenv("TZ");
+            tzset();
+        }
+    } restoresTZ;
+    DateFormatter formatter;
+    formatter.setDateFormat("yyyy-MM-dd HH:mm:ss");
+    formatter.setLocale(Locale("en_US"));
+    for (const auto& c : cases) {
+        setenv("TZ", c.tz, 1);
+        for (double seconds : {kSixDecember2026, kSixDecember2026 - 180 * 86400.0}) {
+            const auto instant = static_cast<std::time_t>(seconds);
+            std::tm local{};
+            tzset();
+            localtime_r(&instant, &local);
+            char expected[32];
+            std::strftime(expected, sizeof expected, "%Y-%m-%d %H:%M:%S", &local);
+            EXPECT_EQ(formatter.string(Date{seconds}), expected) << c.tz;
+            if (c.identifier) {
+                EXPECT_EQ(TimeZone::current(Date{seconds}).identifier(), c.identifier) << c.tz;
+            }
+        }
+    }
+    TimeZone::setCurrent(TimeZone::utc());
+    EXPECT_EQ(formatter.string(Date{0}), "1970-01-01 00:00:00") << "a zone the host set wins";
+    TimeZone::setCurrent(std::nullopt);
 }
 
 TEST(TimeZone, KnowsOffsetsAndRefusesUnknownNames)

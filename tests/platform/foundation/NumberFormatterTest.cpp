@@ -44,8 +44,11 @@ TEST(Locale, ReportsCodesAndCurrencyFromLocaleData)
         EXPECT_EQ(locale.regionCode(), c.region) << c.identifier;
         EXPECT_EQ(locale.currencyCode(), c.currency) << c.identifier;
         EXPECT_EQ(locale.currencySymbol(), c.symbol) << c.identifier;
+        EXPECT_FALSE(locale.isRightToLeft()) << c.identifier;
     }
+    EXPECT_TRUE(Locale("he_IL").isRightToLeft());
     Locale arabic("ar");
+    EXPECT_TRUE(arabic.isRightToLeft());
     EXPECT_EQ(arabic.languageCode(), "ar");
     EXPECT_FALSE(arabic.regionCode());
     EXPECT_FALSE(arabic.currencyCode());
