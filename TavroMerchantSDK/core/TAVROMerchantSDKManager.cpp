@@ -5,6 +5,7 @@
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIScreen.h"
 
 namespace tavro {
 
@@ -106,6 +107,8 @@ void TAVROMerchantSDKManager::makeWindowVisible(const platform::UIViewController
     auto keyWindow = platform::UIApplication::shared()->keyWindow();
     if (keyWindow ? keyWindow != window : !window->rootViewController())
         session->setHostAppWindow(keyWindow);
+    // The screen may have changed size since the window was made or last followed it.
+    window->setFrame(platform::UIScreen::main()->bounds());
     window->setRootViewController(viewController);
     window->makeKeyAndVisible();
 }

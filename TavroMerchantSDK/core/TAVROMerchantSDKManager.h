@@ -41,8 +41,8 @@ private:
     // Paints the first screen's view white, wraps it in the flow's navigation controller and shows
     // that in the framework window.
     static void showFirstScreen(const platform::UIViewControllerPtr& screen);
-    // Remembers the host's window (see TavroSessionBase::hostAppWindow()), installs `viewController`
-    // as the framework window's root and makes the window key (its content slides up).
+    // Remembers the host's window (see TavroSessionBase::hostAppWindow()), sizes the framework window
+    // to the main screen, installs `viewController` as its root and makes it key (its content slides up).
     static void makeWindowVisible(const platform::UIViewControllerPtr& viewController);
 };
 

@@ -3,7 +3,6 @@
 #include "TavroMerchantSDK/core/TavroSessionState.h"
 #include "TavroMerchantSDK/support/base/TavroBaseConstants.h"
 #include "platform/foundation/ResetForTesting.h"
-#include "platform/ui/UIScreen.h"
 
 namespace tavro {
 
@@ -29,8 +28,6 @@ void TavroSession::resetForTesting()
     TavroSession& session = *sharedSession();
     session.sdkWindow()->setRootViewController(nullptr);
     session.sdkWindow()->setHidden(true);
-    // A case that resized the screen leaves the window as a new one would be made.
-    session.sdkWindow()->setFrame(platform::UIScreen::main()->bounds());
     // No flow first: the configuration is refused during one, and the idle timer stops observing.
     session.setActiveSessionType(TavroActiveFlow::none);
     session.setHostAppWindow({});

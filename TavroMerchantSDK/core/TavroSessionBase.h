@@ -37,7 +37,8 @@ public:
     // configuration during SDK Flow" is logged and the current copy kept. Null is refused likewise.
     void setConfiguration(const std::shared_ptr<TavroConfig>& config);
 
-    // The framework's window; created with the session and kept for its life.
+    // The framework's window; created with the session and kept for its life. Each launch sizes it
+    // to the main screen, and it follows the screen's changes while it covers the screen.
     const std::shared_ptr<TavroWindow>& sdkWindow() const { return m_sdkWindow; }
 
     // The host's window the key goes back to when the flow closes (weak); null once it is gone.

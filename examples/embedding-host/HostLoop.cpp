@@ -2,20 +2,17 @@
 
 #include "platform/foundation/RunLoop.h"
 #include "platform/render/Renderer.h"
-#include "platform/ui/UIView.h"
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
-
-constexpr double kFrameInterval = 1.0 / 60;
 
 struct Frames {
     platform::UIImagePtr latest;
     int drawn = 0;
-    double lastDrawn = -kFrameInterval;
 };
 
 Frames& frames()
@@ -25,11 +22,47 @@ Frames& frames()
 }
 
 // A real host would hand the image's pixel buffer to its display here.
-void present(platform::UIImagePtr frame, double now)
+void present(platform::UIImagePtr frame)
 {
     frames().latest = std::move(frame);
-    frames().lastDrawn = now;
     ++frames().drawn;
+}
+
+// The loop's wake-up: set by the run loop's wake-up handler, on whichever thread enqueued, and kept
+// until the loop takes it, so a wake-up that comes before the wait still ends it.
+struct WakeUp {
+    std::mutex mutex;
+    std::condition_variable signalled;
+    bool pending = false;
+};
+
+WakeUp& wakeUp()
+{
+    static WakeUp shared;
+    return shared;
+}
+
+void signalWakeUp()
+{
+    {
+        std::lock_guard lock(wakeUp().mutex);
+        wakeUp().pending = true;
+    }
+    wakeUp().signalled.notify_one();
+}
+
+void takeWakeUp()
+{
+    std::lock_guard lock(wakeUp().mutex);
+    wakeUp().pending = false;
+}
+
+// Sleeps until a wake-up or for `seconds`, whichever comes first.
+void waitForWakeUp(double seconds)
+{
+    std::unique_lock lock(wakeUp().mutex);
+    wakeUp().signalled.wait_for(lock, std::chrono::duration<double>(std::max(seconds, 0.0)),
+                                [] { return wakeUp().pending; });
 }
 
 } // namespace
@@ -37,20 +70,18 @@ void present(platform::UIImagePtr frame, double now)
 bool pumpUntil(const std::function<bool()>& done, double seconds)
 {
     auto& loop = platform::RunLoop::main();
+    loop.setWakeUpHandler(signalWakeUp);
     const double deadline = loop.now() + seconds;
     while (!done()) {
         if (loop.now() >= deadline)
             return false;
-        const platform::RunLoopTurn turn = loop.runOnce();
-        const bool animating = platform::UIView::pendingAnimationCount() > 0;
-        if (turn.frameDue() || (animating && loop.now() - frames().lastDrawn >= kFrameInterval))
-            present(platform::Renderer::renderScreen(), loop.now());
-        if (loop.queuedBlockCount() == 0) {
-            double wait = kFrameInterval;
-            if (auto next = loop.nextFireDate())
-                wait = std::clamp(*next - loop.now(), 0.0, kFrameInterval);
-            std::this_thread::sleep_for(std::chrono::duration<double>(wait));
-        }
+        // A block enqueued from here on wakes the wait below.
+        takeWakeUp();
+        if (loop.runOnce().frameDue())
+            present(platform::Renderer::renderScreen());
+        // The turn may have been what `done` waited for; with nothing queued the loop then sleeps.
+        if (!done() && loop.queuedBlockCount() == 0)
+            waitForWakeUp(std::min(loop.nextFireDate().value_or(deadline), deadline) - loop.now());
     }
     return true;
 }

@@ -7,9 +7,10 @@
 #include <functional>
 
 // Runs turns of platform::RunLoop::main() until `done` returns true (then true) or `seconds` of
-// clock time pass (then false). After a turn that ran work, and once a frame interval while an
-// animation runs, it draws the screen as a host would before showing it. Between turns with nothing
-// queued it waits for the next timer, at most one frame, as a host's loop waits for its next event.
+// clock time pass (then false). After a turn that makes a frame due it draws the screen as a host
+// would before showing it (animations need no other frames: their pictures change in timer turns).
+// Between turns with nothing queued it sleeps until the next timer, a wake-up (the run loop's
+// wake-up handler: a block enqueued, from any thread) or the deadline.
 bool pumpUntil(const std::function<bool()>& done, double seconds);
 
 // Runs turns for `seconds` of clock time (to let animations and timers play out).

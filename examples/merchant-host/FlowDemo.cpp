@@ -5,6 +5,7 @@
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "platform/testing/UIDriver.h"
+#include "platform/ui/UIActivityViewController.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
@@ -66,6 +67,11 @@ int runFlowDemo(const HostOptions& options)
     std::error_code ignored;
     std::filesystem::create_directories(options.outputDirectory, ignored);
     HostWalk walk(driver, options.outputDirectory);
+    // The host carries out what a person chooses on a share sheet; it can only save the image.
+    platform::UIActivityViewController::setHostActivityHandler(
+        [&walk](const platform::UIActivityType& type, const std::vector<platform::UIActivityItem>& items) {
+            return type == platform::UIActivityTypeSaveToCameraRoll && walk.saveSharedImage(items);
+        });
     const auto screen = platform::UIScreen::main()->bounds().size;
     const auto shown = TavroSession::sharedSession()->sdkWindow()->frame().size;
     char size[64];
@@ -80,5 +86,6 @@ int runFlowDemo(const HostOptions& options)
         walkRefund(walk, options.currencyCode);
     walk.report("host", "host window key again", platform::UIApplication::shared()->keyWindow() == host);
     showRefusal(walk, options, host);
+    platform::UIActivityViewController::setHostActivityHandler({});
     return walk.allWell() ? 0 : 1;
 }

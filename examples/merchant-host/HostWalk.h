@@ -3,8 +3,10 @@
 // pictures of what is on screen, and a tally of the steps that did not behave.
 
 #include "platform/testing/UIDriver.h"
+#include "platform/ui/UIActivity.h"
 
 #include <string>
+#include <vector>
 
 class HostWalk {
 public:
@@ -22,6 +24,10 @@ public:
     void report(const char* label, const std::string& detail, bool ok = true);
     // The path of the next numbered file called `name` (without extension).
     std::string nextPath(const std::string& name, const char* extension);
+    // What the host does when a person chooses "Save Image" on a share sheet: writes the first
+    // image item as the next "share-card" PNG and reports it. True when it was written.
+    bool saveSharedImage(const std::vector<platform::UIActivityItem>& items);
+    int sharedImagesSaved() const { return m_sharedImagesSaved; }
 
     bool allWell() const { return m_failures == 0; }
 
@@ -30,6 +36,7 @@ private:
     std::string m_outputDirectory;
     int m_pictures = 0;
     int m_failures = 0;
+    int m_sharedImagesSaved = 0;
 };
 
 // The two walks; each leaves the framework closed and the host's window key.

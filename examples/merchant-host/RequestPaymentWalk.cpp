@@ -59,8 +59,11 @@ void walkRequestPayment(HostWalk& walk, const std::string& merchantID, const std
     walk.report("share", "share sheet offered", driver.tap("Save_To_Gallery_Button"));
     driver.runUntilIdle();
     walk.picture("share-sheet");
-    const std::string card = walk.nextPath("share-card", ".png");
-    walk.report("saved", card, driver.saveShareSheetImage(card));
+    // The tap chooses the activity; once the sheet has gone the host's handler saves the card.
+    const int saved = walk.sharedImagesSaved();
+    walk.report("chosen", "Save Image tapped", driver.tapText("Save Image"));
+    driver.advanceBy(0.5);
+    walk.report("shared", "the host saved the card", walk.sharedImagesSaved() == saved + 1 && !driver.presentedShareSheet());
 
     bool closed = false;
     TavroMerchantSDK::endTavroFlow([&closed] { closed = true; });

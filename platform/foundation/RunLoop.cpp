@@ -62,8 +62,22 @@ void RunLoop::enqueue(std::function<void()> block)
         debugLog("RunLoop::enqueue: empty block dropped");
         return;
     }
+    std::shared_ptr<const std::function<void()>> wakeUp;
+    {
+        std::lock_guard lock(m_queueMutex);
+        m_queue.push_back({m_nextBlockSequence++, std::move(block)});
+        wakeUp = m_wakeUpHandler;
+    }
+    if (wakeUp)
+        (*wakeUp)();
+}
+
+void RunLoop::setWakeUpHandler(std::function<void()> handler)
+{
+    auto installed = handler ? std::make_shared<const std::function<void()>>(std::move(handler)) : nullptr;
     std::lock_guard lock(m_queueMutex);
-    m_queue.push_back({m_nextBlockSequence++, std::move(block)});
+    // The old handler is released outside the lock, once `installed` holds it.
+    m_wakeUpHandler.swap(installed);
 }
 
 std::size_t RunLoop::queuedBlockCount() const
@@ -251,9 +265,11 @@ void RunLoop::unschedule(const Timer& timer)
 void RunLoop::reset()
 {
     std::deque<QueuedBlock> dropped;
+    std::shared_ptr<const std::function<void()>> droppedWakeUp;
     {
         std::lock_guard lock(m_queueMutex);
         dropped.swap(m_queue);
+        droppedWakeUp.swap(m_wakeUpHandler);
     }
     std::vector<std::shared_ptr<Timer>> timers;
     for (auto& [key, timer] : m_timers)

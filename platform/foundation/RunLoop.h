@@ -66,6 +66,11 @@ public:
     // Queues `block` for the drain of the next turn. Never runs it synchronously. Callable from
     // any thread; an empty block is logged and dropped.
     void enqueue(std::function<void()> block);
+    // Called after every enqueue (on the main thread too), on the enqueuing thread and outside the
+    // queue's lock, so a host that sleeps between turns can wake its loop (write to its eventfd or
+    // pipe, post a toolkit event). An empty function removes it; reset() drops it. Safe to set while
+    // other threads enqueue: an enqueue already under way may still call the previous handler.
+    void setWakeUpHandler(std::function<void()> handler);
 
     // Runs exactly one turn and says what it did; nothing when called nested too deeply.
     RunLoopTurn runOnce();
@@ -84,8 +89,8 @@ public:
     // Fire date of the earliest scheduled timer, if any timer can ever fire.
     std::optional<double> nextFireDate() const;
 
-    // Drops every queued block, invalidates every scheduled timer and removes every display pass
-    // (between tests; the UI joins again when a window shows).
+    // Drops every queued block and the wake-up handler, invalidates every scheduled timer and
+    // removes every display pass (between tests; the UI joins again when a window shows).
     void reset();
 
     // The pending work as text, for test failures and the debug log: the clock time, how many
@@ -123,6 +128,8 @@ private:
     mutable std::mutex m_queueMutex;
     std::deque<QueuedBlock> m_queue;
     std::uint64_t m_nextBlockSequence = 0;
+    // Shared, so an enqueue calls the handler it saw under the lock after letting the lock go.
+    std::shared_ptr<const std::function<void()>> m_wakeUpHandler;
 
     std::map<TimerKey, std::shared_ptr<Timer>> m_timers;
     std::uint64_t m_nextTimerSequence = 0;

@@ -7,6 +7,7 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/graphics/BrokenImageFiles.h"
 #include "platform/testing/ScreenSetup.h"
+#include "platform/ui/UIActivityViewController.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIKeyboard.h"
 #include "platform/ui/UIResponder.h"
@@ -42,6 +43,7 @@ void TestEnvironment::clearState()
     NotificationCenter::resetForTesting();
     UIKeyboard::shared().reset();
     UIApplication::shared()->reset();
+    UIActivityViewController::setHostActivityHandler({});
     UserDefaults::resetForTesting();
     BrokenImageFiles::resetForTesting();
     RunLoop::main().reset();

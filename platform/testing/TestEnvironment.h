@@ -4,8 +4,8 @@
 // timers, no first responder, no pending view animations and a 375 x 667 point screen at scale 2.
 // Every process-wide singleton is put back too:
 // those registered through registerResetForTesting() (the framework's), then the notification
-// center (no observers), user defaults (an empty in-memory store), the nib registry (empty) and
-// the memory of broken image files (empty).
+// center (no observers), user defaults (an empty in-memory store), the nib registry (empty), the
+// memory of broken image files (empty) and the share sheet's host activity handler (none).
 //
 // One environment at a time; nest none.
 #include "platform/foundation/Clock.h"

@@ -2,7 +2,6 @@
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/UIButton.h"
-#include "platform/ui/UILabel.h"
 #include "platform/ui/UIScreen.h"
 
 #include <algorithm>
@@ -34,6 +33,13 @@ const BuiltInActivity builtInActivities[] = {
     {&UIActivityTypePostToVimeo, "Post to Vimeo", false, false, true},
 };
 
+UIActivityViewController::HostActivityHandler& hostActivityHandler()
+{
+    // Never destroyed: a sheet may finish during exit.
+    static auto* handler = new UIActivityViewController::HostActivityHandler();
+    return *handler;
+}
+
 } // namespace
 
 // The sheet's dimmed view; places the panel on every layout pass.
@@ -64,6 +70,11 @@ UIActivityViewController::create(std::vector<UIActivityItem> activityItems,
                                  std::vector<std::shared_ptr<UIActivity>> applicationActivities)
 {
     return NSObject::create<UIActivityViewController>(std::move(activityItems), std::move(applicationActivities));
+}
+
+void UIActivityViewController::setHostActivityHandler(HostActivityHandler handler)
+{
+    hostActivityHandler() = std::move(handler);
 }
 
 void UIActivityViewController::setExcludedActivityTypes(std::vector<UIActivityType> types)
@@ -112,26 +123,32 @@ std::vector<UIActivityType> UIActivityViewController::availableActivityTypes() c
 
 // --- finishing ---
 
-void UIActivityViewController::finish(std::optional<UIActivityType> type, bool completed)
+void UIActivityViewController::finish(std::optional<UIActivityType> type, bool completed, bool askHost)
 {
     if (m_finished) {
         return;
     }
     m_finished = true;
     std::weak_ptr<UIActivityViewController> weakSelf = sharedFromThis<UIActivityViewController>();
-    dismiss(true, [weakSelf, type = std::move(type), completed] {
+    dismiss(true, [weakSelf, type = std::move(type), completed, askHost] {
         auto self = weakSelf.lock();
-        if (!self || !self->m_completion) {
+        if (!self) {
             return;
         }
-        auto handler = self->m_completion;
-        handler(type, completed, {});
+        bool done = completed;
+        // Copies: either handler may replace itself while it runs.
+        if (auto host = hostActivityHandler(); askHost && type && host) {
+            done = host(*type, self->m_items);
+        }
+        if (auto handler = self->m_completion) {
+            handler(type, done, {});
+        }
     });
 }
 
 void UIActivityViewController::cancel()
 {
-    finish(std::nullopt, false);
+    finish(std::nullopt, false, false);
 }
 
 bool UIActivityViewController::performActivity(const UIActivityType& type)
@@ -144,7 +161,7 @@ bool UIActivityViewController::performActivity(const UIActivityType& type)
     if (m_finished) {
         return false;
     }
-    finish(type, true);
+    finish(type, true, true);
     return true;
 }
 
@@ -164,7 +181,7 @@ bool UIActivityViewController::saveImageItem(const std::string& path)
         debugLog("UIActivityViewController: could not save the image to " + path);
         return false;
     }
-    finish(UIActivityTypeSaveToCameraRoll, true);
+    finish(UIActivityTypeSaveToCameraRoll, true, false);
     return true;
 }
 
@@ -208,23 +225,30 @@ void UIActivityViewController::viewWillAppear(bool animated)
 {
     UIViewController::viewWillAppear(animated);
     m_finished = false;
-    for (const auto& label : m_activityLabels) {
-        label->removeFromSuperview();
+    for (const auto& button : m_activityButtons) {
+        button->removeFromSuperview();
     }
-    m_activityLabels.clear();
+    m_activityButtons.clear();
+    std::weak_ptr<UIActivityViewController> weakSelf = sharedFromThis<UIActivityViewController>();
     for (const auto& type : availableActivityTypes()) {
-        auto label = NSObject::create<UILabel>();
         std::string title = titleOf(type);
         for (const auto& activity : m_applicationActivities) {
             if (activity->activityType() == type && activity->activityTitle()) {
                 title = *activity->activityTitle();
             }
         }
-        label->setText(title);
-        label->setTextAlignment(NSTextAlignment::center);
-        label->setFont(UIFont::systemFont(17));
-        m_panel->addSubview(label);
-        m_activityLabels.push_back(label);
+        auto button = NSObject::create<UIButton>(CGRect(), UIButtonType::system);
+        button->setTitle(title, UIControlState::normal);
+        button->titleLabel()->setFont(UIFont::systemFont(17));
+        button->addAction(
+            [weakSelf, type](UIControl&) {
+                if (auto self = weakSelf.lock()) {
+                    self->performActivity(type);
+                }
+            },
+            UIControlEvents::touchUpInside);
+        m_panel->addSubview(button);
+        m_activityButtons.push_back(button);
     }
     view()->setNeedsLayout();
 }
@@ -234,10 +258,10 @@ void UIActivityViewController::layoutPanel(const CGRect& bounds)
     double width = std::max(0.0, bounds.width() - 2 * panelMargin);
     double cancelTop = bounds.height() - panelMargin - rowHeight;
     m_cancelButton->setFrame({panelMargin, cancelTop, width, rowHeight});
-    double panelHeight = rowHeight * static_cast<double>(m_activityLabels.size());
+    double panelHeight = rowHeight * static_cast<double>(m_activityButtons.size());
     m_panel->setFrame({panelMargin, cancelTop - panelMargin - panelHeight, width, panelHeight});
-    for (std::size_t i = 0; i < m_activityLabels.size(); ++i) {
-        m_activityLabels[i]->setFrame({0, rowHeight * static_cast<double>(i), width, rowHeight});
+    for (std::size_t i = 0; i < m_activityButtons.size(); ++i) {
+        m_activityButtons[i]->setFrame({0, rowHeight * static_cast<double>(i), width, rowHeight});
     }
 }
 

@@ -3,6 +3,8 @@
 #include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/ScreenScale.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIWindow.h"
 
 #include <cmath>
 
@@ -23,7 +25,7 @@ std::shared_ptr<UIScreen> UIScreen::main()
 void UIScreen::resetMain()
 {
     auto screen = main();
-    screen->m_bounds = defaultBounds();
+    screen->setBounds(defaultBounds());
     screen->m_scale = defaultScale;
 }
 
@@ -35,7 +37,16 @@ void UIScreen::setBounds(const CGRect& bounds)
         debugLog("UIScreen: ignoring invalid bounds");
         return;
     }
+    const CGRect old = m_bounds;
     m_bounds = CGRect(0, 0, width, height);
+    if (m_bounds == old || this != main().get()) {
+        return;
+    }
+    for (const auto& window : UIApplication::shared()->windows()) {
+        if (window->frame() == old) {
+            window->setFrame(m_bounds);
+        }
+    }
 }
 
 void UIScreen::setScale(double scale)

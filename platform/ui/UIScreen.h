@@ -14,13 +14,16 @@ public:
 
     // The main screen; made on first use (which also makes mainScreenScale() follow it).
     static std::shared_ptr<UIScreen> main();
-    // Restores the main screen's default bounds and scale (between tests).
+    // Restores the main screen's default bounds (windows follow, as with setBounds) and scale
+    // (between tests).
     static void resetMain();
 
     static constexpr CGRect defaultBounds() { return {0, 0, 375, 667}; }
     static constexpr double defaultScale = 2.0;
 
-    // Always at the origin; a size with a negative or non-finite side is logged and ignored.
+    // Always at the origin; a size with a negative or non-finite side is logged and ignored. A change
+    // of the main screen's bounds reaches the windows that covered it: every window whose frame was
+    // the old bounds takes the new ones (their root views follow by autoresizing).
     CGRect bounds() const { return m_bounds; }
     void setBounds(const CGRect& bounds);
     // Pixels per point; > 0 and finite, else logged and ignored.

@@ -171,7 +171,8 @@ protected:
     void firstResponderStatusTaken() override;
 
 private:
-    // Replaces `range` by `replacement` after asking the delegate; true when applied.
+    // Replaces `range` by `replacement` after asking the delegate; true when applied, or when the
+    // delegate refused it but changed the text or selection itself.
     bool applyUserEdit(NSRange range, const std::string& replacement);
     // Applies an edit without asking (range clamped), moves the caret, sends the change events.
     void commitEdit(NSRange range, const std::string& replacement);

@@ -127,8 +127,14 @@ void UITextField::commitEdit(NSRange range, const std::string& replacement)
 bool UITextField::applyUserEdit(NSRange range, const std::string& replacement)
 {
     auto keepAlive = sharedFromThis<UITextField>();
-    if (auto owner = delegate(); owner && !owner->textField(*this, range, replacement)) {
-        return false;
+    if (auto owner = delegate()) {
+        const std::string textBefore = m_text;
+        const NSRange selectionBefore = m_selection;
+        if (!owner->textField(*this, range, replacement)) {
+            // A delegate that refuses may have applied its own version of the edit (a formatted
+            // amount): the person's edit changed the field all the same.
+            return m_text != textBefore || m_selection != selectionBefore;
+        }
     }
     // The delegate may have changed the text meanwhile; the edit applies to what is there now.
     commitEdit(range, replacement);

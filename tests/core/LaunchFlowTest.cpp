@@ -5,6 +5,7 @@
 #include "TavroMerchantSDK/screens/TavroMerchantNavigationController.h"
 #include "TavroMerchantSDK/support/StringConstants.h"
 #include "platform/ui/UIAlertController.h"
+#include "platform/ui/UIScreen.h"
 #include "platform/ui/UIViewAnimation.h"
 
 using namespace sessiontest;
@@ -64,6 +65,34 @@ TEST_F(LaunchTest, SuccessfulRequestPaymentLaunchShowsTheQrScreenInTheFrameworkW
     EXPECT_EQ(keyWindow(), host);
     EXPECT_EQ(session()->activeSessionType(), TavroActiveFlow::none);
     EXPECT_EQ(calls, 0);
+}
+
+TEST_F(LaunchTest, TheWindowTakesTheScreensSizeAtEachLaunchAndFollowsItDuringAFlow)
+{
+    const auto screen = platform::UIScreen::main();
+    auto onScreen = [&](const char* identifier) {
+        const auto button = driver.find(identifier);
+        return button && session()->sdkWindow()->frame() == screen->bounds() &&
+               screen->bounds().contains(button->convert(button->bounds(), nullptr));
+    };
+    // A window left at another size (it follows no change of the screen then) is sized at the launch.
+    session()->sdkWindow()->setFrame({0, 0, 375, 900});
+    screen->setBounds({0, 0, 320, 568});
+    TavroMerchantSDK::launchRequestPaymentFlow(validPaymentRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    EXPECT_TRUE(onScreen("Payment_Details_Button")) << driver.describeScreen();
+
+    // While a flow shows, the window follows the screen and the screens lay out again.
+    screen->setBounds({0, 0, 414, 736});
+    driver.runUntilIdle();
+    EXPECT_TRUE(onScreen("Payment_Details_Button")) << driver.describeScreen();
+    endFlow();
+    TavroMerchantSDK::launchRefundPaymentFlow(validRefundRequest(), [](bool, auto, auto) {});
+    finishSlide();
+    screen->setBounds({0, 0, 414, 480});
+    driver.runUntilIdle();
+    EXPECT_TRUE(onScreen("PAY_BUTTON")) << driver.describeScreen();
+    endFlow();
 }
 
 TEST_F(LaunchTest, SuccessfulRefundLaunchShowsTheRefundScreenAndArmsTheIdleTimer)

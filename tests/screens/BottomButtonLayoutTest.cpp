@@ -12,7 +12,6 @@
 #include "TavroMerchantSDK/support/UIImageExtensions.h"
 #include "platform/testing/ScreenSetup.h"
 #include "platform/render/RenderTestSupport.h"
-#include "platform/ui/UIScreen.h"
 
 using platform::CGRect;
 using platform::CGSize;
@@ -36,7 +35,6 @@ protected:
     {
         platform::configureTestScreen(GetParam().width, GetParam().height, 2);
         RequestFlowTest::SetUp();
-        session()->sdkWindow()->setFrame(platform::UIScreen::main()->bounds());
         auto config = NSObject::create<tavro::TavroConfig>();
         config->setActionButtonColor(tavro::colorWithHexString("#C81E7B"));
         // Seven logos: the grid has a second row to expand.

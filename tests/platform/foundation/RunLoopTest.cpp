@@ -6,7 +6,9 @@
 #include "platform/foundation/RunLoopTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace platform {
@@ -35,6 +37,33 @@ TEST_F(RunLoopTest, AsyncNeverRunsSynchronouslyAndDrainsInOrder)
     loop().runOnce();
     EXPECT_EQ(log.back(), "queued-in-drain");
     EXPECT_EQ(loop().queuedBlockCount(), 0u);
+}
+
+TEST_F(RunLoopTest, WakeUpHandlerRunsOnTheEnqueuingThreadAfterTheBlockIsQueued)
+{
+    std::mutex mutex;
+    std::vector<std::pair<std::thread::id, std::size_t>> wakeUps;
+    loop().setWakeUpHandler([&] {
+        // Reads the queue, which takes its lock: the handler runs with the lock let go.
+        const std::size_t queued = loop().queuedBlockCount();
+        std::lock_guard lock(mutex);
+        wakeUps.emplace_back(std::this_thread::get_id(), queued);
+    });
+    loop().enqueue([] {});
+    std::thread worker([] { RunLoop::main().enqueue([] {}); });
+    const auto workerId = worker.get_id();
+    worker.join();
+    ASSERT_EQ(wakeUps.size(), 2u);
+    EXPECT_EQ(wakeUps[0], std::make_pair(std::this_thread::get_id(), std::size_t(1)));
+    EXPECT_EQ(wakeUps[1], std::make_pair(workerId, std::size_t(2)));
+
+    // Removed by an empty function, and by reset.
+    loop().setWakeUpHandler({});
+    loop().enqueue([] {});
+    loop().setWakeUpHandler([&] { wakeUps.emplace_back(); });
+    loop().reset();
+    loop().enqueue([] {});
+    EXPECT_EQ(wakeUps.size(), 2u);
 }
 
 TEST_F(RunLoopTest, TurnDrainsQueueThenFiresTimersThenRunsOneDisplayPass)

@@ -1,8 +1,10 @@
-// The share sheet: offered activities, its anchor, and finishing it by cancelling or saving.
+// The share sheet: offered activities, its anchor, and finishing it by cancelling, choosing a row or
+// saving.
 #include "ControllerTestSupport.h"
 
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/ImageContext.h"
+#include "platform/testing/ViewQuery.h"
 #include "platform/ui/UIActivityViewController.h"
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UIPopoverPresentationController.h"
@@ -21,6 +23,12 @@ using Types = std::vector<UIActivityType>;
 
 class ActivityViewControllerTest : public ControllerTest {
 protected:
+    void TearDown() override
+    {
+        UIActivityViewController::setHostActivityHandler({});
+        ControllerTest::TearDown();
+    }
+
     static UIImagePtr redSquare()
     {
         UIGraphicsBeginImageContextWithOptions({30, 20}, true, 2);
@@ -127,10 +135,60 @@ TEST_F(ActivityViewControllerTest, CancelDismissesThenReportsNothingShared)
     EXPECT_TRUE(m_log->empty());
 }
 
+TEST_F(ActivityViewControllerTest, ATappedRowChoosesItsActivityAndTheHostCarriesItOut)
+{
+    auto presenter = NSObject::create<UIViewController>();
+    auto window = showInWindow(presenter);
+    auto tapRow = [](const std::shared_ptr<UIActivityViewController>& sheet, const char* title) {
+        auto row = std::dynamic_pointer_cast<UIButton>(findViewByText(sheet->view(), title));
+        ASSERT_TRUE(row) << title;
+        tapView(row);
+        EXPECT_TRUE(sheet->isFinished());
+    };
+
+    // Without a host handler the chosen activity counts as done.
+    Finish saved;
+    tapRow(presentedSheet(presenter, saved), "Save Image");
+    advance(0.3);
+    EXPECT_EQ(saved.calls, 1);
+    EXPECT_EQ(saved.type, UIActivityTypeSaveToCameraRoll);
+    EXPECT_TRUE(saved.completed);
+
+    // The host's handler runs once the sheet has gone, before the completion, which gets its answer.
+    Log log;
+    Finish mailed;
+    UIActivityViewController::setHostActivityHandler(
+        [&](const UIActivityType& type, const std::vector<UIActivityItem>& items) {
+            const bool gone = !presenter->presentedViewController();
+            log.push_back(UIActivityViewController::titleOf(type) + (gone ? ", gone, " : ", shown, ") +
+                          std::to_string(items.size()) + " item, completion " + std::to_string(mailed.calls));
+            return type != UIActivityTypeMail;
+        });
+    tapRow(presentedSheet(presenter, mailed), "Mail");
+    advance(0.3);
+    EXPECT_EQ(log, (Log{"Mail, gone, 1 item, completion 0"}));
+    EXPECT_EQ(mailed.type, UIActivityTypeMail);
+    EXPECT_FALSE(mailed.completed);
+
+    // performActivity goes the same way; Cancel asks the host nothing.
+    Finish messaged;
+    ASSERT_TRUE(presentedSheet(presenter, messaged)->performActivity(UIActivityTypeMessage));
+    advance(0.3);
+    EXPECT_TRUE(messaged.completed);
+    Finish cancelled;
+    presentedSheet(presenter, cancelled)->cancel();
+    advance(0.3);
+    EXPECT_EQ(cancelled.calls, 1);
+    EXPECT_EQ(log.size(), 2u);
+}
+
 TEST_F(ActivityViewControllerTest, SavingWritesTheImageItemAsPNG)
 {
     auto presenter = NSObject::create<UIViewController>();
     auto window = showInWindow(presenter);
+    // The image is saved already: the host is not asked to save it again.
+    int hostCalls = 0;
+    UIActivityViewController::setHostActivityHandler([&](const auto&, const auto&) { return bool(++hostCalls); });
     Finish finish;
     auto sheet = presentedSheet(presenter, finish);
     auto path = artifactPath("activity_sheet_saved.png");
@@ -141,6 +199,7 @@ TEST_F(ActivityViewControllerTest, SavingWritesTheImageItemAsPNG)
     EXPECT_EQ(finish.calls, 1);
     EXPECT_EQ(finish.type, UIActivityTypeSaveToCameraRoll);
     EXPECT_TRUE(finish.completed);
+    EXPECT_EQ(hostCalls, 0);
     auto saved = UIImage::contentsOfFile(path);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->pixelWidth(), 60);

@@ -118,6 +118,16 @@ TEST_F(WindowTest, RootViewFillsTheWindowThatCoversTheScreen)
     EXPECT_EQ(empty->frame(), CGRect(0, 0, 320, 568));
 }
 
+TEST_F(WindowTest, WindowsThatCoverTheScreenFollowItsNewBounds)
+{
+    auto covering = showInWindow(recorder("A"));
+    auto inset = NSObject::create<UIWindow>(CGRect(0, 20, 375, 647));
+    UIScreen::main()->setBounds({0, 0, 414, 736});
+    EXPECT_EQ(covering->frame(), CGRect(0, 0, 414, 736));
+    EXPECT_EQ(covering->rootViewController()->view()->frame(), CGRect(0, 0, 414, 736));
+    EXPECT_EQ(inset->frame(), CGRect(0, 20, 375, 647));
+}
+
 TEST_F(WindowTest, ReplacingTheRootTakesDownItsPresentations)
 {
     auto first = recorder("A");
