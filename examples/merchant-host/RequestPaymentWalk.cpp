@@ -1,9 +1,11 @@
 // The request-payment flow as a merchant walks it: the QR screen, the details editor with an
-// amount and a bill number, UPDATE, the QR screen with the amount line, and the share card.
+// amount, a bill number and a purpose (reached by swiping), UPDATE, the QR screen with the amount
+// line, and the share card.
 #include "HostWalk.h"
 
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
 #include "TavroMerchantSDK/core/TavroWindow.h"
+#include "TavroMerchantSDK/screens/TAVRORequestPaymentDetailsViewController.h"
 #include "TavroMerchantSDK/screens/TAVRORequestPaymentViewController.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UILabel.h"
@@ -46,6 +48,20 @@ void walkRequestPayment(HostWalk& walk, const std::string& merchantID, const std
     const bool billTyped = driver.typeInto("billNumberTextField", "INV-001") == 7;
     driver.pressDone();
     walk.report("typed", "amount " + typedAmount + " and bill number INV-001", amountTyped && switched && billTyped);
+    // The lowest row lies below the fold: finger swipes up the form (through the application's event
+    // dispatch, as a host's touches go) bring it on screen, then its field once it is switched on.
+    auto editor = std::dynamic_pointer_cast<TAVRORequestPaymentDetailsViewController>(driver.currentScreen());
+    const auto swipeUp = [&] {
+        const bool swiped = editor && driver.drag(editor->scrollView(), {0, -300});
+        driver.advanceBy(0.5);
+        return swiped;
+    };
+    const bool swiped = swipeUp() && swipeUp();
+    const bool purposeOn = driver.toggleSwitch("paymentPurposeSwitch");
+    driver.advanceBy(0.3);
+    const bool purposeTyped = swipeUp() && driver.typeInto("paymentPurposeTextField", "Lunch") == 5;
+    driver.pressDone();
+    walk.report("swiped", "up the form to the Purpose row: Lunch", swiped && purposeOn && purposeTyped);
     walk.picture("details-filled");
 
     walk.report("update", "UPDATE pressed", driver.tap("Update_Payment_Details_Button"));

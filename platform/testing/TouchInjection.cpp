@@ -6,41 +6,87 @@
 #include "platform/ui/UITouch.h"
 #include "platform/ui/UIWindow.h"
 
+#include <algorithm>
+
 namespace platform {
+
+InjectedFinger::InjectedFinger(const UIViewPtr& root, CGPoint point, double timestamp)
+    : m_root(root), m_top(root->topmostAncestor()), m_window(std::dynamic_pointer_cast<UIWindow>(m_top)),
+      m_touch(NSObject::create<UITouch>()), m_event(NSObject::create<UIEvent>(UIEventType::touches, timestamp))
+{
+    m_event->addTouch(m_touch);
+    m_touch->setPhase(UITouchPhase::began);
+    m_touch->setStartLocationInWindow(onScreen(point));
+    deliver(timestamp);
+}
+
+void InjectedFinger::moveTo(CGPoint point, double timestamp)
+{
+    m_touch->setPhase(UITouchPhase::moved);
+    m_touch->setLocationInWindow(onScreen(point));
+    deliver(timestamp);
+}
+
+void InjectedFinger::lift(double timestamp)
+{
+    m_touch->setPhase(UITouchPhase::ended);
+    deliver(timestamp);
+}
+
+void InjectedFinger::cancel(double timestamp)
+{
+    m_touch->setPhase(UITouchPhase::cancelled);
+    deliver(timestamp);
+}
+
+UIViewPtr InjectedFinger::hit() const
+{
+    return m_touch->view();
+}
+
+CGPoint InjectedFinger::onScreen(CGPoint point) const
+{
+    // Windows cover the screen from their frame's origin: window points plus it are screen points.
+    CGPoint inTop = m_root->convert(point, nullptr);
+    CGPoint origin = m_window ? m_window->frame().origin : CGPoint();
+    return {inTop.x + origin.x, inTop.y + origin.y};
+}
+
+void InjectedFinger::deliver(double timestamp)
+{
+    m_touch->setTimestamp(timestamp);
+    m_event->setTimestamp(timestamp);
+    if (m_window) {
+        UIApplication::shared()->sendEvent(m_event);
+    } else {
+        dispatchTouchEvent(m_top, m_event);
+    }
+}
 
 UIViewPtr injectTap(const UIViewPtr& root, CGPoint point, double timestamp)
 {
     if (!root) {
         return nullptr;
     }
-    UIViewPtr top = root->topmostAncestor();
-    CGPoint inTop = root->convert(point, nullptr);
-    auto window = std::dynamic_pointer_cast<UIWindow>(top);
+    InjectedFinger finger(root, point, timestamp);
+    UIViewPtr hit = finger.hit();
+    finger.lift(timestamp);
+    return hit;
+}
 
-    auto touch = NSObject::create<UITouch>();
-    auto event = NSObject::create<UIEvent>(UIEventType::touches, timestamp);
-    event->addTouch(touch);
-    touch->setTimestamp(timestamp);
-    touch->setPhase(UITouchPhase::began);
-    if (window) {
-        // Windows cover the screen from their frame's origin: window points plus it are screen points.
-        CGPoint origin = window->frame().origin;
-        touch->setStartLocationInWindow({inTop.x + origin.x, inTop.y + origin.y});
-        UIApplication::shared()->sendEvent(event);
-    } else {
-        touch->setStartLocationInWindow(inTop);
-        dispatchTouchEvent(top, event);
+UIViewPtr injectDrag(const UIViewPtr& root, CGPoint from, CGPoint to, int steps, double timestamp)
+{
+    if (!root) {
+        return nullptr;
     }
-    UIViewPtr hit = touch->view();
-
-    touch->setPhase(UITouchPhase::ended);
-    touch->setTimestamp(timestamp);
-    event->setTimestamp(timestamp);
-    if (window) {
-        UIApplication::shared()->sendEvent(event);
-    } else {
-        dispatchTouchEvent(top, event);
+    InjectedFinger finger(root, from, timestamp);
+    UIViewPtr hit = finger.hit();
+    steps = std::max(steps, 1);
+    for (int step = 1; step <= steps; ++step) {
+        double along = double(step) / steps;
+        finger.moveTo({from.x + (to.x - from.x) * along, from.y + (to.y - from.y) * along}, timestamp);
     }
+    finger.lift(timestamp);
     return hit;
 }
 

@@ -81,6 +81,10 @@ public:
     bool tapText(std::string_view text);
     // Taps `point` of the root's space (the front window's without a root); returns the hit view.
     UIViewPtr tapAt(CGPoint point);
+    // A finger goes down where tap(view) would tap, moves by `by` (points) in ten equal moves and
+    // lifts; then the run loop runs until idle. False, as tap() is, when the view cannot be touched;
+    // otherwise whether the touch went down on the view.
+    bool drag(const UIViewPtr& view, CGPoint by);
     // Taps a switch; true when its value flipped.
     bool toggleSwitch(const UIViewPtr& view);
     bool toggleSwitch(std::string_view identifier);
@@ -154,6 +158,9 @@ public:
 
 private:
     UIViewPtr frontRoot() const;
+    // The middle of the visible part of `view` in its topmost ancestor's space, that ancestor laid out
+    // first; none (with a debug line naming `action`) when the view cannot be touched.
+    std::optional<CGPoint> touchPoint(const UIViewPtr& view, const char* action);
     std::shared_ptr<UITextField> requireFocusedField(const char* operation) const;
 
     TestEnvironment m_environment;

@@ -28,28 +28,47 @@ bool isUnderAny(const UIView& view, const std::vector<UIViewPtr>& roots)
 
 } // namespace
 
-bool UIDriver::tap(const UIViewPtr& view)
+std::optional<CGPoint> UIDriver::touchPoint(const UIViewPtr& view, const char* action)
 {
     if (!view) {
-        debugLog("UIDriver: no view to tap");
-        return false;
+        debugLog(std::string("UIDriver: no view to ") + action);
+        return std::nullopt;
     }
     // A view that has left the screen (or was never on it) cannot be touched.
     if (!isUnderAny(*view, searchRoots())) {
-        debugLog("UIDriver: " + describe(*view) + " is under none of the driver's roots; not tapped");
-        return false;
+        debugLog("UIDriver: " + describe(*view) + " is under none of the driver's roots; not touched");
+        return std::nullopt;
     }
     // A person sees the laid-out screen.
-    UIViewPtr top = view->topmostAncestor();
-    top->layoutIfNeeded();
+    view->topmostAncestor()->layoutIfNeeded();
     auto visible = visibleRectOnScreen(*view);
     if (!visible) {
-        debugLog("UIDriver: " + describe(*view) + " is not visible; not tapped");
+        debugLog("UIDriver: " + describe(*view) + " is not visible; not touched");
+        return std::nullopt;
+    }
+    return CGPoint{visible->midX(), visible->midY()};
+}
+
+bool UIDriver::tap(const UIViewPtr& view)
+{
+    auto point = touchPoint(view, "tap");
+    if (!point) {
         return false;
     }
     // Points in the top view's space are what the root of the injected touch expects.
-    CGPoint point{visible->midX(), visible->midY()};
-    UIViewPtr hit = injectTap(top, point, RunLoop::main().now());
+    UIViewPtr hit = injectTap(view->topmostAncestor(), *point, RunLoop::main().now());
+    runUntilIdle();
+    return hit && hit->isDescendant(*view);
+}
+
+bool UIDriver::drag(const UIViewPtr& view, CGPoint by)
+{
+    auto point = touchPoint(view, "drag");
+    if (!point) {
+        return false;
+    }
+    UIViewPtr hit = injectDrag(view->topmostAncestor(), *point, {point->x + by.x, point->y + by.y}, 10,
+                               RunLoop::main().now());
     runUntilIdle();
     return hit && hit->isDescendant(*view);
 }

@@ -24,10 +24,18 @@ void UIGestureRecognizer::removeTarget(const std::shared_ptr<void>& target)
 
 void UIGestureRecognizer::setEnabled(bool enabled)
 {
-    m_enabled = enabled;
-    if (!enabled && m_state != UIGestureRecognizerState::possible) {
-        reset();
+    if (m_enabled == enabled) {
+        return;
     }
+    m_enabled = enabled;
+    if (enabled || m_state == UIGestureRecognizerState::possible) {
+        return;
+    }
+    // A gesture under way tells its targets it was cancelled.
+    if (m_state == UIGestureRecognizerState::began || m_state == UIGestureRecognizerState::changed) {
+        setState(UIGestureRecognizerState::cancelled);
+    }
+    reset();
 }
 
 void UIGestureRecognizer::setState(UIGestureRecognizerState state)
@@ -45,7 +53,7 @@ void UIGestureRecognizer::setState(UIGestureRecognizerState state)
     }
     m_state = state;
     if (state == UIGestureRecognizerState::began || state == UIGestureRecognizerState::changed ||
-        state == UIGestureRecognizerState::ended) {
+        state == UIGestureRecognizerState::ended || state == UIGestureRecognizerState::cancelled) {
         sendActions();
     }
 }

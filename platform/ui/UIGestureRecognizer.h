@@ -55,9 +55,10 @@ public:
     std::size_t targetCount() const { return m_targets.size(); }
 
     UIGestureRecognizerState state() const { return m_state; }
-    // Moving to began, changed or ended (recognised) calls the actions.
+    // Moving to began, changed, ended (recognised) or cancelled calls the actions.
     void setState(UIGestureRecognizerState state);
 
+    // Disabling a recognizer resets it; a gesture under way is cancelled first.
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // When true (the default), recognising cancels the touches in the view (touchesCancelled).

@@ -4,6 +4,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Timer.h"
 #include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UIPanGestureRecognizer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +31,14 @@ double easeInOut(double t)
 UIScrollView::UIScrollView(const CGRect& frame) : UIView(frame)
 {
     setClipsToBounds(true);
+}
+
+void UIScrollView::didCreate()
+{
+    UIView::didCreate();
+    m_pan = NSObject::create<UIPanGestureRecognizer>();
+    m_pan->addTarget(sharedFromThis<UIScrollView>(), &UIScrollView::followPan);
+    addGestureRecognizer(m_pan);
 }
 
 UIScrollView::~UIScrollView()
@@ -221,6 +230,14 @@ void UIScrollView::userScroll(CGPoint delta)
         return;
     }
     auto keepAlive = sharedFromThis<UIScrollView>();
+    beginDragging();
+    CGPoint offset = contentOffset();
+    dragContentTo({offset.x + delta.x, offset.y + delta.y});
+    endDragging();
+}
+
+void UIScrollView::beginDragging()
+{
     stopScrollAnimation();
     if (m_keyboardDismissMode != UIScrollViewKeyboardDismissMode::none) {
         if (auto input = UIKeyboard::shared().activeInput()) {
@@ -231,16 +248,20 @@ void UIScrollView::userScroll(CGPoint delta)
     if (auto listener = delegate()) {
         listener->scrollViewWillBeginDragging(*this);
     }
+}
+
+void UIScrollView::dragContentTo(CGPoint target)
+{
     // An axis whose content fits moves not at all.
     CGPoint minimum = minimumContentOffset();
     CGPoint maximum = maximumContentOffset();
     CGPoint offset = contentOffset();
-    CGPoint target{maximum.x > minimum.x ? offset.x + delta.x : offset.x,
-                   maximum.y > minimum.y ? offset.y + delta.y : offset.y};
-    if (!m_bounces) {
-        target = clampedOffset(target);
-    }
-    applyContentOffset(target);
+    CGPoint moved{maximum.x > minimum.x ? target.x : offset.x, maximum.y > minimum.y ? target.y : offset.y};
+    applyContentOffset(m_bounces ? moved : clampedOffset(moved));
+}
+
+void UIScrollView::endDragging()
+{
     m_dragging = false;
     CGPoint settled = clampedOffset(contentOffset());
     bool springsBack = !(settled == contentOffset());
@@ -249,6 +270,45 @@ void UIScrollView::userScroll(CGPoint delta)
     }
     if (springsBack) {
         setContentOffset(settled, true);
+    }
+}
+
+bool UIScrollView::gestureRecognizerShouldBegin(UIGestureRecognizer& recognizer)
+{
+    if (&recognizer != m_pan.get()) {
+        return UIView::gestureRecognizerShouldBegin(recognizer);
+    }
+    if (!m_scrollEnabled) {
+        return false;
+    }
+    CGPoint moved = m_pan->translation();
+    CGPoint minimum = minimumContentOffset();
+    CGPoint maximum = maximumContentOffset();
+    return std::abs(moved.y) >= std::abs(moved.x) ? maximum.y > minimum.y : maximum.x > minimum.x;
+}
+
+void UIScrollView::followPan(UIPanGestureRecognizer& pan)
+{
+    auto keepAlive = sharedFromThis<UIScrollView>();
+    CGPoint translation = pan.translation();
+    switch (pan.state()) {
+    case UIGestureRecognizerState::began:
+        beginDragging();
+        m_panOrigin = {contentOffset().x + translation.x, contentOffset().y + translation.y};
+        break;
+    case UIGestureRecognizerState::changed:
+        if (m_dragging && m_scrollEnabled) {
+            dragContentTo({m_panOrigin.x - translation.x, m_panOrigin.y - translation.y});
+        }
+        break;
+    case UIGestureRecognizerState::ended:
+    case UIGestureRecognizerState::cancelled:
+        if (m_dragging) {
+            endDragging();
+        }
+        break;
+    case UIGestureRecognizerState::possible:
+    case UIGestureRecognizerState::failed: break;
     }
 }
 

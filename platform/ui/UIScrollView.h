@@ -10,6 +10,14 @@
 // sixtieth of a second and lands exactly on the target after scrollAnimationDuration seconds.
 // A new offset change (animated or not) or a drag stops a running animation where it is.
 //
+// A finger drags the content through the scroll view's own pan recognizer: once a touch that began
+// inside the view has moved past the recognizer's slop, the scroll view takes it when scrolling is
+// enabled and the content can move along the drag's larger component (at an edge too: it then
+// bounces). The view under the finger gets touchesCancelled, so a control there does not fire. The
+// content then follows the finger from where the slop was crossed, by the rules of userScroll(), until
+// the finger lifts or the touch is cancelled. An outer scroll view leaves a touch that an inner one
+// drags alone. Nothing moves on after the finger lifts but the spring back of a bounce.
+//
 // The delegate is held weakly.
 #include "platform/graphics/CGPoint.h"
 #include "platform/graphics/CGRect.h"
@@ -22,6 +30,7 @@
 namespace platform {
 
 class Timer;
+class UIPanGestureRecognizer;
 class UIScrollView;
 
 // What a scroll view tells its delegate. Every method has an empty default.
@@ -95,6 +104,8 @@ public:
     bool isScrollAnimating() const;
     // True between the start and the end of a user drag.
     bool isDragging() const { return m_dragging; }
+    // The recognizer through which a finger drags the content (see the file comment).
+    const std::shared_ptr<UIPanGestureRecognizer>& panGestureRecognizer() const { return m_pan; }
 
     // A user's finger drag that moves the visible area by `delta` (positive y shows content further
     // down). Dismisses the keyboard first when the dismiss mode asks for it. Without bounces the
@@ -106,7 +117,11 @@ public:
     // reports an origin change as a scroll.
     void setBounds(const CGRect& bounds) override;
 
+    // The pan recognizer begins only on a drag the content can follow (see the file comment).
+    bool gestureRecognizerShouldBegin(UIGestureRecognizer& recognizer) override;
+
 protected:
+    void didCreate() override;
     // Called after every change of the content offset, before the delegate hears of it. Default:
     // nothing. Subclasses that place content by the visible area (tables) react here.
     virtual void contentOffsetDidChange() {}
@@ -118,6 +133,11 @@ private:
     void applyContentOffset(CGPoint offset);
     void notifyDidScroll();
     CGPoint clampedOffset(CGPoint offset) const;
+    // A drag, in three steps: userScroll() takes them at once, the pan recognizer as the finger moves.
+    void beginDragging();
+    void dragContentTo(CGPoint offset);
+    void endDragging();
+    void followPan(UIPanGestureRecognizer& pan);
 
     CGSize m_contentSize;
     UIEdgeInsets m_contentInset;
@@ -129,6 +149,9 @@ private:
     bool m_dragging = false;
     UIScrollViewKeyboardDismissMode m_keyboardDismissMode = UIScrollViewKeyboardDismissMode::none;
     std::weak_ptr<UIScrollViewDelegate> m_delegate;
+    std::shared_ptr<UIPanGestureRecognizer> m_pan;
+    // The offset the finger's translation is measured from: no jump where the slop was crossed.
+    CGPoint m_panOrigin;
 
     // The running animated scroll: a frame timer for the steps and an end timer at exactly the
     // animation's end, so the target is reached when the clock gets there.

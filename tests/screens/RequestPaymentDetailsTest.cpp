@@ -351,10 +351,16 @@ TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenO
     auto& center = platform::NotificationCenter::defaultCenter();
     const auto observers = center.observerCount();
 
-    const auto& form = editor->scrollView();
-    form->scrollRectToVisible(form->switchCell(CellType::paymentPurpose)->frame(), false);
+    // The lowest row lies below the screen; a finger drag begun on a switch reaches it and leaves the
+    // switch alone, a drag begun on a text field does not focus it, a tap still toggles.
+    EXPECT_FALSE(driver.tap("paymentPurposeSwitch"));
+    ASSERT_TRUE(driver.drag(driver.find("storeIDSwitch"), {0, -300}));
+    driver.advanceBy(0.5);
+    EXPECT_FALSE(driver.find<platform::UISwitch>("storeIDSwitch")->isOn());
     ASSERT_TRUE(driver.toggleSwitch("paymentPurposeSwitch"));
     driver.advanceBy(0.5);
+    ASSERT_TRUE(driver.drag(driver.find("paymentPurposeTextField"), {0, -40}));
+    EXPECT_FALSE(driver.focusedTextField());
     ASSERT_TRUE(driver.focus(driver.find("paymentPurposeTextField")));
     driver.advanceBy(0.5);
     const auto field = editor->currentTextField();

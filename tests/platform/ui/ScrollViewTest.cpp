@@ -1,7 +1,11 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/NSLayoutAnchor.h"
 #include "platform/ui/NSLayoutConstraint.h"
+#include "platform/testing/TouchInjection.h"
+#include "platform/ui/UIButton.h"
 #include "platform/ui/UIScrollView.h"
+#include "platform/ui/UITextField.h"
+#include "platform/ui/UIWindow.h"
 #include "ViewTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +48,16 @@ protected:
         m_scrollView->setContentSize({320, 2000});
         m_delegate = std::make_shared<RecordingScrollDelegate>();
         m_scrollView->setDelegate(m_delegate);
+    }
+
+    // The scroll view as the content of a shown window, which takes screen touches.
+    std::shared_ptr<UIWindow> showInWindow()
+    {
+        auto window = NSObject::create<UIWindow>();
+        window->setRootViewController(NSObject::create<UIViewController>());
+        window->rootViewController()->view()->addSubview(m_scrollView);
+        window->makeKeyAndVisible();
+        return window;
     }
 
     std::shared_ptr<UIScrollView> m_scrollView;
@@ -176,6 +190,100 @@ TEST_F(ScrollViewTest, UserDragFollowsTheFingerAndSettlesWithinTheRange)
     m_scrollView->userScroll({0, -500});
     EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 1500}));
     EXPECT_TRUE(m_delegate->events.empty());
+}
+
+TEST_F(ScrollViewTest, AFingerPastTheSlopTakesTheTouchFromTheControlAndDragsTheContent)
+{
+    auto window = showInWindow();
+    auto control = NSObject::create<UIButton>(CGRect(10, 100, 100, 44));
+    m_scrollView->addSubview(control);
+    std::vector<std::string> fired;
+    control->addAction([&](UIControl&) { fired.push_back("up"); }, UIControlEvents::touchUpInside);
+    control->addAction([&](UIControl&) { fired.push_back("cancel"); }, UIControlEvents::touchCancel);
+    using Texts = std::vector<std::string>;
+    struct Case {
+        const char* name;
+        CGPoint to; // from (50, 120), on the control, in ten equal moves
+        bool scrollEnabled;
+        double offset;
+        Texts fired;
+        Texts events;
+    };
+    const Case cases[] = {
+        {"within the slop: a tap", {50, 112}, true, 0, {"up"}, {}},
+        {"up: the content follows from where the slop was crossed", {50, 20}, true, 80, {"cancel"},
+         {"willBeginDragging", "didEndDragging"}},
+        {"down at the top edge: bounces", {50, 220}, true, -80, {"cancel"},
+         {"willBeginDragging", "didEndDragging+decelerate"}},
+        {"sideways where the content fits: the control keeps it", {100, 122}, true, 0, {"up"}, {}},
+        {"scrolling disabled: the control keeps it", {50, 20}, false, 0, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_scrollView->setScrollEnabled(c.scrollEnabled);
+        fired.clear();
+        *m_delegate = RecordingScrollDelegate();
+        injectDrag(window, {50, 120}, c.to, 10, now());
+        EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, c.offset}));
+        EXPECT_EQ(fired, c.fired);
+        EXPECT_EQ(m_delegate->events, c.events);
+        EXPECT_EQ(m_delegate->offsets.size(), c.events.empty() ? 0u : 8u); // one per move after the slop
+        EXPECT_FALSE(m_scrollView->isDragging());
+        loop().advanceBy(UIScrollView::scrollAnimationDuration);
+        m_scrollView->setContentOffset({0, 0});
+    }
+
+    // A drag begun on a text field does not focus it, though the finger lifts on it.
+    auto field = NSObject::create<UITextField>(CGRect(10, 200, 200, 44));
+    m_scrollView->addSubview(field);
+    m_scrollView->setScrollEnabled(true);
+    injectDrag(window, {50, 222}, {50, 192}, 10, now());
+    EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 18}));
+    EXPECT_FALSE(field->isFirstResponder());
+}
+
+TEST_F(ScrollViewTest, TheInnermostScrollViewThatCanMoveTakesTheDragAndOnlyTheFirstFingerDrags)
+{
+    auto window = showInWindow();
+    auto inner = NSObject::create<UIScrollView>(CGRect(0, 100, 320, 200));
+    m_scrollView->addSubview(inner);
+    struct Case {
+        const char* name;
+        CGSize innerContent;
+        CGPoint to; // from (160, 200), inside the inner view, in ten equal moves
+        CGPoint innerOffset;
+        CGPoint outerOffset;
+    };
+    const Case cases[] = {
+        {"both move up and down: the inner takes it", {320, 1000}, {160, 100}, {0, 80}, {0, 0}},
+        {"the inner moves only sideways: the outer takes a vertical drag", {1000, 200}, {160, 100}, {0, 0}, {0, 80}},
+        {"a sideways drag: the inner", {1000, 200}, {60, 200}, {80, 0}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        inner->setContentSize(c.innerContent);
+        injectDrag(window, {160, 200}, c.to, 10, now());
+        EXPECT_EQ(inner->contentOffset(), c.innerOffset);
+        EXPECT_EQ(m_scrollView->contentOffset(), c.outerOffset);
+        inner->setContentOffset({0, 0});
+        m_scrollView->setContentOffset({0, 0});
+    }
+
+    // A second finger neither drags nor ends the first one's drag when it lifts; a cancelled touch
+    // ends the drag.
+    inner->removeFromSuperview();
+    *m_delegate = RecordingScrollDelegate();
+    InjectedFinger first(window, {160, 300}, now());
+    first.moveTo({160, 250}, now());
+    InjectedFinger second(window, {100, 300}, now());
+    second.moveTo({100, 100}, now());
+    second.lift(now());
+    first.moveTo({160, 150}, now());
+    EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 100}));
+    EXPECT_TRUE(m_scrollView->isDragging());
+    first.cancel(now());
+    EXPECT_FALSE(m_scrollView->isDragging());
+    EXPECT_EQ(m_delegate->events, (std::vector<std::string>{"willBeginDragging", "didEndDragging"}));
 }
 
 TEST_F(ScrollViewTest, RejectsBadValuesAndHoldsItsDelegateWeakly)
