@@ -8,6 +8,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +31,20 @@ std::string nameOf(const platform::UIView& view)
         return *view.accessibilityIdentifier();
     auto button = dynamic_cast<const platform::UIButton*>(&view);
     return button ? button->currentTitle().value_or("") : "";
+}
+
+// Transitions, animated scrolls and the keyboard run on timers of a fraction of a second; the idle
+// time-out's timer is minutes away.
+constexpr double kSettledWithin = 1.0;
+
+// Nothing left to happen on its own soon: no block queued, no view animation pending, no timer due
+// within kSettledWithin.
+bool settled()
+{
+    auto& loop = platform::RunLoop::main();
+    const auto next = loop.nextFireDate();
+    return loop.queuedBlockCount() == 0 && platform::UIView::pendingAnimationCount() == 0 &&
+           (!next || *next - loop.now() > kSettledWithin);
 }
 
 void appendViews(std::string& out, const platform::UIViewPtr& view, const platform::CGPoint& windowOrigin)
@@ -63,14 +78,18 @@ void HostTrace::presented()
     for (const auto& [kind, at] : m_inputs)
         appendf(out, "input %s %.2f\n", kind, std::chrono::duration<double, std::milli>(now - at).count());
     m_inputs.clear();
-    if (platform::UIView::pendingAnimationCount() == 0 && platform::RunLoop::main().queuedBlockCount() == 0) {
+    if (settled()) {
         const auto screen = platform::UIScreen::main()->bounds().size;
         appendf(out, "idle %ld %gx%g\n", m_frames, screen.width, screen.height);
-        for (const auto& window : platform::UIApplication::shared()->windows()) {
-            if (!window->isHidden())
-                appendViews(out, window, window->frame().origin);
-        }
+        for (const auto& window : platform::UIApplication::shared()->windows())
+            appendViews(out, window, window->frame().origin);
     }
     // One write, so a reader never sees an idle line without the views that follow it.
-    std::fputs(out.c_str(), stdout);
+    std::fflush(stdout);
+    for (std::size_t written = 0; written < out.size();) {
+        const ssize_t count = write(STDOUT_FILENO, out.data() + written, out.size() - written);
+        if (count <= 0)
+            break;
+        written += static_cast<std::size_t>(count);
+    }
 }

@@ -1,8 +1,10 @@
 #pragma once
 // --trace: what a driver of the host (a person watching, a test) needs to follow it. After each
 // present, the input-to-present time of every input it shows ("input <kind> <ms>"); after a present
-// that leaves the loop idle (no animation pending, no block queued), "idle <frame> <W>x<H>" and one
-// line "view <identifier or title> x y w h" (screen points) per visible view that has either.
+// that leaves the loop idle, "idle <frame> <W>x<H>" and one line "view <identifier or title> x y w h"
+// (screen points) per visible view that has either. Idle: no block queued and no animation pending,
+// neither a view animation nor a timer due within a second (transitions, animated scrolls and the
+// keyboard run on timers).
 
 #include <chrono>
 #include <utility>

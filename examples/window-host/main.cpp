@@ -150,8 +150,8 @@ int run(const HostOptions& options, double scale, bool trace)
 
 int main(int argc, char** argv)
 {
-    // Each line goes out as it is printed, also to a pipe; a trace block of many lines in one write.
-    std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);
+    // Each line goes out as it is printed, also to a pipe.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     HostOptions options;
     options.request = true; // the request-payment flow unless --refund
     options.refund = false;

@@ -11,6 +11,7 @@
 #include <X11/Xutil.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -30,14 +32,22 @@ struct Frame {
     double x = 0, y = 0, width = 0, height = 0;
 };
 
-// Runs `command` through the shell with `timeout`, and returns its output.
+// A step that went wrong ends its test (reported by GoogleTest as a thrown exception): every later
+// action would wait for a screen that is not there.
+void require(bool ok, const std::string& what)
+{
+    if (!ok)
+        throw std::runtime_error(what);
+}
+
+// Runs `command` through the shell, for at most 15 s, and returns its output.
 std::string shell(const std::string& command)
 {
     std::string output;
     FILE* pipe = popen(("timeout 15 " + command).c_str(), "r");
     for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
         output += static_cast<char>(c);
-    EXPECT_TRUE(pipe && pclose(pipe) == 0) << command;
+    require(pipe && pclose(pipe) == 0, "failed: " + command);
     return output;
 }
 
@@ -49,6 +59,7 @@ pid_t spawn(const std::vector<std::string>& argv, int& output)
         return -1;
     const pid_t pid = fork();
     if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL); // gone with the test, however it ends
         dup2(ends[1], 1);
         dup2(ends[1], 2);
         close(ends[0]);
@@ -68,8 +79,6 @@ class WindowHostTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        // A failed check ends its test: every later action would wait for a screen that is not there.
-        testing::GTEST_FLAG(throw_on_failure) = true;
         int displayFD = -1;
         xvfb = spawn({"sh", "-c", "exec Xvfb -displayfd 1 -screen 0 1280x1800x24 -nolisten tcp 2>/dev/null"}, displayFD);
         std::string name = ":";
@@ -113,7 +122,7 @@ protected:
                                          "--trace", "--output", testing::TempDir() + "window-host"};
         argv.insert(argv.end(), flags.begin(), flags.end());
         m_host = spawn(argv, m_output);
-        ASSERT_TRUE(waitForIdle(nullptr));
+        waitForIdle(nullptr);
         m_window = shell("xdotool search --sync --onlyvisible --pid " + std::to_string(m_host));
         m_window.resize(m_window.find('\n'));
         shell("xdotool windowfocus --sync " + m_window);
@@ -151,19 +160,15 @@ protected:
             if (line.rfind(prefix, 0) == 0)
                 return line;
         }
-        ADD_FAILURE() << "no line \"" << prefix << "...\" from the host";
-        return {};
+        throw std::runtime_error("no line \"" + prefix + "...\" from the host");
     }
 
     // Waits for `count` inputs of `kind` (none: no input), then for the next idle frame, and takes
     // its size and the views it lists.
-    bool waitForIdle(const char* kind, int count = 1)
+    void waitForIdle(const char* kind, int count = 1)
     {
-        for (int seen = 0; kind && seen < count;) {
-            if (waitForLine(std::string("input ") + kind + " ").empty())
-                return false;
-            ++seen;
-        }
+        for (int seen = 0; kind && seen < count; ++seen)
+            waitForLine(std::string("input ") + kind + " ");
         std::istringstream idle(waitForLine("idle "));
         std::string word;
         idle >> word >> word >> m_size;
@@ -178,16 +183,14 @@ protected:
             std::istringstream(line.substr(numbers)) >> frame.x >> frame.y >> frame.width >> frame.height;
             m_views[line.substr(5, numbers - 5)] = frame;
         }
-        return !m_size.empty();
     }
 
     // One xdotool command, then the idle frame after the last of its `count` inputs of `kind`.
     void act(const std::string& arguments, const char* kind, int count = 1)
     {
         shell("xdotool " + arguments);
-        if (kind) {
-            ASSERT_TRUE(waitForIdle(kind, count)) << arguments;
-        }
+        if (kind)
+            waitForIdle(kind, count);
     }
 
     std::string at(double x, double y)
@@ -198,7 +201,7 @@ protected:
 
     void click(const std::string& name, const char* kind = "up")
     {
-        ASSERT_TRUE(m_views.count(name)) << name << " is not on screen";
+        require(m_views.count(name), name + " is not on screen");
         const Frame frame = m_views[name];
         act(at(frame.x + frame.width / 2, frame.y + frame.height / 2) + " click 1", kind);
     }
@@ -268,7 +271,7 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     click("paymentPurposeSwitch");
     click("paymentPurposeTextField");
     shell("sh -c 'printf T1 | xclip -selection clipboard -i >/dev/null 2>&1'");
-    ASSERT_EQ(shell("xclip -selection clipboard -o"), "T1");
+    require(shell("xclip -selection clipboard -o") == "T1", "the clipboard does not hold T1");
     act("key ctrl+v", "key");
     click("Update_Payment_Details_Button");
     const std::string payload = scanWindow();
@@ -276,8 +279,9 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     EXPECT_NE(payload.find("0802T1"), std::string::npos) << payload;
 
     click("Save_To_Gallery_Button");
-    click("Save Image");
+    click("Save Image", nullptr);
     const std::string saved = waitForLine("saved ");
+    waitForIdle(nullptr);
     const auto card = platform::UIImage::contentsOfFile(saved.substr(saved.find(' ') + 1));
     ASSERT_TRUE(card);
     EXPECT_EQ(qr_test::scan(*card).bytes, payload);
