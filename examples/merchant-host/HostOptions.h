@@ -41,5 +41,5 @@ bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& 
 // The usage text of `program`, with the defaults `options` holds before parsing.
 std::string hostUsage(std::string_view program, const HostOptions& defaults, const std::vector<HostFlag>& extra = {});
 
-// A number of points above zero and at most `largest`, as "375" or "2.5".
+// A number above zero and at most `largest`, as "375" or "2.5".
 bool parsePositive(std::string_view text, double largest, double& value);

@@ -22,6 +22,7 @@
 #include <map>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -51,8 +52,9 @@ std::string shell(const std::string& command)
     return output;
 }
 
-// Starts `argv` with its standard output and error on a pipe; returns the read end.
-pid_t spawn(const std::vector<std::string>& argv, int& output)
+// Starts the shell command `command` with its standard output and error on a pipe, whose read end
+// goes to `output`.
+pid_t spawn(const std::string& command, int& output)
 {
     int ends[2];
     if (pipe(ends) != 0)
@@ -62,12 +64,7 @@ pid_t spawn(const std::vector<std::string>& argv, int& output)
         prctl(PR_SET_PDEATHSIG, SIGKILL); // gone with the test, however it ends
         dup2(ends[1], 1);
         dup2(ends[1], 2);
-        close(ends[0]);
-        std::vector<char*> args;
-        for (const auto& arg : argv)
-            args.push_back(const_cast<char*>(arg.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
+        execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), nullptr);
         _exit(127);
     }
     close(ends[1]);
@@ -80,7 +77,7 @@ protected:
     static void SetUpTestSuite()
     {
         int displayFD = -1;
-        xvfb = spawn({"sh", "-c", "exec Xvfb -displayfd 1 -screen 0 1280x1800x24 -nolisten tcp 2>/dev/null"}, displayFD);
+        xvfb = spawn("Xvfb -displayfd 1 -screen 0 1280x1800x24 -nolisten tcp 2>/dev/null", displayFD);
         std::string name = ":";
         for (char c; name.size() < 16 && read(displayFD, &c, 1) == 1 && c != '\n';)
             name += c;
@@ -102,12 +99,11 @@ protected:
     void TearDown() override
     {
         if (HasFailure()) {
-            const std::string base = std::string(std::getenv("TAVRO_ARTIFACT_DIR") ? std::getenv("TAVRO_ARTIFACT_DIR")
-                                                                                   : "/tmp") +
-                                     "/window-host-" + testing::UnitTest::GetInstance()->current_test_info()->name();
+            const char* folder = std::getenv("TAVRO_ARTIFACT_DIR");
+            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name();
             std::ofstream(base + ".log") << m_log;
-            std::ofstream(base + ".ppm", std::ios::binary)
-                << "P6\n" << m_pictureWidth << " " << m_pictureHeight << "\n255\n" << m_picture;
+            std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
         }
         if (m_host > 0) {
             kill(m_host, SIGKILL);
@@ -116,12 +112,11 @@ protected:
         close(m_output);
     }
 
-    void start(std::vector<std::string> flags)
+    void start(const std::string& flags = "")
     {
-        std::vector<std::string> argv = {WINDOW_HOST, "--screen", "375x667", "--scale", std::to_string(kScale),
-                                         "--trace", "--output", testing::TempDir() + "window-host"};
-        argv.insert(argv.end(), flags.begin(), flags.end());
-        m_host = spawn(argv, m_output);
+        m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale " + std::to_string(kScale) +
+                           " --trace --output " + testing::TempDir() + "window-host " + flags,
+                       m_output);
         waitForIdle(nullptr);
         m_window = shell("xdotool search --sync --onlyvisible --pid " + std::to_string(m_host));
         m_window.resize(m_window.find('\n'));
@@ -216,15 +211,13 @@ protected:
     // The QR code the window shows, from its pixels.
     std::string scanWindow()
     {
-        XWindowAttributes attributes;
+        XWindowAttributes size;
         XImage* image = nullptr;
-        if (XGetWindowAttributes(display, std::stoul(m_window), &attributes))
-            image = XGetImage(display, std::stoul(m_window), 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        if (XGetWindowAttributes(display, std::stoul(m_window), &size))
+            image = XGetImage(display, std::stoul(m_window), 0, 0, size.width, size.height, AllPlanes, ZPixmap);
         if (!image)
             return {};
-        m_pictureWidth = image->width;
-        m_pictureHeight = image->height;
-        m_picture.clear();
+        m_picture = "P6\n" + std::to_string(size.width) + " " + std::to_string(size.height) + "\n255\n";
         std::vector<std::uint8_t> luminance;
         for (int y = 0; y < image->height; ++y) {
             for (int x = 0; x < image->width; ++x) {
@@ -235,7 +228,7 @@ protected:
             }
         }
         XDestroyImage(image);
-        return qr_test::scanLuminance(luminance, m_pictureWidth, m_pictureHeight).bytes;
+        return qr_test::scanLuminance(luminance, size.width, size.height).bytes;
     }
 
     int waitForExit()
@@ -244,10 +237,9 @@ protected:
         while (nextLine(line)) {
         }
         int status = -1;
-        if (!m_ended || waitpid(m_host, &status, 0) != m_host)
+        if (!m_ended || waitpid(std::exchange(m_host, 0), &status, 0) < 0 || !WIFEXITED(status))
             return -1;
-        m_host = 0;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return WEXITSTATUS(status);
     }
 
     static inline pid_t xvfb = 0;
@@ -255,14 +247,14 @@ protected:
     pid_t m_host = 0;
     int m_output = -1;
     bool m_ended = false; // the host closed its output
-    std::string m_window, m_pending, m_log, m_size, m_picture;
-    int m_pictureWidth = 0, m_pictureHeight = 0;
+    std::string m_window, m_pending, m_log, m_size;
+    std::string m_picture; // the window's last picture, as a PPM file
     std::map<std::string, Frame> m_views;
 };
 
 TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
 {
-    start({});
+    start();
     click("Payment_Details_Button");
     click("paymentAmountTextField");
     type("1250");
@@ -291,7 +283,7 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
 
 TEST_F(WindowHostTest, ResizedWindowKeepsTheFlowOnScreen)
 {
-    start({});
+    start();
     act("windowsize " + m_window + " 640 1136", "resize");
     EXPECT_EQ(m_size, "320x568");
     EXPECT_EQ(m_views["Payment_Details_Button"].y + m_views["Payment_Details_Button"].height, 568);
@@ -303,7 +295,7 @@ TEST_F(WindowHostTest, ResizedWindowKeepsTheFlowOnScreen)
 
 TEST_F(WindowHostTest, RefundTypedPaidAndContinued)
 {
-    start({"--refund"});
+    start("--refund");
     click("paymentAmountTextField");
     act("key --repeat 8 --delay 0 BackSpace", "key", 8);
     type("1250");
