@@ -103,7 +103,8 @@ bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& 
             }
             continue;
         }
-        const auto field = std::find_if(std::begin(kFlags), std::end(kFlags), [&](const Flag& f) { return f.name == arg; });
+        const auto field =
+            std::find_if(std::begin(kFlags), std::end(kFlags), [&](const Flag& f) { return f.name == arg; });
         if (field != std::end(kFlags)) {
             if (!takeValue(argc, argv, i, value, problem))
                 return false;

@@ -68,8 +68,7 @@ const char* HostInput::deliver(const SDL_Event& event)
         if (deliverKey(event.key))
             kind = "key";
         break;
-    default:
-        break;
+    default: break;
     }
     // Every input makes a frame due, also one that changed nothing on screen.
     if (kind)

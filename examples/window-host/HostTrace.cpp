@@ -6,21 +6,17 @@
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
 
-void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-void appendf(std::string& out, const char* format, ...)
+// A number as %g writes it: "617", "774.5".
+std::string number(double value)
 {
-    char line[512];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
-    va_end(arguments);
-    out += line;
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
 // The name a driver finds a view by: its accessibility identifier, else a button's title; empty
@@ -53,8 +49,9 @@ void appendViews(std::string& out, const platform::UIViewPtr& view, const platfo
         return;
     if (const std::string name = nameOf(*view); !name.empty()) {
         const platform::CGRect frame = view->convert(view->bounds(), nullptr);
-        appendf(out, "view %s %g %g %g %g\n", name.c_str(), frame.origin.x + windowOrigin.x,
-                    frame.origin.y + windowOrigin.y, frame.size.width, frame.size.height);
+        out += "view " + name + " " + number(frame.origin.x + windowOrigin.x) + " " +
+               number(frame.origin.y + windowOrigin.y) + " " + number(frame.size.width) + " " +
+               number(frame.size.height) + "\n";
     }
     for (const auto& child : view->subviews())
         appendViews(out, child, windowOrigin);
@@ -76,11 +73,12 @@ void HostTrace::presented()
     const auto now = Clock::now();
     std::string out;
     for (const auto& [kind, at] : m_inputs)
-        appendf(out, "input %s %.2f\n", kind, std::chrono::duration<double, std::milli>(now - at).count());
+        out += "input " + std::string(kind) + " " +
+               number(std::chrono::duration<double, std::milli>(now - at).count()) + "\n";
     m_inputs.clear();
     if (settled()) {
         const auto screen = platform::UIScreen::main()->bounds().size;
-        appendf(out, "idle %ld %gx%g\n", m_frames, screen.width, screen.height);
+        out += "idle " + std::to_string(m_frames) + " " + number(screen.width) + "x" + number(screen.height) + "\n";
         for (const auto& window : platform::UIApplication::shared()->windows())
             appendViews(out, window, window->frame().origin);
     }

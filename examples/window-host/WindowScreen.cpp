@@ -11,10 +11,10 @@ WindowScreen::WindowScreen()
 {
     const auto screen = platform::UIScreen::main();
     const double scale = screen->scale();
-    m_window = SDL_CreateWindow("TavroMerchantSDK window host", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                static_cast<int>(std::lround(screen->bounds().size.width * scale)),
-                                static_cast<int>(std::lround(screen->bounds().size.height * scale)),
-                                SDL_WINDOW_RESIZABLE);
+    m_window =
+        SDL_CreateWindow("TavroMerchantSDK window host", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         static_cast<int>(std::lround(screen->bounds().size.width * scale)),
+                         static_cast<int>(std::lround(screen->bounds().size.height * scale)), SDL_WINDOW_RESIZABLE);
     if (!m_window)
         std::fprintf(stderr, "window-host: no window: %s\n", SDL_GetError());
 }

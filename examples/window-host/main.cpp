@@ -76,7 +76,8 @@ void launch(const HostOptions& options)
                 printRefusal("refund", error);
                 return;
             }
-            std::printf("result refund %s %s\n", ok ? "ok" : "failed", response ? response->refundAmount().c_str() : "");
+            std::printf("result refund %s %s\n", ok ? "ok" : "failed",
+                        response ? response->refundAmount().c_str() : "");
             TavroMerchantSDK::endTavroFlow();
         });
         return;

@@ -130,7 +130,8 @@ protected:
         size_t end;
         while ((end = m_pending.find('\n')) == std::string::npos) {
             pollfd ready{m_output, POLLIN, 0};
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             char chunk[65536];
             ssize_t got = 0;
             if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1)
@@ -259,7 +260,8 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     click("paymentAmountTextField");
     type("1250");
     for (int drags = 0; drags < 3 && !onScreen("paymentPurposeSwitch"); ++drags)
-        act(at(187, 500) + " mousedown 1 " + at(187, 480) + " " + at(187, 350) + " " + at(187, 250) + " mouseup 1", "up");
+        act(at(187, 500) + " mousedown 1 " + at(187, 480) + " " + at(187, 350) + " " + at(187, 250) + " mouseup 1",
+            "up");
     click("paymentPurposeSwitch");
     click("paymentPurposeTextField");
     shell("sh -c 'printf T1 | xclip -selection clipboard -i >/dev/null 2>&1'");
