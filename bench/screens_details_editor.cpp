@@ -1,6 +1,6 @@
 // Speed of the additional-details editor as the merchant uses it: one keystroke in the amount
-// field up to the next rendered frame, and one scroll step of the form up to the next rendered
-// frame, both at scale 2 through the UI driver.
+// field, one tap on a switch and one scroll step of the form, each up to the next rendered frame,
+// at scale 2 through the UI driver.
 
 #include "TavroMerchantSDK/Common/CellView/TAVROFXAmountCellView.h"
 #include "TavroMerchantSDK/core/TavroMerchantSDK.h"
@@ -68,6 +68,24 @@ void BM_editorAmountKeystrokeToFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_editorAmountKeystrokeToFrame)->Unit(benchmark::kMillisecond);
+
+// A tap on a switch of the form (through the application's event dispatch), the row opening or
+// closing to its end, then the frame that shows it.
+void BM_editorSwitchTapToFrame(benchmark::State& state)
+{
+    OpenEditor open;
+    auto toggle = open.driver.find("storeIDSwitch");
+    if (!open.editor || !toggle) {
+        state.SkipWithError("the editor did not open");
+        return;
+    }
+    for (auto _ : state) {
+        open.driver.tap(toggle);
+        open.driver.advanceBy(0.5);
+        benchmark::DoNotOptimize(open.frame());
+    }
+}
+BENCHMARK(BM_editorSwitchTapToFrame)->Unit(benchmark::kMillisecond);
 
 // One finger step of 12 points down or up the form, then the frame that shows it.
 void BM_editorScrollStepToFrame(benchmark::State& state)

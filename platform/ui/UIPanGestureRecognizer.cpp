@@ -32,9 +32,14 @@ bool UIPanGestureRecognizer::anotherRecognizerFollows(const UITouch& touch) cons
                        [this](const auto& other) { return other.get() != this && isUnderWay(other->state()); });
 }
 
-bool UIPanGestureRecognizer::follow(const std::shared_ptr<UITouch>& touch)
+bool UIPanGestureRecognizer::follow(const UITouchList& touches, const std::shared_ptr<UITouch>& touch)
 {
-    trackTouches({touch});
+    // The dispatch hands over one touch at a time: a list of just this one is tracked as it is.
+    if (touches.size() == 1) {
+        trackTouches(touches);
+    } else {
+        trackTouches({touch});
+    }
     CGPoint start = touch->startLocationInWindow();
     CGPoint now = touch->locationInWindow();
     CGPoint translation{now.x - start.x, now.y - start.y};
@@ -50,13 +55,13 @@ void UIPanGestureRecognizer::touchesBegan(const UITouchList& touches, const std:
     }
     m_touch = touches.front();
     m_translation = {};
-    follow(touches.front());
+    follow(touches, touches.front());
 }
 
 void UIPanGestureRecognizer::touchesMoved(const UITouchList& touches, const std::shared_ptr<UIEvent>&)
 {
     auto touch = followedTouchIn(touches);
-    if (!touch || !follow(touch)) {
+    if (!touch || !follow(touches, touch)) {
         return;
     }
     if (isUnderWay(state())) {
@@ -73,13 +78,12 @@ void UIPanGestureRecognizer::touchesEnded(const UITouchList& touches, const std:
     if (!touch) {
         return;
     }
-    // A finger may lift away from where it last moved: the gesture follows it there first.
-    bool moved = follow(touch);
     if (!isUnderWay(state())) {
         setState(UIGestureRecognizerState::failed);
         return;
     }
-    if (moved) {
+    // A finger may lift away from where it last moved: the gesture follows it there first.
+    if (follow(touches, touch)) {
         setState(UIGestureRecognizerState::changed);
     }
     if (isUnderWay(state())) {

@@ -32,8 +32,8 @@ private:
     // The one of `touches` this recognizer follows, if any.
     std::shared_ptr<UITouch> followedTouchIn(const UITouchList& touches) const;
     bool anotherRecognizerFollows(const UITouch& touch) const;
-    // Takes the touch's location; true when the translation changed.
-    bool follow(const std::shared_ptr<UITouch>& touch);
+    // Takes the location of `touch` (one of `touches`); true when the translation changed.
+    bool follow(const UITouchList& touches, const std::shared_ptr<UITouch>& touch);
 
     std::weak_ptr<UITouch> m_touch;
     CGPoint m_translation;

@@ -3,6 +3,7 @@
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/testing/TouchInjection.h"
 #include "platform/ui/UIButton.h"
+#include "platform/ui/UIPanGestureRecognizer.h"
 #include "platform/ui/UIScrollView.h"
 #include "platform/ui/UITextField.h"
 #include "platform/ui/UIWindow.h"
@@ -284,6 +285,15 @@ TEST_F(ScrollViewTest, TheInnermostScrollViewThatCanMoveTakesTheDragAndOnlyTheFi
     first.cancel(now());
     EXPECT_FALSE(m_scrollView->isDragging());
     EXPECT_EQ(m_delegate->events, (std::vector<std::string>{"willBeginDragging", "didEndDragging"}));
+
+    // Disabling the recognizer mid-drag ends the drag too.
+    InjectedFinger third(window, {160, 300}, now());
+    third.moveTo({160, 250}, now());
+    ASSERT_TRUE(m_scrollView->isDragging());
+    m_scrollView->panGestureRecognizer()->setEnabled(false);
+    EXPECT_FALSE(m_scrollView->isDragging());
+    third.moveTo({160, 150}, now());
+    EXPECT_EQ(m_scrollView->contentOffset(), (CGPoint{0, 100}));
 }
 
 TEST_F(ScrollViewTest, RejectsBadValuesAndHoldsItsDelegateWeakly)
