@@ -13,6 +13,13 @@ scripts/install-deps.sh
 echo "== release build and tests"
 export TAVRO_INSTALL_PREFIX="$PWD/build/packaging/prefix"
 scripts/build.sh release
+# The window host and its test are built only where SDL2 is found; here they must be.
+for program in examples/window-host/window-host tests/test_window_host; do
+  if [ ! -x "build/release/$program" ]; then
+    echo "build/release/$program was not built: SDL2 or Xlib missing (scripts/install-deps.sh installs them)" >&2
+    exit 1
+  fi
+done
 seed=$((RANDOM % 99999 + 1)); echo "tests run in shuffled order: GTEST_RANDOM_SEED=$seed repeats it"
 GTEST_SHUFFLE=1 GTEST_RANDOM_SEED=$seed ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 

@@ -1,25 +1,13 @@
 #include "HostOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string_view>
 
 namespace {
 
 // Sides beyond this would make pictures of hundreds of megabytes.
 constexpr double kLargestScreenSide = 4096;
-
-// One side of a screen size: a number of points above zero and at most kLargestScreenSide.
-bool parseSide(std::string_view text, double& side)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value <= 0 ||
-        value > kLargestScreenSide)
-        return false;
-    side = value;
-    return true;
-}
 
 // "WxH" in points, as "320x568".
 bool parseScreen(std::string_view text, HostOptions& options)
@@ -29,7 +17,8 @@ bool parseScreen(std::string_view text, HostOptions& options)
         return false;
     double width = 0;
     double height = 0;
-    if (!parseSide(text.substr(0, x), width) || !parseSide(text.substr(x + 1), height))
+    if (!parsePositive(text.substr(0, x), kLargestScreenSide, width) ||
+        !parsePositive(text.substr(x + 1), kLargestScreenSide, height))
         return false;
     options.screenWidth = width;
     options.screenHeight = height;
@@ -51,9 +40,42 @@ constexpr Flag kFlags[] = {
     {"--output", &HostOptions::outputDirectory},
 };
 
+// The value after argv[i], moving i onto it; false with `problem` set when there is none.
+bool takeValue(int argc, char** argv, int& i, std::string_view& value, std::string& problem)
+{
+    if (i + 1 >= argc) {
+        problem = "missing value after " + std::string(argv[i]);
+        return false;
+    }
+    value = argv[++i];
+    return true;
+}
+
+// One usage line: the flag with its value's placeholder, then its help from column 21.
+std::string usageLine(std::string_view flag, std::string_view value, std::string_view help)
+{
+    std::string line = "  " + std::string(flag);
+    if (!value.empty())
+        line += " " + std::string(value);
+    line.resize(std::max<std::size_t>(line.size() + 1, 21), ' ');
+    return line + std::string(help) + "\n";
+}
+
 } // namespace
 
-bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& problem)
+bool parsePositive(std::string_view text, double largest, double& value)
+{
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(parsed) || parsed <= 0 ||
+        parsed > largest)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& problem,
+                      const std::vector<HostFlag>& extra)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -71,50 +93,54 @@ bool parseHostOptions(int argc, char** argv, HostOptions& options, std::string& 
             options.refund = false;
             continue;
         }
+        std::string_view value;
         if (arg == "--screen") {
-            if (i + 1 >= argc) {
-                problem = "missing value after --screen";
+            if (!takeValue(argc, argv, i, value, problem))
                 return false;
-            }
-            if (!parseScreen(argv[++i], options)) {
+            if (!parseScreen(value, options)) {
                 problem = "bad screen size " + std::string(argv[i]) + " (expected WxH in points, as 320x568)";
                 return false;
             }
             continue;
         }
-        bool known = false;
-        for (const Flag& flag : kFlags) {
-            if (arg != flag.name)
-                continue;
-            if (i + 1 >= argc) {
-                problem = "missing value after " + std::string(arg);
+        const auto field =
+            std::find_if(std::begin(kFlags), std::end(kFlags), [&](const Flag& f) { return f.name == arg; });
+        if (field != std::end(kFlags)) {
+            if (!takeValue(argc, argv, i, value, problem))
                 return false;
-            }
-            options.*flag.field = argv[++i];
-            known = true;
-            break;
+            options.*field->field = value;
+            continue;
         }
-        if (!known) {
+        const auto own = std::find_if(extra.begin(), extra.end(), [&](const HostFlag& f) { return f.name == arg; });
+        if (own == extra.end()) {
             problem = "unknown option " + std::string(arg);
+            return false;
+        }
+        if (!own->value.empty() && !takeValue(argc, argv, i, value, problem))
+            return false;
+        if (!own->apply(value)) {
+            problem = "bad value " + std::string(value) + " for " + std::string(arg);
             return false;
         }
     }
     return true;
 }
 
-std::string hostUsage()
+std::string hostUsage(std::string_view program, const HostOptions& defaults, const std::vector<HostFlag>& extra)
 {
-    return "usage: merchant-host [options]\n"
-           "  --merchant-id ID   merchant ID (default 41234568)\n"
-           "  --name NAME        merchant name (default \"Corner Cafe\")\n"
-           "  --city CITY        merchant city (default Pune)\n"
-           "  --category MCC     merchant category code (default 5812)\n"
-           "  --country CC       ISO 3166-1 alpha-2 country (default IN)\n"
-           "  --currency CODE    ISO 4217 numeric currency (default 356)\n"
-           "  --request          walk only the request-payment flow\n"
-           "  --refund           walk only the refund flow\n"
-           "  --screen WxH       screen size in points, each side up to 4096\n"
-           "                     (default 375x667; 320x568 for a small phone)\n"
-           "  --output DIR       where the pictures of the screens go\n"
-           "                     (default merchant-host-output)\n";
+    std::string usage = "usage: " + std::string(program) + " [options]\n";
+    usage += usageLine("--merchant-id", "ID", "merchant ID (default " + defaults.merchantID + ")");
+    usage += usageLine("--name", "NAME", "merchant name (default \"" + defaults.merchantName + "\")");
+    usage += usageLine("--city", "CITY", "merchant city (default " + defaults.city + ")");
+    usage += usageLine("--category", "MCC", "merchant category code (default " + defaults.categoryCode + ")");
+    usage += usageLine("--country", "CC", "ISO 3166-1 alpha-2 country (default " + defaults.countryCode + ")");
+    usage += usageLine("--currency", "CODE", "ISO 4217 numeric currency (default " + defaults.currencyCode + ")");
+    usage += usageLine("--request", "", "only the request-payment flow");
+    usage += usageLine("--refund", "", "only the refund flow");
+    usage += usageLine("--screen", "WxH", "screen size in points, each side up to 4096");
+    usage += usageLine("", "", "(default 375x667; 320x568 for a small phone)");
+    usage += usageLine("--output", "DIR", "where the pictures go (default " + defaults.outputDirectory + ")");
+    for (const HostFlag& flag : extra)
+        usage += usageLine(flag.name, flag.value, flag.help);
+    return usage;
 }

@@ -50,11 +50,11 @@ int main(int argc, char** argv)
     HostOptions options;
     std::string problem;
     if (!parseHostOptions(argc, argv, options, problem)) {
-        std::fprintf(stderr, "%s\n\n%s", problem.c_str(), hostUsage().c_str());
+        std::fprintf(stderr, "%s\n\n%s", problem.c_str(), hostUsage("merchant-host", HostOptions()).c_str());
         return 2;
     }
     if (options.showHelp) {
-        std::fputs(hostUsage().c_str(), stdout);
+        std::fputs(hostUsage("merchant-host", HostOptions()).c_str(), stdout);
         return 0;
     }
 

@@ -21,6 +21,16 @@ struct Scan {
     std::string level;
 };
 
+// Reads a QR code anywhere in a picture of `width` × `height` luminance bytes, row after row.
+inline Scan scanLuminance(const std::vector<std::uint8_t>& luminance, int width, int height)
+{
+    ZXing::DecodeHints hints;
+    hints.setFormats(ZXing::BarcodeFormat::QRCode);
+    hints.setTryHarder(true);
+    ZXing::Result result = ZXing::ReadBarcode({luminance.data(), width, height, ZXing::ImageFormat::Lum}, hints);
+    return {result.isValid(), std::string(result.bytes().begin(), result.bytes().end()), result.ecLevel()};
+}
+
 // Reads a QR code anywhere in `image` (its green channel as luminance).
 inline Scan scan(const platform::UIImage& image)
 {
@@ -30,11 +40,7 @@ inline Scan scan(const platform::UIImage& image)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             luminance[static_cast<size_t>(y) * width + x] = image.pixelAt(x, y).g;
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::QRCode);
-    hints.setTryHarder(true);
-    ZXing::Result result = ZXing::ReadBarcode({luminance.data(), width, height, ZXing::ImageFormat::Lum}, hints);
-    return {result.isValid(), std::string(result.bytes().begin(), result.bytes().end()), result.ecLevel()};
+    return scanLuminance(luminance, width, height);
 }
 
 // A payload-like ASCII text of exactly `length` characters.

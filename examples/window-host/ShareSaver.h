@@ -1,0 +1,27 @@
+#pragma once
+// The host's side of the share sheet: "Save Image" writes the card as a PNG into the output folder
+// on a worker thread, which hands "saved <path>" back to the main thread through the run loop; the
+// other activities are only printed ("share <type>") and report that nothing was shared.
+
+#include "platform/ui/UIActivity.h"
+
+#include <string>
+#include <thread>
+#include <vector>
+
+class ShareSaver {
+public:
+    // Installs the process-wide share handler.
+    explicit ShareSaver(std::string outputDirectory);
+    // Removes the handler and waits for the writes under way.
+    ~ShareSaver();
+    ShareSaver(const ShareSaver&) = delete;
+    ShareSaver& operator=(const ShareSaver&) = delete;
+
+private:
+    bool share(const platform::UIActivityType& type, const std::vector<platform::UIActivityItem>& items);
+
+    std::string m_outputDirectory;
+    int m_saved = 0;
+    std::vector<std::thread> m_writers;
+};

@@ -1,0 +1,311 @@
+// The window host in a virtual X server, driven as a person drives it: xdotool's mouse and keys,
+// xclip's clipboard, the window's pixels read back and its QR code decoded. After each action the
+// test waits for the host's next idle frame (its --trace); nothing sleeps and nothing is retried.
+// On failure the host's output and the last window picture stay in the artifact folder.
+#include "platform/graphics/QRScanSupport.h"
+#include "platform/graphics/UIImage.h"
+
+#include <gtest/gtest.h>
+// After GoogleTest, whose names Xlib's macros (None, Bool) would take.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int kScale = 2;
+constexpr auto kPatience = std::chrono::seconds(15);
+
+struct Frame {
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
+// A step that went wrong ends its test (reported by GoogleTest as a thrown exception): every later
+// action would wait for a screen that is not there.
+void require(bool ok, const std::string& what)
+{
+    if (!ok)
+        throw std::runtime_error(what);
+}
+
+// Runs `command` through the shell, for at most 15 s, and returns its output.
+std::string shell(const std::string& command)
+{
+    std::string output;
+    FILE* pipe = popen(("timeout 15 " + command).c_str(), "r");
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
+        output += static_cast<char>(c);
+    require(pipe && pclose(pipe) == 0, "failed: " + command);
+    return output;
+}
+
+// Starts the shell command `command` with its standard output and error on a pipe, whose read end
+// goes to `output`.
+pid_t spawn(const std::string& command, int& output)
+{
+    int ends[2];
+    if (pipe(ends) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL); // gone with the test, however it ends
+        dup2(ends[1], 1);
+        dup2(ends[1], 2);
+        execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), nullptr);
+        _exit(127);
+    }
+    close(ends[1]);
+    output = ends[0];
+    return pid;
+}
+
+class WindowHostTest : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        int displayFD = -1;
+        xvfb = spawn("Xvfb -displayfd 1 -screen 0 1280x1800x24 -nolisten tcp 2>/dev/null", displayFD);
+        std::string name = ":";
+        for (char c; name.size() < 16 && read(displayFD, &c, 1) == 1 && c != '\n';)
+            name += c;
+        close(displayFD);
+        setenv("DISPLAY", name.c_str(), 1);
+        display = XOpenDisplay(nullptr);
+        // A window that closed before it was read is a failed check, not the end of the program.
+        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (display)
+            XCloseDisplay(display);
+        kill(xvfb, SIGTERM);
+        waitpid(xvfb, nullptr, 0);
+    }
+
+    void TearDown() override
+    {
+        if (HasFailure()) {
+            const char* folder = std::getenv("TAVRO_ARTIFACT_DIR");
+            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name();
+            std::ofstream(base + ".log") << m_log;
+            std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
+        }
+        if (m_host > 0) {
+            kill(m_host, SIGKILL);
+            waitpid(m_host, nullptr, 0);
+        }
+        close(m_output);
+    }
+
+    void start(const std::string& flags = "")
+    {
+        m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale " + std::to_string(kScale) +
+                           " --trace --output " + testing::TempDir() + "window-host " + flags,
+                       m_output);
+        waitForIdle(nullptr);
+        m_window = shell("xdotool search --sync --onlyvisible --pid " + std::to_string(m_host));
+        m_window.resize(m_window.find('\n'));
+        shell("xdotool windowfocus --sync " + m_window);
+    }
+
+    // The next line of the host's output, waiting at most kPatience; false at its end or timeout.
+    bool nextLine(std::string& line)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        size_t end;
+        while ((end = m_pending.find('\n')) == std::string::npos) {
+            pollfd ready{m_output, POLLIN, 0};
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            char chunk[65536];
+            ssize_t got = 0;
+            if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1)
+                return false;
+            if ((got = read(m_output, chunk, sizeof chunk)) <= 0) {
+                m_ended = true;
+                return false;
+            }
+            m_pending.append(chunk, static_cast<size_t>(got));
+            m_log.append(chunk, static_cast<size_t>(got));
+        }
+        line = m_pending.substr(0, end);
+        m_pending.erase(0, end + 1);
+        return true;
+    }
+
+    // Reads up to the line starting with `prefix` and returns it.
+    std::string waitForLine(const std::string& prefix)
+    {
+        std::string line;
+        while (nextLine(line)) {
+            if (line.rfind(prefix, 0) == 0)
+                return line;
+        }
+        throw std::runtime_error("no line \"" + prefix + "...\" from the host");
+    }
+
+    // Waits for `count` inputs of `kind` (none: no input), then for the next idle frame, and takes
+    // its size and the views it lists.
+    void waitForIdle(const char* kind, int count = 1)
+    {
+        for (int seen = 0; kind && seen < count; ++seen)
+            waitForLine(std::string("input ") + kind + " ");
+        std::istringstream idle(waitForLine("idle "));
+        std::string word;
+        idle >> word >> word >> m_size;
+        m_views.clear();
+        while (m_pending.rfind("view ", 0) == 0) {
+            std::string line;
+            nextLine(line);
+            size_t numbers = line.size();
+            for (int i = 0; i < 4; ++i)
+                numbers = line.rfind(' ', numbers - 1);
+            Frame frame;
+            std::istringstream(line.substr(numbers)) >> frame.x >> frame.y >> frame.width >> frame.height;
+            m_views[line.substr(5, numbers - 5)] = frame;
+        }
+    }
+
+    // One xdotool command, then the idle frame after the last of its `count` inputs of `kind`.
+    void act(const std::string& arguments, const char* kind, int count = 1)
+    {
+        shell("xdotool " + arguments);
+        if (kind)
+            waitForIdle(kind, count);
+    }
+
+    std::string at(double x, double y)
+    {
+        return "mousemove --window " + m_window + " " + std::to_string(int(x * kScale)) + " " +
+               std::to_string(int(y * kScale));
+    }
+
+    void click(const std::string& name, const char* kind = "up")
+    {
+        require(m_views.count(name), name + " is not on screen");
+        const Frame frame = m_views[name];
+        act(at(frame.x + frame.width / 2, frame.y + frame.height / 2) + " click 1", kind);
+    }
+
+    bool onScreen(const std::string& name)
+    {
+        return m_views.count(name) && m_views[name].y >= 0 && m_views[name].y + m_views[name].height <= 667;
+    }
+
+    void type(const std::string& text) { act("type " + text, "text", static_cast<int>(text.size())); }
+
+    // The QR code the window shows, from its pixels.
+    std::string scanWindow()
+    {
+        XWindowAttributes size;
+        XImage* image = nullptr;
+        if (XGetWindowAttributes(display, std::stoul(m_window), &size))
+            image = XGetImage(display, std::stoul(m_window), 0, 0, size.width, size.height, AllPlanes, ZPixmap);
+        if (!image)
+            return {};
+        m_picture = "P6\n" + std::to_string(size.width) + " " + std::to_string(size.height) + "\n255\n";
+        std::vector<std::uint8_t> luminance;
+        for (int y = 0; y < image->height; ++y) {
+            for (int x = 0; x < image->width; ++x) {
+                const unsigned long pixel = XGetPixel(image, x, y);
+                const char rgb[] = {char(pixel >> 16), char(pixel >> 8), char(pixel)};
+                m_picture.append(rgb, 3);
+                luminance.push_back(static_cast<std::uint8_t>(pixel >> 8));
+            }
+        }
+        XDestroyImage(image);
+        return qr_test::scanLuminance(luminance, size.width, size.height).bytes;
+    }
+
+    int waitForExit()
+    {
+        std::string line;
+        while (nextLine(line)) {
+        }
+        int status = -1;
+        if (!m_ended || waitpid(std::exchange(m_host, 0), &status, 0) < 0 || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+
+    static inline pid_t xvfb = 0;
+    static inline Display* display = nullptr;
+    pid_t m_host = 0;
+    int m_output = -1;
+    bool m_ended = false; // the host closed its output
+    std::string m_window, m_pending, m_log, m_size;
+    std::string m_picture; // the window's last picture, as a PPM file
+    std::map<std::string, Frame> m_views;
+};
+
+TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
+{
+    start();
+    click("Payment_Details_Button");
+    click("paymentAmountTextField");
+    type("1250");
+    for (int drags = 0; drags < 3 && !onScreen("paymentPurposeSwitch"); ++drags)
+        act(at(187, 500) + " mousedown 1 " + at(187, 480) + " " + at(187, 350) + " " + at(187, 250) + " mouseup 1",
+            "up");
+    click("paymentPurposeSwitch");
+    click("paymentPurposeTextField");
+    shell("sh -c 'printf T1 | xclip -selection clipboard -i >/dev/null 2>&1'");
+    require(shell("xclip -selection clipboard -o") == "T1", "the clipboard does not hold T1");
+    act("key ctrl+v", "key");
+    click("Update_Payment_Details_Button");
+    const std::string payload = scanWindow();
+    EXPECT_NE(payload.find("540412.5"), std::string::npos) << payload;
+    EXPECT_NE(payload.find("0802T1"), std::string::npos) << payload;
+
+    click("Save_To_Gallery_Button");
+    click("Save Image", nullptr);
+    const std::string saved = waitForLine("saved ");
+    waitForIdle(nullptr);
+    const auto card = platform::UIImage::contentsOfFile(saved.substr(saved.find(' ') + 1));
+    ASSERT_TRUE(card);
+    EXPECT_EQ(qr_test::scan(*card).bytes, payload);
+    click("Back_Button", nullptr);
+    EXPECT_EQ(waitForExit(), 0);
+}
+
+TEST_F(WindowHostTest, ResizedWindowKeepsTheFlowOnScreen)
+{
+    start();
+    act("windowsize " + m_window + " 640 1136", "resize");
+    EXPECT_EQ(m_size, "320x568");
+    EXPECT_EQ(m_views["Payment_Details_Button"].y + m_views["Payment_Details_Button"].height, 568);
+    click("Payment_Details_Button");
+    EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
+    kill(m_host, SIGTERM);
+    EXPECT_EQ(waitForExit(), 0);
+}
+
+TEST_F(WindowHostTest, RefundTypedPaidAndContinued)
+{
+    start("--refund");
+    click("paymentAmountTextField");
+    act("key --repeat 8 --delay 0 BackSpace", "key", 8);
+    type("1250");
+    act("key Return", "key");
+    click("PAY_BUTTON");
+    click("Continue", nullptr);
+    EXPECT_EQ(waitForLine("result refund "), "result refund ok 12.50");
+    EXPECT_EQ(waitForExit(), 0);
+}
+
+} // namespace
