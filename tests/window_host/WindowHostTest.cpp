@@ -147,11 +147,9 @@ protected:
     // Reads up to the line starting with `prefix` and returns it.
     std::string waitForLine(const std::string& prefix)
     {
-        std::string line;
-        while (nextLine(line)) {
+        for (std::string line; nextLine(line);)
             if (line.rfind(prefix, 0) == 0)
                 return line;
-        }
         throw std::runtime_error("no line \"" + prefix + "...\" from the host");
     }
 
@@ -205,22 +203,22 @@ protected:
     // The QR code the window shows, from its pixels.
     std::string scanWindow()
     {
+        const Window window = std::stoul(m_window);
         XWindowAttributes size;
-        XImage* image = nullptr;
-        if (XGetWindowAttributes(display, std::stoul(m_window), &size))
-            image = XGetImage(display, std::stoul(m_window), 0, 0, size.width, size.height, AllPlanes, ZPixmap);
+        XImage* image = XGetWindowAttributes(display, window, &size)
+                            ? XGetImage(display, window, 0, 0, size.width, size.height, AllPlanes, ZPixmap)
+                            : nullptr;
         if (!image)
             return {};
         m_picture = "P6\n" + std::to_string(size.width) + " " + std::to_string(size.height) + "\n255\n";
         std::vector<std::uint8_t> luminance;
-        for (int y = 0; y < image->height; ++y) {
+        for (int y = 0; y < image->height; ++y)
             for (int x = 0; x < image->width; ++x) {
                 const unsigned long pixel = XGetPixel(image, x, y);
                 const char rgb[] = {char(pixel >> 16), char(pixel >> 8), char(pixel)};
                 m_picture.append(rgb, 3);
                 luminance.push_back(static_cast<std::uint8_t>(pixel >> 8));
             }
-        }
         XDestroyImage(image);
         return qr_test::scanLuminance(luminance, size.width, size.height).bytes;
     }
