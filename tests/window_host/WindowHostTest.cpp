@@ -128,34 +128,28 @@ protected:
     {
         const auto deadline = std::chrono::steady_clock::now() + kPatience;
         size_t end;
-        while ((end = m_pending.find('\n')) == std::string::npos) {
+        while ((end = m_log.find('\n', m_read)) == std::string::npos) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd ready{m_output, POLLIN, 0};
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             char chunk[65536];
-            ssize_t got = 0;
             if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1)
                 return false;
-            if ((got = read(m_output, chunk, sizeof chunk)) <= 0) {
-                m_ended = true;
-                return false;
-            }
-            m_pending.append(chunk, static_cast<size_t>(got));
+            const ssize_t got = read(m_output, chunk, sizeof chunk);
+            if (got <= 0)
+                return !(m_ended = true);
             m_log.append(chunk, static_cast<size_t>(got));
         }
-        line = m_pending.substr(0, end);
-        m_pending.erase(0, end + 1);
+        line = m_log.substr(m_read, end - m_read);
+        m_read = end + 1;
         return true;
     }
 
     // Reads up to the line starting with `prefix` and returns it.
     std::string waitForLine(const std::string& prefix)
     {
-        std::string line;
-        while (nextLine(line)) {
+        for (std::string line; nextLine(line);)
             if (line.rfind(prefix, 0) == 0)
                 return line;
-        }
         throw std::runtime_error("no line \"" + prefix + "...\" from the host");
     }
 
@@ -169,15 +163,12 @@ protected:
         std::string word;
         idle >> word >> word >> m_size;
         m_views.clear();
-        while (m_pending.rfind("view ", 0) == 0) {
-            std::string line;
-            nextLine(line);
+        for (std::string line; m_log.compare(m_read, 5, "view ") == 0 && nextLine(line);) {
             size_t numbers = line.size();
             for (int i = 0; i < 4; ++i)
                 numbers = line.rfind(' ', numbers - 1);
-            Frame frame;
+            Frame& frame = m_views[line.substr(5, numbers - 5)];
             std::istringstream(line.substr(numbers)) >> frame.x >> frame.y >> frame.width >> frame.height;
-            m_views[line.substr(5, numbers - 5)] = frame;
         }
     }
 
@@ -212,35 +203,33 @@ protected:
     // The QR code the window shows, from its pixels.
     std::string scanWindow()
     {
+        const Window window = std::stoul(m_window);
         XWindowAttributes size;
-        XImage* image = nullptr;
-        if (XGetWindowAttributes(display, std::stoul(m_window), &size))
-            image = XGetImage(display, std::stoul(m_window), 0, 0, size.width, size.height, AllPlanes, ZPixmap);
+        XImage* image = XGetWindowAttributes(display, window, &size)
+                            ? XGetImage(display, window, 0, 0, size.width, size.height, AllPlanes, ZPixmap)
+                            : nullptr;
         if (!image)
             return {};
         m_picture = "P6\n" + std::to_string(size.width) + " " + std::to_string(size.height) + "\n255\n";
         std::vector<std::uint8_t> luminance;
-        for (int y = 0; y < image->height; ++y) {
+        for (int y = 0; y < image->height; ++y)
             for (int x = 0; x < image->width; ++x) {
                 const unsigned long pixel = XGetPixel(image, x, y);
                 const char rgb[] = {char(pixel >> 16), char(pixel >> 8), char(pixel)};
                 m_picture.append(rgb, 3);
                 luminance.push_back(static_cast<std::uint8_t>(pixel >> 8));
             }
-        }
         XDestroyImage(image);
         return qr_test::scanLuminance(luminance, size.width, size.height).bytes;
     }
 
     int waitForExit()
     {
-        std::string line;
-        while (nextLine(line)) {
+        for (std::string line; nextLine(line);) {
         }
         int status = -1;
-        if (!m_ended || waitpid(std::exchange(m_host, 0), &status, 0) < 0 || !WIFEXITED(status))
-            return -1;
-        return WEXITSTATUS(status);
+        const bool exited = m_ended && waitpid(std::exchange(m_host, 0), &status, 0) > 0 && WIFEXITED(status);
+        return exited ? WEXITSTATUS(status) : -1;
     }
 
     static inline pid_t xvfb = 0;
@@ -248,7 +237,9 @@ protected:
     pid_t m_host = 0;
     int m_output = -1;
     bool m_ended = false; // the host closed its output
-    std::string m_window, m_pending, m_log, m_size;
+    std::string m_log;    // all the host wrote; lines before m_read are taken
+    size_t m_read = 0;
+    std::string m_window, m_size;
     std::string m_picture; // the window's last picture, as a PPM file
     std::map<std::string, Frame> m_views;
 };

@@ -6,7 +6,9 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <iomanip>
 #include <optional>
+#include <sstream>
 #include <string>
 
 using platform::Date;
@@ -106,14 +108,7 @@ TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
         {"Europe/London", "Europe/London"},
         {"Australia/Lord_Howe", "Australia/Lord_Howe"},
     };
-    struct RestoresTZ {
-        std::optional<std::string> saved = std::getenv("TZ") ? std::optional(std::getenv("TZ")) : std::nullopt;
-        ~RestoresTZ()
-        {
-            saved ? setenv("TZ", saved->c_str(), 1) : unsetenv("TZ");
-            tzset();
-        }
-    } restoresTZ;
+    const auto savedTZ = std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt;
     DateFormatter formatter;
     formatter.setDateFormat("yyyy-MM-dd HH:mm:ss");
     formatter.setLocale(Locale("en_US"));
@@ -121,12 +116,9 @@ TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
         setenv("TZ", c.tz, 1);
         for (double seconds : {kSixDecember2026, kSixDecember2026 - 180 * 86400.0}) {
             const auto instant = static_cast<std::time_t>(seconds);
-            std::tm local{};
-            tzset();
-            localtime_r(&instant, &local);
-            char expected[32];
-            std::strftime(expected, sizeof expected, "%Y-%m-%d %H:%M:%S", &local);
-            EXPECT_EQ(formatter.string(Date{seconds}), expected) << c.tz;
+            std::ostringstream expected; // as the C library reads TZ
+            expected << std::put_time(std::localtime(&instant), "%Y-%m-%d %H:%M:%S");
+            EXPECT_EQ(formatter.string(Date{seconds}), expected.str()) << c.tz;
             if (c.identifier) {
                 EXPECT_EQ(TimeZone::current(Date{seconds}).identifier(), c.identifier) << c.tz;
             }
@@ -135,6 +127,8 @@ TEST(DateFormatter, WithoutAZoneFormatsInTheSystemsZoneOfThatMoment)
     TimeZone::setCurrent(TimeZone::utc());
     EXPECT_EQ(formatter.string(Date{0}), "1970-01-01 00:00:00") << "a zone the host set wins";
     TimeZone::setCurrent(std::nullopt);
+    savedTZ ? setenv("TZ", savedTZ->c_str(), 1) : unsetenv("TZ");
+    tzset();
 }
 
 TEST(TimeZone, KnowsOffsetsAndRefusesUnknownNames)

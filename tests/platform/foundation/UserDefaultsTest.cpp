@@ -121,11 +121,10 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
     first->removeObjectForKey("theirs"); // beside the other's new key
     second->set(6, "new");
     first->removeObjectForKey("unseen"); // never seen here
-    auto third = UserDefaults::persistent(m_file);
-    EXPECT_EQ(third->dictionaryRepresentation(), first->dictionaryRepresentation());
-    EXPECT_EQ(third->dictionaryRepresentation().size(), 4u); // both currency keys, "shared" and "new"
-    EXPECT_EQ(third->integerForKey("shared"), 4);
-    EXPECT_EQ(third->integerForKey("new"), 6);
+    AnyValue::Dictionary merged{{"TAVRORecentCurrency", "356"}, {"shared", 4}, {"new", 6}};
+    merged["TAVROSelectedCurrencies"] = AnyValue::Dictionary{{"356", 1}};
+    EXPECT_EQ(first->dictionaryRepresentation(), merged);
+    EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), merged);
 
     // A missing directory is created on the first save.
     auto nested = UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json");
@@ -137,37 +136,35 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
 // Processes saving at once keep every key; one killed while it saves (holding the lock) blocks no one.
 TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoOne)
 {
-    constexpr int kProcesses = 4;
-    constexpr int kKeys = 25;
-    auto waitFor = [](pid_t pid) {
+    constexpr int kProcesses = 4, kKeys = 25;
+    auto statusOf = [](pid_t pid) {
         int status = -1;
         EXPECT_EQ(::waitpid(pid, &status, 0), pid);
         return status;
     };
-    if (const pid_t killed = ::fork(); killed == 0) {
+    const pid_t killed = ::fork();
+    if (killed == 0) {
         const rlimit noCore{0, 0}, tight{64, 64}; // the file-size limit kills it mid-write
         ::setrlimit(RLIMIT_CORE, &noCore);
         std::signal(SIGXFSZ, SIG_DFL);
         ::setrlimit(RLIMIT_FSIZE, &tight);
         UserDefaults::persistent(m_file)->set(std::string(1000, 'x'), "large");
         ::_exit(0);
-    } else {
-        const int status = waitFor(killed);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
     }
+    const int killedStatus = statusOf(killed);
+    ASSERT_TRUE(WIFSIGNALED(killedStatus) && WTERMSIG(killedStatus) == SIGXFSZ);
     std::vector<pid_t> children;
     for (int process = 0; process < kProcesses; ++process) {
-        if (const pid_t pid = ::fork(); pid != 0) {
-            children.push_back(pid);
+        children.push_back(::fork());
+        if (children.back() != 0)
             continue;
-        }
         auto defaults = UserDefaults::persistent(m_file);
         for (int key = 0; key < kKeys; ++key)
             defaults->set(key, std::to_string(process) + "-" + std::to_string(key));
         ::_exit(0);
     }
     for (const pid_t pid : children)
-        EXPECT_EQ(waitFor(pid), 0);
+        EXPECT_EQ(statusOf(pid), 0);
     EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation().size(), std::size_t{kProcesses * kKeys});
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
 }
@@ -180,27 +177,23 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
     using Dictionary = AnyValue::Dictionary;
     struct Row {
         const char* name;
-        std::function<void()> fault;
         AnyValue value; // what the store sets
         const char* line;
-        std::optional<Dictionary> saved; // the file after the save; nullopt when kept as it was
+        std::optional<Dictionary> saved = {}; // the file after the save; nullopt when kept as it was
+        std::function<void()> fault = {};
     };
     const Row rows[] = {
-        {"a directory in the lock file's place",
+        {"a directory in the lock file's place", 2, "saving without the lock",
+         Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}},
          [&] {
              fs::remove(m_dir / "defaults.json.lock");
              fs::create_directory(m_dir / "defaults.json.lock");
-         },
-         2, "saving without the lock", Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}}},
-        {"a file damaged since the load", [&] { write(m_file, "{\"other\": "); }, 2, "damaged defaults file moved to",
-         Dictionary{{"mine", 1}, {"new", 2}}},
-        {"a file grown past the read limit", [&] { fs::resize_file(m_file, kMaxDefaultsFileSize + 1); }, 2,
-         "is larger than 16 MB; kept for the next save", std::nullopt},
-        {"a text past the read limit",
-         {},
-         std::string(kMaxDefaultsFileSize, 'x'),
-         "would be larger than 16 MB",
-         std::nullopt},
+         }},
+        {"a file damaged since the load", 2, "damaged defaults file moved to", Dictionary{{"mine", 1}, {"new", 2}},
+         [&] { write(m_file, "{\"other\": "); }},
+        {"a file grown past the read limit", 2, "is larger than 16 MB; kept for the next save", std::nullopt,
+         [&] { fs::resize_file(m_file, kMaxDefaultsFileSize + 1); }},
+        {"a text past the read limit", std::string(kMaxDefaultsFileSize, 'x'), "would be larger than 16 MB"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

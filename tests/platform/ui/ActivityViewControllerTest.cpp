@@ -139,17 +139,18 @@ TEST_F(ActivityViewControllerTest, ATappedRowChoosesItsActivityAndTheHostCarries
 {
     auto presenter = NSObject::create<UIViewController>();
     auto window = showInWindow(presenter);
-    auto tapRow = [](const std::shared_ptr<UIActivityViewController>& sheet, const char* title) {
+    auto presentAndTapRow = [&](Finish& finish, const char* title) {
+        auto sheet = presentedSheet(presenter, finish);
         auto row = std::dynamic_pointer_cast<UIButton>(findViewByText(sheet->view(), title));
         ASSERT_TRUE(row) << title;
         tapView(row);
         EXPECT_TRUE(sheet->isFinished());
+        advance(0.3);
     };
 
     // Without a host handler the chosen activity counts as done.
     Finish saved;
-    tapRow(presentedSheet(presenter, saved), "Save Image");
-    advance(0.3);
+    presentAndTapRow(saved, "Save Image");
     EXPECT_EQ(saved.calls, 1);
     EXPECT_EQ(saved.type, UIActivityTypeSaveToCameraRoll);
     EXPECT_TRUE(saved.completed);
@@ -164,8 +165,7 @@ TEST_F(ActivityViewControllerTest, ATappedRowChoosesItsActivityAndTheHostCarries
                           std::to_string(items.size()) + " item, completion " + std::to_string(mailed.calls));
             return type != UIActivityTypeMail;
         });
-    tapRow(presentedSheet(presenter, mailed), "Mail");
-    advance(0.3);
+    presentAndTapRow(mailed, "Mail");
     EXPECT_EQ(log, (Log{"Mail, gone, 1 item, completion 0"}));
     EXPECT_EQ(mailed.type, UIActivityTypeMail);
     EXPECT_FALSE(mailed.completed);

@@ -207,8 +207,7 @@ TEST_F(ScrollViewTest, AFingerPastTheSlopTakesTheTouchFromTheControlAndDragsTheC
         CGPoint to; // from (50, 120), on the control, in ten equal moves
         bool scrollEnabled;
         double offset;
-        Texts fired;
-        Texts events;
+        Texts fired, events; // the control's actions, the delegate's calls
     };
     const Case cases[] = {
         {"within the slop: a tap", {50, 112}, true, 0, {"up"}, {}},
@@ -252,8 +251,7 @@ TEST_F(ScrollViewTest, TheInnermostScrollViewThatCanMoveTakesTheDragAndOnlyTheFi
         const char* name;
         CGSize innerContent;
         CGPoint to; // from (160, 200), inside the inner view, in ten equal moves
-        CGPoint innerOffset;
-        CGPoint outerOffset;
+        CGPoint innerOffset, outerOffset;
     };
     const Case cases[] = {
         {"both move up and down: the inner takes it", {320, 1000}, {160, 100}, {0, 80}, {0, 0}},
