@@ -59,8 +59,8 @@ void showRefusal(HostWalk& walk, const HostOptions& options, const std::shared_p
 int runFlowDemo(const HostOptions& options)
 {
     platform::UIDriver driver;
-    // After the driver, which starts from the default screen, and before any window is made:
-    // windows take the screen's size when they are made.
+    // After the driver, which starts from the default screen; the windows that cover the screen
+    // follow it.
     platform::UIScreen::main()->setBounds({0, 0, options.screenWidth, options.screenHeight});
     auto host = makeHostWindow();
     driver.runUntilIdle();

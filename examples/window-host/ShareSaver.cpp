@@ -26,10 +26,8 @@ ShareSaver::~ShareSaver()
 bool ShareSaver::share(const platform::UIActivityType& type, const std::vector<platform::UIActivityItem>& items)
 {
     platform::UIImagePtr image;
-    for (const auto& item : items) {
-        if (!image)
-            image = item.imageValue();
-    }
+    for (auto item = items.begin(); !image && item != items.end(); ++item)
+        image = item->imageValue();
     if (type != platform::UIActivityTypeSaveToCameraRoll || !image) {
         std::printf("share %s\n", type.c_str());
         return false;
