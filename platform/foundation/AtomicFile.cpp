@@ -48,6 +48,9 @@ void syncDirectory(const std::filesystem::path& directory)
 
 constexpr std::string_view kTemporaryTail = ".tmp-XXXXXX";
 
+// Links followed on the way to a file before it counts as a loop (the kernel's own limit).
+constexpr int kMaxLinkHops = 40;
+
 // Whether `fd` is still the file at `path` (a cleaner may remove a temporary file between its
 // creation and its lock).
 bool isFileAt(int fd, const std::string& path)
@@ -80,7 +83,16 @@ void removeAbandonedTemporaries(const std::filesystem::path& directory, const st
     }
 }
 
-// A new, locked temporary file next to `file`; -1 (errno set) on failure. Its name goes to `name`.
+// Removes the temporary file `fd` was made as, unless something else has taken its name since.
+void removeIfStillAt(int fd, const std::string& path)
+{
+    if (isFileAt(fd, path))
+        ::unlink(path.c_str());
+}
+
+// A new temporary file next to `file`, locked where the file system keeps locks; -1 (errno set) on
+// failure. Its name goes to `name`. Where a lock cannot be had, no cleaner can take one either, so
+// the unlocked file is as safe from them while it is still the file at its name.
 int createTemporary(const std::filesystem::path& directory, const std::filesystem::path& file, std::string& name)
 {
     const std::string pattern = (directory / (file.filename().string() + std::string(kTemporaryTail))).string();
@@ -91,7 +103,9 @@ int createTemporary(const std::filesystem::path& directory, const std::filesyste
         if (fd < 0)
             return -1;
         name = buffer.data();
-        if (::flock(fd, LOCK_EX) == 0 && isFileAt(fd, name))
+        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR)
+            continue;
+        if (isFileAt(fd, name))
             return fd;
         ::close(fd); // taken away by a cleaner in another process before it was locked
     }
@@ -118,15 +132,29 @@ bool keepOwnerAndPermissions(int fd, const std::filesystem::path& file)
 
 std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error)
 {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec)))
+    if (!fs::is_symlink(fs::symlink_status(file, ec)))
         return file;
-    std::filesystem::path target = std::filesystem::canonical(file, ec);
-    if (ec) {
-        fail(error, "cannot follow the link " + file.string(), ec.value());
+    auto cannotFollow = [&](int code) {
+        fail(error, "cannot follow the link " + file.string(), code);
         return std::nullopt;
+    };
+    // Followed link by link, as the final target may not exist yet (a first save creates it).
+    fs::path target = file;
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        if (hops == kMaxLinkHops)
+            return cannotFollow(ELOOP);
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec)
+            return cannotFollow(ec.value());
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    return target;
+    // An existing target's real path; else its folder's real path and its name.
+    fs::path resolved = fs::weakly_canonical(target, ec);
+    if (ec)
+        return cannotFollow(ec.value());
+    return resolved;
 }
 
 bool writeFileAtomically(const std::filesystem::path& requested, std::string_view contents, std::string* error)
@@ -147,16 +175,17 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     if (fd < 0)
         return fail(error, "cannot create a temporary file in " + directory.string(), errno);
 
-    // The lock is held until the rename, so no cleaner takes the file while it is being written.
+    // Where locks work, the lock is held until the rename, so no cleaner takes the file while it is
+    // being written.
     if (!keepOwnerAndPermissions(fd, file) || !writeAll(fd, contents) || ::fsync(fd) != 0) {
         const int code = errno;
-        ::unlink(temporary.c_str());
+        removeIfStillAt(fd, temporary);
         ::close(fd);
         return fail(error, "cannot write " + temporary, code);
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int code = errno;
-        ::unlink(temporary.c_str());
+        removeIfStillAt(fd, temporary);
         ::close(fd);
         return fail(error, "cannot replace " + file.string(), code);
     }

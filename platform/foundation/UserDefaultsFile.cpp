@@ -43,22 +43,19 @@ StoredDefaults readStoredDefaults(const std::filesystem::path& file)
     int errorNumber = 0;
     const std::optional<std::string> text = readWholeFile(file, kMaxDefaultsFileSize, &failure, &errorNumber);
     if (!text) {
-        std::error_code ec;
-        // A link that leads nowhere reads as missing, but it is something at the path all the same.
-        const bool danglingLink = failure == FileReadFailure::missing &&
-                                  std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec));
-        if (failure == FileReadFailure::missing && !danglingLink)
+        // A link whose target is not made yet is missing too: a save creates the target.
+        if (failure == FileReadFailure::missing)
             return {StoredDefaults::State::missing, {}, {}};
         // Nothing says these are damaged: they stay for whoever can read them, this process
         // included once its trouble (no descriptor, no memory, an I/O error) has passed. Saving
         // this process's values alone over them would lose every value stored before.
         std::string why;
-        if (failure == FileReadFailure::notRegularFile || danglingLink)
+        if (failure == FileReadFailure::notRegularFile)
             why = " is not a regular file";
         else if (failure == FileReadFailure::permissionDenied)
             why = " may not be read";
         else if (failure == FileReadFailure::tooLarge)
-            why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MB";
+            why = " is larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) + " MiB";
         else
             why = " could not be read (" + errnoText(errorNumber) + ")";
         return {StoredDefaults::State::leftAlone, {}, std::move(why)};
@@ -136,7 +133,7 @@ std::optional<AnyValue::Dictionary> saveDefaultsChanges(const std::filesystem::p
     const std::string text = toJson(AnyValue(merged), true);
     if (text.size() > kMaxDefaultsFileSize)
         return notSaved("the file would be larger than " + std::to_string(kMaxDefaultsFileSize / (1024 * 1024)) +
-                        " MB, which no process reads");
+                        " MiB, which no process reads");
     std::string error;
     if (!writeFileAtomically(file, text, &error))
         return notSaved(error);

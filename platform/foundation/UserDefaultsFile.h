@@ -30,13 +30,14 @@ constexpr std::size_t kMaxDefaultsFileSize = 16 * 1024 * 1024;
 // more level).
 constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
 
-// Reads `file`. A missing file is an empty store. A regular file whose bytes are not JSON, or not a
-// JSON object, is damaged: it is renamed to "<name>.corrupt-<n>" (the first unused n from 1), one
-// debug line says so, and the store starts empty. Anything else at the path is left alone with one
-// debug line (naming the error for a read that failed), and the store is empty and not writable,
-// so settings live in memory only: something that is not a regular file (or a link to one), a
-// file this process may not read, one over kMaxDefaultsFileSize, and a file that failed to read
-// for any other reason (no free descriptor, no memory, an I/O error, any error once it was open).
+// Reads `file`. A missing file (or a link to one not made yet) is an empty store. A regular file
+// whose bytes are not JSON, or not a JSON object, is damaged: it is renamed to "<name>.corrupt-<n>"
+// (the first unused n from 1), one debug line says so, and the store starts empty. Anything else
+// at the path is left alone with one debug line (naming the error for a read that failed), and the
+// store is empty and not writable, so settings live in memory only: something that is not a
+// regular file (or a link to one), a file this process may not read, one over
+// kMaxDefaultsFileSize, and a file that failed to read for any other reason (no free descriptor,
+// no memory, an I/O error, any error once it was open).
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
 // Holds the lock every writer of `file` takes around its save: "<name>.lock" beside the file a write

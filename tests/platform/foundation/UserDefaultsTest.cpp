@@ -15,6 +15,7 @@
 #include <functional>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -171,17 +172,29 @@ TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoO
 
 // What goes wrong between a store's load and its save: the save keeps every value it can, or
 // writes nothing and keeps its change for the next save; one line says so (once a store for a
-// missing lock).
+// missing lock); no temporary file is left. A fault that lasts as long as the process (a file
+// system without locks, where another holder saves first) is met in a forked child.
 TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
 {
     using Dictionary = AnyValue::Dictionary;
     struct Row {
         const char* name;
-        AnyValue value; // what the store sets
-        const char* line;
+        AnyValue value;                       // what the store sets
+        const char* line;                     // nullptr for none
         std::optional<Dictionary> saved = {}; // the file after the save; nullopt when kept as it was
         std::function<void()> fault = {};
+        bool inChild = false;
     };
+    // Another holder sets a key just before this store: both save where locks work, or where none
+    // can be had.
+    auto theirs = [this] { UserDefaults::persistent(m_file)->set(1, "theirs"); };
+    auto noLocks = [&](int code) {
+        return [&, code] {
+            EXPECT_TRUE(testing_support::failCallsOnNewDescriptors(SYS_flock, code));
+            theirs();
+        };
+    };
+    const Dictionary bothHolders{{"mine", 1}, {"other", 1}, {"theirs", 1}, {"new", 2}};
     const Row rows[] = {
         {"a directory in the lock file's place", 2, "saving without the lock",
          Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}},
@@ -191,12 +204,15 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
          }},
         {"a file damaged since the load", 2, "damaged defaults file moved to", Dictionary{{"mine", 1}, {"new", 2}},
          [&] { write(m_file, "{\"other\": "); }},
-        {"a file grown past the read limit", 2, "is larger than 16 MB; kept for the next save", std::nullopt,
+        {"a file grown past the read limit", 2, "is larger than 16 MiB; kept for the next save", std::nullopt,
          [&] { fs::resize_file(m_file, kMaxDefaultsFileSize + 1); }},
-        {"a text past the read limit", std::string(kMaxDefaultsFileSize, 'x'), "would be larger than 16 MB"},
+        {"a text past the read limit", std::string(kMaxDefaultsFileSize, 'x'), "would be larger than 16 MiB"},
+        {"no locks (ENOLCK)", 2, "without the lock (cannot lock", bothHolders, noLocks(ENOLCK), true},
+        {"no locks (EOPNOTSUPP)", 2, "without the lock (cannot lock", bothHolders, noLocks(EOPNOTSUPP), true},
+        {"no locks (ENOSYS)", 2, "without the lock (cannot lock", bothHolders, noLocks(ENOSYS), true},
+        {"working locks, in a child", 2, nullptr, bothHolders, theirs, true},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    auto check = [&](const Row& row) {
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         auto mine = UserDefaults::persistent(m_file);
@@ -221,8 +237,18 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
         Dictionary expected = row.saved.value_or(Dictionary{{"mine", 1}, {"other", 1}, {"new", 2}});
         expected["last"] = 3;
         EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), expected);
-        EXPECT_EQ(log.lines().size(), 1u);
-        EXPECT_TRUE(log.contains(row.line)) << log.lines().front();
+        EXPECT_EQ(log.lines().size(), row.line ? 1u : 0u);
+        EXPECT_TRUE(!row.line || log.contains(row.line)) << ::testing::PrintToString(log.lines());
+        for (const std::string& name : filesInDir())
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
+        return !HasFailure();
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.inChild)
+            EXPECT_EXIT(::_exit(check(row) ? 0 : 1), ::testing::ExitedWithCode(0), "");
+        else
+            check(row);
     }
 }
 
@@ -319,7 +345,7 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
              write(m_file, "");
              fs::resize_file(m_file, kMaxDefaultsFileSize + 1); // sparse: nothing is written
          },
-         Load::here, "is larger than 16 MB"},
+         Load::here, "is larger than 16 MiB"},
         {"no free descriptor to open it", [&] { write(m_file, stored); }, Load::withoutDescriptors,
          "could not be read (Too many open files)"},
         {"a read that says the open file is missing", [&] { write(m_file, stored); }, Load::withReadsFailing,
@@ -404,6 +430,16 @@ TEST_F(UserDefaultsTest, FilesItMayNotReadStayAndRewritesKeepLinksAndPermissions
         }
     }
     fs::permissions(m_dir, fs::perms(0755));
+
+    // A link to a file not made yet: the first change makes it at the link's target.
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir / "real");
+    fs::create_symlink(fs::path("real") / "store.json", m_file);
+    DebugLogCapture log;
+    UserDefaults::persistent(m_file)->set(2, "fresh");
+    EXPECT_TRUE(fs::is_symlink(m_file));
+    EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), (AnyValue::Dictionary{{"fresh", 2}}));
+    EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(UserDefaultsTest, ValuesNestedTooDeepForTheFileAreRefused)

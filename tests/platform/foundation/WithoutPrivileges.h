@@ -1,7 +1,7 @@
 #pragma once
 // Checks of how code meets what a host may lack, each in a forked child that the lack goes with:
 // root's privileges (permission checks do not apply to root, and these tests often run as root),
-// free file descriptors, or a file system whose reads work.
+// free file descriptors, or a file system whose reads or locks work.
 
 #include <gtest/gtest.h>
 
@@ -48,24 +48,31 @@ template <class Check>
     ::_exit(check(freeThem) ? 0 : 1);
 }
 
-// The same where every read() from a descriptor opened from now on fails with `errorNumber`, as a
-// network or FUSE file system may fail a read of a file it has opened.
-template <class Check>
-[[noreturn]] void runWithReadsFailing(int errorNumber, Check check)
+// Makes every call `syscall` (read, flock) on a descriptor opened from now on fail with
+// `errorNumber`, for the rest of this process; false when it could not be arranged.
+inline bool failCallsOnNewDescriptors(unsigned syscall, int errorNumber)
 {
     const int firstNew = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     ::close(firstNew);
     sock_filter program[] = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_read, 0, 3),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, syscall, 0, 3),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])), // the descriptor's low half
         BPF_JUMP(BPF_JMP | BPF_JGE | BPF_K, static_cast<unsigned>(firstNew), 0, 1),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(errorNumber) & SECCOMP_RET_DATA)),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
     };
     const sock_fprog filter{static_cast<unsigned short>(std::size(program)), program};
-    if (firstNew < 0 || ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-        ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) != 0)
+    return firstNew >= 0 && ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+}
+
+// Runs `check` as above where every read() from a descriptor opened from now on fails with
+// `errorNumber`, as a network or FUSE file system may fail a read of a file it has opened.
+template <class Check>
+[[noreturn]] void runWithReadsFailing(int errorNumber, Check check)
+{
+    if (!failCallsOnNewDescriptors(SYS_read, errorNumber))
         ::_exit(2);
     ::_exit(check() ? 0 : 1);
 }
