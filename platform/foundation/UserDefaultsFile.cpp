@@ -14,15 +14,20 @@ namespace {
 // Highest suffix tried when moving a damaged file aside.
 constexpr int kMaxCorruptCopies = 1000;
 
-std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file)
+// Renames a damaged file to the first free "<name>.corrupt-<n>". Through a link, the link's target
+// goes aside and the link stays, so a host's link into its data folder survives the next save.
+std::optional<std::filesystem::path> moveAside(const std::filesystem::path& path)
 {
+    const std::optional<std::filesystem::path> file = replacedFile(path);
+    if (!file)
+        return std::nullopt;
     for (int n = 1; n <= kMaxCorruptCopies; ++n) {
-        std::filesystem::path aside = file;
+        std::filesystem::path aside = *file;
         aside += ".corrupt-" + std::to_string(n);
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::symlink_status(aside, ec)))
             continue;
-        std::filesystem::rename(file, aside, ec);
+        std::filesystem::rename(*file, aside, ec);
         if (ec)
             return std::nullopt;
         return aside;

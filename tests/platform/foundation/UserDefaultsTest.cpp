@@ -280,6 +280,16 @@ TEST_F(UserDefaultsTest, DamagedFileIsKeptAsideAndTheStoreStartsEmpty)
     write(m_file, trailing);
     EXPECT_TRUE(UserDefaults::persistent(m_file)->dictionaryRepresentation().empty());
     EXPECT_EQ(read(m_dir / "defaults.json.corrupt-3"), trailing);
+
+    // Through a link, the target goes aside and the link stays.
+    fs::remove(m_file);
+    fs::create_directories(m_dir / "real");
+    write(m_dir / "real" / "store.json", damaged);
+    fs::create_symlink(fs::path("real") / "store.json", m_file);
+    UserDefaults::persistent(m_file)->set(6, "count");
+    EXPECT_TRUE(fs::is_symlink(m_file));
+    EXPECT_EQ(read(m_dir / "real" / "store.json.corrupt-1"), damaged);
+    EXPECT_EQ(UserDefaults::persistent(m_file)->integerForKey("count"), 6);
 }
 
 TEST_F(UserDefaultsTest, SomethingThatIsNotARegularFileIsLeftAlone)
