@@ -415,9 +415,7 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
                 EXPECT_EQ(form.contentOffset(), offset);
                 ++alreadyClear;
             }
-            const auto text = std::to_string(raw * 11);
-            typed["0" + std::to_string(raw - 5)] = text;
-            driver.type(text);
+            driver.type(typed["0" + std::to_string(raw - 5)] = std::to_string(raw * 11));
         }
         editor.reset();
         ASSERT_TRUE(pressUpdate());
