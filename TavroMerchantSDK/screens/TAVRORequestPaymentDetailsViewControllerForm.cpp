@@ -216,8 +216,8 @@ void TAVRORequestPaymentDetailsViewController::removeKeyboardObservers()
 
 void TAVRORequestPaymentDetailsViewController::keyboardWillShow(const platform::Notification& notification)
 {
-    const auto keyboard =
-        platform::rectFromUserInfo(notification.userInfo(), platform::UIKeyboardFrameBeginUserInfoKey);
+    // The end frame: while the keyboard is up its height may change, and the row must clear the new band.
+    const auto keyboard = platform::rectFromUserInfo(notification.userInfo(), platform::UIKeyboardFrameEndUserInfoKey);
     if (!keyboard || !m_currentTextField || !m_scrollView || !isViewLoaded())
         return;
     const auto row = m_currentTextField->superview();

@@ -72,7 +72,14 @@ void UIKeyboard::setHeight(double height)
         debugLog("UIKeyboard: ignoring the height " + classicNumber(height));
         return;
     }
+    if (height == m_height) {
+        return;
+    }
+    CGRect before = shownFrame();
     m_height = height;
+    if (m_visible) {
+        postShow(before, shownFrame());
+    }
 }
 
 CGRect UIKeyboard::shownFrame() const
@@ -102,6 +109,8 @@ void UIKeyboard::textInputDidBecomeFirstResponder(const std::shared_ptr<UIRespon
     m_hasActiveInput = true;
     if (!m_visible || stale) {
         show();
+    } else {
+        postShow(shownFrame(), shownFrame());
     }
 }
 
@@ -127,9 +136,14 @@ void UIKeyboard::hideIfNoInputRemains(std::uint64_t generation)
 
 void UIKeyboard::show()
 {
-    cancelPendingDidNotification();
     m_visible = true;
-    auto info = userInfo(hiddenFrame(), shownFrame());
+    postShow(hiddenFrame(), shownFrame());
+}
+
+void UIKeyboard::postShow(const CGRect& begin, const CGRect& end)
+{
+    cancelPendingDidNotification();
+    auto info = userInfo(begin, end);
     NotificationCenter::defaultCenter().post(UIKeyboardWillShowNotification, nullptr, info);
     m_didTimer = Timer::scheduledTimer(animationDuration, false, [info](Timer&) {
         UIKeyboard::shared().m_didTimer = nullptr;

@@ -5,8 +5,12 @@
 // the keyboard comes up: UIKeyboardWillShowNotification is posted at once and
 // UIKeyboardDidShowNotification when its animation ends on the run-loop clock. When the active input
 // resigns and, by the next run-loop turn, no other input has taken the focus, it goes down the same
-// way with the will-hide and did-hide notifications. Focus moving from one field to another (the
-// old one resigns, the new one becomes first responder) therefore posts nothing.
+// way with the will-hide and did-hide notifications.
+//
+// While it is up, the keyboard shows again for every input that takes the focus (each brings its own
+// input accessory view): will-show at once with the begin and end frames both the shown frame, then
+// did-show after the animation's duration, and no hide for the input that resigned. A height set
+// while it is up applies at once the same way, from the old shown frame to the new one.
 //
 // Every notification carries the begin and end frames (see UIKeyboardNotifications.h) and the
 // animation's duration. Up, the keyboard spans the main screen's width at its bottom edge; down,
@@ -37,8 +41,10 @@ public:
     UIKeyboard(const UIKeyboard&) = delete;
     UIKeyboard& operator=(const UIKeyboard&) = delete;
 
-    // Height in points (finite, > 0; anything else is logged and ignored). A change applies from the
-    // next time the keyboard comes up.
+    // Height in points (finite, > 0; anything else is logged and ignored): the whole band the host
+    // draws over the screen. While the keyboard is down a change applies from the next time it comes
+    // up; while it is up, at once (will-show from the old frame to the new one, then did-show). An
+    // equal height posts nothing.
     double height() const { return m_height; }
     void setHeight(double height);
     // True from the will-show notification until the will-hide one.
@@ -65,6 +71,8 @@ private:
     void observeTextInputs();
     void show();
     void hide();
+    // Will-show now, did-show when the animation has run; the keyboard is up throughout.
+    void postShow(const CGRect& begin, const CGRect& end);
     void hideIfNoInputRemains(std::uint64_t generation);
     void cancelPendingDidNotification();
 

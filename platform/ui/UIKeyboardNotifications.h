@@ -11,7 +11,8 @@
 namespace platform {
 
 // Posted on the default center (no object) when the keyboard starts to come up / is fully up,
-// and when it starts to go down / is fully gone.
+// and when it starts to go down / is fully gone. The show pair is posted again while the keyboard
+// is up when another input takes the focus or the keyboard's height changes.
 inline constexpr const char* UIKeyboardWillShowNotification = "UIKeyboardWillShowNotification";
 inline constexpr const char* UIKeyboardDidShowNotification = "UIKeyboardDidShowNotification";
 inline constexpr const char* UIKeyboardWillHideNotification = "UIKeyboardWillHideNotification";

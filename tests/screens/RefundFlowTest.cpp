@@ -14,6 +14,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIAlertController.h"
+#include "platform/ui/UIKeyboard.h"
 #include "platform/ui/UINavigationController.h"
 #include "LeakCycles.h"
 
@@ -222,6 +223,22 @@ TEST_F(RefundFlowTest, TheHostGetsAndKeepsTheAmountTheAlertShowed)
         EXPECT_EQ(screen->payButton()->title(platform::UIControlState::normal), title);
         endFlow();
     }
+}
+
+// The host's keyboard growing while the amount is edited: the amount row rises clear of the new band
+// and stays below the form's top.
+TEST_F(RefundFlowTest, TheAmountRowClearsAKeyboardThatGrowsWhileUp)
+{
+    auto screen = launch(janeDoe());
+    ASSERT_TRUE(screen);
+    ASSERT_TRUE(driver.focus(amountField(*screen)));
+    platform::UIKeyboard::shared().setHeight(440);
+    driver.advanceBy(0.5);
+    const auto& form = screen->scrollView();
+    const auto& row = form->amountCellView();
+    const auto frame = row->convert(row->bounds(), nullptr);
+    EXPECT_LE(frame.maxY(), 667 - 440);
+    EXPECT_GE(frame.minY(), form->convert(form->bounds(), nullptr).minY());
 }
 
 TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)

@@ -5,6 +5,8 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UIScreen.h"
 
 #include <random>
 #include <span>
@@ -367,7 +369,59 @@ TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenO
     ASSERT_TRUE(field);
     const auto row = editor->view()->convertFrom(field->superview()->frame(), field->superview()->superview());
     EXPECT_DOUBLE_EQ(row.maxY(), 667 - 216 - 70);
+    // The host's keyboard grows while up: the row clears the new band.
+    platform::UIKeyboard::shared().setHeight(400);
+    driver.advanceBy(0.5);
+    EXPECT_LE(field->convert(field->bounds(), nullptr).maxY(), 667 - 400);
 
     driver.tap(editor->closeButton());
     EXPECT_EQ(center.observerCount(), observers - 2);
+}
+
+// Amount first, then each optional row switched on and focused while the keyboard stays up: every
+// newly focused field comes to rest between the form's top and the keyboard (a row already there
+// stays put), and UPDATE carries everything typed.
+TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveIt)
+{
+    int alreadyClear = 0;
+    for (const auto& [width, height, keyboard] : {std::tuple{320.0, 568.0, 216.0}, std::tuple{320.0, 568.0, 260.0},
+                                                  std::tuple{375.0, 667.0, 216.0}, std::tuple{375.0, 667.0, 260.0}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", " + std::to_string(keyboard));
+        platform::UIScreen::main()->setBounds({0, 0, width, height});
+        platform::UIKeyboard::shared().setHeight(keyboard);
+        auto editor = openEditor(validPaymentRequest());
+        ASSERT_TRUE(editor);
+        auto& form = *editor->scrollView();
+        const auto formTop = form.convert(form.bounds(), nullptr).minY(), keyboardTop = height - keyboard;
+        const auto isClear = [&](const platform::UIView& view) {
+            const auto frame = view.convert(view.bounds(), nullptr);
+            return frame.maxY() <= keyboardTop && frame.minY() >= formTop;
+        };
+        ASSERT_TRUE(driver.focus(form.amountCellView()->inputTextField()));
+        driver.type("1250");
+        std::map<std::string, std::string> typed;
+        for (int raw = 6; raw <= 13; ++raw) {
+            SCOPED_TRACE(raw);
+            const auto cell = form.switchCell(static_cast<CellType>(raw));
+            ASSERT_TRUE(driver.toggleSwitch(cell->rightSwitch()));
+            driver.advanceBy(0.6);
+            const auto& field = cell->inputCell()->inputTextField();
+            const bool clear = isClear(*cell->inputCell());
+            const auto offset = form.contentOffset();
+            ASSERT_TRUE(driver.focus(field));
+            driver.advanceBy(0.5);
+            EXPECT_TRUE(isClear(*field)) << field->convert(field->bounds(), nullptr);
+            if (clear) {
+                EXPECT_EQ(form.contentOffset(), offset);
+                ++alreadyClear;
+            }
+            driver.type(typed["0" + std::to_string(raw - 5)] = std::to_string(raw * 11));
+        }
+        editor.reset();
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_EQ(sessionRequest()->transactionAmount(), Text("12.5"));
+        EXPECT_EQ(additionalData(), typed);
+        endFlow();
+    }
+    EXPECT_GT(alreadyClear, 0);
 }

@@ -101,26 +101,35 @@ TEST_F(KeyboardTest, ShowsWithFramesFromBelowTheScreenToItsBottomEdge)
     EXPECT_EQ(names(), (std::vector<std::string>{UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}));
 }
 
-TEST_F(KeyboardTest, MovingBetweenFieldsKeepsTheKeyboardUpWithoutNotifications)
+TEST_F(KeyboardTest, MovingBetweenFieldsShowsTheKeyboardAgainWithoutHidingIt)
 {
+    const std::vector<std::string> showAgain{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification};
+    const CGRect shown(0, 451, 375, 216);
     ASSERT_TRUE(m_first->becomeFirstResponder());
     loop().advanceBy(0.25);
     m_posted.clear();
 
+    // The new field brings its own accessory: will-show in place, did-show after the animation.
     ASSERT_TRUE(m_second->becomeFirstResponder());
     EXPECT_FALSE(m_first->isFirstResponder());
+    ASSERT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
+    EXPECT_EQ(m_posted[0].begin, shown);
+    EXPECT_EQ(m_posted[0].end, shown);
     loop().advanceBy(1);
-    EXPECT_TRUE(m_posted.empty());
+    EXPECT_EQ(names(), showAgain);
+    EXPECT_DOUBLE_EQ(m_posted[1].time, 0.5);
     EXPECT_TRUE(UIKeyboard::shared().isVisible());
     EXPECT_EQ(UIKeyboard::shared().activeInput(), m_second);
 
-    // Focus going back before the hide is decided keeps it up too.
+    // Focus going back before the hide is decided: shown again, never hidden.
+    m_posted.clear();
     ASSERT_TRUE(m_second->resignFirstResponder());
     ASSERT_TRUE(m_first->becomeFirstResponder());
     loop().advanceBy(1);
-    EXPECT_TRUE(m_posted.empty());
+    EXPECT_EQ(names(), showAgain);
 
     // A field that resigns while another has the keyboard changes nothing.
+    m_posted.clear();
     UIKeyboard::shared().textInputDidResignFirstResponder(m_second);
     loop().advanceBy(1);
     EXPECT_TRUE(m_posted.empty());
@@ -129,7 +138,8 @@ TEST_F(KeyboardTest, MovingBetweenFieldsKeepsTheKeyboardUpWithoutNotifications)
     // Focus that vanished without a resignation leaves no stale keyboard: the next field shows it anew.
     UIResponder::clearFirstResponder();
     ASSERT_TRUE(m_second->becomeFirstResponder());
-    EXPECT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
+    ASSERT_EQ(names(), std::vector<std::string>{UIKeyboardWillShowNotification});
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 667, 375, 216));
 }
 
 TEST_F(KeyboardTest, AFieldTakenOutOfTheWindowGivesTheKeyboardUp)
@@ -171,6 +181,21 @@ TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
     loop().advanceBy(0.25);
     EXPECT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardWillHideNotification,
                                                  UIKeyboardDidHideNotification}));
+
+    // While down, or to the same height, a height posts nothing; while up it applies at once.
+    m_posted.clear();
+    UIKeyboard::shared().setHeight(300);
+    ASSERT_TRUE(m_first->becomeFirstResponder());
+    loop().advanceBy(0.25);
+    UIKeyboard::shared().setHeight(300);
+    EXPECT_EQ(m_posted.size(), 2u);
+    EXPECT_EQ(m_posted[0].end, CGRect(0, 268, 320, 300));
+    m_posted.clear();
+    UIKeyboard::shared().setHeight(400);
+    loop().advanceBy(0.25);
+    ASSERT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification}));
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 268, 320, 300));
+    EXPECT_EQ(m_posted[0].end, CGRect(0, 168, 320, 400));
 }
 
 TEST_F(KeyboardTest, UserInfoRectanglesRoundTripAndMalformedOnesAreAbsent)
