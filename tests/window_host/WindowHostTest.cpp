@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -85,30 +86,20 @@ pid_t spawn(const std::string& command, int& output)
     return pid;
 }
 
-// Starts a virtual X server of `size` ("1280x1800") and makes it the display of what starts next.
-pid_t startXvfb(const std::string& size)
-{
-    int displayFD = -1;
-    const pid_t pid = spawn("Xvfb -displayfd 1 -screen 0 " + size + "x24 -nolisten tcp 2>/dev/null", displayFD);
-    std::string name = ":";
-    for (char c; name.size() < 16 && read(displayFD, &c, 1) == 1 && c != '\n';)
-        name += c;
-    close(displayFD);
-    setenv("DISPLAY", name.c_str(), 1);
-    return pid;
-}
-
-void stopXvfb(pid_t pid)
-{
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
 class WindowHostTest : public testing::Test {
 protected:
-    static void SetUpTestSuite()
+    static void SetUpTestSuite() { startDisplay("1280x1800"); }
+
+    // Starts the suite's virtual X server, of `size`, for its hosts and its reading of windows.
+    static void startDisplay(const std::string& size)
     {
-        xvfb = startXvfb("1280x1800");
+        int displayFD = -1;
+        xvfb = spawn("Xvfb -displayfd 1 -screen 0 " + size + "x24 -nolisten tcp 2>/dev/null", displayFD);
+        std::string name = ":";
+        for (char c; name.size() < 16 && read(displayFD, &c, 1) == 1 && c != '\n';)
+            name += c;
+        close(displayFD);
+        setenv("DISPLAY", name.c_str(), 1);
         display = XOpenDisplay(nullptr);
         // A window that closed before it was read is a failed check, not the end of the program.
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
@@ -117,38 +108,30 @@ protected:
     static void TearDownTestSuite()
     {
         if (display)
-            XCloseDisplay(display);
-        stopXvfb(xvfb);
+            XCloseDisplay(std::exchange(display, nullptr));
+        kill(xvfb, SIGTERM);
+        waitpid(xvfb, nullptr, 0);
     }
 
     void TearDown() override
     {
         if (HasFailure()) {
             const char* folder = std::getenv("TAVRO_ARTIFACT_DIR");
-            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name();
+            std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+            std::replace(name.begin(), name.end(), '/', '-'); // "ShowsTheWholePhone/1"
+            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" + name;
             std::ofstream(base + ".log") << m_log;
             std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
         }
-        stop();
-        if (m_smallXvfb > 0) {
-            stopXvfb(std::exchange(m_smallXvfb, 0));
-            setenv("DISPLAY", m_suiteDisplay.c_str(), 1);
+        if (m_host > 0) {
+            kill(m_host, SIGKILL);
+            waitpid(m_host, nullptr, 0);
         }
-    }
-
-    // Hosts start on a virtual X server of `size` for the rest of the test.
-    void useSmallDisplay(const std::string& size)
-    {
-        m_suiteDisplay = std::getenv("DISPLAY");
-        m_smallXvfb = startXvfb(size);
+        close(m_output);
     }
 
     void start(const std::string& flags = "")
     {
-        m_log.clear();
-        m_read = 0;
-        m_ended = false;
         m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale 2 --trace --output " + testing::TempDir() +
                            "window-host " + flags,
                        m_output);
@@ -156,16 +139,6 @@ protected:
         m_window = shell("xdotool search --sync --onlyvisible --pid " + std::to_string(m_host));
         m_window.resize(m_window.find('\n'));
         shell("xdotool windowfocus --sync " + m_window);
-    }
-
-    void stop()
-    {
-        if (m_host > 0) {
-            kill(m_host, SIGKILL);
-            waitpid(std::exchange(m_host, 0), nullptr, 0);
-        }
-        if (m_output >= 0)
-            close(std::exchange(m_output, -1));
     }
 
     // The next line of the host's output, waiting at most kPatience; false at its end or timeout.
@@ -285,8 +258,6 @@ protected:
 
     static inline pid_t xvfb = 0;
     static inline Display* display = nullptr;
-    pid_t m_smallXvfb = 0;
-    std::string m_suiteDisplay; // the suite's display while a test uses its own
     pid_t m_host = 0;
     int m_output = -1;
     bool m_ended = false; // the host closed its output
@@ -326,32 +297,36 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     EXPECT_EQ(waitForExit(), 0);
 }
 
-// The whole phone in any window: its QR scans and its controls take clicks where the trace says.
-TEST_F(WindowHostTest, ResizedWindowShowsTheWholePhone)
+// The whole phone in any window (a fresh host for each size): its QR scans and its controls take
+// clicks where the trace says.
+class ResizedWindowTest : public WindowHostTest, public testing::WithParamInterface<const char*> {};
+INSTANTIATE_TEST_SUITE_P(Sizes, ResizedWindowTest, testing::Values("1280 500", "300 1200"));
+
+TEST_P(ResizedWindowTest, ShowsTheWholePhone)
 {
-    for (const char* size : {"1280 500", "300 1200"}) {
-        SCOPED_TRACE(size);
-        start();
-        act("windowmove --sync " + m_window + " 0 0", nullptr); // all of it on the display
-        act("windowsize " + m_window + " " + size, "resize");
-        EXPECT_EQ(scanWindow(), kDefaultPayload);
-        click("Payment_Details_Button");
-        EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
-        if (size == std::string("300 1200")) {
-            dragUntilShown("paymentPurposeSwitch");
-            click("paymentPurposeSwitch");
-            EXPECT_TRUE(m_views.count("paymentPurposeTextField"));
-        }
-        kill(m_host, SIGTERM);
-        EXPECT_EQ(waitForExit(), 0);
-        stop();
+    start();
+    act("windowmove --sync " + m_window + " 0 0", nullptr); // all of it on the display
+    act("windowsize " + m_window + " " + GetParam(), "resize");
+    EXPECT_EQ(scanWindow(), kDefaultPayload);
+    click("Payment_Details_Button");
+    EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
+    if (GetParam() == std::string("300 1200")) {
+        dragUntilShown("paymentPurposeSwitch");
+        click("paymentPurposeSwitch");
+        EXPECT_TRUE(m_views.count("paymentPurposeTextField"));
     }
+    kill(m_host, SIGTERM);
+    EXPECT_EQ(waitForExit(), 0);
 }
 
 // A display smaller than the phone at its scale: the first window fits it and takes clicks.
-TEST_F(WindowHostTest, FirstWindowFitsASmallDisplay)
+class SmallDisplayTest : public WindowHostTest {
+protected:
+    static void SetUpTestSuite() { startDisplay("1366x768"); }
+};
+
+TEST_F(SmallDisplayTest, FirstWindowFitsAndTakesClicks)
 {
-    useSmallDisplay("1366x768");
     start();
     Frame window;
     std::string id;
