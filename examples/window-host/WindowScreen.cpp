@@ -4,7 +4,6 @@
 #include "platform/ui/UIScreen.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 namespace {
