@@ -37,25 +37,25 @@ bool deliverKey(const SDL_KeyboardEvent& key)
 
 } // namespace
 
-const char* HostInput::deliver(const SDL_Event& event)
+const char* HostInput::deliver(const SDL_Event& event, const PhoneFit& fit)
 {
     const char* kind = nullptr;
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT && !m_touch) {
-            sendTouch(UITouchPhase::began, points(event.button.x, event.button.y));
+        if (event.button.button == SDL_BUTTON_LEFT && !m_touch && fit.shows(event.button.x, event.button.y)) {
+            sendTouch(UITouchPhase::began, fit.points(event.button.x, event.button.y));
             kind = "down";
         }
         break;
     case SDL_MOUSEMOTION:
         if (m_touch && (event.motion.state & SDL_BUTTON_LMASK)) {
-            sendTouch(UITouchPhase::moved, points(event.motion.x, event.motion.y));
+            sendTouch(UITouchPhase::moved, fit.points(event.motion.x, event.motion.y));
             kind = "move";
         }
         break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT && m_touch) {
-            sendTouch(UITouchPhase::ended, points(event.button.x, event.button.y));
+            sendTouch(UITouchPhase::ended, fit.points(event.button.x, event.button.y));
             kind = "up";
         }
         break;

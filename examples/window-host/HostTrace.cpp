@@ -19,6 +19,13 @@ std::string number(double value)
     return text;
 }
 
+// "x y w h".
+std::string rectangle(const platform::CGRect& rect)
+{
+    return number(rect.origin.x) + " " + number(rect.origin.y) + " " + number(rect.size.width) + " " +
+           number(rect.size.height);
+}
+
 // The name a driver finds a view by: its accessibility identifier, else a button's title; empty
 // when it has neither.
 std::string nameOf(const platform::UIView& view)
@@ -43,18 +50,31 @@ bool settled()
            (!next || *next - loop.now() > kSettledWithin);
 }
 
-void appendViews(std::string& out, const platform::UIViewPtr& view, const platform::CGPoint& windowOrigin)
+// Whether a click at `point` (screen points) goes to `view` of `window` or to a view inside it, as
+// the application's event dispatch finds it.
+bool clickReaches(const platform::UIViewPtr& view, const std::shared_ptr<platform::UIWindow>& window,
+                  platform::CGPoint point)
+{
+    if (platform::UIApplication::shared()->windowForTouch(point) != window)
+        return false;
+    const auto hit = window->hitTest(point, nullptr);
+    return hit && hit->isDescendant(*view);
+}
+
+void appendViews(std::string& out, const platform::UIViewPtr& view, const std::shared_ptr<platform::UIWindow>& window,
+                 const PhoneFit& fit)
 {
     if (view->isHidden() || view->alpha() <= 0)
         return;
     if (const std::string name = nameOf(*view); !name.empty()) {
-        const platform::CGRect frame = view->convert(view->bounds(), nullptr);
-        out += "view " + name + " " + number(frame.origin.x + windowOrigin.x) + " " +
-               number(frame.origin.y + windowOrigin.y) + " " + number(frame.size.width) + " " +
-               number(frame.size.height) + "\n";
+        platform::CGRect frame = view->convert(view->bounds(), nullptr);
+        frame.origin.x += window->frame().origin.x;
+        frame.origin.y += window->frame().origin.y;
+        if (clickReaches(view, window, {frame.midX(), frame.midY()}))
+            out += "view " + name + " " + rectangle(fit.pixels(frame)) + "\n";
     }
     for (const auto& child : view->subviews())
-        appendViews(out, child, windowOrigin);
+        appendViews(out, child, window, fit);
 }
 
 } // namespace
@@ -65,7 +85,7 @@ void HostTrace::inputDelivered(const char* kind)
         m_inputs.emplace_back(kind, Clock::now());
 }
 
-void HostTrace::presented()
+void HostTrace::presented(const PhoneFit& fit)
 {
     ++m_frames;
     if (!m_enabled)
@@ -78,9 +98,10 @@ void HostTrace::presented()
     m_inputs.clear();
     if (settled()) {
         const auto screen = platform::UIScreen::main()->bounds().size;
-        out += "idle " + std::to_string(m_frames) + " " + number(screen.width) + "x" + number(screen.height) + "\n";
+        out += "idle " + std::to_string(m_frames) + " " + number(screen.width) + "x" + number(screen.height) + " " +
+               rectangle(fit.phone()) + "\n";
         for (const auto& window : platform::UIApplication::shared()->windows())
-            appendViews(out, window, window->frame().origin);
+            appendViews(out, window, window, fit);
     }
     // One write, so a reader never sees an idle line without the views that follow it.
     std::fflush(stdout);

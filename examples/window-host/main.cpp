@@ -98,13 +98,13 @@ bool waitForEvent(SDL_Event& event)
     return SDL_WaitEventTimeout(&event, static_cast<int>(std::min(ms, double(INT_MAX)))) == 1;
 }
 
-int run(const HostOptions& options, double scale, bool trace)
+int run(const HostOptions& options, bool trace)
 {
     WindowScreen screen;
     if (!screen.isOpen())
         return 1;
     ShareSaver saver(options.outputDirectory);
-    HostInput input(scale);
+    HostInput input;
     HostTrace tracer(trace);
     auto& loop = RunLoop::main();
     loop.setWakeUpHandler(wakeUp);
@@ -119,7 +119,7 @@ int run(const HostOptions& options, double scale, bool trace)
     while (running) {
         if (loop.runOnce().frameDue()) {
             screen.present();
-            tracer.presented();
+            tracer.presented(screen.fit());
         }
         if (application->keyWindow() == host)
             break;
@@ -138,7 +138,7 @@ int run(const HostOptions& options, double scale, bool trace)
                 loop.noteEventHandled();
             } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                 input.cancelTouch();
-            } else if (const char* kind = input.deliver(event)) {
+            } else if (const char* kind = input.deliver(event, screen.fit())) {
                 tracer.inputDelivered(kind);
             }
         }
@@ -158,10 +158,10 @@ int main(int argc, char** argv)
     options.refund = false;
     options.outputDirectory = "window-host-output";
     const HostOptions defaults = options;
-    double scale = 1;
+    double scale = 2;
     bool trace = false;
     const std::vector<HostFlag> flags = {
-        {"--scale", "N", "pixels per point (default 1)",
+        {"--scale", "N", "the device's pixels per point: layout and the saved card (default 2)",
          [&](std::string_view value) { return parsePositive(value, 8, scale); }},
         {"--trace", "", "print each idle frame's views and each input's time to its frame",
          [&](std::string_view) { return trace = true; }},
@@ -182,7 +182,7 @@ int main(int argc, char** argv)
         return 1;
     }
     wakeUpEvent = SDL_RegisterEvents(1);
-    const int status = run(options, scale, trace);
+    const int status = run(options, trace);
     SDL_Quit();
     return status;
 }

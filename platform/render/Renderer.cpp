@@ -72,10 +72,9 @@ UIImagePtr Renderer::renderWindow(const UIViewPtr& window)
     return canvas->image();
 }
 
-UIImagePtr Renderer::renderScreen()
+UIImagePtr Renderer::renderScreen(double scale)
 {
-    auto screen = UIScreen::main();
-    auto canvas = BitmapCanvas::open(screen->bounds().size, screen->scale(), true);
+    auto canvas = BitmapCanvas::open(UIScreen::main()->bounds().size, effectiveScale(scale), true);
     if (!canvas) {
         return nullptr;
     }

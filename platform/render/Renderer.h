@@ -28,8 +28,10 @@ public:
     static UIImagePtr renderWindow(const UIViewPtr& window);
 
     // The whole screen: every visible window of the application, back to front, each at its frame,
-    // at the main screen's size and scale over an opaque black screen.
-    static UIImagePtr renderScreen();
+    // at the main screen's size over an opaque black screen, at `scale` pixels per point (0 or less:
+    // the main screen's scale). Another scale draws the same layout at another size, as a desktop
+    // window showing the device larger or smaller does; the screen's own scale is left as it is.
+    static UIImagePtr renderScreen(double scale = 0);
 
     // renderView (renderWindow) written to `path` as PNG. False, with one debug line, when nothing
     // could be rendered or the file could not be written.

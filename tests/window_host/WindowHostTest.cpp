@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,12 +27,25 @@
 
 namespace {
 
-constexpr int kScale = 2;
 constexpr auto kPatience = std::chrono::seconds(15);
+// The host's default merchant, as its QR code holds it.
+constexpr const char* kDefaultPayload = "0002010102110208412345685911Corner Cafe520458126004Pune5802IN53033566304C2A1";
 
 struct Frame {
     double x = 0, y = 0, width = 0, height = 0;
 };
+
+std::ostream& operator<<(std::ostream& out, const Frame& frame)
+{
+    return out << frame.width << "x" << frame.height << " at " << frame.x << "," << frame.y;
+}
+
+// Whether `frame` has a size and lies wholly within `area`.
+bool inside(const Frame& frame, const Frame& area)
+{
+    return frame.width > 0 && frame.height > 0 && frame.x >= area.x && frame.y >= area.y &&
+           frame.x + frame.width <= area.x + area.width && frame.y + frame.height <= area.y + area.height;
+}
 
 // A step that went wrong ends its test (reported by GoogleTest as a thrown exception): every later
 // action would wait for a screen that is not there.
@@ -74,10 +88,13 @@ pid_t spawn(const std::string& command, int& output)
 
 class WindowHostTest : public testing::Test {
 protected:
-    static void SetUpTestSuite()
+    static void SetUpTestSuite() { startDisplay("1280x1800"); }
+
+    // Starts the suite's virtual X server, of `size`, for its hosts and its reading of windows.
+    static void startDisplay(const std::string& size)
     {
         int displayFD = -1;
-        xvfb = spawn("Xvfb -displayfd 1 -screen 0 1280x1800x24 -nolisten tcp 2>/dev/null", displayFD);
+        xvfb = spawn("Xvfb -displayfd 1 -screen 0 " + size + "x24 -nolisten tcp 2>/dev/null", displayFD);
         std::string name = ":";
         for (char c; name.size() < 16 && read(displayFD, &c, 1) == 1 && c != '\n';)
             name += c;
@@ -91,7 +108,7 @@ protected:
     static void TearDownTestSuite()
     {
         if (display)
-            XCloseDisplay(display);
+            XCloseDisplay(std::exchange(display, nullptr));
         kill(xvfb, SIGTERM);
         waitpid(xvfb, nullptr, 0);
     }
@@ -100,8 +117,9 @@ protected:
     {
         if (HasFailure()) {
             const char* folder = std::getenv("TAVRO_ARTIFACT_DIR");
-            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name();
+            std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+            std::replace(name.begin(), name.end(), '/', '-'); // "ShowsTheWholePhone/1"
+            const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" + name;
             std::ofstream(base + ".log") << m_log;
             std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
         }
@@ -114,8 +132,8 @@ protected:
 
     void start(const std::string& flags = "")
     {
-        m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale " + std::to_string(kScale) +
-                           " --trace --output " + testing::TempDir() + "window-host " + flags,
+        m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale 2 --trace --output " + testing::TempDir() +
+                           "window-host " + flags,
                        m_output);
         waitForIdle(nullptr);
         m_window = shell("xdotool search --sync --onlyvisible --pid " + std::to_string(m_host));
@@ -154,14 +172,14 @@ protected:
     }
 
     // Waits for `count` inputs of `kind` (none: no input), then for the next idle frame, and takes
-    // its size and the views it lists.
+    // where the phone is and the views it lists.
     void waitForIdle(const char* kind, int count = 1)
     {
         for (int seen = 0; kind && seen < count; ++seen)
             waitForLine(std::string("input ") + kind + " ");
         std::istringstream idle(waitForLine("idle "));
         std::string word;
-        idle >> word >> word >> m_size;
+        idle >> word >> word >> word >> m_phone.x >> m_phone.y >> m_phone.width >> m_phone.height;
         m_views.clear();
         for (std::string line; m_log.compare(m_read, 5, "view ") == 0 && nextLine(line);) {
             size_t numbers = line.size();
@@ -180,10 +198,10 @@ protected:
             waitForIdle(kind, count);
     }
 
+    // The window's pixel (x, y).
     std::string at(double x, double y)
     {
-        return "mousemove --window " + m_window + " " + std::to_string(int(x * kScale)) + " " +
-               std::to_string(int(y * kScale));
+        return "mousemove --window " + m_window + " " + std::to_string(int(x)) + " " + std::to_string(int(y));
     }
 
     void click(const std::string& name, const char* kind = "up")
@@ -193,9 +211,15 @@ protected:
         act(at(frame.x + frame.width / 2, frame.y + frame.height / 2) + " click 1", kind);
     }
 
-    bool onScreen(const std::string& name)
+    // Drags the form up until `name` can be clicked, half the phone's height at a time.
+    void dragUntilShown(const std::string& name)
     {
-        return m_views.count(name) && m_views[name].y >= 0 && m_views[name].y + m_views[name].height <= 667;
+        const double x = m_phone.x + m_phone.width / 2, y = m_phone.y + m_phone.height * 0.75;
+        const double step = m_phone.height / 8;
+        for (int drags = 0; drags < 3 && !m_views.count(name); ++drags)
+            act(at(x, y) + " mousedown 1 " + at(x, y - step) + " " + at(x, y - 2 * step) + " " + at(x, y - 4 * step) +
+                    " mouseup 1",
+                "up");
     }
 
     void type(const std::string& text) { act("type " + text, "text", static_cast<int>(text.size())); }
@@ -239,7 +263,8 @@ protected:
     bool m_ended = false; // the host closed its output
     std::string m_log;    // all the host wrote; lines before m_read are taken
     size_t m_read = 0;
-    std::string m_window, m_size;
+    std::string m_window;
+    Frame m_phone;         // the phone in the window
     std::string m_picture; // the window's last picture, as a PPM file
     std::map<std::string, Frame> m_views;
 };
@@ -250,9 +275,7 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     click("Payment_Details_Button");
     click("paymentAmountTextField");
     type("1250");
-    for (int drags = 0; drags < 3 && !onScreen("paymentPurposeSwitch"); ++drags)
-        act(at(187, 500) + " mousedown 1 " + at(187, 480) + " " + at(187, 350) + " " + at(187, 250) + " mouseup 1",
-            "up");
+    dragUntilShown("paymentPurposeSwitch");
     click("paymentPurposeSwitch");
     click("paymentPurposeTextField");
     shell("sh -c 'printf T1 | xclip -selection clipboard -i >/dev/null 2>&1'");
@@ -274,16 +297,46 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     EXPECT_EQ(waitForExit(), 0);
 }
 
-TEST_F(WindowHostTest, ResizedWindowKeepsTheFlowOnScreen)
+// The whole phone in any window (a fresh host for each size): its QR scans and its controls take
+// clicks where the trace says.
+class ResizedWindowTest : public WindowHostTest, public testing::WithParamInterface<const char*> {};
+INSTANTIATE_TEST_SUITE_P(Sizes, ResizedWindowTest, testing::Values("1280 500", "300 1200"));
+
+TEST_P(ResizedWindowTest, ShowsTheWholePhone)
 {
     start();
-    act("windowsize " + m_window + " 640 1136", "resize");
-    EXPECT_EQ(m_size, "320x568");
-    EXPECT_EQ(m_views["Payment_Details_Button"].y + m_views["Payment_Details_Button"].height, 568);
+    act("windowmove --sync " + m_window + " 0 0", nullptr); // all of it on the display
+    act("windowsize " + m_window + " " + GetParam(), "resize");
+    EXPECT_EQ(scanWindow(), kDefaultPayload);
     click("Payment_Details_Button");
     EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
+    if (GetParam() == std::string("300 1200")) {
+        dragUntilShown("paymentPurposeSwitch");
+        click("paymentPurposeSwitch");
+        EXPECT_TRUE(m_views.count("paymentPurposeTextField"));
+    }
     kill(m_host, SIGTERM);
     EXPECT_EQ(waitForExit(), 0);
+}
+
+// A display smaller than the phone at its scale: the first window fits it and takes clicks.
+class SmallDisplayTest : public WindowHostTest {
+protected:
+    static void SetUpTestSuite() { startDisplay("1366x768"); }
+};
+
+TEST_F(SmallDisplayTest, FirstWindowFitsAndTakesClicks)
+{
+    start();
+    Frame window;
+    std::string id;
+    std::istringstream(shell("xdotool getwindowgeometry --shell " + m_window + " | cut -d= -f2")) >> id >> window.x >>
+        window.y >> window.width >> window.height;
+    EXPECT_TRUE(inside(window, {0, 0, 1366, 768})) << window;
+    EXPECT_TRUE(inside(m_views["Payment_Details_Button"], {0, 0, window.width, window.height}))
+        << m_views["Payment_Details_Button"];
+    click("Payment_Details_Button");
+    EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
 }
 
 TEST_F(WindowHostTest, RefundTypedPaidAndContinued)

@@ -89,4 +89,14 @@ TEST_F(WindowRendering, NavigationBarScreenAndAlertOnTop)
     ASSERT_TRUE(whole);
     EXPECT_EQ(whole->pixelAt(10, 600), image->pixelAt(10, 600));
     EXPECT_EQ(whole->pixelAt(375, 667), image->pixelAt(375, 667));
+
+    // At another scale: the same layout at that size, the screen's own scale untouched.
+    auto larger = Renderer::renderScreen(3.5);
+    ASSERT_TRUE(larger);
+    EXPECT_EQ(larger->pixelWidth(), 1313); // 375 × 3.5, rounded up
+    EXPECT_EQ(larger->pixelHeight(), 2335);
+    EXPECT_PIXEL(larger, 5, 300, 153, 0, 0, 255);
+    EXPECT_GT(render_test::countPixels(*larger, box, isDark), 200 * 3);
+    EXPECT_EQ(UIScreen::main()->scale(), 2);
+    EXPECT_EQ(Renderer::renderScreen()->pixelWidth(), 750);
 }
