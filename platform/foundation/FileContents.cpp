@@ -109,7 +109,7 @@ std::string errnoText(int errorNumber)
 std::string readFailureReason(FileReadFailure failure, int errorNumber, std::size_t maxBytes)
 {
     if (failure == FileReadFailure::tooLarge)
-        return "it is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB";
+        return "it is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MiB";
     if (failure == FileReadFailure::notRegularFile)
         return "it is not a regular file";
     return errorNumber != 0 ? errnoText(errorNumber) : "it could not be read";

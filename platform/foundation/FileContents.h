@@ -35,7 +35,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
 // descriptor free: it calls nothing that needs one.
 std::string errnoText(int errorNumber);
 
-// Why a read with the limit `maxBytes` gave no bytes, for a message: "it is larger than 16 MB",
+// Why a read with the limit `maxBytes` gave no bytes, for a message: "it is larger than 16 MiB",
 // "it is not a regular file", the errno's text, else "it could not be read".
 std::string readFailureReason(FileReadFailure failure, int errorNumber, std::size_t maxBytes);
 

@@ -51,7 +51,7 @@ UIImagePtr loadFile(const std::filesystem::path& path, double scale)
     if (!bytes) {
         if (failure == FileReadFailure::tooLarge) {
             debugLog("UIImage: " + path.string() + " is larger than " +
-                     std::to_string(kMaxImageFileSize / (1024 * 1024)) + " MB; it is not drawn");
+                     std::to_string(kMaxImageFileSize / (1024 * 1024)) + " MiB; it is not drawn");
             if (identity)
                 BrokenImageFiles::insert(*identity);
         } else if (failure != FileReadFailure::missing) {

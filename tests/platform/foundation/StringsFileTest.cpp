@@ -131,7 +131,7 @@ TEST(StringsFile, LoadsFilesAndReportsUnreadableOnes)
     std::filesystem::resize_file(huge, platform::kMaxStringsFileSize + 1);
     EXPECT_FALSE(platform::loadStringsFile(huge));
     EXPECT_EQ(log.lines().size(), 2u);
-    EXPECT_TRUE(log.contains("Huge.strings cannot be read (it is larger than 16 MB)"));
+    EXPECT_TRUE(log.contains("Huge.strings cannot be read (it is larger than 16 MiB)"));
 }
 
 TEST(StringsFile, APermissionDeniedFileSaysSo)

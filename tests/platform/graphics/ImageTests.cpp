@@ -143,7 +143,7 @@ TEST_F(NamedImageTest, AnUnreadableFileIsNamedOncePerVersion)
     for (int use = 0; use < 3; ++use)
         EXPECT_EQ(UIImage::named("huge", dir(), 1), nullptr);
     EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(log.contains("huge.png is larger than 256 MB"));
+    EXPECT_TRUE(log.contains("huge.png is larger than 256 MiB"));
     std::filesystem::resize_file(huge, png.size());
     EXPECT_TRUE(UIImage::named("huge", dir(), 1)) << "the file changed";
 
