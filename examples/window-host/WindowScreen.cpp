@@ -31,8 +31,7 @@ SDL_Rect usableArea()
 SDL_Point windowSize(int roomWidth, int roomHeight)
 {
     const platform::CGSize phone = phoneSize();
-    const double scale =
-        std::min({platform::UIScreen::main()->scale(), roomWidth / phone.width, roomHeight / phone.height});
+    const double scale = std::min(platform::UIScreen::main()->scale(), PhoneFit(phone, roomWidth, roomHeight).scale());
     // Whole pixels, a product a hair under one (768 / 667 × 667) counting as it.
     const auto pixels = [&](double points) { return std::max(1, static_cast<int>(points * scale + 1e-6)); };
     return {pixels(phone.width), pixels(phone.height)};
