@@ -108,8 +108,8 @@ void removeIfStillAt(int fd, const std::string& path)
 
 // A new temporary file next to `file`, locked where the file system keeps locks; -1 (errno set) on
 // failure. Its name goes to `name`. Where a lock cannot be had, the file is safe from other writers'
-// cleaners while it is young (an older copy of this code removes any unlocked one, hence the check
-// that it is still the file at its name once locked).
+// cleaners while it is young; an earlier version of this code removes any unlocked one, hence the
+// check that it is still the file at its name once locked.
 int createTemporary(const std::filesystem::path& directory, const std::filesystem::path& file, std::string& name)
 {
     const std::string pattern = (directory / (file.filename().string() + std::string(kTemporaryTail))).string();

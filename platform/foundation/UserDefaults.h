@@ -5,10 +5,11 @@
 // store saves on every change: under an exclusive lock on "<file>.lock" it reads the file again,
 // applies only what this store changed since it last read or wrote it (keys set, keys removed) and
 // rewrites it atomically, so other holders of the file (other processes, another copy of the
-// library) keep their keys. The same key set by two holders ends with the later save's value.
-// Another holder's values are seen at the next load or save of this one; reads never touch the
-// file. A damaged file is moved aside and the store starts empty; a file that cannot be read is
-// left as it is and the store keeps its values in memory (see UserDefaultsFile.h). Main thread only.
+// library) keep their keys (without locks, holders saving at once can lose each other's changes).
+// The same key set by two holders ends with the later save's value. Another holder's values are
+// seen at the next load or save of this one; reads never touch the file. A damaged file is moved
+// aside and the store starts empty; a file that cannot be read is left as it is and the store keeps
+// its values in memory (see UserDefaultsFile.h). Main thread only.
 
 #include "platform/foundation/AnyValue.h"
 #include "platform/foundation/UserDefaultsFile.h"
