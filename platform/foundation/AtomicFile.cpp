@@ -1,6 +1,7 @@
 #include "platform/foundation/AtomicFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
@@ -61,24 +62,39 @@ bool isFileAt(int fd, const std::string& path)
            opened.st_ino == named.st_ino;
 }
 
-// Removes temporary files of `fileName` left in `directory` by writers that died before renaming
-// them. A live writer holds a lock on its temporary file, so only unlocked ones go.
-void removeAbandonedTemporaries(const std::filesystem::path& directory, const std::string& fileName)
+// How long a temporary file beside the target may go unchanged before it counts as abandoned: a
+// writer at work renames its file well within it. A writer stopped longer loses its file (where it
+// holds no lock on it) and its rename fails; the caller keeps the change for its next save.
+constexpr std::chrono::seconds kAbandonedAfter{60};
+
+std::chrono::nanoseconds sinceEpoch(const struct timespec& time)
+{
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+}
+
+// Removes temporary files of `fileName` in `directory` (`own` apart) that writers left behind: those
+// last changed over kAbandonedAfter before `now`, the file system's own time (a network server's
+// clock may differ from this process's), that no live writer holds locked. Age alone tells them
+// where locks fail; a younger file may be a writer's at work, locked or not, and stays.
+void removeAbandonedTemporaries(const std::filesystem::path& directory, const std::string& fileName,
+                                const std::string& own, const struct timespec& now)
 {
     const std::string prefix = fileName + std::string(kTemporaryTail.substr(0, 5));
     const std::size_t length = fileName.size() + kTemporaryTail.size();
     std::error_code ec;
     for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string path = it->path().string();
         const std::string name = it->path().filename().string();
-        if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0)
+        if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0 || path == own)
             continue;
-        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            isFileAt(fd, it->path().string()))
-            ::unlink(it->path().c_str());
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            sinceEpoch(now) - sinceEpoch(info.st_mtim) > kAbandonedAfter &&
+            (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK) && isFileAt(fd, path))
+            ::unlink(path.c_str());
         ::close(fd);
     }
 }
@@ -91,8 +107,9 @@ void removeIfStillAt(int fd, const std::string& path)
 }
 
 // A new temporary file next to `file`, locked where the file system keeps locks; -1 (errno set) on
-// failure. Its name goes to `name`. Where a lock cannot be had, no cleaner can take one either, so
-// the unlocked file is as safe from them while it is still the file at its name.
+// failure. Its name goes to `name`. Where a lock cannot be had, the file is safe from other writers'
+// cleaners while it is young; an earlier version of this code removes any unlocked one, hence the
+// check that it is still the file at its name once locked.
 int createTemporary(const std::filesystem::path& directory, const std::filesystem::path& file, std::string& name)
 {
     const std::string pattern = (directory / (file.filename().string() + std::string(kTemporaryTail))).string();
@@ -133,16 +150,16 @@ bool keepOwnerAndPermissions(int fd, const std::filesystem::path& file)
 std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& file, std::string* error)
 {
     namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(file, ec)))
-        return file;
-    auto cannotFollow = [&](int code) {
-        fail(error, "cannot follow the link " + file.string(), code);
+    auto refuse = [&](const std::string& what, int code) {
+        fail(error, what, code);
         return std::nullopt;
     };
+    auto cannotFollow = [&](int code) { return refuse("cannot follow the link " + file.string(), code); };
     // Followed link by link, as the final target may not exist yet (a first save creates it).
+    std::error_code ec;
     fs::path target = file;
-    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+    int hops = 0;
+    for (; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
         if (hops == kMaxLinkHops)
             return cannotFollow(ELOOP);
         const fs::path next = fs::read_symlink(target, ec);
@@ -150,11 +167,32 @@ std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& f
             return cannotFollow(ec.value());
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    // An existing target's real path; else its folder's real path and its name.
-    fs::path resolved = fs::weakly_canonical(target, ec);
+    if (fs::exists(fs::symlink_status(target, ec))) {
+        if (hops == 0)
+            return file;
+        fs::path real = fs::canonical(target, ec);
+        if (ec)
+            return cannotFollow(ec.value());
+        return real;
+    }
+    // Not made yet: its folder is made, then resolved on disk as the kernel resolves the path (as
+    // text, "nodir/.." would be tidied away, where the kernel stops at the missing "nodir").
+    const fs::path name = target.filename();
+    if (name.empty() || name == "." || name == "..") {
+        if (error)
+            *error = target.string() + " names a folder, not a file";
+        return std::nullopt;
+    }
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    fs::create_directories(folder, ec);
+    if (ec)
+        return refuse("cannot create " + folder.string(), ec.value());
+    if (hops == 0)
+        return file;
+    const fs::path real = fs::canonical(folder, ec);
     if (ec)
         return cannotFollow(ec.value());
-    return resolved;
+    return real / name;
 }
 
 bool writeFileAtomically(const std::filesystem::path& requested, std::string_view contents, std::string* error)
@@ -164,19 +202,17 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
         return false;
     const std::filesystem::path& file = *target;
     const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
-    std::error_code ec;
-    std::filesystem::create_directories(directory, ec);
-    if (ec)
-        return fail(error, "cannot create " + directory.string(), ec.value());
-
-    removeAbandonedTemporaries(directory, file.filename().string());
     std::string temporary;
     const int fd = createTemporary(directory, file, temporary);
     if (fd < 0)
         return fail(error, "cannot create a temporary file in " + directory.string(), errno);
+    // The fresh file's time stamp is the file system's "now", which others' ages are measured from.
+    struct stat fresh {};
+    if (::fstat(fd, &fresh) == 0)
+        removeAbandonedTemporaries(directory, file.filename().string(), temporary, fresh.st_mtim);
 
     // Where locks work, the lock is held until the rename, so no cleaner takes the file while it is
-    // being written.
+    // being written, however long that takes.
     if (!keepOwnerAndPermissions(fd, file) || !writeAll(fd, contents) || ::fsync(fd) != 0) {
         const int code = errno;
         removeIfStillAt(fd, temporary);

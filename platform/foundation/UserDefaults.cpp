@@ -1,5 +1,6 @@
 #include "platform/foundation/UserDefaults.h"
 
+#include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/foundation/TextAscii.h"
 #include "platform/foundation/UserDefaultsFile.h"
@@ -260,13 +261,20 @@ void UserDefaults::save()
         return;
     if (!m_writable)
         return; // loading said why, once
-    std::string lockError;
-    const std::optional<FileLock> lock = lockDefaultsFile(*m_file, &lockError);
+    // Where the file really is, its folder made; a path no save can reach is refused before anything
+    // is locked, made or written.
+    std::string why;
+    const std::optional<std::filesystem::path> file = replacedFile(*m_file, &why);
+    if (!file) {
+        debugLog("UserDefaults: changes not saved (" + why + "); they are kept in memory");
+        return;
+    }
+    const std::optional<FileLock> lock = lockDefaultsFile(*file, &why);
     if (!lock && !m_toldLockMissing) {
-        debugLog("UserDefaults: saving without the lock (" + lockError + "); another holder's save may be lost");
+        debugLog("UserDefaults: saving without the lock (" + why + "); another holder's save may be lost");
         m_toldLockMissing = true;
     }
-    if (auto saved = saveDefaultsChanges(*m_file, m_values, m_changes)) {
+    if (auto saved = saveDefaultsChanges(*file, m_values, m_changes)) {
         m_values = std::move(*saved);
         m_changes.clear();
     }

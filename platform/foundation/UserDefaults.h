@@ -5,10 +5,11 @@
 // store saves on every change: under an exclusive lock on "<file>.lock" it reads the file again,
 // applies only what this store changed since it last read or wrote it (keys set, keys removed) and
 // rewrites it atomically, so other holders of the file (other processes, another copy of the
-// library) keep their keys. The same key set by two holders ends with the later save's value.
-// Another holder's values are seen at the next load or save of this one; reads never touch the
-// file. A damaged file is moved aside and the store starts empty; a file that cannot be read is
-// left as it is and the store keeps its values in memory (see UserDefaultsFile.h). Main thread only.
+// library) keep their keys (without locks, holders saving at once can lose each other's changes).
+// The same key set by two holders ends with the later save's value. Another holder's values are
+// seen at the next load or save of this one; reads never touch the file. A damaged file is moved
+// aside and the store starts empty; a file that cannot be read is left as it is and the store keeps
+// its values in memory (see UserDefaultsFile.h). Main thread only.
 
 #include "platform/foundation/AnyValue.h"
 #include "platform/foundation/UserDefaultsFile.h"
@@ -63,7 +64,8 @@ public:
 
     // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
     // and keeps the previous file; the value stays set in memory and goes out with the next save
-    // (a file that could not be read again, a file that would be over 16 MiB, a failed write).
+    // (a file that could not be read again, a file that would be over 16 MiB, a failed write, a path
+    // whose folder cannot be made or whose final name is no file's, as in a link to "z.json/").
     // A value nested deeper than the file can hold is refused with one debug line. A lock that
     // cannot be taken (a file system without locks) leaves the save unguarded, with one debug line
     // per store.

@@ -96,12 +96,9 @@ LoadedDefaults loadDefaultsFile(const std::filesystem::path& file)
     return {{}, false};
 }
 
-std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& file, std::string* error)
+std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& replaced, std::string* error)
 {
-    const std::optional<std::filesystem::path> replaced = replacedFile(file, error);
-    if (!replaced)
-        return std::nullopt;
-    std::filesystem::path lockFile = *replaced;
+    std::filesystem::path lockFile = replaced;
     lockFile += ".lock";
     return FileLock::acquire(lockFile, error);
 }

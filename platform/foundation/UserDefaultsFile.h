@@ -40,10 +40,10 @@ constexpr std::size_t kMaxDefaultsValueDepth = kMaxJsonDepth - 1;
 // no memory, an I/O error, any error once it was open).
 LoadedDefaults loadDefaultsFile(const std::filesystem::path& file);
 
-// Holds the lock every writer of `file` takes around its save: "<name>.lock" beside the file a write
-// replaces (through a link, its final target). nullopt, with the reason in `error`, when it cannot
-// be taken.
-std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& file, std::string* error);
+// Holds the lock every writer of a store takes around its save: "<name>.lock" beside `replaced`, the
+// file a write replaces (replacedFile(): through a link, its final target). nullopt, with the reason
+// in `error`, when it cannot be taken.
+std::optional<FileLock> lockDefaultsFile(const std::filesystem::path& replaced, std::string* error);
 
 // Applies `changes` onto `file` as it is now, read again by loadDefaultsFile()'s rules, and replaces
 // it atomically (through a link, its target; keeping the file's permission bits). A damaged file is

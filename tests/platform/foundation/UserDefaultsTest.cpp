@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -44,11 +45,12 @@ protected:
         return text.str();
     }
     static void write(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+    // Every file and folder under the test's folder, by its path there.
     std::vector<std::string> filesInDir() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir))
-            names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir))
+            names.push_back(entry.path().lexically_relative(m_dir).string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -134,7 +136,9 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossStoreInstancesOnOneFile)
     EXPECT_EQ(UserDefaults::persistent(m_dir / "a" / "b" / "defaults.json")->integerForKey("k"), 1);
 }
 
-// Processes saving at once keep every key; one killed while it saves (holding the lock) blocks no one.
+// Processes saving at once keep every key where locks work, and no save fails where one's locks
+// fail; one killed while it saves (holding the lock) blocks no one, and its temporary file goes
+// once old.
 TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoOne)
 {
     constexpr int kProcesses = 4, kKeys = 25;
@@ -154,25 +158,40 @@ TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoO
     }
     const int killedStatus = statusOf(killed);
     ASSERT_TRUE(WIFSIGNALED(killedStatus) && WTERMSIG(killedStatus) == SIGXFSZ);
-    std::vector<pid_t> children;
-    for (int process = 0; process < kProcesses; ++process) {
-        children.push_back(::fork());
-        if (children.back() != 0)
-            continue;
+    for (const auto& entry : fs::directory_iterator(m_dir)) // the killed writer's, as if long gone
+        if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+            fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    // A writer in a child, where locks work or fail; it exits 1 when a save of its failed.
+    auto writer = [this](int process, int keys, bool locks) {
+        const pid_t pid = ::fork();
+        if (pid != 0)
+            return pid;
+        if (!locks && !testing_support::failCallsOnNewDescriptors(SYS_flock, ENOLCK))
+            ::_exit(2);
+        DebugLogCapture log;
         auto defaults = UserDefaults::persistent(m_file);
-        for (int key = 0; key < kKeys; ++key)
+        for (int key = 0; key < keys; ++key)
             defaults->set(key, std::to_string(process) + "-" + std::to_string(key));
-        ::_exit(0);
-    }
+        ::_exit(log.contains("not saved") ? 1 : 0);
+    };
+    std::vector<pid_t> children;
+    for (int process = 0; process < kProcesses; ++process)
+        children.push_back(writer(process, kKeys, true));
     for (const pid_t pid : children)
         EXPECT_EQ(statusOf(pid), 0);
     EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation().size(), std::size_t{kProcesses * kKeys});
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
+
+    // One writer's locks fail, the other's work: neither takes the other's temporary file.
+    const pid_t unlocked = writer(kProcesses, 300, false), locked = writer(kProcesses + 1, 40, true);
+    EXPECT_EQ(statusOf(unlocked), 0);
+    EXPECT_EQ(statusOf(locked), 0);
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock"}));
 }
 
 // What goes wrong between a store's load and its save: the save keeps every value it can, or
-// writes nothing and keeps its change for the next save; one line says so (once a store for a
-// missing lock); no temporary file is left. A fault that lasts as long as the process (a file
+// writes and makes nothing and keeps its change for the next save; one line says so (once a store
+// for a missing lock); no temporary file is left. A fault that lasts as long as the process (a file
 // system without locks, where another holder saves first) is met in a forked child.
 TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
 {
@@ -194,6 +213,11 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
             theirs();
         };
     };
+    // The store's path made a link after its load.
+    auto linkTo = [this](const char* target) {
+        fs::remove(m_file);
+        fs::create_symlink(target, m_file);
+    };
     const Dictionary bothHolders{{"mine", 1}, {"other", 1}, {"theirs", 1}, {"new", 2}};
     const Row rows[] = {
         {"a directory in the lock file's place", 2, "saving without the lock",
@@ -211,6 +235,18 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
         {"no locks (EOPNOTSUPP)", 2, "without the lock (cannot lock", bothHolders, noLocks(EOPNOTSUPP), true},
         {"no locks (ENOSYS)", 2, "without the lock (cannot lock", bothHolders, noLocks(ENOSYS), true},
         {"working locks, in a child", 2, nullptr, bothHolders, theirs, true},
+        // Where the kernel follows the link: "nodir" is made, and the file is the folder's t.json.
+        {"a link to nodir/../t.json", 2, nullptr, Dictionary{{"theirs", 1}, {"new", 2}},
+         [&] {
+             linkTo("nodir/../t.json");
+             theirs();
+         }},
+        {"a link to afile/../t.json", 2, "changes not saved (cannot create", std::nullopt,
+         [&] {
+             write(m_dir / "afile", "");
+             linkTo("afile/../t.json");
+         }},
+        {"a link to z.json/", 2, "z.json/ names a folder, not a file", std::nullopt, [&] { linkTo("z.json/"); }},
     };
     auto check = [&](const Row& row) {
         fs::remove_all(m_dir);
@@ -221,16 +257,22 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
         if (row.fault)
             row.fault();
         const std::string before = read(m_file);
+        const std::vector<std::string> filesBefore = filesInDir();
         DebugLogCapture log;
         mine->set(row.value, "new");
-        if (row.saved)
+        EXPECT_TRUE(mine->objectForKey("new") == row.value);
+        if (row.saved) {
             EXPECT_EQ(UserDefaults::persistent(m_file)->dictionaryRepresentation(), *row.saved);
-        else
+        } else {
             EXPECT_TRUE(read(m_file) == before);
+            EXPECT_EQ(filesInDir(), filesBefore);
+        }
 
         // With the fault gone, the next save brings the kept change in.
-        if (fs::file_size(m_file) > kMaxDefaultsFileSize)
+        if (!row.saved) {
+            fs::remove(m_file);
             write(m_file, "{\"mine\": 1, \"other\": 1}");
+        }
         if (!(row.value == AnyValue(2)))
             mine->set(2, "new"); // a value too large for any file stays unsaved until replaced
         mine->set(3, "last");
@@ -503,23 +545,44 @@ TEST_F(UserDefaultsTest, ARelativePathIsResolvedOnceWhenTheStoreIsMade)
     EXPECT_EQ(log.lines().size(), 1u);
 }
 
-TEST_F(UserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave)
+// A temporary file beside the store goes at a save once it is a minute old by the file system's
+// clock, unless a live writer holds it locked; a younger one may be a writer's at work (where its
+// lock failed, unlocked) and stays. Where locks fail, age alone tells them.
+TEST_F(UserDefaultsTest, TemporaryFilesGoOnceAMinuteOldAndUnlocked)
 {
-    write(m_dir / "defaults.json.tmp-Ab12Cd", "{\"half\": ");
-    write(m_dir / "other.json.tmp-Ab12Cd", "not ours");
-    // A writer still at work holds a lock on its temporary file.
-    const fs::path live = m_dir / "defaults.json.tmp-Live00";
-    write(live, "{");
-    const int liveFd = ::open(live.c_str(), O_RDONLY);
+    auto plant = [this](const std::string& name, bool stale) {
+        write(m_dir / name, "{\"half\": ");
+        if (stale)
+            fs::last_write_time(m_dir / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    auto withoutLocks = [&] {
+        EXPECT_TRUE(testing_support::failCallsOnNewDescriptors(SYS_flock, ENOLCK));
+        for (int n = 0; n < 6; ++n)
+            plant("defaults.json.tmp-Stale" + std::to_string(n), true);
+        plant("defaults.json.tmp-Fresh0", false);
+        UserDefaults::persistent(m_file)->set(1, "count");
+        EXPECT_EQ(filesInDir(),
+                  (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fresh0"}));
+        ::_exit(HasFailure() ? 1 : 0);
+    };
+    EXPECT_EXIT(withoutLocks(), ::testing::ExitedWithCode(0), "");
+
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+    plant("defaults.json.tmp-Ab12Cd", true);
+    plant("defaults.json.tmp-Fresh0", false);
+    plant("other.json.tmp-Ab12Cd", true);
+    plant("defaults.json.tmp-Live00", true);
+    const int liveFd = ::open((m_dir / "defaults.json.tmp-Live00").c_str(), O_RDONLY);
     ASSERT_GE(liveFd, 0);
     ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
-
     UserDefaults::persistent(m_file)->set(1, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Live00",
-                                                      "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fresh0",
+                                                      "defaults.json.tmp-Live00", "other.json.tmp-Ab12Cd"}));
     ::close(liveFd);
     UserDefaults::persistent(m_file)->set(2, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fresh0",
+                                                      "other.json.tmp-Ab12Cd"}));
 }
 
 TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)
