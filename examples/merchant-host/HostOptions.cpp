@@ -130,6 +130,7 @@ std::string hostUsage(std::string_view program, const HostOptions& defaults, con
 {
     std::string usage = "usage: " + std::string(program) + " [options]\n";
     usage += usageLine("--merchant-id", "ID", "merchant ID (default " + defaults.merchantID + ")");
+    usage += usageLine("", "", "(8 to 16 digits, starting with 4, passing the Luhn check)");
     usage += usageLine("--name", "NAME", "merchant name (default \"" + defaults.merchantName + "\")");
     usage += usageLine("--city", "CITY", "merchant city (default " + defaults.city + ")");
     usage += usageLine("--category", "MCC", "merchant category code (default " + defaults.categoryCode + ")");
