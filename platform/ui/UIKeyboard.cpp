@@ -153,7 +153,7 @@ void UIKeyboard::hide()
     announce(shownFrame());
 }
 
-void UIKeyboard::announce(const CGRect& begin)
+void UIKeyboard::announce(CGRect begin)
 {
     // Whatever was on its way is superseded, also when the new state waits for a post in flight.
     cancelPendingDidNotification();

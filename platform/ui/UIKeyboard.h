@@ -80,7 +80,8 @@ private:
     void hide();
     // The will notification of the current state (up or down) from `begin`, and its did
     // notification when the animation has run; during a post, deferred until the post returns.
-    void announce(const CGRect& begin);
+    // `begin` by value: callers pass m_announced, which this replaces.
+    void announce(CGRect begin);
     // Posts one notification; a change asked for meanwhile is announced once every observer has it.
     void post(const char* name, const AnyValue::Dictionary& info);
     void hideIfNoInputRemains(std::uint64_t generation);
