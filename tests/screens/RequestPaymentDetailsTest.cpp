@@ -62,6 +62,16 @@ protected:
             EXPECT_EQ(updateEnabled(), enabled);
         }
     }
+    // {screen width, screen height, keyboard band}
+    using Phone = std::tuple<double, double, double>;
+    // The editor over a valid request on `phone`, traced by its sizes.
+    std::shared_ptr<Editor> openEditorOn(const Phone& phone)
+    {
+        const auto& [width, height, keyboard] = phone;
+        platform::UIScreen::main()->setBounds({0, 0, width, height});
+        platform::UIKeyboard::shared().setHeight(keyboard);
+        return openEditor(validPaymentRequest());
+    }
     // The additional-data entries of the payload the session's request shows.
     std::map<std::string, std::string> additionalData()
     {
@@ -404,13 +414,11 @@ TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenO
 TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveIt)
 {
     int alreadyClear = 0;
-    for (const auto& [width, height, keyboard] :
-         {std::tuple{320.0, 568.0, 216.0}, std::tuple{320.0, 568.0, 260.0}, std::tuple{320.0, 568.0, 400.0},
-          std::tuple{375.0, 667.0, 216.0}, std::tuple{375.0, 667.0, 260.0}}) {
-        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", " + std::to_string(keyboard));
-        platform::UIScreen::main()->setBounds({0, 0, width, height});
-        platform::UIKeyboard::shared().setHeight(keyboard);
-        auto editor = openEditor(validPaymentRequest());
+    for (const auto& phone : {Phone{320, 568, 216}, Phone{320, 568, 260}, Phone{320, 568, 400}, Phone{375, 667, 216},
+                              Phone{375, 667, 260}}) {
+        const auto& [width, height, keyboard] = phone;
+        SCOPED_TRACE(testing::PrintToString(phone));
+        auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
         const auto formTop = form.convert(form.bounds(), nullptr).minY(), keyboardTop = height - keyboard;
@@ -452,11 +460,10 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
 // keeps the focus still brings its own row into view.
 TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKeyboard)
 {
-    for (const auto& [width, height, keyboard] : {std::tuple{320.0, 568.0, 260.0}, std::tuple{375.0, 667.0, 216.0}}) {
-        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", " + std::to_string(keyboard));
-        platform::UIScreen::main()->setBounds({0, 0, width, height});
-        platform::UIKeyboard::shared().setHeight(keyboard);
-        auto editor = openEditor(validPaymentRequest());
+    for (const auto& phone : {Phone{320, 568, 260}, Phone{375, 667, 216}}) {
+        const auto& [width, height, keyboard] = phone;
+        SCOPED_TRACE(testing::PrintToString(phone));
+        auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
         const auto bill = form.switchCell(CellType::billNumber), loyalty = form.switchCell(CellType::loyaltyNumber),
