@@ -148,11 +148,10 @@ void TAVROPaymentScrollView::updateSwitchHeight(CellType cellType, bool isOn)
             auto switched = weakRow.lock();
             if (!self || !switched)
                 return;
-            // A field of another row focused meanwhile keeps the place the keyboard gave it.
+            // A field of the form focused meanwhile keeps the place the keyboard gave it.
             const auto focused = std::dynamic_pointer_cast<platform::UITextField>(
                 platform::UIResponder::currentFirstResponder());
-            if (focused && focused != focusedAtStart.lock() && focused->isDescendant(*self) &&
-                !focused->isDescendant(*switched))
+            if (focused && focused != focusedAtStart.lock() && focused->isDescendant(*self))
                 return;
             self->scrollRectToVisible(switched->frame(), true);
         });

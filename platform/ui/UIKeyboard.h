@@ -54,7 +54,8 @@ public:
     // equal height posts nothing.
     double height() const { return m_height; }
     void setHeight(double height);
-    // True from the will-show notification until the will-hide one.
+    // True from a show until the next hide (a will notification deferred by a post in flight
+    // follows the state).
     bool isVisible() const { return m_visible; }
     // Where the keyboard is when up, and when down (just below the main screen).
     CGRect shownFrame() const;

@@ -456,8 +456,9 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
 }
 
 // A row left for the customer (switched on, focused, left empty) opens no further when the next
-// field is tapped: the field keeps the place the keyboard gave it. A switch tapped while a field
-// keeps the focus still brings its own row into view.
+// field is tapped, nor a row when its own field is tapped while it opens: the field keeps the place
+// the keyboard gave it. A switch tapped while a field keeps the focus still brings its own row into
+// view.
 TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKeyboard)
 {
     for (const auto& phone : {Phone{320, 568, 260}, Phone{375, 667, 216}}) {
@@ -468,7 +469,20 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
         auto& form = *editor->scrollView();
         const auto bill = form.switchCell(CellType::billNumber), loyalty = form.switchCell(CellType::loyaltyNumber),
                    purpose = form.switchCell(CellType::paymentPurpose);
-        for (const auto& row : {loyalty, bill}) {
+        const auto isClear = [&](const platform::UIView& field) {
+            const auto placed = field.convert(field.bounds(), nullptr);
+            return placed.minY() >= form.convert(form.bounds(), nullptr).minY() && placed.maxY() <= height - keyboard;
+        };
+        // The last row switched on and its field tapped at once, within the row's opening.
+        const auto& last = purpose->inputCell()->inputTextField();
+        form.scrollRectToVisible(purpose->frame(), false);
+        ASSERT_TRUE(driver.toggleSwitch(purpose->rightSwitch()));
+        form.scrollRectToVisible(form.convertFrom(last->bounds(), last), false);
+        ASSERT_TRUE(driver.focus(last));
+        driver.advanceBy(1);
+        EXPECT_TRUE(isClear(*last));
+
+        for (const auto& row : {purpose, loyalty, bill}) {
             form.scrollRectToVisible(row->frame(), false);
             ASSERT_TRUE(driver.toggleSwitch(row->rightSwitch()));
             driver.advanceBy(0.6);
@@ -487,9 +501,7 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
         form.scrollRectToVisible(form.convertFrom(field->bounds(), field), false);
         ASSERT_TRUE(driver.focus(field));
         driver.advanceBy(1);
-        const auto placed = field->convert(field->bounds(), nullptr);
-        EXPECT_GE(placed.minY(), form.convert(form.bounds(), nullptr).minY()) << placed;
-        EXPECT_LE(placed.maxY(), height - keyboard) << placed;
+        EXPECT_TRUE(isClear(*field));
         driver.type("Y2");
         editor.reset();
         ASSERT_TRUE(pressUpdate());
