@@ -149,8 +149,8 @@ void TAVROPaymentScrollView::updateSwitchHeight(CellType cellType, bool isOn)
             if (!self || !switched)
                 return;
             // A field of the form focused meanwhile keeps the place the keyboard gave it.
-            const auto focused = std::dynamic_pointer_cast<platform::UITextField>(
-                platform::UIResponder::currentFirstResponder());
+            const auto focused =
+                std::dynamic_pointer_cast<platform::UITextField>(platform::UIResponder::currentFirstResponder());
             if (focused && focused != focusedAtStart.lock() && focused->isDescendant(*self))
                 return;
             self->scrollRectToVisible(switched->frame(), true);

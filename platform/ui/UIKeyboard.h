@@ -49,13 +49,13 @@ public:
     UIKeyboard& operator=(const UIKeyboard&) = delete;
 
     // Height in points (finite, > 0 and at most the main screen's height; anything else is logged
-    // and ignored): the whole band the host draws over the screen. While the keyboard is down a change applies from the next time it comes
-    // up; while it is up, at once (will-show from the old frame to the new one, then did-show). An
-    // equal height posts nothing.
+    // and ignored): the whole band the host draws over the screen. While the keyboard is down a
+    // change applies from the next time it comes up; while it is up, at once (will-show from the
+    // old frame to the new one, then did-show). An equal height posts nothing.
     double height() const { return m_height; }
     void setHeight(double height);
-    // True from a show until the next hide (a will notification deferred by a post in flight
-    // follows the state).
+    // True from a show until the next hide; from the will-show notification on, unless that waits
+    // for a notification in flight.
     bool isVisible() const { return m_visible; }
     // Where the keyboard is when up, and when down (just below the main screen).
     CGRect shownFrame() const;
