@@ -462,8 +462,8 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
 TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKeyboard)
 {
     for (const auto& phone : {Phone{320, 568, 260}, Phone{375, 667, 216}}) {
-        const auto& [width, height, keyboard] = phone;
         SCOPED_TRACE(testing::PrintToString(phone));
+        const auto keyboardTop = std::get<1>(phone) - std::get<2>(phone);
         auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
@@ -471,7 +471,7 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
                    purpose = form.switchCell(CellType::paymentPurpose);
         const auto isClear = [&](const platform::UIView& field) {
             const auto placed = field.convert(field.bounds(), nullptr);
-            return placed.minY() >= form.convert(form.bounds(), nullptr).minY() && placed.maxY() <= height - keyboard;
+            return placed.minY() >= form.convert(form.bounds(), nullptr).minY() && placed.maxY() <= keyboardTop;
         };
         // The last row switched on and its field tapped at once, within the row's opening.
         const auto& last = purpose->inputCell()->inputTextField();
