@@ -72,6 +72,14 @@ protected:
         platform::UIKeyboard::shared().setHeight(keyboard);
         return openEditor(validPaymentRequest());
     }
+    // Whether `view` lies between the top of the editor's form and the top of `phone`'s band.
+    bool isClear(const platform::UIView& view, const Phone& phone)
+    {
+        const auto& form = *top<Editor>()->scrollView();
+        const auto frame = view.convert(view.bounds(), nullptr);
+        return frame.minY() >= form.convert(form.bounds(), nullptr).minY() &&
+               frame.maxY() <= std::get<1>(phone) - std::get<2>(phone);
+    }
     // The additional-data entries of the payload the session's request shows.
     std::map<std::string, std::string> additionalData()
     {
@@ -416,16 +424,10 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
     int alreadyClear = 0;
     for (const auto& phone : {Phone{320, 568, 216}, Phone{320, 568, 260}, Phone{320, 568, 400}, Phone{375, 667, 216},
                               Phone{375, 667, 260}}) {
-        const auto& [width, height, keyboard] = phone;
         SCOPED_TRACE(testing::PrintToString(phone));
         auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
-        const auto formTop = form.convert(form.bounds(), nullptr).minY(), keyboardTop = height - keyboard;
-        const auto isClear = [&](const platform::UIView& view) {
-            const auto frame = view.convert(view.bounds(), nullptr);
-            return frame.maxY() <= keyboardTop && frame.minY() >= formTop;
-        };
         ASSERT_TRUE(driver.focus(form.amountCellView()->inputTextField()));
         driver.type("1250");
         std::map<std::string, std::string> typed;
@@ -435,11 +437,11 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
             ASSERT_TRUE(driver.toggleSwitch(cell->rightSwitch()));
             driver.advanceBy(0.6);
             const auto& field = cell->inputCell()->inputTextField();
-            const bool clear = isClear(*cell->inputCell());
+            const bool clear = isClear(*cell->inputCell(), phone);
             const auto offset = form.contentOffset();
             ASSERT_TRUE(driver.focus(field));
             driver.advanceBy(0.5);
-            EXPECT_TRUE(isClear(*field)) << field->convert(field->bounds(), nullptr);
+            EXPECT_TRUE(isClear(*field, phone)) << field->convert(field->bounds(), nullptr);
             if (clear) {
                 EXPECT_EQ(form.contentOffset(), offset);
                 ++alreadyClear;
@@ -463,16 +465,11 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
 {
     for (const auto& phone : {Phone{320, 568, 260}, Phone{375, 667, 216}}) {
         SCOPED_TRACE(testing::PrintToString(phone));
-        const auto keyboardTop = std::get<1>(phone) - std::get<2>(phone);
         auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
         const auto bill = form.switchCell(CellType::billNumber), loyalty = form.switchCell(CellType::loyaltyNumber),
                    purpose = form.switchCell(CellType::paymentPurpose);
-        const auto isClear = [&](const platform::UIView& field) {
-            const auto placed = field.convert(field.bounds(), nullptr);
-            return placed.minY() >= form.convert(form.bounds(), nullptr).minY() && placed.maxY() <= keyboardTop;
-        };
         // The last row switched on and its field tapped at once, within the row's opening.
         const auto& last = purpose->inputCell()->inputTextField();
         form.scrollRectToVisible(purpose->frame(), false);
@@ -480,7 +477,7 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
         form.scrollRectToVisible(form.convertFrom(last->bounds(), last), false);
         ASSERT_TRUE(driver.focus(last));
         driver.advanceBy(1);
-        EXPECT_TRUE(isClear(*last));
+        EXPECT_TRUE(isClear(*last, phone));
 
         for (const auto& row : {purpose, loyalty, bill}) {
             form.scrollRectToVisible(row->frame(), false);
@@ -501,7 +498,7 @@ TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKey
         form.scrollRectToVisible(form.convertFrom(field->bounds(), field), false);
         ASSERT_TRUE(driver.focus(field));
         driver.advanceBy(1);
-        EXPECT_TRUE(isClear(*field));
+        EXPECT_TRUE(isClear(*field, phone));
         driver.type("Y2");
         editor.reset();
         ASSERT_TRUE(pressUpdate());
