@@ -128,7 +128,8 @@ public:
     bool passesFieldRule(CellType type, const std::optional<std::string>& text) const;
 
     // --- callbacks and their effects ---
-    // Opens (isOn) or closes a switch row in 0.25 s, then scrolls it into view.
+    // Opens (isOn) or closes a switch row in 0.25 s, then scrolls it into view, unless a text field
+    // of the form took the focus meanwhile (it keeps the place the keyboard gave it).
     virtual void updateSwitchHeight(CellType cellType, bool isOn);
     // By the session's flow: nothing (refund); every switch row emptied and closed (request);
     // the totals of the pay flows otherwise.

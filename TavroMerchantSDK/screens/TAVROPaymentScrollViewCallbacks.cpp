@@ -11,6 +11,7 @@
 #include "TavroMerchantSDK/core/TavroSession.h"
 #include "TavroMerchantSDK/support/base/StringExtensions.h"
 #include "platform/ui/UIScreen.h"
+#include "platform/ui/UITextField.h"
 
 namespace tavro {
 
@@ -135,17 +136,24 @@ void TAVROPaymentScrollView::updateSwitchHeight(CellType cellType, bool isOn)
 
     std::weak_ptr<TAVROPaymentScrollView> weakSelf = sharedFromThis<TAVROPaymentScrollView>();
     std::weak_ptr<TAVROSwitchCellView> weakRow = row;
+    std::weak_ptr<platform::UIResponder> focusedAtStart = platform::UIResponder::currentFirstResponder();
     platform::UIView::animate(
         switchAnimationDuration,
         [weakSelf] {
             if (auto self = weakSelf.lock())
                 self->layoutIfNeeded();
         },
-        [weakSelf, weakRow](bool) {
+        [weakSelf, weakRow, focusedAtStart](bool) {
             auto self = weakSelf.lock();
             auto switched = weakRow.lock();
-            if (self && switched)
-                self->scrollRectToVisible(switched->frame(), true);
+            if (!self || !switched)
+                return;
+            // A field of the form focused meanwhile keeps the place the keyboard gave it.
+            const auto focused =
+                std::dynamic_pointer_cast<platform::UITextField>(platform::UIResponder::currentFirstResponder());
+            if (focused && focused != focusedAtStart.lock() && focused->isDescendant(*self))
+                return;
+            self->scrollRectToVisible(switched->frame(), true);
         });
     setScrollContentSize();
 }

@@ -12,6 +12,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tavro {
@@ -228,8 +229,11 @@ void TAVRORequestPaymentDetailsViewController::keyboardWillShow(const platform::
     visible.size.height -= keyboard->height();
     if (visible.contains(rowFrame))
         return;
+    // Where the room above the band is too short for the row and the clearance, the row's top stops
+    // at the form's top.
+    const auto formTop = view()->convertFrom(m_scrollView->bounds(), m_scrollView).minY();
     auto offset = m_scrollView->contentOffset();
-    offset.y += (rowFrame.minY() - visible.height()) + rowFrame.height() + keyboardClearance;
+    offset.y += std::min(rowFrame.maxY() + keyboardClearance - visible.height(), rowFrame.minY() - formTop);
     m_scrollView->setContentOffset(offset, true);
 }
 

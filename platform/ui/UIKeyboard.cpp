@@ -31,10 +31,10 @@ AnyValue::Dictionary userInfo(const CGRect& begin, const CGRect& end)
 
 UIKeyboard::UIKeyboard()
 {
-    observeTextInputs();
+    observeNotifications();
 }
 
-void UIKeyboard::observeTextInputs()
+void UIKeyboard::observeNotifications()
 {
     auto& center = NotificationCenter::defaultCenter();
     if (m_inputObservation) {
@@ -57,6 +57,13 @@ void UIKeyboard::observeTextInputs()
                 UIKeyboard::shared().textInputDidResignFirstResponder(active);
             }
         });
+    // Up, the keyboard moves with the screen's bottom edge and width, from where it was last announced.
+    center.addObserver(UIScreenBoundsDidChangeNotification, m_inputObservation, [](const Notification&) {
+        auto& keyboard = UIKeyboard::shared();
+        if (keyboard.m_visible) {
+            keyboard.announce(keyboard.m_announced);
+        }
+    });
 }
 
 UIKeyboard& UIKeyboard::shared()
@@ -68,7 +75,7 @@ UIKeyboard& UIKeyboard::shared()
 
 void UIKeyboard::setHeight(double height)
 {
-    if (!std::isfinite(height) || height <= 0) {
+    if (!std::isfinite(height) || height <= 0 || height > UIScreen::main()->bounds().height()) {
         debugLog("UIKeyboard: ignoring the height " + classicNumber(height));
         return;
     }
@@ -78,7 +85,7 @@ void UIKeyboard::setHeight(double height)
     CGRect before = shownFrame();
     m_height = height;
     if (m_visible) {
-        postShow(before, shownFrame());
+        announce(before);
     }
 }
 
@@ -110,7 +117,7 @@ void UIKeyboard::textInputDidBecomeFirstResponder(const std::shared_ptr<UIRespon
     if (!m_visible || stale) {
         show();
     } else {
-        postShow(shownFrame(), shownFrame());
+        announce(shownFrame());
     }
 }
 
@@ -137,30 +144,50 @@ void UIKeyboard::hideIfNoInputRemains(std::uint64_t generation)
 void UIKeyboard::show()
 {
     m_visible = true;
-    postShow(hiddenFrame(), shownFrame());
-}
-
-void UIKeyboard::postShow(const CGRect& begin, const CGRect& end)
-{
-    cancelPendingDidNotification();
-    auto info = userInfo(begin, end);
-    NotificationCenter::defaultCenter().post(UIKeyboardWillShowNotification, nullptr, info);
-    m_didTimer = Timer::scheduledTimer(animationDuration, false, [info](Timer&) {
-        UIKeyboard::shared().m_didTimer = nullptr;
-        NotificationCenter::defaultCenter().post(UIKeyboardDidShowNotification, nullptr, info);
-    });
+    announce(hiddenFrame());
 }
 
 void UIKeyboard::hide()
 {
-    cancelPendingDidNotification();
     m_visible = false;
-    auto info = userInfo(shownFrame(), hiddenFrame());
-    NotificationCenter::defaultCenter().post(UIKeyboardWillHideNotification, nullptr, info);
-    m_didTimer = Timer::scheduledTimer(animationDuration, false, [info](Timer&) {
-        UIKeyboard::shared().m_didTimer = nullptr;
-        NotificationCenter::defaultCenter().post(UIKeyboardDidHideNotification, nullptr, info);
+    announce(shownFrame());
+}
+
+void UIKeyboard::announce(CGRect begin)
+{
+    // Whatever was on its way is superseded, also when the new state waits for a post in flight.
+    cancelPendingDidNotification();
+    if (m_posting) {
+        m_announceDeferred = true;
+        return;
+    }
+    const bool showing = m_visible;
+    m_announced = showing ? shownFrame() : hiddenFrame();
+    auto info = userInfo(begin, m_announced);
+    // Scheduled before the will post, so a change made by its observers cancels it.
+    m_didTimer = Timer::scheduledTimer(animationDuration, false, [info, showing](Timer& timer) {
+        auto& keyboard = UIKeyboard::shared();
+        if (keyboard.m_didTimer.get() == &timer) {
+            keyboard.m_didTimer = nullptr;
+        }
+        keyboard.post(showing ? UIKeyboardDidShowNotification : UIKeyboardDidHideNotification, info);
     });
+    post(showing ? UIKeyboardWillShowNotification : UIKeyboardWillHideNotification, info);
+}
+
+void UIKeyboard::post(const char* name, const AnyValue::Dictionary& info)
+{
+    const bool outer = !m_posting;
+    m_posting = true;
+    NotificationCenter::defaultCenter().post(name, nullptr, info);
+    if (!outer) {
+        return;
+    }
+    m_posting = false;
+    if (m_announceDeferred) {
+        m_announceDeferred = false;
+        announce(m_announced);
+    }
 }
 
 void UIKeyboard::cancelPendingDidNotification()
@@ -180,7 +207,8 @@ void UIKeyboard::reset()
     m_activeInput.reset();
     m_hasActiveInput = false;
     m_height = defaultHeight;
-    observeTextInputs();
+    m_announceDeferred = false;
+    observeNotifications();
 }
 
 } // namespace platform

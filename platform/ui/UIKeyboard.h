@@ -14,12 +14,19 @@
 //
 // Every notification carries the begin and end frames (see UIKeyboardNotifications.h) and the
 // animation's duration. Up, the keyboard spans the main screen's width at its bottom edge; down,
-// the same rectangle lies just below the screen.
+// the same rectangle lies just below the screen. A change of the main screen's bounds while it is
+// up applies at once, as a height does.
+//
+// Observers see the notifications in the order the keyboard's state changed. A change made while a
+// keyboard notification is being posted (a height set or a focus moved by an observer) is posted
+// once that notification has reached every observer: will-show from the frame it announced to the
+// current one, then did-show. A did notification belongs to the last will notification: one that
+// is superseded is never posted.
 //
 // Text inputs reach the keyboard through the default notification center: the keyboard observes
-// UITextInputDidBecomeFirstResponderNotification and UITextInputDidResignFirstResponderNotification
-// from when it is first used (at the latest when the program starts, as soon as this file is
-// linked in), and again after every reset().
+// UITextInputDidBecomeFirstResponderNotification, UITextInputDidResignFirstResponderNotification
+// and UIScreenBoundsDidChangeNotification from when it is first used (at the latest when the
+// program starts, as soon as this file is linked in), and again after every reset().
 #include "platform/graphics/CGRect.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
@@ -41,13 +48,14 @@ public:
     UIKeyboard(const UIKeyboard&) = delete;
     UIKeyboard& operator=(const UIKeyboard&) = delete;
 
-    // Height in points (finite, > 0; anything else is logged and ignored): the whole band the host
-    // draws over the screen. While the keyboard is down a change applies from the next time it comes
-    // up; while it is up, at once (will-show from the old frame to the new one, then did-show). An
-    // equal height posts nothing.
+    // Height in points (finite, > 0 and at most the main screen's height; anything else is logged
+    // and ignored): the whole band the host draws over the screen. While the keyboard is down a
+    // change applies from the next time it comes up; while it is up, at once (will-show from the
+    // old frame to the new one, then did-show). An equal height posts nothing.
     double height() const { return m_height; }
     void setHeight(double height);
-    // True from the will-show notification until the will-hide one.
+    // True from a show until the next hide; from the will-show notification on, unless that waits
+    // for a notification in flight.
     bool isVisible() const { return m_visible; }
     // Where the keyboard is when up, and when down (just below the main screen).
     CGRect shownFrame() const;
@@ -68,16 +76,24 @@ public:
 private:
     UIKeyboard();
 
-    void observeTextInputs();
+    void observeNotifications();
     void show();
     void hide();
-    // Will-show now, did-show when the animation has run; the keyboard is up throughout.
-    void postShow(const CGRect& begin, const CGRect& end);
+    // The will notification of the current state (up or down) from `begin`, and its did
+    // notification when the animation has run; during a post, deferred until the post returns.
+    // `begin` by value: callers pass m_announced, which this replaces.
+    void announce(CGRect begin);
+    // Posts one notification; a change asked for meanwhile is announced once every observer has it.
+    void post(const char* name, const AnyValue::Dictionary& info);
     void hideIfNoInputRemains(std::uint64_t generation);
     void cancelPendingDidNotification();
 
     double m_height = defaultHeight;
     bool m_visible = false;
+    // The end frame of the last will notification: where observers were last told the keyboard goes.
+    CGRect m_announced;
+    bool m_posting = false;
+    bool m_announceDeferred = false;
     std::weak_ptr<UIResponder> m_activeInput;
     bool m_hasActiveInput = false; // tells a dead active input from none
     // Bumped by every focus change and reset, so a deferred hide check made stale by them does nothing.

@@ -2,6 +2,7 @@
 
 #include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
+#include "platform/foundation/NotificationCenter.h"
 #include "platform/graphics/ScreenScale.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIWindow.h"
@@ -47,6 +48,7 @@ void UIScreen::setBounds(const CGRect& bounds)
             window->setFrame(m_bounds);
         }
     }
+    NotificationCenter::defaultCenter().post(UIScreenBoundsDidChangeNotification, sharedFromThis<UIScreen>());
 }
 
 void UIScreen::setScale(double scale)

@@ -8,6 +8,10 @@
 
 namespace platform {
 
+// Posted on the default center (object: the screen) when the main screen's bounds changed, once the
+// windows that covered it have taken the new ones.
+inline constexpr const char* UIScreenBoundsDidChangeNotification = "UIScreenBoundsDidChangeNotification";
+
 class UIScreen : public NSObject {
 public:
     UIScreen() = default;
@@ -23,7 +27,8 @@ public:
 
     // Always at the origin; a size with a negative or non-finite side is logged and ignored. A change
     // of the main screen's bounds reaches the windows that covered it: every window whose frame was
-    // the old bounds takes the new ones (their root views follow by autoresizing).
+    // the old bounds takes the new ones (their root views follow by autoresizing), then
+    // UIScreenBoundsDidChangeNotification is posted.
     CGRect bounds() const { return m_bounds; }
     void setBounds(const CGRect& bounds);
     // Pixels per point; > 0 and finite, else logged and ignored.

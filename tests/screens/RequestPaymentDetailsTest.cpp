@@ -5,11 +5,13 @@
 #include "TavroMerchantSDK/payload/TLVGenerator.h"
 #include "TavroMerchantSDK/payload/TLVMapParser.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/UIKeyboardNotifications.h"
 #include "platform/ui/UIKeyboard.h"
 #include "platform/ui/UIScreen.h"
 
 #include <random>
 #include <span>
+#include <utility>
 
 using namespace sessiontest;
 using tavro::CellType;
@@ -59,6 +61,24 @@ protected:
             }
             EXPECT_EQ(updateEnabled(), enabled);
         }
+    }
+    // {screen width, screen height, keyboard band}
+    using Phone = std::tuple<double, double, double>;
+    // The editor over a valid request on `phone`, traced by its sizes.
+    std::shared_ptr<Editor> openEditorOn(const Phone& phone)
+    {
+        const auto& [width, height, keyboard] = phone;
+        platform::UIScreen::main()->setBounds({0, 0, width, height});
+        platform::UIKeyboard::shared().setHeight(keyboard);
+        return openEditor(validPaymentRequest());
+    }
+    // Whether `view` lies between the top of the editor's form and the top of `phone`'s band.
+    bool isClear(const platform::UIView& view, const Phone& phone)
+    {
+        const auto& form = *top<Editor>()->scrollView();
+        const auto frame = view.convert(view.bounds(), nullptr);
+        return frame.minY() >= form.convert(form.bounds(), nullptr).minY() &&
+               frame.maxY() <= std::get<1>(phone) - std::get<2>(phone);
     }
     // The additional-data entries of the payload the session's request shows.
     std::map<std::string, std::string> additionalData()
@@ -175,6 +195,17 @@ TEST_F(RequestPaymentDetailsTest, UpdateOnlyWhileEveryShownRowPassesAndTheDataFi
          },
          "",
          {{"01", std::string(25, 'b')}, {"02", std::string(25, 'm')}, {"03", std::string(25, 's')}, {"04", "***"}}},
+        {std::nullopt,
+         std::nullopt,
+         {
+             {CellType::billNumber, type, std::string(25, 'b'), true, true},
+             {CellType::mobileNumber, type, std::string(25, 'm'), true, true},
+             {CellType::storeID, type, std::string(25, 's'), true, true},
+             {CellType::loyaltyNumber, type, "L12345", true, true}, // 97 of 99
+             {CellType::referenceID, toggle, "", false, true},      // refused: "***" would make 104
+         },
+         "",
+         {{"01", std::string(25, 'b')}, {"02", std::string(25, 'm')}, {"03", std::string(25, 's')}, {"04", "L12345"}}},
     };
     for (const auto& s : sessions) {
         auto request = validPaymentRequest();
@@ -348,6 +379,13 @@ TEST_F(RequestPaymentDetailsTest, ResetClearsEveryOptionalFieldButKeepsTheAmount
 
 TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenOnClose)
 {
+    // The host reports its band from its own keyboard observer, made before the editor's.
+    bool reported = false;
+    const auto host = platform::NotificationCenter::defaultCenter().addObserver(
+        platform::UIKeyboardWillShowNotification, [&reported](const platform::Notification&) {
+            if (!std::exchange(reported, true))
+                platform::UIKeyboard::shared().setHeight(320);
+        });
     auto editor = openEditor(validPaymentRequest());
     ASSERT_TRUE(editor);
     auto& center = platform::NotificationCenter::defaultCenter();
@@ -368,7 +406,7 @@ TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenO
     const auto field = editor->currentTextField();
     ASSERT_TRUE(field);
     const auto row = editor->view()->convertFrom(field->superview()->frame(), field->superview()->superview());
-    EXPECT_DOUBLE_EQ(row.maxY(), 667 - 216 - 70);
+    EXPECT_DOUBLE_EQ(row.maxY(), 667 - 320 - 70);
     // The host's keyboard grows while up: the row clears the new band.
     platform::UIKeyboard::shared().setHeight(400);
     driver.advanceBy(0.5);
@@ -384,19 +422,12 @@ TEST_F(RequestPaymentDetailsTest, KeyboardKeepsTheEditedRowInViewAndIsForgottenO
 TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveIt)
 {
     int alreadyClear = 0;
-    for (const auto& [width, height, keyboard] : {std::tuple{320.0, 568.0, 216.0}, std::tuple{320.0, 568.0, 260.0},
-                                                  std::tuple{375.0, 667.0, 216.0}, std::tuple{375.0, 667.0, 260.0}}) {
-        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", " + std::to_string(keyboard));
-        platform::UIScreen::main()->setBounds({0, 0, width, height});
-        platform::UIKeyboard::shared().setHeight(keyboard);
-        auto editor = openEditor(validPaymentRequest());
+    for (const auto& phone : {Phone{320, 568, 216}, Phone{320, 568, 260}, Phone{320, 568, 400}, Phone{375, 667, 216},
+                              Phone{375, 667, 260}}) {
+        SCOPED_TRACE(testing::PrintToString(phone));
+        auto editor = openEditorOn(phone);
         ASSERT_TRUE(editor);
         auto& form = *editor->scrollView();
-        const auto formTop = form.convert(form.bounds(), nullptr).minY(), keyboardTop = height - keyboard;
-        const auto isClear = [&](const platform::UIView& view) {
-            const auto frame = view.convert(view.bounds(), nullptr);
-            return frame.maxY() <= keyboardTop && frame.minY() >= formTop;
-        };
         ASSERT_TRUE(driver.focus(form.amountCellView()->inputTextField()));
         driver.type("1250");
         std::map<std::string, std::string> typed;
@@ -406,11 +437,11 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
             ASSERT_TRUE(driver.toggleSwitch(cell->rightSwitch()));
             driver.advanceBy(0.6);
             const auto& field = cell->inputCell()->inputTextField();
-            const bool clear = isClear(*cell->inputCell());
+            const bool clear = isClear(*cell->inputCell(), phone);
             const auto offset = form.contentOffset();
             ASSERT_TRUE(driver.focus(field));
             driver.advanceBy(0.5);
-            EXPECT_TRUE(isClear(*field)) << field->convert(field->bounds(), nullptr);
+            EXPECT_TRUE(isClear(*field, phone)) << field->convert(field->bounds(), nullptr);
             if (clear) {
                 EXPECT_EQ(form.contentOffset(), offset);
                 ++alreadyClear;
@@ -424,4 +455,54 @@ TEST_F(RequestPaymentDetailsTest, EachFieldFocusedWhileTheKeyboardIsUpSitsAboveI
         endFlow();
     }
     EXPECT_GT(alreadyClear, 0);
+}
+
+// A row left for the customer (switched on, focused, left empty) opens no further when the next
+// field is tapped, nor a row when its own field is tapped while it opens: the field keeps the place
+// the keyboard gave it. A switch tapped while a field keeps the focus still brings its own row into
+// view.
+TEST_F(RequestPaymentDetailsTest, AFieldTappedAfterARowLeftEmptyStaysAboveTheKeyboard)
+{
+    for (const auto& phone : {Phone{320, 568, 260}, Phone{375, 667, 216}}) {
+        SCOPED_TRACE(testing::PrintToString(phone));
+        auto editor = openEditorOn(phone);
+        ASSERT_TRUE(editor);
+        auto& form = *editor->scrollView();
+        const auto bill = form.switchCell(CellType::billNumber), loyalty = form.switchCell(CellType::loyaltyNumber),
+                   purpose = form.switchCell(CellType::paymentPurpose);
+        // The last row switched on and its field tapped at once, within the row's opening.
+        const auto& last = purpose->inputCell()->inputTextField();
+        form.scrollRectToVisible(purpose->frame(), false);
+        ASSERT_TRUE(driver.toggleSwitch(purpose->rightSwitch()));
+        form.scrollRectToVisible(form.convertFrom(last->bounds(), last), false);
+        ASSERT_TRUE(driver.focus(last));
+        driver.advanceBy(1);
+        EXPECT_TRUE(isClear(*last, phone));
+
+        for (const auto& row : {purpose, loyalty, bill}) {
+            form.scrollRectToVisible(row->frame(), false);
+            ASSERT_TRUE(driver.toggleSwitch(row->rightSwitch()));
+            driver.advanceBy(0.6);
+        }
+        ASSERT_TRUE(driver.focus(bill->inputCell()->inputTextField()));
+        driver.advanceBy(0.5);
+
+        // The control: the field keeps the focus, the switched row comes into view whole.
+        form.scrollRectToVisible(purpose->frame(), false);
+        ASSERT_TRUE(driver.toggleSwitch(purpose->rightSwitch()));
+        driver.advanceBy(1);
+        EXPECT_TRUE(form.bounds().contains(purpose->frame())) << form.bounds() << purpose->frame();
+        EXPECT_EQ(driver.focusedTextField(), bill->inputCell()->inputTextField());
+
+        const auto& field = loyalty->inputCell()->inputTextField();
+        form.scrollRectToVisible(form.convertFrom(field->bounds(), field), false);
+        ASSERT_TRUE(driver.focus(field));
+        driver.advanceBy(1);
+        EXPECT_TRUE(isClear(*field, phone));
+        driver.type("Y2");
+        editor.reset();
+        ASSERT_TRUE(pressUpdate());
+        EXPECT_EQ(additionalData(), (std::map<std::string, std::string>{{"01", "***"}, {"04", "Y2"}, {"08", "***"}}));
+        endFlow();
+    }
 }

@@ -82,9 +82,10 @@ void TAVROSwitchCellView::switchDidToggle()
             delegate->cellViewType(m_cellType, std::string(kCustomerEntersValue), on);
         return;
     }
+    // Off before the owner checks the form again, so it judges the row as shown.
     emptyInputField();
-    isVaildData(*m_inputCell, std::nullopt);
     m_rightSwitch->setOn(false, false);
+    isVaildData(*m_inputCell, std::nullopt);
 }
 
 } // namespace tavro

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -33,16 +35,7 @@ protected:
         ViewTest::SetUp();
         UIKeyboard::shared().reset();
         UIScreen::resetMain();
-        for (const char* name : {UIKeyboardWillShowNotification, UIKeyboardDidShowNotification,
-                                 UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}) {
-            m_tokens.push_back(NotificationCenter::defaultCenter().addObserver(name, [this](const Notification& note) {
-                const auto& info = note.userInfo();
-                auto duration = info.find(UIKeyboardAnimationDurationUserInfoKey);
-                m_posted.push_back({note.name(), rectFromUserInfo(info, UIKeyboardFrameBeginUserInfoKey),
-                                    rectFromUserInfo(info, UIKeyboardFrameEndUserInfoKey),
-                                    duration == info.end() ? std::nullopt : duration->second.asDouble(), now()});
-            }));
-        }
+        record();
         m_window = NSObject::create<TestWindowView>(CGRect(0, 0, 375, 667));
         m_first = NSObject::create<UITextField>(CGRect(10, 100, 200, 30));
         m_second = NSObject::create<UITextField>(CGRect(10, 200, 200, 30));
@@ -55,6 +48,21 @@ protected:
         UIKeyboard::shared().reset();
         UIScreen::resetMain();
         ViewTest::TearDown();
+    }
+
+    // Records every keyboard notification, after the observers registered so far.
+    void record()
+    {
+        for (const char* name : {UIKeyboardWillShowNotification, UIKeyboardDidShowNotification,
+                                 UIKeyboardWillHideNotification, UIKeyboardDidHideNotification}) {
+            m_tokens.push_back(NotificationCenter::defaultCenter().addObserver(name, [this](const Notification& note) {
+                const auto& info = note.userInfo();
+                auto duration = info.find(UIKeyboardAnimationDurationUserInfoKey);
+                m_posted.push_back({note.name(), rectFromUserInfo(info, UIKeyboardFrameBeginUserInfoKey),
+                                    rectFromUserInfo(info, UIKeyboardFrameEndUserInfoKey),
+                                    duration == info.end() ? std::nullopt : duration->second.asDouble(), now()});
+            }));
+        }
     }
 
     std::vector<std::string> names() const
@@ -165,7 +173,8 @@ TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
     DebugLogCapture log;
     UIKeyboard::shared().setHeight(-5);
     UIKeyboard::shared().setHeight(std::nan(""));
-    EXPECT_EQ(log.lines().size(), 2u);
+    UIKeyboard::shared().setHeight(668); // taller than the screen
+    EXPECT_EQ(log.lines().size(), 3u);
     EXPECT_EQ(UIKeyboard::shared().height(), UIKeyboard::defaultHeight);
 
     UIKeyboard::shared().setHeight(260);
@@ -196,6 +205,62 @@ TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
     ASSERT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification}));
     EXPECT_EQ(m_posted[0].begin, CGRect(0, 268, 320, 300));
     EXPECT_EQ(m_posted[0].end, CGRect(0, 168, 320, 400));
+
+    // Taller than the screen while up: refused, nothing posted.
+    m_posted.clear();
+    UIKeyboard::shared().setHeight(569);
+    loop().advanceBy(0.25);
+    EXPECT_TRUE(m_posted.empty());
+    EXPECT_EQ(UIKeyboard::shared().height(), 400);
+
+    // The screen changing while up moves the keyboard with its bottom edge.
+    UIScreen::main()->setBounds({0, 0, 375, 667});
+    loop().advanceBy(0.25);
+    ASSERT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification}));
+    EXPECT_EQ(m_posted[0].begin, CGRect(0, 168, 320, 400));
+    EXPECT_EQ(m_posted[1].end, CGRect(0, 267, 375, 400));
+}
+
+// A host reacting to the keyboard from its observers (registered before the others): what it changes
+// is posted once the notification in flight has reached everyone, each will notification going on
+// from where the last one ended, and only the last change's did notification arrives.
+TEST_F(KeyboardTest, ChangesMadeByObserversArePostedInOrder)
+{
+    const std::string willShow = UIKeyboardWillShowNotification, didShow = UIKeyboardDidShowNotification,
+                      willHide = UIKeyboardWillHideNotification;
+    std::function<void()> reaction;
+    m_tokens.clear();
+    m_tokens.push_back(NotificationCenter::defaultCenter().addObserver(willShow, [&reaction](const Notification&) {
+        if (auto once = std::exchange(reaction, nullptr))
+            once();
+    }));
+    record();
+    const auto taller = [] { UIKeyboard::shared().setHeight(300); };
+    // {reaction to the first will-show, Done at 0.1 s and focus again at 0.3 s, what the observers see}
+    const std::tuple<std::function<void()>, bool, std::vector<std::string>> cases[] = {
+        {taller, false, {willShow, willShow, didShow}},
+        {taller, true, {willShow, willShow, willHide, willShow, didShow}},
+        {[this] { m_second->becomeFirstResponder(); }, false, {willShow, willShow, didShow}},
+    };
+    for (const auto& [react, doneAndBack, seen] : cases) {
+        UIResponder::clearFirstResponder();
+        UIKeyboard::shared().reset();
+        m_posted.clear();
+        reaction = react;
+        ASSERT_TRUE(m_first->becomeFirstResponder());
+        if (doneAndBack) {
+            loop().advanceBy(0.1);
+            ASSERT_TRUE(m_first->resignFirstResponder());
+            loop().advanceBy(0.2);
+            ASSERT_TRUE(m_first->becomeFirstResponder());
+        }
+        loop().advanceBy(1);
+        ASSERT_EQ(names(), seen);
+        for (std::size_t i = 1; i + 1 < m_posted.size(); ++i)
+            EXPECT_EQ(m_posted[i].begin, m_posted[i - 1].end) << i;
+        EXPECT_EQ(m_posted.back().end, UIKeyboard::shared().shownFrame());
+        EXPECT_TRUE(UIKeyboard::shared().isVisible());
+    }
 }
 
 TEST_F(KeyboardTest, UserInfoRectanglesRoundTripAndMalformedOnesAreAbsent)
