@@ -415,23 +415,14 @@ protected:
 TEST_F(WindowManagerTest, FirstWindowFitsWithItsFrame)
 {
     start();
-    // xwininfo: the window's place on the display, then the frame's extents around it.
-    std::istringstream info(shell("xwininfo -stats -wm -id " + m_window));
+    // xwininfo: the window's place and size on the display, then its frame's extents (left, right,
+    // top, bottom).
     Frame window;
     double left = 0, right = 0, top = 0, bottom = 0;
-    for (std::string line; std::getline(info, line);) {
-        const std::string value = line.substr(line.find(':') + 1);
-        if (line.find("Absolute upper-left X:") != std::string::npos)
-            window.x = std::stod(value);
-        else if (line.find("Absolute upper-left Y:") != std::string::npos)
-            window.y = std::stod(value);
-        else if (line.find("Width:") != std::string::npos)
-            window.width = std::stod(value);
-        else if (line.find("Height:") != std::string::npos)
-            window.height = std::stod(value);
-        else if (line.find("Frame extents:") != std::string::npos)
-            std::sscanf(value.c_str(), "%lf, %lf, %lf, %lf", &left, &right, &top, &bottom);
-    }
+    std::istringstream(shell("xwininfo -stats -wm -id " + m_window +
+                             " | awk -F: '/Absolute upper-left [XY]|Width|Height/ { printf \"%s \", $2 }"
+                             " /Frame extents/ { gsub(\",\", \"\", $2); print $2 }'")) >>
+        window.x >> window.y >> window.width >> window.height >> left >> right >> top >> bottom;
     const Frame framed{window.x - left, window.y - top, window.width + left + right, window.height + top + bottom};
     EXPECT_GT(top, 0) << "no frame";
     EXPECT_TRUE(inside(framed, {0, 0, 1366, 768})) << framed;
@@ -455,6 +446,7 @@ TEST_F(WindowManagerTest, ClosedByAltF4UnderLoad)
         ASSERT_EQ(waitForExit(), 0) << "close " << close << ": " << contentsOf(errors);
         ASSERT_EQ(contentsOf(errors), "") << "close " << close;
     }
+    std::filesystem::remove(errors);
 }
 
 TEST_F(WindowHostTest, RefundTypedPaidAndContinued)
