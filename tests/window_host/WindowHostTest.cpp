@@ -134,6 +134,7 @@ protected:
             std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
             std::replace(name.begin(), name.end(), '/', '-'); // "ShowsTheWholePhone/1"
             const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" + name;
+            std::filesystem::create_directories(folder ? folder : "/tmp");
             std::ofstream(base + ".log") << m_log;
             std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
         }
