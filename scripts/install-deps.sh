@@ -9,8 +9,9 @@ packages=(
   libcairo2-dev libpango1.0-dev libspng-dev fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji
   libqrcodegencpp-dev libzxing-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  # The window host, and its test in a virtual X server driven by real input events.
-  libsdl2-dev libx11-dev xvfb xdotool xclip
+  # The window host, and its test in a virtual X server driven by real input events, also under a
+  # window manager (whose frame xwininfo reads).
+  libsdl2-dev libx11-dev xvfb xdotool xclip openbox x11-utils
   # The locale sources the tests compile a host's locale from (localedef), unprivileged.
   locales
 )

@@ -1,14 +1,18 @@
 #include "PhoneFit.h"
 
+#include "platform/graphics/PixelCount.h"
+
 #include <algorithm>
 #include <cmath>
 
-PhoneFit::PhoneFit(platform::CGSize phone, int width, int height) : m_phone(phone)
+PhoneFit::PhoneFit(platform::CGSize phone, int width, int height, double largest) : m_phone(phone)
 {
-    if (phone.width <= 0 || phone.height <= 0 || width <= 0 || height <= 0)
+    if (phone.width <= 0 || phone.height <= 0 || width <= 0 || height <= 0 || !(largest > 0))
         return;
-    m_scale = std::min(width / phone.width, height / phone.height);
-    m_origin = {std::floor((width - phone.width * m_scale) / 2), std::floor((height - phone.height * m_scale) / 2)};
+    m_scale = std::min({width / phone.width, height / phone.height, largest});
+    m_size = {std::min<double>(platform::pixelCount(phone.width, m_scale), width),
+              std::min<double>(platform::pixelCount(phone.height, m_scale), height)};
+    m_origin = {std::floor((width - m_size.width) / 2), std::floor((height - m_size.height) / 2)};
 }
 
 platform::CGPoint PhoneFit::points(double x, double y) const

@@ -3,10 +3,37 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIActivityViewController.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 using platform::UIActivityViewController;
+
+namespace {
+
+// Creates the first share-card-<n>.png that `directory` does not hold, empty, so that no other saver
+// takes its name; its path, or nothing when none could be created.
+std::optional<std::string> claimCardName(const std::string& directory)
+{
+    for (int number = 1; number < INT_MAX; ++number) {
+        std::string path = directory + "/share-card-" + std::to_string(number) + ".png";
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (file >= 0) {
+            close(file);
+            return path;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 ShareSaver::ShareSaver(std::string outputDirectory) : m_outputDirectory(std::move(outputDirectory))
 {
@@ -32,13 +59,16 @@ bool ShareSaver::share(const platform::UIActivityType& type, const std::vector<p
         std::printf("share %s\n", type.c_str());
         return false;
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(m_outputDirectory, ignored);
-    const std::string path = m_outputDirectory + "/share-card-" + std::to_string(++m_saved) + ".png";
     // The image draws its bitmap once, on first use: here, so the writer only reads it.
     image->renderedBitmap();
-    m_writers.emplace_back([image, path] {
-        const std::string line = (image->writePNG(path) ? "saved " : "not saved ") + path;
+    m_writers.emplace_back([image, directory = m_outputDirectory] {
+        std::error_code ignored;
+        std::filesystem::create_directories(directory, ignored);
+        const auto path = claimCardName(directory);
+        const bool saved = path && image->writePNG(*path);
+        if (path && !saved)
+            unlink(path->c_str()); // no empty or partial card stays
+        const std::string line = (saved ? "saved " : "not saved ") + path.value_or(directory);
         platform::RunLoop::main().enqueue([line] { std::printf("%s\n", line.c_str()); });
     });
     return true;

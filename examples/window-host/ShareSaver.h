@@ -1,7 +1,9 @@
 #pragma once
 // The host's side of the share sheet: "Save Image" writes the card as a PNG into the output folder
 // on a worker thread, which hands "saved <path>" back to the main thread through the run loop; the
-// other activities are only printed ("share <type>") and report that nothing was shared.
+// other activities are only printed ("share <type>") and report that nothing was shared. A card is
+// share-card-<n>.png with the lowest n no file in the folder has, the file created exclusively, so no
+// card is written over, by this host or another one saving into the same folder.
 
 #include "platform/ui/UIActivity.h"
 
@@ -22,6 +24,5 @@ private:
     bool share(const platform::UIActivityType& type, const std::vector<platform::UIActivityItem>& items);
 
     std::string m_outputDirectory;
-    int m_saved = 0;
     std::vector<std::thread> m_writers;
 };

@@ -4,6 +4,7 @@
 #include "platform/ui/UIScreen.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -30,11 +31,9 @@ SDL_Rect usableArea()
 // The phone at the screen's scale, or smaller when that does not fit `room` pixels.
 SDL_Point windowSize(int roomWidth, int roomHeight)
 {
-    const platform::CGSize phone = phoneSize();
-    const double scale = std::min(platform::UIScreen::main()->scale(), PhoneFit(phone, roomWidth, roomHeight).scale());
-    // Whole pixels, a product a hair under one (768 / 667 × 667) counting as it.
-    const auto pixels = [&](double points) { return std::max(1, static_cast<int>(points * scale + 1e-6)); };
-    return {pixels(phone.width), pixels(phone.height)};
+    const platform::CGSize size =
+        PhoneFit(phoneSize(), roomWidth, roomHeight, platform::UIScreen::main()->scale()).phone().size;
+    return {std::max(1, static_cast<int>(size.width)), std::max(1, static_cast<int>(size.height))};
 }
 
 } // namespace
@@ -98,24 +97,27 @@ void WindowScreen::present()
     if (!surface || !bitmap)
         return;
     // The renderer's words are premultiplied 0xAARRGGBB over an opaque screen: copied as they are,
-    // never blended.
+    // never blended, and only where they land on the surface (it may not have the fit's size yet).
     const platform::CGRect phone = m_fit.phone();
-    const int x = static_cast<int>(phone.origin.x);
-    const int y = static_cast<int>(phone.origin.y);
-    const int width = std::min(surface->w - x, bitmap->width());
-    const int height = std::min(surface->h - y, bitmap->height());
-    if (width <= 0 || height <= 0)
-        return;
-    SDL_LockSurface(surface);
-    auto* corner = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
-    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, bitmap->pixelData(), bitmap->bytesPerRow(),
-                      surface->format->format, corner, surface->pitch);
-    SDL_UnlockSurface(surface);
+    const SDL_Rect placed{static_cast<int>(phone.origin.x), static_cast<int>(phone.origin.y), bitmap->width(),
+                          bitmap->height()};
+    const SDL_Rect whole{0, 0, surface->w, surface->h};
+    SDL_Rect shown{0, 0, 0, 0};
+    if (SDL_IntersectRect(&placed, &whole, &shown)) {
+        SDL_LockSurface(surface);
+        const std::uint8_t* from =
+            bitmap->pixelData() + (shown.y - placed.y) * bitmap->bytesPerRow() + (shown.x - placed.x) * 4;
+        auto* to =
+            static_cast<Uint8*>(surface->pixels) + shown.y * surface->pitch + shown.x * surface->format->BytesPerPixel;
+        SDL_ConvertPixels(shown.w, shown.h, SDL_PIXELFORMAT_ARGB8888, from, bitmap->bytesPerRow(),
+                          surface->format->format, to, surface->pitch);
+        SDL_UnlockSurface(surface);
+    }
     // Beside the phone: left and right of it, or above and below.
-    const SDL_Rect margins[] = {{0, 0, x, surface->h},
-                                {x + width, 0, surface->w - x - width, surface->h},
-                                {x, 0, width, y},
-                                {x, y + height, width, surface->h - y - height}};
+    const SDL_Rect margins[] = {{0, 0, shown.x, surface->h},
+                                {shown.x + shown.w, 0, surface->w - shown.x - shown.w, surface->h},
+                                {shown.x, 0, shown.w, shown.y},
+                                {shown.x, shown.y + shown.h, shown.w, surface->h - shown.y - shown.h}};
     const Uint32 background = SDL_MapRGB(surface->format, kBackground, kBackground, kBackground);
     for (const SDL_Rect& margin : margins)
         if (margin.w > 0 && margin.h > 0)

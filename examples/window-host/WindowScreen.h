@@ -17,6 +17,7 @@ public:
     WindowScreen& operator=(const WindowScreen&) = delete;
 
     bool isOpen() const { return m_window != nullptr; }
+    SDL_Window* window() const { return m_window; }
     // Where the phone is in the window now.
     const PhoneFit& fit() const { return m_fit; }
     // Draws every visible window of the application and shows the picture.

@@ -4,6 +4,7 @@
 // and shows a frame whenever one is due. It exits 0 once its own window is key again (the flow
 // ended) or when it is told to quit (window closed, SIGINT, SIGTERM).
 
+#include "EventWait.h"
 #include "HostInput.h"
 #include "HostOptions.h"
 #include "HostTrace.h"
@@ -19,7 +20,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -29,19 +29,6 @@ using platform::RunLoop;
 using namespace tavro;
 
 namespace {
-
-// Wakes the loop from any thread: one SDL event, posted when none is waiting already.
-Uint32 wakeUpEvent = 0;
-std::atomic<bool> wakeUpPending = false;
-
-void wakeUp()
-{
-    if (wakeUpPending.exchange(true))
-        return;
-    SDL_Event event{};
-    event.type = wakeUpEvent;
-    SDL_PushEvent(&event);
-}
 
 std::string joined(const std::vector<std::string>& texts)
 {
@@ -88,14 +75,14 @@ void launch(const HostOptions& options)
     TavroMerchantSDK::launchRequestPaymentFlow(request, [](bool, auto, auto error) { printRefusal("request", error); });
 }
 
-// Waits for the next event, at most until the loop's next timer is due; false when none came.
-bool waitForEvent(SDL_Event& event)
+// Milliseconds until the loop's next timer is due; -1 when it has none.
+int msUntilNextTimer()
 {
     const auto next = RunLoop::main().nextFireDate();
     if (!next)
-        return SDL_WaitEvent(&event) == 1;
+        return -1;
     const double ms = std::ceil(std::max(0.0, *next - RunLoop::main().now()) * 1000);
-    return SDL_WaitEventTimeout(&event, static_cast<int>(std::min(ms, double(INT_MAX)))) == 1;
+    return static_cast<int>(std::min(ms, double(INT_MAX)));
 }
 
 int run(const HostOptions& options, bool trace)
@@ -103,11 +90,13 @@ int run(const HostOptions& options, bool trace)
     WindowScreen screen;
     if (!screen.isOpen())
         return 1;
+    // Made before the saver and gone after it: the saver's writers wake the loop until it joins them.
+    EventWait waiter(screen.window());
     ShareSaver saver(options.outputDirectory);
     HostInput input;
     HostTrace tracer(trace);
     auto& loop = RunLoop::main();
-    loop.setWakeUpHandler(wakeUp);
+    loop.setWakeUpHandler([&waiter] { waiter.wake(); });
 
     TavroMerchantSDK::start();
     const auto host = makeHostWindow();
@@ -123,13 +112,12 @@ int run(const HostOptions& options, bool trace)
         }
         if (application->keyWindow() == host)
             break;
+        if (loop.queuedBlockCount() == 0)
+            waiter.wait(msUntilNextTimer());
         SDL_Event event;
-        bool got = loop.queuedBlockCount() > 0 ? SDL_PollEvent(&event) == 1 : waitForEvent(event);
-        for (; got && running; got = SDL_PollEvent(&event) == 1) {
+        for (bool got = SDL_PollEvent(&event) == 1; got && running; got = SDL_PollEvent(&event) == 1) {
             if (event.type == SDL_QUIT) {
                 running = false;
-            } else if (event.type == wakeUpEvent) {
-                wakeUpPending = false;
             } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 screen.resized(event.window.data1, event.window.data2);
                 loop.noteEventHandled();
@@ -181,7 +169,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "window-host: %s\n", SDL_GetError());
         return 1;
     }
-    wakeUpEvent = SDL_RegisterEvents(1);
     const int status = run(options, trace);
     SDL_Quit();
     return status;

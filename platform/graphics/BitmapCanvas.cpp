@@ -3,6 +3,7 @@
 #include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/BitmapLimits.h"
+#include "platform/graphics/PixelCount.h"
 
 #include <cairo.h>
 
@@ -10,16 +11,6 @@
 #include <string>
 
 namespace platform {
-
-int pixelsFor(double points, double scale)
-{
-    double pixels = points * scale;
-    double nearest = std::round(pixels);
-    if (std::fabs(pixels - nearest) < 1e-9) {
-        return static_cast<int>(nearest);
-    }
-    return static_cast<int>(std::ceil(pixels));
-}
 
 std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool opaque)
 {
@@ -31,14 +22,12 @@ std::unique_ptr<BitmapCanvas> BitmapCanvas::open(CGSize size, double scale, bool
         return nullptr;
     }
     // A huge side is judged before it is turned into an int.
-    auto pixels = [scale](double points) {
-        return points * scale > kMaxBitmapSide ? points * scale : double(pixelsFor(points, scale));
-    };
-    if (!checkBitmapSize(pixels(size.width), pixels(size.height), "Renderer"))
+    const double width = pixelCount(size.width, scale);
+    const double height = pixelCount(size.height, scale);
+    if (!checkBitmapSize(width, height, "Renderer"))
         return nullptr;
-    int width = pixelsFor(size.width, scale);
-    int height = pixelsFor(size.height, scale);
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height));
     cairo_t* cr = cairo_create(surface);
     if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
         debugLog("Renderer: the bitmap could not be made");

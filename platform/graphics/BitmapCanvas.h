@@ -11,7 +11,7 @@ namespace platform {
 
 class BitmapCanvas {
 public:
-    // A canvas of ceil(size * scale) pixels each way (`scale` > 0), transparent, or opaque black when
+    // A canvas of pixelCount(size, scale) pixels each way (`scale` > 0), transparent, or opaque black when
     // `opaque`. Null, with one debug line, for an empty or non-finite size or a bitmap with no pixels
     // or over the platform's limit (BitmapLimits.h).
     static std::unique_ptr<BitmapCanvas> open(CGSize size, double scale, bool opaque);
@@ -31,9 +31,5 @@ private:
     CGContextPtr m_context;
     double m_scale;
 };
-
-// Whole pixels for `points` at `scale`: rounded up, except that a product within 1e-9 of a whole number
-// (0.1 * 3 and the like) is that number.
-int pixelsFor(double points, double scale);
 
 } // namespace platform

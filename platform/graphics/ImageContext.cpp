@@ -3,6 +3,7 @@
 #include "platform/foundation/ClassicNumbers.h"
 #include "platform/foundation/DebugLog.h"
 #include "platform/graphics/BitmapLimits.h"
+#include "platform/graphics/PixelCount.h"
 #include "platform/graphics/ScreenScale.h"
 
 #include <cairo.h>
@@ -25,16 +26,6 @@ std::vector<StackEntry>& contextStack()
 {
     static std::vector<StackEntry> stack;
     return stack;
-}
-
-// ceil, but a product a hair above a whole number (from 0.1 * 3 and the like) stays that number.
-double pixelCount(double points, double scale)
-{
-    double pixels = points * scale;
-    double nearest = std::round(pixels);
-    if (std::fabs(pixels - nearest) < 1e-9)
-        return nearest;
-    return std::ceil(pixels);
 }
 
 } // namespace

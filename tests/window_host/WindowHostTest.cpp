@@ -19,11 +19,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,11 +43,22 @@ std::ostream& operator<<(std::ostream& out, const Frame& frame)
     return out << frame.width << "x" << frame.height << " at " << frame.x << "," << frame.y;
 }
 
-// Whether `frame` has a size and lies wholly within `area`.
+// Whether `frame` has a size and lies wholly within `area`, to a hundredth of a pixel (the trace
+// writes six digits).
 bool inside(const Frame& frame, const Frame& area)
 {
-    return frame.width > 0 && frame.height > 0 && frame.x >= area.x && frame.y >= area.y &&
-           frame.x + frame.width <= area.x + area.width && frame.y + frame.height <= area.y + area.height;
+    constexpr double slack = 0.01;
+    return frame.width > 0 && frame.height > 0 && frame.x >= area.x - slack && frame.y >= area.y - slack &&
+           frame.x + frame.width <= area.x + area.width + slack &&
+           frame.y + frame.height <= area.y + area.height + slack;
+}
+
+// The whole of the file at `path`.
+std::string contentsOf(const std::string& path)
+{
+    std::ostringstream contents;
+    contents << std::ifstream(path, std::ios::binary).rdbuf();
+    return contents.str();
 }
 
 // A step that went wrong ends its test (reported by GoogleTest as a thrown exception): every later
@@ -120,6 +134,7 @@ protected:
             std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
             std::replace(name.begin(), name.end(), '/', '-'); // "ShowsTheWholePhone/1"
             const std::string base = std::string(folder ? folder : "/tmp") + "/window-host-" + name;
+            std::filesystem::create_directories(folder ? folder : "/tmp");
             std::ofstream(base + ".log") << m_log;
             std::ofstream(base + ".ppm", std::ios::binary) << m_picture;
         }
@@ -130,8 +145,12 @@ protected:
         close(m_output);
     }
 
+    // Starts a host; a test may start one after another has exited.
     void start(const std::string& flags = "")
     {
+        if (m_output >= 0)
+            close(m_output);
+        m_ended = false;
         m_host = spawn(std::string(WINDOW_HOST) + " --screen 375x667 --scale 2 --trace --output " + testing::TempDir() +
                            "window-host " + flags,
                        m_output);
@@ -141,10 +160,10 @@ protected:
         shell("xdotool windowfocus --sync " + m_window);
     }
 
-    // The next line of the host's output, waiting at most kPatience; false at its end or timeout.
-    bool nextLine(std::string& line)
+    // The next line of the host's output, waiting at most `patience`; false at its end or timeout.
+    bool nextLine(std::string& line, std::chrono::milliseconds patience = kPatience)
     {
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        const auto deadline = std::chrono::steady_clock::now() + patience;
         size_t end;
         while ((end = m_log.find('\n', m_read)) == std::string::npos) {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -297,10 +316,39 @@ TEST_F(WindowHostTest, RequestTypedDraggedPastedUpdatedSavedAndBack)
     EXPECT_EQ(waitForExit(), 0);
 }
 
+// Hosts saving cards into one folder, one after another as a merchant's sessions do: each card a file
+// of its own holding its host's payload, and none written over.
+TEST_F(WindowHostTest, CardsSavedIntoOneFolderKeepEachOther)
+{
+    const std::string folder = testing::TempDir() + "window-host-cards-" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    std::map<std::string, std::string> cards; // each card's path and its bytes when saved
+    for (const std::string city : {"Pune", "Mumbai", "Pune"}) {
+        start("--city " + city + " --output " + folder);
+        const std::string payload = scanWindow();
+        click("Save_To_Gallery_Button");
+        click("Save Image", nullptr);
+        const std::string saved = waitForLine("saved ");
+        const std::string path = saved.substr(saved.find(' ') + 1);
+        EXPECT_FALSE(cards.count(path)) << path << " written over";
+        const auto card = platform::UIImage::contentsOfFile(path);
+        ASSERT_TRUE(card) << path;
+        EXPECT_EQ(qr_test::scan(*card).bytes, payload) << path;
+        for (const auto& [earlier, bytes] : cards)
+            EXPECT_TRUE(contentsOf(earlier) == bytes) << earlier << " changed";
+        cards[path] = contentsOf(path);
+        kill(m_host, SIGTERM);
+        EXPECT_EQ(waitForExit(), 0);
+    }
+    std::filesystem::remove_all(folder);
+}
+
 // The whole phone in any window (a fresh host for each size): its QR scans and its controls take
 // clicks where the trace says.
 class ResizedWindowTest : public WindowHostTest, public testing::WithParamInterface<const char*> {};
-INSTANTIATE_TEST_SUITE_P(Sizes, ResizedWindowTest, testing::Values("1280 500", "300 1200"));
+// 800 × 446 and 1280 × 1001: sizes where a phone's width at the fit's scale came out a hair over the
+// window's.
+INSTANTIATE_TEST_SUITE_P(Sizes, ResizedWindowTest, testing::Values("1280 500", "300 1200", "800 446", "1280 1001"));
 
 TEST_P(ResizedWindowTest, ShowsTheWholePhone)
 {
@@ -337,6 +385,75 @@ TEST_F(SmallDisplayTest, FirstWindowFitsAndTakesClicks)
         << m_views["Payment_Details_Button"];
     click("Payment_Details_Button");
     EXPECT_TRUE(m_views.count("Update_Payment_Details_Button"));
+}
+
+// Under a window manager (openbox), which frames the window and closes it on Alt+F4.
+class WindowManagerTest : public WindowHostTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        startDisplay("1366x768");
+        // With its packaged settings (Alt+F4 closes), not a user's; it runs the start-up command once it
+        // manages the display.
+        manager = spawn("env XDG_CONFIG_HOME=/nonexistent openbox --startup 'echo ready'", managerOutput);
+        std::string line;
+        for (char c; line != "ready" && read(managerOutput, &c, 1) == 1;)
+            line = c == '\n' ? "" : line + c;
+    }
+
+    static void TearDownTestSuite()
+    {
+        kill(manager, SIGTERM);
+        waitpid(manager, nullptr, 0);
+        close(managerOutput);
+        WindowHostTest::TearDownTestSuite();
+    }
+
+    static inline pid_t manager = 0;
+    static inline int managerOutput = -1;
+};
+
+TEST_F(WindowManagerTest, FirstWindowFitsWithItsFrame)
+{
+    start();
+    // xwininfo: the window's place and size on the display, then its frame's extents (left, right,
+    // top, bottom).
+    Frame window;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    std::istringstream(shell("xwininfo -stats -wm -id " + m_window +
+                             " | awk -F: '/Absolute upper-left [XY]|Width|Height/ { printf \"%s \", $2 }"
+                             " /Frame extents/ { gsub(\",\", \"\", $2); print $2 }'")) >>
+        window.x >> window.y >> window.width >> window.height >> left >> right >> top >> bottom;
+    const Frame framed{window.x - left, window.y - top, window.width + left + right, window.height + top + bottom};
+    EXPECT_GT(top, 0) << "no frame";
+    EXPECT_TRUE(inside(framed, {0, 0, 1366, 768})) << framed;
+    EXPECT_TRUE(inside(m_phone, {0, 0, window.width, window.height})) << m_phone;
+}
+
+// Closing the window ends the host cleanly, also with every processor busy beside it.
+TEST_F(WindowManagerTest, ClosedByAltF4UnderLoad)
+{
+    std::vector<std::jthread> load(std::max(1u, std::thread::hardware_concurrency()));
+    for (auto& busy : load)
+        busy = std::jthread([](std::stop_token stop) {
+            while (!stop.stop_requested()) {
+            }
+        });
+    const std::string errors = testing::TempDir() + "window-host-stderr-" + std::to_string(getpid());
+    for (int close = 1; close <= 30; ++close) {
+        start("2>" + errors);
+        // Alt+F4 closes the window the manager has made active; a key the loaded manager missed is
+        // pressed again, as a person would.
+        for (int press = 1; press <= 3 && !m_ended; ++press) {
+            shell("xdotool windowactivate --sync " + m_window + " key alt+F4 || true"); // gone meanwhile: fine
+            for (std::string line; nextLine(line, std::chrono::seconds(5));) {
+            }
+        }
+        ASSERT_TRUE(m_ended) << "close " << close << ": the window stayed after three Alt+F4";
+        ASSERT_EQ(waitForExit(), 0) << "close " << close << ": " << contentsOf(errors);
+        ASSERT_EQ(contentsOf(errors), "") << "close " << close;
+    }
+    std::filesystem::remove(errors);
 }
 
 TEST_F(WindowHostTest, RefundTypedPaidAndContinued)
