@@ -73,9 +73,10 @@ std::chrono::nanoseconds sinceEpoch(const struct timespec& time)
 }
 
 // Removes temporary files of `fileName` in `directory` (`own` apart) that writers left behind: those
-// last changed over kAbandonedAfter before `now`, the file system's own time (a network server's
-// clock may differ from this process's), that no live writer holds locked. Age alone tells them
-// where locks fail; a younger file may be a writer's at work, locked or not, and stays.
+// whose time stamp lies over kAbandonedAfter from `now`, the file system's own time (a network
+// server's clock may differ from this process's), either way (a clock set back, a file copied with
+// its times), that no live writer holds locked. Age alone tells them where locks fail; a younger
+// file may be a writer's at work, locked or not, and stays.
 void removeAbandonedTemporaries(const std::filesystem::path& directory, const std::string& fileName,
                                 const std::string& own, const struct timespec& now)
 {
@@ -87,13 +88,22 @@ void removeAbandonedTemporaries(const std::filesystem::path& directory, const st
         const std::string name = it->path().filename().string();
         if (name.size() != length || name.compare(0, prefix.size(), prefix) != 0 || path == own)
             continue;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        // Only a regular file is opened: opening a FIFO releases a writer blocked on it, opening a
+        // device may act on it. Should something else take the name before the open, the open
+        // neither follows a link nor waits, and the same file must be found open.
+        struct stat named {
+        }, opened{};
+        if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) ||
+            std::chrono::abs(sinceEpoch(now) - sinceEpoch(named.st_mtim)) <= kAbandonedAfter)
+            continue;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-            sinceEpoch(now) - sinceEpoch(info.st_mtim) > kAbandonedAfter &&
-            (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK) && isFileAt(fd, path))
+        // A shared lock is refused while a writer holds its exclusive one, and needs no descriptor
+        // open for writing where flock is a byte-range lock (a network mount): a temporary that took
+        // a read-only file's permission bits cannot be opened for writing.
+        if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino &&
+            (::flock(fd, LOCK_SH | LOCK_NB) == 0 || errno != EWOULDBLOCK) && isFileAt(fd, path))
             ::unlink(path.c_str());
         ::close(fd);
     }
@@ -167,12 +177,16 @@ std::optional<std::filesystem::path> replacedFile(const std::filesystem::path& f
             return cannotFollow(ec.value());
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    if (fs::exists(fs::symlink_status(target, ec))) {
-        if (hops == 0)
-            return file;
-        fs::path real = fs::canonical(target, ec);
+    if (const fs::file_status status = fs::symlink_status(target, ec); fs::exists(status)) {
+        fs::path real = hops == 0 ? file : fs::canonical(target, ec);
         if (ec)
             return cannotFollow(ec.value());
+        // A folder, a FIFO or a device is no file a write replaces (nothing is made beside it).
+        if (!fs::is_regular_file(status)) {
+            if (error)
+                *error = real.string() + " is not a regular file";
+            return std::nullopt;
+        }
         return real;
     }
     // Not made yet: its folder is made, then resolved on disk as the kernel resolves the path (as

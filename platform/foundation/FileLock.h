@@ -14,8 +14,8 @@ namespace platform {
 class FileLock {
 public:
     // Waits for the lock on `file`, making its folder first. nullopt, with the reason in `error`
-    // (when given), when it cannot be taken: `file` is not a regular file this process may open, or
-    // its file system keeps no locks.
+    // (when given), when it cannot be taken: `file` is not a regular file this process may open for
+    // reading and writing, or its file system keeps no locks.
     static std::optional<FileLock> acquire(const std::filesystem::path& file, std::string* error = nullptr);
 
     FileLock(FileLock&& other) noexcept;

@@ -65,7 +65,8 @@ public:
     // Stores `value` under `key` (a null value removes the key) and saves. A failed save is logged
     // and keeps the previous file; the value stays set in memory and goes out with the next save
     // (a file that could not be read again, a file that would be over 16 MiB, a failed write, a path
-    // whose folder cannot be made or whose final name is no file's, as in a link to "z.json/").
+    // whose folder cannot be made or whose final name is no file's, as in a link to "z.json/", or
+    // that names something other than a regular file, beside which no lock file is made).
     // A value nested deeper than the file can hold is refused with one debug line. A lock that
     // cannot be taken (a file system without locks) leaves the save unguarded, with one debug line
     // per store.

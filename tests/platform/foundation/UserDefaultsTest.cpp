@@ -10,6 +10,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +20,17 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// While set, flock acts as on a network mount, where an exclusive lock needs a descriptor open for writing.
+static bool locksNeedWriting = false;
+extern "C" int flock(int fd, int operation) noexcept
+{
+    if (locksNeedWriting && (operation & LOCK_EX) && (::fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) {
+        errno = EBADF;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
 
 namespace platform {
 namespace {
@@ -39,6 +51,8 @@ protected:
 
     static std::string read(const fs::path& file)
     {
+        if (!fs::is_regular_file(file))
+            return {};
         std::ifstream in(file, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
@@ -161,18 +175,20 @@ TEST_F(UserDefaultsTest, ProcessesSavingAtOnceKeepEveryKeyAndAKilledOneBlocksNoO
     for (const auto& entry : fs::directory_iterator(m_dir)) // the killed writer's, as if long gone
         if (entry.path().filename().string().find(".tmp-") != std::string::npos)
             fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
-    // A writer in a child, where locks work or fail; it exits 1 when a save of its failed.
+    // A writer in a child, where locks work (only on descriptors open for writing, as on a network
+    // mount) or fail; it exits 1 when a save of its failed, or went unlocked where it could lock.
     auto writer = [this](int process, int keys, bool locks) {
         const pid_t pid = ::fork();
         if (pid != 0)
             return pid;
+        locksNeedWriting = locks;
         if (!locks && !testing_support::failCallsOnNewDescriptors(SYS_flock, ENOLCK))
             ::_exit(2);
         DebugLogCapture log;
         auto defaults = UserDefaults::persistent(m_file);
         for (int key = 0; key < keys; ++key)
             defaults->set(key, std::to_string(process) + "-" + std::to_string(key));
-        ::_exit(log.contains("not saved") ? 1 : 0);
+        ::_exit(log.contains("not saved") || (locks && log.contains("without the lock")) ? 1 : 0);
     };
     std::vector<pid_t> children;
     for (int process = 0; process < kProcesses; ++process)
@@ -247,6 +263,16 @@ TEST_F(UserDefaultsTest, FaultsAtASaveKeepTheFileOrEveryHoldersValues)
              linkTo("afile/../t.json");
          }},
         {"a link to z.json/", 2, "z.json/ names a folder, not a file", std::nullopt, [&] { linkTo("z.json/"); }},
+        {"a link to a folder", 2, "/adir is not a regular file)", std::nullopt,
+         [&] {
+             fs::create_directory(m_dir / "adir");
+             linkTo("adir");
+         }},
+        {"a link to a FIFO", 2, "/fifo is not a regular file)", std::nullopt,
+         [&] {
+             ::mkfifo((m_dir / "fifo").c_str(), 0600);
+             linkTo("fifo");
+         }},
     };
     auto check = [&](const Row& row) {
         fs::remove_all(m_dir);
@@ -547,13 +573,14 @@ TEST_F(UserDefaultsTest, ARelativePathIsResolvedOnceWhenTheStoreIsMade)
 
 // A temporary file beside the store goes at a save once it is a minute old by the file system's
 // clock, unless a live writer holds it locked; a younger one may be a writer's at work (where its
-// lock failed, unlocked) and stays. Where locks fail, age alone tells them.
+// lock failed, unlocked) and stays; one dated ahead goes too. Where locks fail, age alone tells them.
 TEST_F(UserDefaultsTest, TemporaryFilesGoOnceAMinuteOldAndUnlocked)
 {
-    auto plant = [this](const std::string& name, bool stale) {
-        write(m_dir / name, "{\"half\": ");
+    auto plant = [this](const std::string& name, bool stale, std::chrono::hours ago = std::chrono::hours(1)) {
+        if (!fs::exists(m_dir / name)) // a FIFO is made before
+            write(m_dir / name, "{\"half\": ");
         if (stale)
-            fs::last_write_time(m_dir / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+            fs::last_write_time(m_dir / name, fs::file_time_type::clock::now() - ago);
     };
     auto withoutLocks = [&] {
         EXPECT_TRUE(testing_support::failCallsOnNewDescriptors(SYS_flock, ENOLCK));
@@ -573,16 +600,27 @@ TEST_F(UserDefaultsTest, TemporaryFilesGoOnceAMinuteOldAndUnlocked)
     plant("defaults.json.tmp-Fresh0", false);
     plant("other.json.tmp-Ab12Cd", true);
     plant("defaults.json.tmp-Live00", true);
+    plant("defaults.json.tmp-Ahead1", true, -std::chrono::hours(1));
+    plant("defaults.json.tmp-Ahead9", true, -std::chrono::hours(24 * 3653)); // ten years
+    // Nothing but a regular file is opened: a FIFO's reader would release a writer blocked opening it.
+    ASSERT_EQ(::mkfifo((m_dir / "defaults.json.tmp-Fifo00").c_str(), 0600), 0);
+    plant("defaults.json.tmp-Fifo00", true);
+    const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(::inotify_add_watch(opens, (m_dir / "defaults.json.tmp-Fifo00").c_str(), IN_OPEN), 0);
     const int liveFd = ::open((m_dir / "defaults.json.tmp-Live00").c_str(), O_RDONLY);
     ASSERT_GE(liveFd, 0);
     ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
     UserDefaults::persistent(m_file)->set(1, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fresh0",
-                                                      "defaults.json.tmp-Live00", "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fifo00",
+                                                      "defaults.json.tmp-Fresh0", "defaults.json.tmp-Live00",
+                                                      "other.json.tmp-Ab12Cd"}));
     ::close(liveFd);
     UserDefaults::persistent(m_file)->set(2, "count");
-    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fresh0",
-                                                      "other.json.tmp-Ab12Cd"}));
+    EXPECT_EQ(filesInDir(), (std::vector<std::string>{"defaults.json", "defaults.json.lock", "defaults.json.tmp-Fifo00",
+                                                      "defaults.json.tmp-Fresh0", "other.json.tmp-Ab12Cd"}));
+    char events[4096]; // room for any event: none, as no open of the FIFO was seen
+    EXPECT_EQ(::read(opens, events, sizeof events), -1);
+    ::close(opens);
 }
 
 TEST_F(UserDefaultsTest, FailedWriteKeepsTheOldFile)
