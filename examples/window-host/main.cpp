@@ -90,7 +90,8 @@ int run(const HostOptions& options, bool trace)
     WindowScreen screen;
     if (!screen.isOpen())
         return 1;
-    // Made before the saver and gone after it: the saver's writers wake the loop until it joins them.
+    // Made before any other thread, and before the saver and gone after it: the saver's writer wakes
+    // the loop until it joins it.
     EventWait waiter(screen.window());
     ShareSaver saver(options.outputDirectory);
     HostInput input;
@@ -115,7 +116,7 @@ int run(const HostOptions& options, bool trace)
         if (loop.queuedBlockCount() == 0)
             waiter.wait(msUntilNextTimer());
         SDL_Event event;
-        for (bool got = SDL_PollEvent(&event) == 1; got && running; got = SDL_PollEvent(&event) == 1) {
+        for (bool got = waiter.poll(event); got && running; got = waiter.poll(event)) {
             if (event.type == SDL_QUIT) {
                 running = false;
             } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
@@ -165,6 +166,8 @@ int main(int argc, char** argv)
     }
     platform::UIScreen::main()->setBounds({0, 0, options.screenWidth, options.screenHeight});
     platform::UIScreen::main()->setScale(scale);
+    // The click that focuses the window acts, as on the desktop around it.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "window-host: %s\n", SDL_GetError());
         return 1;

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -340,7 +341,52 @@ TEST_F(WindowHostTest, CardsSavedIntoOneFolderKeepEachOther)
         kill(m_host, SIGTERM);
         EXPECT_EQ(waitForExit(), 0);
     }
+    // An output that is a file, one of the cards: nothing saved, and why, and the card as it was.
+    const std::string card = cards.begin()->first;
+    start("--output " + card);
+    click("Save_To_Gallery_Button");
+    click("Save Image", nullptr);
+    EXPECT_EQ(waitForLine("not saved "), "not saved " + card + ": Not a directory");
+    EXPECT_TRUE(contentsOf(card) == cards[card]);
     std::filesystem::remove_all(folder);
+}
+
+// Forty cards from one host under an address-space limit all land, each a file of its own.
+TEST_F(WindowHostTest, FortyCardsUnderAnAddressSpaceLimit)
+{
+    const std::string folder = testing::TempDir() + "window-host-forty-" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    start("--output " + folder);
+    shell("prlimit --as=614400000 --pid " + std::to_string(m_host)); // ulimit -v 600000
+    for (int save = 1; save <= 40; ++save) {
+        click("Save_To_Gallery_Button");
+        click("Save Image", nullptr);
+        ASSERT_EQ(waitForLine("saved "), "saved " + folder + "/share-card-" + std::to_string(save) + ".png");
+        waitForIdle(nullptr);
+    }
+    using std::filesystem::directory_iterator;
+    EXPECT_EQ(std::distance(directory_iterator(folder), directory_iterator()), 40); // no temporary left
+    kill(m_host, SIGTERM);
+    EXPECT_EQ(waitForExit(), 0);
+    std::filesystem::remove_all(folder);
+}
+
+// Off X11 (SDL's dummy driver, no window to drive), idle for 20 s, the host sleeps, and SIGTERM ends it.
+TEST_F(WindowHostTest, IdleOffX11SleepsAndEndsBySigterm)
+{
+    m_host = spawn(std::string("env SDL_VIDEODRIVER=dummy ") + WINDOW_HOST + " --trace", m_output);
+    const auto cpuSeconds = [this] { // its user and system time, the 14th and 15th fields
+        std::istringstream stat(contentsOf("/proc/" + std::to_string(m_host) + "/stat"));
+        const std::vector<std::string> fields{std::istream_iterator<std::string>(stat), {}};
+        return (std::stod(fields.at(13)) + std::stod(fields.at(14))) / sysconf(_SC_CLK_TCK);
+    };
+    waitForIdle(nullptr);
+    const double before = cpuSeconds();
+    std::string line;
+    EXPECT_FALSE(nextLine(line, std::chrono::seconds(20))) << line;
+    EXPECT_LT(cpuSeconds() - before, 0.5);
+    kill(m_host, SIGTERM);
+    EXPECT_EQ(waitForExit(), 0);
 }
 
 // The whole phone in any window (a fresh host for each size): its QR scans and its controls take
@@ -428,6 +474,20 @@ TEST_F(WindowManagerTest, FirstWindowFitsWithItsFrame)
     EXPECT_GT(top, 0) << "no frame";
     EXPECT_TRUE(inside(framed, {0, 0, 1366, 768})) << framed;
     EXPECT_TRUE(inside(m_phone, {0, 0, window.width, window.height})) << m_phone;
+}
+
+// The click that focuses the window acts: on the share button, it opens the sheet.
+TEST_F(WindowManagerTest, ClickOnAnUnfocusedWindowActs)
+{
+    start();
+    const Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 50, 50, 0, 0, 0);
+    XMapWindow(display, other);
+    XSync(display, False);
+    shell("xdotool windowactivate --sync " + std::to_string(other));
+    click("Save_To_Gallery_Button");
+    EXPECT_TRUE(m_views.count("Save Image"));
+    XDestroyWindow(display, other);
+    XFlush(display);
 }
 
 // Closing the window ends the host cleanly, also with every processor busy beside it.
