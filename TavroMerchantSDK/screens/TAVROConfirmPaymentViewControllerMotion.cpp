@@ -7,6 +7,8 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
+#include <algorithm>
+
 namespace tavro {
 
 using platform::CGFloat;
@@ -82,8 +84,10 @@ void TAVROConfirmPaymentViewController::keyboardWillShow(const platform::Notific
     const bool headerExpanded = m_headerHeightConstraint->constant() == m_paymentHeaderHeight;
     if (headerExpanded && distance < m_paymentHeaderHeight * 0.5)
         distance = m_paymentHeaderHeight * 0.5 + amountRowExtraScroll;
+    // A row above the visible area (a scroll made for another screen size) brings the form back no
+    // further than its top.
     auto offset = m_scrollView->contentOffset();
-    offset.y += distance;
+    offset.y = std::max(offset.y + distance, m_scrollView->minimumContentOffset().y);
     m_scrollView->setContentOffset(offset, true);
 }
 

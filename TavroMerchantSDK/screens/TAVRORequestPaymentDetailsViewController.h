@@ -103,7 +103,8 @@ public:
     void updateCellVar(CellType cellType, const std::optional<std::string>& dataString);
     void registerNotificationsForKeyboard();
     // Scrolls the edited row above the keyboard when the keyboard would cover it: its bottom
-    // keyboardClearance above the band, its top no higher than the form's top.
+    // keyboardClearance above the band; the field itself, where the room above the band holds it,
+    // no higher than the form's top.
     void keyboardWillShow(const platform::Notification& notification);
     // The content size from the rows' frames again.
     void keyboardDidHide(const platform::Notification& notification);

@@ -8,8 +8,10 @@
 #include "platform/ui/UIResponder.h"
 #include "platform/ui/UIScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -92,13 +94,14 @@ void UIKeyboard::setHeight(double height)
 CGRect UIKeyboard::shownFrame() const
 {
     CGRect screen = UIScreen::main()->bounds();
-    return {screen.minX(), screen.maxY() - m_height, screen.width(), m_height};
+    const double height = std::min(m_height, screen.height());
+    return {screen.minX(), screen.maxY() - height, screen.width(), height};
 }
 
 CGRect UIKeyboard::hiddenFrame() const
 {
     CGRect screen = UIScreen::main()->bounds();
-    return {screen.minX(), screen.maxY(), screen.width(), m_height};
+    return {screen.minX(), screen.maxY(), screen.width(), std::min(m_height, screen.height())};
 }
 
 void UIKeyboard::textInputDidBecomeFirstResponder(const std::shared_ptr<UIResponder>& input)
@@ -164,13 +167,19 @@ void UIKeyboard::announce(CGRect begin)
     const bool showing = m_visible;
     m_announced = showing ? shownFrame() : hiddenFrame();
     auto info = userInfo(begin, m_announced);
-    // Scheduled before the will post, so a change made by its observers cancels it.
+    // Scheduled before the will post, so a change made by its observers cancels it. Due while a
+    // post is in flight (an observer running the loop), it waits for that post to reach everyone.
     m_didTimer = Timer::scheduledTimer(animationDuration, false, [info, showing](Timer& timer) {
         auto& keyboard = UIKeyboard::shared();
         if (keyboard.m_didTimer.get() == &timer) {
             keyboard.m_didTimer = nullptr;
         }
-        keyboard.post(showing ? UIKeyboardDidShowNotification : UIKeyboardDidHideNotification, info);
+        const char* name = showing ? UIKeyboardDidShowNotification : UIKeyboardDidHideNotification;
+        if (keyboard.m_posting) {
+            keyboard.m_parkedDid = {name, info};
+        } else {
+            keyboard.post(name, info);
+        }
     });
     post(showing ? UIKeyboardWillShowNotification : UIKeyboardWillHideNotification, info);
 }
@@ -187,11 +196,14 @@ void UIKeyboard::post(const char* name, const AnyValue::Dictionary& info)
     if (m_announceDeferred) {
         m_announceDeferred = false;
         announce(m_announced);
+    } else if (auto parked = std::exchange(m_parkedDid, std::nullopt)) {
+        post(parked->first, parked->second);
     }
 }
 
 void UIKeyboard::cancelPendingDidNotification()
 {
+    m_parkedDid.reset();
     auto pending = std::move(m_didTimer);
     m_didTimer = nullptr;
     if (pending) {

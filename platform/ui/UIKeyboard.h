@@ -21,7 +21,8 @@
 // keyboard notification is being posted (a height set or a focus moved by an observer) is posted
 // once that notification has reached every observer: will-show from the frame it announced to the
 // current one, then did-show. A did notification belongs to the last will notification: one that
-// is superseded is never posted.
+// is superseded is never posted, and one due while a notification is being posted (an observer
+// running the loop) goes out once that notification has reached every observer.
 //
 // Text inputs reach the keyboard through the default notification center: the keyboard observes
 // UITextInputDidBecomeFirstResponderNotification, UITextInputDidResignFirstResponderNotification
@@ -32,6 +33,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -57,7 +60,8 @@ public:
     // True from a show until the next hide; from the will-show notification on, unless that waits
     // for a notification in flight.
     bool isVisible() const { return m_visible; }
-    // Where the keyboard is when up, and when down (just below the main screen).
+    // Where the keyboard is when up, and when down (just below the main screen); never taller than
+    // the screen: a screen made shorter than height() gets a band of its own height.
     CGRect shownFrame() const;
     CGRect hiddenFrame() const;
     // The input that has the keyboard's focus, if it is alive.
@@ -99,6 +103,8 @@ private:
     // Bumped by every focus change and reset, so a deferred hide check made stale by them does nothing.
     std::uint64_t m_focusGeneration = 0;
     std::shared_ptr<Timer> m_didTimer;
+    // A did notification that came due during a post: its name and user info, sent when the post ends.
+    std::optional<std::pair<const char*, AnyValue::Dictionary>> m_parkedDid;
     // Owns the observations of the text inputs' notifications.
     std::shared_ptr<void> m_inputObservation;
 };

@@ -15,6 +15,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UIScreen.h"
 #include "platform/ui/UINavigationController.h"
 #include "LeakCycles.h"
 
@@ -239,6 +240,32 @@ TEST_F(RefundFlowTest, TheAmountRowClearsAKeyboardThatGrowsWhileUp)
     const auto frame = row->convert(row->bounds(), nullptr);
     EXPECT_LE(frame.maxY(), 667 - 440);
     EXPECT_GE(frame.minY(), form->convert(form->bounds(), nullptr).minY());
+}
+
+// The screen turned to landscape and back while the amount is edited: the amount row ends above the
+// band, the form is not left scrolled past its top (after Done and a drag), the typed amount is refunded.
+TEST_F(RefundFlowTest, TheAmountRowStaysInViewWhenTheScreenTurnsWhileUp)
+{
+    for (const auto& [width, height] : {std::pair{414., 896.}, {375., 667.}}) {
+        platform::UIScreen::main()->setBounds({0, 0, width, height});
+        auto screen = launch(janeDoe());
+        ASSERT_TRUE(screen);
+        typeAmount(*screen, "2500");
+        platform::UIScreen::main()->setBounds({0, 0, height, width});
+        driver.advanceBy(0.5);
+        platform::UIScreen::main()->setBounds({0, 0, width, height});
+        driver.advanceBy(0.5);
+        const auto& form = screen->scrollView();
+        const auto& row = form->amountCellView();
+        EXPECT_LE(row->convert(row->bounds(), nullptr).maxY(), height - 216) << width;
+        driver.pressDone();
+        driver.drag(form, {0, 200});
+        driver.advanceBy(1);
+        EXPECT_GE(form->contentOffset().y, form->minimumContentOffset().y) << width;
+        ASSERT_TRUE(payAndContinue());
+        endFlow();
+    }
+    EXPECT_EQ(refundAmounts(results), (std::vector<std::string>{"25.00", "25.00"}));
 }
 
 TEST_F(RefundFlowTest, DelegateEntryPointHearsTheSameResult)

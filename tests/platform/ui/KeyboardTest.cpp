@@ -219,6 +219,14 @@ TEST_F(KeyboardTest, FollowsItsHeightAndTheMainScreen)
     ASSERT_EQ(names(), (std::vector<std::string>{UIKeyboardWillShowNotification, UIKeyboardDidShowNotification}));
     EXPECT_EQ(m_posted[0].begin, CGRect(0, 168, 320, 400));
     EXPECT_EQ(m_posted[1].end, CGRect(0, 267, 375, 400));
+
+    // A screen turned shorter than the band while up: the band is the screen's height until turned back.
+    UIKeyboard::shared().setHeight(381);
+    UIScreen::main()->setBounds({0, 0, 667, 375});
+    EXPECT_EQ(m_posted.back().end, CGRect(0, 0, 667, 375));
+    EXPECT_EQ(UIKeyboard::shared().shownFrame(), m_posted.back().end);
+    UIScreen::main()->setBounds({0, 0, 375, 667});
+    EXPECT_EQ(m_posted.back().end, CGRect(0, 286, 375, 381));
 }
 
 // A host reacting to the keyboard from its observers (registered before the others): what it changes
@@ -241,6 +249,7 @@ TEST_F(KeyboardTest, ChangesMadeByObserversArePostedInOrder)
         {taller, false, {willShow, willShow, didShow}},
         {taller, true, {willShow, willShow, willHide, willShow, didShow}},
         {[this] { m_second->becomeFirstResponder(); }, false, {willShow, willShow, didShow}},
+        {[] { loop().advanceBy(0.3); }, false, {willShow, didShow}}, // a modal wait past the animation
     };
     for (const auto& [react, doneAndBack, seen] : cases) {
         UIResponder::clearFirstResponder();
