@@ -242,8 +242,9 @@ TEST_F(RefundFlowTest, TheAmountRowClearsAKeyboardThatGrowsWhileUp)
     EXPECT_GE(frame.minY(), form->convert(form->bounds(), nullptr).minY());
 }
 
-// The screen turned to landscape and back while the amount is edited: the amount row ends above the
-// band, the form is not left scrolled past its top (after Done and a drag), the typed amount is refunded.
+// The screen turned to landscape and back while the amount is edited: turned, the amount field lies
+// between the form's top and the band; back, its row ends above the band, the form is not left
+// scrolled past its top (after Done and a drag), and the typed amount is refunded.
 TEST_F(RefundFlowTest, TheAmountRowStaysInViewWhenTheScreenTurnsWhileUp)
 {
     for (const auto& [width, height] : {std::pair{414., 896.}, {375., 667.}}) {
@@ -251,11 +252,15 @@ TEST_F(RefundFlowTest, TheAmountRowStaysInViewWhenTheScreenTurnsWhileUp)
         auto screen = launch(janeDoe());
         ASSERT_TRUE(screen);
         typeAmount(*screen, "2500");
+        const auto& form = screen->scrollView();
         platform::UIScreen::main()->setBounds({0, 0, height, width});
         driver.advanceBy(0.5);
+        const auto& input = form->amountCellView()->inputTextField();
+        const auto field = input->convert(input->bounds(), nullptr);
+        EXPECT_GE(field.minY(), form->convert(form->bounds(), nullptr).minY()) << width;
+        EXPECT_LE(field.maxY(), width - 216) << width;
         platform::UIScreen::main()->setBounds({0, 0, width, height});
         driver.advanceBy(0.5);
-        const auto& form = screen->scrollView();
         const auto& row = form->amountCellView();
         EXPECT_LE(row->convert(row->bounds(), nullptr).maxY(), height - 216) << width;
         driver.pressDone();
