@@ -7,8 +7,6 @@
 #include "platform/foundation/DebugLog.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
-#include <algorithm>
-
 namespace tavro {
 
 using platform::CGFloat;
@@ -84,17 +82,7 @@ void TAVROConfirmPaymentViewController::keyboardWillShow(const platform::Notific
     const bool headerExpanded = m_headerHeightConstraint->constant() == m_paymentHeaderHeight;
     if (headerExpanded && distance < m_paymentHeaderHeight * 0.5)
         distance = m_paymentHeaderHeight * 0.5 + amountRowExtraScroll;
-    // Where that would take the field above the form's top and the room between the form's top and
-    // the band can hold the field, the field's top goes to the form's top.
-    const auto field = view()->convertFrom(m_touchedTextField->bounds(), m_touchedTextField);
-    const auto formTop = view()->convertFrom(m_scrollView->bounds(), m_scrollView).minY();
-    if (field.height() <= visible.maxY() - formTop && field.minY() - distance < formTop)
-        distance = field.minY() - formTop;
-    // A row above the visible area (a scroll made for another screen size) brings the form back no
-    // further than its top.
-    auto offset = m_scrollView->contentOffset();
-    offset.y = std::max(offset.y + distance, m_scrollView->minimumContentOffset().y);
-    m_scrollView->setContentOffset(offset, true);
+    m_scrollView->scrollClearOfKeyboard(distance, m_touchedTextField, view()->convert(visible, nullptr));
 }
 
 void TAVROConfirmPaymentViewController::keyboardWillHide(const platform::Notification& notification)

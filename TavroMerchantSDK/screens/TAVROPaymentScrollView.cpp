@@ -18,6 +18,8 @@
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/NSLayoutAnchor.h"
 
+#include <algorithm>
+
 namespace tavro {
 
 using platform::CGFloat;
@@ -263,6 +265,17 @@ void TAVROPaymentScrollView::setScrollContentSize()
 {
     m_sContentSize = computedContentSize();
     setContentSize(m_sContentSize);
+}
+
+void TAVROPaymentScrollView::scrollClearOfKeyboard(CGFloat distance, const UIViewPtr& field, const CGRect& room)
+{
+    const auto fieldFrame = field->convert(field->bounds(), nullptr);
+    const CGFloat formTop = convert(bounds(), nullptr).minY();
+    if (fieldFrame.height() <= room.maxY() - formTop && fieldFrame.minY() - distance < formTop)
+        distance = fieldFrame.minY() - formTop;
+    auto offset = contentOffset();
+    offset.y = std::max(offset.y + distance, minimumContentOffset().y);
+    setContentOffset(offset, true);
 }
 
 void TAVROPaymentScrollView::checkAdditionalDataLimit()

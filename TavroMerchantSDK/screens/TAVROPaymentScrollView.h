@@ -113,6 +113,13 @@ public:
     virtual void prepareView(const std::optional<std::vector<TAVROPaymentCellModelPtr>>& paymentCellObjects);
     // Recomputes the content size (the union of the subviews' frames), applies and stores it.
     virtual void setScrollContentSize();
+    // Scrolls by `distance` (animated) to clear the keyboard, `room` being the screen's part above
+    // it in window coordinates. Where that would take `field` above the form's top and the room
+    // between the form's top and the band can hold the field, the field's top goes to the form's
+    // top. The form never goes past its top (a row left above the view by a scroll made for another
+    // screen size); a distance of zero stops a scroll still running.
+    void scrollClearOfKeyboard(platform::CGFloat distance, const platform::UIViewPtr& field,
+                               const platform::CGRect& room);
     // Ties a just-added row into the chain: top to lastView's bottom (or the form's top),
     // leading, trailing and a fixed height, each frozen from the frames. The height is kept as
     // the tip row's (addTip) or, in the request flow, as the switch slot of `cellType`.

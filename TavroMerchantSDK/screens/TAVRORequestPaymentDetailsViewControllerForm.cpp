@@ -12,7 +12,6 @@
 #include "platform/foundation/Text.h"
 #include "platform/ui/UIKeyboardNotifications.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace tavro {
@@ -227,21 +226,11 @@ void TAVRORequestPaymentDetailsViewController::keyboardWillShow(const platform::
     const auto rowFrame = view()->convertFrom(row->frame(), row->superview());
     auto visible = view()->bounds();
     visible.size.height -= keyboard->height();
-    // The row's bottom keyboardClearance above the band, where the band would cover the row.
-    platform::CGFloat distance =
+    // The row's bottom keyboardClearance above the band, where the band would cover the row. A row
+    // already in place stays there: a scroll still running for an earlier band stops where it is.
+    const platform::CGFloat distance =
         visible.contains(rowFrame) ? 0 : rowFrame.maxY() + keyboardClearance - visible.height();
-    // Where that leaves the field above the form's top and the room between the form's top and the
-    // band can hold the field, the field's top goes to the form's top.
-    const auto field = view()->convertFrom(m_currentTextField->bounds(), m_currentTextField);
-    const auto formTop = view()->convertFrom(m_scrollView->bounds(), m_scrollView).minY();
-    if (field.height() <= visible.maxY() - formTop && field.minY() - distance < formTop)
-        distance = field.minY() - formTop;
-    // A row above the view (a scroll made for another screen size) brings the form back no further
-    // than its top. A field already in place stays there: a scroll still running for an earlier band
-    // stops where it is.
-    auto offset = m_scrollView->contentOffset();
-    offset.y = std::max(offset.y + distance, m_scrollView->minimumContentOffset().y);
-    m_scrollView->setContentOffset(offset, true);
+    m_scrollView->scrollClearOfKeyboard(distance, m_currentTextField, view()->convert(visible, nullptr));
 }
 
 void TAVRORequestPaymentDetailsViewController::keyboardDidHide(const platform::Notification&)
