@@ -20,8 +20,7 @@ EventWait::EventWait(SDL_Window* window)
     const bool noInput = driver && (std::string_view(driver) == "dummy" || std::string_view(driver) == "offscreen");
     if (x11 || noInput)
         m_wakeUp = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    m_sdlWaits = m_wakeUp < 0;
-    if (m_sdlWaits)
+    if (sdlWaits())
         m_wakeUpEvent = SDL_RegisterEvents(1);
     else if (x11)
         m_display = info.info.x11.display;
@@ -53,7 +52,7 @@ EventWait::~EventWait()
 
 void EventWait::wake()
 {
-    if (!m_sdlWaits) {
+    if (!sdlWaits()) {
         const std::uint64_t one = 1;
         // Fails only when the counter is full, which wakes the wait as well.
         [[maybe_unused]] const ssize_t written = write(m_wakeUp, &one, sizeof one);
@@ -69,7 +68,7 @@ void EventWait::wake()
 
 void EventWait::wait(int timeoutMs)
 {
-    if (m_sdlWaits) {
+    if (sdlWaits()) {
         if (!m_holding)
             m_holding = SDL_WaitEventTimeout(&m_held, timeoutMs) == 1;
         return;
@@ -96,7 +95,7 @@ bool EventWait::poll(SDL_Event& event)
             event = m_held;
         else if (SDL_PollEvent(&event) != 1)
             return false;
-        if (!m_sdlWaits || event.type != m_wakeUpEvent)
+        if (!sdlWaits() || event.type != m_wakeUpEvent)
             return true;
         // Taken before the turn that runs what the wake-up was for: a later wake() posts anew.
         m_wakeUpPosted = false;

@@ -37,8 +37,10 @@ public:
     bool poll(SDL_Event& event);
 
 private:
+    // The wait is SDL's, woken by m_wakeUpEvent.
+    bool sdlWaits() const { return m_wakeUp < 0; }
+
     _XDisplay* m_display = nullptr; // X11: its connection is waited on
-    bool m_sdlWaits = false;        // the wait is SDL's, woken by m_wakeUpEvent
     int m_wakeUp = -1;              // the eventfd wake() writes to where SDL does not wait
     Uint32 m_wakeUpEvent = 0;
     std::atomic<bool> m_wakeUpPosted{false}; // an m_wakeUpEvent is in SDL's queue
